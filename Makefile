@@ -1,0 +1,37 @@
+# Two commands set everything up on a fresh Debian machine:
+#   make run   - install what is missing, build, start Kinloom
+#   make test  - install what is missing, build, run every test headless
+BUILD_DIR ?= build
+BUILD_TYPE ?= Release
+CTEST_ARGS ?=
+
+.PHONY: run test build deps test-deps bench configure clean
+
+deps:
+	@bash scripts/install-deps.sh build
+
+test-deps:
+	@bash scripts/install-deps.sh build test
+
+$(BUILD_DIR)/build.ninja:
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+
+configure: $(BUILD_DIR)/build.ninja
+
+build: deps configure
+	cmake --build $(BUILD_DIR)
+
+run: build
+	$(BUILD_DIR)/app/kinloom
+
+test: test-deps configure
+	cmake --build $(BUILD_DIR)
+	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure $(CTEST_ARGS)
+
+bench: deps configure
+	@bash scripts/install-deps.sh bench
+	cmake --build $(BUILD_DIR)
+	bash bench/run-all.sh $(BUILD_DIR)
+
+clean:
+	rm -rf $(BUILD_DIR)

@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Runs every benchmark against the build in $1 (default: build) and prints
+# the figures with their ratios against the peers.
+set -euo pipefail
+build=${1:-build}
+here=$(cd "$(dirname "$0")" && pwd)
+"$build/bench/layout_bench" --benchmark_format=json --benchmark_out=/tmp/kinloom-layout-bench.json \
+  --benchmark_out_format=json >/dev/null
+python3 "$here/ratio.py" /tmp/kinloom-layout-bench.json BM_LayoutAndExecute BM_LayoutAndExecutePeerMap

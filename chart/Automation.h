@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+// The spreadsheet calls the chart code makes, as a small typed interface in
+// the shape of Excel's object model. Numbers are Excel's own: colour indexes
+// of the default palette (16 grey, 43 lime), Borders(7..10) for the left,
+// top, bottom and right edges, line style 1 continuous, alignment -4131 left.
+// Every call that the spreadsheet rejects throws an exception derived from
+// std::exception whose what() is the description for the user (UTF-8).
+namespace chart::automation {
+
+// A rectangle of cells, 1-based and inclusive.
+struct SheetRange {
+    int firstRow = 1;
+    int firstColumn = 1;
+    int lastRow = 1;
+    int lastColumn = 1;
+    bool operator==(const SheetRange&) const = default;
+};
+
+// UsedRange: its first row and column on the sheet and its size.
+// Rows(Rows.count).Row is lastRow(), Columns(Columns.count).Column is lastColumn().
+struct UsedRange {
+    int row = 1;
+    int column = 1;
+    int rowCount = 1;
+    int columnCount = 1;
+    int lastRow() const { return row + rowCount - 1; }
+    int lastColumn() const { return column + columnCount - 1; }
+};
+
+class Worksheet {
+public:
+    virtual ~Worksheet() = default;
+
+    // Cells, Cells(row, column), Columns("A:A"), Range("B2:F2")
+    virtual SheetRange cells() const = 0;
+    virtual SheetRange cell(int row, int column) const = 0;
+    virtual SheetRange columns(const QString& address) const = 0;
+    virtual SheetRange range(const QString& address) const = 0;
+
+    // ColumnWidth takes text, as the chart passes it ("2", "24").
+    virtual void setColumnWidth(const SheetRange& range, const QString& width) = 0;
+    virtual void merge(const SheetRange& range) = 0;
+    virtual void setHorizontalAlignment(const SheetRange& range, int alignment) = 0;
+    virtual void setFontName(const SheetRange& range, const QString& name) = 0;
+    virtual void setFontSize(const SheetRange& range, double points) = 0;
+    virtual void setFontColorIndex(const SheetRange& range, int colorIndex) = 0;
+    virtual void setValue(const SheetRange& range, const QString& text) = 0;
+    virtual void setInteriorColorIndex(const SheetRange& range, int colorIndex) = 0;
+    virtual void setBorderLineStyle(const SheetRange& range, int borderIndex, int lineStyle) = 0;
+
+    virtual UsedRange usedRange() const = 0;
+};
+
+class Workbook {
+public:
+    virtual ~Workbook() = default;
+    virtual Worksheet& activeSheet() = 0;
+    virtual void close() = 0;
+};
+
+class Workbooks {
+public:
+    virtual ~Workbooks() = default;
+    virtual std::shared_ptr<Workbook> add() = 0;
+    virtual int count() const = 0;
+    virtual std::shared_ptr<Workbook> item(int index) = 0;
+};
+
+// One spreadsheet application instance ("Excel.Application").
+class Application {
+public:
+    virtual ~Application() = default;
+    virtual QString defaultMember() const = 0;
+    virtual Workbooks& workbooks() = 0;
+    virtual void setVisible(bool visible) = 0;
+    virtual void setDisplayAlerts(bool displayAlerts) = 0;
+    virtual void quit() = 0;
+};
+
+// Creates a new, invisible instance: the in-process spreadsheet engine.
+std::unique_ptr<Application> createApplication();
+
+} // namespace chart::automation

@@ -1,0 +1,152 @@
+#include "ChartLayout.h"
+
+#include "LocaleNumber.h"
+
+#include <cmath>
+
+namespace chart {
+
+namespace {
+
+constexpr std::int16_t kTitleFontSize = 20;
+constexpr std::int16_t kGenerationLineFontSize = 11;
+constexpr std::int16_t kTitleColorIndex = 16;  // 50 % grey
+constexpr std::int16_t kBoxColorIndex = 43;    // lime
+constexpr std::int16_t kAlignLeft = -4131;
+constexpr std::int16_t kContinuous = 1;
+constexpr std::int16_t kEdgeRight = 10;
+constexpr int kFirstBoxColumn = 2;
+constexpr int kFirstBoxRowOffset = 4;
+constexpr int kFixedOperations = 17;
+constexpr int kOperationsPerBox = 5;
+
+// Appends operations to a layout, interning their texts.
+class LayoutWriter {
+public:
+    explicit LayoutWriter(ChartLayout& layout) : m_layout(layout) {}
+
+    TextId text(const QString& t) {
+        qsizetype index = m_layout.texts.indexOf(t);
+        if (index < 0) {
+            m_layout.texts.append(t);
+            index = m_layout.texts.size() - 1;
+        }
+        return static_cast<TextId>(index);
+    }
+
+    void onSheet(int step, SheetMember member, SheetValue value) {
+        add({step, SheetTarget::WholeSheet, {}, member, 0, value});
+    }
+    void onColumns(int step, const QString& address, SheetMember member, SheetValue value) {
+        add({step, SheetTarget::ColumnRange, {0, 0, text(address)}, member, 0, value});
+    }
+    void onRange(int step, const QString& address, SheetMember member, SheetValue value) {
+        add({step, SheetTarget::Range, {0, 0, text(address)}, member, 0, value});
+    }
+    void onCell(int step, int row, int column, SheetMember member, SheetValue value, std::int16_t border = 0) {
+        add({step, SheetTarget::Cell, {row, column, kNoText}, member, border, value});
+    }
+
+    SheetValue textValue(const QString& t) { return {SheetValue::Kind::Text, text(t), 0}; }
+    static SheetValue number(std::int16_t n) { return {SheetValue::Kind::Number, kNoText, n}; }
+
+private:
+    void add(const SheetOperation& op) { m_layout.operations.push_back(op); }
+    ChartLayout& m_layout;
+};
+
+std::size_t operationCount(long long columns) {
+    std::size_t count = kFixedOperations;
+    for (long long k = 0; k < columns; ++k) {
+        const std::size_t boxes = std::size_t(1) << (columns - 1 - k);
+        const std::size_t spacing = std::size_t(2) << k;
+        count += boxes * kOperationsPerBox + (boxes - 1) * (spacing + 1);
+    }
+    return count;
+}
+
+} // namespace
+
+double MyPower(double Number, double Exponent) { return std::pow(Number, Exponent); }
+
+double roundHalfEven(double value) {
+    const double floor = std::floor(value);
+    const double fraction = value - floor;
+    if (fraction < 0.5) return floor;
+    if (fraction > 0.5) return floor + 1;
+    return std::fmod(floor, 2.0) == 0 ? floor : floor + 1;
+}
+
+long long boxColumnCount(double generations) {
+    const double last = roundHalfEven(generations - 1);
+    if (!(last >= 0)) return 0;
+    if (last >= kMaxGenerations) return kMaxGenerations + 1;  // too many: the caller refuses it
+    return static_cast<long long>(last) + 1;
+}
+
+ChartLayout BuildChartLayout(const QString& rootName, const QString& generationCountText) {
+    const auto generations = parseLocaleNumber(generationCountText);
+    if (!generations) throw ChartLayoutError("Number of generations must be numeric.");
+    const long long columns = boxColumnCount(*generations);
+    if (columns > kMaxGenerations) throw ChartLayoutError("Number of generations must be 15 or less.");
+
+    ChartLayout layout;
+    layout.operations.reserve(operationCount(columns));
+    LayoutWriter out(layout);
+
+    // Sheet set-up.
+    out.onSheet(116, SheetMember::FontName, out.textValue(QStringLiteral("Tahoma")));
+    out.onColumns(118, QStringLiteral("A:A"), SheetMember::ColumnWidth, out.textValue(QStringLiteral("2")));
+    const char* wideColumns[] = {"B:B", "C:C", "D:D", "E:E", "F:F"};
+    int step = 120;
+    for (const char* address : wideColumns) {
+        out.onColumns(step, QString::fromLatin1(address), SheetMember::ColumnWidth,
+                      out.textValue(QStringLiteral("24")));
+        step += 2;
+    }
+
+    // Title.
+    out.onRange(130, QStringLiteral("B2:F2"), SheetMember::Merge, {});
+    out.onCell(132, 2, 2, SheetMember::HorizontalAlignment, out.number(kAlignLeft));
+    out.onCell(134, 2, 2, SheetMember::FontSize, out.number(kTitleFontSize));
+    out.onCell(136, 2, 2, SheetMember::FontName, out.textValue(QStringLiteral("Tahoma")));
+    out.onCell(138, 2, 2, SheetMember::Value, out.textValue(QStringLiteral("Family Tree for ") + rootName));
+    out.onCell(140, 2, 2, SheetMember::FontColorIndex, out.number(kTitleColorIndex));
+
+    // Generation line, with the count as it was typed.
+    out.onRange(142, QStringLiteral("B3:F3"), SheetMember::Merge, {});
+    out.onCell(144, 3, 2, SheetMember::HorizontalAlignment, out.number(kAlignLeft));
+    out.onCell(146, 3, 2, SheetMember::FontSize, out.number(kGenerationLineFontSize));
+    out.onCell(148, 3, 2, SheetMember::Value, out.textValue(generationCountText + QStringLiteral(" Generations")));
+
+    // Boxes, oldest generation first, and the right-edge lines joining each
+    // column's boxes from the first to the last.
+    int column = kFirstBoxColumn;
+    long long offset = 0;
+    long long previousOffset = 1;
+    long long spacing = 2;
+    for (long long g = columns - 1; g >= 0; --g) {
+        const auto boxCount = static_cast<std::int32_t>(std::llround(MyPower(2, static_cast<double>(g))));
+        offset += previousOffset;
+        previousOffset = offset;
+        auto row = static_cast<std::int32_t>(offset + kFirstBoxRowOffset);
+        for (std::int32_t b = 1; b <= boxCount; ++b) {
+            out.onCell(170, row, column, SheetMember::InteriorColorIndex, out.number(kBoxColorIndex));
+            out.onCell(172, row, column, SheetMember::BorderLineStyle, out.number(kContinuous), 7);
+            out.onCell(174, row, column, SheetMember::BorderLineStyle, out.number(kContinuous), 8);
+            out.onCell(176, row, column, SheetMember::BorderLineStyle, out.number(kContinuous), 9);
+            out.onCell(178, row, column, SheetMember::BorderLineStyle, out.number(kContinuous), 10);
+            if (b < boxCount) {
+                for (long long r = row; r <= row + spacing; ++r)
+                    out.onCell(184, static_cast<std::int32_t>(r), column, SheetMember::BorderLineStyle,
+                               out.number(kContinuous), kEdgeRight);
+            }
+            row += static_cast<std::int32_t>(spacing);
+        }
+        spacing *= 2;
+        ++column;
+    }
+    return layout;
+}
+
+} // namespace chart

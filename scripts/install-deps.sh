@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Installs the Debian packages a set-up step needs, only when some are missing.
+# Usage: install-deps.sh build|test|bench|screenshots ...
+set -euo pipefail
+
+build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgsf-1-dev
+                libgtest-dev libgmock-dev libbenchmark-dev fonts-wine fonts-liberation)
+test_packages=(python3 python3-xlrd)
+# LibreOffice is large: only its spreadsheet part, without recommends.
+test_lean_packages=(libreoffice-calc)
+bench_packages=(python3 python3-xlwt python3-xlrd)
+screenshot_packages=(xvfb xauth imagemagick)
+
+missing() {
+  local p
+  for p in "$@"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || echo "$p"
+  done
+}
+
+as_root() {
+  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+updated=no
+install() {
+  local extra=$1; shift
+  local need
+  need=$(missing "$@")
+  [ -z "$need" ] && return 0
+  echo "Installing: $need"
+  if [ "$updated" = no ]; then as_root apt-get update -qq; updated=yes; fi
+  # shellcheck disable=SC2086
+  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $extra $need
+}
+
+for group in "$@"; do
+  case "$group" in
+    build) install "" "${build_packages[@]}" ;;
+    test) install "" "${test_packages[@]}"
+          install "--no-install-recommends" "${test_lean_packages[@]}" ;;
+    bench) install "" "${bench_packages[@]}" ;;
+    screenshots) install "" "${screenshot_packages[@]}" ;;
+    *) echo "unknown package group: $group" >&2; exit 2 ;;
+  esac
+done

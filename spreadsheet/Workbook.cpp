@@ -1,0 +1,18 @@
+#include "Workbook.h"
+
+#include "SpreadsheetError.h"
+
+namespace spreadsheet {
+
+Workbook::Workbook(QString name) : m_name(std::move(name)), m_sheet(std::make_unique<Worksheet>()) {}
+
+Worksheet& Workbook::activeSheet() {
+    return const_cast<Worksheet&>(std::as_const(*this).activeSheet());
+}
+
+const Worksheet& Workbook::activeSheet() const {
+    if (m_closed) throw SpreadsheetError(QStringLiteral("The workbook '%1' has been closed.").arg(m_name));
+    return *m_sheet;
+}
+
+} // namespace spreadsheet

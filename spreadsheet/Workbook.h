@@ -1,0 +1,31 @@
+#pragma once
+
+#include "Worksheet.h"
+
+#include <QString>
+
+#include <memory>
+
+namespace spreadsheet {
+
+// A workbook of one worksheet, its active sheet. Closing detaches it from its
+// application; a reference kept after that answers with an error.
+class Workbook {
+public:
+    explicit Workbook(QString name);
+
+    const QString& name() const { return m_name; }
+    Worksheet& activeSheet();
+    const Worksheet& activeSheet() const;
+    bool isClosed() const { return m_closed; }
+
+private:
+    friend class Workbooks;
+    void markClosed() { m_closed = true; }
+
+    QString m_name;
+    std::unique_ptr<Worksheet> m_sheet;
+    bool m_closed = false;
+};
+
+} // namespace spreadsheet

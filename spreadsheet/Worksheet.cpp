@@ -1,0 +1,336 @@
+#include "Worksheet.h"
+
+#include "SpreadsheetError.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace spreadsheet {
+
+namespace {
+
+void checkRange(const CellRange& range) {
+    checkCell(range.firstRow, range.firstColumn);
+    checkCell(range.lastRow, range.lastColumn);
+    if (range.firstRow > range.lastRow || range.firstColumn > range.lastColumn)
+        throw SpreadsheetError(QStringLiteral("The range's first cell lies after its last cell."));
+}
+
+bool isPaletteColor(int index) { return index >= xl::kFirstPaletteIndex && index <= xl::kLastPaletteIndex; }
+
+bool isLineStyle(int style) {
+    switch (style) {
+    case xl::kLineStyleNone: case xl::kContinuous: case xl::kDash: case xl::kDashDot:
+    case xl::kDashDotDot: case xl::kDot: case xl::kDouble: case xl::kSlantDashDot:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool isHorizontalAlignment(int alignment) {
+    switch (alignment) {
+    case xl::kHAlignGeneral: case xl::kHAlignLeft: case xl::kHAlignCenter: case xl::kHAlignRight:
+    case xl::kHAlignFill: case xl::kHAlignJustify: case xl::kHAlignCenterAcrossSelection:
+    case xl::kHAlignDistributed:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+Worksheet::Worksheet(QString name)
+    : m_name(std::move(name)), m_columnFormats(kMaxColumns + 1, kNoColumnFormat),
+      m_columnWidths(kMaxColumns + 1, -1.0) {}
+
+void Worksheet::setFontName(const CellRange& range, const QString& name) {
+    checkRange(range);
+    if (name.isEmpty() || name.size() > xl::kMaxFontNameLength)
+        throw SpreadsheetError(QStringLiteral("'%1' is not a font name: a font name has 1 to %2 characters.")
+                                   .arg(name).arg(xl::kMaxFontNameLength));
+    const std::uint16_t id = m_formats.fontNameId(name);
+    applyChange(range, {FormatChange::Kind::FontName, Edge::Left, static_cast<std::int16_t>(id)});
+}
+
+void Worksheet::setFontSize(const CellRange& range, double points) {
+    checkRange(range);
+    if (!(points >= xl::kMinFontSize && points <= xl::kMaxFontSize))
+        throw SpreadsheetError(QStringLiteral("A font size must lie between 1 and 409 points."));
+    const auto height = static_cast<std::int16_t>(std::lround(points * 20));
+    applyChange(range, {FormatChange::Kind::FontHeight, Edge::Left, height});
+}
+
+void Worksheet::setFontColorIndex(const CellRange& range, int colorIndex) {
+    checkRange(range);
+    if (!isPaletteColor(colorIndex) && colorIndex != xl::kColorIndexAutomatic)
+        throw SpreadsheetError(QStringLiteral("%1 is not a colour index (1 to 56, or automatic).").arg(colorIndex));
+    applyChange(range, {FormatChange::Kind::FontColor, Edge::Left, static_cast<std::int16_t>(colorIndex)});
+}
+
+void Worksheet::setInteriorColorIndex(const CellRange& range, int colorIndex) {
+    checkRange(range);
+    if (!isPaletteColor(colorIndex) && colorIndex != xl::kColorIndexNone && colorIndex != xl::kColorIndexAutomatic)
+        throw SpreadsheetError(QStringLiteral("%1 is not a fill colour index (1 to 56, or none).").arg(colorIndex));
+    if (colorIndex == xl::kColorIndexAutomatic) colorIndex = xl::kColorIndexNone;
+    applyChange(range, {FormatChange::Kind::Fill, Edge::Left, static_cast<std::int16_t>(colorIndex)});
+}
+
+void Worksheet::setBorderLineStyle(const CellRange& range, int borderIndex, int lineStyle) {
+    checkRange(range);
+    if (!isLineStyle(lineStyle))
+        throw SpreadsheetError(QStringLiteral("%1 is not a border line style.").arg(lineStyle));
+    const auto style = static_cast<std::int16_t>(lineStyle);
+    switch (borderIndex) {
+    case xl::kEdgeLeft: applyEdge(range, Edge::Left, style); break;
+    case xl::kEdgeTop: applyEdge(range, Edge::Top, style); break;
+    case xl::kEdgeBottom: applyEdge(range, Edge::Bottom, style); break;
+    case xl::kEdgeRight: applyEdge(range, Edge::Right, style); break;
+    case xl::kInsideVertical:
+        if (range.columnCount() > 1)
+            applyChange({range.firstRow, range.firstColumn, range.lastRow, range.lastColumn - 1},
+                        {FormatChange::Kind::Border, Edge::Right, style});
+        break;
+    case xl::kInsideHorizontal:
+        if (range.rowCount() > 1)
+            applyChange({range.firstRow, range.firstColumn, range.lastRow - 1, range.lastColumn},
+                        {FormatChange::Kind::Border, Edge::Bottom, style});
+        break;
+    default:
+        throw SpreadsheetError(QStringLiteral("%1 is not a border index (7 to 12).").arg(borderIndex));
+    }
+}
+
+void Worksheet::setHorizontalAlignment(const CellRange& range, int alignment) {
+    checkRange(range);
+    if (!isHorizontalAlignment(alignment))
+        throw SpreadsheetError(QStringLiteral("%1 is not a horizontal alignment.").arg(alignment));
+    applyChange(range, {FormatChange::Kind::HorizontalAlignment, Edge::Left, static_cast<std::int16_t>(alignment)});
+}
+
+void Worksheet::setColumnWidth(const CellRange& range, double characters) {
+    checkRange(range);
+    if (!(characters >= 0 && characters <= xl::kMaxColumnWidth))
+        throw SpreadsheetError(QStringLiteral("A column width must lie between 0 and 255 characters."));
+    for (int c = range.firstColumn; c <= range.lastColumn; ++c) m_columnWidths[c] = characters;
+}
+
+void Worksheet::merge(const CellRange& range) {
+    checkRange(range);
+    if (range.isSingleCell()) return;
+    for (const CellRange& existing : m_merges) {
+        if (existing.intersects(range))
+            throw SpreadsheetError(QStringLiteral("Cannot merge %1: it overlaps the merged cells %2.")
+                                       .arg(addressText(range), addressText(existing)));
+    }
+    // The merged cell keeps the top-left cell's value and format.
+    const FormatId areaFormat = formatId(range.firstRow, range.firstColumn);
+    const int lastRow = std::min(range.lastRow, lastStoredRow());
+    for (int r = range.firstRow; r <= lastRow; ++r) {
+        for (Cell& cell : m_rows[r]) {
+            if (!range.contains(r, cell.column)) continue;
+            if (r == range.firstRow && cell.column == range.firstColumn) continue;
+            cell.format = areaFormat;
+            if (cell.text) {
+                m_freeTexts.push_back(cell.text);
+                m_texts[cell.text - 1].clear();
+                cell.text = 0;
+            }
+        }
+    }
+    m_merges.push_back(range);
+}
+
+void Worksheet::setValue(const CellRange& range, const QString& text) {
+    checkRange(range);
+    if (text.size() > xl::kMaxTextLength)
+        throw SpreadsheetError(QStringLiteral("A cell holds at most 32,767 characters; this text has %1.")
+                                   .arg(text.size()));
+    for (int r = range.firstRow; r <= range.lastRow; ++r) {
+        for (int c = range.firstColumn; c <= range.lastColumn; ++c) {
+            if (text.isEmpty()) {
+                if (Cell* cell = findCell(r, c); cell && cell->text) {
+                    m_freeTexts.push_back(cell->text);
+                    m_texts[cell->text - 1].clear();
+                    cell->text = 0;
+                }
+                continue;
+            }
+            Cell& cell = touchCell(r, c);
+            cell.text = storeText(cell.text, text);
+        }
+    }
+}
+
+std::uint32_t Worksheet::storeText(std::uint32_t slot, const QString& text) {
+    if (slot == 0) {
+        if (!m_freeTexts.empty()) {
+            slot = m_freeTexts.back();
+            m_freeTexts.pop_back();
+        } else {
+            m_texts.emplace_back();
+            slot = static_cast<std::uint32_t>(m_texts.size());
+        }
+    }
+    m_texts[slot - 1] = text;
+    return slot;
+}
+
+CellRange Worksheet::usedRange() const {
+    bool any = false;
+    CellRange used;
+    for (int r = 1; r <= lastStoredRow(); ++r) {
+        const auto& cells = m_rows[r];
+        if (cells.empty()) continue;
+        const CellRange rowSpan{r, cells.front().column, r, cells.back().column};
+        used = any ? used.unitedWith(rowSpan) : rowSpan;
+        any = true;
+    }
+    for (const CellRange& merged : m_merges) {
+        used = any ? used.unitedWith(merged) : merged;
+        any = true;
+    }
+    return any ? used : CellRange::cell(1, 1);  // Excel answers A1 for an empty sheet
+}
+
+QString Worksheet::value(int row, int column) const {
+    const Cell* cell = findCell(row, column);
+    return cell && cell->text ? m_texts[cell->text - 1] : QString();
+}
+
+FormatId Worksheet::formatId(int row, int column) const {
+    if (const Cell* cell = findCell(row, column)) return cell->format;
+    if (column >= 1 && column <= kMaxColumns && m_columnFormats[column] != kNoColumnFormat)
+        return m_columnFormats[column];
+    return m_sheetFormat;
+}
+
+const CellFormat& Worksheet::format(int row, int column) const { return m_formats.at(formatId(row, column)); }
+
+double Worksheet::columnWidth(int column) const {
+    checkCell(1, column);
+    return m_columnWidths[column] >= 0 ? m_columnWidths[column] : kDefaultColumnWidth;
+}
+
+std::optional<CellRange> Worksheet::mergedAreaAt(int row, int column) const {
+    for (const CellRange& merged : m_merges)
+        if (merged.contains(row, column)) return merged;
+    return std::nullopt;
+}
+
+std::optional<FormatId> Worksheet::columnFormatId(int column) const {
+    if (column < 1 || column > kMaxColumns || m_columnFormats[column] == kNoColumnFormat) return std::nullopt;
+    return m_columnFormats[column];
+}
+
+const std::vector<Cell>& Worksheet::storedCells(int row) const {
+    static const std::vector<Cell> none;
+    return row >= 1 && row <= lastStoredRow() ? m_rows[row] : none;
+}
+
+std::size_t Worksheet::approximateBytes() const {
+    std::size_t bytes = m_rows.capacity() * sizeof(std::vector<Cell>);
+    for (const auto& cells : m_rows) bytes += cells.capacity() * sizeof(Cell);
+    bytes += m_formats.size() * (sizeof(CellFormat) + 32);
+    for (const QString& t : m_texts) bytes += sizeof(QString) + t.capacity() * sizeof(QChar);
+    return bytes;
+}
+
+void Worksheet::setCellFormat(int row, int column, FormatId format) {
+    checkCell(row, column);
+    if (format >= m_formats.size()) throw SpreadsheetError(QStringLiteral("Unknown cell format."));
+    touchCell(row, column).format = format;
+}
+
+void Worksheet::setColumnFormat(int column, FormatId format) {
+    checkCell(1, column);
+    if (format >= m_formats.size()) throw SpreadsheetError(QStringLiteral("Unknown cell format."));
+    m_columnFormats[column] = format;
+}
+
+Cell* Worksheet::findCell(int row, int column) {
+    return const_cast<Cell*>(std::as_const(*this).findCell(row, column));
+}
+
+const Cell* Worksheet::findCell(int row, int column) const {
+    if (row < 1 || row > lastStoredRow()) return nullptr;
+    const auto& cells = m_rows[row];
+    const auto it = std::lower_bound(cells.begin(), cells.end(), column,
+                                     [](const Cell& c, int col) { return c.column < col; });
+    return it != cells.end() && it->column == column ? &*it : nullptr;
+}
+
+Cell& Worksheet::touchCell(int row, int column) {
+    if (row > lastStoredRow()) m_rows.resize(static_cast<std::size_t>(row) + 1);
+    auto& cells = m_rows[row];
+    // Charts are drawn column by column, so a new cell usually goes last.
+    auto it = cells.end();
+    if (!cells.empty() && cells.back().column >= column)
+        it = std::lower_bound(cells.begin(), cells.end(), column,
+                              [](const Cell& c, int col) { return c.column < col; });
+    if (it != cells.end() && it->column == column) return *it;
+    const FormatId base = m_columnFormats[column] != kNoColumnFormat ? m_columnFormats[column] : m_sheetFormat;
+    ++m_cellCount;
+    return *cells.insert(it, Cell{static_cast<std::uint16_t>(column), base, 0});
+}
+
+CellRange Worksheet::expandedToMerges(CellRange range) const {
+    bool grown = true;
+    while (grown) {
+        grown = false;
+        for (const CellRange& merged : m_merges) {
+            if (merged.intersects(range)) {
+                const CellRange united = range.unitedWith(merged);
+                if (!(united == range)) {
+                    range = united;
+                    grown = true;
+                }
+            }
+        }
+    }
+    return range;
+}
+
+void Worksheet::applyEdge(const CellRange& range, Edge edge, std::int16_t lineStyle) {
+    CellRange line = range;
+    switch (edge) {
+    case Edge::Left: line.lastColumn = range.firstColumn; break;
+    case Edge::Right: line.firstColumn = range.lastColumn; break;
+    case Edge::Top: line.lastRow = range.firstRow; break;
+    case Edge::Bottom: line.firstRow = range.lastRow; break;
+    }
+    applyChange(line, {FormatChange::Kind::Border, edge, lineStyle});
+}
+
+void Worksheet::applyChange(const CellRange& target, FormatChange change) {
+    const CellRange range = m_merges.empty() ? target : expandedToMerges(target);
+    const auto changeStored = [&](auto&& inScope) {
+        for (int r = 1; r <= lastStoredRow(); ++r)
+            for (Cell& cell : m_rows[r])
+                if (inScope(r, cell.column)) cell.format = m_formats.withChange(cell.format, change);
+    };
+    if (range.isWholeSheet()) {
+        m_sheetFormat = m_formats.withChange(m_sheetFormat, change);
+        for (FormatId& columnFormat : m_columnFormats)
+            if (columnFormat != kNoColumnFormat) columnFormat = m_formats.withChange(columnFormat, change);
+        changeStored([](int, int) { return true; });
+        return;
+    }
+    if (range.coversWholeColumns()) {
+        for (int c = range.firstColumn; c <= range.lastColumn; ++c) {
+            const FormatId base = m_columnFormats[c] != kNoColumnFormat ? m_columnFormats[c] : m_sheetFormat;
+            m_columnFormats[c] = m_formats.withChange(base, change);
+        }
+        changeStored([&](int, int column) { return column >= range.firstColumn && column <= range.lastColumn; });
+        return;
+    }
+    for (int r = range.firstRow; r <= range.lastRow; ++r) {
+        for (int c = range.firstColumn; c <= range.lastColumn; ++c) {
+            Cell& cell = touchCell(r, c);
+            cell.format = m_formats.withChange(cell.format, change);
+        }
+    }
+}
+
+} // namespace spreadsheet

@@ -1,0 +1,101 @@
+#pragma once
+
+#include "CellFormat.h"
+#include "CellRange.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace spreadsheet {
+
+// A cell that holds a value or a format of its own. Cells that hold neither
+// are not stored at all.
+struct Cell {
+    std::uint16_t column = 0;
+    FormatId format = 0;
+    std::uint32_t text = 0;  // 1-based index into the sheet's texts; 0: no value
+};
+
+// One worksheet: cell values and formats, the sheet-wide and column formats,
+// column widths and merged areas. Every setter checks its arguments as Excel
+// would and throws SpreadsheetError before changing anything.
+class Worksheet {
+public:
+    // Excel 97-2003's standard column width, in characters of the default font.
+    static constexpr double kDefaultColumnWidth = 8.43;
+
+    explicit Worksheet(QString name = QStringLiteral("Sheet1"));
+
+    const QString& name() const { return m_name; }
+
+    // Formatting. A range that touches a merged area formats the whole area.
+    void setFontName(const CellRange& range, const QString& name);
+    void setFontSize(const CellRange& range, double points);
+    void setFontColorIndex(const CellRange& range, int colorIndex);
+    void setInteriorColorIndex(const CellRange& range, int colorIndex);
+    void setBorderLineStyle(const CellRange& range, int borderIndex, int lineStyle);
+    void setHorizontalAlignment(const CellRange& range, int alignment);
+    void setColumnWidth(const CellRange& range, double characters);
+    void merge(const CellRange& range);
+    // Text of every cell of the range; the empty text clears the value.
+    void setValue(const CellRange& range, const QString& text);
+
+    // Reading.
+    CellRange usedRange() const;
+    QString value(int row, int column) const;
+    // The format a cell shows: its own, else its column's, else the sheet's.
+    const CellFormat& format(int row, int column) const;
+    FormatId formatId(int row, int column) const;
+    bool isStored(int row, int column) const { return findCell(row, column) != nullptr; }
+    double columnWidth(int column) const;
+    bool hasCustomWidth(int column) const { return m_columnWidths[column] >= 0; }
+    const std::vector<CellRange>& mergedRanges() const { return m_merges; }
+    std::optional<CellRange> mergedAreaAt(int row, int column) const;
+    FormatId sheetFormatId() const { return m_sheetFormat; }
+    std::optional<FormatId> columnFormatId(int column) const;
+    const FormatTable& formats() const { return m_formats; }
+    QString fontName(const CellFormat& format) const { return m_formats.fontName(format.fontName); }
+
+    // Stored cells of one row in column order; rows past lastStoredRow() are empty.
+    int lastStoredRow() const { return static_cast<int>(m_rows.size()) - 1; }
+    const std::vector<Cell>& storedCells(int row) const;
+    std::size_t storedCellCount() const { return m_cellCount; }
+    const QString& text(const Cell& cell) const { return m_texts[cell.text - 1]; }
+
+    // Bytes held by the cells and their formats, for the memory figures of the benchmarks.
+    std::size_t approximateBytes() const;
+
+    // For readers of files: put a stored cell or format back as it was saved.
+    FormatId internFormat(const CellFormat& format) { return m_formats.intern(format); }
+    std::uint16_t fontNameId(const QString& name) { return m_formats.fontNameId(name); }
+    void setCellFormat(int row, int column, FormatId format);
+    void setSheetFormat(FormatId format) { m_sheetFormat = format; }
+    void setColumnFormat(int column, FormatId format);
+
+private:
+    static constexpr FormatId kNoColumnFormat = ~FormatId(0);
+
+    Cell* findCell(int row, int column);
+    const Cell* findCell(int row, int column) const;
+    Cell& touchCell(int row, int column);
+    CellRange expandedToMerges(CellRange range) const;
+    void applyChange(const CellRange& range, FormatChange change);
+    void applyEdge(const CellRange& range, Edge edge, std::int16_t lineStyle);
+    std::uint32_t storeText(std::uint32_t slot, const QString& text);
+
+    QString m_name;
+    FormatTable m_formats;
+    FormatId m_sheetFormat = 0;
+    std::vector<FormatId> m_columnFormats;   // by column, kNoColumnFormat when none
+    std::vector<double> m_columnWidths;       // by column, -1 when default
+    std::vector<std::vector<Cell>> m_rows;    // by row, cells sorted by column
+    std::vector<QString> m_texts;
+    std::vector<std::uint32_t> m_freeTexts;
+    std::vector<CellRange> m_merges;
+    std::size_t m_cellCount = 0;
+};
+
+} // namespace spreadsheet

@@ -1,0 +1,125 @@
+#include "spreadsheet/SpreadsheetError.h"
+#include "spreadsheet/Worksheet.h"
+
+#include <gtest/gtest.h>
+
+using namespace spreadsheet;
+using spreadsheet::Edge;
+
+namespace {
+
+std::string descriptionOf(auto&& call) {
+    try {
+        call();
+    } catch (const SpreadsheetError& e) {
+        return e.description().toStdString();
+    }
+    return "(accepted)";
+}
+
+} // namespace
+
+TEST(Worksheet, RejectsWhatExcelRejectsWithADescription) {
+    Worksheet sheet;
+    EXPECT_EQ(descriptionOf([&] { sheet.setValue(CellRange::cell(0, 1), QStringLiteral("x")); }),
+              "Row 0 is outside the sheet (rows 1 to 65536).");
+    EXPECT_EQ(descriptionOf([&] { sheet.setFontSize({1, 1, 65537, 1}, 10); }),
+              "Row 65537 is outside the sheet (rows 1 to 65536).");
+    EXPECT_EQ(descriptionOf([&] { sheet.setFontColorIndex(CellRange::cell(1, 257), 16); }),
+              "Column 257 is outside the sheet (columns 1 to 256).");
+    EXPECT_EQ(descriptionOf([&] { sheet.setBorderLineStyle(CellRange::cell(1, 1), 6, 1); }),
+              "6 is not a border index (7 to 12).");
+    EXPECT_EQ(descriptionOf([&] { sheet.setBorderLineStyle(CellRange::cell(1, 1), 7, 3); }),
+              "3 is not a border line style.");
+    EXPECT_EQ(descriptionOf([&] { sheet.setHorizontalAlignment(CellRange::cell(1, 1), 0); }),
+              "0 is not a horizontal alignment.");
+    EXPECT_EQ(descriptionOf([&] { sheet.setFontSize(CellRange::cell(1, 1), 410); }),
+              "A font size must lie between 1 and 409 points.");
+    EXPECT_EQ(descriptionOf([&] { sheet.setColumnWidth(CellRange::cell(1, 1), 256); }),
+              "A column width must lie between 0 and 255 characters.");
+    EXPECT_EQ(descriptionOf([&] { sheet.setFontName(CellRange::cell(1, 1), QString()); }),
+              "'' is not a font name: a font name has 1 to 31 characters.");
+
+    const QString longest(32767, QChar(u'ø'));
+    EXPECT_EQ(descriptionOf([&] { sheet.setValue(CellRange::cell(1, 1), longest); }), "(accepted)");
+    EXPECT_EQ(sheet.value(1, 1), longest);
+    EXPECT_EQ(descriptionOf([&] { sheet.setValue(CellRange::cell(1, 2), longest + u'x'); }),
+              "A cell holds at most 32,767 characters; this text has 32768.");
+    EXPECT_FALSE(sheet.isStored(1, 2));
+}
+
+TEST(Worksheet, MergedAreasRefuseOverlapAndTakeFormatsAsAWhole) {
+    Worksheet sheet;
+    sheet.setValue(CellRange::cell(2, 4), QStringLiteral("dropped by the merge"));
+    sheet.setFontColorIndex(CellRange::cell(2, 2), 16);
+    sheet.merge({2, 2, 2, 6});
+    EXPECT_EQ(sheet.value(2, 4), QString());
+    EXPECT_EQ(sheet.format(2, 4).fontColorIndex, 16);  // the area keeps the top-left cell's format
+    EXPECT_EQ(descriptionOf([&] { sheet.merge({1, 5, 3, 7}); }),
+              "Cannot merge E1:G3: it overlaps the merged cells B2:F2.");
+    sheet.merge({3, 2, 3, 6});  // next to it is fine
+    sheet.setFontSize(CellRange::cell(2, 2), 20);
+    for (int c = 2; c <= 6; ++c) EXPECT_EQ(sheet.format(2, c).fontSize(), 20) << c;
+    EXPECT_EQ(sheet.format(3, 2).fontSize(), 10);
+    // A range reaching into a merged area formats the whole area.
+    sheet.setInteriorColorIndex(CellRange::cell(3, 6), 43);
+    for (int c = 2; c <= 6; ++c) EXPECT_EQ(sheet.format(3, c).fillColorIndex, 43) << c;
+}
+
+TEST(Worksheet, UsedRangeCountsValuesFormatsAndMergedAreas) {
+    Worksheet sheet;
+    EXPECT_EQ(sheet.usedRange(), CellRange::cell(1, 1));  // empty: A1, as Excel answers
+    sheet.setColumnWidth({1, 1, kMaxRows, 3}, 30);         // widths are not use
+    sheet.setFontName(CellRange::wholeSheet(), QStringLiteral("Tahoma"));
+    EXPECT_EQ(sheet.usedRange(), CellRange::cell(1, 1));
+    sheet.setBorderLineStyle(CellRange::cell(7, 3), 10, 1);
+    EXPECT_EQ(sheet.usedRange(), CellRange::cell(7, 3));  // need not begin at A1
+    sheet.merge({4, 5, 5, 8});
+    EXPECT_EQ(sheet.usedRange(), (CellRange{4, 3, 7, 8}));
+    sheet.setValue(CellRange::cell(9, 4), QStringLiteral("x"));
+    EXPECT_EQ(sheet.usedRange(), (CellRange{4, 3, 9, 8}));
+    sheet.setValue(CellRange::cell(9, 4), QString());      // cleared value, cell stays in use
+    EXPECT_EQ(sheet.value(9, 4), QString());
+    EXPECT_EQ(sheet.usedRange(), (CellRange{4, 3, 9, 8}));
+}
+
+TEST(Worksheet, SheetAndColumnFormatsReachEveryCell) {
+    Worksheet sheet;
+    sheet.setInteriorColorIndex(CellRange::cell(5, 2), 43);
+    sheet.setFontName(CellRange::wholeSheet(), QStringLiteral("Tahoma"));
+    EXPECT_EQ(sheet.fontName(sheet.format(5, 2)), QStringLiteral("Tahoma"));  // existing cell
+    EXPECT_EQ(sheet.format(5, 2).fillColorIndex, 43);                        // keeps its own fill
+    sheet.setFontSize({1, 3, kMaxRows, 3}, 14);                               // Columns("C:C")
+    EXPECT_EQ(sheet.format(60000, 3).fontSize(), 14);
+    EXPECT_EQ(sheet.fontName(sheet.format(60000, 3)), QStringLiteral("Tahoma"));
+    EXPECT_EQ(sheet.format(60000, 4).fontSize(), 10);
+    sheet.setBorderLineStyle(CellRange::cell(8, 3), 9, 1);  // a new cell starts from its column's format
+    EXPECT_EQ(sheet.format(8, 3).fontSize(), 14);
+    EXPECT_EQ(sheet.storedCellCount(), 2u);
+}
+
+TEST(Worksheet, EdgesOfARangeGoToItsOuterCells) {
+    Worksheet sheet;
+    const CellRange box{2, 2, 4, 4};
+    for (int edge : {7, 8, 9, 10}) sheet.setBorderLineStyle(box, edge, xl::kContinuous);
+    EXPECT_EQ(sheet.format(2, 2).border(Edge::Left), xl::kContinuous);
+    EXPECT_EQ(sheet.format(2, 2).border(Edge::Top), xl::kContinuous);
+    EXPECT_EQ(sheet.format(2, 2).border(Edge::Right), xl::kLineStyleNone);
+    EXPECT_EQ(sheet.format(4, 4).border(Edge::Bottom), xl::kContinuous);
+    EXPECT_FALSE(sheet.isStored(3, 3));  // the middle has no edge
+    sheet.setBorderLineStyle(box, xl::kInsideVertical, xl::kDouble);
+    EXPECT_EQ(sheet.format(3, 3).border(Edge::Right), xl::kDouble);
+    EXPECT_EQ(sheet.format(3, 4).border(Edge::Right), xl::kContinuous);  // the outer edge stays
+    EXPECT_EQ(sheet.format(3, 2).border(Edge::Left), xl::kContinuous);
+}
+
+TEST(Worksheet, CellsShareFormatsInsteadOfCopyingThem) {
+    Worksheet sheet;
+    for (int r = 1; r <= 20000; ++r) {
+        sheet.setInteriorColorIndex(CellRange::cell(r, 2), 43);
+        sheet.setBorderLineStyle(CellRange::cell(r, 2), 10, 1);
+    }
+    EXPECT_EQ(sheet.storedCellCount(), 20000u);
+    EXPECT_EQ(sheet.formats().size(), 3u);  // default, filled, filled with an edge
+    EXPECT_LT(sheet.approximateBytes() / sheet.storedCellCount(), 64u);
+}
