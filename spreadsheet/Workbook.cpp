@@ -6,6 +6,9 @@ namespace spreadsheet {
 
 Workbook::Workbook(QString name) : m_name(std::move(name)), m_sheet(std::make_unique<Worksheet>()) {}
 
+Workbook::Workbook(QString name, std::unique_ptr<Worksheet> sheet)
+    : m_name(std::move(name)), m_sheet(std::move(sheet)) {}
+
 Worksheet& Workbook::activeSheet() {
     return const_cast<Worksheet&>(std::as_const(*this).activeSheet());
 }

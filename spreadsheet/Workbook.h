@@ -13,6 +13,8 @@ namespace spreadsheet {
 class Workbook {
 public:
     explicit Workbook(QString name);
+    // A workbook around a sheet read from a file.
+    Workbook(QString name, std::unique_ptr<Worksheet> sheet);
 
     const QString& name() const { return m_name; }
     Worksheet& activeSheet();
