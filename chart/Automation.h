@@ -60,6 +60,8 @@ class Workbook {
 public:
     virtual ~Workbook() = default;
     virtual Worksheet& activeSheet() = 0;
+    // Saves as an Excel 97-2003 workbook under the path, asking nothing.
+    virtual void saveAs(const QString& path) = 0;
     virtual void close() = 0;
 };
 

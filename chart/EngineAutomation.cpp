@@ -82,6 +82,7 @@ public:
         if (!m_sheet) m_sheet = std::make_unique<EngineWorksheet>(sheet);
         return *m_sheet;
     }
+    void saveAs(const QString& path) override { m_book->saveAs(path); }
     void close() override { m_app->workbooks().close(m_book); }
 
 private:

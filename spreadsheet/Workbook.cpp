@@ -1,6 +1,9 @@
 #include "Workbook.h"
 
 #include "SpreadsheetError.h"
+#include "xls/XlsWriter.h"
+
+#include <QFileInfo>
 
 namespace spreadsheet {
 
@@ -16,6 +19,11 @@ Worksheet& Workbook::activeSheet() {
 const Worksheet& Workbook::activeSheet() const {
     if (m_closed) throw SpreadsheetError(QStringLiteral("The workbook '%1' has been closed.").arg(m_name));
     return *m_sheet;
+}
+
+void Workbook::saveAs(const QString& path) {
+    xls::writeWorkbookFile(activeSheet(), path);
+    m_name = QFileInfo(path).fileName();
 }
 
 } // namespace spreadsheet

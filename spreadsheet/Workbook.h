@@ -20,6 +20,9 @@ public:
     Worksheet& activeSheet();
     const Worksheet& activeSheet() const;
     bool isClosed() const { return m_closed; }
+    // Saves as an Excel 97-2003 workbook, replacing a file of that name
+    // without asking; the workbook takes the file's name.
+    void saveAs(const QString& path);
 
 private:
     friend class Workbooks;

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+namespace spreadsheet::xls {
+
+// Little-endian bytes, as every number in a BIFF8 stream is stored.
+class ByteBuffer {
+public:
+    void u8(std::uint8_t v) { m_bytes.push_back(v); }
+    void u16(std::uint16_t v) { put(v, 2); }
+    void u32(std::uint32_t v) { put(v, 4); }
+    void f64(double v) {
+        std::uint64_t bits;
+        std::memcpy(&bits, &v, sizeof bits);
+        u32(static_cast<std::uint32_t>(bits));
+        u32(static_cast<std::uint32_t>(bits >> 32));
+    }
+    void bytes(const std::uint8_t* data, std::size_t size) {
+        if (size == 0) return;
+        const std::size_t at = m_bytes.size();
+        m_bytes.resize(at + size);
+        std::memcpy(m_bytes.data() + at, data, size);
+    }
+    void append(const ByteBuffer& other) { bytes(other.data(), other.size()); }
+    // The characters of a string: one byte each when they all fit Latin-1
+    // (flag 0), else two (flag 1). Returns the flag.
+    std::uint8_t characters(const QString& text);
+    // A string with a one-byte length, as sheet and font names are stored.
+    void shortString(const QString& text);
+
+    void patchU16(std::size_t at, std::uint16_t v) {
+        m_bytes[at] = static_cast<std::uint8_t>(v);
+        m_bytes[at + 1] = static_cast<std::uint8_t>(v >> 8);
+    }
+    void patchU32(std::size_t at, std::uint32_t v) {
+        for (int i = 0; i < 4; ++i) m_bytes[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
+    }
+    void reserve(std::size_t n) { m_bytes.reserve(n); }
+    void clear() { m_bytes.clear(); }
+
+    const std::uint8_t* data() const { return m_bytes.data(); }
+    std::size_t size() const { return m_bytes.size(); }
+
+private:
+    void put(std::uint64_t v, std::size_t width) {
+        const std::size_t at = m_bytes.size();
+        m_bytes.resize(at + width);
+        for (std::size_t i = 0; i < width; ++i) m_bytes[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
+    }
+    std::vector<std::uint8_t> m_bytes;
+};
+
+bool fitsLatin1(const QString& text);
+
+// A workbook stream being written: records of an identifier, a length and data.
+class RecordStream {
+public:
+    // Appends one record; data longer than a record holds goes on in CONTINUE records.
+    void write(std::uint16_t id, const ByteBuffer& data);
+    void write(std::uint16_t id, const std::uint8_t* data, std::size_t size);
+    void writeU16(std::uint16_t id, std::uint16_t value);
+    // BOF of the workbook globals or of a worksheet, BIFF8.
+    void writeBof(std::uint16_t substreamType);
+    // A record whose data was laid out by the caller, header included.
+    void writeRaw(const ByteBuffer& records) { m_stream.append(records); }
+
+    std::size_t position() const { return m_stream.size(); }
+    void patchU32(std::size_t at, std::uint32_t v) { m_stream.patchU32(at, v); }
+    const ByteBuffer& bytes() const { return m_stream; }
+    void reserve(std::size_t n) { m_stream.reserve(n); }
+
+private:
+    ByteBuffer m_stream;
+};
+
+} // namespace spreadsheet::xls

@@ -1,0 +1,244 @@
+#include "SheetRecords.h"
+
+#include "BiffMapping.h"
+#include "BiffRecords.h"
+#include "FormatRecords.h"
+#include "StringTable.h"
+
+#include "spreadsheet/RowHeight.h"
+#include "spreadsheet/Worksheet.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace spreadsheet::xls {
+
+namespace {
+
+constexpr int kRowsPerBlock = 32;
+constexpr std::uint16_t kTwipsPerPoint = 20;
+
+// Printing: no headers or footers, no grid lines, landscape, one page wide.
+void writePageSetup(RecordStream& stream) {
+    stream.writeU16(record::kPrintHeaders, 0);
+    stream.writeU16(record::kPrintGridLines, 0);
+    stream.writeU16(record::kGridSet, 1);
+    ByteBuffer guts;
+    for (int i = 0; i < 4; ++i) guts.u16(0);
+    stream.write(record::kGuts, guts);
+    ByteBuffer defaultHeight;
+    defaultHeight.u16(0);
+    defaultHeight.u16(255);  // 12.75 pt
+    stream.write(record::kDefaultRowHeight, defaultHeight);
+    stream.writeU16(record::kWsBool, 0x04C1 | 0x0100);  // fit to page
+    stream.write(record::kHeader, ByteBuffer{});                // empty: no header
+    stream.write(record::kFooter, ByteBuffer{});
+    stream.writeU16(record::kHCenter, 0);
+    stream.writeU16(record::kVCenter, 0);
+    ByteBuffer setup;
+    setup.u16(9);     // A4
+    setup.u16(100);   // scale, unused when fitting
+    setup.u16(1);     // first page number
+    setup.u16(1);     // fit to one page wide
+    setup.u16(0);     // as many pages tall as needed
+    setup.u16(0);     // landscape; paper, scale and orientation are set
+    setup.u16(600);
+    setup.u16(600);
+    setup.f64(0.5);   // header margin, inches
+    setup.f64(0.5);   // footer margin
+    setup.u16(1);     // copies
+    stream.write(record::kPageSetup, setup);
+}
+
+// Column widths and formats. Every column carries the sheet-wide format, so
+// a whole-sheet font shows in every reader, also in cells without a record.
+void writeColumns(RecordStream& stream, const Worksheet& sheet, const FormatRecords& formats) {
+    stream.writeU16(record::kDefColWidth, 8);
+    struct Column {
+        std::uint16_t width;
+        std::uint16_t xf;
+        bool operator==(const Column&) const = default;
+    };
+    const auto columnAt = [&](int c) {
+        const FormatId format = sheet.columnFormatId(c).value_or(sheet.sheetFormatId());
+        return Column{fileColumnWidth(sheet.columnWidth(c)), formats.xfIndex(format)};
+    };
+    const bool plain = sheet.sheetFormatId() == 0;
+    int first = 1;
+    while (first <= kMaxColumns) {
+        const Column column = columnAt(first);
+        int last = first;
+        while (last < kMaxColumns && columnAt(last + 1) == column) ++last;
+        const bool needed = !plain || sheet.columnFormatId(first) || sheet.hasCustomWidth(first);
+        if (needed) {
+            ByteBuffer info;
+            info.u16(static_cast<std::uint16_t>(first - 1));
+            info.u16(static_cast<std::uint16_t>(last - 1));
+            info.u16(column.width);
+            info.u16(column.xf);
+            info.u16(0);
+            info.u16(0);
+            stream.write(record::kColInfo, info);
+        }
+        first = last + 1;
+    }
+}
+
+void writeDimensions(RecordStream& stream, const Worksheet& sheet, bool empty) {
+    const CellRange used = sheet.usedRange();
+    ByteBuffer dims;
+    dims.u32(empty ? 0 : static_cast<std::uint32_t>(used.firstRow - 1));
+    dims.u32(empty ? 0 : static_cast<std::uint32_t>(used.lastRow));
+    dims.u16(empty ? 0 : static_cast<std::uint16_t>(used.firstColumn - 1));
+    dims.u16(empty ? 0 : static_cast<std::uint16_t>(used.lastColumn));
+    dims.u16(0);
+    stream.write(record::kDimensions, dims);
+}
+
+// The cells of one row as they go to the file: stored cells plus every cell
+// of a merged area, which all carry the area's format.
+struct FileCell {
+    int column;
+    FormatId format;
+    const QString* text;
+};
+
+class RowCells {
+public:
+    explicit RowCells(const Worksheet& sheet) : m_sheet(sheet) {}
+
+    std::vector<FileCell> of(int row) const {
+        std::vector<FileCell> cells;
+        for (const Cell& cell : m_sheet.storedCells(row))
+            cells.push_back({cell.column, cell.format, cell.text ? &m_sheet.text(cell) : nullptr});
+        bool merged = false;
+        for (const CellRange& area : m_sheet.mergedRanges()) {
+            if (row < area.firstRow || row > area.lastRow) continue;
+            merged = true;
+            const FormatId areaFormat = m_sheet.formatId(area.firstRow, area.firstColumn);
+            for (int c = area.firstColumn; c <= area.lastColumn; ++c) {
+                auto it = std::find_if(cells.begin(), cells.end(), [&](const FileCell& f) { return f.column == c; });
+                if (it == cells.end()) cells.push_back({c, areaFormat, nullptr});
+                else it->format = areaFormat;
+            }
+        }
+        if (merged)
+            std::sort(cells.begin(), cells.end(), [](const FileCell& a, const FileCell& b) { return a.column < b.column; });
+        return cells;
+    }
+
+private:
+    const Worksheet& m_sheet;
+};
+
+void writeRow(RecordStream& stream, int row, const std::vector<FileCell>& cells, int heightPixels, int defaultPixels) {
+    ByteBuffer data;
+    data.u16(static_cast<std::uint16_t>(row - 1));
+    data.u16(cells.empty() ? 0 : static_cast<std::uint16_t>(cells.front().column - 1));
+    data.u16(cells.empty() ? 0 : static_cast<std::uint16_t>(cells.back().column));
+    const bool custom = heightPixels != defaultPixels;
+    data.u16(static_cast<std::uint16_t>(pixelsToPoints(heightPixels) * kTwipsPerPoint));
+    data.u16(0);
+    data.u16(0);
+    data.u16(0x0100 | (custom ? 0x0040 : 0));  // height set: every reader keeps it
+    data.u16(FormatRecords::kDefaultCellXf);
+    stream.write(record::kRow, data);
+}
+
+void writeCells(RecordStream& stream, int row, const std::vector<FileCell>& cells, const FormatRecords& formats,
+                StringTable& strings) {
+    const auto r = static_cast<std::uint16_t>(row - 1);
+    ByteBuffer data;
+    std::size_t i = 0;
+    while (i < cells.size()) {
+        const FileCell& cell = cells[i];
+        data.clear();
+        if (cell.text && !cell.text->isEmpty()) {
+            data.u16(r);
+            data.u16(static_cast<std::uint16_t>(cell.column - 1));
+            data.u16(formats.xfIndex(cell.format));
+            data.u32(strings.add(*cell.text));
+            stream.write(record::kLabelSst, data);
+            ++i;
+            continue;
+        }
+        // A run of formatted empty cells in adjacent columns: one MULBLANK.
+        std::size_t end = i + 1;
+        while (end < cells.size() && cells[end].column == cells[end - 1].column + 1 &&
+               !(cells[end].text && !cells[end].text->isEmpty()))
+            ++end;
+        data.u16(r);
+        data.u16(static_cast<std::uint16_t>(cell.column - 1));
+        for (std::size_t k = i; k < end; ++k) data.u16(formats.xfIndex(cells[k].format));
+        if (end - i == 1) {
+            stream.write(record::kBlank, data);
+        } else {
+            data.u16(static_cast<std::uint16_t>(cells[end - 1].column - 1));
+            stream.write(record::kMulBlank, data);
+        }
+        i = end;
+    }
+}
+
+void writeWindow(RecordStream& stream) {
+    ByteBuffer window;
+    window.u16(0x06B6);  // grid, headers, zeros, outline; selected and shown
+    window.u16(0);
+    window.u16(0);
+    window.u32(0x40);    // grid line colour: automatic
+    window.u16(0);
+    window.u16(0);
+    window.u32(0);
+    stream.write(record::kWindow2, window);
+}
+
+void writeMergedCells(RecordStream& stream, const std::vector<CellRange>& merges) {
+    constexpr std::size_t kPerRecord = 1026;
+    for (std::size_t first = 0; first < merges.size(); first += kPerRecord) {
+        const std::size_t count = std::min(kPerRecord, merges.size() - first);
+        ByteBuffer data;
+        data.u16(static_cast<std::uint16_t>(count));
+        for (std::size_t i = first; i < first + count; ++i) {
+            data.u16(static_cast<std::uint16_t>(merges[i].firstRow - 1));
+            data.u16(static_cast<std::uint16_t>(merges[i].lastRow - 1));
+            data.u16(static_cast<std::uint16_t>(merges[i].firstColumn - 1));
+            data.u16(static_cast<std::uint16_t>(merges[i].lastColumn - 1));
+        }
+        stream.write(record::kMergedCells, data);
+    }
+}
+
+} // namespace
+
+void writeSheetRecords(RecordStream& stream, const Worksheet& sheet, const FormatRecords& formats,
+                       StringTable& strings) {
+    stream.writeBof(record::kBofWorksheet);
+    writePageSetup(stream);
+    writeColumns(stream, sheet, formats);
+
+    int lastRow = sheet.lastStoredRow();
+    for (const CellRange& area : sheet.mergedRanges()) lastRow = std::max(lastRow, area.lastRow);
+    writeDimensions(stream, sheet, lastRow < 1);
+
+    // Rows in blocks of 32: the ROW records, then the block's cells.
+    const RowCells rowCells(sheet);
+    const int defaultPixels = defaultRowHeightPixels(sheet);
+    std::vector<std::vector<FileCell>> block(kRowsPerBlock);
+    for (int blockStart = 1; blockStart <= lastRow; blockStart += kRowsPerBlock) {
+        const int blockEnd = std::min(lastRow, blockStart + kRowsPerBlock - 1);
+        for (int row = blockStart; row <= blockEnd; ++row) {
+            auto& cells = block[row - blockStart];
+            cells = rowCells.of(row);
+            const int height = rowHeightPixels(sheet, row);
+            if (!cells.empty() || height != defaultPixels) writeRow(stream, row, cells, height, defaultPixels);
+        }
+        for (int row = blockStart; row <= blockEnd; ++row)
+            writeCells(stream, row, block[row - blockStart], formats, strings);
+    }
+
+    writeWindow(stream);
+    writeMergedCells(stream, sheet.mergedRanges());
+    stream.write(record::kEof, ByteBuffer{});
+}
+
+} // namespace spreadsheet::xls

@@ -1,0 +1,118 @@
+#include "XlsWriter.h"
+
+#include "BiffRecords.h"
+#include "ByteBuffer.h"
+#include "FormatRecords.h"
+#include "SheetRecords.h"
+#include "StringTable.h"
+
+#include "spreadsheet/SpreadsheetError.h"
+#include "spreadsheet/Worksheet.h"
+
+#include <QSaveFile>
+
+#include <gsf/gsf-infile-msole.h>
+#include <gsf/gsf-output-memory.h>
+#include <gsf/gsf-outfile-msole.h>
+#include <gsf/gsf-utils.h>
+
+#include <memory>
+
+namespace spreadsheet::xls {
+
+namespace {
+
+// Excel keeps streams under 4,096 bytes in the compound file's small-block
+// area and expects the workbook stream in the regular one: pad to that size.
+constexpr std::size_t kMinimumStreamSize = 4096;
+
+void writeWindow1(RecordStream& stream) {
+    ByteBuffer window;
+    window.u16(0);
+    window.u16(0);
+    window.u16(0x3000);
+    window.u16(0x1E00);
+    window.u16(0x0038);  // horizontal and vertical scroll bars, sheet tabs
+    window.u16(0);       // active sheet
+    window.u16(0);
+    window.u16(1);       // one sheet selected
+    window.u16(0x0258);
+    stream.write(record::kWindow1, window);
+}
+
+// Returns where the sheet's stream position is to be filled in.
+std::size_t writeBoundSheet(RecordStream& stream, const QString& name) {
+    ByteBuffer sheet;
+    sheet.u32(0);  // position of the sheet's BOF, patched once known
+    sheet.u16(0);  // visible worksheet
+    sheet.shortString(name);
+    const std::size_t at = stream.position() + 4;
+    stream.write(record::kBoundSheet, sheet);
+    return at;
+}
+
+QByteArray workbookStream(const Worksheet& sheet) {
+    const FormatRecords formats(sheet);
+    StringTable strings;
+    // The sheet is laid out first: its texts fill the string table, which the
+    // globals, written before it, must hold.
+    RecordStream sheetStream;
+    sheetStream.reserve(sheet.storedCellCount() * 6 + 4096);
+    writeSheetRecords(sheetStream, sheet, formats, strings);
+
+    RecordStream stream;
+    stream.reserve(sheetStream.bytes().size() + 65536);
+    stream.writeBof(record::kBofWorkbookGlobals);
+    stream.writeU16(record::kCodePage, 1200);  // UTF-16
+    writeWindow1(stream);
+    stream.writeU16(record::kDate1904, 0);
+    stream.writeU16(record::kBookBool, 0);
+    formats.write(stream);
+    const std::size_t sheetPositionAt = writeBoundSheet(stream, sheet.name());
+    ByteBuffer country;
+    country.u16(1);
+    country.u16(1);
+    stream.write(record::kCountry, country);
+    strings.write(stream);
+    stream.write(record::kEof, ByteBuffer{});
+
+    stream.patchU32(sheetPositionAt, static_cast<std::uint32_t>(stream.position()));
+    stream.writeRaw(sheetStream.bytes());
+
+    QByteArray bytes(reinterpret_cast<const char*>(stream.bytes().data()),
+                     static_cast<qsizetype>(stream.bytes().size()));
+    if (bytes.size() < static_cast<qsizetype>(kMinimumStreamSize)) bytes.resize(kMinimumStreamSize, '\0');
+    return bytes;
+}
+
+template <typename T>
+struct GObjectDeleter {
+    void operator()(T* object) const { g_object_unref(object); }
+};
+template <typename T>
+using GObjectPtr = std::unique_ptr<T, GObjectDeleter<T>>;
+
+} // namespace
+
+QByteArray workbookFileBytes(const Worksheet& sheet) {
+    const QByteArray stream = workbookStream(sheet);
+    gsf_init();
+    GObjectPtr<GsfOutput> memory(gsf_output_memory_new());
+    GObjectPtr<GsfOutfile> container(gsf_outfile_msole_new(memory.get()));
+    GObjectPtr<GsfOutput> workbook(gsf_outfile_new_child(container.get(), "Workbook", FALSE));
+    const bool written = gsf_output_write(workbook.get(), static_cast<std::size_t>(stream.size()),
+                                          reinterpret_cast<const guint8*>(stream.constData())) &&
+                         gsf_output_close(workbook.get()) && gsf_output_close(GSF_OUTPUT(container.get()));
+    if (!written) throw SpreadsheetError(QStringLiteral("The workbook could not be put together."));
+    const auto* data = gsf_output_memory_get_bytes(GSF_OUTPUT_MEMORY(memory.get()));
+    return QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(gsf_output_size(memory.get())));
+}
+
+void writeWorkbookFile(const Worksheet& sheet, const QString& path) {
+    const QByteArray bytes = workbookFileBytes(sheet);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        throw SpreadsheetError(QStringLiteral("Cannot save '%1': %2").arg(path, file.errorString()));
+}
+
+} // namespace spreadsheet::xls

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace spreadsheet {
+class Worksheet;
+}
+
+namespace spreadsheet::xls {
+
+// The sheet as an Excel 97-2003 workbook file (an OLE2 compound file holding
+// the BIFF8 "Workbook" stream).
+QByteArray workbookFileBytes(const Worksheet& sheet);
+
+// Writes the workbook to the path. The file is written beside the target and
+// renamed over it when complete, so a failure never leaves half a file or
+// destroys an existing one. Throws SpreadsheetError with the reason.
+void writeWorkbookFile(const Worksheet& sheet, const QString& path);
+
+} // namespace spreadsheet::xls
