@@ -1,5 +1,6 @@
 #include "ChartLayout.h"
 
+#include "GenerationCount.h"
 #include "LocaleNumber.h"
 
 #include <cmath>
@@ -85,10 +86,9 @@ long long boxColumnCount(double generations) {
 }
 
 ChartLayout BuildChartLayout(const QString& rootName, const QString& generationCountText) {
-    const auto generations = parseLocaleNumber(generationCountText);
-    if (!generations) throw ChartLayoutError("Number of generations must be numeric.");
-    const long long columns = boxColumnCount(*generations);
-    if (columns > kMaxGenerations) throw ChartLayoutError("Number of generations must be 15 or less.");
+    const GenerationCountCheck check = checkGenerationCount(generationCountText);
+    if (check != GenerationCountCheck::Accepted) throw ChartLayoutError(refusalMessage(check).toStdString());
+    const long long columns = boxColumnCount(*parseLocaleNumber(generationCountText));
 
     ChartLayout layout;
     layout.operations.reserve(operationCount(columns));

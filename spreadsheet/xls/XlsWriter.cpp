@@ -51,6 +51,8 @@ std::size_t writeBoundSheet(RecordStream& stream, const QString& name) {
     return at;
 }
 
+} // namespace
+
 QByteArray workbookStream(const Worksheet& sheet) {
     const FormatRecords formats(sheet);
     StringTable strings;
@@ -84,6 +86,8 @@ QByteArray workbookStream(const Worksheet& sheet) {
     if (bytes.size() < static_cast<qsizetype>(kMinimumStreamSize)) bytes.resize(kMinimumStreamSize, '\0');
     return bytes;
 }
+
+namespace {
 
 template <typename T>
 struct GObjectDeleter {

@@ -1,0 +1,89 @@
+#include "ChartCommand.h"
+
+#include "Automation.h"
+#include "ChartLayout.h"
+#include "ExecuteOperation.h"
+#include "GenerationCount.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+namespace chart {
+
+namespace {
+
+const char* const kDescription =
+    "Draws a blank pedigree chart (one empty box for each ancestor, the oldest\n"
+    "generation on the left) and saves it as an Excel 97-2003 workbook.\n\n"
+    "COUNT is the number of generations, the root person included, written as\n"
+    "numbers are written in your locale (a point is accepted too); charts of up\n"
+    "to 15 generations can be drawn. The count appears in the chart as typed.\n\n"
+    "Exit status: 0 when the workbook was saved; 2 when COUNT is refused; 1 on\n"
+    "any other failure, with its reason on standard error. A failed run leaves\n"
+    "no file behind and never changes an existing FILE.";
+
+} // namespace
+
+int runChartCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QString::fromLatin1(kDescription));
+    const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")},
+                                        QStringLiteral("Shows this help."));
+    const QCommandLineOption versionOption({QStringLiteral("v"), QStringLiteral("version")},
+                                           QStringLiteral("Shows the version."));
+    const QCommandLineOption rootOption(QStringLiteral("root"),
+                                        QStringLiteral("Name of the person at the root (default: Halvarsen)."),
+                                        QStringLiteral("NAME"), QStringLiteral("Halvarsen"));
+    const QCommandLineOption generationsOption(QStringLiteral("generations"),
+                                               QStringLiteral("Number of generations (default: 5)."),
+                                               QStringLiteral("COUNT"), QStringLiteral("5"));
+    const QCommandLineOption outputOption(QStringLiteral("output"), QStringLiteral("Workbook to write (.xls)."),
+                                          QStringLiteral("FILE"));
+    parser.addOptions({helpOption, versionOption, rootOption, generationsOption, outputOption});
+
+    if (!parser.parse(arguments)) {
+        err << parser.errorText() << "\n";
+        return kExitBadInput;
+    }
+    if (parser.isSet(helpOption)) {
+        out << parser.helpText();
+        return kExitSuccess;
+    }
+    if (parser.isSet(versionOption)) {
+        out << QCoreApplication::applicationName() << " " << QCoreApplication::applicationVersion() << "\n";
+        return kExitSuccess;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        err << "Unexpected argument: " << parser.positionalArguments().first() << "\n";
+        return kExitBadInput;
+    }
+    if (!parser.isSet(outputOption) || parser.value(outputOption).isEmpty()) {
+        err << "Name the workbook to write with --output FILE.xls.\n";
+        return kExitBadInput;
+    }
+    const QString countText = parser.value(generationsOption);
+    const GenerationCountCheck check = checkGenerationCount(countText);
+    if (check != GenerationCountCheck::Accepted) {
+        err << refusalMessage(check) << "\n";
+        return kExitBadInput;
+    }
+
+    try {
+        const ChartLayout layout = BuildChartLayout(parser.value(rootOption), countText);
+        auto application = automation::createApplication();
+        auto workbook = application->workbooks().add();
+        application->setVisible(false);
+        automation::Worksheet& sheet = workbook->activeSheet();
+        for (const SheetOperation& op : layout.operations) executeOperation(sheet, layout, op);
+        workbook->saveAs(parser.value(outputOption));
+        application->setDisplayAlerts(false);
+        workbook->close();
+        application->quit();
+    } catch (const std::exception& e) {
+        err << QString::fromUtf8(e.what()) << "\n";
+        return kExitFailure;
+    }
+    return kExitSuccess;
+}
+
+} // namespace chart

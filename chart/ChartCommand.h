@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QStringList>
+#include <QTextStream>
+
+namespace chart {
+
+// Exit statuses of the command-line chart program.
+inline constexpr int kExitSuccess = 0;
+inline constexpr int kExitFailure = 1;
+inline constexpr int kExitBadInput = 2;
+
+// kinloom-chart [--root NAME] [--generations COUNT] --output FILE.xls
+// Draws the chart in a new engine instance and saves it. Arguments include
+// the program name first, as main receives them.
+int runChartCommand(const QStringList& arguments, QTextStream& out, QTextStream& err);
+
+} // namespace chart
