@@ -7,3 +7,5 @@ here=$(cd "$(dirname "$0")" && pwd)
 "$build/bench/layout_bench" --benchmark_format=json --benchmark_out=/tmp/kinloom-layout-bench.json \
   --benchmark_out_format=json >/dev/null
 python3 "$here/ratio.py" /tmp/kinloom-layout-bench.json BM_LayoutAndExecute BM_LayoutAndExecutePeerMap
+echo
+/usr/bin/python3 "$here/xls_bench.py" "$build/app/kinloom-chart"

@@ -48,9 +48,16 @@ FormatId FormatTable::withChange(FormatId from, FormatChange change) {
     // whole formats on all but the first.
     const std::uint64_t key = std::uint64_t(from) | std::uint64_t(change.kind) << 32 |
                               std::uint64_t(change.edge) << 36 | std::uint64_t(std::uint16_t(change.value)) << 40;
-    if (auto it = m_transitions.find(key); it != m_transitions.end()) return it->second;
-    const FormatId to = intern(change.appliedTo(m_formats[from]));
-    m_transitions.emplace(key, to);
+    RecentTransition& recent = m_recent[(key * 0x9E3779B97F4A7C15ull) >> 58];
+    if (recent.key == key) return recent.to;
+    FormatId to;
+    if (auto it = m_transitions.find(key); it != m_transitions.end()) {
+        to = it->second;
+    } else {
+        to = intern(change.appliedTo(m_formats[from]));
+        m_transitions.emplace(key, to);
+    }
+    recent = {key, to};
     return to;
 }
 

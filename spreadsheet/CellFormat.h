@@ -68,6 +68,13 @@ private:
     std::vector<CellFormat> m_formats;
     std::unordered_map<CellFormat, FormatId, FormatHash> m_ids;
     std::unordered_map<std::uint64_t, FormatId> m_transitions;
+    // A small direct-mapped memo in front of m_transitions: a chart repeats
+    // the same few transitions hundreds of thousands of times.
+    struct RecentTransition {
+        std::uint64_t key = ~std::uint64_t(0);
+        FormatId to = 0;
+    };
+    std::array<RecentTransition, 64> m_recent{};
     QStringList m_fontNames;
 };
 

@@ -12,12 +12,13 @@ CellRange CellRange::unitedWith(const CellRange& o) const {
             std::max(lastRow, o.lastRow), std::max(lastColumn, o.lastColumn)};
 }
 
-void checkCell(int row, int column) {
+void throwOffSheet(int row, int column) {
     if (row < 1 || row > kMaxRows)
         throw SpreadsheetError(QStringLiteral("Row %1 is outside the sheet (rows 1 to %2).").arg(row).arg(kMaxRows));
     if (column < 1 || column > kMaxColumns)
         throw SpreadsheetError(
             QStringLiteral("Column %1 is outside the sheet (columns 1 to %2).").arg(column).arg(kMaxColumns));
+    throw SpreadsheetError(QStringLiteral("Cell %1, %2 is outside the sheet.").arg(row).arg(column));
 }
 
 namespace {

@@ -48,9 +48,7 @@ public:
 
 private:
     void put(std::uint64_t v, std::size_t width) {
-        const std::size_t at = m_bytes.size();
-        m_bytes.resize(at + width);
-        for (std::size_t i = 0; i < width; ++i) m_bytes[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
+        for (std::size_t i = 0; i < width; ++i) m_bytes.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
     }
     std::vector<std::uint8_t> m_bytes;
 };
@@ -63,6 +61,19 @@ public:
     // Appends one record; data longer than a record holds goes on in CONTINUE records.
     void write(std::uint16_t id, const ByteBuffer& data);
     void write(std::uint16_t id, const std::uint8_t* data, std::size_t size);
+    // A short record written in place, for the many small records of a
+    // sheet: begin() writes the header, the caller appends the data to
+    // body(), end() fills in the length. The data must fit one record.
+    std::size_t begin(std::uint16_t id) {
+        m_stream.u16(id);
+        m_stream.u16(0);
+        return m_stream.size();
+    }
+    ByteBuffer& body() { return m_stream; }
+    void end(std::size_t dataStart) {
+        m_stream.patchU16(dataStart - 2, static_cast<std::uint16_t>(m_stream.size() - dataStart));
+    }
+
     void writeU16(std::uint16_t id, std::uint16_t value);
     // BOF of the workbook globals or of a worksheet, BIFF8.
     void writeBof(std::uint16_t substreamType);

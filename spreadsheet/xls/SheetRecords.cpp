@@ -132,7 +132,8 @@ private:
 };
 
 void writeRow(RecordStream& stream, int row, const std::vector<FileCell>& cells, int heightPixels, int defaultPixels) {
-    ByteBuffer data;
+    const std::size_t at = stream.begin(record::kRow);
+    ByteBuffer& data = stream.body();
     data.u16(static_cast<std::uint16_t>(row - 1));
     data.u16(cells.empty() ? 0 : static_cast<std::uint16_t>(cells.front().column - 1));
     data.u16(cells.empty() ? 0 : static_cast<std::uint16_t>(cells.back().column));
@@ -142,40 +143,37 @@ void writeRow(RecordStream& stream, int row, const std::vector<FileCell>& cells,
     data.u16(0);
     data.u16(0x0100 | (custom ? 0x0040 : 0));  // height set: every reader keeps it
     data.u16(FormatRecords::kDefaultCellXf);
-    stream.write(record::kRow, data);
+    stream.end(at);
 }
+
+bool hasText(const FileCell& cell) { return cell.text && !cell.text->isEmpty(); }
 
 void writeCells(RecordStream& stream, int row, const std::vector<FileCell>& cells, const FormatRecords& formats,
                 StringTable& strings) {
     const auto r = static_cast<std::uint16_t>(row - 1);
-    ByteBuffer data;
+    ByteBuffer& data = stream.body();
     std::size_t i = 0;
     while (i < cells.size()) {
         const FileCell& cell = cells[i];
-        data.clear();
-        if (cell.text && !cell.text->isEmpty()) {
+        if (hasText(cell)) {
+            const std::size_t at = stream.begin(record::kLabelSst);
             data.u16(r);
             data.u16(static_cast<std::uint16_t>(cell.column - 1));
             data.u16(formats.xfIndex(cell.format));
             data.u32(strings.add(*cell.text));
-            stream.write(record::kLabelSst, data);
+            stream.end(at);
             ++i;
             continue;
         }
         // A run of formatted empty cells in adjacent columns: one MULBLANK.
         std::size_t end = i + 1;
-        while (end < cells.size() && cells[end].column == cells[end - 1].column + 1 &&
-               !(cells[end].text && !cells[end].text->isEmpty()))
-            ++end;
+        while (end < cells.size() && cells[end].column == cells[end - 1].column + 1 && !hasText(cells[end])) ++end;
+        const std::size_t at = stream.begin(end - i == 1 ? record::kBlank : record::kMulBlank);
         data.u16(r);
         data.u16(static_cast<std::uint16_t>(cell.column - 1));
         for (std::size_t k = i; k < end; ++k) data.u16(formats.xfIndex(cells[k].format));
-        if (end - i == 1) {
-            stream.write(record::kBlank, data);
-        } else {
-            data.u16(static_cast<std::uint16_t>(cells[end - 1].column - 1));
-            stream.write(record::kMulBlank, data);
-        }
+        if (end - i > 1) data.u16(static_cast<std::uint16_t>(cells[end - 1].column - 1));
+        stream.end(at);
         i = end;
     }
 }
