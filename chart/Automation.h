@@ -54,6 +54,8 @@ public:
     virtual void setBorderLineStyle(const SheetRange& range, int borderIndex, int lineStyle) = 0;
 
     virtual UsedRange usedRange() const = 0;
+    // CopyPicture: a picture of the range, as shown on screen, on the system clipboard.
+    virtual void copyPicture(const SheetRange& range) = 0;
 };
 
 class Workbook {

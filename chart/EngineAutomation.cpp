@@ -3,6 +3,7 @@
 #include "LocaleNumber.h"
 
 #include "spreadsheet/Application.h"
+#include "spreadsheet/SheetPicture.h"
 #include "spreadsheet/SpreadsheetError.h"
 
 namespace chart::automation {
@@ -66,6 +67,10 @@ public:
     UsedRange usedRange() const override {
         const auto used = m_sheet.usedRange();
         return {used.firstRow, used.firstColumn, used.rowCount(), used.columnCount()};
+    }
+
+    void copyPicture(const SheetRange& range) override {
+        spreadsheet::copyPictureToClipboard(m_sheet, toCells(range));
     }
 
 private:

@@ -39,7 +39,8 @@ void Workbooks::closeAll() {
     m_items.clear();
 }
 
-Application::Application() : m_workbooks(*this) {}
+Application::Application()
+    : m_workbooks(*this), m_registration(std::make_unique<RunningObjectEntry>(className(), defaultMemberText())) {}
 
 Workbooks& Application::workbooks() {
     checkRunning();
@@ -59,6 +60,7 @@ void Application::setDisplayAlerts(bool displayAlerts) {
 void Application::quit() {
     checkRunning();
     m_workbooks.closeAll();
+    m_registration.reset();
     m_quit = true;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "RunningObjects.h"
 #include "Workbook.h"
 
 #include <QString>
@@ -37,6 +38,7 @@ public:
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
 
+    static QString className() { return QStringLiteral("Excel.Application"); }
     // The application's default member, as Excel answers it.
     static QString defaultMemberText() { return QStringLiteral("Microsoft Excel"); }
 
@@ -52,6 +54,8 @@ public:
 
 private:
     Workbooks m_workbooks;
+    // Lets other processes see this instance as a running "Excel.Application".
+    std::unique_ptr<RunningObjectEntry> m_registration;
     bool m_visible = false;
     bool m_displayAlerts = true;
     bool m_quit = false;

@@ -1,0 +1,85 @@
+#include "RunningObjects.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QStandardPaths>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <atomic>
+
+namespace spreadsheet {
+
+namespace {
+
+QString& folderOverride() {
+    static QString folder;
+    return folder;
+}
+
+QString entryPrefix(const QString& className) { return className + QLatin1Char('.'); }
+
+} // namespace
+
+QString runningObjectFolder() {
+    if (!folderOverride().isEmpty()) return folderOverride();
+    // The runtime folder belongs to the user alone (Qt makes it 0700 when it
+    // has to create it), which keeps the table per user.
+    QString base = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (base.isEmpty()) base = QDir::tempPath() + QStringLiteral("/kinloom-") + qEnvironmentVariable("USER");
+    return base + QStringLiteral("/kinloom-running-objects");
+}
+
+void setRunningObjectFolder(const QString& folder) { folderOverride() = folder; }
+
+RunningObjectEntry::RunningObjectEntry(const QString& className, const QString& defaultMember) {
+    static std::atomic<int> counter{0};
+    const QString folder = runningObjectFolder();
+    if (!QDir().mkpath(folder)) return;  // no table: the object simply cannot be found
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QString name = QStringLiteral("%1%2.%3").arg(entryPrefix(className)).arg(::getpid()).arg(counter++);
+    // Written and locked under a name no reader looks at, then renamed into
+    // place, so a reader never takes a half-made entry for a stale one.
+    const QString draft = folder + QStringLiteral("/.draft-") + name;
+    m_fd = ::open(QFile::encodeName(draft).constData(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    if (m_fd < 0) return;
+    const QByteArray text = defaultMember.toUtf8();
+    m_path = folder + QLatin1Char('/') + name;
+    if (::flock(m_fd, LOCK_EX | LOCK_NB) != 0 ||
+        ::write(m_fd, text.constData(), static_cast<size_t>(text.size())) != text.size() ||
+        ::rename(QFile::encodeName(draft).constData(), QFile::encodeName(m_path).constData()) != 0) {
+        ::close(m_fd);
+        m_fd = -1;
+        QFile::remove(draft);
+    }
+}
+
+RunningObjectEntry::~RunningObjectEntry() {
+    if (m_fd < 0) return;
+    QFile::remove(m_path);
+    ::close(m_fd);
+}
+
+std::optional<QString> runningObjectDefaultMember(const QString& className) {
+    const QDir folder(runningObjectFolder());
+    const QStringList entries = folder.entryList({entryPrefix(className) + QLatin1Char('*')}, QDir::Files, QDir::Name);
+    for (const QString& name : entries) {
+        const QString path = folder.filePath(name);
+        const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) continue;
+        if (::flock(fd, LOCK_SH | LOCK_NB) == 0) {  // nobody holds it: its owner is gone
+            ::close(fd);
+            QFile::remove(path);
+            continue;
+        }
+        char buffer[256];
+        const ssize_t length = ::read(fd, buffer, sizeof buffer);
+        ::close(fd);
+        if (length >= 0) return QString::fromUtf8(buffer, static_cast<qsizetype>(length));
+    }
+    return std::nullopt;
+}
+
+} // namespace spreadsheet
