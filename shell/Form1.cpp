@@ -46,12 +46,14 @@ Form1::Form1(QWidget* parent) : FormBase(parent), m_ui(std::make_unique<Ui::Form
     connect(m_ui->Text2, &QLineEdit::textChanged, this, &Form1::Text2_Change);
 
     // The pointer follows moves over the buttons and the background without
-    // a mouse button held down.
+    // a mouse button held down. A move over a control is that control's
+    // alone: passed on to the window it would turn the hand back at once.
     setMouseTracking(true);
     for (QWidget* watched : {static_cast<QWidget*>(m_ui->PushButton1), static_cast<QWidget*>(m_ui->PushButton6),
                              static_cast<QWidget*>(m_ui->PushButton7), static_cast<QWidget*>(m_ui->Frame1),
                              static_cast<QWidget*>(m_ui->Frame2)}) {
         watched->setMouseTracking(true);
+        watched->setAttribute(Qt::WA_NoMousePropagation);
         watched->installEventFilter(this);
     }
     m_ui->Text1->installEventFilter(this);
