@@ -59,7 +59,8 @@ TEST_F(Form1Test, FirstStartShowsAndStoresTheDefaults) {
     EXPECT_EQ(sandbox.stored(QStringLiteral("Text1")).toString(), QStringLiteral("Halvarsen"));
     EXPECT_EQ(sandbox.stored(QStringLiteral("Text2")).toString(), QStringLiteral("5"));
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Kinloom"));
-    EXPECT_FALSE(form.windowIcon().availableSizes().isEmpty());
+    for (const int size : {32, 48, 128, 256})
+        EXPECT_EQ(form.windowIcon().pixmap(QSize(size, size)).size(), QSize(size, size)) << size;
     EXPECT_TRUE(sandbox.messages.shown().empty());  // no cursor file, no report
 }
 
@@ -216,16 +217,13 @@ TEST_F(Form1Test, DesignedLayout) {
     EXPECT_EQ(form.size(), QSize(536, 201));
     EXPECT_EQ(form.minimumSize(), form.maximumSize());
     EXPECT_FALSE(form.windowFlags() & Qt::WindowMaximizeButtonHint);
-    EXPECT_TRUE(form.windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_EQ(form.palette().color(QPalette::Window), QColor(Qt::white));
-    EXPECT_EQ(form.font().family(), QStringLiteral("Arial"));
     EXPECT_TRUE(form.font().bold());
     EXPECT_EQ(form.font().pointSizeF(), 9.0);
     EXPECT_EQ(control(form, "PushButton7")->geometry(), QRect(272, 42, 256, 27));
     EXPECT_EQ(control(form, "Text2")->geometry(), QRect(16, 20, 489, 25));
     EXPECT_EQ(control(form, "Text2")->parentWidget()->objectName(), QStringLiteral("Frame2"));
     EXPECT_EQ(control(form, "PushButton1")->font().pointSizeF(), 11.25);
-    EXPECT_EQ(static_cast<QPushButton*>(control(form, "PushButton6"))->text(), QStringLiteral("Help"));
     EXPECT_EQ(form.findChild<QGroupBox*>("Frame2")->title(), QStringLiteral("Number Of Generations (Including Youself)"));
 
     QStringList order;

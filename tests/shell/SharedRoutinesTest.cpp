@@ -91,10 +91,3 @@ TEST(ApplicationFolders, TempFolderFollowsTheTempVariableWhateverItsCase) {
     if (!savedLower.isNull()) qputenv("temp", savedLower);
 }
 
-TEST(ApplicationFolders, FilesAreAddressedInTheApplicationFolder) {
-    setApplicationFolder(QStringLiteral("/opt/kinloom/"));
-    EXPECT_EQ(ApplicationFolder(), QStringLiteral("/opt/kinloom"));
-    EXPECT_EQ(ApplicationFilePath(QStringLiteral("x/o.cjs")), QStringLiteral("/opt/kinloom/x/o.cjs"));
-    setApplicationFolder(QString());
-    EXPECT_EQ(ApplicationFolder(), QCoreApplication::applicationDirPath());
-}

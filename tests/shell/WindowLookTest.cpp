@@ -110,9 +110,3 @@ TEST(PointerShape, CursorFileKeepsItsHotSpotAndAnythingElseIsAnInvalidPicture) {
     EXPECT_THROW(LoadCursorPicture(sandbox.appFile(QStringLiteral("missing.cur"))), Failure);
 }
 
-TEST(PointerShape, ValuesMapToArrowWaitAndCustom) {
-    EXPECT_EQ(CursorForPointer(0, std::nullopt).shape(), Qt::ArrowCursor);
-    EXPECT_EQ(CursorForPointer(11, QCursor(Qt::CrossCursor)).shape(), Qt::WaitCursor);
-    EXPECT_EQ(CursorForPointer(99, std::nullopt).shape(), Qt::PointingHandCursor);
-    EXPECT_EQ(CursorForPointer(99, QCursor(Qt::CrossCursor)).shape(), Qt::CrossCursor);
-}
