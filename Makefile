@@ -5,7 +5,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= Release
 CTEST_ARGS ?=
 
-.PHONY: run test build deps test-deps bench configure clean
+.PHONY: run test build deps test-deps bench screenshot configure clean
 
 deps:
 	@bash scripts/install-deps.sh build
@@ -32,6 +32,10 @@ bench: deps configure
 	@bash scripts/install-deps.sh bench
 	cmake --build $(BUILD_DIR)
 	bash bench/run-all.sh $(BUILD_DIR)
+
+screenshot: build
+	@bash scripts/install-deps.sh screenshots
+	bash scripts/screenshot.sh $(BUILD_DIR) docs/main-window.png
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -1,20 +1,16 @@
-// The windowed program. Its windows are still being built; until then it
-// draws the sample chart in the engine and says what it made.
-#include "chart/ChartLayout.h"
-#include "chart/EngineAutomation.h"
-#include "chart/ExecuteOperation.h"
-#include "spreadsheet/Worksheet.h"
+// The windowed program: loading the main window runs its start-up; closing
+// it ends the program.
+#include "shell/ApplicationIcon.h"
+#include "shell/Form1.h"
 
-#include <QCoreApplication>
-#include <QTextStream>
+#include <QApplication>
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
-    const chart::ChartLayout layout = chart::BuildChartLayout(QStringLiteral("Halvarsen"), QStringLiteral("5"));
-    spreadsheet::Worksheet sheet;
-    chart::executeLayout(*chart::automation::wrapEngineWorksheet(sheet), layout);
-    const auto used = sheet.usedRange();
-    QTextStream(stdout) << "Kinloom: drew the sample chart (" << layout.operations.size() << " operations, used range "
-                        << spreadsheet::addressText(used) << ").\n";
-    return 0;
+    QApplication app(argc, argv);
+    QApplication::setWindowIcon(shell::ApplicationIcon());
+    QGuiApplication::setDesktopFileName(QStringLiteral("kinloom"));
+
+    shell::Form1 mainWindow;
+    mainWindow.show();
+    return QApplication::exec();
 }

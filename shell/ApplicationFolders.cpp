@@ -1,0 +1,51 @@
+#include "ApplicationFolders.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QProcessEnvironment>
+
+namespace shell {
+namespace {
+
+QString& folderOverride() {
+    static QString folder;
+    return folder;
+}
+
+QString withoutTrailingSeparator(QString path) {
+    while (path.size() > 1 && (path.endsWith(QLatin1Char('/')) || path.endsWith(QLatin1Char('\\')))) path.chop(1);
+    return path;
+}
+
+} // namespace
+
+QString ApplicationFolder() {
+    if (!folderOverride().isEmpty()) return folderOverride();
+    return withoutTrailingSeparator(QCoreApplication::applicationDirPath());
+}
+
+QString ApplicationFilePath(const QString& relativePath) {
+    return QDir::toNativeSeparators(ApplicationFolder() + QLatin1Char('/') + relativePath);
+}
+
+void setApplicationFolder(const QString& folder) { folderOverride() = withoutTrailingSeparator(folder); }
+
+QString TempFolder() {
+    const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    QString value = environment.value(QStringLiteral("temp"));
+    if (value.isEmpty()) {
+        const QStringList names = environment.keys();
+        for (const QString& name : names) {
+            if (name.compare(QLatin1String("temp"), Qt::CaseInsensitive) == 0 && !environment.value(name).isEmpty()) {
+                value = environment.value(name);
+                break;
+            }
+        }
+    }
+    // A missing variable would give the root of the drive; no ordinary user
+    // can write there, so the platform's own temporary folder serves.
+    if (value.isEmpty()) return withoutTrailingSeparator(QDir::tempPath());
+    return withoutTrailingSeparator(value);
+}
+
+} // namespace shell

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+namespace shell {
+
+// The product's display name: the main window's caption and the source of
+// the application title.
+inline constexpr char ProductDisplayName[] = "Kinloom";
+inline constexpr int ApplicationTitleMaxLength = 40;
+
+// Derives the application title from a display name: while it is longer than
+// 40 characters, the last blank and what follows it are dropped; a name
+// with no blank left is cut to 40 characters.
+void SetApplicationTitle(const QString& displayName = QString::fromLatin1(ProductDisplayName));
+
+// The caption of every message box that names none of its own.
+QString ApplicationTitle();
+
+} // namespace shell

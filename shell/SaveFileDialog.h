@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QString>
+
+#include <deque>
+#include <vector>
+
+class QWidget;
+
+namespace shell {
+
+// The save dialog, set up like a common file dialog: file name, title and a
+// filter in the form "Excel Files (*.xls)|*.xls|" (description and pattern
+// pairs separated by bars). showSave() leaves the chosen path in fileName,
+// or the empty text when the user cancelled. It asks nothing about an
+// existing file; the caller asks its own question.
+class SaveFileDialog {
+public:
+    QString fileName;
+    QString dialogTitle;
+    QString filter;
+
+    void showSave(QWidget* parent = nullptr);
+};
+
+// The filter in Qt's form: "Excel Files (*.xls)".
+QString QtFilterFrom(const QString& barSeparatedFilter);
+
+// What the program showed.
+struct ShownSaveDialog {
+    QString title;
+    QString filter;  // in Qt's form
+    QString fileName;
+};
+
+// Tests: while an object lives no dialog is shown; each one is recorded and
+// answered with the next queued path, or cancelled when none is queued.
+class SaveFileDialogTestSeam {
+public:
+    SaveFileDialogTestSeam();
+    ~SaveFileDialogTestSeam();
+    SaveFileDialogTestSeam(const SaveFileDialogTestSeam&) = delete;
+    SaveFileDialogTestSeam& operator=(const SaveFileDialogTestSeam&) = delete;
+
+    // An empty path answers as a cancelled dialog.
+    void setNextAnswer(const QString& path) { m_answers.push_back(path); }
+    const std::vector<ShownSaveDialog>& shown() const { return m_shown; }
+
+    QString answer(const ShownSaveDialog& dialog);
+
+private:
+    std::deque<QString> m_answers;
+    std::vector<ShownSaveDialog> m_shown;
+};
+
+} // namespace shell

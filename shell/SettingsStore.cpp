@@ -1,0 +1,46 @@
+#include "SettingsStore.h"
+
+#include "Failure.h"
+
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace shell {
+namespace {
+
+QString& folderOverride() {
+    static QString folder;
+    return folder;
+}
+
+QString keyPath(const QString& section, const QString& key) { return section + QLatin1Char('/') + key; }
+
+} // namespace
+
+QString SettingsFilePath(const QString& application) {
+    const QString folder = folderOverride().isEmpty()
+        ? QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+        : folderOverride();
+    return folder + QLatin1Char('/') + application + QStringLiteral(".ini");
+}
+
+void setSettingsFolder(const QString& folder) { folderOverride() = folder; }
+
+QString GetSetting(const QString& application, const QString& section, const QString& key, const QString& defaultValue) {
+    const QSettings store(SettingsFilePath(application), QSettings::IniFormat);
+    if (store.status() != QSettings::NoError)
+        throw Failure(QStringLiteral("The settings store %1 cannot be read.").arg(store.fileName()));
+    const QString path = keyPath(section, key);
+    if (!store.contains(path)) return defaultValue;
+    return store.value(path).toString();
+}
+
+void SaveSetting(const QString& application, const QString& section, const QString& key, const QString& value) {
+    QSettings store(SettingsFilePath(application), QSettings::IniFormat);
+    store.setValue(keyPath(section, key), value);
+    store.sync();
+    if (store.status() != QSettings::NoError)
+        throw Failure(QStringLiteral("The settings store %1 cannot be written.").arg(store.fileName()));
+}
+
+} // namespace shell

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace shell {
+
+// The skin engine: a skin file holds a Qt style sheet that is laid over a
+// window. It offers the five operations the start-up drives, in this order:
+// load, options, two switches, apply to a window.
+class SkinFramework {
+public:
+    // Bit of options(): lay the loaded sheet over the windows it is applied to.
+    static constexpr int ApplyStyleSheet = 1;
+
+    // Reads the skin file; the second argument names a section of a skin
+    // with several variants and is unused by style-sheet skins. Throws
+    // Failure when the file cannot be read.
+    void loadSkin(const QString& skinPath, const QString& variant);
+
+    int options() const { return m_options; }
+    void setOptions(int options) { m_options = options; }
+
+    // Switches a skin engine that paints foreign windows would use; a style
+    // sheet reaches only the window it is applied to, so they are only kept.
+    bool applyToNewWindows() const { return m_applyToNewWindows; }
+    void setApplyToNewWindows(bool on) { m_applyToNewWindows = on; }
+    bool applyToDialogs() const { return m_applyToDialogs; }
+    void setApplyToDialogs(bool on) { m_applyToDialogs = on; }
+
+    // Lays the loaded sheet over the window. Throws Failure when no skin
+    // has been loaded.
+    void applyWindow(QWidget& window) const;
+
+    bool isLoaded() const { return m_loaded; }
+    const QString& styleSheet() const { return m_styleSheet; }
+
+private:
+    QString m_styleSheet;
+    bool m_loaded = false;
+    int m_options = 0;
+    bool m_applyToNewWindows = false;
+    bool m_applyToDialogs = false;
+};
+
+} // namespace shell
