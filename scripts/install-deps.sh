@@ -5,7 +5,7 @@ set -euo pipefail
 
 build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgsf-1-dev
                 libgtest-dev libgmock-dev libbenchmark-dev fonts-wine fonts-liberation)
-test_packages=(python3 python3-xlrd)
+test_packages=(python3 python3-xlrd python3-xlwt)
 # LibreOffice is large: only its spreadsheet part, without recommends.
 test_lean_packages=(libreoffice-calc)
 bench_packages=(python3 python3-xlwt python3-xlrd)
