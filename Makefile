@@ -4,8 +4,9 @@
 BUILD_DIR ?= build
 BUILD_TYPE ?= Release
 CTEST_ARGS ?=
+FUZZ_DIR ?= fuzz-build
 
-.PHONY: run test build deps test-deps bench configure clean
+.PHONY: run test build deps test-deps bench fuzz configure clean
 
 deps:
 	@bash scripts/install-deps.sh build
@@ -32,6 +33,15 @@ bench: deps configure
 	@bash scripts/install-deps.sh bench
 	cmake --build $(BUILD_DIR)
 	bash bench/run-all.sh $(BUILD_DIR)
+
+# The workbook reader's libFuzzer target, in a build folder of its own
+# (clang, address and undefined-behaviour checks), with its seed corpus.
+# Run it with fuzz/run-fuzzer.sh [SECONDS].
+fuzz:
+	@bash scripts/install-deps.sh build fuzz
+	cmake -S fuzz -B $(FUZZ_DIR) -G Ninja -DCMAKE_CXX_COMPILER=clang++
+	cmake --build $(FUZZ_DIR)
+	bash fuzz/make-corpus.sh $(FUZZ_DIR)/seeds $(BUILD_DIR)
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -61,11 +61,32 @@ def sheet_wide(folder):
     book.save(os.path.join(folder, "sheetwide.xls"))
 
 
+def small(folder):
+    """A little of everything in a few kilobytes: a quick seed for the fuzzer."""
+    book = xlwt.Workbook(encoding="utf-8")
+    sheet = book.add_sheet("Tree")
+    box = xlwt.easyxf("font: name Tahoma, height 220, colour_index 23; pattern: pattern solid, fore_colour 50;"
+                      "borders: left thin, top thin, bottom thin, right dashed; align: horiz left")
+    sheet.write_merge(0, 0, 0, 3, "Family Tree for Ødegård", xlwt.easyxf("font: name Tahoma, height 400"))
+    sheet.write(1, 0, "Ωμέγα 家系図")
+    for column in range(1, 4):
+        sheet.write(2, column, None, box)
+    sheet.write(3, 0, 7)
+    sheet.write(3, 1, -0.25)
+    sheet.write(3, 2, False)
+    sheet.write(3, 3, xlwt.Formula("A4*2"))
+    sheet.write_rich_text(4, 0, ["a", ("b", xlwt.easyfont("italic true"))])
+    sheet.col(0).width = 694
+    sheet.col(2).set_style(box)
+    book.save(os.path.join(folder, "small.xls"))
+
+
 def main():
     folder = sys.argv[1]
     os.makedirs(folder, exist_ok=True)
     formatted(folder)
     sheet_wide(folder)
+    small(folder)
 
 
 if __name__ == "__main__":
