@@ -24,8 +24,7 @@ const SheetEntry& activeWorksheet(const WorkbookGlobals& globals) {
     throwDamaged(QStringLiteral("it holds no worksheet"));
 }
 
-std::unique_ptr<Worksheet> readWorkbook(const QByteArray& file) {
-    const QByteArray streamBytes = workbookStream(file);
+std::unique_ptr<Worksheet> readStream(const QByteArray& streamBytes) {
     RecordStream stream(streamBytes);
     const WorkbookGlobals globals = readWorkbookGlobals(stream);
     return readWorksheet(stream, globals, activeWorksheet(globals));
@@ -48,17 +47,26 @@ QString describe(const ReadFailure& failure, const QString& name) {
     return QStringLiteral("'%1' is damaged: %2.").arg(name, failure.detail());
 }
 
+template <typename Read>
+std::unique_ptr<Worksheet> describingFailures(const QString& name, Read read) {
+    try {
+        return read();
+    } catch (const ReadFailure& failure) {
+        throw SpreadsheetError(describe(failure, name));
+    } catch (const SpreadsheetError& refused) {
+        // The model refused what the file holds, such as too many formats.
+        throw SpreadsheetError(QStringLiteral("'%1' cannot be opened: %2").arg(name, refused.description()));
+    }
+}
+
 } // namespace
 
 std::unique_ptr<Worksheet> readWorkbookBytes(const QByteArray& bytes, const QString& nameForMessages) {
-    try {
-        return readWorkbook(bytes);
-    } catch (const ReadFailure& failure) {
-        throw SpreadsheetError(describe(failure, nameForMessages));
-    } catch (const SpreadsheetError& refused) {
-        // The model refused what the file holds, such as too many formats.
-        throw SpreadsheetError(QStringLiteral("'%1' cannot be opened: %2").arg(nameForMessages, refused.description()));
-    }
+    return describingFailures(nameForMessages, [&] { return readStream(workbookStream(bytes)); });
+}
+
+std::unique_ptr<Worksheet> readWorkbookStream(const QByteArray& stream, const QString& nameForMessages) {
+    return describingFailures(nameForMessages, [&] { return readStream(stream); });
 }
 
 std::unique_ptr<Worksheet> readWorkbookFile(const QString& path) {

@@ -15,5 +15,7 @@ namespace spreadsheet::xls {
 // whose description names the file and says what is wrong.
 std::unique_ptr<Worksheet> readWorkbookFile(const QString& path);
 std::unique_ptr<Worksheet> readWorkbookBytes(const QByteArray& bytes, const QString& nameForMessages);
+// The same from the bare "Workbook" stream, already taken out of its container.
+std::unique_ptr<Worksheet> readWorkbookStream(const QByteArray& stream, const QString& nameForMessages);
 
 } // namespace spreadsheet::xls

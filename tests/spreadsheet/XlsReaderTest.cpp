@@ -243,6 +243,26 @@ TEST_F(XlsReaderSamples, FilesThatCannotBeReadGiveAClearError) {
                 ::testing::StartsWith("'chart.xls' is not an Excel 97-2003 workbook."));
 }
 
+// Inputs the fuzzers found breaking the reader: each must now give a sheet
+// or a SpreadsheetError, nothing else. "file-*" are whole files, "stream-*"
+// bare workbook streams.
+TEST(XlsReader, InputsThatOnceBrokeTheReaderAreReadOrRefused) {
+    const QDir folder(QStringLiteral(KINLOOM_XLS_REGRESSIONS));
+    const QStringList inputs = folder.entryList(QDir::Files);
+    for (const QString& input : inputs) {
+        SCOPED_TRACE(input.toStdString());
+        QFile file(folder.filePath(input));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        try {
+            if (input.startsWith(QLatin1String("stream-"))) xls::readWorkbookStream(bytes, input);
+            else xls::readWorkbookBytes(bytes, input);
+        } catch (const SpreadsheetError& error) {
+            EXPECT_THAT(error.description().toStdString(), ::testing::StartsWith("'" + input.toStdString() + "' "));
+        }
+    }
+}
+
 TEST(XlsReader, AMissingFileIsNamedInTheError) {
     try {
         xls::readWorkbookFile(QStringLiteral("/nonexistent/tree.xls"));

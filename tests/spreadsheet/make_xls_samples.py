@@ -16,6 +16,13 @@ LONG_MIXED = "Stammbaum Ωμέγα 家系図 " * 500   # uncompressed UTF-16
 ANCESTORS = ["Vorfahr %d – Ærø Ødegård Śląsk" % i for i in range(300)]
 
 
+def save(book, folder, name):
+    """The workbook, and its bare workbook stream beside it as NAME.stream."""
+    book.save(os.path.join(folder, name + ".xls"))
+    with open(os.path.join(folder, name + ".stream"), "wb") as raw:
+        raw.write(book.get_biff_data())
+
+
 def formatted(folder):
     book = xlwt.Workbook(encoding="utf-8")
     book.add_sheet("Notes").write(0, 0, "not the active sheet")
@@ -42,9 +49,7 @@ def formatted(folder):
     sheet.write_rich_text(8, 1, ["rich ", ("text", xlwt.easyfont("bold true"))])
     sheet.col(0).width = 694     # 2 characters
     sheet.col(1).width = 6326    # 24 characters
-    book.save(os.path.join(folder, "formatted.xls"))
-    with open(os.path.join(folder, "formatted.stream"), "wb") as raw:
-        raw.write(book.get_biff_data())
+    save(book, folder, "formatted")
 
 
 def sheet_wide(folder):
@@ -58,7 +63,7 @@ def sheet_wide(folder):
         sheet.col(column).set_style(grey if column == 2 else tahoma)
         sheet.col(column).width = 694 if column == 0 else 2340  # 2340: the standard 8.43
     sheet.write(0, 0, "x", tahoma)
-    book.save(os.path.join(folder, "sheetwide.xls"))
+    save(book, folder, "sheetwide")
 
 
 def small(folder):
@@ -78,7 +83,7 @@ def small(folder):
     sheet.write_rich_text(4, 0, ["a", ("b", xlwt.easyfont("italic true"))])
     sheet.col(0).width = 694
     sheet.col(2).set_style(box)
-    book.save(os.path.join(folder, "small.xls"))
+    save(book, folder, "small")
 
 
 def main():
