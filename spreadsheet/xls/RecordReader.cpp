@@ -17,6 +17,11 @@ QByteArrayView RecordReader::bytes(std::size_t count) {
     return view;
 }
 
+QByteArrayView RecordReader::peekLast(std::size_t count) const {
+    if (count > remaining()) fail(QStringLiteral("it is %1 bytes long, too short for its content").arg(m_record.data.size()));
+    return m_record.data.last(static_cast<qsizetype>(count));
+}
+
 std::uint8_t RecordReader::u8() { return static_cast<std::uint8_t>(bytes(1)[0]); }
 
 std::uint16_t RecordReader::u16() { return qFromLittleEndian<quint16>(bytes(2).data()); }

@@ -21,6 +21,8 @@ public:
     double f64();
     QByteArrayView bytes(std::size_t count);
     void skip(std::size_t count) { bytes(count); }
+    // The record's last bytes, without moving on.
+    QByteArrayView peekLast(std::size_t count) const;
 
     std::size_t position() const { return m_position; }
     std::size_t remaining() const { return static_cast<std::size_t>(m_record.data.size()) - m_position; }

@@ -46,7 +46,13 @@ private:
         int column;
         std::uint16_t xf;
     };
+    struct CellRun {
+        int row = 0;
+        int firstColumn = 0;
+        int lastColumn = 0;
+    };
     CellHeader readCellHeader(RecordReader& in);
+    CellRun readCellRun(RecordReader& in, std::size_t entrySize);
     void putCell(const CellHeader& cell, const QString* text);
     void readMulBlank(const Record& r);
     void readMulRk(const Record& r);
@@ -63,6 +69,16 @@ private:
     std::vector<CellRange> m_merges;
     std::optional<PendingFormula> m_pendingFormula;
 };
+
+bool isCellRecord(std::uint16_t id) {
+    switch (id) {
+    case record::kBlank: case record::kMulBlank: case record::kLabelSst: case record::kLabel: case record::kRString:
+    case record::kNumber: case record::kRk: case record::kMulRk: case record::kBoolErr: case record::kFormula:
+        return true;
+    default:
+        return false;
+    }
+}
 
 void checkColumn(RecordReader& in, int row, int column) {
     if (column > kMaxColumns)
@@ -90,14 +106,9 @@ void SheetBuilder::putCell(const CellHeader& cell, const QString* text) {
 
 void SheetBuilder::read(const Record& r) {
     RecordReader in(r);
-    if (r.id != record::kString && r.id != record::kFormula) {
-        // Only the shared-formula and array records may stand between a
-        // formula and its STRING record; a cell record ends the wait.
-        if (r.id == record::kLabelSst || r.id == record::kLabel || r.id == record::kBlank || r.id == record::kMulBlank ||
-            r.id == record::kNumber || r.id == record::kRk || r.id == record::kMulRk || r.id == record::kBoolErr ||
-            r.id == record::kRString)
-            m_pendingFormula.reset();
-    }
+    // A formula's text comes in the STRING record after it, perhaps behind
+    // shared-formula or array records; the next cell record ends the wait.
+    if (isCellRecord(r.id)) m_pendingFormula.reset();
     switch (r.id) {
     case record::kBlank: putCell(readCellHeader(in), nullptr); break;
     case record::kLabelSst: {
@@ -153,40 +164,36 @@ void SheetBuilder::read(const Record& r) {
     }
 }
 
+SheetBuilder::CellRun SheetBuilder::readCellRun(RecordReader& in, std::size_t entrySize) {
+    // Row and first column, the entries, then the last column: the length
+    // gives the number of entries, which must match the columns.
+    CellRun run;
+    run.row = in.u16() + 1;
+    run.firstColumn = in.u16() + 1;
+    if (in.remaining() < 2 + entrySize || (in.remaining() - 2) % entrySize != 0)
+        in.fail(QStringLiteral("its length does not fit a run of cells"));
+    const std::size_t entries = (in.remaining() - 2) / entrySize;
+    const QByteArrayView last = in.peekLast(2);
+    run.lastColumn = (static_cast<std::uint8_t>(last[0]) | static_cast<std::uint8_t>(last[1]) << 8) + 1;
+    if (run.lastColumn - run.firstColumn + 1 != static_cast<int>(entries))
+        in.fail(QStringLiteral("it gives columns %1 to %2 but %3 cells").arg(run.firstColumn).arg(run.lastColumn).arg(entries));
+    checkColumn(in, run.row, run.lastColumn);
+    return run;
+}
+
 void SheetBuilder::readMulBlank(const Record& r) {
     RecordReader in(r);
-    const int row = in.u16() + 1;
-    const int firstColumn = in.u16() + 1;
-    // Format indexes follow, then the last column: the length gives their number.
-    if (in.remaining() < 4 || in.remaining() % 2 != 0) in.fail(QStringLiteral("its length does not fit a run of cells"));
-    const std::size_t count = (in.remaining() - 2) / 2;
-    RecordReader tail(r);
-    tail.skip(static_cast<std::size_t>(r.data.size()) - 2);
-    const int lastColumn = tail.u16() + 1;
-    if (lastColumn - firstColumn + 1 != static_cast<int>(count))
-        in.fail(QStringLiteral("it gives columns %1 to %2 but %3 formats").arg(firstColumn).arg(lastColumn).arg(count));
-    checkColumn(in, row, lastColumn);
-    for (int column = firstColumn; column <= lastColumn; ++column) putCell({row, column, in.u16()}, nullptr);
+    const CellRun run = readCellRun(in, 2);
+    for (int column = run.firstColumn; column <= run.lastColumn; ++column) putCell({run.row, column, in.u16()}, nullptr);
 }
 
 void SheetBuilder::readMulRk(const Record& r) {
     RecordReader in(r);
-    constexpr std::size_t kEntrySize = 6;
-    const int row = in.u16() + 1;
-    const int firstColumn = in.u16() + 1;
-    if (in.remaining() < 2 + kEntrySize || (in.remaining() - 2) % kEntrySize != 0)
-        in.fail(QStringLiteral("its length does not fit a run of numbers"));
-    const std::size_t count = (in.remaining() - 2) / kEntrySize;
-    RecordReader tail(r);
-    tail.skip(static_cast<std::size_t>(r.data.size()) - 2);
-    const int lastColumn = tail.u16() + 1;
-    if (lastColumn - firstColumn + 1 != static_cast<int>(count))
-        in.fail(QStringLiteral("it gives columns %1 to %2 but %3 numbers").arg(firstColumn).arg(lastColumn).arg(count));
-    checkColumn(in, row, lastColumn);
-    for (int column = firstColumn; column <= lastColumn; ++column) {
+    const CellRun run = readCellRun(in, 6);
+    for (int column = run.firstColumn; column <= run.lastColumn; ++column) {
         const std::uint16_t xf = in.u16();
         const QString text = numberText(rkNumber(in.u32()));
-        putCell({row, column, xf}, &text);
+        putCell({run.row, column, xf}, &text);
     }
 }
 
@@ -195,7 +202,6 @@ void SheetBuilder::readFormula(const Record& r) {
     const CellHeader cell = readCellHeader(in);
     const QByteArrayView result = in.bytes(8);
     const auto byte = [&](int i) { return static_cast<std::uint8_t>(result[i]); };
-    m_pendingFormula.reset();
     if (byte(6) != 0xFF || byte(7) != 0xFF) {
         RecordReader number(r);
         number.skip(6);
