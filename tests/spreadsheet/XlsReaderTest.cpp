@@ -177,6 +177,24 @@ TEST(XlsReader, UnknownRecordsAndEmbeddedSubstreamsAreSkipped) {
     EXPECT_EQ(sheet->value(4, 1), QStringLiteral("sum"));
 }
 
+TEST(XlsReader, ColumnsNotAllCoveredKeepFormatsOfTheirOwn) {
+    const auto colInfo = [](std::uint16_t first, std::uint16_t last, std::uint16_t width, std::uint16_t xf,
+                            std::uint16_t options) {
+        return record(r::kColInfo, le16(first) + le16(last) + le16(width) + le16(xf) + le16(options) + le16(0));
+    };
+    const auto sheet = readStream(workbookStream({colInfo(2, 2, 6326, 1, 0), colInfo(3, 3, 2340, 0, 1),
+                                                  colInfo(250, 256, 2340, 0, 0)},
+                                                 {}, {xfRecord(), xfRecord(0, 1, 50, 1)}));
+    EXPECT_EQ(sheet->sheetFormatId(), 0u);
+    ASSERT_TRUE(sheet->columnFormatId(3).has_value());
+    EXPECT_EQ(sheet->format(100, 3).fillColorIndex, 43);
+    EXPECT_EQ(sheet->format(100, 3).horizontalAlignment, xl::kHAlignLeft);
+    EXPECT_DOUBLE_EQ(sheet->columnWidth(3), 24);
+    EXPECT_DOUBLE_EQ(sheet->columnWidth(4), 0);  // hidden
+    EXPECT_FALSE(sheet->columnFormatId(4).has_value());
+    EXPECT_FALSE(sheet->hasCustomWidth(256));
+}
+
 TEST(XlsReader, OverlappingMergedAreasKeepTheFirst) {
     const QByteArray merges = le16(3) + le16(0) + le16(1) + le16(0) + le16(1) +  // A1:B2
                               le16(1) + le16(2) + le16(1) + le16(2) +            // B2:C3 overlaps
