@@ -13,6 +13,7 @@ case "$target" in
   *) echo "unknown fuzzer: $target (file or stream)" >&2; exit 2 ;;
 esac
 mkdir -p "$build/corpus/$target" "$build/findings/$target"
+export LSAN_OPTIONS="suppressions=$here/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 # With -jobs libFuzzer writes its log as fuzz-0.log in the current folder.
 cd "${FUZZ_LOG_DIR:-$build}"
 exec "$build/$fuzzer" -jobs=1 -workers=1 -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=10 \
