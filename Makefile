@@ -4,8 +4,9 @@
 BUILD_DIR ?= build
 BUILD_TYPE ?= Release
 CTEST_ARGS ?=
+FUZZ_DIR ?= fuzz-build
 
-.PHONY: run test build deps test-deps bench screenshot configure clean
+.PHONY: run test build deps test-deps bench screenshot fuzz configure clean
 
 deps:
 	@bash scripts/install-deps.sh build
@@ -36,6 +37,15 @@ bench: deps configure
 screenshot: build
 	@bash scripts/install-deps.sh screenshots
 	bash scripts/screenshot.sh $(BUILD_DIR) docs/main-window.png
+
+# The workbook reader's libFuzzer target, in a build folder of its own
+# (clang, address and undefined-behaviour checks), with its seed corpus.
+# Run it with fuzz/run-fuzzer.sh [SECONDS].
+fuzz:
+	@bash scripts/install-deps.sh build fuzz
+	cmake -S fuzz -B $(FUZZ_DIR) -G Ninja -DCMAKE_CXX_COMPILER=clang++
+	cmake --build $(FUZZ_DIR)
+	bash fuzz/make-corpus.sh $(FUZZ_DIR)/seeds $(BUILD_DIR)
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -1,6 +1,9 @@
 #include "Application.h"
 
 #include "SpreadsheetError.h"
+#include "xls/WorkbookReader.h"
+
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -9,6 +12,13 @@ namespace spreadsheet {
 std::shared_ptr<Workbook> Workbooks::add() {
     m_owner.checkRunning();
     auto book = std::make_shared<Workbook>(QStringLiteral("Book%1").arg(++m_booksAdded));
+    m_items.push_back(book);
+    return book;
+}
+
+std::shared_ptr<Workbook> Workbooks::open(const QString& path) {
+    m_owner.checkRunning();
+    auto book = std::make_shared<Workbook>(QFileInfo(path).fileName(), xls::readWorkbookFile(path));
     m_items.push_back(book);
     return book;
 }

@@ -18,6 +18,9 @@ public:
     explicit Workbooks(const Application& owner) : m_owner(owner) {}
 
     std::shared_ptr<Workbook> add();
+    // Reads an Excel 97-2003 workbook; it becomes the last item, named after
+    // the file. Throws SpreadsheetError when the file cannot be read.
+    std::shared_ptr<Workbook> open(const QString& path);
     int count() const;
     std::shared_ptr<Workbook> item(int index) const;
     // Closes one workbook: it leaves the collection, later items move up.

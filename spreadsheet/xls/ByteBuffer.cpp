@@ -27,9 +27,9 @@ void ByteBuffer::shortString(const QString& text) {
     m_bytes[flagAt] = characters(clipped);
 }
 
-void RecordStream::write(std::uint16_t id, const ByteBuffer& data) { write(id, data.data(), data.size()); }
+void RecordWriter::write(std::uint16_t id, const ByteBuffer& data) { write(id, data.data(), data.size()); }
 
-void RecordStream::write(std::uint16_t id, const std::uint8_t* data, std::size_t size) {
+void RecordWriter::write(std::uint16_t id, const std::uint8_t* data, std::size_t size) {
     std::size_t chunk = std::min(size, record::kMaxRecordData);
     m_stream.u16(id);
     m_stream.u16(static_cast<std::uint16_t>(chunk));
@@ -42,13 +42,13 @@ void RecordStream::write(std::uint16_t id, const std::uint8_t* data, std::size_t
     }
 }
 
-void RecordStream::writeU16(std::uint16_t id, std::uint16_t value) {
+void RecordWriter::writeU16(std::uint16_t id, std::uint16_t value) {
     ByteBuffer data;
     data.u16(value);
     write(id, data);
 }
 
-void RecordStream::writeBof(std::uint16_t substreamType) {
+void RecordWriter::writeBof(std::uint16_t substreamType) {
     ByteBuffer bof;
     bof.u16(record::kBiff8Version);
     bof.u16(substreamType);

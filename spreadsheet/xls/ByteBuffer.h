@@ -56,7 +56,7 @@ private:
 bool fitsLatin1(const QString& text);
 
 // A workbook stream being written: records of an identifier, a length and data.
-class RecordStream {
+class RecordWriter {
 public:
     // Appends one record; data longer than a record holds goes on in CONTINUE records.
     void write(std::uint16_t id, const ByteBuffer& data);

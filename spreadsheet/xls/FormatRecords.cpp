@@ -17,7 +17,7 @@ constexpr std::uint8_t kVerticalBottom = 2 << 4;
 constexpr std::uint16_t kAutomaticBorderColor = 0x40;
 constexpr std::uint8_t kSolidPattern = 1;
 
-void writeFont(RecordStream& stream, const QString& name, std::uint16_t height, std::uint16_t color) {
+void writeFont(RecordWriter& stream, const QString& name, std::uint16_t height, std::uint16_t color) {
     ByteBuffer font;
     font.u16(height);
     font.u16(0);  // not italic, not struck out
@@ -33,7 +33,7 @@ void writeFont(RecordStream& stream, const QString& name, std::uint16_t height, 
 }
 
 // An XF record. Cell XFs name style XF 0 as parent and use all of their own attributes.
-void writeXf(RecordStream& stream, std::uint16_t font, bool styleXf, std::uint8_t attributes,
+void writeXf(RecordWriter& stream, std::uint16_t font, bool styleXf, std::uint8_t attributes,
              const CellFormat& format) {
     ByteBuffer xf;
     xf.u16(font);
@@ -67,7 +67,7 @@ FormatRecords::FormatRecords(const Worksheet& sheet) {
     }
 }
 
-void FormatRecords::write(RecordStream& stream) const {
+void FormatRecords::write(RecordWriter& stream) const {
     // Fonts 0-3 are the workbook's default font; index 4 does not exist.
     for (int i = 0; i < 4; ++i) writeFont(stream, QStringLiteral("Arial"), kDefaultFontHeight, kFileAutomaticFontColor);
     for (const Font& font : m_fonts) writeFont(stream, font.name, font.height, font.color);

@@ -20,7 +20,7 @@ public:
     explicit FormatRecords(const Worksheet& sheet);
 
     std::uint16_t xfIndex(FormatId format) const { return static_cast<std::uint16_t>(kFirstCellXf + format); }
-    void write(RecordStream& stream) const;
+    void write(RecordWriter& stream) const;
 
     // XFs 0-14 are the built-in style XFs, 15 the default cell XF.
     static constexpr std::uint16_t kFirstCellXf = 16;

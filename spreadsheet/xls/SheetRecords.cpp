@@ -19,7 +19,7 @@ constexpr int kRowsPerBlock = 32;
 constexpr std::uint16_t kTwipsPerPoint = 20;
 
 // Printing: no headers or footers, no grid lines, landscape, one page wide.
-void writePageSetup(RecordStream& stream) {
+void writePageSetup(RecordWriter& stream) {
     stream.writeU16(record::kPrintHeaders, 0);
     stream.writeU16(record::kPrintGridLines, 0);
     stream.writeU16(record::kGridSet, 1);
@@ -52,7 +52,7 @@ void writePageSetup(RecordStream& stream) {
 
 // Column widths and formats. Every column carries the sheet-wide format, so
 // a whole-sheet font shows in every reader, also in cells without a record.
-void writeColumns(RecordStream& stream, const Worksheet& sheet, const FormatRecords& formats) {
+void writeColumns(RecordWriter& stream, const Worksheet& sheet, const FormatRecords& formats) {
     stream.writeU16(record::kDefColWidth, 8);
     struct Column {
         std::uint16_t width;
@@ -84,7 +84,7 @@ void writeColumns(RecordStream& stream, const Worksheet& sheet, const FormatReco
     }
 }
 
-void writeDimensions(RecordStream& stream, const Worksheet& sheet, bool empty) {
+void writeDimensions(RecordWriter& stream, const Worksheet& sheet, bool empty) {
     const CellRange used = sheet.usedRange();
     ByteBuffer dims;
     dims.u32(empty ? 0 : static_cast<std::uint32_t>(used.firstRow - 1));
@@ -131,7 +131,7 @@ private:
     const Worksheet& m_sheet;
 };
 
-void writeRow(RecordStream& stream, int row, const std::vector<FileCell>& cells, int heightPixels, int defaultPixels) {
+void writeRow(RecordWriter& stream, int row, const std::vector<FileCell>& cells, int heightPixels, int defaultPixels) {
     const std::size_t at = stream.begin(record::kRow);
     ByteBuffer& data = stream.body();
     data.u16(static_cast<std::uint16_t>(row - 1));
@@ -148,7 +148,7 @@ void writeRow(RecordStream& stream, int row, const std::vector<FileCell>& cells,
 
 bool hasText(const FileCell& cell) { return cell.text && !cell.text->isEmpty(); }
 
-void writeCells(RecordStream& stream, int row, const std::vector<FileCell>& cells, const FormatRecords& formats,
+void writeCells(RecordWriter& stream, int row, const std::vector<FileCell>& cells, const FormatRecords& formats,
                 StringTable& strings) {
     const auto r = static_cast<std::uint16_t>(row - 1);
     ByteBuffer& data = stream.body();
@@ -178,7 +178,7 @@ void writeCells(RecordStream& stream, int row, const std::vector<FileCell>& cell
     }
 }
 
-void writeWindow(RecordStream& stream) {
+void writeWindow(RecordWriter& stream) {
     ByteBuffer window;
     window.u16(0x06B6);  // grid, headers, zeros, outline; selected and shown
     window.u16(0);
@@ -190,7 +190,7 @@ void writeWindow(RecordStream& stream) {
     stream.write(record::kWindow2, window);
 }
 
-void writeMergedCells(RecordStream& stream, const std::vector<CellRange>& merges) {
+void writeMergedCells(RecordWriter& stream, const std::vector<CellRange>& merges) {
     constexpr std::size_t kPerRecord = 1026;
     for (std::size_t first = 0; first < merges.size(); first += kPerRecord) {
         const std::size_t count = std::min(kPerRecord, merges.size() - first);
@@ -208,7 +208,7 @@ void writeMergedCells(RecordStream& stream, const std::vector<CellRange>& merges
 
 } // namespace
 
-void writeSheetRecords(RecordStream& stream, const Worksheet& sheet, const FormatRecords& formats,
+void writeSheetRecords(RecordWriter& stream, const Worksheet& sheet, const FormatRecords& formats,
                        StringTable& strings) {
     stream.writeBof(record::kBofWorksheet);
     writePageSetup(stream);

@@ -14,7 +14,7 @@ class StringTable;
 // Writes one worksheet's substream, BOF to EOF: page set-up, column widths
 // and formats, rows with their heights, the cells, the window and the merged
 // areas. Cell texts go into the shared string table.
-void writeSheetRecords(RecordStream& stream, const Worksheet& sheet, const FormatRecords& formats,
+void writeSheetRecords(RecordWriter& stream, const Worksheet& sheet, const FormatRecords& formats,
                        StringTable& strings);
 
 } // namespace spreadsheet::xls

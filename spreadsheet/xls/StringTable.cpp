@@ -86,7 +86,7 @@ std::uint32_t StringTable::add(const QString& text) {
     return index;
 }
 
-void StringTable::write(RecordStream& stream) const {
+void StringTable::write(RecordWriter& stream) const {
     SstLayout sst(stream.position());
     sst.begin(record::kSst);
     sst.u32(m_references);

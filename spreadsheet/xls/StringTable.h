@@ -21,7 +21,7 @@ public:
     // Writes SST and EXTSST. A string that does not fit the rest of a record
     // goes on in a CONTINUE record, which repeats the string's character-size
     // flag; a string's header never splits.
-    void write(RecordStream& stream) const;
+    void write(RecordWriter& stream) const;
 
 private:
     std::vector<QString> m_strings;

@@ -26,7 +26,7 @@ namespace {
 // area and expects the workbook stream in the regular one: pad to that size.
 constexpr std::size_t kMinimumStreamSize = 4096;
 
-void writeWindow1(RecordStream& stream) {
+void writeWindow1(RecordWriter& stream) {
     ByteBuffer window;
     window.u16(0);
     window.u16(0);
@@ -41,7 +41,7 @@ void writeWindow1(RecordStream& stream) {
 }
 
 // Returns where the sheet's stream position is to be filled in.
-std::size_t writeBoundSheet(RecordStream& stream, const QString& name) {
+std::size_t writeBoundSheet(RecordWriter& stream, const QString& name) {
     ByteBuffer sheet;
     sheet.u32(0);  // position of the sheet's BOF, patched once known
     sheet.u16(0);  // visible worksheet
@@ -58,11 +58,11 @@ QByteArray workbookStream(const Worksheet& sheet) {
     StringTable strings;
     // The sheet is laid out first: its texts fill the string table, which the
     // globals, written before it, must hold.
-    RecordStream sheetStream;
+    RecordWriter sheetStream;
     sheetStream.reserve(sheet.storedCellCount() * 6 + 4096);
     writeSheetRecords(sheetStream, sheet, formats, strings);
 
-    RecordStream stream;
+    RecordWriter stream;
     stream.reserve(sheetStream.bytes().size() + 65536);
     stream.writeBof(record::kBofWorkbookGlobals);
     stream.writeU16(record::kCodePage, 1200);  // UTF-16

@@ -88,7 +88,7 @@ TEST(XlsWriter, StringTableSplitsLongTextsAcrossContinueRecords) {
     EXPECT_EQ(table.referenceCount(), texts.size() + 1);
     EXPECT_EQ(table.uniqueCount(), texts.size());
 
-    RecordStream stream;
+    RecordWriter stream;
     table.write(stream);
     const auto records = recordsOf(stream.bytes().data(), stream.bytes().size());
     ASSERT_EQ(records.front().id, record::kSst);

@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Runs one of the reader's fuzzers on one core: "file" feeds whole .xls
+# files, "stream" bare workbook streams.
+# Usage: [FUZZ_LOG_DIR=folder] fuzz/run-fuzzer.sh [SECONDS] [file|stream] [FUZZ_BUILD_FOLDER]
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+seconds=${1:-1800}
+target=${2:-file}
+build=$(cd "${3:-$here/../fuzz-build}" && pwd)
+case "$target" in
+  file) fuzzer=xls_reader_fuzzer ;;
+  stream) fuzzer=xls_stream_fuzzer ;;
+  *) echo "unknown fuzzer: $target (file or stream)" >&2; exit 2 ;;
+esac
+mkdir -p "$build/corpus/$target" "$build/findings/$target"
+export LSAN_OPTIONS="suppressions=$here/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+# With -jobs libFuzzer writes its log as fuzz-0.log in the current folder.
+cd "${FUZZ_LOG_DIR:-$build}"
+exec "$build/$fuzzer" -jobs=1 -workers=1 -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=10 \
+  -artifact_prefix="$build/findings/$target/" -print_final_stats=1 "$build/corpus/$target" "$build/seeds/$target"

@@ -1,0 +1,293 @@
+#include "BiffTestFiles.h"
+
+#include "spreadsheet/Application.h"
+#include "spreadsheet/SpreadsheetError.h"
+#include "spreadsheet/xls/BiffRecords.h"
+#include "spreadsheet/xls/WorkbookReader.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <random>
+
+using namespace spreadsheet;
+using namespace biff_test;
+namespace r = spreadsheet::xls::record;
+
+namespace {
+
+QByteArray utf16(const QString& text) {
+    QByteArray bytes;
+    for (QChar c : text) bytes += le16(c.unicode());
+    return bytes;
+}
+
+QString readError(const QByteArray& bytes, const QString& name = QStringLiteral("chart.xls")) {
+    try {
+        xls::readWorkbookBytes(bytes, name);
+    } catch (const SpreadsheetError& error) {
+        return error.description();
+    }
+    return QStringLiteral("(read without error)");
+}
+
+std::unique_ptr<Worksheet> readStream(const QByteArray& stream) {
+    return xls::readWorkbookBytes(compoundFile(stream), QStringLiteral("test.xls"));
+}
+
+// Workbooks written by xlwt, made once for all tests of a run.
+class XlsReaderSamples : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        s_folder = std::make_unique<QTemporaryDir>();
+        QProcess python;
+        python.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral(KINLOOM_XLS_SAMPLE_SCRIPT), s_folder->path()});
+        python.waitForFinished(60000);
+        s_made = python.exitStatus() == QProcess::NormalExit && python.exitCode() == 0;
+        if (!s_made) qWarning("%s", python.readAllStandardError().constData());
+    }
+    static void TearDownTestSuite() { s_folder.reset(); }
+    void SetUp() override { ASSERT_TRUE(s_made) << "python3-xlwt could not write the sample workbooks"; }
+
+    static QString path(const char* file) { return s_folder->filePath(QString::fromLatin1(file)); }
+    static QByteArray bytes(const char* file) {
+        QFile f(path(file));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    static inline std::unique_ptr<QTemporaryDir> s_folder;
+    static inline bool s_made = false;
+};
+
+const QString kLongLatin = QStringLiteral("Ahnentafel ").repeated(1200);
+const QString kLongMixed = QStringLiteral("Stammbaum Ωμέγα 家系図 ").repeated(500);
+
+TEST_F(XlsReaderSamples, ReadsTheActiveSheetsTextsWhateverTheirScriptAndLength) {
+    const auto sheet = xls::readWorkbookFile(path("formatted.xls"));
+    EXPECT_EQ(sheet->name(), QStringLiteral("Stammbaum"));
+    EXPECT_EQ(sheet->value(2, 2), QStringLiteral("Family Tree for Halvarsen – 家系図"));
+    EXPECT_EQ(sheet->value(3, 2), kLongLatin);
+    EXPECT_EQ(sheet->value(4, 2), kLongMixed);
+    for (int i = 0; i < 300; ++i)
+        ASSERT_EQ(sheet->value(11 + i, 3), QStringLiteral("Vorfahr %1 – Ærø Ødegård Śląsk").arg(i));
+    EXPECT_EQ(sheet->value(8, 2), QStringLiteral("42"));
+    EXPECT_EQ(sheet->value(8, 3), QStringLiteral("2.5"));
+    EXPECT_EQ(sheet->value(8, 4), QStringLiteral("TRUE"));
+    EXPECT_EQ(sheet->value(9, 2), QStringLiteral("rich text"));
+    EXPECT_EQ(sheet->usedRange(), (CellRange{2, 2, 310, 6}));
+}
+
+TEST_F(XlsReaderSamples, ReadsFontsFillsBordersAlignmentMergesAndWidths) {
+    const auto sheet = xls::readWorkbookFile(path("formatted.xls"));
+    const CellFormat& title = sheet->format(2, 2);
+    EXPECT_EQ(sheet->fontName(title), QStringLiteral("Tahoma"));
+    EXPECT_EQ(title.fontHeight, 400);
+    EXPECT_EQ(title.fontColorIndex, 16);  // palette 23 in the file
+    EXPECT_EQ(sheet->mergedRanges(), std::vector<CellRange>{parseAddress(u"B2:F2")});
+    EXPECT_EQ(sheet->formatId(2, 6), sheet->formatId(2, 2));
+
+    for (int column = 3; column <= 6; ++column) {
+        ASSERT_TRUE(sheet->isStored(6, column));
+        const CellFormat& box = sheet->format(6, column);
+        EXPECT_EQ(box.fillColorIndex, 43);  // palette 50 in the file
+        EXPECT_EQ(box.fontHeight, 220);
+        EXPECT_EQ(box.borders, (std::array<std::int16_t, 4>{1, 1, 1, 1}));
+        EXPECT_EQ(box.horizontalAlignment, xl::kHAlignLeft);
+    }
+    const CellFormat& line = sheet->format(7, 4);
+    EXPECT_EQ(line.border(Edge::Left), xl::kContinuous);
+    EXPECT_EQ(line.border(Edge::Top), xl::kLineStyleNone);
+    EXPECT_EQ(line.fillColorIndex, xl::kColorIndexNone);
+    EXPECT_EQ(sheet->format(11, 3), CellFormat{});
+    EXPECT_FALSE(sheet->isStored(7, 3));
+
+    EXPECT_DOUBLE_EQ(sheet->columnWidth(1), 2);
+    EXPECT_DOUBLE_EQ(sheet->columnWidth(2), 24);
+    EXPECT_FALSE(sheet->hasCustomWidth(3));
+    EXPECT_EQ(sheet->sheetFormatId(), 0u);
+    EXPECT_FALSE(sheet->columnFormatId(1).has_value());
+}
+
+TEST_F(XlsReaderSamples, AFormatOnEveryColumnIsTheSheetFormat) {
+    const auto sheet = xls::readWorkbookFile(path("sheetwide.xls"));
+    const CellFormat& sheetFormat = sheet->formats().at(sheet->sheetFormatId());
+    EXPECT_EQ(sheet->fontName(sheetFormat), QStringLiteral("Tahoma"));
+    EXPECT_EQ(sheet->format(9, 200).fontColorIndex, xl::kColorIndexAutomatic);
+    EXPECT_FALSE(sheet->columnFormatId(1).has_value());
+    EXPECT_FALSE(sheet->columnFormatId(256).has_value());
+    ASSERT_TRUE(sheet->columnFormatId(3).has_value());
+    EXPECT_EQ(sheet->format(9, 3).fontColorIndex, 16);
+    EXPECT_DOUBLE_EQ(sheet->columnWidth(1), 2);
+    EXPECT_FALSE(sheet->hasCustomWidth(2));  // the stored width is the standard one
+}
+
+TEST_F(XlsReaderSamples, OpenedWorkbookComesLastNamedAfterItsFile) {
+    Application app;
+    app.workbooks().add();
+    const auto opened = app.workbooks().open(path("formatted.xls"));
+    EXPECT_EQ(app.workbooks().count(), 2);
+    EXPECT_EQ(app.workbooks().item(2), opened);
+    EXPECT_EQ(opened->name(), QStringLiteral("formatted.xls"));
+    EXPECT_EQ(opened->activeSheet().value(2, 2), QStringLiteral("Family Tree for Halvarsen – 家系図"));
+    EXPECT_THROW(app.workbooks().open(path("missing.xls")), SpreadsheetError);
+    EXPECT_EQ(app.workbooks().count(), 2);
+}
+
+TEST(XlsReader, StringsSplitAcrossContinueRecordsSwitchCompression) {
+    // "ABC" compressed, then "ΩΔ" uncompressed in the next piece; a rich
+    // string with phonetic data whose formatting runs straddle a piece end;
+    // "Ω" uncompressed, then "xyz" compressed.
+    const QByteArray sst = le32(3) + le32(3) + le16(5) + '\0' + "ABC";
+    const QByteArray piece1 = '\x01' + utf16(u"ΩΔ"_qs) + le16(4) + '\x0D' + le16(2) + le32(10) + utf16(u"KinΩ"_qs) +
+                              le16(0) + le16(1) + le16(2);
+    const QByteArray piece2 = le16(0) + QByteArray(10, '\x07') + le16(4) + '\x01' + utf16(u"Ω"_qs);
+    const QByteArray piece3 = QByteArray(1, '\0') + "xyz";
+    const QByteArray sharedStrings = record(r::kSst, sst) + record(r::kContinue, piece1) +
+                                     record(r::kContinue, piece2) + record(r::kContinue, piece3) +
+                                     record(r::kExtSst, le16(8));
+    std::vector<QByteArray> cells;
+    for (std::uint16_t i = 0; i < 3; ++i) cells.push_back(record(r::kLabelSst, le16(0) + le16(i) + le16(0) + le32(i)));
+    const auto sheet = readStream(workbookStream(cells, {sharedStrings}));
+    EXPECT_EQ(sheet->value(1, 1), u"ABCΩΔ"_qs);
+    EXPECT_EQ(sheet->value(1, 2), u"KinΩ"_qs);
+    EXPECT_EQ(sheet->value(1, 3), u"Ωxyz"_qs);
+}
+
+TEST(XlsReader, UnknownRecordsAndEmbeddedSubstreamsAreSkipped) {
+    const QByteArray chartBof = record(r::kBof, le16(r::kBiff8Version) + le16(0x0020) + QByteArray(12, '\0'));
+    const auto sheet = readStream(workbookStream({
+        record(0x0866, QByteArray(30, '\x55')),
+        chartBof + record(r::kLabel, le16(0) + le16(0) + le16(0) + le16(1) + '\0' + "x") + record(r::kEof, {}),
+        record(r::kLabel, le16(1) + le16(1) + le16(0) + le16(2) + '\0' + "ok"),
+        record(r::kMulRk, le16(2) + le16(0) + le16(0) + le32(0x00000642) + le16(0) + le32(0x3FF00000) + le16(1)),
+        record(r::kFormula, le16(3) + le16(0) + le16(0) + le16(0) + le16(0) + le16(0) + le16(0xFFFF) + le16(0) +
+                                le32(0) + le16(0)),
+        record(r::kString, le16(3) + '\0' + "sum"),
+    }));
+    EXPECT_EQ(sheet->value(1, 1), QString());
+    EXPECT_EQ(sheet->value(2, 2), QStringLiteral("ok"));
+    EXPECT_EQ(sheet->value(3, 1), QStringLiteral("400"));
+    EXPECT_EQ(sheet->value(3, 2), QStringLiteral("1"));
+    EXPECT_EQ(sheet->value(4, 1), QStringLiteral("sum"));
+}
+
+TEST(XlsReader, ColumnsNotAllCoveredKeepFormatsOfTheirOwn) {
+    const auto colInfo = [](std::uint16_t first, std::uint16_t last, std::uint16_t width, std::uint16_t xf,
+                            std::uint16_t options) {
+        return record(r::kColInfo, le16(first) + le16(last) + le16(width) + le16(xf) + le16(options) + le16(0));
+    };
+    const auto sheet = readStream(workbookStream({colInfo(2, 2, 6326, 1, 0), colInfo(3, 3, 2340, 0, 1),
+                                                  colInfo(250, 256, 2340, 0, 0)},
+                                                 {}, {xfRecord(), xfRecord(0, 1, 50, 1)}));
+    EXPECT_EQ(sheet->sheetFormatId(), 0u);
+    ASSERT_TRUE(sheet->columnFormatId(3).has_value());
+    EXPECT_EQ(sheet->format(100, 3).fillColorIndex, 43);
+    EXPECT_EQ(sheet->format(100, 3).horizontalAlignment, xl::kHAlignLeft);
+    EXPECT_DOUBLE_EQ(sheet->columnWidth(3), 24);
+    EXPECT_DOUBLE_EQ(sheet->columnWidth(4), 0);  // hidden
+    EXPECT_FALSE(sheet->columnFormatId(4).has_value());
+    EXPECT_FALSE(sheet->hasCustomWidth(256));
+}
+
+TEST(XlsReader, OverlappingMergedAreasKeepTheFirst) {
+    const QByteArray merges = le16(3) + le16(0) + le16(1) + le16(0) + le16(1) +  // A1:B2
+                              le16(1) + le16(2) + le16(1) + le16(2) +            // B2:C3 overlaps
+                              le16(4) + le16(4) + le16(0) + le16(3);             // A5:D5
+    const auto sheet = readStream(workbookStream({record(r::kMergedCells, merges)}));
+    EXPECT_EQ(sheet->mergedRanges(), (std::vector<CellRange>{parseAddress(u"A1:B2"), parseAddress(u"A5:D5")}));
+}
+
+struct DamagedCase {
+    const char* what;
+    QByteArray bytes;
+    const char* expectedStart;
+};
+
+TEST_F(XlsReaderSamples, FilesThatCannotBeReadGiveAClearError) {
+    const QByteArray stream = bytes("formatted.stream");
+    const QByteArray file = bytes("formatted.xls");
+    ASSERT_FALSE(stream.isEmpty());
+    std::mt19937 random(7);
+    QByteArray noise(5000, '\0');
+    for (char& c : noise) c = char(random());
+    const QByteArray plainSheet = workbookStream({record(r::kLabelSst, le16(0) + le16(0) + le16(0) + le32(0))},
+                                                 {record(r::kSst, le32(1) + le32(1) + le16(1) + '\0' + "a")});
+    const QByteArray biff5Bof = record(r::kBof, le16(0x0500) + le16(r::kBofWorkbookGlobals) + le32(0));
+
+    const DamagedCase cases[] = {
+        {"empty file", {}, "'chart.xls' is not an Excel 97-2003 workbook."},
+        {"random bytes", noise, "'chart.xls' is not an Excel 97-2003 workbook."},
+        {"text file", "Name;Generations\nHalvarsen;5\n", "'chart.xls' is not an Excel 97-2003 workbook."},
+        {"compound file without workbook", compoundFile(stream, "WordDocument"),
+         "'chart.xls' is not an Excel 97-2003 workbook: it holds no workbook stream."},
+        {"Excel 95 Book stream", compoundFile(biff5Bof, "Book"), "'chart.xls' is not an Excel 97-2003 workbook: it is an Excel 5.0/95"},
+        {"BIFF5 workbook stream", compoundFile(biff5Bof), "'chart.xls' is not an Excel 97-2003 workbook: it is an Excel 5.0/95"},
+        {"encrypted", compoundFile(workbookStream({}, {record(r::kFilePass, le16(1) + QByteArray(52, '\0'))})),
+         "'chart.xls' is password-protected"},
+        {"truncated file", file.left(file.size() / 2), "'chart.xls' is damaged: "},
+        {"stream cut mid-record", compoundFile(stream.left(stream.size() / 2 + 1)), "'chart.xls' is damaged: "},
+        {"stream cut in a header", compoundFile(plainSheet.left(plainSheet.size() - 2)),
+         "'chart.xls' is damaged: the workbook stream ends inside a record header"},
+        {"bogus string count",
+         compoundFile(workbookStream({}, {record(r::kSst, le32(1) + le32(0x80000000u) + le16(1) + '\0' + "a")})),
+         "'chart.xls' is damaged: the SST record at byte "},
+        {"MULBLANK past column 256",
+         compoundFile(workbookStream({record(r::kMulBlank, le16(0) + le16(250) + QByteArray(20, '\0') + le16(259))})),
+         "'chart.xls' is damaged: the MULBLANK record at byte "},
+        {"MULBLANK count mismatch",
+         compoundFile(workbookStream({record(r::kMulBlank, le16(0) + le16(2) + QByteArray(6, '\0') + le16(9))})),
+         "'chart.xls' is damaged: the MULBLANK record at byte "},
+        {"shared string out of range",
+         compoundFile(workbookStream({record(r::kLabelSst, le16(0) + le16(0) + le16(0) + le32(1))},
+                                     {record(r::kSst, le32(1) + le32(1) + le16(1) + '\0' + "a")})),
+         "'chart.xls' is damaged: the LABELSST record at byte "},
+        {"format out of range", compoundFile(workbookStream({record(r::kBlank, le16(3) + le16(1) + le16(9))})),
+         "'chart.xls' is damaged: cell B4 refers to cell format 9, but the workbook has only 1."},
+        {"no worksheet", compoundFile(record(r::kBof, le16(r::kBiff8Version) + le16(r::kBofWorkbookGlobals) +
+                                                          QByteArray(12, '\0')) + record(r::kEof, {})),
+         "'chart.xls' is damaged: it holds no worksheet."},
+    };
+    for (const DamagedCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_THAT(readError(c.bytes).toStdString(), ::testing::StartsWith(c.expectedStart));
+    }
+    EXPECT_THAT(readError(stream.left(stream.size() / 2 + 1)).toStdString(),
+                ::testing::StartsWith("'chart.xls' is not an Excel 97-2003 workbook."));
+}
+
+// Inputs the fuzzers found breaking the reader: each must now give a sheet
+// or a SpreadsheetError, nothing else. "file-*" are whole files, "stream-*"
+// bare workbook streams.
+TEST(XlsReader, InputsThatOnceBrokeTheReaderAreReadOrRefused) {
+    const QDir folder(QStringLiteral(KINLOOM_XLS_REGRESSIONS));
+    const QStringList inputs = folder.entryList(QDir::Files);
+    for (const QString& input : inputs) {
+        SCOPED_TRACE(input.toStdString());
+        QFile file(folder.filePath(input));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        try {
+            if (input.startsWith(QLatin1String("stream-"))) xls::readWorkbookStream(bytes, input);
+            else xls::readWorkbookBytes(bytes, input);
+        } catch (const SpreadsheetError& error) {
+            EXPECT_THAT(error.description().toStdString(), ::testing::StartsWith("'" + input.toStdString() + "' "));
+        }
+    }
+}
+
+TEST(XlsReader, AMissingFileIsNamedInTheError) {
+    try {
+        xls::readWorkbookFile(QStringLiteral("/nonexistent/tree.xls"));
+        FAIL() << "no error";
+    } catch (const SpreadsheetError& error) {
+        EXPECT_THAT(error.description().toStdString(), ::testing::StartsWith("'/nonexistent/tree.xls' cannot be opened: "));
+    }
+}
+
+} // namespace
