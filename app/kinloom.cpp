@@ -2,6 +2,7 @@
 // it ends the program.
 #include "shell/ApplicationIcon.h"
 #include "shell/Form1.h"
+#include "spreadsheet/SheetPicture.h"
 
 #include <QApplication>
 
@@ -9,6 +10,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setWindowIcon(shell::ApplicationIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("kinloom"));
+    spreadsheet::registerSheetFonts();
 
     shell::Form1 mainWindow;
     mainWindow.show();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QString>
 
 #include <memory>
@@ -54,7 +55,9 @@ public:
     virtual void setBorderLineStyle(const SheetRange& range, int borderIndex, int lineStyle) = 0;
 
     virtual UsedRange usedRange() const = 0;
-    // CopyPicture: a picture of the range, as shown on screen, on the system clipboard.
+    // The range as it shows on screen.
+    virtual QImage picture(const SheetRange& range) const = 0;
+    // CopyPicture: that picture, on the system clipboard.
     virtual void copyPicture(const SheetRange& range) = 0;
 };
 
@@ -73,6 +76,8 @@ public:
     virtual std::shared_ptr<Workbook> add() = 0;
     virtual int count() const = 0;
     virtual std::shared_ptr<Workbook> item(int index) = 0;
+    // Opens a workbook file; it becomes the last item.
+    virtual std::shared_ptr<Workbook> open(const QString& path) = 0;
 };
 
 // One spreadsheet application instance ("Excel.Application").
@@ -88,5 +93,9 @@ public:
 
 // Creates a new, invisible instance: the in-process spreadsheet engine.
 std::unique_ptr<Application> createApplication();
+
+// Attaches to an instance already running under the class name
+// ("Excel.Application") and reads its default member. Throws when none runs.
+QString runningInstanceDefaultMember(const QString& className);
 
 } // namespace chart::automation

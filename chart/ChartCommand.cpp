@@ -7,10 +7,28 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QSaveFile>
 
 namespace chart {
 
 namespace {
+
+// The picture format named by a file's extension, when Qt can write it.
+QByteArray pictureFormat(const QString& path) {
+    const QByteArray suffix = QFileInfo(path).suffix().toLower().toLatin1();
+    return QImageWriter::supportedImageFormats().contains(suffix) ? suffix : QByteArray();
+}
+
+void writePicture(const QImage& picture, const QString& path) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw std::runtime_error(QStringLiteral("Cannot write '%1': %2").arg(path, file.errorString()).toStdString());
+    QImageWriter writer(&file, pictureFormat(path));
+    if (!writer.write(picture) || !file.commit())
+        throw std::runtime_error(QStringLiteral("Cannot write '%1': %2").arg(path, writer.errorString()).toStdString());
+}
 
 const char* const kDescription =
     "Draws a blank pedigree chart (one empty box for each ancestor, the oldest\n"
@@ -18,6 +36,9 @@ const char* const kDescription =
     "COUNT is the number of generations, the root person included, written as\n"
     "numbers are written in your locale (a point is accepted too); charts of up\n"
     "to 15 generations can be drawn. The count appears in the chart as typed.\n\n"
+    "With --picture, the used cells are also drawn as a spreadsheet shows them,\n"
+    "in the format the file's extension names (.bmp, .png, ...). Charts over 10\n"
+    "generations are drawn scaled down to stay within 32,767 pixels a side.\n\n"
     "Exit status: 0 when the workbook was saved; 2 when COUNT is refused; 1 on\n"
     "any other failure, with its reason on standard error. A failed run leaves\n"
     "no file behind and never changes an existing FILE.";
@@ -39,7 +60,9 @@ int runChartCommand(const QStringList& arguments, QTextStream& out, QTextStream&
                                                QStringLiteral("COUNT"), QStringLiteral("5"));
     const QCommandLineOption outputOption(QStringLiteral("output"), QStringLiteral("Workbook to write (.xls)."),
                                           QStringLiteral("FILE"));
-    parser.addOptions({helpOption, versionOption, rootOption, generationsOption, outputOption});
+    const QCommandLineOption pictureOption(QStringLiteral("picture"),
+                                           QStringLiteral("Also write a picture of the chart."), QStringLiteral("FILE"));
+    parser.addOptions({helpOption, versionOption, rootOption, generationsOption, outputOption, pictureOption});
 
     if (!parser.parse(arguments)) {
         err << parser.errorText() << "\n";
@@ -61,6 +84,11 @@ int runChartCommand(const QStringList& arguments, QTextStream& out, QTextStream&
         err << "Name the workbook to write with --output FILE.xls.\n";
         return kExitBadInput;
     }
+    const QString picturePath = parser.value(pictureOption);
+    if (parser.isSet(pictureOption) && pictureFormat(picturePath).isEmpty()) {
+        err << "Cannot write pictures of the kind '" << picturePath << "' names; use .bmp or .png.\n";
+        return kExitBadInput;
+    }
     const QString countText = parser.value(generationsOption);
     const GenerationCountCheck check = checkGenerationCount(countText);
     if (check != GenerationCountCheck::Accepted) {
@@ -75,6 +103,10 @@ int runChartCommand(const QStringList& arguments, QTextStream& out, QTextStream&
         application->setVisible(false);
         automation::Worksheet& sheet = workbook->activeSheet();
         for (const SheetOperation& op : layout.operations) executeOperation(sheet, layout, op);
+        if (parser.isSet(pictureOption)) {
+            const automation::UsedRange used = sheet.usedRange();
+            writePicture(sheet.picture({used.row, used.column, used.lastRow(), used.lastColumn()}), picturePath);
+        }
         workbook->saveAs(parser.value(outputOption));
         application->setDisplayAlerts(false);
         workbook->close();

@@ -3,6 +3,7 @@
 #include "LocaleNumber.h"
 
 #include "spreadsheet/Application.h"
+#include "spreadsheet/RunningObjects.h"
 #include "spreadsheet/SheetPicture.h"
 #include "spreadsheet/SpreadsheetError.h"
 
@@ -69,6 +70,7 @@ public:
         return {used.firstRow, used.firstColumn, used.rowCount(), used.columnCount()};
     }
 
+    QImage picture(const SheetRange& range) const override { return spreadsheet::drawRange(m_sheet, toCells(range)); }
     void copyPicture(const SheetRange& range) override {
         spreadsheet::copyPictureToClipboard(m_sheet, toCells(range));
     }
@@ -107,6 +109,9 @@ public:
     std::shared_ptr<Workbook> item(int index) override {
         return std::make_shared<EngineWorkbook>(m_app, m_app->workbooks().item(index));
     }
+    std::shared_ptr<Workbook> open(const QString& path) override {
+        return std::make_shared<EngineWorkbook>(m_app, m_app->workbooks().open(path));
+    }
 
 private:
     std::shared_ptr<spreadsheet::Application> m_app;
@@ -136,6 +141,11 @@ private:
 } // namespace
 
 std::unique_ptr<Application> createApplication() { return std::make_unique<EngineApplication>(); }
+
+QString runningInstanceDefaultMember(const QString& className) {
+    if (auto answer = spreadsheet::runningObjectDefaultMember(className)) return *answer;
+    throw spreadsheet::SpreadsheetError(QStringLiteral("No %1 is running.").arg(className));
+}
 
 } // namespace chart::automation
 

@@ -2,7 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QStandardPaths>
+#include <QFileInfo>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -21,15 +21,22 @@ QString& folderOverride() {
 
 QString entryPrefix(const QString& className) { return className + QLatin1Char('.'); }
 
+// Entries are trusted only in a folder of the user's own: in a shared
+// temporary folder another user could have made one first.
+bool isOwnFolder(const QString& folder) {
+    const QFileInfo info(folder);
+    return info.isDir() && !info.isSymLink() && info.ownerId() == ::getuid();
+}
+
 } // namespace
 
 QString runningObjectFolder() {
     if (!folderOverride().isEmpty()) return folderOverride();
-    // The runtime folder belongs to the user alone (Qt makes it 0700 when it
-    // has to create it), which keeps the table per user.
-    QString base = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (base.isEmpty()) base = QDir::tempPath() + QStringLiteral("/kinloom-") + qEnvironmentVariable("USER");
-    return base + QStringLiteral("/kinloom-running-objects");
+    // The session's runtime folder belongs to the user alone; without one, a
+    // folder named for the user id, made readable by its owner only.
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty()) return runtime + QStringLiteral("/kinloom-running-objects");
+    return QDir::tempPath() + QStringLiteral("/kinloom-running-objects-%1").arg(::getuid());
 }
 
 void setRunningObjectFolder(const QString& folder) { folderOverride() = folder; }
@@ -37,7 +44,7 @@ void setRunningObjectFolder(const QString& folder) { folderOverride() = folder; 
 RunningObjectEntry::RunningObjectEntry(const QString& className, const QString& defaultMember) {
     static std::atomic<int> counter{0};
     const QString folder = runningObjectFolder();
-    if (!QDir().mkpath(folder)) return;  // no table: the object simply cannot be found
+    if (!QDir().mkpath(folder) || !isOwnFolder(folder)) return;  // no table: the object cannot be found
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     const QString name = QStringLiteral("%1%2.%3").arg(entryPrefix(className)).arg(::getpid()).arg(counter++);
     // Written and locked under a name no reader looks at, then renamed into
@@ -63,6 +70,7 @@ RunningObjectEntry::~RunningObjectEntry() {
 }
 
 std::optional<QString> runningObjectDefaultMember(const QString& className) {
+    if (!isOwnFolder(runningObjectFolder())) return std::nullopt;
     const QDir folder(runningObjectFolder());
     const QStringList entries = folder.entryList({entryPrefix(className) + QLatin1Char('*')}, QDir::Files, QDir::Name);
     for (const QString& name : entries) {

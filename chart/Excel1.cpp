@@ -1,0 +1,114 @@
+#include "Excel1.h"
+
+#include "shell/ApplicationTitle.h"
+#include "shell/Failure.h"
+#include "shell/MessageBox.h"
+#include "shell/ProcedurePaths.h"
+#include "shell/TrappedHandler.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QImageWriter>
+#include <QMimeData>
+#include <QSaveFile>
+
+namespace chart::Excel1 {
+
+namespace {
+
+const QString kClassName = QStringLiteral("Excel.Application");
+const QString kExpectedAnswer = QStringLiteral("Microsoft Excel");
+
+QClipboard& clipboard() {
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        throw shell::Failure(QStringLiteral("There is no clipboard: the program runs without a graphical session."));
+    return *QGuiApplication::clipboard();
+}
+
+// What the clipboard held, put back when the picture has been taken from it.
+class ClipboardKeeper {
+public:
+    ClipboardKeeper() {
+        if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return;
+        if (const QMimeData* held = QGuiApplication::clipboard()->mimeData()) {
+            m_saved = std::make_unique<QMimeData>();
+            for (const QString& format : held->formats()) m_saved->setData(format, held->data(format));
+            if (held->hasImage()) m_saved->setImageData(held->imageData());
+        }
+    }
+    ~ClipboardKeeper() {
+        if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return;
+        if (m_saved && !m_saved->formats().isEmpty()) QGuiApplication::clipboard()->setMimeData(m_saved.release());
+        else QGuiApplication::clipboard()->clear();
+    }
+
+private:
+    std::unique_ptr<QMimeData> m_saved;
+};
+
+void writeBitmap(const QImage& picture, const QString& path) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw shell::Failure(QStringLiteral("Cannot write the picture '%1': %2").arg(path, file.errorString()));
+    QImageWriter writer(&file, "bmp");
+    if (!writer.write(picture) || !file.commit())
+        throw shell::Failure(QStringLiteral("Cannot write the picture '%1': %2")
+                                 .arg(path, writer.error() != QImageWriter::UnknownError ? writer.errorString()
+                                                                                         : file.errorString()));
+}
+
+} // namespace
+
+bool isExcelRunning() {
+    try {
+        return automation::runningInstanceDefaultMember(kClassName) == kExpectedAnswer;
+    } catch (...) {
+        return false;
+    }
+}
+
+bool stopForRunningExcel() {
+    if (!isExcelRunning()) return false;
+    const QString question = QStringLiteral("Excel may be open. It is recommended that you close Excel first.") +
+                             QChar(13) + QStringLiteral("Use Ctrl+Alt+Del > Task Manager > EXCEL.EXE if necessary.") +
+                             QStringLiteral("\r\n\r\n") + QStringLiteral("Would you like to proceed anyway?");
+    try {
+        return shell::MsgBox(question, shell::vbYesNo, shell::ApplicationTitle()) != shell::vbYes;
+    } catch (...) {
+        return false;
+    }
+}
+
+std::unique_ptr<automation::Application> openWorkbookInNewExcel(const QString& path) {
+    auto application = automation::createApplication();
+    application->workbooks().open(path);
+    return application;
+}
+
+void saveCellsActivesheet(automation::Workbook& workbook, const QString& picturePath) {
+    shell::TrappedHandler h(shell::ProcedurePath::Excel1_saveCellsActivesheet);
+    automation::Worksheet* sheet = nullptr;
+    const auto activeSheet = [&]() -> automation::Worksheet& {
+        if (!sheet) throw shell::Failure(QStringLiteral("There is no sheet to take the picture of."));
+        return *sheet;
+    };
+    int lastRow = 0;
+    int lastColumn = 0;
+    h.step(100, [&] { sheet = &workbook.activeSheet(); });
+    h.step(102, [&] { lastRow = activeSheet().usedRange().lastRow(); });
+    h.step(104, [&] { lastColumn = activeSheet().usedRange().lastColumn(); });
+    if (!(lastRow > 1 && lastColumn > 1)) return;  // 106
+
+    const ClipboardKeeper keeper;
+    h.step(110, [&] {
+        const automation::UsedRange used = activeSheet().usedRange();
+        activeSheet().copyPicture({used.row, used.column, used.lastRow(), used.lastColumn()});
+    });
+    h.step(112, [&] {
+        const QImage picture = clipboard().image();
+        if (picture.isNull()) throw shell::Failure(QStringLiteral("The clipboard holds no picture."));
+        writeBitmap(picture, picturePath);
+    });
+}
+
+} // namespace chart::Excel1
