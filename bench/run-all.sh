@@ -9,3 +9,5 @@ here=$(cd "$(dirname "$0")" && pwd)
 python3 "$here/ratio.py" /tmp/kinloom-layout-bench.json BM_LayoutAndExecute BM_LayoutAndExecutePeerMap
 echo
 /usr/bin/python3 "$here/xls_bench.py" "$build/app/kinloom-chart"
+echo
+/usr/bin/python3 "$here/picture_bench.py" "$build"
