@@ -5,6 +5,7 @@
 #include "shell/ApplicationFolders.h"
 #include "shell/ApplicationIcon.h"
 #include "shell/ApplicationTitle.h"
+#include "shell/Failure.h"
 #include "shell/FileRoutines.h"
 #include "shell/MessageBox.h"
 #include "shell/PointerShape.h"
@@ -64,7 +65,23 @@ Form1::Form1(QWidget* parent) : FormBase(parent), m_ui(std::make_unique<Ui::Form
 
 Form1::~Form1() = default;
 
-void Form1::setStartCreatingTemplate(std::function<void()> run) { m_startCreatingTemplate = std::move(run); }
+void Form1::setPreviewWindowProvider(std::function<chart::PreviewWindow&()> provider) {
+    m_previewWindow = std::move(provider);
+}
+
+QString Form1::rootName() const { return m_ui->Text1->text(); }
+
+QString Form1::generationCountText() const { return m_ui->Text2->text(); }
+
+void Form1::focusGenerationCount() {
+    m_ui->Text2->setFocus();
+    m_ui->Text2->selectAll();  // also where no focus event arrives (a window not yet active)
+}
+
+chart::PreviewWindow& Form1::previewWindow() {
+    if (!m_previewWindow) throw Failure(QStringLiteral("There is no preview window."));
+    return m_previewWindow();
+}
 
 void Form1::Form_Load() {
     TrappedHandler h(ProcedurePath::Form1_Form_Load);
@@ -84,9 +101,7 @@ void Form1::Form_Load() {
     });
 }
 
-void Form1::PushButton1_Click() {
-    if (m_startCreatingTemplate) m_startCreatingTemplate();
-}
+void Form1::PushButton1_Click() { chart::runChartBuild(*this); }
 
 void Form1::PushButton6_Click() {
     TrappedHandler h(ProcedurePath::Form1_PushButton6_Click);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chart/BuildRun.h"
 #include "shell/FormBase.h"
 #include "shell/SkinFramework.h"
 
@@ -15,16 +16,25 @@ namespace shell {
 // The main window: the two inputs of a chart, kept in the settings store as
 // they are typed, and the buttons that start a chart, name the contact page
 // and fill in sample inputs. Building it runs its start-up (Form_Load).
-// Closing it ends the application.
-class Form1 : public FormBase {
+// Closing it ends the application. The chart build run reaches the windows
+// through it.
+class Form1 : public FormBase, public chart::BuildRunWindows {
     Q_OBJECT
 
 public:
     explicit Form1(QWidget* parent = nullptr);
     ~Form1() override;
 
-    // What "Start Creating Template" runs; nothing until one is set.
-    void setStartCreatingTemplate(std::function<void()> run);
+    // Where the preview window comes from: made on its first use.
+    void setPreviewWindowProvider(std::function<chart::PreviewWindow&()> provider);
+
+    // What the build run asks of the windows.
+    QString rootName() const override;
+    QString generationCountText() const override;
+    void setMousePointer(int shape) override { FormBase::setMousePointer(shape); }
+    void focusGenerationCount() override;
+    chart::PreviewWindow& previewWindow() override;
+    void Hide() override { hide(); }
 
     const SkinFramework& skinFramework() const { return m_skin; }
 
@@ -45,7 +55,7 @@ private:
 
     std::unique_ptr<Ui::Form1> m_ui;
     SkinFramework m_skin;
-    std::function<void()> m_startCreatingTemplate;
+    std::function<chart::PreviewWindow&()> m_previewWindow;
 };
 
 } // namespace shell

@@ -203,13 +203,17 @@ TEST_F(Form1Test, HelpNamesTheContactPage) {
     EXPECT_EQ(help.style, vbOKOnly);
 }
 
-TEST_F(Form1Test, StartButtonRunsTheBuildWhenOneIsSet) {
+TEST_F(Form1Test, StartButtonRefusesACountThatIsNotANumber) {
     Form1 form;
-    QTest::mouseClick(control(form, "PushButton1"), Qt::LeftButton);  // nothing set: nothing happens
-    int runs = 0;
-    form.setStartCreatingTemplate([&] { ++runs; });
+    auto* count = qobject_cast<QLineEdit*>(control(form, "Text2"));
+    count->setText(QStringLiteral("five"));
     QTest::mouseClick(control(form, "PushButton1"), Qt::LeftButton);
-    EXPECT_EQ(runs, 1);
+    ASSERT_EQ(sandbox.messages.shown().size(), 1u);
+    EXPECT_EQ(sandbox.messages.shown()[0].text, QStringLiteral("Number of generations must be numeric."));
+    EXPECT_EQ(sandbox.messages.shown()[0].caption, QStringLiteral("Numerical Value"));
+    EXPECT_EQ(sandbox.messages.shown()[0].style, vbExclamation);
+    EXPECT_EQ(count->selectedText(), QStringLiteral("five"));
+    EXPECT_EQ(form.mousePointer(), vbDefault);
 }
 
 TEST_F(Form1Test, DesignedLayout) {

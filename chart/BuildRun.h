@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+namespace chart {
+
+// What the build run needs of the preview window.
+class PreviewWindow {
+public:
+    virtual ~PreviewWindow() = default;
+    virtual void setPicture(const QImage& picture) = 0;    // Picture1.Picture
+    virtual void setExcelFile(const QString& path) = 0;   // mExcelFile
+    virtual void Show() = 0;                              // modeless
+};
+
+// What the build run needs of the windows, implemented by the main window.
+class BuildRunWindows {
+public:
+    virtual ~BuildRunWindows() = default;
+    virtual QString rootName() const = 0;               // Text1
+    virtual QString generationCountText() const = 0;    // Text2
+    virtual void setMousePointer(int shape) = 0;        // 0 default, 11 hourglass
+    virtual void focusGenerationCount() = 0;            // Text2, its text selected
+    virtual PreviewWindow& previewWindow() = 0;         // loaded on first reference
+    virtual void Hide() = 0;
+};
+
+// "Start Creating Template": checks the count, draws the chart in a new
+// hidden instance, saves it as the temporary workbook, takes its picture in a
+// second instance and hands both to the preview window, which it shows while
+// the main window hides. Every failure is reported under its step number and
+// the run goes on.
+void runChartBuild(BuildRunWindows& windows);
+
+} // namespace chart
