@@ -11,3 +11,5 @@ echo
 /usr/bin/python3 "$here/xls_bench.py" "$build/app/kinloom-chart"
 echo
 /usr/bin/python3 "$here/picture_bench.py" "$build"
+echo
+"$build/bench/zoom_bench"

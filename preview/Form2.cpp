@@ -2,13 +2,313 @@
 
 #include "ui_Form2.h"
 
+#include "preview/ViewerArithmetic.h"
+#include "preview/WorkbookCopy.h"
+#include "preview/ZoomCanvas.h"
+
+#include "shell/ApplicationFolders.h"
+#include "shell/ApplicationIcon.h"
+#include "shell/FileRoutines.h"
+#include "shell/MessageBox.h"
+#include "shell/PointerShape.h"
+#include "shell/ProcedurePaths.h"
+#include "shell/TrappedHandler.h"
+#include "shell/WindowColours.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QImage>
+#include <QMouseEvent>
+#include <QScrollBar>
+
 namespace preview {
+
+using shell::ProcedurePath::Form2_Form_Activate;
+using shell::ProcedurePath::Form2_Form_Load;
+using shell::ProcedurePath::Form2_PushButton1_Click;
+using shell::ProcedurePath::Form2_PushButton2_Click;
+using shell::ProcedurePath::Form2_PushButton6_Click;
+using shell::ProcedurePath::Form2_PushButton8_Click;
+using shell::TrappedHandler;
 
 Form2::Form2(QWidget* parent) : FormBase(parent), m_ui(std::make_unique<Ui::Form2>()) {
     m_ui->setupUi(this);
     finishDesignedLayout();
+
+    connect(m_ui->PushButton1, &QPushButton::clicked, this, &Form2::PushButton1_Click);
+    connect(m_ui->PushButton2, &QPushButton::clicked, this, &Form2::PushButton2_Click);
+    connect(m_ui->PushButton6, &QPushButton::clicked, this, &Form2::PushButton6_Click);
+    connect(m_ui->PushButton8, &QPushButton::clicked, this, &Form2::PushButton8_Click);
+    // The picture moves when a thumb is let go, not while it is dragged.
+    for (QScrollBar* bar : {m_ui->HScroll1, m_ui->VScroll1}) bar->setTracking(false);
+    connect(m_ui->HScroll1, &QScrollBar::valueChanged, this, &Form2::HScroll1_Change);
+    connect(m_ui->VScroll1, &QScrollBar::valueChanged, this, &Form2::VScroll1_Change);
+    m_ui->Picture1->installEventFilter(this);
+
+    // As on the main window: a move over a control is that control's alone.
+    setMouseTracking(true);
+    for (QWidget* watched : {static_cast<QWidget*>(m_ui->PushButton1), static_cast<QWidget*>(m_ui->PushButton2),
+                             static_cast<QWidget*>(m_ui->PushButton6), static_cast<QWidget*>(m_ui->PushButton8),
+                             static_cast<QWidget*>(m_ui->Frame1)}) {
+        watched->setMouseTracking(true);
+        watched->setAttribute(Qt::WA_NoMousePropagation);
+        watched->installEventFilter(this);
+    }
+
+    Form_Load();
 }
 
 Form2::~Form2() = default;
+
+void Form2::setPicture(const QImage& picture) {
+    m_ui->Picture1->assignPicture(QPixmap::fromImage(picture));
+    // A new chart: the store, base size, zoom and scroll ranges of the last
+    // one must not carry over.
+    mFirstActivate = true;
+}
+
+void Form2::Show() {
+    show();
+    raise();
+    activateWindow();
+    // Activation arrives later, or not at all on some platforms; the set-up
+    // runs once either way.
+    Form_Activate();
+}
+
+void Form2::setShowMainWindow(std::function<void()> show) { m_showMainWindow = std::move(show); }
+
+void Form2::Form_Load() {
+    TrappedHandler h(Form2_Form_Load);
+    h.step(100, [&] { shell::SetButtonFaceColors(*this); });
+    h.step(104, [&] { setWindowIcon(shell::ApplicationIcon()); });
+    const QString cursorFile = shell::ApplicationFilePath(QStringLiteral("HAND-M.CUR"));
+    if (h.test(106, [&] { return shell::FileExists(cursorFile) == -1; }))
+        h.step(108, [&] { setMouseIcon(shell::LoadCursorPicture(cursorFile)); });
+    h.step(110, [&] { mFirstActivate = true; });
+}
+
+void Form2::changeEvent(QEvent* event) {
+    FormBase::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) Form_Activate();
+}
+
+void Form2::Form_Activate() {
+    TrappedHandler h(Form2_Form_Activate);
+    if (h.test(100, [&] { return mFirstActivate; })) {
+        ZoomCanvas& canvas = *m_ui->Picture1;
+        shell::PictureBox& store = *m_ui->Zoom_Ori;
+        // The canvas and the store measure in pixels and keep their own
+        // image, as every widget here does.
+        h.step(108, [&] { canvas.setAutoSize(true); });
+        h.step(112, [&] { shell::SetBackColor(canvas, Qt::white); });
+        h.step(120, [&] { store.hide(); });
+        h.step(122, [&] { store.resize(canvas.width(), store.height()); });
+        h.step(124, [&] { store.resize(store.width(), canvas.height()); });
+        h.step(126, [&] { store.setPicture(canvas.picture()); });
+        h.step(128, [&] { mZoom = 1.0f; });
+        // The store is as large as the auto-sized canvas; less the canvas's
+        // margin that is the picture's own size.
+        h.step(130, [&] { mBaseWidth = RoundHalfEven(store.width() - ZoomCanvas::AutoSizeMargin); });
+        h.step(132, [&] { mBaseHeight = RoundHalfEven(store.height() - ZoomCanvas::AutoSizeMargin); });
+        h.step(134, [&] { mZoomWidth = ZoomedLength(1.0f, mBaseWidth); });
+        h.step(136, [&] { mZoomHeight = ZoomedLength(1.0f, mBaseHeight); });
+        h.step(138, [&] { ApplyZoom(); });
+        h.step(140, [&] { SetupScrollbars(); });
+    }
+    h.step(142, [&] { mFirstActivate = false; });
+}
+
+void Form2::PushButton1_Click() {
+    TrappedHandler h(Form2_PushButton1_Click);
+    h.step(100, [&] { StepZoom(false); });
+}
+
+void Form2::PushButton2_Click() {
+    TrappedHandler h(Form2_PushButton2_Click);
+    h.step(100, [&] { StepZoom(true); });
+}
+
+void Form2::StepZoom(bool zoomOut) { SetZoom(zoomOut ? mZoom - ZoomStep : mZoom + ZoomStep); }
+
+void Form2::SetZoom(float newZoom) {
+    if (newZoom < ZoomMinimum || newZoom > ZoomMaximum) return;
+    // A step that would make the picture reach a cap is refused and the
+    // factor stays. A step out is always taken: from a picture that is over
+    // a cap already, stepping out is the way back to a size that shows.
+    if (newZoom > mZoom
+        && !FitsZoomCaps(ZoomedLength(newZoom, mBaseWidth), ZoomedLength(newZoom, mBaseHeight)))
+        return;
+    mZoom = newZoom;
+    ApplyZoom();
+    // The ranges follow the zoomed size, so every part of it can be reached.
+    SetupScrollbars();
+}
+
+void Form2::ApplyZoom() {
+    mZoomWidth = ZoomedLength(mZoom, mBaseWidth);
+    mZoomHeight = ZoomedLength(mZoom, mBaseHeight);
+    if (!FitsZoomCaps(mZoomWidth, mZoomHeight)) return;  // the canvas keeps what it shows
+    ZoomCanvas& canvas = *m_ui->Picture1;
+    canvas.clearPicture();
+    canvas.resize(mZoomWidth, mZoomHeight);
+    canvas.drawStretched(m_ui->Zoom_Ori->picture(), QRect(0, 0, mBaseWidth, mBaseHeight));
+    setMousePointer(shell::vbDefault);
+    m_ui->HScroll1->setValue(0);
+    m_ui->VScroll1->setValue(0);
+    m_ui->HScroll1->setEnabled(m_ui->Picture2->width() < mZoomWidth);
+    m_ui->VScroll1->setEnabled(m_ui->Picture2->height() < mZoomHeight);
+}
+
+namespace {
+
+void setUpBar(QScrollBar& bar, const ScrollRange& range, qint16& step) {
+    bar.setEnabled(range.enabled);
+    if (!range.enabled) {
+        step = 0;
+        return;
+    }
+    bar.setMaximum(range.maximum);
+    step = range.step;
+    bar.setValue(0);
+}
+
+} // namespace
+
+void Form2::SetupScrollbars() {
+    ZoomCanvas& canvas = *m_ui->Picture1;
+    canvas.move(0, 0);
+    setUpBar(*m_ui->HScroll1, ScrollRangeFor(canvas.width(), m_ui->Picture2->width()), mHStep);
+    setUpBar(*m_ui->VScroll1, ScrollRangeFor(canvas.height(), m_ui->Picture2->height()), mVStep);
+}
+
+void Form2::HScroll1_Change() {
+    m_ui->Picture1->move(-(mHStep * m_ui->HScroll1->value()), m_ui->Picture1->y());
+}
+
+void Form2::VScroll1_Change() {
+    m_ui->Picture1->move(m_ui->Picture1->x(), -(mVStep * m_ui->VScroll1->value()));
+}
+
+void Form2::Picture1_MouseDown(const QPointF& position) {
+    mDragX = static_cast<float>(position.x());
+    mDragY = static_cast<float>(position.y());
+}
+
+// The grabbed point stays under the pointer: the position is measured on the
+// canvas, which moves with the drag.
+void Form2::Picture1_MouseMove(const QPointF& position) {
+    const ZoomCanvas& canvas = *m_ui->Picture1;
+    const QWidget& viewport = *m_ui->Picture2;
+    const int newLeft = ClampCanvasOffset(canvas.x() - mDragX + position.x(), viewport.width(), canvas.width());
+    const int newTop = ClampCanvasOffset(canvas.y() - mDragY + position.y(), viewport.height(), canvas.height());
+    m_ui->Picture1->move(newLeft, newTop);
+}
+
+// The bars catch up with a drag; the canvas then settles on their grid.
+void Form2::Picture1_MouseUp() {
+    const ZoomCanvas& canvas = *m_ui->Picture1;
+    const QWidget& viewport = *m_ui->Picture2;
+    const std::optional<int> hPercent = ScrolledPercent(canvas.x(), canvas.width(), viewport.width());
+    const std::optional<int> vPercent = ScrolledPercent(canvas.y(), canvas.height(), viewport.height());
+    if (hPercent) SetHScrollbarByPercent(*m_ui->HScroll1, *hPercent);
+    if (vPercent) SetVScrollbarByPercent(*m_ui->VScroll1, *vPercent);
+}
+
+void Form2::SetHScrollbarByPercent(QScrollBar& bar, int percent) {
+    if (const std::optional<int> value = ScrollValueAtPercent(percent, bar.maximum())) bar.setValue(*value);
+}
+
+void Form2::SetVScrollbarByPercent(QScrollBar& bar, int percent) { SetHScrollbarByPercent(bar, percent); }
+
+void Form2::PushButton6_Click() {
+    TrappedHandler h(Form2_PushButton6_Click);
+    QString chosen;
+    int answer = 0;
+    h.step(106, [&] { CommonDialog1.fileName.clear(); });
+    h.step(108, [&] { CommonDialog1.dialogTitle = QStringLiteral("Save File"); });
+    h.step(110, [&] { CommonDialog1.filter = QStringLiteral("Excel Files (*.xls)|*.xls|"); });
+    h.step(112, [&] { CommonDialog1.showSave(this); });
+    h.step(114, [&] { chosen = CommonDialog1.fileName; });
+    if (!h.test(116, [&] { return chosen.isEmpty(); })) {
+        if (h.test(118, [&] { return shell::FileExists(chosen) != -1; })) {
+            h.step(126, [&] { answer = shell::vbYes; });
+        } else {
+            h.step(120, [&] {
+                answer = shell::MsgBox(QStringLiteral("Are you sure you wish to overwrite ") + chosen + QStringLiteral(" ?"),
+                                       shell::vbYesNo);
+            });
+        }
+    }
+    // The old file is not deleted beforehand: the copy replaces it only once
+    // complete, so a failed save leaves the user's file as it was.
+    bool copyFailed = false;
+    if (h.test(128, [&] { return answer == shell::vbYes; })) {
+        const int failuresBefore = h.failureCount();
+        h.step(130, [&] {
+            // Saving the temporary workbook over itself has nothing to copy.
+            if (!IsSameFile(mExcelFile, chosen)) CopyFileReplacing(mExcelFile, chosen);
+        });
+        copyFailed = h.failureCount() != failuresBefore;
+    }
+    if (!copyFailed) h.step(132, [&] { shell::MsgBox(QStringLiteral("Done.")); });
+}
+
+void Form2::PushButton8_Click() {
+    TrappedHandler h(Form2_PushButton8_Click);
+    h.step(102, [&] { shell::DeleteFileQuietly(mExcelFile); });
+    h.step(104, [&] {
+        if (m_showMainWindow) m_showMainWindow();
+    });
+    h.step(106, [&] { hide(); });
+}
+
+// The hourglass of a running operation stays whatever the pointer passes over.
+void Form2::showHoverPointer() {
+    if (mousePointer() != shell::vbHourglass) setMousePointer(shell::vbCustom);
+}
+
+void Form2::showDefaultPointer() {
+    if (mousePointer() != shell::vbHourglass) setMousePointer(shell::vbDefault);
+}
+
+void Form2::mouseMoveEvent(QMouseEvent* event) {
+    showDefaultPointer();
+    FormBase::mouseMoveEvent(event);
+}
+
+bool Form2::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_ui->Picture1) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+            Picture1_MouseDown(static_cast<QMouseEvent*>(event)->position());
+            return true;
+        case QEvent::MouseMove:
+            if (static_cast<QMouseEvent*>(event)->buttons() != Qt::NoButton)
+                Picture1_MouseMove(static_cast<QMouseEvent*>(event)->position());
+            return true;
+        case QEvent::MouseButtonRelease:
+            Picture1_MouseUp();
+            return true;
+        default: break;
+        }
+    } else if (event->type() == QEvent::MouseMove) {
+        if (watched == m_ui->Frame1)
+            showDefaultPointer();
+        else
+            showHoverPointer();
+    }
+    return FormBase::eventFilter(watched, event);
+}
+
+void Form2::closeEvent(QCloseEvent* event) {
+    shell::DeleteFileQuietly(mExcelFile);
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    event->accept();
+    // The whole application ends here; the hidden main window's closing
+    // does not run.
+    QCoreApplication::exit(0);
+}
 
 } // namespace preview

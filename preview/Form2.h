@@ -1,8 +1,15 @@
 #pragma once
 
 #include "shell/FormBase.h"
+#include "shell/SaveFileDialog.h"
 
+#include <QString>
+
+#include <functional>
 #include <memory>
+
+class QImage;
+class QScrollBar;
 
 namespace Ui {
 class Form2;
@@ -11,7 +18,9 @@ class Form2;
 namespace preview {
 
 // The preview window: the chart's picture in a viewport with scroll bars,
-// the zoom buttons, and the buttons that save the chart or go back.
+// zoomed in steps of a quarter and dragged to pan; the buttons that save the
+// chart's workbook or go back. Building it runs its start-up (Form_Load).
+// Closing it removes the temporary workbook and ends the application.
 class Form2 : public shell::FormBase {
     Q_OBJECT
 
@@ -19,8 +28,68 @@ public:
     explicit Form2(QWidget* parent = nullptr);
     ~Form2() override;
 
+    // The temporary workbook of the chart shown: what a save copies, and what
+    // going back or closing deletes.
+    QString mExcelFile;
+
+    // Hands over a chart's picture: the canvas shows it at its own size, and
+    // the viewer starts over from it (zoom 1.0, fresh scroll ranges) when the
+    // window next becomes active.
+    void setPicture(const QImage& picture);
+
+    // Shows the window modelessly and makes it the active window; a picture
+    // handed over since the last activation is set up at once.
+    void Show();
+
+    // What "< Back" runs to bring the main window back.
+    void setShowMainWindow(std::function<void()> show);
+
+    // Move a bar to a percentage of its maximum; a negative percentage or
+    // one that would pass the maximum leaves the bar as it is.
+    void SetHScrollbarByPercent(QScrollBar& bar, int percent);
+    void SetVScrollbarByPercent(QScrollBar& bar, int percent);
+
+    float zoom() const { return mZoom; }
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void Form_Load();
+    void Form_Activate();
+    void PushButton1_Click();
+    void PushButton2_Click();
+    void PushButton6_Click();
+    void PushButton8_Click();
+    void HScroll1_Change();
+    void VScroll1_Change();
+    void Picture1_MouseDown(const QPointF& position);
+    void Picture1_MouseMove(const QPointF& position);
+    void Picture1_MouseUp();
+    void StepZoom(bool zoomOut);
+    void SetZoom(float newZoom);
+    void ApplyZoom();
+    void SetupScrollbars();
+    void showHoverPointer();
+    void showDefaultPointer();
+
     std::unique_ptr<Ui::Form2> m_ui;
+    shell::SaveFileDialog CommonDialog1;
+    std::function<void()> m_showMainWindow;
+
+    float mDragX = 0;
+    float mDragY = 0;
+    qint16 mHStep = 0;
+    qint16 mVStep = 0;
+    int mBaseWidth = 0;
+    int mBaseHeight = 0;
+    int mZoomWidth = 0;
+    int mZoomHeight = 0;
+    float mZoom = 1.0f;
+    bool mFirstActivate = false;
 };
 
 } // namespace preview

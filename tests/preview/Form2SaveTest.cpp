@@ -1,0 +1,168 @@
+#include "preview/Form2.h"
+#include "shell/MessageBox.h"
+#include "shell/SaveFileDialog.h"
+
+#include "PreviewWindow.h"
+#include "tests/support/ShellSandbox.h"
+
+#include <gtest/gtest.h>
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QFile>
+#include <QTimer>
+
+using namespace shell;
+using preview::Form2;
+
+namespace {
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+class Form2SaveTest : public ::testing::Test {
+protected:
+    Form2SaveTest() {
+        QDir(sandbox.path()).mkpath(QStringLiteral("out"));
+        form.mExcelFile = sandbox.path() + QStringLiteral("/halvar12345678.xls");
+        writeFile(form.mExcelFile, workbook);
+    }
+
+    QString target(const QString& name) const { return sandbox.path() + QStringLiteral("/out/") + name; }
+    QStringList outFolder() const { return QDir(sandbox.path() + QStringLiteral("/out")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries); }
+    void save() { clickButton(form, "PushButton6"); }
+
+    QStringList texts() const {
+        QStringList shown;
+        for (const ShownMessage& m : sandbox.messages.shown()) shown << m.text.section(QLatin1Char('\r'), 0, 0);
+        return shown;
+    }
+
+    const QByteArray workbook = QByteArray("\xD0\xCF\x11\xE0 chart workbook", 20);
+    ShellSandbox sandbox;
+    SaveFileDialogTestSeam dialogs;
+    Form2 form;
+};
+
+} // namespace
+
+TEST_F(Form2SaveTest, CancelWritesNothingAndSaysDone) {
+    save();
+    ASSERT_EQ(dialogs.shown().size(), 1u);
+    EXPECT_EQ(dialogs.shown()[0].title, QStringLiteral("Save File"));
+    EXPECT_EQ(dialogs.shown()[0].filter, QStringLiteral("Excel Files (*.xls)"));
+    EXPECT_EQ(dialogs.shown()[0].fileName, QString());
+    ASSERT_EQ(sandbox.messages.shown().size(), 1u);
+    const ShownMessage& done = sandbox.messages.shown()[0];
+    EXPECT_EQ(done.text, QStringLiteral("Done."));
+    EXPECT_EQ(done.caption, QStringLiteral("Kinloom"));
+    EXPECT_EQ(done.style, vbOKOnly);
+    EXPECT_TRUE(outFolder().isEmpty());
+}
+
+TEST_F(Form2SaveTest, NewNameIsWrittenExactlyAsTypedWithoutAQuestion) {
+    dialogs.setNextAnswer(target(QStringLiteral("family")));
+    save();
+    EXPECT_EQ(outFolder(), QStringList{QStringLiteral("family")});
+    EXPECT_EQ(readAll(target(QStringLiteral("family"))), workbook);
+    EXPECT_EQ(texts(), QStringList{QStringLiteral("Done.")});
+    EXPECT_EQ(readAll(form.mExcelFile), workbook);  // the preview can save again
+}
+
+TEST_F(Form2SaveTest, ExistingFileIsReplacedOnlyOnYes) {
+    const QString existing = target(QStringLiteral("tree.xls"));
+    writeFile(existing, "the user's own file");
+
+    dialogs.setNextAnswer(existing);
+    sandbox.messages.setNextAnswer(vbNo);
+    save();
+    ASSERT_EQ(sandbox.messages.shown().size(), 2u);
+    const ShownMessage& question = sandbox.messages.shown()[0];
+    EXPECT_EQ(question.text, QStringLiteral("Are you sure you wish to overwrite ") + existing + QStringLiteral(" ?"));
+    EXPECT_EQ(question.style, vbYesNo);
+    EXPECT_EQ(question.caption, QStringLiteral("Kinloom"));
+    EXPECT_EQ(sandbox.messages.shown()[1].text, QStringLiteral("Done."));
+    EXPECT_EQ(readAll(existing), QByteArray("the user's own file"));
+
+    sandbox.messages.clear();
+    dialogs.setNextAnswer(existing);
+    sandbox.messages.setNextAnswer(vbYes);
+    save();
+    EXPECT_EQ(texts().last(), QStringLiteral("Done."));
+    EXPECT_EQ(readAll(existing), workbook);
+    EXPECT_EQ(outFolder(), QStringList{QStringLiteral("tree.xls")});  // nothing left beside it
+}
+
+TEST_F(Form2SaveTest, TheTemporaryWorkbookChosenAsTargetIsLeftUntouched) {
+    const QDateTime yesterday = QDateTime::currentDateTime().addDays(-1);
+    {
+        QFile file(form.mExcelFile);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(yesterday, QFileDevice::FileModificationTime));
+    }
+    dialogs.setNextAnswer(sandbox.path() + QStringLiteral("/out/../halvar12345678.xls"));
+    sandbox.messages.setNextAnswer(vbYes);
+    save();
+    EXPECT_EQ(readAll(form.mExcelFile), workbook);
+    EXPECT_EQ(QFileInfo(form.mExcelFile).lastModified().toSecsSinceEpoch(), yesterday.toSecsSinceEpoch());
+    EXPECT_EQ(texts().last(), QStringLiteral("Done."));
+}
+
+TEST_F(Form2SaveTest, FailedCopyIsReportedAt130AndNotCalledDone) {
+    // A folder that is a plain file cannot take the copy.
+    writeFile(target(QStringLiteral("blocked")), "not a folder");
+    dialogs.setNextAnswer(target(QStringLiteral("blocked/tree.xls")));
+    save();
+    ASSERT_EQ(sandbox.messages.shown().size(), 1u);
+    EXPECT_EQ(sandbox.messages.shown()[0].caption, QStringLiteral("Application Error"));
+    EXPECT_TRUE(sandbox.messages.shown()[0].text.contains(QStringLiteral("Form2.PushButton6_Click at line 130")));
+
+    // Nor can a path that is a folder.
+    sandbox.messages.clear();
+    QDir().mkpath(target(QStringLiteral("folder.xls")));
+    dialogs.setNextAnswer(target(QStringLiteral("folder.xls")));
+    save();
+    EXPECT_EQ(texts().size(), 1);
+    EXPECT_FALSE(texts().contains(QStringLiteral("Done.")));
+
+    // A copy that fails keeps the file it was to replace.
+    sandbox.messages.clear();
+    const QString existing = target(QStringLiteral("tree.xls"));
+    writeFile(existing, "the user's own file");
+    QFile::remove(form.mExcelFile);
+    dialogs.setNextAnswer(existing);
+    sandbox.messages.setNextAnswer(vbYes);
+    save();
+    EXPECT_EQ(readAll(existing), QByteArray("the user's own file"));
+    ASSERT_EQ(texts().size(), 2);
+    EXPECT_TRUE(sandbox.messages.shown()[1].text.contains(QStringLiteral("at line 130")));
+}
+
+TEST_F(Form2SaveTest, BackDeletesTheWorkbookShowsTheMainWindowAndHides) {
+    handOver(form, QSize(200, 100));
+    int shownMain = 0;
+    form.setShowMainWindow([&] { ++shownMain; });
+    clickButton(form, "PushButton8");
+    EXPECT_FALSE(QFile::exists(form.mExcelFile));
+    EXPECT_EQ(shownMain, 1);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_TRUE(sandbox.messages.shown().empty());
+}
+
+TEST_F(Form2SaveTest, ClosingDeletesTheWorkbookAndEndsTheApplication) {
+    form.show();
+    QTimer::singleShot(0, &form, &QWidget::close);
+    const QObject guard;
+    QTimer::singleShot(5000, &guard, [] { QCoreApplication::exit(1); });  // the close did not end it
+    EXPECT_EQ(QCoreApplication::exec(), 0);
+    EXPECT_FALSE(QFile::exists(form.mExcelFile));
+}

@@ -1,0 +1,249 @@
+#include "preview/Form2.h"
+#include "shell/MessageBox.h"
+#include "shell/PointerShape.h"
+#include "shell/ProcedurePaths.h"
+#include "shell/TrappedHandler.h"
+
+#include "PreviewWindow.h"
+#include "tests/shell/CursorFile.h"
+#include "tests/support/ShellSandbox.h"
+
+#include <gtest/gtest.h>
+
+using namespace shell;
+using preview::Form2;
+
+namespace {
+
+class Form2ViewerTest : public ::testing::Test {
+protected:
+    ShellSandbox sandbox;
+    Form2 form;
+
+    QWidget* canvas() { return canvasOf(form); }
+    QScrollBar* hBar() { return barOf(form, "HScroll1"); }
+    QScrollBar* vBar() { return barOf(form, "VScroll1"); }
+    int pointer() const { return form.property("MousePointer").toInt(); }
+
+    void press(QPoint at) { QTest::mousePress(canvas(), Qt::LeftButton, {}, at); }
+    void dragTo(QPoint at) {
+        QMouseEvent move(QEvent::MouseMove, at, canvas()->mapToGlobal(at), Qt::NoButton, Qt::LeftButton, {});
+        QApplication::sendEvent(canvas(), &move);
+    }
+    void release(QPoint at) { QTest::mouseRelease(canvas(), Qt::LeftButton, {}, at); }
+};
+
+} // namespace
+
+TEST_F(Form2ViewerTest, ShowsThePictureAtItsOwnSizeWithoutAnyReport) {
+    handOver(form, QSize(200, 100));
+    EXPECT_EQ(form.zoom(), 1.0f);
+    EXPECT_EQ(canvas()->geometry(), QRect(0, 0, 200, 100));
+    EXPECT_FALSE(hBar()->isEnabled());
+    EXPECT_FALSE(vBar()->isEnabled());
+    EXPECT_EQ(canvas()->palette().color(QPalette::Window), QColor(Qt::white));
+    EXPECT_FALSE(form.findChild<QWidget*>("Zoom_Ori")->isVisible());
+    EXPECT_TRUE(sandbox.messages.shown().empty());  // no cursor file is no failure
+}
+
+TEST_F(Form2ViewerTest, ZoomGoesInQuarterStepsBetweenAQuarterAndFour) {
+    handOver(form, QSize(201, 100));
+    clickButton(form, "PushButton1");
+    EXPECT_EQ(form.zoom(), 1.25f);
+    EXPECT_EQ(canvas()->size(), QSize(251, 125));
+    clickButton(form, "PushButton1", 11);
+    EXPECT_EQ(form.zoom(), 4.0f);
+    EXPECT_EQ(canvas()->size(), QSize(804, 400));
+    clickButton(form, "PushButton1");
+    EXPECT_EQ(form.zoom(), 4.0f);
+
+    clickButton(form, "PushButton2", 12);
+    EXPECT_EQ(form.zoom(), 1.0f);
+    std::vector<float> out;
+    for (int i = 0; i < 4; ++i) {
+        clickButton(form, "PushButton2");
+        out.push_back(form.zoom());
+    }
+    EXPECT_EQ(out, (std::vector<float>{0.75f, 0.5f, 0.25f, 0.25f}));
+    EXPECT_EQ(canvas()->size(), QSize(50, 25));
+}
+
+TEST_F(Form2ViewerTest, AStepThatWouldReachACapIsRefusedAndTheFactorStays) {
+    handOver(form, QSize(1000, 300));
+    clickButton(form, "PushButton1", 11);
+    EXPECT_EQ(canvas()->width(), 3750);
+    clickButton(form, "PushButton1");  // 4000 wide is not below the cap
+    EXPECT_EQ(form.zoom(), 3.75f);
+    EXPECT_EQ(canvas()->width(), 3750);
+    clickButton(form, "PushButton2");
+    EXPECT_EQ(form.zoom(), 3.5f);
+
+    handOver(form, QSize(300, 2250));
+    clickButton(form, "PushButton1", 12);  // 9000 tall is not below the cap either
+    EXPECT_EQ(form.zoom(), 3.75f);
+    EXPECT_EQ(canvas()->height(), 8437);
+
+    handOver(form, QSize(999, 2249));
+    clickButton(form, "PushButton1", 12);
+    EXPECT_EQ(canvas()->size(), QSize(3996, 8996));
+    EXPECT_TRUE(sandbox.messages.shown().empty());
+}
+
+TEST_F(Form2ViewerTest, PictureOverACapShowsUnscaledAndZoomsOutToASizeThatFits) {
+    handOver(form, QSize(100, 12000));
+    EXPECT_EQ(canvas()->height(), 12000 + 2);  // the auto-sized canvas, as handed over
+    EXPECT_TRUE(vBar()->isEnabled());
+    clickButton(form, "PushButton1");
+    EXPECT_EQ(form.zoom(), 1.0f);
+    clickButton(form, "PushButton2", 2);  // 9000 still does not fit; 6000 does
+    EXPECT_EQ(form.zoom(), 0.5f);
+    EXPECT_EQ(canvas()->size(), QSize(50, 6000));
+}
+
+TEST_F(Form2ViewerTest, ScrollRangesFollowEveryZoomStep) {
+    handOver(form, QSize(722, 596));  // spans 100 and 101
+    EXPECT_EQ(hBar()->maximum(), 100);
+    EXPECT_EQ(vBar()->maximum(), 10);
+    hBar()->setValue(7);
+    EXPECT_EQ(canvas()->x(), -7);
+    vBar()->setValue(7);
+    EXPECT_EQ(canvas()->y(), -70);
+
+    clickButton(form, "PushButton1");  // 902 × 745: spans 280 and 250
+    EXPECT_EQ(canvas()->pos(), QPoint(0, 0));
+    EXPECT_EQ(hBar()->value(), 0);
+    EXPECT_EQ(hBar()->maximum(), 28);
+    EXPECT_EQ(vBar()->maximum(), 25);
+    hBar()->setValue(7);
+    EXPECT_EQ(canvas()->x(), -70);
+
+    clickButton(form, "PushButton2", 2);  // 541 × 447 fits
+    EXPECT_FALSE(hBar()->isEnabled());
+    EXPECT_FALSE(vBar()->isEnabled());
+    EXPECT_EQ(canvas()->pos(), QPoint(0, 0));
+}
+
+TEST_F(Form2ViewerTest, ThumbMovesThePictureOnlyWhenReleased) {
+    handOver(form, QSize(1000, 1000));
+    hBar()->setSliderDown(true);
+    hBar()->setSliderPosition(5);
+    EXPECT_EQ(canvas()->x(), 0);
+    hBar()->setSliderDown(false);
+    EXPECT_EQ(canvas()->x(), -50);
+}
+
+TEST_F(Form2ViewerTest, DragPansWithinTheViewportAndTheBarsCatchUp) {
+    handOver(form, QSize(1122, 600));  // horizontal span 500: maximum 50 in tens
+    hBar()->setValue(10);
+    ASSERT_EQ(canvas()->x(), -100);
+    press(QPoint(50, 20));
+    dragTo(QPoint(80, 20));
+    EXPECT_EQ(canvas()->x(), -70);
+    dragTo(QPoint(2000, 20));
+    EXPECT_EQ(canvas()->x(), 0);
+    dragTo(QPoint(-2000, 20));
+    EXPECT_EQ(canvas()->x(), 622 - 1122);
+    dragTo(QPoint(50 + 350, 20));  // left -150: 30 % of the way
+    ASSERT_EQ(canvas()->x(), -150);
+    release(QPoint(50, 20));
+    EXPECT_EQ(hBar()->value(), 15);
+    EXPECT_EQ(canvas()->x(), -150);
+    form.SetHScrollbarByPercent(*hBar(), -5);
+    form.SetHScrollbarByPercent(*hBar(), 101);
+    EXPECT_EQ(hBar()->value(), 15);
+
+    // A drop whose bar value stays the same leaves the picture where it lies.
+    hBar()->setValue(0);
+    press(QPoint(10, 10));
+    dragTo(QPoint(6, 10));
+    release(QPoint(6, 10));
+    EXPECT_EQ(hBar()->value(), 0);
+    EXPECT_EQ(canvas()->x(), -4);
+
+    // A move without a button held does nothing.
+    QMouseEvent hover(QEvent::MouseMove, QPointF(300, 10), canvas()->mapToGlobal(QPointF(300, 10)), Qt::NoButton,
+                      Qt::NoButton, {});
+    QApplication::sendEvent(canvas(), &hover);
+    EXPECT_EQ(canvas()->x(), -4);
+}
+
+TEST_F(Form2ViewerTest, NarrowPictureDragsAgainstTheFarEdgeAndLeavesTheBarsAlone) {
+    handOver(form, QSize(300, 200));
+    press(QPoint(10, 10));
+    dragTo(QPoint(5, 10));
+    EXPECT_EQ(canvas()->pos(), QPoint(322, 295));
+    release(QPoint(5, 10));
+    EXPECT_EQ(hBar()->value(), 0);
+    EXPECT_EQ(canvas()->pos(), QPoint(322, 295));
+    press(QPoint(10, 10));
+    dragTo(QPoint(20, 20));
+    EXPECT_EQ(canvas()->pos(), QPoint(0, 0));
+}
+
+TEST_F(Form2ViewerTest, HoverPointersKeepTheHourglassAndAZoomStepResetsIt) {
+    handOver(form, QSize(200, 100));
+    for (const char* button : {"PushButton1", "PushButton2", "PushButton6", "PushButton8"}) {
+        QTest::mouseMove(form.findChild<QWidget*>(button), QPoint(20, 10));
+        EXPECT_EQ(pointer(), vbCustom) << button;
+        QTest::mouseMove(&form, QPoint(650, 300));
+        EXPECT_EQ(pointer(), vbDefault) << button;
+    }
+    QTest::mouseMove(form.findChild<QWidget*>("PushButton6"), QPoint(20, 10));
+    QTest::mouseMove(form.findChild<QWidget*>("Frame1"), QPoint(4, 10));
+    EXPECT_EQ(pointer(), vbDefault);
+
+    form.setMousePointer(vbHourglass);
+    for (const char* control : {"PushButton1", "PushButton6", "Frame1"}) {
+        QTest::mouseMove(form.findChild<QWidget*>(control), QPoint(20, 10));
+        EXPECT_EQ(pointer(), vbHourglass) << control;
+    }
+    QTest::mouseMove(&form, QPoint(650, 300));
+    EXPECT_EQ(pointer(), vbHourglass);
+    clickButton(form, "PushButton1");
+    EXPECT_EQ(pointer(), vbDefault);
+}
+
+TEST_F(Form2ViewerTest, EveryHandOverStartsTheViewerAfresh) {
+    handOver(form, QSize(1000, 1000));
+    clickButton(form, "PushButton1", 2);
+    vBar()->setValue(20);
+    handOver(form, QSize(700, 300));
+    EXPECT_EQ(form.zoom(), 1.0f);
+    EXPECT_EQ(canvas()->geometry(), QRect(0, 0, 700, 300));
+    EXPECT_EQ(hBar()->maximum(), 78);
+    EXPECT_FALSE(vBar()->isEnabled());
+
+    // Becoming active again without a new picture changes nothing.
+    clickButton(form, "PushButton1");
+    form.Show();
+    EXPECT_EQ(form.zoom(), 1.25f);
+}
+
+TEST_F(Form2ViewerTest, StartUpLoadsTheCursorFileAndReportsABadOne) {
+    sandbox.writeAppFile(QStringLiteral("HAND-M.CUR"), makeCursorFile(3, 4));
+    {
+        Form2 withCursor;
+        ASSERT_TRUE(withCursor.mouseIcon().has_value());
+        EXPECT_EQ(withCursor.mouseIcon()->hotSpot(), QPoint(3, 4));
+        EXPECT_FALSE(withCursor.windowIcon().isNull());
+    }
+    EXPECT_TRUE(sandbox.messages.shown().empty());
+    sandbox.writeAppFile(QStringLiteral("HAND-M.CUR"), "garbage");
+    Form2 badCursor;
+    ASSERT_EQ(sandbox.messages.shown().size(), 1u);
+    EXPECT_TRUE(sandbox.messages.shown()[0].text.contains(QStringLiteral("Form2.Form_Load at line 108")));
+    handOver(badCursor, QSize(200, 100));  // step 110 still ran: the set-up happens
+    EXPECT_EQ(canvasOf(badCursor)->size(), QSize(200, 100));
+}
+
+TEST_F(Form2ViewerTest, FailedRedrawOnActivationStillSetsUpTheBarsAndFinishes) {
+    {
+        const ScopedFaultInjection fault(ProcedurePath::Form2_Form_Activate, 138, "Out of memory");
+        handOver(form, QSize(1000, 1000));
+    }
+    ASSERT_EQ(sandbox.messages.shown().size(), 1u);
+    EXPECT_TRUE(sandbox.messages.shown()[0].text.contains(QStringLiteral("at line 138")));
+    EXPECT_TRUE(hBar()->isEnabled());
+    form.Show();  // the set-up is done; it does not run again
+    EXPECT_EQ(sandbox.messages.shown().size(), 1u);
+}
