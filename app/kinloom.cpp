@@ -1,7 +1,7 @@
 // The windowed program: loading the main window runs its start-up; closing
 // it ends the program.
+#include "ProgramWindows.h"
 #include "shell/ApplicationIcon.h"
-#include "shell/Form1.h"
 #include "spreadsheet/SheetPicture.h"
 
 #include <QApplication>
@@ -12,7 +12,7 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("kinloom"));
     spreadsheet::registerSheetFonts();
 
-    shell::Form1 mainWindow;
-    mainWindow.show();
+    ProgramWindows windows;
+    windows.mainWindow().show();
     return QApplication::exec();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chart/BuildRun.h"
 #include "shell/FormBase.h"
 #include "shell/SaveFileDialog.h"
 
@@ -21,7 +22,7 @@ namespace preview {
 // zoomed in steps of a quarter and dragged to pan; the buttons that save the
 // chart's workbook or go back. Building it runs its start-up (Form_Load).
 // Closing it removes the temporary workbook and ends the application.
-class Form2 : public shell::FormBase {
+class Form2 : public shell::FormBase, public chart::PreviewWindow {
     Q_OBJECT
 
 public:
@@ -35,11 +36,12 @@ public:
     // Hands over a chart's picture: the canvas shows it at its own size, and
     // the viewer starts over from it (zoom 1.0, fresh scroll ranges) when the
     // window next becomes active.
-    void setPicture(const QImage& picture);
+    void setPicture(const QImage& picture) override;
+    void setExcelFile(const QString& path) override { mExcelFile = path; }
 
     // Shows the window modelessly and makes it the active window; a picture
     // handed over since the last activation is set up at once.
-    void Show();
+    void Show() override;
 
     // What "< Back" runs to bring the main window back.
     void setShowMainWindow(std::function<void()> show);
