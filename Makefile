@@ -36,7 +36,7 @@ bench: deps configure
 
 screenshot: build
 	@bash scripts/install-deps.sh screenshots
-	bash scripts/screenshot.sh $(BUILD_DIR) docs/main-window.png
+	bash scripts/screenshot.sh $(BUILD_DIR) docs
 
 # The workbook reader's libFuzzer target, in a build folder of its own
 # (clang, address and undefined-behaviour checks), with its seed corpus.

@@ -1,21 +1,27 @@
 #!/usr/bin/env bash
-# Takes a picture of Kinloom's main window on a virtual X display (Xvfb)
-# with a fresh settings store, so it shows the first-start inputs.
-# Usage: screenshot.sh <build folder> <output .png>
+# Takes pictures of Kinloom's windows on a virtual X display (Xvfb) with a
+# fresh settings store: the main window with the first-start inputs, then the
+# preview of the 5-generation sample chart after a click on "Start Creating
+# Template".
+# Usage: screenshot.sh <build folder> <output folder>
 set -euo pipefail
 build=${1:-build}
-out=${2:-docs/main-window.png}
+out=${2:-docs}
 config=$(mktemp -d)
 trap 'rm -rf "$config"' EXIT
+mkdir -p "$out"
 
-xvfb-run -a -s "-screen 0 800x600x24" env XDG_CONFIG_HOME="$config" QT_QPA_PLATFORM=xcb bash -c '
+xvfb-run -a -s "-screen 0 1024x900x24" env XDG_CONFIG_HOME="$config" TEMP="$config" QT_QPA_PLATFORM=xcb bash -c '
   "$1" & app=$!
+  trap "kill $app 2>/dev/null" EXIT
+  # import waits for a mouse click when the window is not there yet: find it first.
+  main=$(timeout 30 xdotool search --sync --name "^Kinloom$" | head -1)
   sleep 1
-  for _ in $(seq 30); do
-    import -window Kinloom "$2" 2>/dev/null && break
-    sleep 0.5
-  done
-  kill "$app"
-  test -s "$2"
+  import -window "$main" "$2/main-window.png"
+  xdotool mousemove --window "$main" 260 20 click 1   # Start Creating Template
+  preview=$(timeout 30 xdotool search --sync --onlyvisible --name "^Preview$" | head -1)
+  sleep 1
+  import -window "$preview" "$2/preview-window.png"
+  test -s "$2/main-window.png" && test -s "$2/preview-window.png"
 ' _ "$build/app/kinloom" "$out"
-echo "wrote $out"
+echo "wrote $out/main-window.png and $out/preview-window.png"
