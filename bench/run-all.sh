@@ -13,3 +13,5 @@ echo
 /usr/bin/python3 "$here/picture_bench.py" "$build"
 echo
 "$build/bench/zoom_bench"
+echo
+"$build/bench/click_bench" "$build/app/kinloom-chart"
