@@ -4,7 +4,7 @@
 #include "chart/TemporaryFiles.h"
 #include "shell/PointerShape.h"
 #include "shell/SaveFileDialog.h"
-#include "spreadsheet/RunningObjects.h"
+#include "tests/support/BuildSandbox.h"
 #include "tests/support/ShellSandbox.h"
 
 #include <gtest/gtest.h>
@@ -35,16 +35,6 @@ bool xlrdReadsChart(const QString& path, int generations, const QString& root, Q
 
 class EndToEndTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        spreadsheet::setRunningObjectFolder(m_objects.path());
-        m_oldTemp = qgetenv("TEMP");
-        qputenv("TEMP", QFile::encodeName(m_temp.path()));
-    }
-    void TearDown() override {
-        qputenv("TEMP", m_oldTemp);
-        spreadsheet::setRunningObjectFolder(QString());
-    }
-
     static QLineEdit* box(QWidget& window, const char* name) { return window.findChild<QLineEdit*>(name); }
     static void click(QWidget& window, const char* name) {
         QTest::mouseClick(window.findChild<QPushButton*>(name), Qt::LeftButton);
@@ -54,10 +44,10 @@ protected:
         QTest::keyClicks(into, text);
     }
     QStringList temporaryWorkbooks() const {
-        return QDir(m_temp.path()).entryList({QStringLiteral("halvar*.xls")}, QDir::Files);
+        return QDir(build.tempFolder()).entryList({QStringLiteral("halvar*.xls")}, QDir::Files);
     }
     QStringList pictureFiles() const {
-        return QDir(m_temp.path()).entryList({QStringLiteral("*.bmp")}, QDir::Files) +
+        return QDir(build.tempFolder()).entryList({QStringLiteral("*.bmp")}, QDir::Files) +
                QDir(sandbox.appFile(QString())).entryList({QStringLiteral("*.bmp")}, QDir::Files);
     }
     std::vector<QString> messageTexts() const {
@@ -67,11 +57,9 @@ protected:
     }
 
     ShellSandbox sandbox;
+    BuildSandbox build;
     shell::SaveFileDialogTestSeam dialogs;
-    QTemporaryDir m_objects;
-    QTemporaryDir m_temp;
     QTemporaryDir m_saved;
-    QByteArray m_oldTemp;
 };
 
 } // namespace

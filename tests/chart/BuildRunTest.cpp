@@ -2,6 +2,7 @@
 #include "chart/TemporaryFiles.h"
 #include "shell/PointerShape.h"
 #include "spreadsheet/RunningObjects.h"
+#include "tests/support/BuildSandbox.h"
 #include "tests/support/ShellSandbox.h"
 
 #include <gtest/gtest.h>
@@ -41,17 +42,8 @@ struct FakeWindows : BuildRunWindows {
 
 class BuildRunTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        spreadsheet::setRunningObjectFolder(m_objects.path());
-        m_oldTemp = qgetenv("TEMP");
-        qputenv("TEMP", QFile::encodeName(m_temp.path()));
-    }
-    void TearDown() override {
-        qputenv("TEMP", m_oldTemp);
-        spreadsheet::setRunningObjectFolder(QString());
-        setWorkbookDigitDraw({});
-    }
-    QStringList tempFiles() const { return QDir(m_temp.path()).entryList(QDir::Files | QDir::Hidden); }
+    void TearDown() override { setWorkbookDigitDraw({}); }
+    QStringList tempFiles() const { return QDir(build.tempFolder()).entryList(QDir::Files | QDir::Hidden); }
     std::vector<int> reportedSteps() const {
         std::vector<int> steps;
         static const QRegularExpression line(QStringLiteral("PushButton1_Click at line (\\d+)\r"));
@@ -61,9 +53,7 @@ protected:
     }
 
     ShellSandbox sandbox;
-    QTemporaryDir m_objects;
-    QTemporaryDir m_temp;
-    QByteArray m_oldTemp;
+    BuildSandbox build;
 };
 
 } // namespace
@@ -100,7 +90,7 @@ TEST_F(BuildRunTest, ARunLeavesTheWorkbookForThePreviewAndNoPicture) {
     ASSERT_EQ(tempFiles().size(), 1);
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^halvar[1-9]{8}\\.xls$")).match(tempFiles()[0]).hasMatch())
         << tempFiles()[0].toStdString();
-    const QString workbook = QDir(m_temp.path()).filePath(tempFiles()[0]);
+    const QString workbook = QDir(build.tempFolder()).filePath(tempFiles()[0]);
     EXPECT_EQ(windows.preview.excelFile, workbook);
     struct stat status {};
     ASSERT_EQ(::stat(QFile::encodeName(workbook).constData(), &status), 0);
@@ -116,7 +106,7 @@ TEST_F(BuildRunTest, ARunLeavesTheWorkbookForThePreviewAndNoPicture) {
 TEST_F(BuildRunTest, ATakenNameIsDrawnAgain) {
     int draws = 0;
     setWorkbookDigitDraw([&] { return draws++ < 8 ? 1 : 2; });
-    QFile taken(QDir(m_temp.path()).filePath(QStringLiteral("halvar11111111.xls")));
+    QFile taken(QDir(build.tempFolder()).filePath(QStringLiteral("halvar11111111.xls")));
     ASSERT_TRUE(taken.open(QIODevice::WriteOnly));
     taken.write("someone else's");
     taken.close();
@@ -128,9 +118,9 @@ TEST_F(BuildRunTest, ATakenNameIsDrawnAgain) {
 }
 
 TEST_F(BuildRunTest, AnUnwritableTempFolderIsReportedStepByStepAndStillShowsThePreview) {
-    const QString plainFile = QDir(m_temp.path()).filePath(QStringLiteral("not-a-folder"));
+    const QString plainFile = QDir(build.tempFolder()).filePath(QStringLiteral("not-a-folder"));
     QFile(plainFile).open(QIODevice::WriteOnly);
-    qputenv("TEMP", QFile::encodeName(plainFile));
+    build.setTempFolder(plainFile);
     FakeWindows windows;
     runChartBuild(windows);
     EXPECT_EQ(reportedSteps(), (std::vector<int>{212, 216, 230, 234, 236, 238, 240, 242, 246}));
