@@ -281,13 +281,23 @@ TEST(XlsReader, InputsThatOnceBrokeTheReaderAreReadOrRefused) {
     }
 }
 
-TEST(XlsReader, AMissingFileIsNamedInTheError) {
-    try {
-        xls::readWorkbookFile(QStringLiteral("/nonexistent/tree.xls"));
-        FAIL() << "no error";
-    } catch (const SpreadsheetError& error) {
-        EXPECT_THAT(error.description().toStdString(), ::testing::StartsWith("'/nonexistent/tree.xls' cannot be opened: "));
-    }
+TEST(XlsReader, FilesAreNamedInTheirErrors) {
+    const auto fileError = [](const QString& path) {
+        try {
+            xls::readWorkbookFile(path);
+        } catch (const SpreadsheetError& error) {
+            return error.description().toStdString();
+        }
+        return std::string("(read without error)");
+    };
+    EXPECT_THAT(fileError(QStringLiteral("/nonexistent/tree.xls")),
+                ::testing::StartsWith("'/nonexistent/tree.xls' cannot be opened: "));
+    QTemporaryDir folder;
+    QFile text(folder.filePath(QStringLiteral("tree.xls")));
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+    text.write(QByteArray(100000, 'x'));
+    text.close();
+    EXPECT_EQ(fileError(text.fileName()), "'" + text.fileName().toStdString() + "' is not an Excel 97-2003 workbook.");
 }
 
 } // namespace
