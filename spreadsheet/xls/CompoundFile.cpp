@@ -8,6 +8,7 @@
 #include <gsf/gsf-input.h>
 #include <gsf/gsf-utils.h>
 
+#include <algorithm>
 #include <memory>
 #include <mutex>
 
@@ -23,11 +24,6 @@ struct GObjectUnref {
 template <typename T>
 using GsfPtr = std::unique_ptr<T, GObjectUnref>;
 
-bool hasOleSignature(QByteArrayView file) {
-    return file.size() >= qsizetype(sizeof kOleSignature) &&
-           std::equal(std::begin(kOleSignature), std::end(kOleSignature), reinterpret_cast<const unsigned char*>(file.data()));
-}
-
 // Stream names are compared without regard to case, as Windows does.
 GsfPtr<GsfInput> childStream(GsfInfile* root, const char* name) {
     const int count = gsf_infile_num_children(root);
@@ -41,11 +37,16 @@ GsfPtr<GsfInput> childStream(GsfInfile* root, const char* name) {
 
 } // namespace
 
+bool hasCompoundFileSignature(QByteArrayView start) {
+    return start.size() >= qsizetype(sizeof kOleSignature) &&
+           std::equal(std::begin(kOleSignature), std::end(kOleSignature), reinterpret_cast<const unsigned char*>(start.data()));
+}
+
 QByteArray workbookStream(QByteArrayView file) {
     static std::once_flag initialised;
     std::call_once(initialised, [] { gsf_init(); });
 
-    if (!hasOleSignature(file)) throw ReadFailure(ReadFailure::Kind::NotAWorkbook, QString());
+    if (!hasCompoundFileSignature(file)) throw ReadFailure(ReadFailure::Kind::NotAWorkbook, QString());
     GsfPtr<GsfInput> input(gsf_input_memory_new(reinterpret_cast<const guint8*>(file.data()), file.size(), FALSE));
     GError* error = nullptr;
     GsfPtr<GsfInfile> root(gsf_infile_msole_new(input.get(), &error));

@@ -10,4 +10,7 @@ namespace spreadsheet::xls {
 // stream, or holds only an Excel 5.0/95 "Book" stream.
 QByteArray workbookStream(QByteArrayView file);
 
+// Whether the bytes start as every compound file does.
+bool hasCompoundFileSignature(QByteArrayView start);
+
 } // namespace spreadsheet::xls

@@ -20,7 +20,7 @@ void checkWorkbookBof(const Record& bof) {
     const std::uint16_t version = in.u16();
     const std::uint16_t type = in.u16();
     if (version == kBiff5Version)
-        throw ReadFailure(ReadFailure::Kind::OlderExcel, QStringLiteral("BIFF5"));
+        throw ReadFailure(ReadFailure::Kind::OlderExcel, QString());
     if (version != record::kBiff8Version)
         throw ReadFailure(ReadFailure::Kind::NotAWorkbook,
                           QStringLiteral("its BOF record gives the unknown version 0x%1").arg(version, 0, 16));

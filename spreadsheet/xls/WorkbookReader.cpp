@@ -73,6 +73,10 @@ std::unique_ptr<Worksheet> readWorkbookFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw SpreadsheetError(QStringLiteral("'%1' cannot be opened: %2.").arg(path, file.errorString()));
+    // Whatever file is picked, only a compound file is read in full; the
+    // start of any other is refused as the whole would be.
+    const QByteArray start = file.peek(8);
+    if (!hasCompoundFileSignature(start)) return readWorkbookBytes(start, path);
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw SpreadsheetError(QStringLiteral("'%1' cannot be read: %2.").arg(path, file.errorString()));

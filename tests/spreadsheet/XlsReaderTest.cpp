@@ -218,6 +218,15 @@ TEST_F(XlsReaderSamples, FilesThatCannotBeReadGiveAClearError) {
     for (char& c : noise) c = char(random());
     const QByteArray plainSheet = workbookStream({record(r::kLabelSst, le16(0) + le16(0) + le16(0) + le32(0))},
                                                  {record(r::kSst, le32(1) + le32(1) + le16(1) + '\0' + "a")});
+    // One merged area more than the reader takes, in records of 1,000.
+    std::vector<QByteArray> manyMerges;
+    for (int first = 0; first <= 16384; first += 1000) {
+        const int count = std::min(1000, 16385 - first);
+        QByteArray areas = le16(static_cast<std::uint16_t>(count));
+        for (int i = first; i < first + count; ++i)
+            areas += le16(i / 128) + le16(i / 128) + le16(i % 128 * 2) + le16(i % 128 * 2 + 1);
+        manyMerges.push_back(record(r::kMergedCells, areas));
+    }
     const QByteArray biff5Bof = record(r::kBof, le16(0x0500) + le16(r::kBofWorkbookGlobals) + le32(0));
 
     const DamagedCase cases[] = {
@@ -249,6 +258,8 @@ TEST_F(XlsReaderSamples, FilesThatCannotBeReadGiveAClearError) {
          "'chart.xls' is damaged: the LABELSST record at byte "},
         {"format out of range", compoundFile(workbookStream({record(r::kBlank, le16(3) + le16(1) + le16(9))})),
          "'chart.xls' is damaged: cell B4 refers to cell format 9, but the workbook has only 1."},
+        {"too many merged areas", compoundFile(workbookStream(manyMerges)),
+         "'chart.xls' is damaged: the MERGEDCELLS record at byte "},
         {"no worksheet", compoundFile(record(r::kBof, le16(r::kBiff8Version) + le16(r::kBofWorkbookGlobals) +
                                                           QByteArray(12, '\0')) + record(r::kEof, {})),
          "'chart.xls' is damaged: it holds no worksheet."},
@@ -281,13 +292,23 @@ TEST(XlsReader, InputsThatOnceBrokeTheReaderAreReadOrRefused) {
     }
 }
 
-TEST(XlsReader, AMissingFileIsNamedInTheError) {
-    try {
-        xls::readWorkbookFile(QStringLiteral("/nonexistent/tree.xls"));
-        FAIL() << "no error";
-    } catch (const SpreadsheetError& error) {
-        EXPECT_THAT(error.description().toStdString(), ::testing::StartsWith("'/nonexistent/tree.xls' cannot be opened: "));
-    }
+TEST(XlsReader, FilesAreNamedInTheirErrors) {
+    const auto fileError = [](const QString& path) {
+        try {
+            xls::readWorkbookFile(path);
+        } catch (const SpreadsheetError& error) {
+            return error.description().toStdString();
+        }
+        return std::string("(read without error)");
+    };
+    EXPECT_THAT(fileError(QStringLiteral("/nonexistent/tree.xls")),
+                ::testing::StartsWith("'/nonexistent/tree.xls' cannot be opened: "));
+    QTemporaryDir folder;
+    QFile text(folder.filePath(QStringLiteral("tree.xls")));
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+    text.write(QByteArray(100000, 'x'));
+    text.close();
+    EXPECT_EQ(fileError(text.fileName()), "'" + text.fileName().toStdString() + "' is not an Excel 97-2003 workbook.");
 }
 
 } // namespace
