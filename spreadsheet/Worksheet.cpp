@@ -264,13 +264,21 @@ const Cell* Worksheet::findCell(int row, int column) const {
 Cell& Worksheet::touchCell(int row, int column) {
     if (row > lastStoredRow()) m_rows.resize(static_cast<std::size_t>(row) + 1);
     auto& cells = m_rows[row];
-    // Charts are drawn column by column, so a new cell usually goes last.
+    // Charts are drawn column by column, so the cell wanted is usually the
+    // row's last one, or a new one that goes last.
+    if (!cells.empty() && cells.back().column == column) return cells.back();
     auto it = cells.end();
     if (!cells.empty() && cells.back().column >= column)
         it = std::lower_bound(cells.begin(), cells.end(), column,
                               [](const Cell& c, int col) { return c.column < col; });
     if (it != cells.end() && it->column == column) return *it;
     const FormatId base = m_columnFormats[column] != kNoColumnFormat ? m_columnFormats[column] : m_sheetFormat;
+    // A row that gets a second cell usually gets more: skip the smallest steps of growth.
+    if (cells.size() == cells.capacity() && cells.size() >= 1 && cells.size() < 8) {
+        const auto at = it - cells.begin();
+        cells.reserve(8);
+        it = cells.begin() + at;
+    }
     ++m_cellCount;
     return *cells.insert(it, Cell{static_cast<std::uint16_t>(column), base, 0});
 }
