@@ -26,14 +26,8 @@ namespace {
 
 // References taken in one step and used in later ones; a missing one is a
 // failure of the step that needs it.
-template <typename T>
-T& held(const std::shared_ptr<T>& object) {
-    if (!object) throw shell::Failure(QStringLiteral("Object variable not set: an earlier step failed."));
-    return *object;
-}
-
-template <typename T>
-T& held(const std::unique_ptr<T>& object) {
+template <typename Pointer>
+auto& held(const Pointer& object) {
     if (!object) throw shell::Failure(QStringLiteral("Object variable not set: an earlier step failed."));
     return *object;
 }

@@ -5,11 +5,12 @@
 #include "ExecuteOperation.h"
 #include "GenerationCount.h"
 
+#include "spreadsheet/SheetPicture.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageWriter>
-#include <QSaveFile>
 
 namespace chart {
 
@@ -19,15 +20,6 @@ namespace {
 QByteArray pictureFormat(const QString& path) {
     const QByteArray suffix = QFileInfo(path).suffix().toLower().toLatin1();
     return QImageWriter::supportedImageFormats().contains(suffix) ? suffix : QByteArray();
-}
-
-void writePicture(const QImage& picture, const QString& path) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw std::runtime_error(QStringLiteral("Cannot write '%1': %2").arg(path, file.errorString()).toStdString());
-    QImageWriter writer(&file, pictureFormat(path));
-    if (!writer.write(picture) || !file.commit())
-        throw std::runtime_error(QStringLiteral("Cannot write '%1': %2").arg(path, writer.errorString()).toStdString());
 }
 
 const char* const kDescription =
@@ -105,7 +97,8 @@ int runChartCommand(const QStringList& arguments, QTextStream& out, QTextStream&
         for (const SheetOperation& op : layout.operations) executeOperation(sheet, layout, op);
         if (parser.isSet(pictureOption)) {
             const automation::UsedRange used = sheet.usedRange();
-            writePicture(sheet.picture({used.row, used.column, used.lastRow(), used.lastColumn()}), picturePath);
+            spreadsheet::writePictureFile(sheet.picture({used.row, used.column, used.lastRow(), used.lastColumn()}),
+                                          picturePath, pictureFormat(picturePath));
         }
         workbook->saveAs(parser.value(outputOption));
         application->setDisplayAlerts(false);

@@ -5,12 +5,11 @@
 #include "shell/MessageBox.h"
 #include "shell/ProcedurePaths.h"
 #include "shell/TrappedHandler.h"
+#include "spreadsheet/SheetPicture.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QImageWriter>
 #include <QMimeData>
-#include <QSaveFile>
 
 namespace chart::Excel1 {
 
@@ -45,17 +44,6 @@ public:
 private:
     std::unique_ptr<QMimeData> m_saved;
 };
-
-void writeBitmap(const QImage& picture, const QString& path) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw shell::Failure(QStringLiteral("Cannot write the picture '%1': %2").arg(path, file.errorString()));
-    QImageWriter writer(&file, "bmp");
-    if (!writer.write(picture) || !file.commit())
-        throw shell::Failure(QStringLiteral("Cannot write the picture '%1': %2")
-                                 .arg(path, writer.error() != QImageWriter::UnknownError ? writer.errorString()
-                                                                                         : file.errorString()));
-}
 
 } // namespace
 
@@ -107,7 +95,7 @@ void saveCellsActivesheet(automation::Workbook& workbook, const QString& picture
     h.step(112, [&] {
         const QImage picture = clipboard().image();
         if (picture.isNull()) throw shell::Failure(QStringLiteral("The clipboard holds no picture."));
-        writeBitmap(picture, picturePath);
+        spreadsheet::writePictureFile(picture, picturePath, "bmp");
     });
 }
 

@@ -1,14 +1,13 @@
 #include "ViewerArithmetic.h"
 
+#include "chart/ChartLayout.h"
+
 #include <cmath>
 #include <cstdlib>
 
 namespace preview {
 
-int RoundHalfEven(double value) {
-    // The program never leaves the default rounding mode, to nearest even.
-    return static_cast<int>(std::nearbyint(value));
-}
+int RoundHalfEven(double value) { return static_cast<int>(chart::roundHalfEven(value)); }
 
 int ZoomedLength(float zoom, int base) {
     return static_cast<int>(std::floor(static_cast<double>(zoom) * static_cast<double>(base)));

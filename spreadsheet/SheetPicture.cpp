@@ -8,6 +8,8 @@
 #include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>
+#include <QImageWriter>
+#include <QSaveFile>
 #include <QFontDatabase>
 #include <QPainter>
 
@@ -161,6 +163,17 @@ void copyPictureToClipboard(const Worksheet& sheet, const CellRange& range) {
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         throw SpreadsheetError(QStringLiteral("There is no clipboard to copy the picture to."));
     QGuiApplication::clipboard()->setImage(drawRange(sheet, range));
+}
+
+void writePictureFile(const QImage& picture, const QString& path, const QByteArray& format) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw SpreadsheetError(QStringLiteral("Cannot write the picture '%1': %2").arg(path, file.errorString()));
+    QImageWriter writer(&file, format);
+    if (!writer.write(picture) || !file.commit())
+        throw SpreadsheetError(QStringLiteral("Cannot write the picture '%1': %2")
+                                   .arg(path, writer.error() != QImageWriter::UnknownError ? writer.errorString()
+                                                                                           : file.errorString()));
 }
 
 void registerSheetFonts() {

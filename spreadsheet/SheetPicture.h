@@ -36,6 +36,10 @@ QImage drawRange(const Worksheet& sheet, const CellRange& range);
 // QGuiApplication).
 void copyPictureToClipboard(const Worksheet& sheet, const CellRange& range);
 
+// Writes a picture file in the given format ("bmp", "png", ...), replacing
+// any file there only once the new one is complete. Throws SpreadsheetError.
+void writePictureFile(const QImage& picture, const QString& path, const QByteArray& format);
+
 // Makes the sheet's fonts available: Tahoma from the system, or from
 // fonts-wine when the system has none. Quietly does nothing when neither is
 // there; text then falls back to the nearest face. Needs a QGuiApplication.
