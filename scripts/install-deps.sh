@@ -24,6 +24,7 @@ as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
 }
 
+# Another apt-get (an unattended upgrade, a second checkout) may hold the lock: wait for it.
 updated=no
 install() {
   local extra=$1; shift
@@ -31,9 +32,9 @@ install() {
   need=$(missing "$@")
   [ -z "$need" ] && return 0
   echo "Installing: $need"
-  if [ "$updated" = no ]; then as_root apt-get update -qq; updated=yes; fi
+  if [ "$updated" = no ]; then as_root apt-get -o DPkg::Lock::Timeout=600 update -qq; updated=yes; fi
   # shellcheck disable=SC2086
-  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $extra $need
+  as_root env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 install -y -qq $extra $need
 }
 
 for group in "$@"; do
