@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QImage>
+#include "spreadsheet/VectorPicture.h"
+
 #include <QString>
 
 #include <memory>
@@ -55,8 +56,8 @@ public:
     virtual void setBorderLineStyle(const SheetRange& range, int borderIndex, int lineStyle) = 0;
 
     virtual UsedRange usedRange() const = 0;
-    // The range as it shows on screen.
-    virtual QImage picture(const SheetRange& range) const = 0;
+    // The range as it shows on screen, as a vector picture.
+    virtual spreadsheet::VectorPicture picture(const SheetRange& range) const = 0;
     // CopyPicture: that picture, on the system clipboard.
     virtual void copyPicture(const SheetRange& range) = 0;
 };

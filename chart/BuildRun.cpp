@@ -14,8 +14,7 @@
 #include "shell/PointerShape.h"
 #include "shell/ProcedurePaths.h"
 #include "shell/TrappedHandler.h"
-
-#include <QImageReader>
+#include "spreadsheet/SheetPicture.h"
 
 #include <memory>
 #include <optional>
@@ -30,14 +29,6 @@ template <typename Pointer>
 auto& held(const Pointer& object) {
     if (!object) throw shell::Failure(QStringLiteral("Object variable not set: an earlier step failed."));
     return *object;
-}
-
-QImage loadPicture(const QString& path) {
-    QImageReader reader(path);
-    QImage picture = reader.read();
-    if (picture.isNull())
-        throw shell::Failure(QStringLiteral("Cannot load the picture '%1': %2").arg(path, reader.errorString()));
-    return picture;
 }
 
 } // namespace
@@ -108,7 +99,7 @@ void runChartBuild(BuildRunWindows& windows) {
     h.step(242, [&] { held(photographer).quit(); });
     h.step(244, [&] { windows.setMousePointer(shell::vbDefault); });
 
-    h.step(246, [&] { windows.previewWindow().setPicture(loadPicture(picturePath)); });
+    h.step(246, [&] { windows.previewWindow().setPicture(spreadsheet::readPictureFile(picturePath)); });
     h.step(248, [&] { windows.previewWindow().setExcelFile(workbookPath); });
     h.step(250, [&] { windows.previewWindow().Show(); });
     h.step(252, [&] { windows.Hide(); });

@@ -4,23 +4,14 @@
 #include "ChartLayout.h"
 #include "ExecuteOperation.h"
 #include "GenerationCount.h"
-
-#include "spreadsheet/SheetPicture.h"
+#include "PictureExport.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QFileInfo>
-#include <QImageWriter>
 
 namespace chart {
 
 namespace {
-
-// The picture format named by a file's extension, when Qt can write it.
-QByteArray pictureFormat(const QString& path) {
-    const QByteArray suffix = QFileInfo(path).suffix().toLower().toLatin1();
-    return QImageWriter::supportedImageFormats().contains(suffix) ? suffix : QByteArray();
-}
 
 const char* const kDescription =
     "Draws a blank pedigree chart (one empty box for each ancestor, the oldest\n"
@@ -29,8 +20,11 @@ const char* const kDescription =
     "numbers are written in your locale (a point is accepted too); charts of up\n"
     "to 15 generations can be drawn. The count appears in the chart as typed.\n\n"
     "With --picture, the used cells are also drawn as a spreadsheet shows them,\n"
-    "in the format the file's extension names (.bmp, .png, ...). Charts over 10\n"
-    "generations are drawn scaled down to stay within 32,767 pixels a side.\n\n"
+    "in the format the file's extension names: a bitmap (.bmp, .png, ...), or a\n"
+    "vector picture, sharp at any size: .svg for the web, .pdf for printing (A4\n"
+    "landscape pages, one page wide, as the workbook prints). Bitmaps of charts\n"
+    "over 10 generations are scaled down to stay within 32,767 pixels a side.\n"
+    "Any other extension is refused before anything is written.\n\n"
     "Exit status: 0 when the workbook was saved; 2 when COUNT is refused; 1 on\n"
     "any other failure, with its reason on standard error. A failed run leaves\n"
     "no file behind and never changes an existing FILE.";
@@ -77,8 +71,8 @@ int runChartCommand(const QStringList& arguments, QTextStream& out, QTextStream&
         return kExitBadInput;
     }
     const QString picturePath = parser.value(pictureOption);
-    if (parser.isSet(pictureOption) && pictureFormat(picturePath).isEmpty()) {
-        err << "Cannot write pictures of the kind '" << picturePath << "' names; use .bmp or .png.\n";
+    if (parser.isSet(pictureOption) && pictureFileKind(picturePath) == PictureFileKind::Unknown) {
+        err << "Cannot write pictures of the kind '" << picturePath << "' names; use .bmp, .png, .svg or .pdf.\n";
         return kExitBadInput;
     }
     const QString countText = parser.value(generationsOption);
@@ -97,8 +91,7 @@ int runChartCommand(const QStringList& arguments, QTextStream& out, QTextStream&
         for (const SheetOperation& op : layout.operations) executeOperation(sheet, layout, op);
         if (parser.isSet(pictureOption)) {
             const automation::UsedRange used = sheet.usedRange();
-            spreadsheet::writePictureFile(sheet.picture({used.row, used.column, used.lastRow(), used.lastColumn()}),
-                                          picturePath, pictureFormat(picturePath));
+            exportPicture(sheet.picture({used.row, used.column, used.lastRow(), used.lastColumn()}), picturePath);
         }
         workbook->saveAs(parser.value(outputOption));
         application->setDisplayAlerts(false);

@@ -9,7 +9,6 @@
 #include <functional>
 #include <memory>
 
-class QImage;
 class QScrollBar;
 
 namespace Ui {
@@ -36,7 +35,7 @@ public:
     // Hands over a chart's picture: the canvas shows it at its own size, and
     // the viewer starts over from it (zoom 1.0, fresh scroll ranges) when the
     // window next becomes active.
-    void setPicture(const QImage& picture) override;
+    void setPicture(const spreadsheet::VectorPicture& picture) override;
     void setExcelFile(const QString& path) override { mExcelFile = path; }
 
     // Shows the window modelessly and makes it the active window; a picture

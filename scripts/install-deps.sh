@@ -3,9 +3,10 @@
 # Usage: install-deps.sh build|test|bench|screenshots|fuzz ...
 set -euo pipefail
 
-build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgsf-1-dev
+build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev libgsf-1-dev
                 libgtest-dev libgmock-dev libbenchmark-dev fonts-wine fonts-liberation)
-test_packages=(python3 python3-xlrd python3-xlwt)
+# Second renderers of the .svg and .pdf pictures: rsvg-convert and pdftoppm.
+test_packages=(python3 python3-xlrd python3-xlwt librsvg2-bin poppler-utils)
 # LibreOffice is large: only its spreadsheet part, without recommends.
 test_lean_packages=(libreoffice-calc)
 bench_packages=(python3 python3-xlwt python3-xlrd)

@@ -1,14 +1,19 @@
 #pragma once
 
 #include "CellRange.h"
+#include "VectorPicture.h"
 
 #include <QImage>
+
+#include <functional>
+
+class QIODevice;
 
 namespace spreadsheet {
 
 class Worksheet;
 
-// Largest picture drawn: no side over 32,767 pixels and fewer than 64 million
+// Largest bitmap drawn: no side over 32,767 pixels and fewer than 64 million
 // pixels in all. A larger range is drawn scaled down evenly to fit.
 inline constexpr int kMaxPictureSide = 32767;
 inline constexpr qint64 kMaxPicturePixels = 64'000'000;
@@ -24,21 +29,36 @@ struct PictureGrid {
 
 PictureGrid pictureGrid(const Worksheet& sheet, const CellRange& range);
 
-// The factor a range of that size is drawn at: 1, or less to fit the bounds.
+// The factor a bitmap of that size is drawn at: 1, or less to fit the bounds.
 double pictureScale(qint64 width, qint64 height);
 
-// The range drawn as a spreadsheet shows it on screen: white cells, light
-// grid lines, fills, borders, and text in its font, clipped to its merged area.
+// The range as a spreadsheet shows it on screen: white cells, light grid
+// lines, fills, borders, and text in its font, clipped to its merged area.
+VectorPicture pictureOfRange(const Worksheet& sheet, const CellRange& range);
+
+// The same as a bitmap, one sheet pixel to one pixel within the bounds above.
+QImage bitmapOf(const VectorPicture& picture);
 QImage drawRange(const Worksheet& sheet, const CellRange& range);
 
 // Puts the picture of the range on the system clipboard, as Excel's
-// CopyPicture does. Throws SpreadsheetError when there is no clipboard (no
-// QGuiApplication).
+// CopyPicture does: the vector picture (VectorPicture::mimeType()), and a
+// bitmap for other programs, drawn when one asks. Throws SpreadsheetError
+// when there is no clipboard (no QGuiApplication).
 void copyPictureToClipboard(const Worksheet& sheet, const CellRange& range);
 
-// Writes a picture file in the given format ("bmp", "png", ...), replacing
-// any file there only once the new one is complete. Throws SpreadsheetError.
+// Writes a file through write(), replacing any file at the path only once the
+// new one is complete; write() returns false or throws on failure. Throws
+// SpreadsheetError naming the path and the reason.
+void writeFileReplacing(const QString& path, const std::function<bool(QIODevice&)>& write);
+void writeFileReplacing(const QString& path, const QByteArray& bytes);
+
+// Writes a bitmap file in the given format ("bmp", "png", ...), as above.
 void writePictureFile(const QImage& picture, const QString& path, const QByteArray& format);
+// Writes the vector picture's own file, as above.
+void writePictureFile(const VectorPicture& picture, const QString& path);
+// Reads a vector picture's file. Throws SpreadsheetError for a file that
+// cannot be read, or that holds no sound picture.
+VectorPicture readPictureFile(const QString& path);
 
 // Makes the sheet's fonts available: Tahoma from the system, or from
 // fonts-wine when the system has none. Quietly does nothing when neither is

@@ -16,10 +16,10 @@ using namespace chart;
 namespace {
 
 struct FakePreview : PreviewWindow {
-    void setPicture(const QImage& p) override { picture = p, ++pictures; }
+    void setPicture(const spreadsheet::VectorPicture& p) override { picture = p, ++pictures; }
     void setExcelFile(const QString& path) override { excelFile = path; }
     void Show() override { shown = true; }
-    QImage picture;
+    spreadsheet::VectorPicture picture;
     int pictures = 0;
     QString excelFile;
     bool shown = false;
