@@ -56,7 +56,7 @@ bool writePdf(const spreadsheet::VectorPicture& picture, QIODevice& file) {
         int bottom = top;
         std::size_t end = row;
         while (end < content.rowHeights.size()
-               && (end == row || (bottom + content.rowHeights[end] + 1) * scale <= page.height()))
+               && (end == row || (bottom - top + content.rowHeights[end] + 1) * scale <= page.height()))
             bottom += content.rowHeights[end++];
         if (row > 0) pdf.newPage();
         const QRectF target(0, -top * scale, sheet.width() * scale, sheet.height() * scale);

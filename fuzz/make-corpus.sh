@@ -2,22 +2,26 @@
 # Writes the fuzzers' seed corpora: workbooks from python3-xlwt (the reader
 # tests' samples), charts of our own once kinloom-chart has been built, and
 # the inputs that once broke the reader. Whole files go to SEED_FOLDER/file,
-# bare workbook streams to SEED_FOLDER/stream.
+# bare workbook streams to SEED_FOLDER/stream, the charts' sheet pictures
+# (taken as the build run takes them) to SEED_FOLDER/picture.
 # Usage: fuzz/make-corpus.sh SEED_FOLDER [KINLOOM_BUILD_FOLDER]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 seeds=${1:?usage: make-corpus.sh SEED_FOLDER [BUILD_FOLDER]}
 build=${2:-$here/../build}
-mkdir -p "$seeds/file" "$seeds/stream"
+mkdir -p "$seeds/file" "$seeds/stream" "$seeds/picture"
 /usr/bin/python3 "$here/../tests/spreadsheet/make_xls_samples.py" "$seeds/file"
 mv "$seeds/file"/*.stream "$seeds/stream/"
 chart="$build/app/kinloom-chart"
 if [ -x "$chart" ]; then
   for g in 1 2 3 4; do
     "$chart" --root "Seed $g" --generations "$g" --output "$seeds/file/chart-$g.xls"
+    if [ -x "$build/bench/picture_bench" ]; then
+      QT_QPA_PLATFORM=offscreen "$build/bench/picture_bench" "$seeds/file/chart-$g.xls" "$seeds/picture/chart-$g.bmp" >/dev/null
+    fi
   done
 fi
 regressions="$here/../tests/spreadsheet/xls-regressions"
 cp "$regressions"/file-* "$seeds/file/" 2>/dev/null || true
 cp "$regressions"/stream-* "$seeds/stream/" 2>/dev/null || true
-ls -l "$seeds/file" "$seeds/stream"
+ls -l "$seeds/file" "$seeds/stream" "$seeds/picture"

@@ -100,7 +100,8 @@ VectorPicture::VectorPicture(PictureContent c) {
     const double width = data->columnEdges.back() + 1;
     const double height = data->rowEdges.back() + 1;
     const double scale = std::min(1.0, kMaxShownPictureSide / std::max(width, height));
-    data->size = QSize(std::max(1, static_cast<int>(width * scale)), std::max(1, static_cast<int>(height * scale)));
+    data->size = QSize(std::max(1, static_cast<int>(std::lround(width * scale))),
+                       std::max(1, static_cast<int>(std::lround(height * scale))));
     data->content = std::move(c);
     m_data = std::move(data);
 }

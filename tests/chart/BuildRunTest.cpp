@@ -9,6 +9,8 @@
 
 #include <QRegularExpression>
 
+#include <functional>
+
 #include <sys/stat.h>
 
 using namespace chart;
@@ -28,7 +30,10 @@ struct FakePreview : PreviewWindow {
 struct FakeWindows : BuildRunWindows {
     QString rootName() const override { return root; }
     QString generationCountText() const override { return count; }
-    void setMousePointer(int shape) override { pointers.push_back(shape); }
+    void setMousePointer(int shape) override {
+        pointers.push_back(shape);
+        if (pointers.size() == 4 && afterPicture) afterPicture();  // step 244, between taking and loading
+    }
     void focusGenerationCount() override { ++countFocused; }
     PreviewWindow& previewWindow() override { return preview; }
     void Hide() override { hidden = true; }
@@ -38,6 +43,7 @@ struct FakeWindows : BuildRunWindows {
     int countFocused = 0;
     bool hidden = false;
     FakePreview preview;
+    std::function<void()> afterPicture;
 };
 
 class BuildRunTest : public ::testing::Test {
@@ -141,4 +147,18 @@ TEST_F(BuildRunTest, NoToTheRunningInstanceQuestionEndsTheRunBeforeAnythingStart
     sandbox.messages.setNextAnswer(shell::vbYes);
     runChartBuild(windows);
     EXPECT_TRUE(windows.preview.shown);
+}
+
+TEST_F(BuildRunTest, ADamagedPictureFileIsReportedAtItsLoadingAndThePreviewStillShows) {
+    for (const QByteArray& damage : {QByteArray(), QByteArray("BM not a sheet picture"), QByteArray("KNLMPICT\x01")}) {
+        sandbox.messages.clear();
+        FakeWindows windows;
+        windows.afterPicture = [&] { sandbox.writeAppFile(QStringLiteral("temp.bmp"), damage); };
+        runChartBuild(windows);
+        EXPECT_EQ(reportedSteps(), std::vector<int>{246});
+        EXPECT_EQ(windows.preview.pictures, 0);
+        EXPECT_TRUE(windows.preview.shown);
+        EXPECT_FALSE(QFile::exists(sandbox.appFile(QStringLiteral("temp.bmp"))));
+        QFile::remove(windows.preview.excelFile);
+    }
 }
