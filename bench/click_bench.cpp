@@ -9,10 +9,10 @@
 // Times are medians over the runs, after one build that warms the process.
 // Usage: click_bench KINLOOM_CHART [RUNS]
 //        click_bench --once GENERATIONS [--bitmap]   (one build; prints nothing)
-#include "ProgramWindows.h"
+#include "app/ProgramWindows.h"
 #include "chart/Excel1.h"
-#include "shell/ApplicationFolders.h"
-#include "shell/SettingsStore.h"
+#include "shell/shared/ApplicationFolders.h"
+#include "shell/shared/SettingsStore.h"
 #include "spreadsheet/RunningObjects.h"
 #include "spreadsheet/SheetPicture.h"
 

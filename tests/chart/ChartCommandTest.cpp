@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/chart/PictureRegions.h"
+#include "tests/support/PictureRegions.h"
 
 #include <QDir>
 #include <QFile>
@@ -140,6 +140,7 @@ TEST(ChartCommand, VectorPicturesAreDrawnByOtherRenderers) {
         const QStringList drawn =
             QDir(dir.path()).entryList({QStringLiteral("page%1-*.png").arg(generations)}, QDir::Files, QDir::Name);
         EXPECT_EQ(drawn.size(), pages) << generations;
-        if (!drawn.isEmpty()) EXPECT_EQ(QImage(dir.filePath(drawn[0])).size(), QSize(234, 166));  // A4 landscape at 20 dpi
+        ASSERT_FALSE(drawn.isEmpty());
+        EXPECT_EQ(QImage(dir.filePath(drawn[0])).size(), QSize(234, 166));  // A4 landscape at 20 dpi
     }
 }

@@ -4,7 +4,7 @@
 #include "spreadsheet/SheetPicture.h"
 #include "spreadsheet/SpreadsheetError.h"
 #include "spreadsheet/Worksheet.h"
-#include "tests/chart/PictureRegions.h"
+#include "tests/support/PictureRegions.h"
 
 #include <gtest/gtest.h>
 
