@@ -64,6 +64,10 @@ public:
     void setBorderLineStyle(const SheetRange& range, int borderIndex, int lineStyle) override {
         m_sheet.setBorderLineStyle(toCells(range), borderIndex, lineStyle);
     }
+    void setPageSetup(const PageSetup& p) override {
+        m_sheet.setPrintSettings({p.orientation, p.paperSize, p.fitToPages, p.fitToPagesWide, p.fitToPagesTall,
+                                  p.header, p.footer, p.printGridlines});
+    }
 
     UsedRange usedRange() const override {
         const auto used = m_sheet.usedRange();

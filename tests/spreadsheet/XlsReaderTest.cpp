@@ -4,6 +4,7 @@
 #include "spreadsheet/SpreadsheetError.h"
 #include "spreadsheet/xls/BiffRecords.h"
 #include "spreadsheet/xls/WorkbookReader.h"
+#include "spreadsheet/xls/XlsWriter.h"
 
 #include <QDir>
 #include <QFile>
@@ -142,6 +143,53 @@ TEST_F(XlsReaderSamples, ReadsAWorkbookLibreOfficeSaved) {
     EXPECT_EQ(box.fillColorIndex, 43);
     EXPECT_EQ(box.borders, (std::array<std::int16_t, 4>{1, 1, 1, 1}));
     EXPECT_EQ(sheet->usedRange(), parseAddress(u"B1:D4"));
+    EXPECT_EQ(sheet->printSettings(),
+              (PrintSettings{xl::kLandscape, xl::kPaperA4, true, 1, 0, QStringLiteral("&CAhnentafel"), {}, true}));
+}
+
+TEST(XlsReader, PrintSettingsComeBackAsWritten) {
+    const PrintSettings chart{xl::kLandscape, xl::kPaperA4, true, 1, 0, {}, {}, false};
+    const PrintSettings letter{xl::kPortrait, 1, true, 2, 3, u"&LStammbaum&RSeite &P"_qs, u"Ærø 家系図"_qs, true};
+    const PrintSettings largest{xl::kLandscape, 0xFFFF, false, 32767, 32767, QString(255, u'漢'), QString(255, u'a'), false};
+    for (const PrintSettings& settings : {PrintSettings{}, chart, letter, largest}) {
+        Worksheet sheet;
+        sheet.setPrintSettings(settings);
+        EXPECT_EQ(xls::readWorkbookBytes(xls::workbookFileBytes(sheet), QStringLiteral("t.xls"))->printSettings(),
+                  settings);
+    }
+}
+
+TEST(XlsReader, PrintSettingsAFileCannotHoldKeepTheirDefaults) {
+    const auto pageSetup = [](std::uint16_t paper, std::uint16_t wide, std::uint16_t options) {
+        return record(r::kPageSetup, le16(paper) + le16(100) + le16(1) + le16(wide) + le16(1) + le16(options) +
+                                         le16(600) + le16(600) + QByteArray(16, '\0') + le16(1));
+    };
+    const auto header = [](int length) { return record(r::kHeader, le16(length) + '\0' + QByteArray(length, 'h')); };
+    struct Case {
+        const char* what;
+        QByteArray records;
+        PrintSettings expected;
+    };
+    const auto with = [](auto change) {
+        PrintSettings settings;
+        change(settings);
+        return settings;
+    };
+    const Case cases[] = {
+        {"paper and orientation not initialised", pageSetup(8, 2, 0x0004), with([](auto& p) { p.fitToPagesWide = 2; })},
+        {"no orientation", pageSetup(8, 1, 0x0040), with([](auto& p) { p.paperSize = 8; })},
+        {"paper 0", pageSetup(0, 1, 0x0000), with([](auto& p) { p.orientation = xl::kLandscape; })},
+        {"more pages than Excel prints", pageSetup(9, 40000, 0x0002), with([](auto& p) { p.fitToPagesWide = 32767; })},
+        {"cut short", record(r::kPageSetup, le16(8) + le16(100)), PrintSettings{}},
+        {"header too long", header(256), PrintSettings{}},
+        {"header cut short", record(r::kHeader, le16(10) + '\0' + "abc"), PrintSettings{}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const auto sheet = readStream(workbookStream({c.records, record(r::kBlank, le16(0) + le16(0) + le16(0))}));
+        EXPECT_EQ(sheet->printSettings(), c.expected);
+        EXPECT_TRUE(sheet->isStored(1, 1));
+    }
 }
 
 TEST(XlsReader, StringsSplitAcrossContinueRecordsSwitchCompression) {
