@@ -1,7 +1,7 @@
 #include "chart/BuildRun.h"
 #include "chart/ChartCommand.h"
 #include "chart/TemporaryFiles.h"
-#include "shell/PointerShape.h"
+#include "shell/shared/PointerShape.h"
 #include "spreadsheet/RunningObjects.h"
 #include "tests/support/BuildSandbox.h"
 #include "tests/support/ShellSandbox.h"
