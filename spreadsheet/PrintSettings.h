@@ -11,7 +11,7 @@ namespace spreadsheet {
 // headers, footers or grid lines.
 struct PrintSettings {
     int orientation = xl::kPortrait;
-    int paperSize = xl::kPaperA4;  // Excel's XlPaperSize codes, as the file stores them
+    int paperSize = xl::kPaperA4; // Excel's XlPaperSize codes, as the file stores them
     // When set, the sheet shrinks to fit fitToPagesWide by fitToPagesTall
     // pages, 0 standing for as many as it needs; otherwise it prints at full size.
     bool fitToPages = false;

@@ -41,7 +41,7 @@ void writePrintRecords(RecordWriter& stream, const PrintSettings& print) {
     stream.write(record::kGuts, guts);
     ByteBuffer defaultHeight;
     defaultHeight.u16(0);
-    defaultHeight.u16(255);  // 12.75 pt
+    defaultHeight.u16(255); // 12.75 pt
     stream.write(record::kDefaultRowHeight, defaultHeight);
     stream.writeU16(record::kWsBool, kWsBoolDefaults | (print.fitToPages ? record::kWsBoolFitToPage : 0));
     writeHeaderFooter(stream, record::kHeader, print.header);
@@ -50,27 +50,28 @@ void writePrintRecords(RecordWriter& stream, const PrintSettings& print) {
     stream.writeU16(record::kVCenter, 0);
     ByteBuffer setup;
     setup.u16(static_cast<std::uint16_t>(print.paperSize));
-    setup.u16(100);   // per cent, when not fitting
-    setup.u16(1);     // first page number
+    setup.u16(100); // per cent, when not fitting
+    setup.u16(1);   // first page number
     setup.u16(static_cast<std::uint16_t>(print.fitToPagesWide));
     setup.u16(static_cast<std::uint16_t>(print.fitToPagesTall));
     // Paper, scale and orientation are set: no "not initialised" bit.
     setup.u16(print.orientation == xl::kPortrait ? record::kPageSetupPortrait : 0);
     setup.u16(600);
     setup.u16(600);
-    setup.f64(0.5);   // header margin, inches
-    setup.f64(0.5);   // footer margin
-    setup.u16(1);     // copies
+    setup.f64(0.5); // header margin, inches
+    setup.f64(0.5); // footer margin
+    setup.u16(1);   // copies
     stream.write(record::kPageSetup, setup);
 }
 
 bool PrintSettingsReader::read(const Record& r) {
     switch (r.id) {
-    case record::kPrintGridLines: case record::kWsBool: case record::kHeader: case record::kFooter:
-    case record::kPageSetup:
-        break;
-    default:
-        return false;
+    case record::kPrintGridLines:
+    case record::kWsBool:
+    case record::kHeader:
+    case record::kFooter:
+    case record::kPageSetup: break;
+    default: return false;
     }
     try {
         readRecord(r);
@@ -89,7 +90,7 @@ void PrintSettingsReader::readRecord(const Record& r) {
     case record::kFooter: m_settings.footer = readHeaderFooter(r, m_settings.footer); break;
     case record::kPageSetup: {
         const std::uint16_t paper = in.u16();
-        in.skip(4);  // scale and first page number
+        in.skip(4); // scale and first page number
         const int wide = fitPages(in.u16());
         const int tall = fitPages(in.u16());
         const std::uint16_t options = in.u16();

@@ -36,8 +36,8 @@ TEST(ChartRecords, AThreeGenerationChartIsWrittenAsItsListingSays) {
     const QString listing =
         QStringLiteral("compound file %1 bytes, SHA-256 %2\n")
             .arg(file.size())
-            .arg(QString::fromLatin1(QCryptographicHash::hash(file, QCryptographicHash::Sha256).toHex())) +
-        listRecords(spreadsheet::xls::workbookStream(file));
+            .arg(QString::fromLatin1(QCryptographicHash::hash(file, QCryptographicHash::Sha256).toHex()))
+        + listRecords(spreadsheet::xls::workbookStream(file));
 
     QFile golden(kGoldenListing);
     if (qEnvironmentVariableIsSet("KINLOOM_REFRESH_GOLDEN")) {

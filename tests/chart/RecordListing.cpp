@@ -58,8 +58,7 @@ const RecordFormat kFormats[] = {
     {r::kDefColWidth, "DEFCOLWIDTH", "width:u16"},
     {r::kColInfo, "COLINFO", "first:u16 last:u16 width:u16 xf:u16 options:x16 reserved:u16"},
     {r::kDimensions, "DIMENSIONS", "firstRow:u32 rowsEnd:u32 firstColumn:u16 columnsEnd:u16 reserved:u16"},
-    {r::kRow, "ROW",
-     "row:u16 firstColumn:u16 columnsEnd:u16 height:u16 reserved:u16 reserved:u16 options:x16 xf:u16"},
+    {r::kRow, "ROW", "row:u16 firstColumn:u16 columnsEnd:u16 height:u16 reserved:u16 reserved:u16 options:x16 xf:u16"},
     {r::kLabelSst, "LABELSST", "row:u16 column:u16 xf:u16 text:u32"},
     {r::kBlank, "BLANK", "row:u16 column:u16 xf:u16"},
     {r::kMulBlank, "MULBLANK", "row:u16 firstColumn:u16 *xf:u16 |lastColumn:u16"},
@@ -95,15 +94,17 @@ Layout layoutOf(const char* fields) {
 
 std::size_t fixedSize(const QString& type) {
     if (type == u"f64") return 8;
-    return type.mid(1).toUInt() / 8;  // u8 .. x32; strings are never fixed
+    return type.mid(1).toUInt() / 8; // u8 .. x32; strings are never fixed
 }
 
 QString quoted(const QString& text) {
     QString out = QStringLiteral("\"");
     for (QChar c : text) {
         if (c == u'"' || c == u'\\') out += u'\\';
-        if (c.unicode() < 0x20) out += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
-        else out += c;
+        if (c.unicode() < 0x20)
+            out += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        else
+            out += c;
     }
     return out + u'"';
 }
@@ -143,7 +144,8 @@ private:
             return QString::number(real, 'g', 17);
         }
         if (type.startsWith(u'x'))
-            return QStringLiteral("0x") + QString::number(*value, 16).toUpper().rightJustified(type.mid(1).toInt() / 4, u'0');
+            return QStringLiteral("0x")
+                + QString::number(*value, 16).toUpper().rightJustified(type.mid(1).toInt() / 4, u'0');
         return QString::number(*value);
     }
 
