@@ -2,7 +2,7 @@
 # Remakes the committed workbooks the reader tests open: those of python3-xlwt
 # (make_xlwt_samples.py) and one saved by LibreOffice Calc from the flat ODS
 # file libreoffice.fods. Installs both writers when missing. Review the
-# result with git diff before committing it: LibreOffice stamps each save.
+# result with git diff before committing it.
 # Usage: tests/spreadsheet/data/remake-samples.sh [xlwt|libreoffice]...
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
