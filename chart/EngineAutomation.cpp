@@ -65,8 +65,14 @@ public:
         m_sheet.setBorderLineStyle(toCells(range), borderIndex, lineStyle);
     }
     void setPageSetup(const PageSetup& p) override {
-        m_sheet.setPrintSettings({p.orientation, p.paperSize, p.fitToPages, p.fitToPagesWide, p.fitToPagesTall,
-                                  p.header, p.footer, p.printGridlines});
+        m_sheet.setPrintSettings({.orientation = p.orientation,
+                                  .paperSize = p.paperSize,
+                                  .fitToPages = p.fitToPages,
+                                  .fitToPagesWide = p.fitToPagesWide,
+                                  .fitToPagesTall = p.fitToPagesTall,
+                                  .header = p.header,
+                                  .footer = p.footer,
+                                  .printGridLines = p.printGridlines});
     }
 
     UsedRange usedRange() const override {
