@@ -25,4 +25,5 @@ fi
 regressions="$here/../tests/spreadsheet/xls-regressions"
 cp "$regressions"/file-* "$seeds/file/" 2>/dev/null || true
 cp "$regressions"/stream-* "$seeds/stream/" 2>/dev/null || true
+cp "$here/../tests/chart/picture-regressions"/* "$seeds/picture/" 2>/dev/null || true
 ls -l "$seeds/file" "$seeds/stream" "$seeds/picture"

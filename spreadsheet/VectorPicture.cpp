@@ -8,6 +8,7 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
+#include <QPainterPath>
 
 #include <algorithm>
 #include <cmath>
@@ -151,7 +152,16 @@ void drawText(QPainter& painter, const Axis& ax, const Axis& ay, const QRect& ar
         x = area.right() - kTextIndent - metrics.horizontalAdvance(text.text);
     else if (text.alignment == PictureText::Alignment::Center)
         x = area.left() + (area.width() - metrics.horizontalAdvance(text.text)) / 2;
-    painter.drawText(QPoint(x, baseline), text.text);
+    // Qt's glyph cache renders glyphs stretched far more on one axis than
+    // the other out of bounds (a damaged picture drawn into an odd shape):
+    // such text goes as outlines.
+    if (std::abs(ax.scale - ay.scale) <= 0.01 * std::max(ax.scale, ay.scale)) {
+        painter.drawText(QPoint(x, baseline), text.text);
+    } else {
+        QPainterPath outline;
+        outline.addText(QPointF(x, baseline), font, text.text);
+        painter.fillPath(outline, QColor(text.colour));
+    }
     painter.restore();
 }
 

@@ -10,6 +10,9 @@
 
 #include <QClipboard>
 #include <QColor>
+#include <QDir>
+#include <QFile>
+#include <QPainter>
 #include <QGuiApplication>
 #include <QImage>
 #include <QMimeData>
@@ -122,6 +125,27 @@ TEST(SheetPicture, TheClipboardGetsTheVectorPictureAndABitmapBeside) {
     const VectorPicture picture = VectorPicture::fromBytes(held->data(VectorPicture::mimeType()));
     EXPECT_EQ(held->imageData().value<QImage>(), picture.toImage());
     EXPECT_EQ(picture.toImage(), drawRange(sheet, sheet.usedRange()));
+}
+
+// Pictures that once broke the loader or the drawing, found by fuzz/picture_fuzzer,
+// are drawn as it draws them: squeezed into a small square, and enlarged.
+TEST(PictureFile, InputsThatOnceBrokeItAreRefusedOrDrawn) {
+    const QDir folder(QStringLiteral(KINLOOM_PICTURE_REGRESSIONS));
+    const QStringList inputs = folder.entryList(QDir::Files);
+    ASSERT_FALSE(inputs.isEmpty());
+    for (const QString& name : inputs) {
+        SCOPED_TRACE(name.toStdString());
+        QFile file(folder.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        try {
+            const VectorPicture picture = VectorPicture::fromBytes(file.readAll());
+            QImage image(64, 64, QImage::Format_RGB32);
+            QPainter painter(&image);
+            picture.paint(painter, QRectF(0, 0, 64, 64), image.rect());
+            picture.paint(painter, QRectF(QPointF(-32, -32), QSizeF(picture.size() * 4)), image.rect());
+        } catch (const SpreadsheetError&) {
+        }
+    }
 }
 
 // The file holds exactly what was drawn; anything cut short, lengthened or
