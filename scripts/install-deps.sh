@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a set-up step needs, only when some are missing.
-# Usage: install-deps.sh build|test|bench|screenshots|fuzz ...
+# Usage: install-deps.sh build|test|bench|screenshots|fuzz|format ...
 set -euo pipefail
 
 build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgsf-1-dev
@@ -12,6 +12,7 @@ bench_packages=(python3 python3-xlwt python3-xlrd)
 screenshot_packages=(xvfb xauth imagemagick xdotool openbox)
 # The reader's fuzzer: clang with libFuzzer and the sanitizers' run-time; xlwt writes its seeds.
 fuzz_packages=(clang libclang-rt-14-dev python3 python3-xlwt)
+format_packages=(clang-format)
 
 missing() {
   local p
@@ -45,6 +46,7 @@ for group in "$@"; do
     bench) install "" "${bench_packages[@]}" ;;
     screenshots) install "" "${screenshot_packages[@]}" ;;
     fuzz) install "" "${fuzz_packages[@]}" ;;
+    format) install "" "${format_packages[@]}" ;;
     *) echo "unknown package group: $group" >&2; exit 2 ;;
   esac
 done
