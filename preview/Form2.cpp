@@ -133,7 +133,7 @@ void Form2::PushButton2_Click() {
 // A step passes over factors whose picture would reach a cap, so a chart
 // over a cap still steps out and back in to its full size.
 void Form2::StepZoom(bool zoomOut) {
-    if (const std::optional<float> next = NextZoomFactor(mZoom, zoomOut, mBaseWidth, mBaseHeight)) SetZoom(*next);
+    if (const std::optional<float> next = nextZoomFactor(mZoom, zoomOut, mBaseWidth, mBaseHeight)) SetZoom(*next);
 }
 
 void Form2::SetZoom(float newZoom) {
@@ -147,7 +147,7 @@ void Form2::SetZoom(float newZoom) {
 void Form2::ApplyZoom() {
     mZoomWidth = ZoomedLength(mZoom, mBaseWidth);
     mZoomHeight = ZoomedLength(mZoom, mBaseHeight);
-    if (!ZoomShows(mZoom, mBaseWidth, mBaseHeight)) return;  // the canvas keeps what it shows
+    if (!zoomShows(mZoom, mBaseWidth, mBaseHeight)) return;  // the canvas keeps what it shows
     ZoomCanvas& canvas = *m_ui->Picture1;
     canvas.clearPicture();
     canvas.resize(mZoomWidth, mZoomHeight);

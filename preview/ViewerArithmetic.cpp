@@ -13,14 +13,14 @@ int ZoomedLength(float zoom, int base) {
 
 bool FitsZoomCaps(int width, int height) { return width < ZoomedWidthCap && height < ZoomedHeightCap; }
 
-bool ZoomShows(float zoom, int baseWidth, int baseHeight) {
+bool zoomShows(float zoom, int baseWidth, int baseHeight) {
     return zoom == 1.0f || FitsZoomCaps(ZoomedLength(zoom, baseWidth), ZoomedLength(zoom, baseHeight));
 }
 
-std::optional<float> NextZoomFactor(float zoom, bool zoomOut, int baseWidth, int baseHeight) {
+std::optional<float> nextZoomFactor(float zoom, bool zoomOut, int baseWidth, int baseHeight) {
     const float step = zoomOut ? -ZoomStep : ZoomStep;
     for (float next = zoom + step; next >= ZoomMinimum && next <= ZoomMaximum; next += step)
-        if (ZoomShows(next, baseWidth, baseHeight)) return next;
+        if (zoomShows(next, baseWidth, baseHeight)) return next;
     return std::nullopt;
 }
 

@@ -24,11 +24,11 @@ bool FitsZoomCaps(int width, int height);
 
 // A factor shows when its picture stays below both caps; the unscaled
 // picture (1.0) always shows.
-bool ZoomShows(float zoom, int baseWidth, int baseHeight);
+bool zoomShows(float zoom, int baseWidth, int baseHeight);
 
 // Where a zoom step goes: the next factor in its direction, within the
 // bounds, that shows; nothing when none does (the factor stays).
-std::optional<float> NextZoomFactor(float zoom, bool zoomOut, int baseWidth, int baseHeight);
+std::optional<float> nextZoomFactor(float zoom, bool zoomOut, int baseWidth, int baseHeight);
 
 // A scroll bar's set-up for a canvas of one outer length in a viewport of
 // another: off when the canvas fits, otherwise a maximum in pixels (step 1)

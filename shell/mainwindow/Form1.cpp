@@ -45,7 +45,7 @@ void setAndStore(QLineEdit& box, const QString& key, const QString& text) {
 
 } // namespace
 
-bool SelectsAllOnFocus(Qt::FocusReason reason) {
+bool selectsAllOnFocus(Qt::FocusReason reason) {
     switch (reason) {
     case Qt::TabFocusReason:
     case Qt::BacktabFocusReason:
@@ -135,7 +135,7 @@ void Form1::Text2_Change() { storeQuietly(QStringLiteral("Text2"), m_ui->Text2->
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn) {
         auto* box = qobject_cast<QLineEdit*>(watched);
-        if (box && SelectsAllOnFocus(static_cast<QFocusEvent*>(event)->reason())) box->selectAll();
+        if (box && selectsAllOnFocus(static_cast<QFocusEvent*>(event)->reason())) box->selectAll();
     }
     return FormBase::eventFilter(watched, event);
 }

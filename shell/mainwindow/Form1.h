@@ -18,7 +18,7 @@ namespace shell {
 // from the program. A click places the caret, and a window that becomes
 // active again keeps the selection it had, so no keystroke silently wipes
 // the text.
-bool SelectsAllOnFocus(Qt::FocusReason reason);
+bool selectsAllOnFocus(Qt::FocusReason reason);
 
 // The main window: the two inputs of a chart, kept in the settings store as
 // they are typed, and the buttons that start a chart, name the contact page

@@ -12,7 +12,7 @@
 
 namespace shell {
 
-QPoint CentredFramePosition(const QRect& available, const QSize& frameSize) {
+QPoint centredFramePosition(const QRect& available, const QSize& frameSize) {
     return available.topLeft()
         + QPoint((available.width() - frameSize.width()) / 2, (available.height() - frameSize.height()) / 2);
 }
@@ -53,7 +53,7 @@ void FormBase::finishDesignedLayout() {
 
 void FormBase::centreOnScreen() {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(CentredFramePosition(screen->availableGeometry(), frameGeometry().size()));
+        move(centredFramePosition(screen->availableGeometry(), frameGeometry().size()));
 }
 
 // The frame's size is known once the window manager has framed the shown

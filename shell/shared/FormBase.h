@@ -12,7 +12,7 @@ class TrappedHandler;
 
 // Where a window's frame goes so that the frame, title bar included, is
 // centred in the available area of the screen.
-QPoint CentredFramePosition(const QRect& available, const QSize& frameSize);
+QPoint centredFramePosition(const QRect& available, const QSize& frameSize);
 
 // What the application's windows share: the MousePointer and MouseIcon
 // properties, the pointer that follows the mouse over buttons and frames,

@@ -26,7 +26,7 @@ QString QtFilterFrom(const QString& barSeparatedFilter) {
     return entries.join(QStringLiteral(";;"));
 }
 
-QString WithFilterExtension(const QString& chosen, const QString& barSeparatedFilter) {
+QString withFilterExtension(const QString& chosen, const QString& barSeparatedFilter) {
     const QString firstPattern = barSeparatedFilter.section(QLatin1Char('|'), 1, 1).section(QLatin1Char(';'), 0, 0);
     if (!firstPattern.startsWith(QStringLiteral("*."))) return chosen;
     const QString extension = firstPattern.mid(1);
@@ -42,7 +42,7 @@ void SaveFileDialog::showSave(QWidget* parent) {
                                       : QFileDialog::getSaveFileName(parent, dialog.title, dialog.fileName,
                                                                      dialog.filter, nullptr,
                                                                      QFileDialog::DontConfirmOverwrite);
-    fileName = WithFilterExtension(chosen, filter);
+    fileName = withFilterExtension(chosen, filter);
 }
 
 SaveFileDialogTestSeam::SaveFileDialogTestSeam() { activeSeam = this; }

@@ -30,7 +30,7 @@ QString QtFilterFrom(const QString& barSeparatedFilter);
 // The chosen path with the extension of the filter's first pattern ("*.xls")
 // added when its file name has none: "ingrid" becomes "ingrid.xls", while
 // "ingrid.old", ".ingrid" and an empty (cancelled) path stay as they are.
-QString WithFilterExtension(const QString& chosen, const QString& barSeparatedFilter);
+QString withFilterExtension(const QString& chosen, const QString& barSeparatedFilter);
 
 // What the program showed.
 struct ShownSaveDialog {

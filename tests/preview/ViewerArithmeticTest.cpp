@@ -37,7 +37,7 @@ TEST(ViewerArithmetic, AZoomStepPassesOverFactorsThatReachACap) {
                           Case{3.75f, false, 1000, 300, {}},     // 4000 wide reaches the cap
                           Case{2.0f, true, 3000, 100, 1.25f},    // 1.75 and 1.5 are 5250 and 4500 wide
                           Case{1.0f, false, 201, 100, 1.25f}}) {
-        EXPECT_EQ(NextZoomFactor(c.zoom, c.out, c.width, c.height), c.next)
+        EXPECT_EQ(nextZoomFactor(c.zoom, c.out, c.width, c.height), c.next)
             << c.zoom << (c.out ? " out " : " in ") << c.width << "x" << c.height;
     }
 }

@@ -45,8 +45,8 @@ TEST(SaveFileDialogSeam, ANameWithoutExtensionGetsTheFiltersOwn) {
         {"/home/u.d/ingrid", "/home/u.d/ingrid.xls"}, {"", ""},
     };
     for (const auto& [typed, saved] : cases)
-        EXPECT_EQ(WithFilterExtension(QString::fromUtf8(typed), xls), QString::fromUtf8(saved)) << typed;
-    EXPECT_EQ(WithFilterExtension(QStringLiteral("/home/u/ingrid"), QStringLiteral("All|*.*|")),
+        EXPECT_EQ(withFilterExtension(QString::fromUtf8(typed), xls), QString::fromUtf8(saved)) << typed;
+    EXPECT_EQ(withFilterExtension(QStringLiteral("/home/u/ingrid"), QStringLiteral("All|*.*|")),
               QStringLiteral("/home/u/ingrid"));
 }
 
