@@ -1,6 +1,7 @@
 #include "BuildRun.h"
 
 #include "Automation.h"
+#include "BoxLoop.h"
 #include "ChartLayout.h"
 #include "Excel1.h"
 #include "ExecuteOperation.h"
@@ -101,11 +102,18 @@ void runChartBuild(BuildRunWindows& windows) {
     h.step(112, [&] { chartBook = held(builder).workbooks().add(); });
     h.step(114, [&] { held(builder).setVisible(false); });
 
-    std::optional<ChartLayout> layout;
-    h.prepare(116, [&] { layout = BuildChartLayout(windows.rootName(), windows.generationCountText()); });
-    if (layout) {
-        for (const SheetOperation& op : layout->operations)
-            h.step(op.step, [&] { executeOperation(held(chartBook).activeSheet(), *layout, op); });
+    std::optional<ChartLayout> heading;
+    long long boxColumns = 0;
+    h.prepare(116, [&] {
+        heading = BuildChartHeading(windows.rootName(), windows.generationCountText());
+        boxColumns = boxColumnsFor(windows.generationCountText());
+    });
+    if (heading) {
+        const auto execute = [&](const SheetOperation& op) {
+            h.step(op.step, [&] { executeOperation(held(chartBook).activeSheet(), *heading, op); });
+        };
+        for (const SheetOperation& op : heading->operations) execute(op);
+        RunBoxLoop(boxColumns, [&](int step, auto&& statement) { return h.step(step, statement); }, execute);
     }
     h.step(198, [&] { windows.setMousePointer(shell::vbDefault); });
 

@@ -190,6 +190,20 @@ TEST_F(BuildRunTest, EveryStepReportsItsOwnNumberAndTheRunGoesOn) {
     };
     for (const int boxStep : {170, 172, 174, 176, 178})  // once for each of the three boxes
         cases.push_back({boxStep, reportsOf(kRun, {boxStep, boxStep, boxStep}), true});
+
+    // The box loop's own statements. Their effect is lost: column B becomes
+    // column 0 (150), row 0 (166), which the sheet has not; a failing test
+    // holds (180); a failing Next leaves its loop (186, 190, 196).
+    const QStringList columnZero = reportsOf(kRun, {170, 172, 174, 176, 178, 184, 184, 184, 170, 172, 174, 176, 178});
+    cases.push_back({150, reportsOf(kRun, {150}) + columnZero, true});
+    cases.push_back({166, reportsOf(kRun, {166, 170, 172, 174, 176, 178, 184, 166}), true});
+    for (const auto& [step, times] : {std::pair{152, 1}, {154, 1}, {156, 1}, {158, 1}, {160, 2}, {162, 2}, {164, 2},
+                                      {168, 2}, {180, 3}, {182, 1}, {186, 1}, {188, 3}, {190, 2}, {192, 2}, {194, 2},
+                                      {196, 1}}) {
+        QStringList repeated;
+        for (int i = 0; i < times; ++i) repeated += reportsOf(kRun, {step});
+        cases.push_back({step, repeated, true});
+    }
     for (const int step : {114, 116, 118, 120, 122, 124, 126, 128, 130, 132, 134, 136, 138, 140, 142, 144, 146, 148,
                            198, 202, 218, 220, 222, 224, 232, 238, 240, 242, 244, 250, 252, 254})
         cases.push_back({step, reportsOf(kRun, {step}), true});
