@@ -20,10 +20,14 @@ template <typename Run, typename TakeOperation>
 void RunBoxLoop(long long columns, Run&& run, TakeOperation&& takeOperation) {
     const auto box = [&](int step, std::int32_t row, std::int32_t column, SheetMember member, std::int16_t value,
                          std::int16_t border = 0) {
-        takeOperation(SheetOperation{step, SheetTarget::Cell, {row, column, kNoText}, member, border,
-                            {SheetValue::Kind::Number, kNoText, value}});
+        takeOperation(SheetOperation{step,
+                                     SheetTarget::Cell,
+                                     {row, column, kNoText},
+                                     member,
+                                     border,
+                                     {SheetValue::Kind::Number, kNoText, value}});
     };
-    constexpr std::int16_t kBoxColorIndex = 43;  // lime
+    constexpr std::int16_t kBoxColorIndex = 43; // lime
     constexpr std::int16_t kContinuous = 1;
     constexpr std::int16_t kEdgeRight = 10;
 
@@ -37,13 +41,13 @@ void RunBoxLoop(long long columns, Run&& run, TakeOperation&& takeOperation) {
     run(152, [&] { offset = 0; });
     run(154, [&] { previousOffset = 1; });
     run(156, [&] { spacing = 2; });
-    run(158, [] {});  // for each generation, the oldest first
+    run(158, [] {}); // for each generation, the oldest first
     for (long long g = columns - 1; g >= 0; --g) {
         run(160, [&] { boxCount = static_cast<std::int32_t>(std::llround(MyPower(2, static_cast<double>(g)))); });
         run(162, [&] { offset += previousOffset; });
         run(164, [&] { previousOffset = offset; });
         run(166, [&] { row = static_cast<std::int32_t>(offset + 4); });
-        run(168, [] {});  // for each box of the column
+        run(168, [] {}); // for each box of the column
         for (std::int32_t b = 1; b <= boxCount; ++b) {
             box(170, row, column, SheetMember::InteriorColorIndex, kBoxColorIndex);
             box(172, row, column, SheetMember::BorderLineStyle, kContinuous, 7);
@@ -53,7 +57,7 @@ void RunBoxLoop(long long columns, Run&& run, TakeOperation&& takeOperation) {
             bool joinsNext = true;
             run(180, [&] { joinsNext = b < boxCount; });
             if (joinsNext) {
-                run(182, [] {});  // for each row from this box to the next
+                run(182, [] {}); // for each row from this box to the next
                 for (long long r = row; r <= row + spacing; ++r) {
                     box(184, static_cast<std::int32_t>(r), column, SheetMember::BorderLineStyle, kContinuous,
                         kEdgeRight);

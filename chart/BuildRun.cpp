@@ -56,14 +56,14 @@ QString claimWorkbookName(shell::TrappedHandler& h) {
     for (;;) {
         QString name;
         h.step(200, [&] { name = QStringLiteral("halvar"); });
-        h.step(202, [] {});  // for each of the eight digits
+        h.step(202, [] {}); // for each of the eight digits
         for (int i = 0; i < kWorkbookNameDigits; ++i) {
             double r = 0;
             int digit = 0;
-            h.step(204, [&] { r = drawWorkbookFraction(); });  // the generator is seeded once
+            h.step(204, [&] { r = drawWorkbookFraction(); }); // the generator is seeded once
             h.step(206, [&] { digit = workbookDigit(r); });
             h.step(208, [&] { name += QChar(u'0' + digit); });
-            if (!h.step(210, [] {})) break;  // next digit
+            if (!h.step(210, [] {})) break; // next digit
         }
         QString path;
         h.step(212, [&] { path = temporaryWorkbookPath(shell::TempFolder(), name); });
@@ -113,7 +113,8 @@ void runChartBuild(BuildRunWindows& windows) {
             h.step(op.step, [&] { executeOperation(held(chartBook).activeSheet(), *heading, op); });
         };
         for (const SheetOperation& op : heading->operations) execute(op);
-        RunBoxLoop(boxColumns, [&](int step, auto&& statement) { return h.step(step, statement); }, execute);
+        RunBoxLoop(
+            boxColumns, [&](int step, auto&& statement) { return h.step(step, statement); }, execute);
     }
     h.step(198, [&] { windows.setMousePointer(shell::vbDefault); });
 
@@ -141,7 +142,7 @@ void runChartBuild(BuildRunWindows& windows) {
     });
     h.step(236, [&] {
         picturePath = claimPictureFile(shell::ApplicationFolder(), shell::TempFolder());
-        Excel1::saveCellsActivesheet(openedBook.get(), picturePath);  // reports its own failures
+        Excel1::saveCellsActivesheet(openedBook.get(), picturePath); // reports its own failures
     });
     h.step(238, [&] { held(photographer).setDisplayAlerts(false); });
     h.step(240, [&] { held(openedBook).close(); });

@@ -147,7 +147,7 @@ void Form2::SetZoom(float newZoom) {
 void Form2::ApplyZoom() {
     mZoomWidth = ZoomedLength(mZoom, mBaseWidth);
     mZoomHeight = ZoomedLength(mZoom, mBaseHeight);
-    if (!zoomShows(mZoom, mBaseWidth, mBaseHeight)) return;  // the canvas keeps what it shows
+    if (!zoomShows(mZoom, mBaseWidth, mBaseHeight)) return; // the canvas keeps what it shows
     ZoomCanvas& canvas = *m_ui->Picture1;
     canvas.clearPicture();
     canvas.resize(mZoomWidth, mZoomHeight);

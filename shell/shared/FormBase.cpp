@@ -62,8 +62,7 @@ void FormBase::centreOnScreen() {
 bool FormBase::event(QEvent* event) {
     const bool handled = QWidget::event(event);
     if (!m_frameCentred && isWindow() && isVisible()
-        && (event->type() == QEvent::Move || event->type() == QEvent::WindowActivate
-            || event->type() == QEvent::Expose)
+        && (event->type() == QEvent::Move || event->type() == QEvent::WindowActivate || event->type() == QEvent::Expose)
         && frameGeometry().size() != size()) {
         m_frameCentred = true;
         centreOnScreen();

@@ -31,17 +31,18 @@ QString withFilterExtension(const QString& chosen, const QString& barSeparatedFi
     if (!firstPattern.startsWith(QStringLiteral("*."))) return chosen;
     const QString extension = firstPattern.mid(1);
     if (extension.contains(QLatin1Char('*')) || extension.contains(QLatin1Char('?'))) return chosen;
-    if (chosen.isEmpty() || chosen.endsWith(QLatin1Char('/')) || QFileInfo(chosen).fileName().contains(QLatin1Char('.')))
+    if (chosen.isEmpty() || chosen.endsWith(QLatin1Char('/'))
+        || QFileInfo(chosen).fileName().contains(QLatin1Char('.')))
         return chosen;
     return chosen + extension;
 }
 
 void SaveFileDialog::showSave(QWidget* parent) {
     const ShownSaveDialog dialog{dialogTitle, QtFilterFrom(filter), fileName};
-    const QString chosen = activeSeam ? activeSeam->answer(dialog)
-                                      : QFileDialog::getSaveFileName(parent, dialog.title, dialog.fileName,
-                                                                     dialog.filter, nullptr,
-                                                                     QFileDialog::DontConfirmOverwrite);
+    const QString chosen = activeSeam
+        ? activeSeam->answer(dialog)
+        : QFileDialog::getSaveFileName(parent, dialog.title, dialog.fileName, dialog.filter, nullptr,
+                                       QFileDialog::DontConfirmOverwrite);
     fileName = withFilterExtension(chosen, filter);
 }
 

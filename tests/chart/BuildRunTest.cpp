@@ -107,7 +107,7 @@ TEST_F(BuildRunTest, ARunLeavesTheWorkbookForThePreviewAndNoPicture) {
 
 TEST_F(BuildRunTest, ATakenNameIsDrawnAgain) {
     int draws = 0;
-    setWorkbookFractionDraw([&] { return draws++ < 8 ? 0.0 : 0.12; });  // digits 1, then 2
+    setWorkbookFractionDraw([&] { return draws++ < 8 ? 0.0 : 0.12; }); // digits 1, then 2
     QFile taken(QDir(build.tempFolder()).filePath(QStringLiteral("halvar11111111.xls")));
     ASSERT_TRUE(taken.open(QIODevice::WriteOnly));
     taken.write("someone else's");
@@ -148,7 +148,8 @@ TEST_F(BuildRunTest, ATestOfTheCountThatFailsRefusesTheCountAsNotNumeric) {
         QStringList refusals;
         for (const auto& m : sandbox.messages.shown())
             if (m.caption == QStringLiteral("Numerical Value")) refusals << m.text;
-        EXPECT_EQ(refusals, step == 102 ? QStringList() : QStringList{QStringLiteral("Number of generations must be numeric.")});
+        EXPECT_EQ(refusals,
+                  step == 102 ? QStringList() : QStringList{QStringLiteral("Number of generations must be numeric.")});
         EXPECT_EQ(windows.countFocused, focused);
         EXPECT_FALSE(windows.preview.shown);
         EXPECT_TRUE(tempFiles().isEmpty());
@@ -171,7 +172,9 @@ TEST_F(BuildRunTest, EveryStepReportsItsOwnNumberAndTheRunGoesOn) {
     std::vector<Case> cases = {
         {106, reportsOf(kRun, {106}), true},
         {108, reportsOf(kRun, {108}), true},
-        {110, reportsOf(kRun, {110, 112, 114}) + reportsOf(kRun, chart) + reportsOf(kRun, {216, 218, 220, 222}) + noWorkbook, false},
+        {110,
+         reportsOf(kRun, {110, 112, 114}) + reportsOf(kRun, chart) + reportsOf(kRun, {216, 218, 220, 222}) + noWorkbook,
+         false},
         {112, reportsOf(kRun, {112}) + reportsOf(kRun, chart) + reportsOf(kRun, {216, 220}) + noWorkbook, false},
         {184, reportsOf(kRun, {184, 184, 184}), true},
         {200, reportsOf(kRun, {200}), true, "^[1-9]{8}\\.xls$"},
@@ -188,7 +191,7 @@ TEST_F(BuildRunTest, EveryStepReportsItsOwnNumberAndTheRunGoesOn) {
         {246, reportsOf(kRun, {246}), false},
         {248, reportsOf(kRun, {248}), true, "^$"},
     };
-    for (const int boxStep : {170, 172, 174, 176, 178})  // once for each of the three boxes
+    for (const int boxStep : {170, 172, 174, 176, 178}) // once for each of the three boxes
         cases.push_back({boxStep, reportsOf(kRun, {boxStep, boxStep, boxStep}), true});
 
     // The box loop's own statements. Their effect is lost: column B becomes
@@ -197,15 +200,17 @@ TEST_F(BuildRunTest, EveryStepReportsItsOwnNumberAndTheRunGoesOn) {
     const QStringList columnZero = reportsOf(kRun, {170, 172, 174, 176, 178, 184, 184, 184, 170, 172, 174, 176, 178});
     cases.push_back({150, reportsOf(kRun, {150}) + columnZero, true});
     cases.push_back({166, reportsOf(kRun, {166, 170, 172, 174, 176, 178, 184, 166}), true});
-    for (const auto& [step, times] : {std::pair{152, 1}, {154, 1}, {156, 1}, {158, 1}, {160, 2}, {162, 2}, {164, 2},
-                                      {168, 2}, {180, 3}, {182, 1}, {186, 1}, {188, 3}, {190, 2}, {192, 2}, {194, 2},
-                                      {196, 1}}) {
+    // Step and how often it runs in a two-generation chart.
+    const std::pair<int, int> loopSteps[] = {{152, 1}, {154, 1}, {156, 1}, {158, 1}, {160, 2}, {162, 2},
+                                             {164, 2}, {168, 2}, {180, 3}, {182, 1}, {186, 1}, {188, 3},
+                                             {190, 2}, {192, 2}, {194, 2}, {196, 1}};
+    for (const auto& [step, times] : loopSteps) {
         QStringList repeated;
         for (int i = 0; i < times; ++i) repeated += reportsOf(kRun, {step});
         cases.push_back({step, repeated, true});
     }
-    for (const int step : {114, 116, 118, 120, 122, 124, 126, 128, 130, 132, 134, 136, 138, 140, 142, 144, 146, 148,
-                           198, 202, 218, 220, 222, 224, 232, 238, 240, 242, 244, 250, 252, 254})
+    for (const int step : {114, 116, 118, 120, 122, 124, 126, 128, 130, 132, 134, 136, 138, 140, 142, 144,
+                           146, 148, 198, 202, 218, 220, 222, 224, 232, 238, 240, 242, 244, 250, 252, 254})
         cases.push_back({step, reportsOf(kRun, {step}), true});
 
     for (const Case& c : cases) {

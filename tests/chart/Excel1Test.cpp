@@ -1,5 +1,5 @@
-#include "chart/ChartLayout.h"
 #include "chart/Excel1.h"
+#include "chart/ChartLayout.h"
 #include "chart/ExecuteOperation.h"
 #include "shell/shared/ProcedurePaths.h"
 #include "shell/shared/TrappedHandler.h"
@@ -134,14 +134,15 @@ TEST_F(Excel1Test, EveryStepReportsItsOwnNumberAndTheNextStepsRun) {
         SCOPED_TRACE(c.step);
         sandbox.messages.clear();
         QFile::remove(picture);
-        const shell::ScopedFaultInjection failing(shell::ProcedurePath::Excel1_saveCellsActivesheet, c.step, "Sheet lost");
+        const shell::ScopedFaultInjection failing(shell::ProcedurePath::Excel1_saveCellsActivesheet, c.step,
+                                                  "Sheet lost");
         Excel1::saveCellsActivesheet(lastBook(*app).get(), picture);
         EXPECT_EQ(errorReports(sandbox.messages), reportsOf("Excel1.saveCellsActivesheet", c.reports));
         EXPECT_TRUE(sandbox.messages.shown()[0].text.startsWith(QStringLiteral("Sheet lost\r\n")));
         EXPECT_EQ(QFile::exists(picture), c.pictureWritten);
     }
     sandbox.messages.clear();
-    Excel1::saveCellsActivesheet(nullptr, picture);  // the caller's workbook step failed
+    Excel1::saveCellsActivesheet(nullptr, picture); // the caller's workbook step failed
     EXPECT_EQ(errorReports(sandbox.messages), reportsOf("Excel1.saveCellsActivesheet", {100, 102, 104}));
 }
 

@@ -3,10 +3,10 @@
 #include "shell/shared/SaveFileDialog.h"
 
 #include "PreviewWindow.h"
-#include "tests/support/ErrorReports.h"
-#include "tests/support/ShellSandbox.h"
 #include "shell/shared/ProcedurePaths.h"
 #include "shell/shared/TrappedHandler.h"
+#include "tests/support/ErrorReports.h"
+#include "tests/support/ShellSandbox.h"
 
 #include <gtest/gtest.h>
 
@@ -77,7 +77,7 @@ TEST_F(Form2SaveTest, ANameTypedWithoutExtensionIsSavedAsXlsAndTheQuestionNamesT
     save();
     EXPECT_EQ(outFolder(), QStringList{QStringLiteral("ingrid.xls")});
     EXPECT_EQ(readAll(target(QStringLiteral("ingrid.xls"))), workbook);
-    EXPECT_EQ(texts(), QStringList{QStringLiteral("Done.")});  // a new file: no question
+    EXPECT_EQ(texts(), QStringList{QStringLiteral("Done.")}); // a new file: no question
     EXPECT_EQ(readAll(form.mExcelFile), workbook);  // the preview can save again
 
     sandbox.messages.clear();
@@ -85,7 +85,8 @@ TEST_F(Form2SaveTest, ANameTypedWithoutExtensionIsSavedAsXlsAndTheQuestionNamesT
     sandbox.messages.setNextAnswer(vbNo);
     save();
     EXPECT_EQ(texts().first(),
-              QStringLiteral("Are you sure you wish to overwrite ") + target(QStringLiteral("ingrid.xls")) + QStringLiteral(" ?"));
+              QStringLiteral("Are you sure you wish to overwrite ") + target(QStringLiteral("ingrid.xls"))
+                  + QStringLiteral(" ?"));
 }
 
 TEST_F(Form2SaveTest, ExistingFileIsReplacedOnlyOnYes) {
@@ -181,19 +182,18 @@ TEST_F(Form2SaveTest, EverySaveStepReportsItsOwnNumberAndTheSaveGoesOn) {
     struct Case {
         int step;
         bool targetExists;
-        bool asked;   // the overwrite question
+        bool asked; // the overwrite question
         bool copied;
         bool done;
     };
     // A failed test counts as holding: 116 goes on as if cancelled, 118 as if
     // the file were new, 122 and 128 as if the answer were Yes.
-    for (const Case& c : {Case{106, true, true, true, true}, Case{108, true, true, true, true},
-                          Case{110, true, true, true, true}, Case{112, true, false, false, true},
-                          Case{114, true, false, false, true}, Case{116, true, false, false, true},
-                          Case{118, true, false, true, true}, Case{120, true, false, false, true},
-                          Case{122, true, true, true, true}, Case{124, true, true, true, true},
-                          Case{126, false, false, false, true}, Case{128, true, true, true, true},
-                          Case{130, true, true, false, false}, Case{132, true, true, true, false}}) {
+    for (const Case& c :
+         {Case{106, true, true, true, true}, Case{108, true, true, true, true}, Case{110, true, true, true, true},
+          Case{112, true, false, false, true}, Case{114, true, false, false, true}, Case{116, true, false, false, true},
+          Case{118, true, false, true, true}, Case{120, true, false, false, true}, Case{122, true, true, true, true},
+          Case{124, true, true, true, true}, Case{126, false, false, false, true}, Case{128, true, true, true, true},
+          Case{130, true, true, false, false}, Case{132, true, true, true, false}}) {
         SCOPED_TRACE(c.step);
         sandbox.messages.clear();
         const QString chosen = target(QStringLiteral("tree%1.xls").arg(c.step));
@@ -205,8 +205,9 @@ TEST_F(Form2SaveTest, EverySaveStepReportsItsOwnNumberAndTheSaveGoesOn) {
             save();
         }
         EXPECT_EQ(errorReports(sandbox.messages), reportsOf("Form2.PushButton6_Click", {c.step}));
-        EXPECT_EQ(texts().contains(QStringLiteral("Are you sure you wish to overwrite ") + chosen + QStringLiteral(" ?")),
-                  c.asked);
+        EXPECT_EQ(
+            texts().contains(QStringLiteral("Are you sure you wish to overwrite ") + chosen + QStringLiteral(" ?")),
+            c.asked);
         EXPECT_EQ(readAll(chosen) == workbook, c.copied);
         EXPECT_EQ(texts().contains(QStringLiteral("Done.")), c.done);
     }

@@ -95,16 +95,17 @@ TEST_F(Form2ViewerTest, AStepThatWouldReachACapIsRefusedAndTheFactorStays) {
 }
 
 TEST_F(Form2ViewerTest, PictureOverACapStepsOverFactorsThatDoNotShowAndComesBackToFullSize) {
-    handOver(form, QSize(100, 17460));  // a ten-generation chart: over the height cap at 1.0
+    handOver(form, QSize(100, 17460)); // a ten-generation chart: over the height cap at 1.0
     std::vector<float> zooms{form.zoom()};
-    for (const char* button : {"PushButton1", "PushButton2", "PushButton2", "PushButton2", "PushButton1", "PushButton1"}) {
+    for (const char* button :
+         {"PushButton1", "PushButton2", "PushButton2", "PushButton2", "PushButton1", "PushButton1"}) {
         clickButton(form, button);
         zooms.push_back(form.zoom());
     }
     EXPECT_EQ(zooms, (std::vector<float>{1.0f, 1.0f, 0.5f, 0.25f, 0.25f, 0.5f, 1.0f}));
-    EXPECT_EQ(canvas()->size(), QSize(100, 17460));  // the full-size view is back
+    EXPECT_EQ(canvas()->size(), QSize(100, 17460)); // the full-size view is back
     EXPECT_TRUE(vBar()->isEnabled());
-    EXPECT_EQ(vBar()->maximum(), 1696);  // a span of 16,965 in tens, 1696.5 to even
+    EXPECT_EQ(vBar()->maximum(), 1696); // a span of 16,965 in tens, 1696.5 to even
     EXPECT_TRUE(sandbox.messages.shown().empty());
 }
 
@@ -268,15 +269,15 @@ TEST_F(Form2ViewerTest, EveryStartUpStepReportsItsOwnNumberAndTheLaterOnesRun) {
         }
         EXPECT_EQ(errorReports(sandbox.messages), reportsOf("Form2.Form_Load", {step}));
         EXPECT_EQ(loaded->palette().color(QPalette::Window) == ButtonFaceColor(), step != 100);
-        EXPECT_EQ(loaded->mouseIcon().has_value(), step != 108);  // a failed test at 106 goes on to load
+        EXPECT_EQ(loaded->mouseIcon().has_value(), step != 108); // a failed test at 106 goes on to load
         handOver(*loaded, QSize(700, 300));
         EXPECT_EQ(canvasOf(*loaded)->size(), QSize(700, 300));
     }
 }
 
 TEST_F(Form2ViewerTest, EveryActivationStepReportsItsOwnNumberAndTheLaterOnesRun) {
-    for (const int step : {100, 104, 106, 108, 112, 116, 118, 120, 122, 124, 126, 128, 130, 132, 134, 136, 138,
-                           140, 142}) {
+    for (const int step :
+         {100, 104, 106, 108, 112, 116, 118, 120, 122, 124, 126, 128, 130, 132, 134, 136, 138, 140, 142}) {
         SCOPED_TRACE(step);
         sandbox.messages.clear();
         Form2 fresh;

@@ -91,7 +91,7 @@ TEST_F(Form1Test, SampleButtonReplacesBothTextsAndStoresThem) {
 }
 
 TEST_F(Form1Test, SampleStoresBothValuesAlsoWhenTheBoxesShowThemAlready) {
-    Form1 form;  // shows the sample texts: a first start
+    Form1 form; // shows the sample texts: a first start
     sandbox.setStored(QStringLiteral("Text1"), QStringLiteral("stale"));
     sandbox.setStored(QStringLiteral("Text2"), QStringLiteral("stale"));
     QTest::mouseClick(control(form, "PushButton7"), Qt::LeftButton);
@@ -104,9 +104,9 @@ TEST_F(Form1Test, EveryStepOfTheSampleAndHelpButtonsReportsItsOwnNumberAndTheNex
         const char* handler;
         int step;
         const char* button;
-        const char* name;   // Text1 afterwards
-        const char* count;  // Text2 afterwards
-        size_t otherBoxes;  // the help message
+        const char* name;  // Text1 afterwards
+        const char* count; // Text2 afterwards
+        size_t otherBoxes; // the help message
     };
     for (const Case& c : {Case{ProcedurePath::Form1_PushButton7_Click, 100, "PushButton7", "Okonkwo", "5", 0},
                           Case{ProcedurePath::Form1_PushButton7_Click, 102, "PushButton7", "Halvarsen", "x9", 0},
@@ -137,12 +137,15 @@ TEST_F(Form1Test, FocusSelectsTheWholeTextOnlyWhenItComesByTheKeyboardOrFromTheP
     Form1 form;
     showActive(form);
     QLineEdit* name = box(form, "Text1");
-    for (const auto& [reason, selectsAll] : {std::pair{Qt::TabFocusReason, true}, {Qt::BacktabFocusReason, true},
-                                             {Qt::OtherFocusReason, true}, {Qt::MouseFocusReason, false},
-                                             {Qt::ActiveWindowFocusReason, false}, {Qt::PopupFocusReason, false}}) {
+    for (const auto& [reason, selectsAll] : {std::pair{Qt::TabFocusReason, true},
+                                             {Qt::BacktabFocusReason, true},
+                                             {Qt::OtherFocusReason, true},
+                                             {Qt::MouseFocusReason, false},
+                                             {Qt::ActiveWindowFocusReason, false},
+                                             {Qt::PopupFocusReason, false}}) {
         SCOPED_TRACE(reason);
         name->setCursorPosition(3);
-        QFocusEvent focusIn(QEvent::FocusIn, reason);  // as the window system sends it
+        QFocusEvent focusIn(QEvent::FocusIn, reason); // as the window system sends it
         QApplication::sendEvent(name, &focusIn);
         EXPECT_EQ(name->selectedText(), selectsAll ? QStringLiteral("Halvarsen") : QString());
         EXPECT_EQ(name->cursorPosition(), selectsAll ? 9 : 3);
@@ -154,7 +157,7 @@ TEST_F(Form1Test, AWindowActiveAgainKeepsTheCaretWhereItWas) {
     showActive(form);
     QLineEdit* name = box(form, "Text1");
     name->setCursorPosition(4);
-    QWidget other;  // another program, or a message box, takes the activation and gives it back
+    QWidget other; // another program, or a message box, takes the activation and gives it back
     showActive(other);
     showActive(form);
     EXPECT_TRUE(name->hasFocus());
@@ -194,7 +197,7 @@ TEST_F(Form1Test, CursorFileBecomesTheMouseIconWithoutChangingThePointer) {
 
 TEST_F(Form1Test, EveryStartUpStepReportsItsOwnNumberAndTheLaterOnesRun) {
     sandbox.writeAppFile(QStringLiteral("HAND-M.CUR"), makeCursorFile(5, 1));
-    setRandomDraw([] { return 0.06; });  // the one start in a hundred that opens the web site
+    setRandomDraw([] { return 0.06; }); // the one start in a hundred that opens the web site
     for (const int step : {102, 104, 106, 108, 110, 128, 130}) {
         SCOPED_TRACE(step);
         sandbox.messages.clear();
@@ -204,7 +207,7 @@ TEST_F(Form1Test, EveryStartUpStepReportsItsOwnNumberAndTheLaterOnesRun) {
         Form1 form;
         EXPECT_EQ(errorReports(sandbox.messages), reportsOf("Form1.Form_Load", {step}));
         EXPECT_EQ(form.windowTitle(), step == 104 ? QStringLiteral("Form1") : QStringLiteral("Kinloom"));
-        EXPECT_EQ(form.mouseIcon().has_value(), step != 108);  // a failed test at 106 goes on to load
+        EXPECT_EQ(form.mouseIcon().has_value(), step != 108); // a failed test at 106 goes on to load
         EXPECT_EQ(sandbox.openedUrls.size(), step == 110 ? 0u : 1u);
         EXPECT_EQ(box(form, "Text1")->text(), step == 128 ? QString() : QStringLiteral("Halvarsen"));
         EXPECT_EQ(box(form, "Text2")->text(), step == 130 ? QString() : QStringLiteral("5"));

@@ -28,7 +28,7 @@ TEST(SaveFileDialogSeam, RecordsTheDialogAndAnswersOrCancels) {
     dialog.dialogTitle = QStringLiteral("Save File");
     dialog.filter = QStringLiteral("Excel Files (*.xls)|*.xls|");
     dialog.showSave();
-    EXPECT_EQ(dialog.fileName, QStringLiteral("/home/u/chart.xls"));  // the dialog adds the extension
+    EXPECT_EQ(dialog.fileName, QStringLiteral("/home/u/chart.xls")); // the dialog adds the extension
     dialog.showSave();
     EXPECT_EQ(dialog.fileName, QString());
     ASSERT_EQ(dialogs.shown().size(), 2u);
