@@ -124,11 +124,15 @@ TEST_F(BuildRunTest, AnUnwritableTempFolderIsReportedStepByStepAndStillShowsTheP
     QFile(plainFile).open(QIODevice::WriteOnly);
     build.setTempFolder(plainFile);
     FakeWindows windows;
-    runChartBuild(windows);
+    {
+        // The empty picture file goes at 246 already, not only with the picture at 254.
+        const shell::ScopedFaultInjection keep(kRunPath, 254, "Busy");
+        runChartBuild(windows);
+    }
     EXPECT_EQ(errorReports(sandbox.messages),
               reportsOf(kRun, {214, 216, 230, 234}) + reportsOf(kSnapshot, {100, 102, 104})
-                  + reportsOf(kRun, {238, 240, 242, 246}));
-    EXPECT_TRUE(sandbox.messages.shown().back().text.startsWith(
+                  + reportsOf(kRun, {238, 240, 242, 246, 254}));
+    EXPECT_TRUE(sandbox.messages.shown()[sandbox.messages.shown().size() - 2].text.startsWith(
         QStringLiteral("The picture file holds no picture: no picture of the sheet was taken.\r\n")));
     EXPECT_TRUE(windows.preview.shown);
     EXPECT_EQ(windows.preview.pictures, 0);
