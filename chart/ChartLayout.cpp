@@ -117,9 +117,7 @@ ChartLayout BuildChartHeading(const QString& rootName, const QString& generation
 ChartLayout BuildChartLayout(const QString& rootName, const QString& generationCountText) {
     const long long columns = boxColumnsFor(generationCountText);
     ChartLayout layout = BuildChartHeading(rootName, generationCountText, operationCount(columns));
-
-    RunBoxLoop(boxColumnsFor(generationCountText), kPlainStatement,
-               [&](const SheetOperation& op) { layout.operations.push_back(op); });
+    RunBoxLoop(columns, kPlainStatement, [&](const SheetOperation& op) { layout.operations.push_back(op); });
     return layout;
 }
 
