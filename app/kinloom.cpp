@@ -1,12 +1,16 @@
 // The windowed program: loading the main window runs its start-up; closing
 // it ends the program.
+#include "InformationOptions.h"
 #include "ProgramWindows.h"
 #include "shell/ApplicationIcon.h"
 #include "spreadsheet/SheetPicture.h"
 
 #include <QApplication>
 
+#include <iostream>
+
 int main(int argc, char* argv[]) {
+    if (const auto status = answerInformationOptions(argc, argv, std::cout)) return *status;
     QApplication app(argc, argv);
     QApplication::setWindowIcon(shell::ApplicationIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("kinloom"));
