@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a set-up step needs, only when some are missing.
-# Usage: install-deps.sh build|package|test|bench|screenshots|fuzz ...
+# Usage: install-deps.sh build|package|test|bench|screenshots|fuzz|format ...
 set -euo pipefail
 
 build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgsf-1-dev
@@ -17,6 +17,7 @@ bench_packages=(python3 python3-xlwt python3-xlrd)
 screenshot_packages=(xvfb xauth imagemagick xdotool)
 # The reader's fuzzer: clang with libFuzzer and the sanitizers' run-time; xlwt writes its seeds.
 fuzz_packages=(clang libclang-rt-14-dev python3 python3-xlwt)
+format_packages=(clang-format)
 
 missing() {
   local p
@@ -51,6 +52,7 @@ for group in "$@"; do
     bench) install "" "${bench_packages[@]}" ;;
     screenshots) install "" "${screenshot_packages[@]}" ;;
     fuzz) install "" "${fuzz_packages[@]}" ;;
+    format) install "" "${format_packages[@]}" ;;
     *) echo "unknown package group: $group" >&2; exit 2 ;;
   esac
 done

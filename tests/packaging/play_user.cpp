@@ -67,7 +67,7 @@ void clickThrough() {
         return;
     }
     report(QStringLiteral("generations: ") + main->findChild<QLineEdit*>(QStringLiteral("Text2"))->text());
-    main->findChild<QPushButton*>(QStringLiteral("PushButton1"))->click();  // the whole build run
+    main->findChild<QPushButton*>(QStringLiteral("PushButton1"))->click(); // the whole build run
     reportCreatedFiles();
     QWidget* preview = window("Form2");
     if (preview == nullptr || !preview->isVisible()) {
@@ -76,8 +76,8 @@ void clickThrough() {
         return;
     }
     report(showsLime(preview->findChild<QWidget*>(QStringLiteral("Picture1"))) ? QStringLiteral("preview: chart")
-                                                                             : QStringLiteral("preview: no chart"));
-    preview->close();  // deletes the temporary workbook and ends the program
+                                                                               : QStringLiteral("preview: no chart"));
+    preview->close(); // deletes the temporary workbook and ends the program
 }
 
 void start() {
