@@ -22,23 +22,25 @@ QByteArray pictureFormat(const QString& path) {
     return QImageWriter::supportedImageFormats().contains(suffix) ? suffix : QByteArray();
 }
 
-const char* const kDescription = "Draws a blank pedigree chart (one empty box for each ancestor, the oldest\n"
-                                 "generation on the left) and saves it as an Excel 97-2003 workbook.\n\n"
-                                 "COUNT is the number of generations, the root person included, written as\n"
-                                 "numbers are written in your locale (a point is accepted too); charts of up\n"
-                                 "to 15 generations can be drawn. The count appears in the chart as typed.\n\n"
-                                 "With --picture, the used cells are also drawn as a spreadsheet shows them,\n"
-                                 "in the format the file's extension names (.bmp, .png, ...). Charts over 10\n"
-                                 "generations are drawn scaled down to stay within 32,767 pixels a side.";
+const char* const kDescription =
+    "Draws a blank pedigree chart (one empty box for each ancestor, the oldest\n"
+    "generation on the left) and saves it as an Excel 97-2003 workbook.\n\n"
+    "COUNT is the number of generations, the root person included, written as\n"
+    "numbers are written in your locale (a point is accepted too); charts of up\n"
+    "to 15 generations can be drawn. The count appears in the chart as typed.\n\n"
+    "With --picture, the used cells are also drawn as a spreadsheet shows them,\n"
+    "in the format the file's extension names (.bmp, .png, ...). Charts over 10\n"
+    "generations are drawn scaled down to stay within 32,767 pixels a side.";
 
 // After the options, as manual pages order them (kinloom-chart(1) is made
 // from this help).
-const char* const kExitStatus = "\nExit status:\n"
-                                "  0  the workbook was saved.\n"
-                                "  1  any other failure, with its reason on standard error.\n"
-                                "  2  COUNT or another argument was refused.\n"
-                                "\n"
-                                "A failed run leaves no file behind and never changes an existing FILE.\n";
+const char* const kExitStatus =
+    "\nExit status:\n"
+    "  0  the workbook was saved.\n"
+    "  1  any other failure, with its reason on standard error.\n"
+    "  2  COUNT or another argument was refused.\n"
+    "\n"
+    "A failed run leaves no file behind and never changes an existing FILE.\n";
 
 } // namespace
 
@@ -57,8 +59,8 @@ int runChartCommand(const QStringList& arguments, QTextStream& out, QTextStream&
                                                QStringLiteral("COUNT"), QStringLiteral("5"));
     const QCommandLineOption outputOption(QStringLiteral("output"), QStringLiteral("Workbook to write (.xls)."),
                                           QStringLiteral("FILE"));
-    const QCommandLineOption pictureOption(
-        QStringLiteral("picture"), QStringLiteral("Also write a picture of the chart."), QStringLiteral("FILE"));
+    const QCommandLineOption pictureOption(QStringLiteral("picture"),
+                                           QStringLiteral("Also write a picture of the chart."), QStringLiteral("FILE"));
     parser.addOptions({helpOption, versionOption, rootOption, generationsOption, outputOption, pictureOption});
 
     if (!parser.parse(arguments)) {
