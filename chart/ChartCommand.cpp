@@ -101,7 +101,7 @@ int runChartCommand(const QStringList& arguments, QTextStream& out, QTextStream&
         auto workbook = application->workbooks().add();
         application->setVisible(false);
         automation::Worksheet& sheet = workbook->activeSheet();
-        for (const SheetOperation& op : layout.operations) executeOperation(sheet, layout, op);
+        executeLayout(sheet, layout);
         if (parser.isSet(pictureOption)) {
             const automation::UsedRange used = sheet.usedRange();
             spreadsheet::writePictureFile(sheet.picture({used.row, used.column, used.lastRow(), used.lastColumn()}),
