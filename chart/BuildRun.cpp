@@ -1,6 +1,7 @@
 #include "BuildRun.h"
 
 #include "Automation.h"
+#include "BoxLoop.h"
 #include "ChartLayout.h"
 #include "Excel1.h"
 #include "ExecuteOperation.h"
@@ -15,6 +16,9 @@
 #include "shell/shared/ProcedurePaths.h"
 #include "shell/shared/TrappedHandler.h"
 #include "spreadsheet/SheetPicture.h"
+
+#include <QFile>
+#include <QFileInfo>
 
 #include <memory>
 #include <optional>
@@ -31,13 +35,48 @@ auto& held(const Pointer& object) {
     return *object;
 }
 
+// No picture was taken when the claimed file is still empty; it is removed
+// here, since nothing will ever be loaded from it.
+spreadsheet::VectorPicture loadPicture(const QString& path) {
+    if (path.isEmpty() || QFileInfo(path).size() == 0) {
+        if (!path.isEmpty()) QFile::remove(path);
+        throw shell::Failure(QStringLiteral("The picture file holds no picture: no picture of the sheet was taken."));
+    }
+    return spreadsheet::readPictureFile(path);
+}
+
+// Steps 200 to 214: draws "halvar" and eight digits until a name is free in
+// the temporary folder and claims it. Empty when the claim failed (reported),
+// so that nothing is ever saved through a name that is not the run's own.
+QString claimWorkbookName(shell::TrappedHandler& h) {
+    for (;;) {
+        QString name;
+        h.step(200, [&] { name = QStringLiteral("halvar"); });
+        h.step(202, [] {}); // for each of the eight digits
+        for (int i = 0; i < kWorkbookNameDigits; ++i) {
+            double r = 0;
+            int digit = 0;
+            h.step(204, [&] { r = drawWorkbookFraction(); }); // the generator is seeded once
+            h.step(206, [&] { digit = workbookDigit(r); });
+            h.step(208, [&] { name += QChar(u'0' + digit); });
+            if (!h.step(210, [] {})) break; // next digit
+        }
+        QString path;
+        h.step(212, [&] { path = temporaryWorkbookPath(shell::TempFolder(), name); });
+        bool taken = false;
+        if (!h.step(214, [&] { taken = !claimExclusively(path); })) return QString();
+        if (!taken) return path;
+    }
+}
+
 } // namespace
 
 void runChartBuild(BuildRunWindows& windows) {
     shell::TrappedHandler h(shell::ProcedurePath::Form1_PushButton1_Click);
 
     // The count must be a number, and one the chart can draw, before anything starts.
-    GenerationCountCheck check = GenerationCountCheck::Accepted;
+    // A test that cannot tell counts the text as not numeric.
+    GenerationCountCheck check = GenerationCountCheck::NotNumeric;
     if (h.test(100, [&] {
             check = checkGenerationCount(windows.generationCountText());
             return check != GenerationCountCheck::Accepted;
@@ -63,16 +102,23 @@ void runChartBuild(BuildRunWindows& windows) {
     });
     h.step(114, [&] { held(builder).setVisible(false); });
 
-    std::optional<ChartLayout> layout;
-    h.step(116, [&] { layout = BuildChartLayout(windows.rootName(), windows.generationCountText()); });
-    if (layout) {
-        for (const SheetOperation& op : layout->operations)
-            h.step(op.step, [&] { executeOperation(held(chartBook).activeSheet(), *layout, op); });
+    std::optional<ChartLayout> heading;
+    long long boxColumns = 0;
+    h.prepare(116, [&] {
+        heading = BuildChartHeading(windows.rootName(), windows.generationCountText());
+        boxColumns = boxColumnsFor(windows.generationCountText());
+    });
+    if (heading) {
+        const auto execute = [&](const SheetOperation& op) {
+            h.step(op.step, [&] { executeOperation(held(chartBook).activeSheet(), *heading, op); });
+        };
+        for (const SheetOperation& op : heading->operations) execute(op);
+        RunBoxLoop(
+            boxColumns, [&](int step, auto&& statement) { return h.step(step, statement); }, execute);
     }
     h.step(198, [&] { windows.setMousePointer(shell::vbDefault); });
 
-    QString workbookPath;
-    h.step(212, [&] { workbookPath = claimTemporaryWorkbook(shell::TempFolder()); });
+    const QString workbookPath = claimWorkbookName(h);
     h.step(216, [&] {
         if (workbookPath.isEmpty()) throw shell::Failure(QStringLiteral("There is no file to save the chart in."));
         held(chartBook).saveAs(workbookPath);
@@ -96,14 +142,14 @@ void runChartBuild(BuildRunWindows& windows) {
     });
     h.step(236, [&] {
         picturePath = claimPictureFile(shell::ApplicationFolder(), shell::TempFolder());
-        Excel1::saveCellsActivesheet(held(openedBook), picturePath);
+        Excel1::saveCellsActivesheet(openedBook.get(), picturePath); // reports its own failures
     });
     h.step(238, [&] { held(photographer).setDisplayAlerts(false); });
     h.step(240, [&] { held(openedBook).close(); });
     h.step(242, [&] { held(photographer).quit(); });
     h.step(244, [&] { windows.setMousePointer(shell::vbDefault); });
 
-    h.step(246, [&] { windows.previewWindow().setPicture(spreadsheet::readPictureFile(picturePath)); });
+    h.step(246, [&] { windows.previewWindow().setPicture(loadPicture(picturePath)); });
     h.step(248, [&] { windows.previewWindow().setExcelFile(workbookPath); });
     h.step(250, [&] { windows.previewWindow().Show(); });
     h.step(252, [&] { windows.Hide(); });

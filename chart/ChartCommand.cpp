@@ -24,10 +24,17 @@ const char* const kDescription =
     "vector picture, sharp at any size: .svg for the web, .pdf for printing (A4\n"
     "landscape pages, one page wide, as the workbook prints). Bitmaps of charts\n"
     "over 10 generations are scaled down to stay within 32,767 pixels a side.\n"
-    "Any other extension is refused before anything is written.\n\n"
-    "Exit status: 0 when the workbook was saved; 2 when COUNT is refused; 1 on\n"
-    "any other failure, with its reason on standard error. A failed run leaves\n"
-    "no file behind and never changes an existing FILE.";
+    "Any other extension is refused before anything is written.";
+
+// After the options, as manual pages order them (kinloom-chart(1) is made
+// from this help).
+const char* const kExitStatus =
+    "\nExit status:\n"
+    "  0  the workbook was saved.\n"
+    "  1  any other failure, with its reason on standard error.\n"
+    "  2  COUNT or another argument was refused.\n"
+    "\n"
+    "A failed run leaves no file behind and never changes an existing FILE.\n";
 
 } // namespace
 
@@ -55,7 +62,7 @@ int runChartCommand(const QStringList& arguments, QTextStream& out, QTextStream&
         return kExitBadInput;
     }
     if (parser.isSet(helpOption)) {
-        out << parser.helpText();
+        out << parser.helpText() << kExitStatus;
         return kExitSuccess;
     }
     if (parser.isSet(versionOption)) {

@@ -1,16 +1,21 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a set-up step needs, only when some are missing.
-# Usage: install-deps.sh build|test|bench|screenshots|fuzz|format|samples ...
+# Usage: install-deps.sh build|package|test|bench|screenshots|fuzz|format|samples ...
 set -euo pipefail
 
 build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev libgsf-1-dev
                 libgtest-dev libgmock-dev libbenchmark-dev fonts-wine fonts-liberation)
-# Second renderers of the .svg and .pdf pictures: rsvg-convert and pdftoppm.
-test_packages=(python3 python3-xlrd librsvg2-bin poppler-utils)
+# The Debian package: CPack's dependency scan (dpkg-shlibdeps, file) and the
+# manual pages generated from --help.
+package_packages=(dpkg-dev file help2man)
+# The tests also check the package with the tools a distribution uses, and
+# draw the .svg and .pdf pictures with second renderers (rsvg-convert, pdftoppm).
+test_packages=(python3 python3-xlrd "${package_packages[@]}"
+               lintian desktop-file-utils appstream man-db util-linux librsvg2-bin poppler-utils)
 # LibreOffice is large: only its spreadsheet part, without recommends.
 test_lean_packages=(libreoffice-calc)
 bench_packages=(python3 python3-xlwt python3-xlrd)
-screenshot_packages=(xvfb xauth imagemagick xdotool)
+screenshot_packages=(xvfb xauth imagemagick xdotool openbox)
 # The reader's fuzzer: clang with libFuzzer and the sanitizers' run-time.
 fuzz_packages=(clang libclang-rt-14-dev)
 format_packages=(clang-format)
@@ -44,6 +49,7 @@ install() {
 for group in "$@"; do
   case "$group" in
     build) install "" "${build_packages[@]}" ;;
+    package) install "" "${package_packages[@]}" ;;
     test) install "" "${test_packages[@]}"
           install "--no-install-recommends" "${test_lean_packages[@]}" ;;
     bench) install "" "${bench_packages[@]}" ;;
