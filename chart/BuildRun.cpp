@@ -76,11 +76,17 @@ void runChartBuild(BuildRunWindows& windows) {
     }
     h.step(198, [&] { windows.setMousePointer(shell::vbDefault); });
 
-    QString workbookPath;
-    h.step(212, [&] { workbookPath = claimTemporaryWorkbook(shell::TempFolder()); });
+    // The run's own files go with it unless handed over to the preview.
+    TemporaryFile workbook;
+    h.step(212, [&] { workbook = claimTemporaryWorkbook(shell::TempFolder()); });
     h.step(216, [&] {
-        if (workbookPath.isEmpty()) throw shell::Failure(QStringLiteral("There is no file to save the chart in."));
-        held(chartBook).saveAs(workbookPath);
+        if (workbook.path().isEmpty()) throw shell::Failure(QStringLiteral("There is no file to save the chart in."));
+        try {
+            held(chartBook).saveAs(workbook.path());
+        } catch (...) {
+            workbook = {};  // nothing was saved: no later step is to read it
+            throw;
+        }
     });
     h.step(218, [&] { held(builder).setDisplayAlerts(false); });
     h.step(220, [&] { held(chartBook).close(); });
@@ -92,28 +98,34 @@ void runChartBuild(BuildRunWindows& windows) {
 
     std::unique_ptr<automation::Application> photographer;
     std::shared_ptr<automation::Workbook> openedBook;
-    QString picturePath;
-    h.step(230, [&] { photographer = Excel1::openWorkbookInNewExcel(workbookPath); });
+    TemporaryFile picture;
+    h.step(230, [&] {
+        if (workbook.path().isEmpty()) throw shell::Failure(QStringLiteral("There is no saved chart to open."));
+        photographer = Excel1::openWorkbookInNewExcel(workbook.path());
+    });
     h.step(232, [&] { windows.setMousePointer(shell::vbHourglass); });
     h.step(234, [&] {
         auto& books = held(photographer).workbooks();
         openedBook = books.item(books.count());
     });
     h.step(236, [&] {
-        picturePath = claimPictureFile(shell::ApplicationFolder(), shell::TempFolder());
-        Excel1::saveCellsActivesheet(held(openedBook), picturePath);
+        picture = claimPictureFile(shell::ApplicationFolder(), shell::TempFolder());
+        Excel1::saveCellsActivesheet(held(openedBook), picture.path());
     });
     h.step(238, [&] { held(photographer).setDisplayAlerts(false); });
     h.step(240, [&] { held(openedBook).close(); });
     h.step(242, [&] { held(photographer).quit(); });
     h.step(244, [&] { windows.setMousePointer(shell::vbDefault); });
 
-    h.step(246, [&] { windows.previewWindow().setPicture(loadPicture(picturePath)); });
-    h.step(248, [&] { windows.previewWindow().setExcelFile(workbookPath); });
+    h.step(246, [&] { windows.previewWindow().setPicture(loadPicture(picture.path())); });
+    h.step(248, [&] {
+        windows.previewWindow().setExcelFile(workbook.path());
+        workbook.handOver();
+    });
     h.step(250, [&] { windows.previewWindow().Show(); });
     h.step(252, [&] { windows.Hide(); });
     h.step(254, [&] {
-        if (!picturePath.isEmpty()) shell::DeleteFileQuietly(picturePath);
+        if (!picture.path().isEmpty()) shell::DeleteFileQuietly(picture.path());
     });
 }
 

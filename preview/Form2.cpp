@@ -6,8 +6,10 @@
 #include "preview/WorkbookCopy.h"
 #include "preview/ZoomCanvas.h"
 
+#include "shell/ApplicationEnd.h"
 #include "shell/ApplicationFolders.h"
 #include "shell/ApplicationIcon.h"
+#include "shell/Failure.h"
 #include "shell/FileRoutines.h"
 #include "shell/MessageBox.h"
 #include "shell/PointerShape.h"
@@ -65,6 +67,18 @@ void Form2::setPicture(const QImage& picture) {
     // A new chart: the store, base size, zoom and scroll ranges of the last
     // one must not carry over.
     mFirstActivate = true;
+}
+
+void Form2::setExcelFile(const QString& path) {
+    mExcelFile = path;
+    m_heldWorkbook = path.isEmpty() ? chart::TemporaryFile() : chart::TemporaryFile(path);
+}
+
+void Form2::deleteExcelFile() {
+    shell::DeleteFileQuietly(mExcelFile);
+    // What the quiet deletion leaves (a file made read-only) stays, unheld.
+    m_heldWorkbook.handOver();
+    m_heldWorkbook = {};
 }
 
 void Form2::Show() {
@@ -246,8 +260,13 @@ void Form2::PushButton6_Click() {
     if (h.test(128, [&] { return answer == shell::vbYes; })) {
         const int failuresBefore = h.failureCount();
         h.step(130, [&] {
-            // Saving the temporary workbook over itself has nothing to copy.
-            if (!IsSameFile(mExcelFile, chosen)) CopyFileReplacing(mExcelFile, chosen);
+            // Back and closing delete the temporary workbook: a chart saved
+            // under its name would not stay.
+            if (IsSameFile(mExcelFile, chosen))
+                throw shell::Failure(QStringLiteral("'%1' is Kinloom's temporary workbook of this chart, which is deleted "
+                                                    "when you go back or close the preview. Please save under another name.")
+                                         .arg(chosen));
+            CopyFileReplacing(mExcelFile, chosen);
         });
         copyFailed = h.failureCount() != failuresBefore;
     }
@@ -256,7 +275,7 @@ void Form2::PushButton6_Click() {
 
 void Form2::PushButton8_Click() {
     TrappedHandler h(Form2_PushButton8_Click);
-    h.step(102, [&] { shell::DeleteFileQuietly(mExcelFile); });
+    h.step(102, [&] { deleteExcelFile(); });
     h.step(104, [&] {
         if (m_showMainWindow) m_showMainWindow();
     });
@@ -302,13 +321,11 @@ bool Form2::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Form2::closeEvent(QCloseEvent* event) {
-    shell::DeleteFileQuietly(mExcelFile);
+    deleteExcelFile();
     QCoreApplication::processEvents();
     QCoreApplication::processEvents();
     event->accept();
-    // The whole application ends here; the hidden main window's closing
-    // does not run.
-    QCoreApplication::exit(0);
+    shell::EndApplication();
 }
 
 } // namespace preview

@@ -2,6 +2,7 @@
 
 #include "ui_Form1.h"
 
+#include "shell/ApplicationEnd.h"
 #include "shell/ApplicationFolders.h"
 #include "shell/ApplicationIcon.h"
 #include "shell/ApplicationTitle.h"
@@ -16,7 +17,7 @@
 #include "shell/WindowColours.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
+#include <QScopedValueRollback>
 
 namespace shell {
 namespace {
@@ -40,9 +41,16 @@ Form1::Form1(QWidget* parent) : FormBase(parent), m_ui(std::make_unique<Ui::Form
     m_ui->setupUi(this);
     finishDesignedLayout();
 
-    connect(m_ui->PushButton1, &QPushButton::clicked, this, &Form1::PushButton1_Click);
-    connect(m_ui->PushButton6, &QPushButton::clicked, this, &Form1::PushButton6_Click);
-    connect(m_ui->PushButton7, &QPushButton::clicked, this, &Form1::PushButton7_Click);
+    // A build run lets pending events through; a click (or Space or Enter
+    // on a button) that arrives then is ignored, so no run starts inside it.
+    const auto unlessBuilding = [this](void (Form1::*handler)()) {
+        return [this, handler] {
+            if (!m_buildRunning) (this->*handler)();
+        };
+    };
+    connect(m_ui->PushButton1, &QPushButton::clicked, this, unlessBuilding(&Form1::PushButton1_Click));
+    connect(m_ui->PushButton6, &QPushButton::clicked, this, unlessBuilding(&Form1::PushButton6_Click));
+    connect(m_ui->PushButton7, &QPushButton::clicked, this, unlessBuilding(&Form1::PushButton7_Click));
     connect(m_ui->Text1, &QLineEdit::textChanged, this, &Form1::Text1_Change);
     connect(m_ui->Text2, &QLineEdit::textChanged, this, &Form1::Text2_Change);
 
@@ -101,7 +109,10 @@ void Form1::Form_Load() {
     });
 }
 
-void Form1::PushButton1_Click() { chart::runChartBuild(*this); }
+void Form1::PushButton1_Click() {
+    const QScopedValueRollback running(m_buildRunning, true);
+    chart::runChartBuild(*this);
+}
 
 void Form1::PushButton6_Click() {
     TrappedHandler h(ProcedurePath::Form1_PushButton6_Click);
@@ -150,8 +161,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 
 void Form1::closeEvent(QCloseEvent* event) {
     event->accept();
-    // The whole application ends here; no other window's closing runs.
-    QCoreApplication::exit(0);
+    EndApplication();
 }
 
 } // namespace shell

@@ -1,6 +1,7 @@
 #include "chart/BuildRun.h"
 #include "chart/TemporaryFiles.h"
 #include "shell/PointerShape.h"
+#include "spreadsheet/FileReplacement.h"
 #include "spreadsheet/RunningObjects.h"
 #include "tests/support/BuildSandbox.h"
 #include "tests/support/ShellSandbox.h"
@@ -127,6 +128,22 @@ TEST_F(BuildRunTest, AnUnwritableTempFolderIsReportedStepByStepAndStillShowsTheP
     EXPECT_TRUE(windows.preview.shown);
     EXPECT_EQ(windows.preview.pictures, 0);
     EXPECT_TRUE(windows.hidden);
+    EXPECT_FALSE(QFile::exists(sandbox.appFile(QStringLiteral("temp.bmp"))));
+}
+
+TEST_F(BuildRunTest, AFullTempFolderIsReportedAtTheSaveWithItsReasonAndLeavesNothing) {
+    FakeWindows windows;
+    {
+        const spreadsheet::ScopedFileOperationFailure full([](int) { return ENOSPC; });
+        runChartBuild(windows);
+    }
+    ASSERT_FALSE(reportedSteps().empty());
+    EXPECT_EQ(reportedSteps().front(), 216);
+    EXPECT_TRUE(sandbox.messages.shown()[0].text.contains(QStringLiteral(".xls': No space left on device\r\n")))
+        << sandbox.messages.shown()[0].text.toStdString();
+    for (const auto& m : sandbox.messages.shown())
+        EXPECT_FALSE(m.text.contains(QStringLiteral("not an Excel 97-2003 workbook"))) << m.text.toStdString();
+    EXPECT_TRUE(tempFiles().isEmpty());
     EXPECT_FALSE(QFile::exists(sandbox.appFile(QStringLiteral("temp.bmp"))));
 }
 

@@ -2,11 +2,13 @@
 
 // Points the shared module's settings store and application folder at a
 // test's own folder, answers every message box without showing it, and
-// replaces the web-site draw (never opening) and the browser.
+// replaces the web-site draw (never opening) and the browser. A closed
+// window's end of the application is undone with it.
 #include "shell/ApplicationFolders.h"
 #include "shell/ApplicationTitle.h"
 #include "shell/MessageBox.h"
 #include "shell/SettingsStore.h"
+#include "shell/TrappedHandler.h"
 #include "shell/WebSite.h"
 #include "tests/support/QStringPrinter.h"
 
@@ -37,6 +39,7 @@ public:
         shell::setRandomDraw({});
         shell::setUrlOpener({});
         shell::SetApplicationTitle();
+        shell::TrappedHandler::setApplicationEnded(false);
     }
 
     QString appFile(const QString& name) const { return m_dir.filePath(QStringLiteral("app/") + name); }
