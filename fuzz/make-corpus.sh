@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Writes the fuzzers' seed corpora: workbooks from python3-xlwt (the reader
-# tests' samples), charts of our own once kinloom-chart has been built, and
-# the inputs that once broke the reader. Whole files go to SEED_FOLDER/file,
+# tests' samples), charts of our own once kinloom-chart has been built, the
+# inputs that once broke the reader and the corpus kept with the tests. Whole files go to SEED_FOLDER/file,
 # bare workbook streams to SEED_FOLDER/stream.
 # Usage: fuzz/make-corpus.sh SEED_FOLDER [KINLOOM_BUILD_FOLDER]
 set -euo pipefail
@@ -20,4 +20,6 @@ fi
 regressions="$here/../tests/spreadsheet/xls-regressions"
 cp "$regressions"/file-* "$seeds/file/" 2>/dev/null || true
 cp "$regressions"/stream-* "$seeds/stream/" 2>/dev/null || true
+kept="$here/../tests/spreadsheet/xls-corpus/inputs.tar.gz"
+[ -f "$kept" ] && tar -xzf "$kept" -C "$seeds"
 ls -l "$seeds/file" "$seeds/stream"
