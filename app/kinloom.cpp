@@ -1,14 +1,18 @@
 // The windowed program: loading the main window runs its start-up; closing
 // it ends the program.
-#include "ProgramWindows.h"
+#include "app/InformationOptions.h"
+#include "app/ProgramWindows.h"
 #include "chart/TemporaryFiles.h"
-#include "shell/ApplicationFolders.h"
-#include "shell/ApplicationIcon.h"
+#include "shell/shared/ApplicationFolders.h"
+#include "shell/shared/ApplicationIcon.h"
 #include "spreadsheet/SheetPicture.h"
 
 #include <QApplication>
 
+#include <iostream>
+
 int main(int argc, char* argv[]) {
+    if (const auto status = answerInformationOptions(argc, argv, std::cout)) return *status;
     QApplication app(argc, argv);
     QApplication::setWindowIcon(shell::ApplicationIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("kinloom"));

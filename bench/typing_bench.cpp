@@ -3,10 +3,10 @@
 // The peer is the same text stored as Qt programs commonly do it, with a
 // QSettings write and sync at the change.
 // Usage: typing_bench [KEYSTROKES]
-#include "shell/Form1.h"
-#include "shell/ApplicationFolders.h"
-#include "shell/SettingsStore.h"
-#include "shell/WebSite.h"
+#include "shell/mainwindow/Form1.h"
+#include "shell/shared/ApplicationFolders.h"
+#include "shell/shared/SettingsStore.h"
+#include "shell/shared/WebSite.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -7,13 +7,13 @@
 #include "GenerationCount.h"
 #include "TemporaryFiles.h"
 
-#include "shell/ApplicationFolders.h"
-#include "shell/Failure.h"
-#include "shell/FileRoutines.h"
-#include "shell/MessageBox.h"
-#include "shell/PointerShape.h"
-#include "shell/ProcedurePaths.h"
-#include "shell/TrappedHandler.h"
+#include "shell/shared/ApplicationFolders.h"
+#include "shell/shared/Failure.h"
+#include "shell/shared/FileRoutines.h"
+#include "shell/shared/MessageBox.h"
+#include "shell/shared/PointerShape.h"
+#include "shell/shared/ProcedurePaths.h"
+#include "shell/shared/TrappedHandler.h"
 
 #include <QImageReader>
 
@@ -65,7 +65,11 @@ void runChartBuild(BuildRunWindows& windows) {
     std::unique_ptr<automation::Application> builder;
     std::shared_ptr<automation::Workbook> chartBook;
     h.step(110, [&] { builder = automation::createApplication(); });
-    h.step(112, [&] { chartBook = held(builder).workbooks().add(); });
+    // The new workbook gets the chart's print settings in the same step: the run keeps its steps.
+    h.step(112, [&] {
+        chartBook = held(builder).workbooks().add();
+        setChartPageSetup(chartBook->activeSheet());
+    });
     h.step(114, [&] { held(builder).setVisible(false); });
 
     std::optional<ChartLayout> layout;

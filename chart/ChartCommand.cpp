@@ -41,10 +41,17 @@ const char* const kDescription =
     "to 15 generations can be drawn. The count appears in the chart as typed.\n\n"
     "With --picture, the used cells are also drawn as a spreadsheet shows them,\n"
     "in the format the file's extension names (.bmp, .png, ...). Charts over 10\n"
-    "generations are drawn scaled down to stay within 32,767 pixels a side.\n\n"
-    "Exit status: 0 when the workbook was saved; 2 when COUNT is refused; 1 on\n"
-    "any other failure, with its reason on standard error. A failed run leaves\n"
-    "no file behind and never changes an existing FILE.";
+    "generations are drawn scaled down to stay within 32,767 pixels a side.";
+
+// After the options, as manual pages order them (kinloom-chart(1) is made
+// from this help).
+const char* const kExitStatus =
+    "\nExit status:\n"
+    "  0  the workbook was saved.\n"
+    "  1  any other failure, with its reason on standard error.\n"
+    "  2  COUNT or another argument was refused.\n"
+    "\n"
+    "A failed run leaves no file behind and never changes an existing FILE.\n";
 
 } // namespace
 
@@ -72,7 +79,7 @@ int runChartCommand(const QStringList& arguments, QTextStream& out, QTextStream&
         return kExitBadInput;
     }
     if (parser.isSet(helpOption)) {
-        out << parser.helpText();
+        out << parser.helpText() << kExitStatus;
         return kExitSuccess;
     }
     if (parser.isSet(versionOption)) {
@@ -110,7 +117,7 @@ int runChartCommand(const QStringList& arguments, QTextStream& out, QTextStream&
         auto workbook = application->workbooks().add();
         application->setVisible(false);
         automation::Worksheet& sheet = workbook->activeSheet();
-        for (const SheetOperation& op : layout.operations) executeOperation(sheet, layout, op);
+        executeLayout(sheet, layout);
         // The picture is made ready beside its place before the workbook is
         // saved and put in place after it, so a failed run leaves neither.
         std::optional<spreadsheet::FileReplacement> picture;

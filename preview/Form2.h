@@ -2,8 +2,8 @@
 
 #include "chart/BuildRun.h"
 #include "chart/TemporaryFiles.h"
-#include "shell/FormBase.h"
-#include "shell/SaveFileDialog.h"
+#include "shell/shared/FormBase.h"
+#include "shell/shared/SaveFileDialog.h"
 
 #include <QString>
 
@@ -58,7 +58,6 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -78,8 +77,6 @@ private:
     void SetZoom(float newZoom);
     void ApplyZoom();
     void SetupScrollbars();
-    void showHoverPointer();
-    void showDefaultPointer();
     void deleteExcelFile();
 
     std::unique_ptr<Ui::Form2> m_ui;

@@ -1,6 +1,6 @@
 #include "WorkbookCopy.h"
 
-#include "shell/Failure.h"
+#include "shell/shared/Failure.h"
 #include "spreadsheet/FileReplacement.h"
 
 #include <QFile>

@@ -1,6 +1,6 @@
 // A hundred builds and a hundred Backs through the real windows: nothing may
 // pile up, neither files nor descriptors nor memory.
-#include "ProgramWindows.h"
+#include "app/ProgramWindows.h"
 #include "tests/support/BuildSandbox.h"
 #include "tests/support/ShellSandbox.h"
 

@@ -1,8 +1,8 @@
 // What the user does while a build run lets pending events through: click
 // the main window's buttons again, or close the main window.
-#include "ProgramWindows.h"
-#include "shell/ProcedurePaths.h"
-#include "shell/TrappedHandler.h"
+#include "app/ProgramWindows.h"
+#include "shell/shared/ProcedurePaths.h"
+#include "shell/shared/TrappedHandler.h"
 #include "tests/support/BuildSandbox.h"
 #include "tests/support/ShellSandbox.h"
 

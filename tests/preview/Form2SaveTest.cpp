@@ -1,6 +1,6 @@
 #include "preview/Form2.h"
-#include "shell/MessageBox.h"
-#include "shell/SaveFileDialog.h"
+#include "shell/shared/MessageBox.h"
+#include "shell/shared/SaveFileDialog.h"
 #include "spreadsheet/FileReplacement.h"
 
 #include "PreviewWindow.h"

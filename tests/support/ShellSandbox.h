@@ -4,12 +4,12 @@
 // test's own folder, answers every message box without showing it, and
 // replaces the web-site draw (never opening) and the browser. A closed
 // window's end of the application is undone with it.
-#include "shell/ApplicationFolders.h"
-#include "shell/ApplicationTitle.h"
-#include "shell/MessageBox.h"
-#include "shell/SettingsStore.h"
-#include "shell/TrappedHandler.h"
-#include "shell/WebSite.h"
+#include "shell/shared/ApplicationFolders.h"
+#include "shell/shared/ApplicationTitle.h"
+#include "shell/shared/MessageBox.h"
+#include "shell/shared/SettingsStore.h"
+#include "shell/shared/TrappedHandler.h"
+#include "shell/shared/WebSite.h"
 #include "tests/support/QStringPrinter.h"
 
 #include <QDir>

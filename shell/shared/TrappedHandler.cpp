@@ -1,0 +1,33 @@
+#include "TrappedHandler.h"
+
+#include "ErrorReport.h"
+#include "Failure.h"
+
+#include <QString>
+
+#include <cstring>
+
+namespace shell {
+
+void TrappedHandler::reportFailure(const char* description) noexcept {
+    ShowErrorReport(QString::fromUtf8(description), QString::fromUtf8(m_path), m_step);
+}
+
+void TrappedHandler::reportUnknownFailure() noexcept {
+    ShowErrorReport(QStringLiteral("Unknown error"), QString::fromUtf8(m_path), m_step);
+}
+
+ScopedFaultInjection::ScopedFaultInjection(TrappedHandler::FaultInjection injection)
+    : m_injection(std::move(injection)) {
+    TrappedHandler::setFaultInjection(&m_injection);
+}
+
+ScopedFaultInjection::ScopedFaultInjection(const char* procedurePath, int step, const char* description)
+    : ScopedFaultInjection([procedurePath, step, description](const char* path, int number) {
+          if (number == step && std::strcmp(path, procedurePath) == 0)
+              throw Failure(QString::fromUtf8(description));
+      }) {}
+
+ScopedFaultInjection::~ScopedFaultInjection() { TrappedHandler::setFaultInjection(nullptr); }
+
+} // namespace shell

@@ -1,0 +1,264 @@
+#include "shell/mainwindow/Form1.h"
+#include "shell/shared/MessageBox.h"
+#include "shell/shared/PointerShape.h"
+#include "shell/shared/ProcedurePaths.h"
+#include "shell/shared/TrappedHandler.h"
+#include "shell/shared/WebSite.h"
+#include "shell/shared/WindowColours.h"
+
+#include "tests/support/CursorFile.h"
+#include "tests/support/ShellSandbox.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QLockFile>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+using namespace shell;
+
+namespace {
+
+class Form1Test : public ::testing::Test {
+protected:
+    ShellSandbox sandbox;
+
+    static QLineEdit* box(QWidget& form, const char* name) { return form.findChild<QLineEdit*>(name); }
+    static QWidget* control(QWidget& form, const char* name) { return form.findChild<QWidget*>(name); }
+    static int pointer(const QWidget& form) { return form.property("MousePointer").toInt(); }
+
+    // The reports shown, as "step: first line".
+    std::vector<QString> reports() const {
+        std::vector<QString> found;
+        for (const ShownMessage& m : sandbox.messages.shown()) {
+            if (m.caption != QStringLiteral("Application Error")) continue;
+            const QString at = m.text.section(QStringLiteral("at line "), 1).section(QLatin1Char('\r'), 0, 0);
+            found.push_back(at + QStringLiteral(": ") + m.text.section(QLatin1Char('\r'), 0, 0));
+        }
+        return found;
+    }
+
+    static void showActive(QWidget& form) {
+        form.show();
+        QApplication::setActiveWindow(&form);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    }
+};
+
+} // namespace
+
+TEST_F(Form1Test, FirstStartShowsAndStoresTheDefaults) {
+    Form1 form;
+    EXPECT_EQ(box(form, "Text1")->text(), QStringLiteral("Halvarsen"));
+    EXPECT_EQ(box(form, "Text2")->text(), QStringLiteral("5"));
+    EXPECT_EQ(sandbox.stored(QStringLiteral("Text1")).toString(), QStringLiteral("Halvarsen"));
+    EXPECT_EQ(sandbox.stored(QStringLiteral("Text2")).toString(), QStringLiteral("5"));
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("Kinloom"));
+    for (const int size : {32, 48, 128, 256})
+        EXPECT_EQ(form.windowIcon().pixmap(QSize(size, size)).size(), QSize(size, size)) << size;
+    EXPECT_TRUE(sandbox.messages.shown().empty());  // no cursor file, no report
+}
+
+TEST_F(Form1Test, StoredTextsComeBackAsTheyWereTyped) {
+    sandbox.setStored(QStringLiteral("Text1"), QString());
+    {
+        Form1 form;
+        EXPECT_EQ(box(form, "Text1")->text(), QString());
+        box(form, "Text2")->selectAll();
+        QTest::keyClicks(box(form, "Text2"), QStringLiteral("abc"));
+        EXPECT_EQ(sandbox.stored(QStringLiteral("Text2")).toString(), QStringLiteral("abc"));
+    }
+    Form1 restarted;
+    EXPECT_EQ(box(restarted, "Text1")->text(), QString());
+    EXPECT_EQ(box(restarted, "Text2")->text(), QStringLiteral("abc"));
+}
+
+TEST_F(Form1Test, TypingNeverWaitsForTheSettingsFileAndTheLastTextIsStored) {
+    Form1 form;
+    {
+        // The store is busy (its lock is taken, as by a large file being
+        // written): keystrokes go on, and the store catches up afterwards.
+        QLockFile busy(sandbox.storeFile() + QStringLiteral(".lock"));
+        ASSERT_TRUE(busy.lock());
+        box(form, "Text1")->selectAll();
+        QTest::keyClicks(box(form, "Text1"), QStringLiteral("Olsen"));
+        EXPECT_EQ(box(form, "Text1")->text(), QStringLiteral("Olsen"));
+    }
+    EXPECT_EQ(sandbox.stored(QStringLiteral("Text1")).toString(), QStringLiteral("Olsen"));
+}
+
+TEST_F(Form1Test, SampleButtonReplacesBothTextsAndStoresThem) {
+    Form1 form;
+    box(form, "Text1")->setText(QStringLiteral("Okonkwo"));
+    box(form, "Text2")->setText(QStringLiteral("x9"));
+    QTest::mouseClick(control(form, "PushButton7"), Qt::LeftButton);
+    EXPECT_EQ(box(form, "Text1")->text(), QStringLiteral("Halvarsen"));
+    EXPECT_EQ(box(form, "Text2")->text(), QStringLiteral("5"));
+    EXPECT_EQ(sandbox.stored(QStringLiteral("Text1")).toString(), QStringLiteral("Halvarsen"));
+    EXPECT_EQ(sandbox.stored(QStringLiteral("Text2")).toString(), QStringLiteral("5"));
+}
+
+TEST_F(Form1Test, SampleStillSetsTheCountWhenTheNameFails) {
+    Form1 form;
+    box(form, "Text1")->setText(QStringLiteral("Okonkwo"));
+    box(form, "Text2")->setText(QStringLiteral("x9"));
+    const ScopedFaultInjection fault(ProcedurePath::Form1_PushButton7_Click, 100, "Out of memory");
+    QTest::mouseClick(control(form, "PushButton7"), Qt::LeftButton);
+    EXPECT_EQ(box(form, "Text1")->text(), QStringLiteral("Okonkwo"));
+    EXPECT_EQ(box(form, "Text2")->text(), QStringLiteral("5"));
+    EXPECT_EQ(reports(), std::vector<QString>{QStringLiteral("100: Out of memory")});
+}
+
+TEST_F(Form1Test, FocusSelectsTheWholeText) {
+    Form1 form;
+    showActive(form);
+    QLineEdit* name = box(form, "Text1");
+    QLineEdit* count = box(form, "Text2");
+    count->setText(QStringLiteral("1x2"));
+    name->setFocus(Qt::OtherFocusReason);
+    name->setCursorPosition(0);
+    count->setFocus(Qt::OtherFocusReason);  // as the build run does after a rejected count
+    EXPECT_EQ(count->selectionStart(), 0);
+    EXPECT_EQ(count->selectedText(), QStringLiteral("1x2"));
+    QTest::keyClick(&form, Qt::Key_Backtab);
+    EXPECT_TRUE(name->hasFocus());
+    EXPECT_EQ(name->selectedText(), QStringLiteral("Halvarsen"));
+}
+
+TEST_F(Form1Test, PointerShowsTheHandOverButtonsAndKeepsTheHourglass) {
+    Form1 form;
+    showActive(form);
+    QWidget* start = control(form, "PushButton1");
+    QTest::mouseMove(start, QPoint(20, 10));
+    EXPECT_EQ(pointer(form), vbCustom);
+    EXPECT_EQ(form.cursor().shape(), Qt::PointingHandCursor);  // no cursor file
+    QTest::mouseMove(&form, QPoint(4, 100));  // the background
+    EXPECT_EQ(pointer(form), vbDefault);
+    QTest::mouseMove(control(form, "PushButton6"), QPoint(20, 10));
+    EXPECT_EQ(pointer(form), vbCustom);
+    QTest::mouseMove(control(form, "Frame2"), QPoint(4, 10));
+    EXPECT_EQ(pointer(form), vbDefault);
+
+    form.setMousePointer(vbHourglass);
+    QTest::mouseMove(control(form, "PushButton7"), QPoint(20, 10));
+    EXPECT_EQ(pointer(form), vbHourglass);
+    QTest::mouseMove(&form, QPoint(4, 100));
+    EXPECT_EQ(pointer(form), vbHourglass);
+    EXPECT_EQ(form.cursor().shape(), Qt::WaitCursor);
+}
+
+TEST_F(Form1Test, CursorFileBecomesTheMouseIconWithoutChangingThePointer) {
+    sandbox.writeAppFile(QStringLiteral("HAND-M.CUR"), makeCursorFile(5, 1));
+    Form1 form;
+    ASSERT_TRUE(form.mouseIcon().has_value());
+    EXPECT_EQ(form.mouseIcon()->hotSpot(), QPoint(5, 1));
+    EXPECT_EQ(pointer(form), vbDefault);
+}
+
+TEST_F(Form1Test, StartupReportsAFailingStepAndRunsTheLaterOnes) {
+    {
+        const ScopedFaultInjection fault(ProcedurePath::Form1_Form_Load, 102, "Skin engine failed");
+        Form1 form;
+        EXPECT_EQ(form.windowTitle(), QStringLiteral("Kinloom"));
+        EXPECT_EQ(box(form, "Text2")->text(), QStringLiteral("5"));
+        EXPECT_EQ(reports(), std::vector<QString>{QStringLiteral("102: Skin engine failed")});
+    }
+    sandbox.messages.clear();
+    {
+        sandbox.writeAppFile(QStringLiteral("HAND-M.CUR"), "garbage");
+        setRandomDraw([] { return 0.06; });
+        Form1 form;
+        EXPECT_FALSE(form.mouseIcon().has_value());
+        EXPECT_EQ(sandbox.openedUrls.size(), 1u);  // step 110 still ran
+        EXPECT_EQ(box(form, "Text1")->text(), QStringLiteral("Halvarsen"));
+        EXPECT_EQ(reports(), std::vector<QString>{QStringLiteral("108: Invalid picture")});
+    }
+    sandbox.messages.clear();
+    QFile::remove(sandbox.appFile(QStringLiteral("HAND-M.CUR")));
+    {
+        const ScopedFaultInjection fault(ProcedurePath::Form1_Form_Load, 128, "Settings unavailable");
+        Form1 form;
+        EXPECT_EQ(box(form, "Text1")->text(), QString());  // keeps its design-time text
+        EXPECT_EQ(box(form, "Text2")->text(), QStringLiteral("5"));
+        EXPECT_EQ(reports(), std::vector<QString>{QStringLiteral("128: Settings unavailable")});
+    }
+}
+
+TEST_F(Form1Test, UnreadableStoreIsReportedForBothInputs) {
+    QDir().mkpath(sandbox.storeFile());
+    Form1 form;
+    EXPECT_EQ(box(form, "Text1")->text(), QString());
+    EXPECT_EQ(reports().size(), 2u);
+    EXPECT_TRUE(reports()[0].startsWith(QStringLiteral("128: ")));
+    EXPECT_TRUE(reports()[1].startsWith(QStringLiteral("130: ")));
+}
+
+TEST_F(Form1Test, SkinFileColoursTheFramesAndAppliesTheSheet) {
+    sandbox.writeAppFile(QStringLiteral("x/o.cjs"), "QPushButton { color: maroon; }");
+    Form1 form;
+    EXPECT_EQ(form.palette().color(QPalette::Window), ButtonFaceColor());
+    EXPECT_EQ(control(form, "Frame1")->palette().color(QPalette::Window), ButtonFaceColor());
+    EXPECT_EQ(form.styleSheet(), QStringLiteral("QPushButton { color: maroon; }"));
+    EXPECT_TRUE(sandbox.messages.shown().empty());
+}
+
+TEST_F(Form1Test, HelpNamesTheContactPage) {
+    Form1 form;
+    QTest::mouseClick(control(form, "PushButton6"), Qt::LeftButton);
+    ASSERT_EQ(sandbox.messages.shown().size(), 1u);
+    const ShownMessage& help = sandbox.messages.shown()[0];
+    EXPECT_EQ(help.text, QStringLiteral("Questions? Please contact Team Brenvik at https://brenvik.example/contact/"));
+    EXPECT_EQ(help.caption, QStringLiteral("Kinloom"));
+    EXPECT_EQ(help.style, vbOKOnly);
+}
+
+TEST_F(Form1Test, StartButtonRefusesACountThatIsNotANumber) {
+    Form1 form;
+    auto* count = qobject_cast<QLineEdit*>(control(form, "Text2"));
+    count->setText(QStringLiteral("five"));
+    QTest::mouseClick(control(form, "PushButton1"), Qt::LeftButton);
+    ASSERT_EQ(sandbox.messages.shown().size(), 1u);
+    EXPECT_EQ(sandbox.messages.shown()[0].text, QStringLiteral("Number of generations must be numeric."));
+    EXPECT_EQ(sandbox.messages.shown()[0].caption, QStringLiteral("Numerical Value"));
+    EXPECT_EQ(sandbox.messages.shown()[0].style, vbExclamation);
+    EXPECT_EQ(count->selectedText(), QStringLiteral("five"));
+    EXPECT_EQ(form.mousePointer(), vbDefault);
+}
+
+TEST_F(Form1Test, DesignedLayout) {
+    Form1 form;
+    EXPECT_EQ(form.size(), QSize(536, 201));
+    EXPECT_EQ(form.minimumSize(), form.maximumSize());
+    EXPECT_FALSE(form.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_EQ(form.palette().color(QPalette::Window), QColor(Qt::white));
+    EXPECT_TRUE(form.font().bold());
+    EXPECT_EQ(form.font().pointSizeF(), 9.0);
+    EXPECT_EQ(control(form, "PushButton7")->geometry(), QRect(272, 42, 256, 27));
+    EXPECT_EQ(control(form, "Text2")->geometry(), QRect(16, 20, 489, 25));
+    EXPECT_EQ(control(form, "Text2")->parentWidget()->objectName(), QStringLiteral("Frame2"));
+    EXPECT_EQ(control(form, "PushButton1")->font().pointSizeF(), 11.25);
+    EXPECT_EQ(form.findChild<QGroupBox*>("Frame2")->title(), QStringLiteral("Number Of Generations (Including Youself)"));
+
+    QStringList order;
+    QWidget* w = control(form, "Text1");
+    for (int i = 0; i < 5; ++i, w = w->nextInFocusChain()) {
+        while (w->focusPolicy() == Qt::NoFocus) w = w->nextInFocusChain();
+        order << w->objectName();
+    }
+    EXPECT_EQ(order.join(QLatin1Char(' ')), QStringLiteral("Text1 Text2 PushButton1 PushButton6 PushButton7"));
+}
+
+TEST_F(Form1Test, ClosingEndsTheApplication) {
+    Form1 form;
+    form.show();
+    QTimer::singleShot(0, &form, &QWidget::close);
+    const QObject guard;
+    QTimer::singleShot(5000, &guard, [] { QCoreApplication::exit(1); });  // the close did not end it
+    EXPECT_EQ(QCoreApplication::exec(), 0);
+}

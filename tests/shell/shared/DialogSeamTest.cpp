@@ -1,0 +1,42 @@
+#include "shell/shared/ApplicationTitle.h"
+#include "shell/shared/MessageBox.h"
+#include "shell/shared/SaveFileDialog.h"
+
+#include <gtest/gtest.h>
+
+using namespace shell;
+
+TEST(MessageBoxSeam, RecordsBoxesAndGivesQueuedOrDefaultAnswers) {
+    MessageBoxTestSeam boxes;
+    boxes.setNextAnswer(vbNo);
+    EXPECT_EQ(MsgBox(QStringLiteral("Overwrite?"), vbYesNo), vbNo);
+    EXPECT_EQ(MsgBox(QStringLiteral("Overwrite?"), vbYesNo), vbYes);  // Yes is the default
+    EXPECT_EQ(MsgBox(QStringLiteral("Done.")), vbOK);
+    ASSERT_EQ(boxes.shown().size(), 3u);
+    EXPECT_EQ(boxes.shown()[2].caption, ApplicationTitle());
+    EXPECT_EQ(boxes.shown()[2].style, vbOKOnly);
+    EXPECT_EQ(MsgBox(QStringLiteral("x"), vbOKOnly, QStringLiteral("Numerical Value")), vbOK);
+    EXPECT_EQ(boxes.shown()[3].caption, QStringLiteral("Numerical Value"));
+}
+
+TEST(SaveFileDialogSeam, RecordsTheDialogAndAnswersOrCancels) {
+    SaveFileDialogTestSeam dialogs;
+    dialogs.setNextAnswer(QStringLiteral("/home/u/chart"));
+    SaveFileDialog dialog;
+    dialog.dialogTitle = QStringLiteral("Save File");
+    dialog.filter = QStringLiteral("Excel Files (*.xls)|*.xls|");
+    dialog.showSave();
+    EXPECT_EQ(dialog.fileName, QStringLiteral("/home/u/chart"));
+    dialog.showSave();
+    EXPECT_EQ(dialog.fileName, QString());
+    ASSERT_EQ(dialogs.shown().size(), 2u);
+    EXPECT_EQ(dialogs.shown()[0].title, QStringLiteral("Save File"));
+    EXPECT_EQ(dialogs.shown()[0].filter, QStringLiteral("Excel Files (*.xls)"));
+    EXPECT_EQ(dialogs.shown()[1].fileName, QStringLiteral("/home/u/chart"));
+}
+
+TEST(SaveFileDialogSeam, FilterPairsBecomeQtEntries) {
+    EXPECT_EQ(QtFilterFrom(QStringLiteral("Excel Files (*.xls)|*.xls|")), QStringLiteral("Excel Files (*.xls)"));
+    EXPECT_EQ(QtFilterFrom(QStringLiteral("Workbooks|*.xls;*.xlsx|All|*.*")),
+              QStringLiteral("Workbooks (*.xls *.xlsx);;All (*.*)"));
+}

@@ -1,0 +1,112 @@
+#include "shell/shared/ApplicationFolders.h"
+#include "shell/shared/Failure.h"
+#include "shell/shared/PictureBox.h"
+#include "shell/shared/PointerShape.h"
+#include "shell/shared/SkinFramework.h"
+#include "shell/shared/WindowColours.h"
+
+#include "tests/support/CursorFile.h"
+#include "tests/support/ShellSandbox.h"
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace shell;
+
+namespace {
+
+// A white window with one control of each kind that the colour rules tell apart.
+struct SampleWindow {
+    QWidget window;
+    QGroupBox* frame = new QGroupBox(&window);
+    QLabel* label = new QLabel(frame);
+    QCheckBox* check = new QCheckBox(&window);
+    PictureBox* picture = new PictureBox(&window);
+    QLineEdit* text = new QLineEdit(frame);
+    QPushButton* button = new QPushButton(&window);
+
+    SampleWindow() {
+        int n = 0;
+        for (QWidget* w : {static_cast<QWidget*>(&window), static_cast<QWidget*>(frame), static_cast<QWidget*>(label),
+                           static_cast<QWidget*>(check), static_cast<QWidget*>(picture), static_cast<QWidget*>(text),
+                           static_cast<QWidget*>(button)}) {
+            w->setObjectName(QStringLiteral("Control%1").arg(++n));
+            SetBackColor(*w, Qt::white);
+        }
+    }
+    static QColor back(const QWidget* w) { return w->palette().color(QPalette::Window); }
+    static QColor base(const QWidget* w) { return w->palette().color(QPalette::Base); }
+};
+
+} // namespace
+
+TEST(ApplySkin, SkinFileColoursFramesLabelsAndPicturesThenAppliesTheSheet) {
+    ShellSandbox sandbox;
+    const QColor face = ButtonFaceColor();
+    ASSERT_NE(face, QColor(Qt::white));
+    const QByteArray sheet = "QGroupBox { color: navy; }";
+    sandbox.writeAppFile(QStringLiteral("x/o.cjs"), sheet);
+
+    SampleWindow w;
+    const QColor textBase = SampleWindow::base(w.text);
+    SkinFramework skin;
+    ApplySkin(w.window, skin);
+
+    for (const QWidget* coloured : {static_cast<const QWidget*>(&w.window), static_cast<const QWidget*>(w.frame),
+                                    static_cast<const QWidget*>(w.label), static_cast<const QWidget*>(w.check),
+                                    static_cast<const QWidget*>(w.picture)})
+        EXPECT_EQ(SampleWindow::back(coloured), face) << coloured->objectName().toStdString();
+    EXPECT_EQ(SampleWindow::back(w.button), QColor(Qt::white));
+    EXPECT_EQ(SampleWindow::base(w.text), textBase);
+    EXPECT_EQ(w.window.styleSheet(), QString::fromUtf8(sheet));
+    EXPECT_TRUE(skin.options() & SkinFramework::ApplyStyleSheet);
+    EXPECT_TRUE(skin.applyToNewWindows() && skin.applyToDialogs());
+}
+
+TEST(ApplySkin, NoOrdinaryFileChangesNothing) {
+    ShellSandbox sandbox;
+    for (const bool folderOfThatName : {false, true}) {
+        if (folderOfThatName) QDir().mkpath(sandbox.appFile(QStringLiteral("x/o.cjs")));
+        SampleWindow w;
+        SkinFramework skin;
+        ApplySkin(w.window, skin);
+        EXPECT_EQ(SampleWindow::back(&w.window), QColor(Qt::white));
+        EXPECT_EQ(SampleWindow::back(w.frame), QColor(Qt::white));
+        EXPECT_EQ(SampleWindow::back(w.picture), QColor(Qt::white));
+        EXPECT_FALSE(skin.isLoaded());
+        EXPECT_TRUE(w.window.styleSheet().isEmpty());
+    }
+}
+
+TEST(SetButtonFaceColors, LeavesPictureBoxesAndTextBoxesAlone) {
+    SampleWindow w;
+    SetButtonFaceColors(w.window);
+    EXPECT_EQ(SampleWindow::back(&w.window), ButtonFaceColor());
+    EXPECT_EQ(SampleWindow::back(w.frame), ButtonFaceColor());
+    EXPECT_EQ(SampleWindow::back(w.label), ButtonFaceColor());
+    EXPECT_EQ(SampleWindow::back(w.picture), QColor(Qt::white));
+    EXPECT_EQ(SampleWindow::back(w.text), QColor(Qt::white));
+}
+
+TEST(PointerShape, CursorFileKeepsItsHotSpotAndAnythingElseIsAnInvalidPicture) {
+    ShellSandbox sandbox;
+    sandbox.writeAppFile(QStringLiteral("HAND-M.CUR"), makeCursorFile(9, 3));
+    const QCursor hand = LoadCursorPicture(sandbox.appFile(QStringLiteral("HAND-M.CUR")));
+    EXPECT_EQ(hand.shape(), Qt::BitmapCursor);
+    EXPECT_EQ(hand.hotSpot(), QPoint(9, 3));
+
+    sandbox.writeAppFile(QStringLiteral("broken.cur"), "not a cursor at all");
+    try {
+        LoadCursorPicture(sandbox.appFile(QStringLiteral("broken.cur")));
+        FAIL() << "a broken cursor file loaded";
+    } catch (const Failure& failure) {
+        EXPECT_STREQ(failure.what(), "Invalid picture");
+    }
+    EXPECT_THROW(LoadCursorPicture(sandbox.appFile(QStringLiteral("missing.cur"))), Failure);
+}
+
