@@ -42,7 +42,7 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const int keystrokes = argc > 1 ? std::atoi(argv[1]) : 20;
-    shell::setRandomDraw([] { return 0.5; });  // the start opens no browser
+    shell::setRandomDraw([] { return 0.5; }); // the start opens no browser
     QTextStream out(stdout);
     out << "settings MB   keystroke ms   peer: QSettings written at the change ms   peer/ours   stored after ms\n";
     for (const qint64 megabytes : {1, 50}) {

@@ -88,7 +88,7 @@ void runChartBuild(BuildRunWindows& windows) {
         try {
             held(chartBook).saveAs(workbook.path());
         } catch (...) {
-            workbook = {};  // nothing was saved: no later step is to read it
+            workbook = {}; // nothing was saved: no later step is to read it
             throw;
         }
     });

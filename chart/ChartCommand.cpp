@@ -123,9 +123,10 @@ int runChartCommand(const QStringList& arguments, QTextStream& out, QTextStream&
         std::optional<spreadsheet::FileReplacement> picture;
         if (parser.isSet(pictureOption)) {
             const automation::UsedRange used = sheet.usedRange();
-            picture.emplace(picturePath,
-                            spreadsheet::pictureFileBytes(sheet.picture({used.row, used.column, used.lastRow(), used.lastColumn()}),
-                                                          pictureFormat(picturePath)));
+            picture.emplace(
+                picturePath,
+                spreadsheet::pictureFileBytes(sheet.picture({used.row, used.column, used.lastRow(), used.lastColumn()}),
+                                              pictureFormat(picturePath)));
         }
         workbook->saveAs(outputPath);
         if (picture) picture->commit();

@@ -38,7 +38,7 @@ std::optional<double> outOfRange(const QString& cForm) {
     }
     const QString exponent = m.captured(4);
     const bool exponentNegative = exponent.startsWith(QLatin1Char('-'));
-    const bool hugeExponent = exponent.size() > 12;  // beyond any double either way
+    const bool hugeExponent = exponent.size() > 12; // beyond any double either way
     magnitude = hugeExponent ? (exponentNegative ? -1 : 1) * (qint64(1) << 40) : magnitude + exponent.toLongLong();
     if (magnitude <= 0) return 0.0;
     const double largest = std::numeric_limits<double>::max();

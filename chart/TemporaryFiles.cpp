@@ -72,18 +72,18 @@ TemporaryFile claimNewFile(const QString& folder, const std::function<QString()>
         try {
             created = createExclusively(path);
         } catch (...) {
-            claim.handOver();  // nothing of ours to delete
+            claim.handOver(); // nothing of ours to delete
             throw;
         }
         if (created) return claim;
-        claim.handOver();  // the file of that name is someone else's
+        claim.handOver(); // the file of that name is someone else's
     }
 }
 
 bool isOwnRegularFile(const QString& path) {
     struct stat status {};
-    return ::lstat(QFile::encodeName(path).constData(), &status) == 0 && S_ISREG(status.st_mode) &&
-           status.st_uid == ::getuid();
+    return ::lstat(QFile::encodeName(path).constData(), &status) == 0 && S_ISREG(status.st_mode)
+        && status.st_uid == ::getuid();
 }
 
 } // namespace
@@ -130,8 +130,8 @@ TemporaryFile claimPictureFile(const QString& applicationFolder, const QString& 
     TemporaryFile claim(fixed);
     // One that a run which died left behind, held by no live Kinloom, is
     // taken over; without holds to tell, only a free name is taken.
-    const bool takeOver =
-        claim.isHeld() && spreadsheet::runningObjectDefaultMembers(kHoldClass).count(heldName(fixed)) == 1;
+    const bool takeOver = claim.isHeld()
+        && spreadsheet::runningObjectDefaultMembers(kHoldClass).count(heldName(fixed)) == 1;
     bool claimed = false;
     try {
         claimed = createExclusively(fixed) || (takeOver && isOwnRegularFile(fixed));
@@ -139,7 +139,7 @@ TemporaryFile claimPictureFile(const QString& applicationFolder, const QString& 
         // The program's folder is not writable: an installed program.
     }
     if (claimed) return claim;
-    claim.handOver();  // the file there is not ours to delete
+    claim.handOver(); // the file there is not ours to delete
     return claimNewFile(temporaryFolder, [] {
         QString name = QStringLiteral("kinloom-picture-");
         for (int i = 0; i < 8; ++i) name += QChar(u'a' + std::uniform_int_distribution<int>(0, 25)(generator()));

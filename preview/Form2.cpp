@@ -253,9 +253,10 @@ void Form2::PushButton6_Click() {
             // Back and closing delete the temporary workbook: a chart saved
             // under its name would not stay.
             if (IsSameFile(mExcelFile, chosen))
-                throw shell::Failure(QStringLiteral("'%1' is Kinloom's temporary workbook of this chart, which is deleted "
-                                                    "when you go back or close the preview. Please save under another name.")
-                                         .arg(chosen));
+                throw shell::Failure(
+                    QStringLiteral("'%1' is Kinloom's temporary workbook of this chart, which is deleted "
+                                   "when you go back or close the preview. Please save under another name.")
+                        .arg(chosen));
             CopyFileReplacing(mExcelFile, chosen);
         });
     }

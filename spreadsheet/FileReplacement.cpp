@@ -68,7 +68,7 @@ bool readAll(int fd, qsizetype size, QByteArray& into) {
         const ssize_t got = ::pread(fd, into.data() + done, static_cast<size_t>(size - done), done);
         if (got < 0 && errno == EINTR) continue;
         if (got <= 0) {
-            if (got == 0) errno = EIO;  // shorter than it said
+            if (got == 0) errno = EIO; // shorter than it said
             return false;
         }
         done += got;
@@ -110,7 +110,8 @@ bool folderRefusesNewFiles(int error) { return error == EACCES || error == EPERM
 
 } // namespace
 
-FileReplacement::FileReplacement(const QString& target, QByteArray bytes) : m_target(target), m_bytes(std::move(bytes)) {
+FileReplacement::FileReplacement(const QString& target, QByteArray bytes)
+    : m_target(target), m_bytes(std::move(bytes)) {
     try {
         prepare();
     } catch (...) {
@@ -160,8 +161,8 @@ int FileReplacement::createBeside() {
     for (int tries = 0; tries < 100; ++tries) {
         QString suffix;
         for (int i = 0; i < 6; ++i) suffix += QChar(u'a' + QRandomGenerator::global()->bounded(26));
-        const QByteArray beside = QFile::encodeName(resolved.absolutePath() + QStringLiteral("/.") +
-                                                    resolved.fileName().left(200) + QLatin1Char('.') + suffix);
+        const QByteArray beside = QFile::encodeName(resolved.absolutePath() + QStringLiteral("/.")
+                                                    + resolved.fileName().left(200) + QLatin1Char('.') + suffix);
         const int fd = seamFails() ? -1 : ::open(beside.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0) m_beside = beside;
         if (fd >= 0 || errno != EEXIST) return fd;
@@ -222,7 +223,7 @@ void FileReplacement::commitInPlace() {
     }
     if (!written) {
         const int error = errno;
-        putInPlace(m_oldBytes);  // as good as the device allows
+        putInPlace(m_oldBytes); // as good as the device allows
         errno = error;
         failWithErrno(m_target);
     }

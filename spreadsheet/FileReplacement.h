@@ -43,12 +43,12 @@ private:
     void commitInPlace();
     void discard() noexcept;
 
-    QString m_target;       // as the caller named it, for messages
-    QByteArray m_resolved;  // the file actually written, links followed
+    QString m_target;      // as the caller named it, for messages
+    QByteArray m_resolved; // the file actually written, links followed
     QByteArray m_bytes;
-    QByteArray m_beside;    // the new file beside it, while one exists
-    QByteArray m_oldBytes;  // a file written in place: what it held
-    int m_inPlace = -1;     // a file written in place: its descriptor
+    QByteArray m_beside;   // the new file beside it, while one exists
+    QByteArray m_oldBytes; // a file written in place: what it held
+    int m_inPlace = -1;    // a file written in place: its descriptor
     bool m_committed = false;
 };
 

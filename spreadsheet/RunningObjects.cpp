@@ -43,7 +43,7 @@ void setRunningObjectFolder(const QString& folder) { folderOverride() = folder; 
 
 RunningObjectEntry::RunningObjectEntry(const QString& className, const QString& defaultMember) {
     static std::atomic<int> counter{0};
-    if (!runningObjectTableIsUsable()) return;  // no table: the object cannot be found
+    if (!runningObjectTableIsUsable()) return; // no table: the object cannot be found
     const QString folder = runningObjectFolder();
     const QString name = QStringLiteral("%1%2.%3").arg(entryPrefix(className)).arg(::getpid()).arg(counter++);
     // Written and locked under a name no reader looks at, then renamed into
@@ -82,7 +82,7 @@ QStringList runningObjectDefaultMembers(const QString& className) {
             QFile::remove(path);
             continue;
         }
-        char buffer[8192];  // a default member, or a file's path
+        char buffer[8192]; // a default member, or a file's path
         const ssize_t length = ::read(fd, buffer, sizeof buffer);
         ::close(fd);
         if (length >= 0) members << QString::fromUtf8(buffer, static_cast<qsizetype>(length));

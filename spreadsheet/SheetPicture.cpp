@@ -9,9 +9,9 @@
 #include <QBuffer>
 #include <QClipboard>
 #include <QFile>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QImageWriter>
-#include <QFontDatabase>
 #include <QPainter>
 
 #include <algorithm>

@@ -27,7 +27,6 @@ const QString section = QString::fromLatin1(SettingsSection);
 const QString sampleRootName = QStringLiteral("Halvarsen");
 const QString sampleGenerationCount = QString::number(5);
 
-
 } // namespace
 
 Form1::Form1(QWidget* parent) : FormBase(parent), m_ui(std::make_unique<Ui::Form1>()) {

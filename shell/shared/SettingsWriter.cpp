@@ -31,7 +31,7 @@ public:
     void hand(PendingValue value) {
         {
             std::unique_lock lock(m_mutex);
-            if (m_stopping) {  // the application is gone: no thread to wait for
+            if (m_stopping) { // the application is gone: no thread to wait for
                 lock.unlock();
                 write(value);
                 return;
@@ -40,8 +40,10 @@ public:
             auto same = std::find_if(m_pending.begin(), m_pending.end(), [&](const PendingValue& p) {
                 return p.file == value.file && p.section == value.section && p.key == value.key;
             });
-            if (same != m_pending.end()) *same = std::move(value);
-            else m_pending.push_back(std::move(value));
+            if (same != m_pending.end())
+                *same = std::move(value);
+            else
+                m_pending.push_back(std::move(value));
         }
         m_work.notify_one();
     }
@@ -82,7 +84,7 @@ private:
         std::unique_lock lock(m_mutex);
         for (;;) {
             m_work.wait(lock, [&] { return m_stopping || !m_pending.empty(); });
-            if (m_pending.empty()) return;  // stopping, nothing left
+            if (m_pending.empty()) return; // stopping, nothing left
             std::vector<PendingValue> batch;
             batch.swap(m_pending);
             m_writing = true;

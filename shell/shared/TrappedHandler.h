@@ -34,7 +34,7 @@ public:
         try {
             if (s_faultInjection) [[unlikely]] {
                 (*s_faultInjection)(m_path, number);
-                if (s_applicationEnded) return false;  // the injection closed the program
+                if (s_applicationEnded) return false; // the injection closed the program
             }
             std::forward<Statement>(statement)();
             return true;

@@ -26,7 +26,8 @@ Usage usageNow() {
         if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2) resident = 0;
         std::fclose(statm);
     }
-    const qsizetype descriptors = QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot).size();
+    const qsizetype descriptors =
+        QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot).size();
     return {descriptors, resident * (::sysconf(_SC_PAGESIZE) / 1024)};
 }
 
@@ -55,7 +56,8 @@ TEST(BuildCycles, AHundredBuildsAndBacksLeaveNothingBehindAndDoNotGrow) {
                 atHundred.residentKb, 100.0 * (atHundred.residentKb - atTen.residentKb) / atTen.residentKb);
     EXPECT_TRUE(sandbox.messages.shown().empty());
     EXPECT_TRUE(QDir(build.tempFolder()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty());
-    EXPECT_TRUE(QDir(sandbox.appFile(QString())).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty());
+    EXPECT_TRUE(
+        QDir(sandbox.appFile(QString())).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty());
     EXPECT_LE(atHundred.openFiles, atTen.openFiles);
     EXPECT_LE(atHundred.residentKb, atTen.residentKb * 11 / 10);
 }

@@ -30,8 +30,8 @@ protected:
     }
 
     QStringList leftovers() const {
-        return QDir(build.tempFolder()).entryList(QDir::Files | QDir::Hidden) +
-               QDir(sandbox.appFile(QString())).entryList(QDir::Files | QDir::Hidden);
+        return QDir(build.tempFolder()).entryList(QDir::Files | QDir::Hidden)
+            + QDir(sandbox.appFile(QString())).entryList(QDir::Files | QDir::Hidden);
     }
 
     ShellSandbox sandbox;
@@ -60,8 +60,8 @@ TEST_F(BuildInterruptionTest, ClicksAndKeysOnTheButtonsDuringARunAreIgnored) {
         QTest::mouseClick(button(main, "PushButton1"), Qt::LeftButton);
     }
     EXPECT_EQ(runs, 1);
-    EXPECT_TRUE(sandbox.messages.shown().empty());  // no help message
-    EXPECT_EQ(main.findChild<QLineEdit*>(QStringLiteral("Text1"))->text(), QStringLiteral("Olsen"));  // no samples
+    EXPECT_TRUE(sandbox.messages.shown().empty());                                                   // no help message
+    EXPECT_EQ(main.findChild<QLineEdit*>(QStringLiteral("Text1"))->text(), QStringLiteral("Olsen")); // no samples
     ASSERT_NE(windows.previewWindowIfLoaded(), nullptr);
     EXPECT_EQ(leftovers(), QStringList{QFileInfo(windows.previewWindowIfLoaded()->mExcelFile).fileName()});
 
@@ -87,6 +87,6 @@ TEST_F(BuildInterruptionTest, ClosingTheMainWindowDuringARunEndsItAndLeavesNoFil
             EXPECT_TRUE(sandbox.messages.shown().empty());
         }
         EXPECT_TRUE(leftovers().isEmpty()) << leftovers().join(u' ').toStdString();
-        shell::TrappedHandler::setApplicationEnded(false);  // the next program
+        shell::TrappedHandler::setApplicationEnded(false); // the next program
     }
 }

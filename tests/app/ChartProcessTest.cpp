@@ -1,6 +1,7 @@
 // kinloom-chart as a process against what a real system does to writes: a
 // file system that is full, a file-size limit, a file the user may write in
 // a folder the user may not.
+#include "tests/support/FileContents.h"
 #include "tests/support/QStringPrinter.h"
 
 #include <gtest/gtest.h>
@@ -35,17 +36,6 @@ ChartRun runChart(const QStringList& arguments, const std::function<void()>& inC
             QString::fromLocal8Bit(chart.readAllStandardError())};
 }
 
-QByteArray contentOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
-
 QStringList filesIn(const QString& folder) {
     return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
 }
@@ -68,13 +58,13 @@ TEST(ChartProcess, AFullFileSystemKeepsTheOldFileAndSaysWhy) {
     // The rest of the file system filled up.
     QFile filler(dir.filePath(QStringLiteral("filler")));
     ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
-    while (filler.write(QByteArray(4096, 'f')) == 4096) {
-    }
+    while (filler.write(QByteArray(4096, 'f')) == 4096) {}
     filler.close();
-    for (const QStringList& extra : {QStringList{}, QStringList{QStringLiteral("--picture"), dir.filePath(QStringLiteral("p.png"))}}) {
+    for (const QStringList& extra :
+         {QStringList{}, QStringList{QStringLiteral("--picture"), dir.filePath(QStringLiteral("p.png"))}}) {
         SCOPED_TRACE(extra.join(u' ').toStdString());
-        const ChartRun full = runChart(QStringList{QStringLiteral("--generations"), QStringLiteral("5"),
-                                              QStringLiteral("--output"), old} + extra);
+        const ChartRun full = runChart(
+            QStringList{QStringLiteral("--generations"), QStringLiteral("5"), QStringLiteral("--output"), old} + extra);
         EXPECT_EQ(full.status, 1);
         EXPECT_TRUE(full.err.contains(QStringLiteral("No space left on device"))) << full.err.toStdString();
         EXPECT_EQ(contentOf(old), kOldChart);
@@ -88,12 +78,12 @@ TEST(ChartProcess, AFileSizeLimitAnywhereInTheSaveKeepsTheOldFile) {
     writeFile(old, kOldChart);
     for (const rlim_t limit : {rlim_t{0}, rlim_t{4096}, rlim_t{25599}}) {
         SCOPED_TRACE(limit);
-        const ChartRun limited = runChart({QStringLiteral("--generations"), QStringLiteral("9"), QStringLiteral("--output"), old},
-                                     [limit] {
-                                         std::signal(SIGXFSZ, SIG_IGN);  // the write fails instead
-                                         const rlimit size{limit, limit};
-                                         ::setrlimit(RLIMIT_FSIZE, &size);
-                                     });
+        const ChartRun limited =
+            runChart({QStringLiteral("--generations"), QStringLiteral("9"), QStringLiteral("--output"), old}, [limit] {
+                std::signal(SIGXFSZ, SIG_IGN); // the write fails instead
+                const rlimit size{limit, limit};
+                ::setrlimit(RLIMIT_FSIZE, &size);
+            });
         EXPECT_EQ(limited.status, 1);
         EXPECT_TRUE(limited.err.contains(QStringLiteral("File too large"))) << limited.err.toStdString();
         EXPECT_EQ(contentOf(old), kOldChart);
@@ -121,9 +111,10 @@ TEST(ChartProcess, AWritableFileInAFolderTheUserCannotWriteIsWrittenInPlace) {
         ASSERT_EQ(::chmod(folder.constData(), 0555), 0);
     }
     const auto writable = qScopeGuard([&] { ::chmod(folder.constData(), 0700); });
-    const ChartRun saved = runChart({QStringLiteral("--generations"), QStringLiteral("4"), QStringLiteral("--output"), shared}, asUser);
+    const ChartRun saved =
+        runChart({QStringLiteral("--generations"), QStringLiteral("4"), QStringLiteral("--output"), shared}, asUser);
     EXPECT_EQ(saved.status, 0) << saved.err.toStdString();
     EXPECT_EQ(contentOf(shared).left(8), QByteArray::fromHex("D0CF11E0A1B11AE1"));
-    EXPECT_LT(contentOf(shared).size(), kOldChart.size());  // nothing of the old file after the new one
+    EXPECT_LT(contentOf(shared).size(), kOldChart.size()); // nothing of the old file after the new one
     EXPECT_EQ(filesIn(dir.path()), QStringList{QStringLiteral("shared.xls")});
 }

@@ -86,14 +86,17 @@ TEST(ChartCommand, AFailedRunLeavesNoFileAndOneFileForBothIsRefused) {
         int status;
         QString message;
     };
-    for (const Case& c : {Case{dir.filePath(QStringLiteral("missing-folder/x.xls")), kExitFailure, QStringLiteral("No such file or directory")},
-                          Case{pipe, kExitFailure, QStringLiteral("it is a named pipe")},
-                          Case{dir.filePath(QStringLiteral("./p.png")), kExitBadInput, QStringLiteral("cannot be the same file")}}) {
+    for (const Case& c :
+         {Case{dir.filePath(QStringLiteral("missing-folder/x.xls")), kExitFailure,
+               QStringLiteral("No such file or directory")},
+          Case{pipe, kExitFailure, QStringLiteral("it is a named pipe")},
+          Case{dir.filePath(QStringLiteral("./p.png")), kExitBadInput, QStringLiteral("cannot be the same file")}}) {
         SCOPED_TRACE(c.output.toStdString());
         const CommandRun r = run({QStringLiteral("--output"), c.output, QStringLiteral("--picture"), picture});
         EXPECT_EQ(r.status, c.status);
         EXPECT_TRUE(r.err.contains(c.message)) << r.err.toStdString();
-        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::System | QDir::Hidden), QStringList{QStringLiteral("pipe.xls")});
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::System | QDir::Hidden),
+                  QStringList{QStringLiteral("pipe.xls")});
     }
     struct stat status {};
     ASSERT_EQ(::stat(QFile::encodeName(pipe).constData(), &status), 0);

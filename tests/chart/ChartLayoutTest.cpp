@@ -2,8 +2,8 @@
 
 #include "chart/ChartLayout.h"
 #include "chart/GenerationCount.h"
-#include "shell/shared/RoundHalfEven.h"
 #include "chart/LocaleNumber.h"
+#include "shell/shared/RoundHalfEven.h"
 
 #include <gtest/gtest.h>
 

@@ -160,9 +160,11 @@ TEST_F(Form2SaveTest, FailedCopyIsReportedAt130AndNotCalledDone) {
         save();
     }
     EXPECT_EQ(readAll(existing), QByteArray("the user's own file"));
-    EXPECT_EQ(texts(), (QStringList{QStringLiteral("Are you sure you wish to overwrite ") + existing + QStringLiteral(" ?"),
-                                    QStringLiteral("Cannot save '%1': No space left on device").arg(existing)}));
-    EXPECT_EQ(outFolder(), (QStringList{QStringLiteral("blocked"), QStringLiteral("folder.xls"), QStringLiteral("tree.xls")}));
+    EXPECT_EQ(texts(),
+              (QStringList{QStringLiteral("Are you sure you wish to overwrite ") + existing + QStringLiteral(" ?"),
+                           QStringLiteral("Cannot save '%1': No space left on device").arg(existing)}));
+    EXPECT_EQ(outFolder(),
+              (QStringList{QStringLiteral("blocked"), QStringLiteral("folder.xls"), QStringLiteral("tree.xls")}));
 }
 
 TEST_F(Form2SaveTest, BackDeletesTheWorkbookShowsTheMainWindowAndHides) {

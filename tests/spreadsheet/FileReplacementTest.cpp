@@ -1,5 +1,6 @@
 #include "spreadsheet/FileReplacement.h"
 #include "spreadsheet/SpreadsheetError.h"
+#include "tests/support/FileContents.h"
 #include "tests/support/QStringPrinter.h"
 
 #include <gtest/gtest.h>
@@ -16,17 +17,6 @@
 using namespace spreadsheet;
 
 namespace {
-
-QByteArray contentOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 // The failure's description, or an empty text when the replacement went through.
 QString replacing(const QString& target, const QByteArray& bytes) {
@@ -51,7 +41,10 @@ QStringList entries(const QTemporaryDir& dir) {
 // Beside: the folder takes new files. In place: the folder refuses them (the
 // seam's first operation, creating the new file, fails as in a folder the
 // user cannot write), but the file itself may be written.
-enum class Mode { Beside, InPlace };
+enum class Mode {
+    Beside,
+    InPlace
+};
 
 class FullDisk : public ::testing::TestWithParam<Mode> {};
 
@@ -74,7 +67,7 @@ TEST_P(FullDisk, AtEveryPointOfASaveTheOldFileStaysAndTheReasonIsGiven) {
         });
         const QString failure = replacing(target, replacement);
         if (failure.isEmpty()) {
-            EXPECT_LT(full.operationsSeen(), point);  // every operation ran
+            EXPECT_LT(full.operationsSeen(), point); // every operation ran
             break;
         }
         ++points;
@@ -87,7 +80,7 @@ TEST_P(FullDisk, AtEveryPointOfASaveTheOldFileStaysAndTheReasonIsGiven) {
     EXPECT_EQ(entries(dir), QStringList{QStringLiteral("old.xls")});
     std::printf("[ figures  ] %s: %d failure points, old file unchanged at each\n",
                 GetParam() == Mode::InPlace ? "written in place" : "written beside", points);
-    EXPECT_GE(points, 8);  // opening, five pieces, flushing, closing or renaming at least
+    EXPECT_GE(points, 8); // opening, five pieces, flushing, closing or renaming at least
 }
 
 INSTANTIATE_TEST_SUITE_P(FileReplacement, FullDisk, ::testing::Values(Mode::Beside, Mode::InPlace),
@@ -129,12 +122,14 @@ TEST(FileReplacement, WhatIsNoRegularFileIsRefusedBeforeAnythingIsWritten) {
                           Case{"dangling.xls", "it is a link that leads to no file (No such file or directory)"},
                           Case{"folder.xls", "it is a folder"}}) {
         SCOPED_TRACE(c.name);
-        EXPECT_TRUE(replacing(at(c.name), "chart").startsWith(
-            QStringLiteral("Cannot save '%1': %2").arg(at(c.name), QString::fromLatin1(c.reason))));
+        EXPECT_TRUE(
+            replacing(at(c.name), "chart")
+                .startsWith(QStringLiteral("Cannot save '%1': %2").arg(at(c.name), QString::fromLatin1(c.reason))));
     }
     EXPECT_EQ(entries(dir), before);
     EXPECT_TRUE(S_ISFIFO(statusOf(at("pipe.xls")).st_mode));
-    for (const char* link : {"device.xls", "loop-a.xls", "dangling.xls"}) EXPECT_TRUE(S_ISLNK(statusOf(at(link)).st_mode));
+    for (const char* link : {"device.xls", "loop-a.xls", "dangling.xls"})
+        EXPECT_TRUE(S_ISLNK(statusOf(at(link)).st_mode));
 
     // A link to a regular file writes the file it leads to; the link stays.
     writeFile(at("real.xls"), "old");

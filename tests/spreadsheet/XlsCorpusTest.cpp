@@ -32,14 +32,25 @@ QString digestOf(const Worksheet& sheet) {
         for (const Cell& cell : sheet.storedCells(row)) {
             const CellFormat& f = sheet.format(row, cell.column);
             text += QStringLiteral("%1,%2:%3|%4|%5,%6,%7,%8,%9")
-                        .arg(row).arg(cell.column).arg(sheet.value(row, cell.column), sheet.fontName(f))
-                        .arg(f.fontHeight).arg(f.fontColorIndex).arg(f.fillColorIndex).arg(f.horizontalAlignment)
-                        .arg(QStringLiteral("%1 %2 %3 %4").arg(f.borders[0]).arg(f.borders[1]).arg(f.borders[2]).arg(f.borders[3]))
-                        .toUtf8() + '\n';
+                        .arg(row)
+                        .arg(cell.column)
+                        .arg(sheet.value(row, cell.column), sheet.fontName(f))
+                        .arg(f.fontHeight)
+                        .arg(f.fontColorIndex)
+                        .arg(f.fillColorIndex)
+                        .arg(f.horizontalAlignment)
+                        .arg(QStringLiteral("%1 %2 %3 %4")
+                                 .arg(f.borders[0])
+                                 .arg(f.borders[1])
+                                 .arg(f.borders[2])
+                                 .arg(f.borders[3]))
+                        .toUtf8()
+                + '\n';
         }
     }
     for (int column = 1; column <= kMaxColumns; ++column)
-        if (sheet.hasCustomWidth(column)) text += "w" + QByteArray::number(column) + "=" + QByteArray::number(sheet.columnWidth(column)) + "\n";
+        if (sheet.hasCustomWidth(column))
+            text += "w" + QByteArray::number(column) + "=" + QByteArray::number(sheet.columnWidth(column)) + "\n";
     for (const CellRange& merged : sheet.mergedRanges()) text += "m" + addressText(merged).toUtf8() + "\n";
     const QString used = sheet.storedCellCount() ? addressText(sheet.usedRange()) : QStringLiteral("nothing");
     return QStringLiteral("read %1, %2 cells, %3")
@@ -75,8 +86,9 @@ std::map<QString, QString> recorded(const QString& path) {
 TEST(XlsCorpus, EveryInputEndsAsItEndedWhenRecorded) {
     const QString folder = QStringLiteral(KINLOOM_XLS_CORPUS);
     QTemporaryDir inputs;
-    ASSERT_EQ(QProcess::execute(QStringLiteral("tar"), {QStringLiteral("-xzf"), folder + QStringLiteral("/inputs.tar.gz"),
-                                                       QStringLiteral("-C"), inputs.path()}),
+    ASSERT_EQ(QProcess::execute(QStringLiteral("tar"),
+                                {QStringLiteral("-xzf"), folder + QStringLiteral("/inputs.tar.gz"),
+                                 QStringLiteral("-C"), inputs.path()}),
               0);
     std::map<QString, QString> outcomes;
     for (const QString kind : {QStringLiteral("file"), QStringLiteral("stream")}) {
@@ -91,7 +103,8 @@ TEST(XlsCorpus, EveryInputEndsAsItEndedWhenRecorded) {
     if (qEnvironmentVariableIsSet("KINLOOM_RECORD_CORPUS")) {
         QFile file(outcomesFile);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Text));
-        for (const auto& [input, outcome] : outcomes) file.write((input + QLatin1Char(' ') + outcome + QLatin1Char('\n')).toUtf8());
+        for (const auto& [input, outcome] : outcomes)
+            file.write((input + QLatin1Char(' ') + outcome + QLatin1Char('\n')).toUtf8());
     }
     const std::map<QString, QString> expected = recorded(outcomesFile);
     ASSERT_GE(expected.size(), 100u) << "the recorded outcomes are missing";

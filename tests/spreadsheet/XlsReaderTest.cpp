@@ -301,8 +301,10 @@ TEST_F(XlsReaderSamples, FilesThatCannotBeReadGiveAClearError) {
         {"text file", "Name;Generations\nHalvarsen;5\n", "'chart.xls' is not an Excel 97-2003 workbook."},
         {"compound file without workbook", compoundFile(stream, "WordDocument"),
          "'chart.xls' is not an Excel 97-2003 workbook: it holds no workbook stream."},
-        {"Excel 95 Book stream", compoundFile(biff5Bof, "Book"), "'chart.xls' is not an Excel 97-2003 workbook: it is an Excel 5.0/95"},
-        {"BIFF5 workbook stream", compoundFile(biff5Bof), "'chart.xls' is not an Excel 97-2003 workbook: it is an Excel 5.0/95"},
+        {"Excel 95 Book stream", compoundFile(biff5Bof, "Book"),
+         "'chart.xls' is not an Excel 97-2003 workbook: it is an Excel 5.0/95"},
+        {"BIFF5 workbook stream", compoundFile(biff5Bof),
+         "'chart.xls' is not an Excel 97-2003 workbook: it is an Excel 5.0/95"},
         {"encrypted", compoundFile(workbookStream({}, {record(r::kFilePass, le16(1) + QByteArray(52, '\0'))})),
          "'chart.xls' is password-protected"},
         {"truncated file", file.left(file.size() / 2), "'chart.xls' is damaged: "},
@@ -327,13 +329,14 @@ TEST_F(XlsReaderSamples, FilesThatCannotBeReadGiveAClearError) {
         {"too many merged areas", compoundFile(workbookStream(manyMerges)),
          "'chart.xls' is damaged: the MERGEDCELLS record at byte "},
         {"font one past the end",
-         compoundFile(workbookStream({record(r::kBlank, le16(3) + le16(1) + le16(0))}, {},
-                                     {record(r::kXf, fontOnePastTheEnd)})),
+         compoundFile(
+             workbookStream({record(r::kBlank, le16(3) + le16(1) + le16(0))}, {}, {record(r::kXf, fontOnePastTheEnd)})),
          "'chart.xls' is damaged: the cell format of cell B4 refers to font 1, but the workbook has 1 fonts."},
         {"sheet offset at the stream's end", compoundFile(endsBeforeItsSheet),
          "'chart.xls' is damaged: a sheet starts at byte"},
-        {"no worksheet", compoundFile(record(r::kBof, le16(r::kBiff8Version) + le16(r::kBofWorkbookGlobals) +
-                                                          QByteArray(12, '\0')) + record(r::kEof, {})),
+        {"no worksheet",
+         compoundFile(record(r::kBof, le16(r::kBiff8Version) + le16(r::kBofWorkbookGlobals) + QByteArray(12, '\0'))
+                      + record(r::kEof, {})),
          "'chart.xls' is damaged: it holds no worksheet."},
     };
     for (const DamagedCase& c : cases) {
