@@ -4,9 +4,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSet>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -25,19 +27,9 @@ const QString kHoldClass = QStringLiteral("Kinloom.TemporaryFile");
 
 const QRegularExpression kKinloomNames(QStringLiteral("^(halvar[1-9]{8}\\.xls|kinloom-picture-[a-z]{8}\\.bmp)$"));
 
-std::function<int()>& digitDraw() {
-    static std::function<int()> draw;
+std::function<double()>& fractionDraw() {
+    static std::function<double()> draw;
     return draw;
-}
-
-std::mt19937& generator() {
-    static std::mt19937 seeded{std::random_device{}()};
-    return seeded;
-}
-
-int drawDigit() {
-    if (digitDraw()) return digitDraw()();
-    return std::uniform_int_distribution<int>(1, 9)(generator());
 }
 
 // One spelling for a file whatever the "temp" variable of the process that
@@ -46,38 +38,6 @@ QString heldName(const QString& path) {
     const QFileInfo info(path);
     const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
     return (folder.isEmpty() ? info.absolutePath() : folder) + QLatin1Char('/') + info.fileName();
-}
-
-// Creates the file only when no file or link of that name exists. Answers
-// false when the name is taken; throws on any other failure.
-bool createExclusively(const QString& path) {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    if (fd >= 0) {
-        ::close(fd);
-        return true;
-    }
-    if (errno == EEXIST) return false;
-    throw std::runtime_error(QStringLiteral("Cannot create '%1': %2")
-                                 .arg(QDir::toNativeSeparators(path), QString::fromLocal8Bit(std::strerror(errno)))
-                                 .toStdString());
-}
-
-// Claims a new file under names drawn until one is free. The hold comes
-// first, so no clean-up of another Kinloom takes the file meanwhile.
-TemporaryFile claimNewFile(const QString& folder, const std::function<QString()>& drawName) {
-    for (;;) {
-        const QString path = QDir(folder).filePath(drawName());
-        TemporaryFile claim(path);
-        bool created = false;
-        try {
-            created = createExclusively(path);
-        } catch (...) {
-            claim.handOver(); // nothing of ours to delete
-            throw;
-        }
-        if (created) return claim;
-        claim.handOver(); // the file of that name is someone else's
-    }
 }
 
 bool isOwnRegularFile(const QString& path) {
@@ -113,16 +73,44 @@ TemporaryFile& TemporaryFile::operator=(TemporaryFile&& other) noexcept {
     return *this;
 }
 
-void setWorkbookDigitDraw(std::function<int()> draw) { digitDraw() = std::move(draw); }
+double drawWorkbookFraction() {
+    if (fractionDraw()) return fractionDraw()();
+    static std::mt19937 generator{std::random_device{}()};
+    return std::uniform_real_distribution<double>(0.0, 1.0)(generator);
+}
 
-TemporaryFile claimTemporaryWorkbook(const QString& folder) {
-    // Nine digits to the eighth power of names: a free one turns up at once
-    // unless the folder is full of them, so the tries need no other bound.
-    return claimNewFile(folder, [] {
-        QString name = QStringLiteral("halvar");
-        for (int i = 0; i < 8; ++i) name += QChar(u'0' + drawDigit());
-        return name + QStringLiteral(".xls");
-    });
+int workbookDigit(double fraction) { return std::clamp(static_cast<int>(fraction * 9) + 1, 1, 9); }
+
+bool claimExclusively(const QString& path) {
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd >= 0) {
+        ::close(fd);
+        return true;
+    }
+    if (errno == EEXIST) return false;
+    throw std::runtime_error(QStringLiteral("Cannot create '%1': %2")
+                                 .arg(QDir::toNativeSeparators(path), QString::fromLocal8Bit(std::strerror(errno)))
+                                 .toStdString());
+}
+
+std::optional<TemporaryFile> claimTemporaryFile(const QString& path) {
+    TemporaryFile claim(path);
+    bool created = false;
+    try {
+        created = claimExclusively(path);
+    } catch (...) {
+        claim.handOver(); // nothing of ours to delete
+        throw;
+    }
+    if (created) return claim;
+    claim.handOver(); // the file of that name is someone else's
+    return std::nullopt;
+}
+
+void setWorkbookFractionDraw(std::function<double()> draw) { fractionDraw() = std::move(draw); }
+
+QString temporaryWorkbookPath(const QString& folder, const QString& name) {
+    return QDir(folder).filePath(name + QStringLiteral(".xls"));
 }
 
 TemporaryFile claimPictureFile(const QString& applicationFolder, const QString& temporaryFolder) {
@@ -134,17 +122,18 @@ TemporaryFile claimPictureFile(const QString& applicationFolder, const QString& 
         && spreadsheet::runningObjectDefaultMembers(kHoldClass).count(heldName(fixed)) == 1;
     bool claimed = false;
     try {
-        claimed = createExclusively(fixed) || (takeOver && isOwnRegularFile(fixed));
+        claimed = claimExclusively(fixed) || (takeOver && isOwnRegularFile(fixed));
     } catch (const std::exception&) {
         // The program's folder is not writable: an installed program.
     }
     if (claimed) return claim;
     claim.handOver(); // the file there is not ours to delete
-    return claimNewFile(temporaryFolder, [] {
+    for (;;) {
         QString name = QStringLiteral("kinloom-picture-");
-        for (int i = 0; i < 8; ++i) name += QChar(u'a' + std::uniform_int_distribution<int>(0, 25)(generator()));
-        return name + QStringLiteral(".bmp");
-    });
+        for (int i = 0; i < 8; ++i) name += QChar(u'a' + QRandomGenerator::global()->bounded(26));
+        if (auto own = claimTemporaryFile(QDir(temporaryFolder).filePath(name + QStringLiteral(".bmp"))))
+            return std::move(*own);
+    }
 }
 
 void removeAbandonedTemporaryFiles(const QString& temporaryFolder) {

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace spreadsheet {
 class RunningObjectEntry;
@@ -37,12 +38,27 @@ private:
     bool m_deleteWithObject = true;
 };
 
-// Claims a new temporary workbook in the folder: "halvar", eight digits from
-// 1 to 9 and ".xls", created exclusively and readable by the owner only, so
-// no other file or link of that name is ever written through. A name that is
-// taken is drawn again. Throws with the reason when the folder cannot take
-// the file.
-TemporaryFile claimTemporaryWorkbook(const QString& folder);
+// The temporary workbook's name is "halvar", eight digits from 1 to 9 and
+// ".xls"; the build run draws it step by step.
+inline constexpr int kWorkbookNameDigits = 8;
+
+// A number r with 0 <= r < 1 from a generator seeded once; the name's digit
+// is int(r × 9) + 1.
+double drawWorkbookFraction();
+int workbookDigit(double fraction);
+
+// The workbook's path in the folder: the name and ".xls".
+QString temporaryWorkbookPath(const QString& folder, const QString& name);
+
+// Creates the file exclusively, readable by the owner only, so no other file
+// or link of that name is ever written through. False when the name is
+// taken; throws with the reason when the folder cannot take the file.
+bool claimExclusively(const QString& path);
+
+// The same for a file the run then holds: the hold comes first, so that no
+// clean-up of another Kinloom takes the new file meanwhile. Nothing when the
+// name is taken.
+std::optional<TemporaryFile> claimTemporaryFile(const QString& path);
 
 // Claims the file for the chart's picture: "temp.bmp" in the application
 // folder when no live Kinloom holds it (one left by a run that died is taken
@@ -56,8 +72,8 @@ TemporaryFile claimPictureFile(const QString& applicationFolder, const QString& 
 // Does nothing when the table of running objects cannot be trusted.
 void removeAbandonedTemporaryFiles(const QString& temporaryFolder);
 
-// Tests: replaces the draw of one digit (1 to 9); an empty function goes
-// back to the generator, which is seeded once.
-void setWorkbookDigitDraw(std::function<int()> draw);
+// Tests: replaces the draw of r; an empty function goes back to the
+// generator.
+void setWorkbookFractionDraw(std::function<double()> draw);
 
 } // namespace chart

@@ -28,22 +28,16 @@ public:
     // was reported).
     template <typename Statement>
     bool step(int number, Statement&& statement) noexcept {
-        if (s_applicationEnded) [[unlikely]]
-            return false;
-        m_step = number;
-        try {
-            if (s_faultInjection) [[unlikely]] {
-                (*s_faultInjection)(m_path, number);
-                if (s_applicationEnded) return false; // the injection closed the program
-            }
-            std::forward<Statement>(statement)();
-            return true;
-        } catch (const std::exception& failure) {
-            reportFailure(failure.what());
-        } catch (...) {
-            reportUnknownFailure();
-        }
-        return false;
+        return attempt(number, true, std::forward<Statement>(statement));
+    }
+
+    // Work that the statements from step `number` on need done ahead, such
+    // as a list they go through: a failure is reported under that number,
+    // but the work is no statement of its own, so fault injection leaves it
+    // alone and a fault at that step hits the statement alone.
+    template <typename Work>
+    bool prepare(int number, Work&& work) noexcept {
+        return attempt(number, false, std::forward<Work>(work));
     }
 
     // Evaluates the test of a conditional. A test that fails counts as
@@ -63,15 +57,35 @@ public:
     // handler's procedure path and the step number; whatever it throws counts
     // as the statement's failure. Null turns it off. See ScopedFaultInjection.
     using FaultInjection = std::function<void(const char* procedurePath, int step)>;
+    static void setFaultInjection(const FaultInjection* injection) noexcept { s_faultInjection = injection; }
 
     // Once the application ends no handler runs another statement, also one
     // that was under way when the user closed it (see EndApplication).
     // Tests set it back to false.
     static void setApplicationEnded(bool ended) noexcept { s_applicationEnded = ended; }
     static bool applicationEnded() noexcept { return s_applicationEnded; }
-    static void setFaultInjection(const FaultInjection* injection) noexcept { s_faultInjection = injection; }
 
 private:
+    template <typename Statement>
+    bool attempt(int number, bool injectable, Statement&& statement) noexcept {
+        if (s_applicationEnded) [[unlikely]]
+            return false;
+        m_step = number;
+        try {
+            if (injectable && s_faultInjection) [[unlikely]] {
+                (*s_faultInjection)(m_path, number);
+                if (s_applicationEnded) return false; // the injection closed the program
+            }
+            std::forward<Statement>(statement)();
+            return true;
+        } catch (const std::exception& failure) {
+            reportFailure(failure.what());
+        } catch (...) {
+            reportUnknownFailure();
+        }
+        return false;
+    }
+
     void reportFailure(const char* description) noexcept;
     void reportUnknownFailure() noexcept;
 
