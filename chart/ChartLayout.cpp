@@ -16,8 +16,6 @@ constexpr std::int16_t kBoxColorIndex = 43;    // lime
 constexpr std::int16_t kAlignLeft = -4131;
 constexpr std::int16_t kContinuous = 1;
 constexpr std::int16_t kEdgeRight = 10;
-constexpr int kFirstBoxColumn = 2;
-constexpr int kFirstBoxRowOffset = 4;
 constexpr int kFixedOperations = 17;
 constexpr int kOperationsPerBox = 5;
 
