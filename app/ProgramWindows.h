@@ -1,7 +1,7 @@
 #pragma once
 
 #include "preview/Form2.h"
-#include "shell/Form1.h"
+#include "shell/mainwindow/Form1.h"
 
 #include <memory>
 

@@ -1,7 +1,7 @@
 // The windowed program: loading the main window runs its start-up; closing
 // it ends the program.
-#include "ProgramWindows.h"
-#include "shell/ApplicationIcon.h"
+#include "app/ProgramWindows.h"
+#include "shell/shared/ApplicationIcon.h"
 #include "spreadsheet/SheetPicture.h"
 
 #include <QApplication>

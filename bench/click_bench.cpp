@@ -2,9 +2,9 @@
 // process, with the real windows, for 5, 10 and 15 generations. The peer is
 // the same chart and picture made by a separate kinloom-chart process.
 // Usage: click_bench KINLOOM_CHART [RUNS]
-#include "ProgramWindows.h"
-#include "shell/ApplicationFolders.h"
-#include "shell/SettingsStore.h"
+#include "app/ProgramWindows.h"
+#include "shell/shared/ApplicationFolders.h"
+#include "shell/shared/SettingsStore.h"
 #include "spreadsheet/SheetPicture.h"
 
 #include <QApplication>

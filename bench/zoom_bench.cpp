@@ -5,7 +5,7 @@
 // without smoothing. Also a step out that shrinks a large picture.
 #include "preview/Form2.h"
 #include "preview/ZoomCanvas.h"
-#include "shell/PictureBox.h"
+#include "shell/shared/PictureBox.h"
 
 #include <benchmark/benchmark.h>
 

@@ -7,13 +7,13 @@
 #include "GenerationCount.h"
 #include "TemporaryFiles.h"
 
-#include "shell/ApplicationFolders.h"
-#include "shell/Failure.h"
-#include "shell/FileRoutines.h"
-#include "shell/MessageBox.h"
-#include "shell/PointerShape.h"
-#include "shell/ProcedurePaths.h"
-#include "shell/TrappedHandler.h"
+#include "shell/shared/ApplicationFolders.h"
+#include "shell/shared/Failure.h"
+#include "shell/shared/FileRoutines.h"
+#include "shell/shared/MessageBox.h"
+#include "shell/shared/PointerShape.h"
+#include "shell/shared/ProcedurePaths.h"
+#include "shell/shared/TrappedHandler.h"
 
 #include <QImageReader>
 

@@ -3,6 +3,8 @@
 #include "GenerationCount.h"
 #include "LocaleNumber.h"
 
+#include "shell/shared/RoundHalfEven.h"
+
 #include <cmath>
 
 namespace chart {
@@ -68,16 +70,8 @@ std::size_t operationCount(long long columns) {
 
 double MyPower(double Number, double Exponent) { return std::pow(Number, Exponent); }
 
-double roundHalfEven(double value) {
-    const double floor = std::floor(value);
-    const double fraction = value - floor;
-    if (fraction < 0.5) return floor;
-    if (fraction > 0.5) return floor + 1;
-    return std::fmod(floor, 2.0) == 0 ? floor : floor + 1;
-}
-
 long long boxColumnCount(double generations) {
-    const double last = roundHalfEven(generations - 1);
+    const double last = shell::roundHalfEven(generations - 1);
     if (!(last >= 0)) return 0;
     if (last >= kMaxGenerations) return kMaxGenerations + 1;  // too many: the caller refuses it
     return static_cast<long long>(last) + 1;

@@ -36,9 +36,6 @@ public:
 // Number raised to the power Exponent.
 double MyPower(double Number, double Exponent);
 
-// Rounds to the nearest whole number, halves to the even neighbour (2.5 -> 2).
-double roundHalfEven(double value);
-
 // The number of box columns of a chart of G generations: G - 1 rounded
 // half to even, plus one; 0 when G is below 0.5.
 long long boxColumnCount(double generations);

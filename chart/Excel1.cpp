@@ -1,10 +1,10 @@
 #include "Excel1.h"
 
-#include "shell/ApplicationTitle.h"
-#include "shell/Failure.h"
-#include "shell/MessageBox.h"
-#include "shell/ProcedurePaths.h"
-#include "shell/TrappedHandler.h"
+#include "shell/shared/ApplicationTitle.h"
+#include "shell/shared/Failure.h"
+#include "shell/shared/MessageBox.h"
+#include "shell/shared/ProcedurePaths.h"
+#include "shell/shared/TrappedHandler.h"
 #include "spreadsheet/SheetPicture.h"
 
 #include <QClipboard>

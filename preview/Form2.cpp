@@ -6,14 +6,15 @@
 #include "preview/WorkbookCopy.h"
 #include "preview/ZoomCanvas.h"
 
-#include "shell/ApplicationFolders.h"
-#include "shell/ApplicationIcon.h"
-#include "shell/FileRoutines.h"
-#include "shell/MessageBox.h"
-#include "shell/PointerShape.h"
-#include "shell/ProcedurePaths.h"
-#include "shell/TrappedHandler.h"
-#include "shell/WindowColours.h"
+#include "shell/shared/ApplicationFolders.h"
+#include "shell/shared/ApplicationIcon.h"
+#include "shell/shared/FileRoutines.h"
+#include "shell/shared/MessageBox.h"
+#include "shell/shared/PointerShape.h"
+#include "shell/shared/ProcedurePaths.h"
+#include "shell/shared/RoundHalfEven.h"
+#include "shell/shared/TrappedHandler.h"
+#include "shell/shared/WindowColours.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -45,15 +46,7 @@ Form2::Form2(QWidget* parent) : FormBase(parent), m_ui(std::make_unique<Ui::Form
     connect(m_ui->VScroll1, &QScrollBar::valueChanged, this, &Form2::VScroll1_Change);
     m_ui->Picture1->installEventFilter(this);
 
-    // As on the main window: a move over a control is that control's alone.
-    setMouseTracking(true);
-    for (QWidget* watched : {static_cast<QWidget*>(m_ui->PushButton1), static_cast<QWidget*>(m_ui->PushButton2),
-                             static_cast<QWidget*>(m_ui->PushButton6), static_cast<QWidget*>(m_ui->PushButton8),
-                             static_cast<QWidget*>(m_ui->Frame1)}) {
-        watched->setMouseTracking(true);
-        watched->setAttribute(Qt::WA_NoMousePropagation);
-        watched->installEventFilter(this);
-    }
+    trackHoverPointer({m_ui->PushButton1, m_ui->PushButton2, m_ui->PushButton6, m_ui->PushButton8}, {m_ui->Frame1});
 
     Form_Load();
 }
@@ -82,9 +75,7 @@ void Form2::Form_Load() {
     TrappedHandler h(Form2_Form_Load);
     h.step(100, [&] { shell::SetButtonFaceColors(*this); });
     h.step(104, [&] { setWindowIcon(shell::ApplicationIcon()); });
-    const QString cursorFile = shell::ApplicationFilePath(QStringLiteral("HAND-M.CUR"));
-    if (h.test(106, [&] { return shell::FileExists(cursorFile) == -1; }))
-        h.step(108, [&] { setMouseIcon(shell::LoadCursorPicture(cursorFile)); });
+    loadHandCursor(h, 106, 108);
     h.step(110, [&] { mFirstActivate = true; });
 }
 
@@ -109,8 +100,8 @@ void Form2::Form_Activate() {
         h.step(128, [&] { mZoom = 1.0f; });
         // The store is as large as the auto-sized canvas; less the canvas's
         // margin that is the picture's own size.
-        h.step(130, [&] { mBaseWidth = RoundHalfEven(store.width() - ZoomCanvas::AutoSizeMargin); });
-        h.step(132, [&] { mBaseHeight = RoundHalfEven(store.height() - ZoomCanvas::AutoSizeMargin); });
+        h.step(130, [&] { mBaseWidth = shell::roundHalfEvenToInt(store.width() - ZoomCanvas::AutoSizeMargin); });
+        h.step(132, [&] { mBaseHeight = shell::roundHalfEvenToInt(store.height() - ZoomCanvas::AutoSizeMargin); });
         h.step(134, [&] { mZoomWidth = ZoomedLength(1.0f, mBaseWidth); });
         h.step(136, [&] { mZoomHeight = ZoomedLength(1.0f, mBaseHeight); });
         h.step(138, [&] { ApplyZoom(); });
@@ -242,16 +233,14 @@ void Form2::PushButton6_Click() {
     }
     // The old file is not deleted beforehand: the copy replaces it only once
     // complete, so a failed save leaves the user's file as it was.
-    bool copyFailed = false;
+    bool copied = true;
     if (h.test(128, [&] { return answer == shell::vbYes; })) {
-        const int failuresBefore = h.failureCount();
-        h.step(130, [&] {
+        copied = h.step(130, [&] {
             // Saving the temporary workbook over itself has nothing to copy.
             if (!IsSameFile(mExcelFile, chosen)) CopyFileReplacing(mExcelFile, chosen);
         });
-        copyFailed = h.failureCount() != failuresBefore;
     }
-    if (!copyFailed) h.step(132, [&] { shell::MsgBox(QStringLiteral("Done.")); });
+    if (copied) h.step(132, [&] { shell::MsgBox(QStringLiteral("Done.")); });
 }
 
 void Form2::PushButton8_Click() {
@@ -261,20 +250,6 @@ void Form2::PushButton8_Click() {
         if (m_showMainWindow) m_showMainWindow();
     });
     h.step(106, [&] { hide(); });
-}
-
-// The hourglass of a running operation stays whatever the pointer passes over.
-void Form2::showHoverPointer() {
-    if (mousePointer() != shell::vbHourglass) setMousePointer(shell::vbCustom);
-}
-
-void Form2::showDefaultPointer() {
-    if (mousePointer() != shell::vbHourglass) setMousePointer(shell::vbDefault);
-}
-
-void Form2::mouseMoveEvent(QMouseEvent* event) {
-    showDefaultPointer();
-    FormBase::mouseMoveEvent(event);
 }
 
 bool Form2::eventFilter(QObject* watched, QEvent* event) {
@@ -292,11 +267,6 @@ bool Form2::eventFilter(QObject* watched, QEvent* event) {
             return true;
         default: break;
         }
-    } else if (event->type() == QEvent::MouseMove) {
-        if (watched == m_ui->Frame1)
-            showDefaultPointer();
-        else
-            showHoverPointer();
     }
     return FormBase::eventFilter(watched, event);
 }

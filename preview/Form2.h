@@ -1,8 +1,8 @@
 #pragma once
 
 #include "chart/BuildRun.h"
-#include "shell/FormBase.h"
-#include "shell/SaveFileDialog.h"
+#include "shell/shared/FormBase.h"
+#include "shell/shared/SaveFileDialog.h"
 
 #include <QString>
 
@@ -55,7 +55,6 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -75,8 +74,6 @@ private:
     void SetZoom(float newZoom);
     void ApplyZoom();
     void SetupScrollbars();
-    void showHoverPointer();
-    void showDefaultPointer();
 
     std::unique_ptr<Ui::Form2> m_ui;
     shell::SaveFileDialog CommonDialog1;

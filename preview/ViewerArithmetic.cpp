@@ -1,13 +1,11 @@
 #include "ViewerArithmetic.h"
 
-#include "chart/ChartLayout.h"
+#include "shell/shared/RoundHalfEven.h"
 
 #include <cmath>
 #include <cstdlib>
 
 namespace preview {
-
-int RoundHalfEven(double value) { return static_cast<int>(chart::roundHalfEven(value)); }
 
 int ZoomedLength(float zoom, int base) {
     return static_cast<int>(std::floor(static_cast<double>(zoom) * static_cast<double>(base)));
@@ -18,28 +16,28 @@ bool FitsZoomCaps(int width, int height) { return width < ZoomedWidthCap && heig
 ScrollRange ScrollRangeFor(int canvasOuter, int viewportOuter) {
     if (canvasOuter <= viewportOuter) return {};
     const float span = static_cast<float>(canvasOuter - viewportOuter);
-    if (span <= FineScrollLimit) return {true, RoundHalfEven(span), 1};
-    return {true, RoundHalfEven(span / CoarseScrollStep), CoarseScrollStep};
+    if (span <= FineScrollLimit) return {true, shell::roundHalfEvenToInt(span), 1};
+    return {true, shell::roundHalfEvenToInt(span / CoarseScrollStep), CoarseScrollStep};
 }
 
 int ClampCanvasOffset(double offset, int viewportInner, int canvasOuter) {
     if (offset > 0) return 0;
     const int farthest = viewportInner - canvasOuter;
     if (farthest > offset) return farthest;
-    return RoundHalfEven(offset);
+    return shell::roundHalfEvenToInt(offset);
 }
 
 std::optional<int> ScrolledPercent(int canvasOffset, int canvasOuter, int viewportOuter) {
     const int overhang = canvasOuter - viewportOuter;
     if (overhang == 0) return std::nullopt;
-    return RoundHalfEven(std::abs(canvasOffset) / static_cast<double>(overhang) * 100.0);
+    return shell::roundHalfEvenToInt(std::abs(canvasOffset) / static_cast<double>(overhang) * 100.0);
 }
 
 std::optional<int> ScrollValueAtPercent(int percent, int maximum) {
     if (percent < 0) return std::nullopt;
     const double target = percent / 100.0 * maximum;
     if (target > maximum) return std::nullopt;
-    return RoundHalfEven(target);
+    return shell::roundHalfEvenToInt(target);
 }
 
 } // namespace preview

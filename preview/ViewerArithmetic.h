@@ -17,9 +17,6 @@ inline constexpr int ZoomedHeightCap = 9000;
 inline constexpr int FineScrollLimit = 100;
 inline constexpr int CoarseScrollStep = 10;
 
-// Rounds to the nearest integer, halves to the even neighbour.
-int RoundHalfEven(double value);
-
 // floor(zoom × base), formed in double precision.
 int ZoomedLength(float zoom, int base);
 

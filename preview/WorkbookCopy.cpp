@@ -1,6 +1,6 @@
 #include "WorkbookCopy.h"
 
-#include "shell/Failure.h"
+#include "shell/shared/Failure.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/PictureBox.h"
+#include "shell/shared/PictureBox.h"
 
 namespace preview {
 

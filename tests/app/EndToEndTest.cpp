@@ -1,9 +1,9 @@
 // The whole program with its real windows: type, build, preview, save, go
 // back, build again, close. Dialogs are answered through their seams.
-#include "ProgramWindows.h"
+#include "app/ProgramWindows.h"
 #include "chart/TemporaryFiles.h"
-#include "shell/PointerShape.h"
-#include "shell/SaveFileDialog.h"
+#include "shell/shared/PointerShape.h"
+#include "shell/shared/SaveFileDialog.h"
 #include "tests/support/BuildSandbox.h"
 #include "tests/support/ShellSandbox.h"
 

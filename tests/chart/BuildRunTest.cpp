@@ -1,6 +1,6 @@
 #include "chart/BuildRun.h"
 #include "chart/TemporaryFiles.h"
-#include "shell/PointerShape.h"
+#include "shell/shared/PointerShape.h"
 #include "spreadsheet/RunningObjects.h"
 #include "tests/support/BuildSandbox.h"
 #include "tests/support/ShellSandbox.h"

@@ -1,6 +1,7 @@
 #include "LayoutDescription.h"
 
 #include "chart/ChartLayout.h"
+#include "shell/shared/RoundHalfEven.h"
 #include "chart/LocaleNumber.h"
 
 #include <gtest/gtest.h>
@@ -222,12 +223,12 @@ TEST(ChartLayout, BadCountsGiveAClearErrorOrNoBoxes) {
 }
 
 TEST(ChartLayout, RoundingAndPowerHelpers) {
-    EXPECT_EQ(roundHalfEven(0.5), 0);
-    EXPECT_EQ(roundHalfEven(1.5), 2);
-    EXPECT_EQ(roundHalfEven(2.5), 2);
-    EXPECT_EQ(roundHalfEven(-0.5), -0.0);
-    EXPECT_EQ(roundHalfEven(-1.5), -2);
-    EXPECT_EQ(roundHalfEven(2.5000001), 3);
+    EXPECT_EQ(shell::roundHalfEven(0.5), 0);
+    EXPECT_EQ(shell::roundHalfEven(1.5), 2);
+    EXPECT_EQ(shell::roundHalfEven(2.5), 2);
+    EXPECT_EQ(shell::roundHalfEven(-0.5), -0.0);
+    EXPECT_EQ(shell::roundHalfEven(-1.5), -2);
+    EXPECT_EQ(shell::roundHalfEven(2.5000001), 3);
     EXPECT_EQ(MyPower(2, 14), 16384);
     EXPECT_EQ(MyPower(2, 0), 1);
     EXPECT_EQ(boxColumnCount(-1e308), 0);

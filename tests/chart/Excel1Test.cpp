@@ -1,8 +1,8 @@
 #include "chart/ChartLayout.h"
 #include "chart/Excel1.h"
 #include "chart/ExecuteOperation.h"
-#include "shell/ProcedurePaths.h"
-#include "shell/TrappedHandler.h"
+#include "shell/shared/ProcedurePaths.h"
+#include "shell/shared/TrappedHandler.h"
 #include "spreadsheet/RunningObjects.h"
 #include "tests/support/ShellSandbox.h"
 

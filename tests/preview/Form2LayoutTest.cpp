@@ -1,5 +1,5 @@
 #include "preview/Form2.h"
-#include "shell/PictureBox.h"
+#include "shell/shared/PictureBox.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "preview/Form2.h"
-#include "shell/MessageBox.h"
-#include "shell/SaveFileDialog.h"
+#include "shell/shared/MessageBox.h"
+#include "shell/shared/SaveFileDialog.h"
 
 #include "PreviewWindow.h"
 #include "tests/support/ShellSandbox.h"

@@ -1,11 +1,11 @@
 #include "preview/Form2.h"
-#include "shell/MessageBox.h"
-#include "shell/PointerShape.h"
-#include "shell/ProcedurePaths.h"
-#include "shell/TrappedHandler.h"
+#include "shell/shared/MessageBox.h"
+#include "shell/shared/PointerShape.h"
+#include "shell/shared/ProcedurePaths.h"
+#include "shell/shared/TrappedHandler.h"
 
 #include "PreviewWindow.h"
-#include "tests/shell/CursorFile.h"
+#include "tests/support/CursorFile.h"
 #include "tests/support/ShellSandbox.h"
 
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 // A preview window holding a plain picture of a given size, as the build run
 // leaves it: picture handed over, window shown and active.
 #include "preview/Form2.h"
-#include "shell/PictureBox.h"
+#include "shell/shared/PictureBox.h"
 
 #include <QApplication>
 #include <QImage>

@@ -3,11 +3,11 @@
 // Points the shared module's settings store and application folder at a
 // test's own folder, answers every message box without showing it, and
 // replaces the web-site draw (never opening) and the browser.
-#include "shell/ApplicationFolders.h"
-#include "shell/ApplicationTitle.h"
-#include "shell/MessageBox.h"
-#include "shell/SettingsStore.h"
-#include "shell/WebSite.h"
+#include "shell/shared/ApplicationFolders.h"
+#include "shell/shared/ApplicationTitle.h"
+#include "shell/shared/MessageBox.h"
+#include "shell/shared/SettingsStore.h"
+#include "shell/shared/WebSite.h"
 #include "tests/support/QStringPrinter.h"
 
 #include <QDir>

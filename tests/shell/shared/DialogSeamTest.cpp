@@ -1,6 +1,6 @@
-#include "shell/ApplicationTitle.h"
-#include "shell/MessageBox.h"
-#include "shell/SaveFileDialog.h"
+#include "shell/shared/ApplicationTitle.h"
+#include "shell/shared/MessageBox.h"
+#include "shell/shared/SaveFileDialog.h"
 
 #include <gtest/gtest.h>
 

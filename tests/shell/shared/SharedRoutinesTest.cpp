@@ -1,8 +1,8 @@
-#include "shell/ApplicationFolders.h"
-#include "shell/ApplicationTitle.h"
-#include "shell/Failure.h"
-#include "shell/SettingsStore.h"
-#include "shell/WebSite.h"
+#include "shell/shared/ApplicationFolders.h"
+#include "shell/shared/ApplicationTitle.h"
+#include "shell/shared/Failure.h"
+#include "shell/shared/SettingsStore.h"
+#include "shell/shared/WebSite.h"
 
 #include "tests/support/ShellSandbox.h"
 

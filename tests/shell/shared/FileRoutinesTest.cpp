@@ -1,4 +1,4 @@
-#include "shell/FileRoutines.h"
+#include "shell/shared/FileRoutines.h"
 
 #include <gtest/gtest.h>
 

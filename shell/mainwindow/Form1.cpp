@@ -2,18 +2,18 @@
 
 #include "ui_Form1.h"
 
-#include "shell/ApplicationFolders.h"
-#include "shell/ApplicationIcon.h"
-#include "shell/ApplicationTitle.h"
-#include "shell/Failure.h"
-#include "shell/FileRoutines.h"
-#include "shell/MessageBox.h"
-#include "shell/PointerShape.h"
-#include "shell/ProcedurePaths.h"
-#include "shell/SettingsStore.h"
-#include "shell/TrappedHandler.h"
-#include "shell/WebSite.h"
-#include "shell/WindowColours.h"
+#include "shell/shared/ApplicationFolders.h"
+#include "shell/shared/ApplicationIcon.h"
+#include "shell/shared/ApplicationTitle.h"
+#include "shell/shared/Failure.h"
+#include "shell/shared/FileRoutines.h"
+#include "shell/shared/MessageBox.h"
+#include "shell/shared/PointerShape.h"
+#include "shell/shared/ProcedurePaths.h"
+#include "shell/shared/SettingsStore.h"
+#include "shell/shared/TrappedHandler.h"
+#include "shell/shared/WebSite.h"
+#include "shell/shared/WindowColours.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -46,17 +46,7 @@ Form1::Form1(QWidget* parent) : FormBase(parent), m_ui(std::make_unique<Ui::Form
     connect(m_ui->Text1, &QLineEdit::textChanged, this, &Form1::Text1_Change);
     connect(m_ui->Text2, &QLineEdit::textChanged, this, &Form1::Text2_Change);
 
-    // The pointer follows moves over the buttons and the background without
-    // a mouse button held down. A move over a control is that control's
-    // alone: passed on to the window it would turn the hand back at once.
-    setMouseTracking(true);
-    for (QWidget* watched : {static_cast<QWidget*>(m_ui->PushButton1), static_cast<QWidget*>(m_ui->PushButton6),
-                             static_cast<QWidget*>(m_ui->PushButton7), static_cast<QWidget*>(m_ui->Frame1),
-                             static_cast<QWidget*>(m_ui->Frame2)}) {
-        watched->setMouseTracking(true);
-        watched->setAttribute(Qt::WA_NoMousePropagation);
-        watched->installEventFilter(this);
-    }
+    trackHoverPointer({m_ui->PushButton1, m_ui->PushButton6, m_ui->PushButton7}, {m_ui->Frame1, m_ui->Frame2});
     m_ui->Text1->installEventFilter(this);
     m_ui->Text2->installEventFilter(this);
 
@@ -91,9 +81,7 @@ void Form1::Form_Load() {
         setWindowIcon(ApplicationIcon());
         SetApplicationTitle();
     });
-    const QString cursorFile = ApplicationFilePath(QStringLiteral("HAND-M.CUR"));
-    if (h.test(106, [&] { return FileExists(cursorFile) == -1; }))
-        h.step(108, [&] { setMouseIcon(LoadCursorPicture(cursorFile)); });
+    loadHandCursor(h, 106, 108);
     h.step(110, [&] { MaybeOpenWebSite(); });
     h.step(128, [&] { m_ui->Text1->setText(GetSetting(application, section, QStringLiteral("Text1"), sampleRootName)); });
     h.step(130, [&] {
@@ -121,27 +109,8 @@ void Form1::Text1_Change() { storeQuietly(QStringLiteral("Text1"), m_ui->Text1->
 
 void Form1::Text2_Change() { storeQuietly(QStringLiteral("Text2"), m_ui->Text2->text()); }
 
-// The hourglass of a running build stays whatever the pointer passes over.
-void Form1::showHoverPointer() {
-    if (mousePointer() != vbHourglass) setMousePointer(vbCustom);
-}
-
-void Form1::showDefaultPointer() {
-    if (mousePointer() != vbHourglass) setMousePointer(vbDefault);
-}
-
-void Form1::mouseMoveEvent(QMouseEvent* event) {
-    showDefaultPointer();
-    FormBase::mouseMoveEvent(event);
-}
-
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseMove) {
-        if (watched == m_ui->PushButton1 || watched == m_ui->PushButton6 || watched == m_ui->PushButton7)
-            showHoverPointer();
-        else if (watched == m_ui->Frame1 || watched == m_ui->Frame2)
-            showDefaultPointer();
-    } else if (event->type() == QEvent::FocusIn) {
+    if (event->type() == QEvent::FocusIn) {
         // Typing into a box that just got the focus replaces its text.
         if (auto* box = qobject_cast<QLineEdit*>(watched)) box->selectAll();
     }

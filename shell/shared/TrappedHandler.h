@@ -24,19 +24,22 @@ public:
     TrappedHandler(const TrappedHandler&) = delete;
     TrappedHandler& operator=(const TrappedHandler&) = delete;
 
-    // Runs one statement under its step number.
+    // Runs one statement under its step number; false when it failed (and
+    // was reported).
     template <typename Statement>
-    void step(int number, Statement&& statement) noexcept {
+    bool step(int number, Statement&& statement) noexcept {
         m_step = number;
         try {
             if (s_faultInjection) [[unlikely]]
                 (*s_faultInjection)(m_path, number);
             std::forward<Statement>(statement)();
+            return true;
         } catch (const std::exception& failure) {
             reportFailure(failure.what());
         } catch (...) {
             reportUnknownFailure();
         }
+        return false;
     }
 
     // Evaluates the test of a conditional. A test that fails counts as
@@ -51,7 +54,6 @@ public:
     const char* procedurePath() const noexcept { return m_path; }
     // The number of the statement running now, or of the last one that ran.
     int currentStep() const noexcept { return m_step; }
-    int failureCount() const noexcept { return m_failures; }
 
     // Tests only: called before every statement of every handler with the
     // handler's procedure path and the step number; whatever it throws counts
@@ -66,7 +68,6 @@ private:
     static inline const FaultInjection* s_faultInjection = nullptr;
     const char* m_path;
     int m_step = 0;
-    int m_failures = 0;
 };
 
 // Tests only: makes the statement at one step of one handler throw a failure

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "chart/BuildRun.h"
-#include "shell/FormBase.h"
-#include "shell/SkinFramework.h"
+#include "shell/shared/FormBase.h"
+#include "shell/shared/SkinFramework.h"
 
 #include <functional>
 #include <memory>
@@ -39,7 +39,6 @@ public:
     const SkinFramework& skinFramework() const { return m_skin; }
 
 protected:
-    void mouseMoveEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -50,8 +49,6 @@ private:
     void PushButton7_Click();
     void Text1_Change();
     void Text2_Change();
-    void showHoverPointer();
-    void showDefaultPointer();
 
     std::unique_ptr<Ui::Form1> m_ui;
     SkinFramework m_skin;

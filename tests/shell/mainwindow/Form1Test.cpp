@@ -1,12 +1,12 @@
-#include "shell/Form1.h"
-#include "shell/MessageBox.h"
-#include "shell/PointerShape.h"
-#include "shell/ProcedurePaths.h"
-#include "shell/TrappedHandler.h"
-#include "shell/WebSite.h"
-#include "shell/WindowColours.h"
+#include "shell/mainwindow/Form1.h"
+#include "shell/shared/MessageBox.h"
+#include "shell/shared/PointerShape.h"
+#include "shell/shared/ProcedurePaths.h"
+#include "shell/shared/TrappedHandler.h"
+#include "shell/shared/WebSite.h"
+#include "shell/shared/WindowColours.h"
 
-#include "CursorFile.h"
+#include "tests/support/CursorFile.h"
 #include "tests/support/ShellSandbox.h"
 
 #include <gtest/gtest.h>

@@ -10,12 +10,10 @@
 namespace shell {
 
 void TrappedHandler::reportFailure(const char* description) noexcept {
-    ++m_failures;
     ShowErrorReport(QString::fromUtf8(description), QString::fromUtf8(m_path), m_step);
 }
 
 void TrappedHandler::reportUnknownFailure() noexcept {
-    ++m_failures;
     ShowErrorReport(QStringLiteral("Unknown error"), QString::fromUtf8(m_path), m_step);
 }
 

@@ -1,11 +1,11 @@
-#include "shell/ApplicationFolders.h"
-#include "shell/Failure.h"
-#include "shell/PictureBox.h"
-#include "shell/PointerShape.h"
-#include "shell/SkinFramework.h"
-#include "shell/WindowColours.h"
+#include "shell/shared/ApplicationFolders.h"
+#include "shell/shared/Failure.h"
+#include "shell/shared/PictureBox.h"
+#include "shell/shared/PointerShape.h"
+#include "shell/shared/SkinFramework.h"
+#include "shell/shared/WindowColours.h"
 
-#include "CursorFile.h"
+#include "tests/support/CursorFile.h"
 #include "tests/support/ShellSandbox.h"
 
 #include <gtest/gtest.h>
