@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -26,7 +27,59 @@ CommandRun run(QStringList arguments) {
     return {status, out, err};
 }
 
+QString gedcom(const char* name) { return QStringLiteral(GEDCOM_FILES "/") + QString::fromLatin1(name); }
+
+QByteArray sha256Of(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256).toHex();
+}
+
 } // namespace
+
+// Without the GEDCOM and number options the workbook is byte for byte the one
+// kinloom-chart wrote before they existed.
+TEST(ChartCommand, WithoutTheNewOptionsTheWorkbookKeepsItsBytes) {
+    QTemporaryDir dir;
+    const QString output = dir.filePath(QStringLiteral("chart.xls"));
+    ASSERT_EQ(run({QStringLiteral("--output"), output}).status, kExitSuccess);
+    EXPECT_EQ(sha256Of(output), "2cd0363fa6cff6bc593ddfcecab61b47607f33a3af5baf330c036fec523b816a");
+    ASSERT_EQ(run({QStringLiteral("--root"), QString::fromUtf8("Halvarsen Æøå"), QStringLiteral("--generations"),
+                   QStringLiteral("4"), QStringLiteral("--output"), output})
+                  .status,
+              kExitSuccess);
+    EXPECT_EQ(sha256Of(output), "5ebae9db7c3756595c28f315883f46941e8c1cafe9c405c8a6440c358576b534");
+}
+
+TEST(ChartCommand, AGedcomOrPersonItCannotUseExitsAndWritesNothing) {
+    QTemporaryDir dir;
+    const QString output = dir.filePath(QStringLiteral("chart.xls"));
+    struct Case {
+        QStringList arguments;
+        int status;
+        QString err;
+    };
+    const QString sameName = gedcom("same-name.ged");
+    for (const Case& c : {
+             Case{{QStringLiteral("--person"), QStringLiteral("@I1@")}, kExitBadInput,
+                  QStringLiteral("--person names someone in the file --gedcom reads; give that file too.\n")},
+             Case{{QStringLiteral("--gedcom"), gedcom("level-jump.ged")}, kExitFailure,
+                  gedcom("level-jump.ged") + QStringLiteral(":5: level 3 follows level 1\n")},
+             Case{{QStringLiteral("--gedcom"), sameName, QStringLiteral("--person"), QStringLiteral("@I7@")}, kExitFailure,
+                  sameName + QStringLiteral(": no person is \"@I7@\"; name one by identifier (@I1@) or name\n")},
+             Case{{QStringLiteral("--gedcom"), sameName, QStringLiteral("--person"), QStringLiteral("Anna Berg")},
+                  kExitBadInput,
+                  sameName + QString::fromUtf8(": 2 people match \"Anna Berg\"; name one by identifier:\n"
+                                               "  @I1@ Anna Berg (b. 1900)\n  @I3@ anna BERG (d. 1950)\n")},
+         }) {
+        QStringList arguments = c.arguments;
+        arguments << QStringLiteral("--output") << output;
+        const CommandRun r = run(arguments);
+        EXPECT_EQ(r.status, c.status) << r.err.toStdString();
+        EXPECT_EQ(r.err, c.err);
+    }
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+}
 
 TEST(ChartCommand, RefusedCountsExitWithTwoAndWriteNothing) {
     QTemporaryDir dir;
@@ -77,6 +130,6 @@ TEST(ChartCommand, AFailedSaveExitsWithOneAndKeepsTheOldFile) {
 TEST(ChartCommand, HelpNamesEveryOption) {
     const CommandRun help = run({QStringLiteral("--help")});
     EXPECT_EQ(help.status, kExitSuccess);
-    for (const char* option : {"--root", "--generations", "--output", "--picture", "--version", "Exit status"})
+    for (const char* option : {"--root", "--generations", "--output", "--picture", "--version", "--numbers", "--gedcom", "--person", "Exit status"})
         EXPECT_TRUE(help.out.contains(QString::fromLatin1(option))) << option;
 }
