@@ -4,16 +4,21 @@ namespace gedcom {
 
 bool FamilyTree::addPerson(Person person) {
     if (!person.id.isEmpty()) {
-        if (m_personIndex.contains(person.id)) return false;
-        m_personIndex.insert(person.id, static_cast<int>(m_people.size()));
+        // One look-up: operator[] adds the identifier when it is new.
+        const qsizetype known = m_personIndex.size();
+        int& index = m_personIndex[person.id];
+        if (m_personIndex.size() == known) return false;
+        index = static_cast<int>(m_people.size());
     }
     m_people.push_back(std::move(person));
     return true;
 }
 
 bool FamilyTree::addFamily(const QString& id, Family family) {
-    if (m_families.contains(id)) return false;
-    m_families.insert(id, std::move(family));
+    const qsizetype known = m_families.size();
+    Family& slot = m_families[id];
+    if (m_families.size() == known) return false;
+    slot = std::move(family);
     return true;
 }
 

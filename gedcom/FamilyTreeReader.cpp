@@ -19,7 +19,8 @@ constexpr qint64 kHeaderBytes = 64 * 1024;
 
 // "@@" stands for one "@" in text: everywhere in GEDCOM 5, only at the
 // start in GEDCOM 7.
-QString unescapeAt(QString text, bool gedcom7) {
+QString unescapeAt(QStringView value, bool gedcom7) {
+    QString text = value.toString();
     if (gedcom7) {
         if (text.startsWith(u"@@")) text.remove(0, 1);
     } else {
@@ -28,14 +29,16 @@ QString unescapeAt(QString text, bool gedcom7) {
     return text;
 }
 
-Link linkOf(const RecordLine& line) { return {pointerTarget(line.value).toString(), line.lineNumber}; }
+Link linkOf(const Record& record, const RecordLine& line) {
+    return {pointerTarget(record.value(line)).toString(), line.lineNumber};
+}
 
 class TreeCollector {
 public:
     explicit TreeCollector(QString fileName) : m_fileName(std::move(fileName)) {}
 
     void take(const Record& record) {
-        const QString& tag = record.tag();
+        const QStringView tag = record.tag();
         if (tag == u"HEAD") readHeader(record);
         else if (tag == u"INDI") readPerson(record);
         else if (tag == u"FAM") readFamily(record);
@@ -46,8 +49,8 @@ public:
 private:
     void readHeader(const Record& record) {
         for (const RecordLine& line : record.lines)
-            if (line.tag == u"VERS" && line.parent >= 0 && record.lines[line.parent].tag == u"GEDC")
-                m_gedcom7 = line.value.trimmed().startsWith(QLatin1Char('7'));
+            if (record.tag(line) == u"VERS" && line.parent >= 0 && record.tag(record.lines[line.parent]) == u"GEDC")
+                m_gedcom7 = record.value(line).trimmed().startsWith(QLatin1Char('7'));
     }
 
     void readPerson(const Record& record) {
@@ -57,23 +60,24 @@ private:
         int birth = -1, death = -1;
         for (int i = 1; i < static_cast<int>(record.lines.size()); ++i) {
             const RecordLine& line = record.lines[i];
+            const QStringView tag = record.tag(line);
             if (line.parent == 0) {
-                if (line.tag == u"NAME" && !named) {
-                    person.name = readableName(unescapeAt(line.value, m_gedcom7));
+                if (tag == u"NAME" && !named) {
+                    person.name = readableName(unescapeAt(record.value(line), m_gedcom7));
                     named = true;
-                } else if (line.tag == u"BIRT" && birth < 0) {
+                } else if (tag == u"BIRT" && birth < 0) {
                     birth = i;
-                } else if (line.tag == u"DEAT" && death < 0) {
+                } else if (tag == u"DEAT" && death < 0) {
                     death = i;
-                } else if (line.tag == u"FAMC") {
-                    person.childOf.push_back({linkOf(line), false});
+                } else if (tag == u"FAMC") {
+                    person.childOf.push_back({linkOf(record, line), false});
                 }
-            } else if (line.tag == u"DATE" && (line.parent == birth || line.parent == death)) {
+            } else if (tag == u"DATE" && (line.parent == birth || line.parent == death)) {
                 QString& date = line.parent == birth ? person.birthDate : person.deathDate;
-                if (date.isEmpty()) date = line.value.trimmed();
-            } else if (line.tag == u"PEDI" && record.lines[line.parent].tag == u"FAMC" &&
+                if (date.isEmpty()) date = record.value(line).trimmed().toString();
+            } else if (tag == u"PEDI" && record.tag(record.lines[line.parent]) == u"FAMC" &&
                        record.lines[line.parent].parent == 0 && !person.childOf.empty()) {
-                person.childOf.back().birth = line.value.trimmed().compare(u"birth", Qt::CaseInsensitive) == 0;
+                person.childOf.back().birth = record.value(line).trimmed().compare(u"birth", Qt::CaseInsensitive) == 0;
             }
         }
         const qint64 at = record.lines.front().lineNumber;
@@ -85,8 +89,9 @@ private:
         Family family;
         for (const RecordLine& line : record.lines) {
             if (line.parent != 0) continue;
-            if (line.tag == u"HUSB" && family.husband.lineNumber == 0) family.husband = linkOf(line);
-            else if (line.tag == u"WIFE" && family.wife.lineNumber == 0) family.wife = linkOf(line);
+            const QStringView tag = record.tag(line);
+            if (tag == u"HUSB" && family.husband.lineNumber == 0) family.husband = linkOf(record, line);
+            else if (tag == u"WIFE" && family.wife.lineNumber == 0) family.wife = linkOf(record, line);
         }
         if (!tree.addFamily(record.xref, family))
             warn(record.lines.front().lineNumber,

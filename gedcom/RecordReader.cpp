@@ -22,6 +22,7 @@ RecordReader::RecordReader(LineSource& lines, QString fileName) : m_lines(lines)
 
 bool RecordReader::next(Record& record) {
     record.xref.clear();
+    record.text.resize(0);  // keeps its memory for the next record
     record.lines.clear();
     if (m_ended) return false;
     if (!m_pendingText.isEmpty()) {
@@ -52,13 +53,19 @@ bool RecordReader::next(Record& record) {
 
 void RecordReader::addLine(Record& record, QStringView text, qint64 number) {
     const GedcomLine line = parseLine(text, m_fileName, number);
+    const auto keep = [&record](QStringView part) {
+        const qsizetype at = record.text.size();
+        record.text.append(part);
+        return at;
+    };
     if (record.lines.empty()) {
         if (line.level != 0)
             fail(m_fileName, number, QStringLiteral("a record begins at level %1, not 0").arg(line.level));
         if (line.tag == u"TRLR") m_ended = true;
         m_openLines.assign(1, 0);
         record.xref = line.xref.toString();
-        record.lines.push_back({0, line.tag.toString(), line.value.toString(), number, -1});
+        const qsizetype tagAt = keep(line.tag);
+        record.lines.push_back({0, tagAt, line.tag.size(), keep(line.value), line.value.size(), number, -1});
         return;
     }
     const int deepest = static_cast<int>(m_openLines.size()) - 1;
@@ -69,18 +76,26 @@ void RecordReader::addLine(Record& record, QStringView text, qint64 number) {
 
     const bool continuation = line.tag == u"CONC" || line.tag == u"CONT";
     if (continuation) {
-        QString& value = record.lines[parent].value;
-        if (value.size() + line.value.size() + 1 > kMaxLineLength)
+        RecordLine& joined = record.lines[parent];
+        if (joined.valueSize + line.value.size() + 1 > kMaxLineLength)
             fail(m_fileName, number, QStringLiteral("a text longer than %1 characters").arg(kMaxLineLength));
-        if (line.tag == u"CONT") value.append(QLatin1Char('\n'));
-        value.append(line.value);
+        // The joined value moves to the end of the text, unless it is there already.
+        if (joined.valueAt + joined.valueSize != record.text.size()) {
+            const QString before = record.value(joined).toString();
+            joined.valueAt = keep(before);
+        }
+        if (line.tag == u"CONT") record.text.append(QLatin1Char('\n'));
+        record.text.append(line.value);
+        joined.valueSize = record.text.size() - joined.valueAt;
         return;
     }
     if (record.lines.size() >= kMaxRecordLines)
         fail(m_fileName, number, QStringLiteral("a record of more than %1 lines").arg(kMaxRecordLines));
     m_openLines.resize(line.level + 1);
     m_openLines[line.level] = static_cast<int>(record.lines.size());
-    record.lines.push_back({line.level, line.tag.toString(), line.value.toString(), number, parent});
+    const qsizetype tagAt = keep(line.tag);
+    record.lines.push_back(
+        {line.level, tagAt, line.tag.size(), keep(line.value), line.value.size(), number, parent});
 }
 
 } // namespace gedcom

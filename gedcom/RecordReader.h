@@ -9,10 +9,14 @@
 namespace gedcom {
 
 // One line of a record, with its CONC and CONT lines joined into its value.
+// Its tag and value are held in the record's text, so that reading a line
+// allocates nothing.
 struct RecordLine {
     int level = 0;
-    QString tag;
-    QString value;
+    qsizetype tagAt = 0;
+    qsizetype tagSize = 0;
+    qsizetype valueAt = 0;
+    qsizetype valueSize = 0;
     qint64 lineNumber = 0;
     int parent = -1;  // index of the line it belongs to; -1 for the record's first
 };
@@ -20,9 +24,12 @@ struct RecordLine {
 // A level-0 record and everything under it; lines[0] is its first line.
 struct Record {
     QString xref;
+    QString text;
     std::vector<RecordLine> lines;
 
-    const QString& tag() const { return lines.front().tag; }
+    QStringView tag(const RecordLine& line) const { return QStringView(text).sliced(line.tagAt, line.tagSize); }
+    QStringView value(const RecordLine& line) const { return QStringView(text).sliced(line.valueAt, line.valueSize); }
+    QStringView tag() const { return tag(lines.front()); }
 };
 
 // The records of a file in order, from HEAD to TRLR. Throws GedcomError for

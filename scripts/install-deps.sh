@@ -8,7 +8,7 @@ build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgsf-1
 test_packages=(python3 python3-xlrd python3-xlwt)
 # LibreOffice is large: only its spreadsheet part, without recommends.
 test_lean_packages=(libreoffice-calc)
-bench_packages=(python3 python3-xlwt python3-xlrd)
+bench_packages=(python3 python3-xlwt python3-xlrd libgedcom-perl)
 screenshot_packages=(xvfb xauth imagemagick xdotool)
 # The reader's fuzzer: clang with libFuzzer and the sanitizers' run-time; xlwt writes its seeds.
 fuzz_packages=(clang libclang-rt-14-dev python3 python3-xlwt)
