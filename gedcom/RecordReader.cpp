@@ -10,6 +10,7 @@ namespace {
 // Bounds that no genealogy reaches and that keep a hostile file's record
 // from taking memory without end.
 constexpr std::size_t kMaxRecordLines = 1'000'000;
+constexpr qsizetype kMaxRecordText = 16 * kMaxLineLength;
 
 bool beginsWithHeader(QStringView text) {
     const QStringView trimmed = text.trimmed();
@@ -53,6 +54,8 @@ bool RecordReader::next(Record& record) {
 
 void RecordReader::addLine(Record& record, QStringView text, qint64 number) {
     const GedcomLine line = parseLine(text, m_fileName, number);
+    if (record.text.size() + text.size() > kMaxRecordText)
+        fail(m_fileName, number, QStringLiteral("a record of more than %1 characters").arg(kMaxRecordText));
     const auto keep = [&record](QStringView part) {
         const qsizetype at = record.text.size();
         record.text.append(part);
