@@ -6,7 +6,7 @@ BUILD_TYPE ?= Release
 CTEST_ARGS ?=
 FUZZ_DIR ?= fuzz-build
 
-.PHONY: run test build deps test-deps bench screenshot fuzz configure clean
+.PHONY: run test build deps test-deps bench screenshot fuzz format configure clean
 
 deps:
 	@bash scripts/install-deps.sh build
@@ -46,6 +46,11 @@ fuzz:
 	cmake -S fuzz -B $(FUZZ_DIR) -G Ninja -DCMAKE_CXX_COMPILER=clang++
 	cmake --build $(FUZZ_DIR)
 	bash fuzz/make-corpus.sh $(FUZZ_DIR)/seeds $(BUILD_DIR)
+
+# Lays out every C++ file git knows as .clang-format says.
+format:
+	@bash scripts/install-deps.sh format
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -22,6 +22,25 @@ struct SheetRange {
     bool operator==(const SheetRange&) const = default;
 };
 
+// PageSetup and PrintGridlines, in Excel's numbers: orientation xlPortrait 1
+// or xlLandscape 2, paper XlPaperSize (9 is A4). fitToPages stands for Zoom =
+// False: the sheet then shrinks to FitToPagesWide by FitToPagesTall pages, 0
+// (False) standing for as many as it needs. Headers and footers in Excel's codes.
+inline constexpr int kPortrait = 1;
+inline constexpr int kLandscape = 2;
+inline constexpr int kPaperA4 = 9;
+
+struct PageSetup {
+    int orientation = kPortrait;
+    int paperSize = kPaperA4;
+    bool fitToPages = false;
+    int fitToPagesWide = 1;
+    int fitToPagesTall = 1;
+    QString header;
+    QString footer;
+    bool printGridlines = false;
+};
+
 // UsedRange: its first row and column on the sheet and its size.
 // Rows(Rows.count).Row is lastRow(), Columns(Columns.count).Column is lastColumn().
 struct UsedRange {
@@ -53,6 +72,7 @@ public:
     virtual void setValue(const SheetRange& range, const QString& text) = 0;
     virtual void setInteriorColorIndex(const SheetRange& range, int colorIndex) = 0;
     virtual void setBorderLineStyle(const SheetRange& range, int borderIndex, int lineStyle) = 0;
+    virtual void setPageSetup(const PageSetup& pageSetup) = 0;
 
     virtual UsedRange usedRange() const = 0;
     // The range as it shows on screen.

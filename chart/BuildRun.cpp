@@ -65,7 +65,11 @@ void runChartBuild(BuildRunWindows& windows) {
     std::unique_ptr<automation::Application> builder;
     std::shared_ptr<automation::Workbook> chartBook;
     h.step(110, [&] { builder = automation::createApplication(); });
-    h.step(112, [&] { chartBook = held(builder).workbooks().add(); });
+    // The new workbook gets the chart's print settings in the same step: the run keeps its steps.
+    h.step(112, [&] {
+        chartBook = held(builder).workbooks().add();
+        setChartPageSetup(chartBook->activeSheet());
+    });
     h.step(114, [&] { held(builder).setVisible(false); });
 
     std::optional<ChartLayout> layout;

@@ -136,7 +136,7 @@ int runChartCommand(const QStringList& arguments, QTextStream& out, QTextStream&
         auto workbook = application->workbooks().add();
         application->setVisible(false);
         automation::Worksheet& sheet = workbook->activeSheet();
-        for (const SheetOperation& op : layout.operations) executeOperation(sheet, layout, op);
+        executeLayout(sheet, layout);
         if (filled || parser.isSet(numbersOption))
             writeBoxTexts(sheet, boxColumnCount(*parseLocaleNumber(countText)), parser.isSet(numbersOption),
                           filled ? filled->labelByNumber : std::vector<QString>());

@@ -64,6 +64,16 @@ public:
     void setBorderLineStyle(const SheetRange& range, int borderIndex, int lineStyle) override {
         m_sheet.setBorderLineStyle(toCells(range), borderIndex, lineStyle);
     }
+    void setPageSetup(const PageSetup& p) override {
+        m_sheet.setPrintSettings({.orientation = p.orientation,
+                                  .paperSize = p.paperSize,
+                                  .fitToPages = p.fitToPages,
+                                  .fitToPagesWide = p.fitToPagesWide,
+                                  .fitToPagesTall = p.fitToPagesTall,
+                                  .header = p.header,
+                                  .footer = p.footer,
+                                  .printGridLines = p.printGridlines});
+    }
 
     UsedRange usedRange() const override {
         const auto used = m_sheet.usedRange();

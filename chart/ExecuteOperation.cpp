@@ -34,7 +34,18 @@ void executeOperation(automation::Worksheet& sheet, const ChartLayout& layout, c
     }
 }
 
+void setChartPageSetup(automation::Worksheet& sheet) {
+    automation::PageSetup chart;
+    chart.orientation = automation::kLandscape;
+    chart.paperSize = automation::kPaperA4;
+    chart.fitToPages = true;
+    chart.fitToPagesWide = 1;
+    chart.fitToPagesTall = 0;
+    sheet.setPageSetup(chart);
+}
+
 void executeLayout(automation::Worksheet& sheet, const ChartLayout& layout) {
+    setChartPageSetup(sheet);
     for (const SheetOperation& op : layout.operations) executeOperation(sheet, layout, op);
 }
 

@@ -9,7 +9,12 @@ namespace chart {
 // worksheet throws.
 void executeOperation(automation::Worksheet& sheet, const ChartLayout& layout, const SheetOperation& op);
 
-// Carries out a whole layout in order, stopping at the first failure.
+// How a chart prints: landscape on A4, one page wide and as many tall as it
+// needs, without headers, footers or grid lines.
+void setChartPageSetup(automation::Worksheet& sheet);
+
+// Sets the chart's page set-up, then carries out a whole layout in order,
+// stopping at the first failure.
 void executeLayout(automation::Worksheet& sheet, const ChartLayout& layout);
 
 } // namespace chart

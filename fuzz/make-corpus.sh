@@ -1,17 +1,19 @@
 #!/usr/bin/env bash
-# Writes the fuzzers' seed corpora: workbooks from python3-xlwt (the reader
-# tests' samples), charts of our own once kinloom-chart has been built, and
-# the inputs that once broke the reader. Whole files go to SEED_FOLDER/file,
-# bare workbook streams to SEED_FOLDER/stream; the GEDCOM tests' files and
-# the GEDCOM inputs that once broke that reader to SEED_FOLDER/gedcom.
+# Writes the fuzzers' seed corpora: the reader tests' sample workbooks (from
+# python3-xlwt and LibreOffice), charts of our own once kinloom-chart has been
+# built, and the inputs that once broke the reader. Whole files go to
+# SEED_FOLDER/file, bare workbook streams to SEED_FOLDER/stream; the GEDCOM
+# tests' files and the GEDCOM inputs that once broke that reader to
+# SEED_FOLDER/gedcom.
 # Usage: fuzz/make-corpus.sh SEED_FOLDER [KINLOOM_BUILD_FOLDER]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 seeds=${1:?usage: make-corpus.sh SEED_FOLDER [BUILD_FOLDER]}
 build=${2:-$here/../build}
 mkdir -p "$seeds/file" "$seeds/stream" "$seeds/gedcom"
-/usr/bin/python3 "$here/../tests/spreadsheet/make_xls_samples.py" "$seeds/file"
-mv "$seeds/file"/*.stream "$seeds/stream/"
+samples="$here/../tests/spreadsheet/data"
+cp "$samples"/*.xls "$seeds/file/"
+cp "$samples"/*.stream "$seeds/stream/"
 chart="$build/app/kinloom-chart"
 if [ -x "$chart" ]; then
   for g in 1 2 3 4; do

@@ -1,17 +1,20 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a set-up step needs, only when some are missing.
-# Usage: install-deps.sh build|test|bench|screenshots|fuzz ...
+# Usage: install-deps.sh build|test|bench|screenshots|fuzz|format|samples ...
 set -euo pipefail
 
 build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgsf-1-dev
                 libgtest-dev libgmock-dev libbenchmark-dev fonts-wine fonts-liberation)
-test_packages=(python3 python3-xlrd python3-xlwt)
+test_packages=(python3 python3-xlrd)
 # LibreOffice is large: only its spreadsheet part, without recommends.
 test_lean_packages=(libreoffice-calc)
 bench_packages=(python3 python3-xlwt python3-xlrd libgedcom-perl)
 screenshot_packages=(xvfb xauth imagemagick xdotool)
-# The reader's fuzzer: clang with libFuzzer and the sanitizers' run-time; xlwt writes its seeds.
-fuzz_packages=(clang libclang-rt-14-dev python3 python3-xlwt)
+# The reader's fuzzer: clang with libFuzzer and the sanitizers' run-time.
+fuzz_packages=(clang libclang-rt-14-dev)
+format_packages=(clang-format)
+# The writers that remake the reader tests' committed workbooks (LibreOffice as for test).
+sample_packages=(python3 python3-xlwt)
 
 missing() {
   local p
@@ -45,6 +48,9 @@ for group in "$@"; do
     bench) install "" "${bench_packages[@]}" ;;
     screenshots) install "" "${screenshot_packages[@]}" ;;
     fuzz) install "" "${fuzz_packages[@]}" ;;
+    format) install "" "${format_packages[@]}" ;;
+    samples) install "" "${sample_packages[@]}"
+             install "--no-install-recommends" "${test_lean_packages[@]}" ;;
     *) echo "unknown package group: $group" >&2; exit 2 ;;
   esac
 done

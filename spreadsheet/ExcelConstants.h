@@ -39,11 +39,19 @@ inline constexpr int kHAlignJustify = -4130;
 inline constexpr int kHAlignCenterAcrossSelection = 7;
 inline constexpr int kHAlignDistributed = -4117;
 
+// PageSetup.Orientation and .PaperSize
+inline constexpr int kPortrait = 1;
+inline constexpr int kLandscape = 2;
+inline constexpr int kPaperA4 = 9;
+
 // Limits of an Excel 97-2003 workbook.
 inline constexpr int kMaxTextLength = 32767;
 inline constexpr double kMaxColumnWidth = 255.0;
 inline constexpr double kMinFontSize = 1.0;
 inline constexpr double kMaxFontSize = 409.0;
 inline constexpr int kMaxFontNameLength = 31;
+inline constexpr int kMaxPaperSize = 0xFFFF;
+inline constexpr int kMaxFitToPages = 32767;
+inline constexpr int kMaxHeaderFooterLength = 255;
 
 } // namespace spreadsheet::xl

@@ -142,6 +142,11 @@ void Worksheet::merge(const CellRange& range) {
     m_merges.push_back(range);
 }
 
+void Worksheet::setPrintSettings(const PrintSettings& settings) {
+    checkPrintSettings(settings);
+    m_print = settings;
+}
+
 void Worksheet::setValue(const CellRange& range, const QString& text) {
     checkRange(range);
     if (text.size() > xl::kMaxTextLength)

@@ -2,6 +2,7 @@
 
 #include "CellFormat.h"
 #include "CellRange.h"
+#include "PrintSettings.h"
 
 #include <QString>
 
@@ -20,7 +21,7 @@ struct Cell {
 };
 
 // One worksheet: cell values and formats, the sheet-wide and column formats,
-// column widths and merged areas. Every setter checks its arguments as Excel
+// column widths, merged areas and how the sheet prints. Every setter checks its arguments as Excel
 // would and throws SpreadsheetError before changing anything.
 class Worksheet {
 public:
@@ -42,6 +43,7 @@ public:
     void merge(const CellRange& range);
     // Text of every cell of the range; the empty text clears the value.
     void setValue(const CellRange& range, const QString& text);
+    void setPrintSettings(const PrintSettings& settings);
 
     // Reading.
     CellRange usedRange() const;
@@ -57,6 +59,7 @@ public:
     FormatId sheetFormatId() const { return m_sheetFormat; }
     std::optional<FormatId> columnFormatId(int column) const;
     const FormatTable& formats() const { return m_formats; }
+    const PrintSettings& printSettings() const { return m_print; }
     QString fontName(const CellFormat& format) const { return m_formats.fontName(format.fontName); }
 
     // Stored cells of one row in column order; rows past lastStoredRow() are empty.
@@ -96,6 +99,7 @@ private:
     std::vector<std::uint32_t> m_freeTexts;
     std::vector<CellRange> m_merges;
     std::size_t m_cellCount = 0;
+    PrintSettings m_print;
 };
 
 } // namespace spreadsheet

@@ -22,9 +22,18 @@ std::uint8_t ByteBuffer::characters(const QString& text) {
 void ByteBuffer::shortString(const QString& text) {
     const QString clipped = text.left(255);
     u8(static_cast<std::uint8_t>(clipped.size()));
+    flaggedCharacters(clipped);
+}
+
+void ByteBuffer::string(const QString& text) {
+    u16(static_cast<std::uint16_t>(text.size()));
+    flaggedCharacters(text);
+}
+
+void ByteBuffer::flaggedCharacters(const QString& text) {
     const std::size_t flagAt = size();
     u8(0);
-    m_bytes[flagAt] = characters(clipped);
+    m_bytes[flagAt] = characters(text);
 }
 
 void RecordWriter::write(std::uint16_t id, const ByteBuffer& data) { write(id, data.data(), data.size()); }

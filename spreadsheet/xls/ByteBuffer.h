@@ -32,6 +32,8 @@ public:
     std::uint8_t characters(const QString& text);
     // A string with a one-byte length, as sheet and font names are stored.
     void shortString(const QString& text);
+    // A string with a two-byte length, as headers and footers are stored.
+    void string(const QString& text);
 
     void patchU16(std::size_t at, std::uint16_t v) {
         m_bytes[at] = static_cast<std::uint8_t>(v);
@@ -47,6 +49,8 @@ public:
     std::size_t size() const { return m_bytes.size(); }
 
 private:
+    // The option byte, then the characters it describes.
+    void flaggedCharacters(const QString& text);
     void put(std::uint64_t v, std::size_t width) {
         for (std::size_t i = 0; i < width; ++i) m_bytes.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
     }

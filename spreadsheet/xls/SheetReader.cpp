@@ -4,6 +4,7 @@
 #include "BiffRecords.h"
 #include "CellValueText.h"
 #include "FormatResolver.h"
+#include "PrintRecords.h"
 #include "ReadFailure.h"
 #include "RecordReader.h"
 #include "UnicodeStringReader.h"
@@ -68,6 +69,7 @@ private:
     std::array<std::optional<ColumnInfo>, kMaxColumns + 1> m_columns;
     std::vector<CellRange> m_merges;
     std::optional<PendingFormula> m_pendingFormula;
+    PrintSettingsReader m_print;
 };
 
 bool isCellRecord(std::uint16_t id) {
@@ -105,6 +107,7 @@ void SheetBuilder::putCell(const CellHeader& cell, const QString* text) {
 }
 
 void SheetBuilder::read(const Record& r) {
+    if (m_print.read(r)) return;
     RecordReader in(r);
     // A formula's text comes in the STRING record after it, perhaps behind
     // shared-formula or array records; the next cell record ends the wait.
@@ -160,7 +163,7 @@ void SheetBuilder::read(const Record& r) {
         break;
     case record::kColInfo: readColumnInfo(r); break;
     case record::kMergedCells: readMergedCells(r); break;
-    default: break;  // rows, dimensions, window, page set-up and all else
+    default: break;  // rows, dimensions, window and all else
     }
 }
 
@@ -306,6 +309,7 @@ void SheetBuilder::applyMerges() {
 std::unique_ptr<Worksheet> SheetBuilder::finish() {
     applyColumns();
     applyMerges();
+    m_sheet->setPrintSettings(m_print.settings());
     return std::move(m_sheet);
 }
 

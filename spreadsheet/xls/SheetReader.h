@@ -15,8 +15,9 @@ inline constexpr std::size_t kMaxMergedAreas = 16384;
 
 // Reads the worksheet substream that `entry` points to into a new sheet:
 // cell texts (numbers, booleans, errors and formula results as the text a
-// spreadsheet shows), cell, column and sheet-wide formats, column widths and
-// merged areas. Row records are skipped: the model derives row heights.
+// spreadsheet shows), cell, column and sheet-wide formats, column widths,
+// merged areas and print settings. Row records are skipped: the model
+// derives row heights.
 std::unique_ptr<Worksheet> readWorksheet(RecordStream& stream, const WorkbookGlobals& globals, const SheetEntry& entry);
 
 } // namespace spreadsheet::xls

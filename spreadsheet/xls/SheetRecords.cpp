@@ -3,6 +3,7 @@
 #include "BiffMapping.h"
 #include "BiffRecords.h"
 #include "FormatRecords.h"
+#include "PrintRecords.h"
 #include "StringTable.h"
 
 #include "spreadsheet/RowHeight.h"
@@ -17,38 +18,6 @@ namespace {
 
 constexpr int kRowsPerBlock = 32;
 constexpr std::uint16_t kTwipsPerPoint = 20;
-
-// Printing: no headers or footers, no grid lines, landscape, one page wide.
-void writePageSetup(RecordWriter& stream) {
-    stream.writeU16(record::kPrintHeaders, 0);
-    stream.writeU16(record::kPrintGridLines, 0);
-    stream.writeU16(record::kGridSet, 1);
-    ByteBuffer guts;
-    for (int i = 0; i < 4; ++i) guts.u16(0);
-    stream.write(record::kGuts, guts);
-    ByteBuffer defaultHeight;
-    defaultHeight.u16(0);
-    defaultHeight.u16(255);  // 12.75 pt
-    stream.write(record::kDefaultRowHeight, defaultHeight);
-    stream.writeU16(record::kWsBool, 0x04C1 | 0x0100);  // fit to page
-    stream.write(record::kHeader, ByteBuffer{});                // empty: no header
-    stream.write(record::kFooter, ByteBuffer{});
-    stream.writeU16(record::kHCenter, 0);
-    stream.writeU16(record::kVCenter, 0);
-    ByteBuffer setup;
-    setup.u16(9);     // A4
-    setup.u16(100);   // scale, unused when fitting
-    setup.u16(1);     // first page number
-    setup.u16(1);     // fit to one page wide
-    setup.u16(0);     // as many pages tall as needed
-    setup.u16(0);     // landscape; paper, scale and orientation are set
-    setup.u16(600);
-    setup.u16(600);
-    setup.f64(0.5);   // header margin, inches
-    setup.f64(0.5);   // footer margin
-    setup.u16(1);     // copies
-    stream.write(record::kPageSetup, setup);
-}
 
 // Column widths and formats. Every column carries the sheet-wide format, so
 // a whole-sheet font shows in every reader, also in cells without a record.
@@ -211,7 +180,7 @@ void writeMergedCells(RecordWriter& stream, const std::vector<CellRange>& merges
 void writeSheetRecords(RecordWriter& stream, const Worksheet& sheet, const FormatRecords& formats,
                        StringTable& strings) {
     stream.writeBof(record::kBofWorksheet);
-    writePageSetup(stream);
+    writePrintRecords(stream, sheet.printSettings());
     writeColumns(stream, sheet, formats);
 
     int lastRow = sheet.lastStoredRow();

@@ -1,4 +1,5 @@
 #include "chart/BuildRun.h"
+#include "chart/ChartCommand.h"
 #include "chart/TemporaryFiles.h"
 #include "shell/shared/PointerShape.h"
 #include "spreadsheet/RunningObjects.h"
@@ -8,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <QRegularExpression>
+#include <QTemporaryDir>
 
 #include <sys/stat.h>
 
@@ -101,6 +103,21 @@ TEST_F(BuildRunTest, ARunLeavesTheWorkbookForThePreviewAndNoPicture) {
     EXPECT_EQ(windows.pointers, (std::vector<int>{shell::vbHourglass, shell::vbDefault, shell::vbHourglass,
                                                   shell::vbDefault}));
     EXPECT_FALSE(QFile::exists(sandbox.appFile(QStringLiteral("temp.bmp"))));
+
+    // The workbook kinloom-chart writes for the same inputs, print settings included.
+    QTemporaryDir commandFolder;
+    const QString commandChart = commandFolder.filePath(QStringLiteral("chart.xls"));
+    QString out;
+    QTextStream outStream(&out);
+    ASSERT_EQ(runChartCommand({QStringLiteral("kinloom-chart"), QStringLiteral("--generations"), windows.count,
+                               QStringLiteral("--output"), commandChart},
+                              outStream, outStream),
+              kExitSuccess);
+    const auto bytes = [](const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    EXPECT_EQ(bytes(workbook), bytes(commandChart));
 }
 
 TEST_F(BuildRunTest, ATakenNameIsDrawnAgain) {

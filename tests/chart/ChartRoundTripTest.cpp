@@ -31,6 +31,11 @@ std::string describeSheet(const Worksheet& sheet) {
             out += std::to_string(r) + "," + std::to_string(cell.column) + " " + format(sheet.formats().at(cell.format)) +
                    " '" + (cell.text ? sheet.text(cell).toStdString() : std::string()) + "'\n";
     for (const CellRange& m : sheet.mergedRanges()) out += "merge " + addressText(m).toStdString() + "\n";
+    const PrintSettings& print = sheet.printSettings();
+    out += "print " + std::to_string(print.orientation) + "/" + std::to_string(print.paperSize) + "/" +
+           std::to_string(print.fitToPages) + "/" + std::to_string(print.fitToPagesWide) + "x" +
+           std::to_string(print.fitToPagesTall) + "/'" + print.header.toStdString() + "'/'" +
+           print.footer.toStdString() + "'/" + std::to_string(print.printGridLines) + "\n";
     return out;
 }
 

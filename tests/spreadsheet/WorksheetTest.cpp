@@ -46,6 +46,20 @@ TEST(Worksheet, RejectsWhatExcelRejectsWithADescription) {
     EXPECT_EQ(descriptionOf([&] { sheet.setValue(CellRange::cell(1, 2), longest + u'x'); }),
               "A cell holds at most 32,767 characters; this text has 32768.");
     EXPECT_FALSE(sheet.isStored(1, 2));
+
+    const auto printed = [&](auto change) {
+        PrintSettings settings;
+        change(settings);
+        return descriptionOf([&] { sheet.setPrintSettings(settings); });
+    };
+    EXPECT_EQ(printed([](PrintSettings& p) { p.orientation = 3; }), "3 is not a page orientation (1 portrait, 2 landscape).");
+    EXPECT_EQ(printed([](PrintSettings& p) { p.paperSize = 0; }), "0 is not a paper size.");
+    EXPECT_EQ(printed([](PrintSettings& p) { p.fitToPagesWide = -1; }), "-1 is not a number of pages wide (0 to 32767).");
+    EXPECT_EQ(printed([](PrintSettings& p) { p.fitToPagesTall = 32768; }),
+              "32768 is not a number of pages tall (0 to 32767).");
+    EXPECT_EQ(printed([](PrintSettings& p) { p.footer = QString(256, u'x'); }), "A footer has at most 255 characters.");
+    EXPECT_EQ(sheet.printSettings(), PrintSettings{});
+    EXPECT_EQ(printed([](PrintSettings& p) { p.header = QString(255, u'ø'); }), "(accepted)");
 }
 
 TEST(Worksheet, MergedAreasRefuseOverlapAndTakeFormatsAsAWhole) {

@@ -1,8 +1,9 @@
 #!/usr/bin/python3
 """Writes the Excel 97-2003 workbooks the reader tests open, made with xlwt
-so that they come from a writer other than ours.
+so that they come from a writer other than ours. The workbooks are committed
+beside this script; remake-samples.sh runs it again.
 
-Usage: make_xls_samples.py OUTPUT_FOLDER
+Usage: make_xlwt_samples.py OUTPUT_FOLDER
 """
 import os
 import sys
