@@ -28,26 +28,25 @@ QByteArray pictureFormat(const QString& path) {
     return QImageWriter::supportedImageFormats().contains(suffix) ? suffix : QByteArray();
 }
 
-const char* const kDescription =
-    "Draws a blank pedigree chart (one empty box for each ancestor, the oldest\n"
-    "generation on the left) and saves it as an Excel 97-2003 workbook.\n\n"
-    "COUNT is the number of generations, the root person included, written as\n"
-    "numbers are written in your locale (a point is accepted too); charts of up\n"
-    "to 15 generations can be drawn. The count appears in the chart as typed.\n\n"
-    "With --picture, the used cells are also drawn as a spreadsheet shows them,\n"
-    "in the format the file's extension names (.bmp, .png, ...). Charts over 10\n"
-    "generations are drawn scaled down to stay within 32,767 pixels a side.\n\n"
-    "With --gedcom, the boxes are filled from a GEDCOM file (5.5, 5.5.1 or 7.0)\n"
-    "with the ancestors of --person: \"Given Surname (1820-1891)\". Without\n"
-    "--generations the chart is as deep as the known pedigree (at most 15);\n"
-    "without --root the title names the person. Links that point nowhere and\n"
-    "people who would be their own ancestor are left out, with a warning.\n\n"
-    "With --numbers, each box holds its ancestor number: the root person is 1,\n"
-    "the father of n is 2n, the mother 2n + 1.\n\n"
-    "Exit status: 0 when the workbook was saved; 2 when COUNT is refused or\n"
-    "--person matches several people (they are listed); 1 on any other failure,\n"
-    "with its reason on standard error. A failed run leaves no file behind and\n"
-    "never changes an existing FILE.";
+const char* const kDescription = "Draws a blank pedigree chart (one empty box for each ancestor, the oldest\n"
+                                 "generation on the left) and saves it as an Excel 97-2003 workbook.\n\n"
+                                 "COUNT is the number of generations, the root person included, written as\n"
+                                 "numbers are written in your locale (a point is accepted too); charts of up\n"
+                                 "to 15 generations can be drawn. The count appears in the chart as typed.\n\n"
+                                 "With --picture, the used cells are also drawn as a spreadsheet shows them,\n"
+                                 "in the format the file's extension names (.bmp, .png, ...). Charts over 10\n"
+                                 "generations are drawn scaled down to stay within 32,767 pixels a side.\n\n"
+                                 "With --gedcom, the boxes are filled from a GEDCOM file (5.5, 5.5.1 or 7.0)\n"
+                                 "with the ancestors of --person: \"Given Surname (1820-1891)\". Without\n"
+                                 "--generations the chart is as deep as the known pedigree (at most 15);\n"
+                                 "without --root the title names the person. Links that point nowhere and\n"
+                                 "people who would be their own ancestor are left out, with a warning.\n\n"
+                                 "With --numbers, each box holds its ancestor number: the root person is 1,\n"
+                                 "the father of n is 2n, the mother 2n + 1.\n\n"
+                                 "Exit status: 0 when the workbook was saved; 2 when COUNT is refused or\n"
+                                 "--person matches several people (they are listed); 1 on any other failure,\n"
+                                 "with its reason on standard error. A failed run leaves no file behind and\n"
+                                 "never changes an existing FILE.";
 
 } // namespace
 
@@ -66,12 +65,12 @@ int runChartCommand(const QStringList& arguments, QTextStream& out, QTextStream&
                                                QStringLiteral("COUNT"), QStringLiteral("5"));
     const QCommandLineOption outputOption(QStringLiteral("output"), QStringLiteral("Workbook to write (.xls)."),
                                           QStringLiteral("FILE"));
-    const QCommandLineOption pictureOption(QStringLiteral("picture"),
-                                           QStringLiteral("Also write a picture of the chart."), QStringLiteral("FILE"));
+    const QCommandLineOption pictureOption(
+        QStringLiteral("picture"), QStringLiteral("Also write a picture of the chart."), QStringLiteral("FILE"));
     const QCommandLineOption numbersOption(QStringLiteral("numbers"),
                                            QStringLiteral("Put each box's ancestor number in it."));
-    const QCommandLineOption gedcomOption(QStringLiteral("gedcom"),
-                                          QStringLiteral("Fill the boxes from a GEDCOM file."), QStringLiteral("GEDCOM"));
+    const QCommandLineOption gedcomOption(
+        QStringLiteral("gedcom"), QStringLiteral("Fill the boxes from a GEDCOM file."), QStringLiteral("GEDCOM"));
     const QCommandLineOption personOption(
         QStringLiteral("person"),
         QStringLiteral("The root person of --gedcom: an identifier (@I1@) or a name (default: the file's first)."),
@@ -120,16 +119,15 @@ int runChartCommand(const QStringList& arguments, QTextStream& out, QTextStream&
     try {
         std::optional<FilledPedigree> filled;
         if (parser.isSet(gedcomOption)) {
-            const int generations =
-                countGiven ? std::max(1, static_cast<int>(boxColumnCount(*parseLocaleNumber(parser.value(generationsOption)))))
-                           : 0;
+            const int generations = countGiven
+                ? std::max(1, static_cast<int>(boxColumnCount(*parseLocaleNumber(parser.value(generationsOption)))))
+                : 0;
             filled = readFilledPedigree(parser.value(gedcomOption), parser.value(personOption), generations);
             for (const QString& warning : filled->warnings) err << warning << "\n";
         }
-        const QString countText =
-            countGiven ? parser.value(generationsOption) : QString::number(filled->knownGenerations);
-        const QString rootName =
-            filled && !parser.isSet(rootOption) ? filled->personName : parser.value(rootOption);
+        const QString countText = countGiven ? parser.value(generationsOption)
+                                             : QString::number(filled->knownGenerations);
+        const QString rootName = filled && !parser.isSet(rootOption) ? filled->personName : parser.value(rootOption);
 
         const ChartLayout layout = BuildChartLayout(rootName, countText);
         auto application = automation::createApplication();

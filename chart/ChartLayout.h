@@ -21,7 +21,7 @@ inline constexpr int kFirstBoxRowOffset = 4;
 
 // The ordered operations that draw one chart, with the texts they refer to.
 struct ChartLayout {
-    QStringList texts{QString()};  // texts[kNoText] is the empty text
+    QStringList texts{QString()}; // texts[kNoText] is the empty text
     std::vector<SheetOperation> operations;
 
     const QString& text(TextId id) const { return texts[id]; }

@@ -37,8 +37,7 @@ int choosePerson(const gedcom::FamilyTree& tree, const QString& wanted) {
 FilledPedigree readFilledPedigree(const QString& path, const QString& person, int generations) {
     const gedcom::FamilyTree tree = gedcom::readFamilyTree(path);
     const int root = choosePerson(tree, person);
-    const gedcom::Pedigree pedigree =
-        gedcom::walkPedigree(tree, root, generations > 0 ? generations : kMaxGenerations);
+    const gedcom::Pedigree pedigree = gedcom::walkPedigree(tree, root, generations > 0 ? generations : kMaxGenerations);
 
     FilledPedigree filled;
     filled.personName = tree.person(root).name;

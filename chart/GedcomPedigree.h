@@ -10,10 +10,10 @@ namespace chart {
 
 // What a chart filled from a GEDCOM file shows.
 struct FilledPedigree {
-    QString personName;                   // the root person's name, for the title
-    int knownGenerations = 0;             // down to the oldest known ancestor, at most kMaxGenerations
-    std::vector<QString> labelByNumber;   // "Name (1820–1891)" by ancestor number; empty where unknown
-    QStringList warnings;                 // "FILE:LINE: warning: ..."
+    QString personName;                 // the root person's name, for the title
+    int knownGenerations = 0;           // down to the oldest known ancestor, at most kMaxGenerations
+    std::vector<QString> labelByNumber; // "Name (1820–1891)" by ancestor number; empty where unknown
+    QStringList warnings;               // "FILE:LINE: warning: ..."
 };
 
 // --person names nobody, or several people (listed in what(), one a line).

@@ -10,6 +10,7 @@ constexpr char16_t kUnmapped = 0xFFFD;
 
 // 0xA0 to 0xFF. Where GEDCOM's table and MARC 21's differ (0xC7, 0xC8, 0xCF)
 // both readings agree on what they can.
+// clang-format off
 constexpr std::array<char16_t, 96> kUpperHalf = {
     // 0xA0
     kUnmapped, 0x0141, 0x00D8, 0x0110, 0x00DE, 0x00C6, 0x0152, 0x02B9,
@@ -30,6 +31,7 @@ constexpr std::array<char16_t, 96> kUpperHalf = {
     0x0327, 0x0328, 0x0323, 0x0324, 0x0325, 0x0333, 0x0332, 0x0326,
     0x031C, 0x032E, 0xFE22, 0xFE23, kUnmapped, kUnmapped, 0x0313, kUnmapped,
 };
+// clang-format on
 
 bool isCombining(unsigned char byte) { return byte >= 0xE0 && kUpperHalf[byte - 0xA0] != kUnmapped; }
 
@@ -47,9 +49,12 @@ QString AnselDecoder::decode(QByteArrayView bytes) {
         // A line end takes no diacritic: one left before it stays a bare mark.
         const bool lineEnd = byte == '\n' || byte == '\r';
         if (lineEnd) text.append(m_pendingMarks);
-        if (byte < 0x80) text.append(QLatin1Char(static_cast<char>(byte)));
-        else if (byte >= 0xA0) text.append(QChar(kUpperHalf[byte - 0xA0]));
-        else text.append(QChar(kUnmapped));
+        if (byte < 0x80)
+            text.append(QLatin1Char(static_cast<char>(byte)));
+        else if (byte >= 0xA0)
+            text.append(QChar(kUpperHalf[byte - 0xA0]));
+        else
+            text.append(QChar(kUnmapped));
         if (!lineEnd) text.append(m_pendingMarks);
         m_pendingMarks.clear();
     }

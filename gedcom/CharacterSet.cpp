@@ -41,8 +41,8 @@ Encoding detectEncoding(QByteArrayView head) {
     if (name == "ANSEL") return {CharacterSet::Ansel, 0, {}};
     // ASCII files often hold a stray accented letter; Windows-1252 reads
     // ASCII unchanged and those as their writers meant them.
-    if (name == "ANSI" || name == "ASCII" || name == "WINDOWS-1252" || name == "CP1252" || name == "ISO-8859-1" ||
-        name == "LATIN1")
+    if (name == "ANSI" || name == "ASCII" || name == "WINDOWS-1252" || name == "CP1252" || name == "ISO-8859-1"
+        || name == "LATIN1")
         return {CharacterSet::Windows1252, 0, {}};
     return {CharacterSet::Utf8, 0, QString::fromLatin1(name)};
 }

@@ -12,7 +12,7 @@ namespace gedcom {
 // A reference from one record to another, with the line it stands on, so
 // that one pointing nowhere can be named.
 struct Link {
-    QString target;  // the identifier without its @ signs; empty for none
+    QString target; // the identifier without its @ signs; empty for none
     qint64 lineNumber = 0;
 };
 
@@ -24,8 +24,8 @@ struct ChildOf {
 };
 
 struct Person {
-    QString id;    // without its @ signs
-    QString name;  // "Given Surname", slashes taken out
+    QString id;   // without its @ signs
+    QString name; // "Given Surname", slashes taken out
     QString birthDate;
     QString deathDate;
     std::vector<ChildOf> childOf;
@@ -49,7 +49,7 @@ public:
     std::optional<int> personIndex(const QString& id) const;
     const Family* family(const QString& id) const;
 
-    QString fileName;     // the file it was read from, for messages
+    QString fileName; // the file it was read from, for messages
     QStringList warnings;
 
 private:

@@ -39,9 +39,12 @@ public:
 
     void take(const Record& record) {
         const QStringView tag = record.tag();
-        if (tag == u"HEAD") readHeader(record);
-        else if (tag == u"INDI") readPerson(record);
-        else if (tag == u"FAM") readFamily(record);
+        if (tag == u"HEAD")
+            readHeader(record);
+        else if (tag == u"INDI")
+            readPerson(record);
+        else if (tag == u"FAM")
+            readFamily(record);
     }
 
     FamilyTree tree;
@@ -75,8 +78,8 @@ private:
             } else if (tag == u"DATE" && (line.parent == birth || line.parent == death)) {
                 QString& date = line.parent == birth ? person.birthDate : person.deathDate;
                 if (date.isEmpty()) date = record.value(line).trimmed().toString();
-            } else if (tag == u"PEDI" && record.tag(record.lines[line.parent]) == u"FAMC" &&
-                       record.lines[line.parent].parent == 0 && !person.childOf.empty()) {
+            } else if (tag == u"PEDI" && record.tag(record.lines[line.parent]) == u"FAMC"
+                       && record.lines[line.parent].parent == 0 && !person.childOf.empty()) {
                 person.childOf.back().birth = record.value(line).trimmed().compare(u"birth", Qt::CaseInsensitive) == 0;
             }
         }
@@ -90,8 +93,10 @@ private:
         for (const RecordLine& line : record.lines) {
             if (line.parent != 0) continue;
             const QStringView tag = record.tag(line);
-            if (tag == u"HUSB" && family.husband.lineNumber == 0) family.husband = linkOf(record, line);
-            else if (tag == u"WIFE" && family.wife.lineNumber == 0) family.wife = linkOf(record, line);
+            if (tag == u"HUSB" && family.husband.lineNumber == 0)
+                family.husband = linkOf(record, line);
+            else if (tag == u"WIFE" && family.wife.lineNumber == 0)
+                family.wife = linkOf(record, line);
         }
         if (!tree.addFamily(record.xref, family))
             warn(record.lines.front().lineNumber,

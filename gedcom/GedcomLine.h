@@ -8,7 +8,7 @@ namespace gedcom {
 // the line was parsed from.
 struct GedcomLine {
     int level = 0;
-    QStringView xref;  // without its @ signs; empty when there is none
+    QStringView xref; // without its @ signs; empty when there is none
     QStringView tag;
     QStringView value;
 };

@@ -34,7 +34,7 @@ private:
     QString m_buffer;
     qsizetype m_position = 0;
     qint64 m_lineNumber = 0;
-    bool m_skipLineFeed = false;  // the last line ended at a CR
+    bool m_skipLineFeed = false; // the last line ended at a CR
     bool m_atEnd = false;
 };
 

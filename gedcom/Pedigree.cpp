@@ -53,9 +53,10 @@ public:
 
     void cutCycle(int person, std::size_t number, qint64 line) {
         const Person& p = m_tree.person(person);
-        warn(line, QStringLiteral("@%1@ %2 is their own ancestor; the line is cut at number %3")
-                    .arg(p.id, personLabel(p))
-                    .arg(number));
+        warn(line,
+             QStringLiteral("@%1@ %2 is their own ancestor; the line is cut at number %3")
+                 .arg(p.id, personLabel(p))
+                 .arg(number));
     }
 
 private:

@@ -13,9 +13,9 @@ inline constexpr int kNoPerson = -1;
 // Who fills each box of a pedigree, by ancestor number: the root person is
 // 1, the father of n is 2n, the mother 2n + 1.
 struct Pedigree {
-    std::vector<int> personAt;  // person index by ancestor number; [0] unused; kNoPerson where unknown
-    int knownGenerations = 0;   // generations down to the oldest known ancestor, the root's included
-    QStringList warnings;       // links that point nowhere, cut cycles
+    std::vector<int> personAt; // person index by ancestor number; [0] unused; kNoPerson where unknown
+    int knownGenerations = 0;  // generations down to the oldest known ancestor, the root's included
+    QStringList warnings;      // links that point nowhere, cut cycles
 };
 
 // The root's ancestors over the given number of generations (at least 1).

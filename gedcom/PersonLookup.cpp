@@ -23,7 +23,8 @@ bool holdsAll(QStringList nameWords, const QStringList& wanted) {
 std::vector<int> findPeople(const FamilyTree& tree, const QString& identifierOrName) {
     const QString text = identifierOrName.trimmed();
     QString id = text;
-    if (id.size() >= 3 && id.startsWith(QLatin1Char('@')) && id.endsWith(QLatin1Char('@'))) id = id.mid(1, id.size() - 2);
+    if (id.size() >= 3 && id.startsWith(QLatin1Char('@')) && id.endsWith(QLatin1Char('@')))
+        id = id.mid(1, id.size() - 2);
     if (const auto index = tree.personIndex(id)) return {*index};
 
     const QStringList wanted = foldedNameWords(text);

@@ -23,7 +23,7 @@ RecordReader::RecordReader(LineSource& lines, QString fileName) : m_lines(lines)
 
 bool RecordReader::next(Record& record) {
     record.xref.clear();
-    record.text.resize(0);  // keeps its memory for the next record
+    record.text.resize(0); // keeps its memory for the next record
     record.lines.clear();
     if (m_ended) return false;
     if (!m_pendingText.isEmpty()) {
@@ -39,8 +39,8 @@ bool RecordReader::next(Record& record) {
             m_started = true;
         }
         const QStringView trimmed = text.trimmed();
-        if (!record.lines.empty() && trimmed.startsWith(QLatin1Char('0')) && trimmed.size() > 1 &&
-            trimmed[1].isSpace()) {
+        if (!record.lines.empty() && trimmed.startsWith(QLatin1Char('0')) && trimmed.size() > 1
+            && trimmed[1].isSpace()) {
             m_pendingText = text.toString();
             m_pendingNumber = number;
             return true;
@@ -97,8 +97,7 @@ void RecordReader::addLine(Record& record, QStringView text, qint64 number) {
     m_openLines.resize(line.level + 1);
     m_openLines[line.level] = static_cast<int>(record.lines.size());
     const qsizetype tagAt = keep(line.tag);
-    record.lines.push_back(
-        {line.level, tagAt, line.tag.size(), keep(line.value), line.value.size(), number, parent});
+    record.lines.push_back({line.level, tagAt, line.tag.size(), keep(line.value), line.value.size(), number, parent});
 }
 
 } // namespace gedcom

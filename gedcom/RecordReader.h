@@ -18,7 +18,7 @@ struct RecordLine {
     qsizetype valueAt = 0;
     qsizetype valueSize = 0;
     qint64 lineNumber = 0;
-    int parent = -1;  // index of the line it belongs to; -1 for the record's first
+    int parent = -1; // index of the line it belongs to; -1 for the record's first
 };
 
 // A level-0 record and everything under it; lines[0] is its first line.
@@ -45,10 +45,10 @@ private:
 
     LineSource& m_lines;
     QString m_fileName;
-    std::vector<int> m_openLines;  // the record's last line at each level
+    std::vector<int> m_openLines; // the record's last line at each level
     bool m_started = false;
     bool m_ended = false;
-    QString m_pendingText;  // the first line of the next record
+    QString m_pendingText; // the first line of the next record
     qint64 m_pendingNumber = 0;
 };
 

@@ -16,7 +16,7 @@ public:
 
 private:
     CharacterSet m_set;
-    QStringDecoder m_unicode;  // UTF-8, UTF-16 and, through Qt's ICU, Windows-1252
+    QStringDecoder m_unicode; // UTF-8, UTF-16 and, through Qt's ICU, Windows-1252
     AnselDecoder m_ansel;
 };
 

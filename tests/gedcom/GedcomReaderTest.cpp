@@ -17,7 +17,7 @@ namespace {
 
 struct FirstPerson {
     const char* file;
-    const char* name;  // UTF-8, composed
+    const char* name; // UTF-8, composed
     const char* birth;
 };
 
@@ -44,19 +44,18 @@ TEST_P(FirstPersonOf, ReadsNameAndBirthDate) {
     EXPECT_TRUE(tree.warnings.isEmpty()) << tree.warnings.join(u'\n').toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Files, FirstPersonOf,
-    testing::Values(FirstPerson{"pedigree.ged", "Anna Hansdotter", "12 MAR 1864"},
-                    FirstPerson{"utf8-bom.ged", "Jürgen Ødegård", "1820"},
-                    FirstPerson{"utf16le-bom.ged", "Jürgen Ødegård", "1820"},
-                    FirstPerson{"utf16be.ged", "Jürgen Ødegård", "1820"},
-                    FirstPerson{"ansel.ged", "Jürgen Ødegård", "1820"},
-                    FirstPerson{"ansi.ged", "Zoë Šimková", "1820"},
-                    FirstPerson{"ascii.ged", "John Smith", "1820"},
-                    FirstPerson{"crlf.ged", "Liv Dahl", "1820"},
-                    FirstPerson{"cr-leading-blanks.ged", "Per Lund", "1 JAN 1900"},
-                    FirstPerson{"conc-cont.ged", "Maria Berg@Dal", ""},
-                    FirstPerson{"gedcom7.ged", "@Sofie Holm", "JULIAN 1700"}));
+INSTANTIATE_TEST_SUITE_P(Files, FirstPersonOf,
+                         testing::Values(FirstPerson{"pedigree.ged", "Anna Hansdotter", "12 MAR 1864"},
+                                         FirstPerson{"utf8-bom.ged", "Jürgen Ødegård", "1820"},
+                                         FirstPerson{"utf16le-bom.ged", "Jürgen Ødegård", "1820"},
+                                         FirstPerson{"utf16be.ged", "Jürgen Ødegård", "1820"},
+                                         FirstPerson{"ansel.ged", "Jürgen Ødegård", "1820"},
+                                         FirstPerson{"ansi.ged", "Zoë Šimková", "1820"},
+                                         FirstPerson{"ascii.ged", "John Smith", "1820"},
+                                         FirstPerson{"crlf.ged", "Liv Dahl", "1820"},
+                                         FirstPerson{"cr-leading-blanks.ged", "Per Lund", "1 JAN 1900"},
+                                         FirstPerson{"conc-cont.ged", "Maria Berg@Dal", ""},
+                                         FirstPerson{"gedcom7.ged", "@Sofie Holm", "JULIAN 1700"}));
 
 TEST(GedcomReader, BadFilesNameFileAndLine) {
     QTemporaryDir dir;
@@ -71,9 +70,13 @@ TEST(GedcomReader, BadFilesNameFileAndLine) {
              Case{dir.path(), dir.path() + QStringLiteral(": not a regular file")},
              Case{files + QStringLiteral("not-gedcom.ged"),
                   files + QStringLiteral("not-gedcom.ged:1: not a GEDCOM file: it does not begin with \"0 HEAD\"")},
-             Case{files + QStringLiteral("level-jump.ged"), files + QStringLiteral("level-jump.ged:5: level 3 follows level 1")},
-             Case{files + QStringLiteral("level-not-number.ged"),
-                  files + QStringLiteral("level-not-number.ged:4: the line does not begin with a level number: \"x NAME Per /Lund/\"")},
+             Case{files + QStringLiteral("level-jump.ged"),
+                  files + QStringLiteral("level-jump.ged:5: level 3 follows level 1")},
+             Case{
+                 files + QStringLiteral("level-not-number.ged"),
+                 files
+                     + QStringLiteral(
+                         "level-not-number.ged:4: the line does not begin with a level number: \"x NAME Per /Lund/\"")},
          })
         EXPECT_EQ(messageOf(c.path), c.message);
 }
@@ -83,7 +86,7 @@ TEST(GedcomReader, LineNumbersHoldForEveryLineEndAndLongLines) {
     const QByteArray longNote = "1 NOTE " + QByteArray(100'000, 'x');
     for (const QByteArray& end : {QByteArray("\n"), QByteArray("\r"), QByteArray("\r\n")}) {
         QByteArray file = "0 HEAD" + end + "0 @I1@ INDI" + end + end;
-        for (int i = 0; i < 20; ++i) file += longNote + end;  // well over the standard's 255: accepted
+        for (int i = 0; i < 20; ++i) file += longNote + end; // well over the standard's 255: accepted
         file += "1 BIRT" + end + "3 DATE 1820" + end;
         QBuffer buffer(&file);
         buffer.open(QIODevice::ReadOnly);
@@ -105,9 +108,10 @@ TEST(GedcomReader, RefusesLinesAndRecordsTooLargeForAGenealogy) {
         QByteArray body;
         QString message;
     };
-    for (const Case& c : {Case{"1 NOTE " + QByteArray(10 * 1024 * 1024, 'x'),
-                               QStringLiteral(":3: a line longer than 1048576 characters; this is not a GEDCOM file")},
-                          Case{nearlyLongest.repeated(17), QStringLiteral(":19: a record of more than 16777216 characters")}}) {
+    for (const Case& c :
+         {Case{"1 NOTE " + QByteArray(10 * 1024 * 1024, 'x'),
+               QStringLiteral(":3: a line longer than 1048576 characters; this is not a GEDCOM file")},
+          Case{nearlyLongest.repeated(17), QStringLiteral(":19: a record of more than 16777216 characters")}}) {
         QFile file(dir.filePath(QStringLiteral("huge.ged")));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write("0 HEAD\n0 @I1@ INDI\n" + c.body);
@@ -126,13 +130,21 @@ TEST(GedcomReader, RegressionInputsAreReadOrRefused) {
 
 TEST(DateYear, ShowsTheYearAndItsKind) {
     const std::pair<const char*, const char*> cases[] = {
-        {"12 MAR 1820", "1820"},          {"MAR 1820", "1820"},
-        {"ABT 1820", "c. 1820"},          {"est 1820", "c. 1820"},
-        {"CAL 1820", "c. 1820"},          {"BET 1820 AND 1825", "c. 1820"},
-        {"FROM 1820 TO 1825", "c. 1820"}, {"BEF 3 MAY 1820", "bef. 1820"},
-        {"AFT 1820", "aft. 1820"},        {"@#DJULIAN@ 1 JAN 1700/01", "1700"},
-        {"JULIAN 1700", "1700"},          {"INT 1820 (about Easter)", "1820"},
-        {"(stillborn)", ""},              {"", ""},
+        {"12 MAR 1820", "1820"},
+        {"MAR 1820", "1820"},
+        {"ABT 1820", "c. 1820"},
+        {"est 1820", "c. 1820"},
+        {"CAL 1820", "c. 1820"},
+        {"BET 1820 AND 1825", "c. 1820"},
+        {"FROM 1820 TO 1825", "c. 1820"},
+        {"BEF 3 MAY 1820", "bef. 1820"},
+        {"AFT 1820", "aft. 1820"},
+        {"@#DJULIAN@ 1 JAN 1700/01", "1700"},
+        {"JULIAN 1700", "1700"},
+        {"INT 1820 (about Easter)", "1820"},
+        {"(stillborn)", ""},
+        {"", ""},
     };
-    for (const auto& [date, year] : cases) EXPECT_EQ(displayYear(QString::fromLatin1(date)), QString::fromLatin1(year)) << date;
+    for (const auto& [date, year] : cases)
+        EXPECT_EQ(displayYear(QString::fromLatin1(date)), QString::fromLatin1(year)) << date;
 }

@@ -43,32 +43,41 @@ TEST(Pedigree, FillsEveryKnownBoxByAncestorNumber) {
         QString::fromUtf8("Ingrid Hansen (b. c. 1808)"),
         QString::fromUtf8("Peder Hansen (1770–1840)"),
         QString::fromUtf8("Berit Ås (b. c. 1775)"),
-        {}, {}, {}, {},
+        {},
+        {},
+        {},
+        {},
         QString::fromUtf8("Peder Hansen (1770–1840)"),
         QString::fromUtf8("Berit Ås (b. c. 1775)"),
     };
     EXPECT_EQ(labels(tree, pedigree).mid(0, 15), expected);
-    EXPECT_EQ(labels(tree, pedigree).mid(15).join(QString()), QString());  // generation 5: nobody
+    EXPECT_EQ(labels(tree, pedigree).mid(15).join(QString()), QString()); // generation 5: nobody
     EXPECT_TRUE(pedigree.warnings.isEmpty());
 }
 
 TEST(Pedigree, WarnsOfLinksToNowhereAndCutsCycles) {
     const FamilyTree dangling = readTestFile("dangling.ged");
     const Pedigree open = walkPedigree(dangling, 0, 3);
-    EXPECT_EQ(labels(dangling, open), (QStringList{QStringLiteral("Ola Bakke"), {}, QStringLiteral("Guri Bakke"), {}, {}, {}, {}}));
+    EXPECT_EQ(labels(dangling, open),
+              (QStringList{QStringLiteral("Ola Bakke"), {}, QStringLiteral("Guri Bakke"), {}, {}, {}, {}}));
     const QString file = gedcomFile("dangling.ged");
     EXPECT_EQ(open.warnings,
-              (QStringList{file + QStringLiteral(":10: warning: the family names the person @I99@, whom the file does "
-                                                 "not hold; that box is left empty"),
-                           file + QStringLiteral(":8: warning: @I2@ names the family @F7@, which the file does not "
-                                                 "hold; the parents are left empty")}));
+              (QStringList{file
+                               + QStringLiteral(":10: warning: the family names the person @I99@, whom the file does "
+                                                "not hold; that box is left empty"),
+                           file
+                               + QStringLiteral(":8: warning: @I2@ names the family @F7@, which the file does not "
+                                                "hold; the parents are left empty")}));
 
     const FamilyTree cycle = readTestFile("cycle.ged");
     const Pedigree cut = walkPedigree(cycle, 0, 15);
     EXPECT_EQ(cut.knownGenerations, 2);
-    EXPECT_EQ(labels(cycle, cut).mid(0, 4), (QStringList{QStringLiteral("Tor Ring"), QStringLiteral("Ask Ring"), {}, {}}));
-    EXPECT_EQ(cut.warnings, QStringList{gedcomFile("cycle.ged") + QStringLiteral(":12: warning: @I1@ Tor Ring is their "
-                                                                                 "own ancestor; the line is cut at number 4")});
+    EXPECT_EQ(labels(cycle, cut).mid(0, 4),
+              (QStringList{QStringLiteral("Tor Ring"), QStringLiteral("Ask Ring"), {}, {}}));
+    EXPECT_EQ(cut.warnings,
+              QStringList{gedcomFile("cycle.ged")
+                          + QStringLiteral(":12: warning: @I1@ Tor Ring is their "
+                                           "own ancestor; the line is cut at number 4")});
 }
 
 TEST(PersonLookup, FindsByIdentifierOrByNameInAnyOrder) {
@@ -77,12 +86,9 @@ TEST(PersonLookup, FindsByIdentifierOrByNameInAnyOrder) {
         const char* wanted;
         QStringList found;
     };
-    for (const Case& c : {Case{"@I2@", {QStringLiteral("I2")}},
-                          Case{"I3", {QStringLiteral("I3")}},
-                          Case{"berg ANNA", {QStringLiteral("I1"), QStringLiteral("I3")}},  // exact words first
-                          Case{"Maria", {QStringLiteral("I2")}},                          // else all that hold them
-                          Case{"Anna Anna Berg", {}},
-                          Case{"Nobody", {}},
-                          Case{"", {}}})
+    for (const Case& c : {Case{"@I2@", {QStringLiteral("I2")}}, Case{"I3", {QStringLiteral("I3")}},
+                          Case{"berg ANNA", {QStringLiteral("I1"), QStringLiteral("I3")}}, // exact words first
+                          Case{"Maria", {QStringLiteral("I2")}},                           // else all that hold them
+                          Case{"Anna Anna Berg", {}}, Case{"Nobody", {}}, Case{"", {}}})
         EXPECT_EQ(ids(tree, findPeople(tree, QString::fromLatin1(c.wanted))), c.found) << c.wanted;
 }
