@@ -1,12 +1,13 @@
 # Two commands set everything up on a fresh Debian machine:
 #   make run   - install what is missing, build, start Kinloom
 #   make test  - install what is missing, build, run every test headless
+#   make package - the Debian package kinloom_<version>_<arch>.deb in $(BUILD_DIR)
 BUILD_DIR ?= build
 BUILD_TYPE ?= Release
 CTEST_ARGS ?=
 FUZZ_DIR ?= fuzz-build
 
-.PHONY: run test build deps test-deps bench screenshot fuzz format configure clean
+.PHONY: run test build deps test-deps package bench screenshot fuzz format configure reconfigure clean
 
 deps:
 	@bash scripts/install-deps.sh build
@@ -19,15 +20,25 @@ $(BUILD_DIR)/build.ninja:
 
 configure: $(BUILD_DIR)/build.ninja
 
+# Looks again for the tools the set-up script may just have installed
+# (help2man makes the manual pages).
+reconfigure: configure
+	cmake -S . -B $(BUILD_DIR)
+
 build: deps configure
 	cmake --build $(BUILD_DIR)
 
 run: build
 	$(BUILD_DIR)/app/kinloom
 
-test: test-deps configure
+test: test-deps reconfigure
 	cmake --build $(BUILD_DIR)
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure $(CTEST_ARGS)
+
+package: deps
+	@bash scripts/install-deps.sh package
+	$(MAKE) reconfigure
+	cmake --build $(BUILD_DIR) --target package
 
 bench: deps configure
 	@bash scripts/install-deps.sh bench

@@ -1,12 +1,16 @@
 // The windowed program: loading the main window runs its start-up; closing
 // it ends the program.
+#include "app/InformationOptions.h"
 #include "app/ProgramWindows.h"
 #include "shell/shared/ApplicationIcon.h"
 #include "spreadsheet/SheetPicture.h"
 
 #include <QApplication>
 
+#include <iostream>
+
 int main(int argc, char* argv[]) {
+    if (const auto status = answerInformationOptions(argc, argv, std::cout)) return *status;
     QApplication app(argc, argv);
     QApplication::setWindowIcon(shell::ApplicationIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("kinloom"));

@@ -19,7 +19,7 @@ int main(int argc, char* argv[]) {
     QElapsedTimer timer;
     timer.start();
     auto instance = chart::Excel1::openWorkbookInNewExcel(QString::fromLocal8Bit(argv[1]));
-    chart::Excel1::saveCellsActivesheet(*instance->workbooks().item(instance->workbooks().count()),
+    chart::Excel1::saveCellsActivesheet(instance->workbooks().item(instance->workbooks().count()).get(),
                                         QString::fromLocal8Bit(argv[2]));
     instance->quit();
     const double seconds = timer.nsecsElapsed() / 1e9;

@@ -1,6 +1,7 @@
 #include "BuildRun.h"
 
 #include "Automation.h"
+#include "BoxLoop.h"
 #include "ChartLayout.h"
 #include "Excel1.h"
 #include "ExecuteOperation.h"
@@ -15,6 +16,8 @@
 #include "shell/shared/ProcedurePaths.h"
 #include "shell/shared/TrappedHandler.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 
 #include <memory>
@@ -32,12 +35,42 @@ auto& held(const Pointer& object) {
     return *object;
 }
 
+// No picture was taken when the claimed file is still empty; it is removed
+// here, since nothing will ever be loaded from it.
 QImage loadPicture(const QString& path) {
+    if (path.isEmpty() || QFileInfo(path).size() == 0) {
+        if (!path.isEmpty()) QFile::remove(path);
+        throw shell::Failure(QStringLiteral("The picture file holds no picture: no picture of the sheet was taken."));
+    }
     QImageReader reader(path);
     QImage picture = reader.read();
     if (picture.isNull())
         throw shell::Failure(QStringLiteral("Cannot load the picture '%1': %2").arg(path, reader.errorString()));
     return picture;
+}
+
+// Steps 200 to 214: draws "halvar" and eight digits until a name is free in
+// the temporary folder and claims it. Empty when the claim failed (reported),
+// so that nothing is ever saved through a name that is not the run's own.
+QString claimWorkbookName(shell::TrappedHandler& h) {
+    for (;;) {
+        QString name;
+        h.step(200, [&] { name = QStringLiteral("halvar"); });
+        h.step(202, [] {}); // for each of the eight digits
+        for (int i = 0; i < kWorkbookNameDigits; ++i) {
+            double r = 0;
+            int digit = 0;
+            h.step(204, [&] { r = drawWorkbookFraction(); }); // the generator is seeded once
+            h.step(206, [&] { digit = workbookDigit(r); });
+            h.step(208, [&] { name += QChar(u'0' + digit); });
+            if (!h.step(210, [] {})) break; // next digit
+        }
+        QString path;
+        h.step(212, [&] { path = temporaryWorkbookPath(shell::TempFolder(), name); });
+        bool taken = false;
+        if (!h.step(214, [&] { taken = !claimExclusively(path); })) return QString();
+        if (!taken) return path;
+    }
 }
 
 } // namespace
@@ -46,7 +79,8 @@ void runChartBuild(BuildRunWindows& windows) {
     shell::TrappedHandler h(shell::ProcedurePath::Form1_PushButton1_Click);
 
     // The count must be a number, and one the chart can draw, before anything starts.
-    GenerationCountCheck check = GenerationCountCheck::Accepted;
+    // A test that cannot tell counts the text as not numeric.
+    GenerationCountCheck check = GenerationCountCheck::NotNumeric;
     if (h.test(100, [&] {
             check = checkGenerationCount(windows.generationCountText());
             return check != GenerationCountCheck::Accepted;
@@ -72,16 +106,23 @@ void runChartBuild(BuildRunWindows& windows) {
     });
     h.step(114, [&] { held(builder).setVisible(false); });
 
-    std::optional<ChartLayout> layout;
-    h.step(116, [&] { layout = BuildChartLayout(windows.rootName(), windows.generationCountText()); });
-    if (layout) {
-        for (const SheetOperation& op : layout->operations)
-            h.step(op.step, [&] { executeOperation(held(chartBook).activeSheet(), *layout, op); });
+    std::optional<ChartLayout> heading;
+    long long boxColumns = 0;
+    h.prepare(116, [&] {
+        heading = BuildChartHeading(windows.rootName(), windows.generationCountText());
+        boxColumns = boxColumnsFor(windows.generationCountText());
+    });
+    if (heading) {
+        const auto execute = [&](const SheetOperation& op) {
+            h.step(op.step, [&] { executeOperation(held(chartBook).activeSheet(), *heading, op); });
+        };
+        for (const SheetOperation& op : heading->operations) execute(op);
+        RunBoxLoop(
+            boxColumns, [&](int step, auto&& statement) { return h.step(step, statement); }, execute);
     }
     h.step(198, [&] { windows.setMousePointer(shell::vbDefault); });
 
-    QString workbookPath;
-    h.step(212, [&] { workbookPath = claimTemporaryWorkbook(shell::TempFolder()); });
+    const QString workbookPath = claimWorkbookName(h);
     h.step(216, [&] {
         if (workbookPath.isEmpty()) throw shell::Failure(QStringLiteral("There is no file to save the chart in."));
         held(chartBook).saveAs(workbookPath);
@@ -105,7 +146,7 @@ void runChartBuild(BuildRunWindows& windows) {
     });
     h.step(236, [&] {
         picturePath = claimPictureFile(shell::ApplicationFolder(), shell::TempFolder());
-        Excel1::saveCellsActivesheet(held(openedBook), picturePath);
+        Excel1::saveCellsActivesheet(openedBook.get(), picturePath); // reports its own failures
     });
     h.step(238, [&] { held(photographer).setDisplayAlerts(false); });
     h.step(240, [&] { held(openedBook).close(); });

@@ -28,25 +28,33 @@ QByteArray pictureFormat(const QString& path) {
     return QImageWriter::supportedImageFormats().contains(suffix) ? suffix : QByteArray();
 }
 
-const char* const kDescription = "Draws a blank pedigree chart (one empty box for each ancestor, the oldest\n"
-                                 "generation on the left) and saves it as an Excel 97-2003 workbook.\n\n"
-                                 "COUNT is the number of generations, the root person included, written as\n"
-                                 "numbers are written in your locale (a point is accepted too); charts of up\n"
-                                 "to 15 generations can be drawn. The count appears in the chart as typed.\n\n"
-                                 "With --picture, the used cells are also drawn as a spreadsheet shows them,\n"
-                                 "in the format the file's extension names (.bmp, .png, ...). Charts over 10\n"
-                                 "generations are drawn scaled down to stay within 32,767 pixels a side.\n\n"
-                                 "With --gedcom, the boxes are filled from a GEDCOM file (5.5, 5.5.1 or 7.0)\n"
-                                 "with the ancestors of --person: \"Given Surname (1820-1891)\". Without\n"
-                                 "--generations the chart is as deep as the known pedigree (at most 15);\n"
-                                 "without --root the title names the person. Links that point nowhere and\n"
-                                 "people who would be their own ancestor are left out, with a warning.\n\n"
-                                 "With --numbers, each box holds its ancestor number: the root person is 1,\n"
-                                 "the father of n is 2n, the mother 2n + 1.\n\n"
-                                 "Exit status: 0 when the workbook was saved; 2 when COUNT is refused or\n"
-                                 "--person matches several people (they are listed); 1 on any other failure,\n"
-                                 "with its reason on standard error. A failed run leaves no file behind and\n"
-                                 "never changes an existing FILE.";
+const char* const kDescription =
+    "Draws a blank pedigree chart (one empty box for each ancestor, the oldest\n"
+    "generation on the left) and saves it as an Excel 97-2003 workbook.\n\n"
+    "COUNT is the number of generations, the root person included, written as\n"
+    "numbers are written in your locale (a point is accepted too); charts of up\n"
+    "to 15 generations can be drawn. The count appears in the chart as typed.\n\n"
+    "With --picture, the used cells are also drawn as a spreadsheet shows them,\n"
+    "in the format the file's extension names (.bmp, .png, ...). Charts over 10\n"
+    "generations are drawn scaled down to stay within 32,767 pixels a side.\n\n"
+    "With --gedcom, the boxes are filled from a GEDCOM file (5.5, 5.5.1 or 7.0)\n"
+    "with the ancestors of --person: \"Given Surname (1820-1891)\". Without\n"
+    "--generations the chart is as deep as the known pedigree (at most 15);\n"
+    "without --root the title names the person. Links that point nowhere and\n"
+    "people who would be their own ancestor are left out, with a warning.\n\n"
+    "With --numbers, each box holds its ancestor number: the root person is 1,\n"
+    "the father of n is 2n, the mother 2n + 1.";
+
+// After the options, as manual pages order them (kinloom-chart(1) is made
+// from this help).
+const char* const kExitStatus =
+    "\nExit status:\n"
+    "  0  the workbook was saved.\n"
+    "  1  any other failure, with its reason on standard error.\n"
+    "  2  COUNT or another argument was refused, or --person matches several\n"
+    "     people (they are listed).\n"
+    "\n"
+    "A failed run leaves no file behind and never changes an existing FILE.\n";
 
 } // namespace
 
@@ -83,7 +91,7 @@ int runChartCommand(const QStringList& arguments, QTextStream& out, QTextStream&
         return kExitBadInput;
     }
     if (parser.isSet(helpOption)) {
-        out << parser.helpText();
+        out << parser.helpText() << kExitStatus;
         return kExitSuccess;
     }
     if (parser.isSet(versionOption)) {

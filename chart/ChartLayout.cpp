@@ -1,10 +1,12 @@
 #include "ChartLayout.h"
 
+#include "BoxLoop.h"
 #include "GenerationCount.h"
 #include "LocaleNumber.h"
 
 #include "shell/shared/RoundHalfEven.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace chart {
@@ -14,10 +16,7 @@ namespace {
 constexpr std::int16_t kTitleFontSize = 20;
 constexpr std::int16_t kGenerationLineFontSize = 11;
 constexpr std::int16_t kTitleColorIndex = 16;  // 50 % grey
-constexpr std::int16_t kBoxColorIndex = 43;    // lime
 constexpr std::int16_t kAlignLeft = -4131;
-constexpr std::int16_t kContinuous = 1;
-constexpr std::int16_t kEdgeRight = 10;
 constexpr int kFixedOperations = 17;
 constexpr int kOperationsPerBox = 5;
 
@@ -77,13 +76,15 @@ long long boxColumnCount(double generations) {
     return static_cast<long long>(last) + 1;
 }
 
-ChartLayout BuildChartLayout(const QString& rootName, const QString& generationCountText) {
+long long boxColumnsFor(const QString& generationCountText) {
     const GenerationCountCheck check = checkGenerationCount(generationCountText);
     if (check != GenerationCountCheck::Accepted) throw ChartLayoutError(refusalMessage(check).toStdString());
-    const long long columns = boxColumnCount(*parseLocaleNumber(generationCountText));
+    return boxColumnCount(*parseLocaleNumber(generationCountText));
+}
 
+ChartLayout BuildChartHeading(const QString& rootName, const QString& generationCountText, std::size_t capacity) {
     ChartLayout layout;
-    layout.operations.reserve(operationCount(columns));
+    layout.operations.reserve(std::max<std::size_t>(capacity, kFixedOperations));
     LayoutWriter out(layout);
 
     // Sheet set-up.
@@ -110,34 +111,13 @@ ChartLayout BuildChartLayout(const QString& rootName, const QString& generationC
     out.onCell(144, 3, 2, SheetMember::HorizontalAlignment, out.number(kAlignLeft));
     out.onCell(146, 3, 2, SheetMember::FontSize, out.number(kGenerationLineFontSize));
     out.onCell(148, 3, 2, SheetMember::Value, out.textValue(generationCountText + QStringLiteral(" Generations")));
+    return layout;
+}
 
-    // Boxes, oldest generation first, and the right-edge lines joining each
-    // column's boxes from the first to the last.
-    int column = kFirstBoxColumn;
-    long long offset = 0;
-    long long previousOffset = 1;
-    long long spacing = 2;
-    for (long long g = columns - 1; g >= 0; --g) {
-        const auto boxCount = static_cast<std::int32_t>(std::llround(MyPower(2, static_cast<double>(g))));
-        offset += previousOffset;
-        previousOffset = offset;
-        auto row = static_cast<std::int32_t>(offset + kFirstBoxRowOffset);
-        for (std::int32_t b = 1; b <= boxCount; ++b) {
-            out.onCell(170, row, column, SheetMember::InteriorColorIndex, out.number(kBoxColorIndex));
-            out.onCell(172, row, column, SheetMember::BorderLineStyle, out.number(kContinuous), 7);
-            out.onCell(174, row, column, SheetMember::BorderLineStyle, out.number(kContinuous), 8);
-            out.onCell(176, row, column, SheetMember::BorderLineStyle, out.number(kContinuous), 9);
-            out.onCell(178, row, column, SheetMember::BorderLineStyle, out.number(kContinuous), 10);
-            if (b < boxCount) {
-                for (long long r = row; r <= row + spacing; ++r)
-                    out.onCell(184, static_cast<std::int32_t>(r), column, SheetMember::BorderLineStyle,
-                               out.number(kContinuous), kEdgeRight);
-            }
-            row += static_cast<std::int32_t>(spacing);
-        }
-        spacing *= 2;
-        ++column;
-    }
+ChartLayout BuildChartLayout(const QString& rootName, const QString& generationCountText) {
+    const long long columns = boxColumnsFor(generationCountText);
+    ChartLayout layout = BuildChartHeading(rootName, generationCountText, operationCount(columns));
+    RunBoxLoop(columns, kPlainStatement, [&](const SheetOperation& op) { layout.operations.push_back(op); });
     return layout;
 }
 

@@ -40,6 +40,15 @@ double MyPower(double Number, double Exponent);
 // half to even, plus one; 0 when G is below 0.5.
 long long boxColumnCount(double generations);
 
+// The number of box columns of a chart for a generation count text, as the
+// user's locale writes numbers. Throws ChartLayoutError when the text is not
+// a number or the chart would need more than kMaxGenerations columns.
+long long boxColumnsFor(const QString& generationCountText);
+
+// The operations before the boxes: sheet set-up, title and generation line
+// (steps 116 to 148), with room for `capacity` operations in all.
+ChartLayout BuildChartHeading(const QString& rootName, const QString& generationCountText, std::size_t capacity = 0);
+
 // The chart's operations for a root name and a generation count text. The
 // count is converted as the user's locale writes numbers; the text itself
 // goes unchanged into the generation line. Throws ChartLayoutError when the

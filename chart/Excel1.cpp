@@ -73,7 +73,7 @@ std::unique_ptr<automation::Application> openWorkbookInNewExcel(const QString& p
     return application;
 }
 
-void saveCellsActivesheet(automation::Workbook& workbook, const QString& picturePath) {
+void saveCellsActivesheet(automation::Workbook* workbook, const QString& picturePath) {
     shell::TrappedHandler h(shell::ProcedurePath::Excel1_saveCellsActivesheet);
     automation::Worksheet* sheet = nullptr;
     const auto activeSheet = [&]() -> automation::Worksheet& {
@@ -82,10 +82,13 @@ void saveCellsActivesheet(automation::Workbook& workbook, const QString& picture
     };
     int lastRow = 0;
     int lastColumn = 0;
-    h.step(100, [&] { sheet = &workbook.activeSheet(); });
+    h.step(100, [&] {
+        if (!workbook) throw shell::Failure(QStringLiteral("Object variable not set: there is no workbook."));
+        sheet = &workbook->activeSheet();
+    });
     h.step(102, [&] { lastRow = activeSheet().usedRange().lastRow(); });
     h.step(104, [&] { lastColumn = activeSheet().usedRange().lastColumn(); });
-    if (!(lastRow > 1 && lastColumn > 1)) return;  // 106
+    if (!h.test(106, [&] { return lastRow > 1 && lastColumn > 1; })) return;
 
     const ClipboardKeeper keeper;
     h.step(110, [&] {

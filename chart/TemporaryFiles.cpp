@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QTemporaryFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -15,20 +16,22 @@ namespace chart {
 
 namespace {
 
-std::function<int()>& digitDraw() {
-    static std::function<int()> draw;
+std::function<double()>& fractionDraw() {
+    static std::function<double()> draw;
     return draw;
 }
 
-int drawDigit() {
-    if (digitDraw()) return digitDraw()();
+} // namespace
+
+double drawWorkbookFraction() {
+    if (fractionDraw()) return fractionDraw()();
     static std::mt19937 generator{std::random_device{}()};
-    return std::uniform_int_distribution<int>(1, 9)(generator);
+    return std::uniform_real_distribution<double>(0.0, 1.0)(generator);
 }
 
-// Creates the file only when no file or link of that name exists. Answers
-// false when the name is taken; throws on any other failure.
-bool createExclusively(const QString& path) {
+int workbookDigit(double fraction) { return std::clamp(static_cast<int>(fraction * 9) + 1, 1, 9); }
+
+bool claimExclusively(const QString& path) {
     const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (fd >= 0) {
         ::close(fd);
@@ -40,25 +43,16 @@ bool createExclusively(const QString& path) {
                                  .toStdString());
 }
 
-} // namespace
+void setWorkbookFractionDraw(std::function<double()> draw) { fractionDraw() = std::move(draw); }
 
-void setWorkbookDigitDraw(std::function<int()> draw) { digitDraw() = std::move(draw); }
-
-QString claimTemporaryWorkbook(const QString& folder) {
-    // Nine digits to the eighth power of names: a free one turns up at once
-    // unless the folder is full of them, so the tries need no other bound.
-    for (;;) {
-        QString name = QStringLiteral("halvar");
-        for (int i = 0; i < 8; ++i) name += QChar(u'0' + drawDigit());
-        const QString path = QDir(folder).filePath(name + QStringLiteral(".xls"));
-        if (createExclusively(path)) return path;
-    }
+QString temporaryWorkbookPath(const QString& folder, const QString& name) {
+    return QDir(folder).filePath(name + QStringLiteral(".xls"));
 }
 
 QString claimPictureFile(const QString& applicationFolder, const QString& temporaryFolder) {
     const QString fixed = QDir(applicationFolder).filePath(QStringLiteral("temp.bmp"));
     try {
-        if (createExclusively(fixed)) return fixed;
+        if (claimExclusively(fixed)) return fixed;
     } catch (const std::exception&) {
         // The program's folder is not writable: an installed program.
     }

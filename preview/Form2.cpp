@@ -35,6 +35,12 @@ using shell::TrappedHandler;
 Form2::Form2(QWidget* parent) : FormBase(parent), m_ui(std::make_unique<Ui::Form2>()) {
     m_ui->setupUi(this);
     finishDesignedLayout();
+    // A designer file holds whole point sizes only; the picture boxes' face is 8.25 pt.
+    for (QWidget* pictureBox : std::initializer_list<QWidget*>{m_ui->Picture2, m_ui->Picture1}) {
+        QFont face = pictureBox->font();
+        face.setPointSizeF(8.25);
+        pictureBox->setFont(face);
+    }
 
     connect(m_ui->PushButton1, &QPushButton::clicked, this, &Form2::PushButton1_Click);
     connect(m_ui->PushButton2, &QPushButton::clicked, this, &Form2::PushButton2_Click);
@@ -90,9 +96,13 @@ void Form2::Form_Activate() {
         ZoomCanvas& canvas = *m_ui->Picture1;
         shell::PictureBox& store = *m_ui->Zoom_Ori;
         // The canvas and the store measure in pixels and keep their own
-        // image, as every widget here does.
+        // image, as every widget here does: those steps have nothing to do.
+        h.step(104, [] {});
+        h.step(106, [] {});
         h.step(108, [&] { canvas.setAutoSize(true); });
         h.step(112, [&] { shell::SetBackColor(canvas, Qt::white); });
+        h.step(116, [] {});
+        h.step(118, [] {});
         h.step(120, [&] { store.hide(); });
         h.step(122, [&] { store.resize(canvas.width(), store.height()); });
         h.step(124, [&] { store.resize(store.width(), canvas.height()); });
@@ -120,16 +130,14 @@ void Form2::PushButton2_Click() {
     h.step(100, [&] { StepZoom(true); });
 }
 
-void Form2::StepZoom(bool zoomOut) { SetZoom(zoomOut ? mZoom - ZoomStep : mZoom + ZoomStep); }
+// A step passes over factors whose picture would reach a cap, so a chart
+// over a cap still steps out and back in to its full size.
+void Form2::StepZoom(bool zoomOut) {
+    if (const std::optional<float> next = nextZoomFactor(mZoom, zoomOut, mBaseWidth, mBaseHeight)) SetZoom(*next);
+}
 
 void Form2::SetZoom(float newZoom) {
     if (newZoom < ZoomMinimum || newZoom > ZoomMaximum) return;
-    // A step that would make the picture reach a cap is refused and the
-    // factor stays. A step out is always taken: from a picture that is over
-    // a cap already, stepping out is the way back to a size that shows.
-    if (newZoom > mZoom
-        && !FitsZoomCaps(ZoomedLength(newZoom, mBaseWidth), ZoomedLength(newZoom, mBaseHeight)))
-        return;
     mZoom = newZoom;
     ApplyZoom();
     // The ranges follow the zoomed size, so every part of it can be reached.
@@ -139,7 +147,7 @@ void Form2::SetZoom(float newZoom) {
 void Form2::ApplyZoom() {
     mZoomWidth = ZoomedLength(mZoom, mBaseWidth);
     mZoomHeight = ZoomedLength(mZoom, mBaseHeight);
-    if (!FitsZoomCaps(mZoomWidth, mZoomHeight)) return;  // the canvas keeps what it shows
+    if (!zoomShows(mZoom, mBaseWidth, mBaseHeight)) return; // the canvas keeps what it shows
     ZoomCanvas& canvas = *m_ui->Picture1;
     canvas.clearPicture();
     canvas.resize(mZoomWidth, mZoomHeight);
@@ -233,6 +241,7 @@ void Form2::PushButton6_Click() {
     }
     // The old file is not deleted beforehand: the copy replaces it only once
     // complete, so a failed save leaves the user's file as it was.
+    if (h.test(122, [&] { return answer == shell::vbYes; })) h.step(124, [] {});
     bool copied = true;
     if (h.test(128, [&] { return answer == shell::vbYes; })) {
         copied = h.step(130, [&] {

@@ -13,6 +13,17 @@ int ZoomedLength(float zoom, int base) {
 
 bool FitsZoomCaps(int width, int height) { return width < ZoomedWidthCap && height < ZoomedHeightCap; }
 
+bool zoomShows(float zoom, int baseWidth, int baseHeight) {
+    return zoom == 1.0f || FitsZoomCaps(ZoomedLength(zoom, baseWidth), ZoomedLength(zoom, baseHeight));
+}
+
+std::optional<float> nextZoomFactor(float zoom, bool zoomOut, int baseWidth, int baseHeight) {
+    const float step = zoomOut ? -ZoomStep : ZoomStep;
+    for (float next = zoom + step; next >= ZoomMinimum && next <= ZoomMaximum; next += step)
+        if (zoomShows(next, baseWidth, baseHeight)) return next;
+    return std::nullopt;
+}
+
 ScrollRange ScrollRangeFor(int canvasOuter, int viewportOuter) {
     if (canvasOuter <= viewportOuter) return {};
     const float span = static_cast<float>(canvasOuter - viewportOuter);

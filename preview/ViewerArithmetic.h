@@ -22,6 +22,14 @@ int ZoomedLength(float zoom, int base);
 
 bool FitsZoomCaps(int width, int height);
 
+// A factor shows when its picture stays below both caps; the unscaled
+// picture (1.0) always shows.
+bool zoomShows(float zoom, int baseWidth, int baseHeight);
+
+// Where a zoom step goes: the next factor in its direction, within the
+// bounds, that shows; nothing when none does (the factor stays).
+std::optional<float> nextZoomFactor(float zoom, bool zoomOut, int baseWidth, int baseHeight);
+
 // A scroll bar's set-up for a canvas of one outer length in a viewport of
 // another: off when the canvas fits, otherwise a maximum in pixels (step 1)
 // or in tens of pixels (step 10).

@@ -1,15 +1,20 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a set-up step needs, only when some are missing.
-# Usage: install-deps.sh build|test|bench|screenshots|fuzz|format|samples ...
+# Usage: install-deps.sh build|package|test|bench|screenshots|fuzz|format|samples ...
 set -euo pipefail
 
 build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgsf-1-dev
                 libgtest-dev libgmock-dev libbenchmark-dev fonts-wine fonts-liberation)
-test_packages=(python3 python3-xlrd)
+# The Debian package: CPack's dependency scan (dpkg-shlibdeps, file) and the
+# manual pages generated from --help.
+package_packages=(dpkg-dev file help2man)
+# The tests also check the package with the tools a distribution uses.
+test_packages=(python3 python3-xlrd "${package_packages[@]}"
+               lintian desktop-file-utils appstream man-db util-linux)
 # LibreOffice is large: only its spreadsheet part, without recommends.
 test_lean_packages=(libreoffice-calc)
 bench_packages=(python3 python3-xlwt python3-xlrd libgedcom-perl)
-screenshot_packages=(xvfb xauth imagemagick xdotool)
+screenshot_packages=(xvfb xauth imagemagick xdotool openbox)
 # The reader's fuzzer: clang with libFuzzer and the sanitizers' run-time.
 fuzz_packages=(clang libclang-rt-14-dev)
 format_packages=(clang-format)
@@ -43,6 +48,7 @@ install() {
 for group in "$@"; do
   case "$group" in
     build) install "" "${build_packages[@]}" ;;
+    package) install "" "${package_packages[@]}" ;;
     test) install "" "${test_packages[@]}"
           install "--no-install-recommends" "${test_lean_packages[@]}" ;;
     bench) install "" "${bench_packages[@]}" ;;

@@ -17,6 +17,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFocusEvent>
 
 namespace shell {
 namespace {
@@ -34,7 +35,25 @@ void storeQuietly(const QString& key, const QString& value) {
     }
 }
 
+// Sets a box's text and stores it, also when the box shows that text
+// already, which the box does not count as a change.
+void setAndStore(QLineEdit& box, const QString& key, const QString& text) {
+    const bool unchanged = box.text() == text;
+    box.setText(text);
+    if (unchanged) storeQuietly(key, text);
+}
+
 } // namespace
+
+bool selectsAllOnFocus(Qt::FocusReason reason) {
+    switch (reason) {
+    case Qt::TabFocusReason:
+    case Qt::BacktabFocusReason:
+    case Qt::ShortcutFocusReason:
+    case Qt::OtherFocusReason: return true;
+    default: return false;
+    }
+}
 
 Form1::Form1(QWidget* parent) : FormBase(parent), m_ui(std::make_unique<Ui::Form1>()) {
     m_ui->setupUi(this);
@@ -51,6 +70,10 @@ Form1::Form1(QWidget* parent) : FormBase(parent), m_ui(std::make_unique<Ui::Form
     m_ui->Text2->installEventFilter(this);
 
     Form_Load();
+
+    // Typing starts in the root name, replacing it.
+    m_ui->Text1->setFocus(Qt::OtherFocusReason);
+    m_ui->Text1->selectAll();
 }
 
 Form1::~Form1() = default;
@@ -101,8 +124,8 @@ void Form1::PushButton6_Click() {
 
 void Form1::PushButton7_Click() {
     TrappedHandler h(ProcedurePath::Form1_PushButton7_Click);
-    h.step(100, [&] { m_ui->Text1->setText(sampleRootName); });
-    h.step(102, [&] { m_ui->Text2->setText(sampleGenerationCount); });
+    h.step(100, [&] { setAndStore(*m_ui->Text1, QStringLiteral("Text1"), sampleRootName); });
+    h.step(102, [&] { setAndStore(*m_ui->Text2, QStringLiteral("Text2"), sampleGenerationCount); });
 }
 
 void Form1::Text1_Change() { storeQuietly(QStringLiteral("Text1"), m_ui->Text1->text()); }
@@ -111,8 +134,8 @@ void Form1::Text2_Change() { storeQuietly(QStringLiteral("Text2"), m_ui->Text2->
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn) {
-        // Typing into a box that just got the focus replaces its text.
-        if (auto* box = qobject_cast<QLineEdit*>(watched)) box->selectAll();
+        auto* box = qobject_cast<QLineEdit*>(watched);
+        if (box && selectsAllOnFocus(static_cast<QFocusEvent*>(event)->reason())) box->selectAll();
     }
     return FormBase::eventFilter(watched, event);
 }

@@ -13,6 +13,13 @@ class Form1;
 
 namespace shell {
 
+// Whether a text box that gets the focus for this reason selects its whole
+// text, so that typing replaces it: when the focus comes by the keyboard or
+// from the program. A click places the caret, and a window that becomes
+// active again keeps the selection it had, so no keystroke silently wipes
+// the text.
+bool selectsAllOnFocus(Qt::FocusReason reason);
+
 // The main window: the two inputs of a chart, kept in the settings store as
 // they are typed, and the buttons that start a chart, name the contact page
 // and fill in sample inputs. Building it runs its start-up (Form_Load).

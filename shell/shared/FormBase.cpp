@@ -12,6 +12,11 @@
 
 namespace shell {
 
+QPoint centredFramePosition(const QRect& available, const QSize& frameSize) {
+    return available.topLeft()
+        + QPoint((available.width() - frameSize.width()) / 2, (available.height() - frameSize.height()) / 2);
+}
+
 FormBase::FormBase(QWidget* parent) : QWidget(parent) {}
 
 void FormBase::setMousePointer(int pointer) {
@@ -43,10 +48,26 @@ void FormBase::finishDesignedLayout() {
     const auto buttons = findChildren<QPushButton*>();
     for (QPushButton* button : buttons) button->setFont(buttonFont);
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect available = screen->availableGeometry();
-        move(available.center() - QPoint(width() / 2, height() / 2));
+    centreOnScreen();
+}
+
+void FormBase::centreOnScreen() {
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(centredFramePosition(screen->availableGeometry(), frameGeometry().size()));
+}
+
+// The frame's size is known once the window manager has framed the shown
+// window; the first time it differs from the client size the window is
+// centred again, frame included. Later moves are the user's.
+bool FormBase::event(QEvent* event) {
+    const bool handled = QWidget::event(event);
+    if (!m_frameCentred && isWindow() && isVisible()
+        && (event->type() == QEvent::Move || event->type() == QEvent::WindowActivate || event->type() == QEvent::Expose)
+        && frameGeometry().size() != size()) {
+        m_frameCentred = true;
+        centreOnScreen();
     }
+    return handled;
 }
 
 void FormBase::trackHoverPointer(std::initializer_list<QWidget*> buttons, std::initializer_list<QWidget*> frames) {

@@ -10,6 +10,10 @@ namespace shell {
 
 class TrappedHandler;
 
+// Where a window's frame goes so that the frame, title bar included, is
+// centred in the available area of the screen.
+QPoint centredFramePosition(const QRect& available, const QSize& frameSize);
+
 // What the application's windows share: the MousePointer and MouseIcon
 // properties, the pointer that follows the mouse over buttons and frames,
 // the hand cursor file, and the fixed, centred frame of a designed window.
@@ -30,7 +34,8 @@ public:
 protected:
     // Called after the designed layout is set up: fixes the size, leaves only
     // the minimise and close boxes, gives the push buttons their font and
-    // centres the window on the screen.
+    // centres the window on the screen, frame included once the window
+    // manager has framed it.
     void finishDesignedLayout();
 
     // The pointer follows moves without a mouse button held down: the custom
@@ -46,8 +51,11 @@ protected:
 
     void mouseMoveEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
+    void centreOnScreen();
+
     void showPointer();
     void showHoverPointer();
     void showDefaultPointer();
@@ -56,6 +64,8 @@ private:
     std::optional<QCursor> m_mouseIcon;
     QList<QWidget*> m_hoverButtons;
     QList<QWidget*> m_hoverFrames;
+    // Centred by its client area until the frame's size is known.
+    bool m_frameCentred = false;
 };
 
 } // namespace shell

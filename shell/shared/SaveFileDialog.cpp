@@ -1,6 +1,7 @@
 #include "SaveFileDialog.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QStringList>
 
 namespace shell {
@@ -25,14 +26,24 @@ QString QtFilterFrom(const QString& barSeparatedFilter) {
     return entries.join(QStringLiteral(";;"));
 }
 
+QString withFilterExtension(const QString& chosen, const QString& barSeparatedFilter) {
+    const QString firstPattern = barSeparatedFilter.section(QLatin1Char('|'), 1, 1).section(QLatin1Char(';'), 0, 0);
+    if (!firstPattern.startsWith(QStringLiteral("*."))) return chosen;
+    const QString extension = firstPattern.mid(1);
+    if (extension.contains(QLatin1Char('*')) || extension.contains(QLatin1Char('?'))) return chosen;
+    if (chosen.isEmpty() || chosen.endsWith(QLatin1Char('/'))
+        || QFileInfo(chosen).fileName().contains(QLatin1Char('.')))
+        return chosen;
+    return chosen + extension;
+}
+
 void SaveFileDialog::showSave(QWidget* parent) {
     const ShownSaveDialog dialog{dialogTitle, QtFilterFrom(filter), fileName};
-    if (activeSeam) {
-        fileName = activeSeam->answer(dialog);
-        return;
-    }
-    fileName = QFileDialog::getSaveFileName(parent, dialog.title, dialog.fileName, dialog.filter, nullptr,
-                                            QFileDialog::DontConfirmOverwrite);
+    const QString chosen = activeSeam
+        ? activeSeam->answer(dialog)
+        : QFileDialog::getSaveFileName(parent, dialog.title, dialog.fileName, dialog.filter, nullptr,
+                                       QFileDialog::DontConfirmOverwrite);
+    fileName = withFilterExtension(chosen, filter);
 }
 
 SaveFileDialogTestSeam::SaveFileDialogTestSeam() { activeSeam = this; }

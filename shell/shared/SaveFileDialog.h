@@ -12,8 +12,9 @@ namespace shell {
 // The save dialog, set up like a common file dialog: file name, title and a
 // filter in the form "Excel Files (*.xls)|*.xls|" (description and pattern
 // pairs separated by bars). showSave() leaves the chosen path in fileName,
-// or the empty text when the user cancelled. It asks nothing about an
-// existing file; the caller asks its own question.
+// or the empty text when the user cancelled; a name typed without an
+// extension gets the filter's, as save dialogs here do. It asks nothing
+// about an existing file; the caller asks its own question.
 class SaveFileDialog {
 public:
     QString fileName;
@@ -25,6 +26,11 @@ public:
 
 // The filter in Qt's form: "Excel Files (*.xls)".
 QString QtFilterFrom(const QString& barSeparatedFilter);
+
+// The chosen path with the extension of the filter's first pattern ("*.xls")
+// added when its file name has none: "ingrid" becomes "ingrid.xls", while
+// "ingrid.old", ".ingrid" and an empty (cancelled) path stay as they are.
+QString withFilterExtension(const QString& chosen, const QString& barSeparatedFilter);
 
 // What the program showed.
 struct ShownSaveDialog {

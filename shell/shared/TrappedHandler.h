@@ -28,18 +28,16 @@ public:
     // was reported).
     template <typename Statement>
     bool step(int number, Statement&& statement) noexcept {
-        m_step = number;
-        try {
-            if (s_faultInjection) [[unlikely]]
-                (*s_faultInjection)(m_path, number);
-            std::forward<Statement>(statement)();
-            return true;
-        } catch (const std::exception& failure) {
-            reportFailure(failure.what());
-        } catch (...) {
-            reportUnknownFailure();
-        }
-        return false;
+        return attempt(number, true, std::forward<Statement>(statement));
+    }
+
+    // Work that the statements from step `number` on need done ahead, such
+    // as a list they go through: a failure is reported under that number,
+    // but the work is no statement of its own, so fault injection leaves it
+    // alone and a fault at that step hits the statement alone.
+    template <typename Work>
+    bool prepare(int number, Work&& work) noexcept {
+        return attempt(number, false, std::forward<Work>(work));
     }
 
     // Evaluates the test of a conditional. A test that fails counts as
@@ -62,6 +60,22 @@ public:
     static void setFaultInjection(const FaultInjection* injection) noexcept { s_faultInjection = injection; }
 
 private:
+    template <typename Statement>
+    bool attempt(int number, bool injectable, Statement&& statement) noexcept {
+        m_step = number;
+        try {
+            if (injectable && s_faultInjection) [[unlikely]]
+                (*s_faultInjection)(m_path, number);
+            std::forward<Statement>(statement)();
+            return true;
+        } catch (const std::exception& failure) {
+            reportFailure(failure.what());
+        } catch (...) {
+            reportUnknownFailure();
+        }
+        return false;
+    }
+
     void reportFailure(const char* description) noexcept;
     void reportUnknownFailure() noexcept;
 

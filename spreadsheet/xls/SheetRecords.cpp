@@ -100,17 +100,18 @@ private:
     const Worksheet& m_sheet;
 };
 
-void writeRow(RecordWriter& stream, int row, const std::vector<FileCell>& cells, int heightPixels, int defaultPixels) {
+void writeRow(RecordWriter& stream, int row, const std::vector<FileCell>& cells, int heightPixels) {
     const std::size_t at = stream.begin(record::kRow);
     ByteBuffer& data = stream.body();
     data.u16(static_cast<std::uint16_t>(row - 1));
     data.u16(cells.empty() ? 0 : static_cast<std::uint16_t>(cells.front().column - 1));
     data.u16(cells.empty() ? 0 : static_cast<std::uint16_t>(cells.back().column));
-    const bool custom = heightPixels != defaultPixels;
     data.u16(static_cast<std::uint16_t>(pixelsToPoints(heightPixels) * kTwipsPerPoint));
     data.u16(0);
     data.u16(0);
-    data.u16(0x0100 | (custom ? 0x0040 : 0));  // height set: every reader keeps it
+    // The height is the automatic fit, not set by hand, so a spreadsheet
+    // fits the row again when its fonts change.
+    data.u16(0x0100);
     data.u16(FormatRecords::kDefaultCellXf);
     stream.end(at);
 }
@@ -197,7 +198,7 @@ void writeSheetRecords(RecordWriter& stream, const Worksheet& sheet, const Forma
             auto& cells = block[row - blockStart];
             cells = rowCells.of(row);
             const int height = rowHeightPixels(sheet, row);
-            if (!cells.empty() || height != defaultPixels) writeRow(stream, row, cells, height, defaultPixels);
+            if (!cells.empty() || height != defaultPixels) writeRow(stream, row, cells, height);
         }
         for (int row = blockStart; row <= blockEnd; ++row)
             writeCells(stream, row, block[row - blockStart], formats, strings);

@@ -2,8 +2,11 @@
 #include "chart/ChartCommand.h"
 #include "chart/TemporaryFiles.h"
 #include "shell/shared/PointerShape.h"
+#include "shell/shared/ProcedurePaths.h"
+#include "shell/shared/TrappedHandler.h"
 #include "spreadsheet/RunningObjects.h"
 #include "tests/support/BuildSandbox.h"
+#include "tests/support/ErrorReports.h"
 #include "tests/support/ShellSandbox.h"
 
 #include <gtest/gtest.h>
@@ -13,9 +16,15 @@
 
 #include <sys/stat.h>
 
+#include <tuple>
+
 using namespace chart;
 
 namespace {
+
+const char* const kRunPath = shell::ProcedurePath::Form1_PushButton1_Click;
+const char kRun[] = "Form1.PushButton1_Click";
+const char kSnapshot[] = "Excel1.saveCellsActivesheet";
 
 struct FakePreview : PreviewWindow {
     void setPicture(const QImage& p) override { picture = p, ++pictures; }
@@ -44,15 +53,8 @@ struct FakeWindows : BuildRunWindows {
 
 class BuildRunTest : public ::testing::Test {
 protected:
-    void TearDown() override { setWorkbookDigitDraw({}); }
+    void TearDown() override { setWorkbookFractionDraw({}); }
     QStringList tempFiles() const { return QDir(build.tempFolder()).entryList(QDir::Files | QDir::Hidden); }
-    std::vector<int> reportedSteps() const {
-        std::vector<int> steps;
-        static const QRegularExpression line(QStringLiteral("PushButton1_Click at line (\\d+)\r"));
-        for (const auto& m : sandbox.messages.shown())
-            if (auto match = line.match(m.text); match.hasMatch()) steps.push_back(match.captured(1).toInt());
-        return steps;
-    }
 
     ShellSandbox sandbox;
     BuildSandbox build;
@@ -122,7 +124,7 @@ TEST_F(BuildRunTest, ARunLeavesTheWorkbookForThePreviewAndNoPicture) {
 
 TEST_F(BuildRunTest, ATakenNameIsDrawnAgain) {
     int draws = 0;
-    setWorkbookDigitDraw([&] { return draws++ < 8 ? 1 : 2; });
+    setWorkbookFractionDraw([&] { return draws++ < 8 ? 0.0 : 0.12; }); // digits 1, then 2
     QFile taken(QDir(build.tempFolder()).filePath(QStringLiteral("halvar11111111.xls")));
     ASSERT_TRUE(taken.open(QIODevice::WriteOnly));
     taken.write("someone else's");
@@ -139,12 +141,119 @@ TEST_F(BuildRunTest, AnUnwritableTempFolderIsReportedStepByStepAndStillShowsTheP
     QFile(plainFile).open(QIODevice::WriteOnly);
     build.setTempFolder(plainFile);
     FakeWindows windows;
-    runChartBuild(windows);
-    EXPECT_EQ(reportedSteps(), (std::vector<int>{212, 216, 230, 234, 236, 238, 240, 242, 246}));
+    {
+        // The empty picture file goes at 246 already, not only with the picture at 254.
+        const shell::ScopedFaultInjection keep(kRunPath, 254, "Busy");
+        runChartBuild(windows);
+    }
+    EXPECT_EQ(errorReports(sandbox.messages),
+              reportsOf(kRun, {214, 216, 230, 234}) + reportsOf(kSnapshot, {100, 102, 104})
+                  + reportsOf(kRun, {238, 240, 242, 246, 254}));
+    EXPECT_TRUE(sandbox.messages.shown()[sandbox.messages.shown().size() - 2].text.startsWith(
+        QStringLiteral("The picture file holds no picture: no picture of the sheet was taken.\r\n")));
     EXPECT_TRUE(windows.preview.shown);
     EXPECT_EQ(windows.preview.pictures, 0);
     EXPECT_TRUE(windows.hidden);
     EXPECT_FALSE(QFile::exists(sandbox.appFile(QStringLiteral("temp.bmp"))));
+}
+
+TEST_F(BuildRunTest, ATestOfTheCountThatFailsRefusesTheCountAsNotNumeric) {
+    for (const auto& [step, count, focused] : {std::tuple{100, "2", 1}, {102, "x", 1}, {104, "x", 0}}) {
+        SCOPED_TRACE(step);
+        sandbox.messages.clear();
+        const shell::ScopedFaultInjection fault(kRunPath, step, "Out of memory");
+        FakeWindows windows;
+        windows.count = QString::fromLatin1(count);
+        runChartBuild(windows);
+        EXPECT_EQ(errorReports(sandbox.messages), reportsOf(kRun, {step}));
+        QStringList refusals;
+        for (const auto& m : sandbox.messages.shown())
+            if (m.caption == QStringLiteral("Numerical Value")) refusals << m.text;
+        EXPECT_EQ(refusals,
+                  step == 102 ? QStringList() : QStringList{QStringLiteral("Number of generations must be numeric.")});
+        EXPECT_EQ(windows.countFocused, focused);
+        EXPECT_FALSE(windows.preview.shown);
+        EXPECT_TRUE(tempFiles().isEmpty());
+    }
+}
+
+TEST_F(BuildRunTest, EveryStepReportsItsOwnNumberAndTheRunGoesOn) {
+    // A two-generation chart's 35 operations, in the order they run.
+    const std::initializer_list<int> chart = {116, 118, 120, 122, 124, 126, 128, 130, 132, 134, 136, 138,
+                                              140, 142, 144, 146, 148, 170, 172, 174, 176, 178, 184, 184,
+                                              184, 170, 172, 174, 176, 178, 170, 172, 174, 176, 178};
+    const QStringList noSheet = reportsOf(kSnapshot, {100, 102, 104});
+    const QStringList noWorkbook = reportsOf(kRun, {230, 234}) + noSheet + reportsOf(kRun, {238, 240, 242, 246});
+    struct Case {
+        int step;
+        QStringList reports;
+        bool picture;
+        const char* workbookName = "^halvar[1-9]{8}\\.xls$";
+    };
+    std::vector<Case> cases = {
+        {106, reportsOf(kRun, {106}), true},
+        {108, reportsOf(kRun, {108}), true},
+        {110,
+         reportsOf(kRun, {110, 112, 114}) + reportsOf(kRun, chart) + reportsOf(kRun, {216, 218, 220, 222}) + noWorkbook,
+         false},
+        {112, reportsOf(kRun, {112}) + reportsOf(kRun, chart) + reportsOf(kRun, {216, 220}) + noWorkbook, false},
+        {184, reportsOf(kRun, {184, 184, 184}), true},
+        {200, reportsOf(kRun, {200}), true, "^[1-9]{8}\\.xls$"},
+        {204, reportsOf(kRun, {204, 204, 204, 204, 204, 204, 204, 204}), true, "^halvar11111111\\.xls$"},
+        {206, reportsOf(kRun, {206, 206, 206, 206, 206, 206, 206, 206}), true, "^halvar00000000\\.xls$"},
+        {208, reportsOf(kRun, {208, 208, 208, 208, 208, 208, 208, 208}), true, "^halvar\\.xls$"},
+        {210, reportsOf(kRun, {210}), true, "^halvar[1-9]\\.xls$"},
+        {212, reportsOf(kRun, {212, 214, 216}) + noWorkbook, false, "^$"},
+        {214, reportsOf(kRun, {214, 216}) + noWorkbook, false, "^$"},
+        {216, reportsOf(kRun, {216}) + noWorkbook, false},
+        {230, noWorkbook, false},
+        {234, reportsOf(kRun, {234}) + noSheet + reportsOf(kRun, {240, 246}), false},
+        {236, reportsOf(kRun, {236, 246}), false},
+        {246, reportsOf(kRun, {246}), false},
+        {248, reportsOf(kRun, {248}), true, "^$"},
+    };
+    for (const int boxStep : {170, 172, 174, 176, 178}) // once for each of the three boxes
+        cases.push_back({boxStep, reportsOf(kRun, {boxStep, boxStep, boxStep}), true});
+
+    // The box loop's own statements. Their effect is lost: column B becomes
+    // column 0 (150), row 0 (166), which the sheet has not; a failing test
+    // holds (180); a failing Next leaves its loop (186, 190, 196).
+    const QStringList columnZero = reportsOf(kRun, {170, 172, 174, 176, 178, 184, 184, 184, 170, 172, 174, 176, 178});
+    cases.push_back({150, reportsOf(kRun, {150}) + columnZero, true});
+    cases.push_back({166, reportsOf(kRun, {166, 170, 172, 174, 176, 178, 184, 166}), true});
+    // Step and how often it runs in a two-generation chart.
+    const std::pair<int, int> loopSteps[] = {{152, 1}, {154, 1}, {156, 1}, {158, 1}, {160, 2}, {162, 2},
+                                             {164, 2}, {168, 2}, {180, 3}, {182, 1}, {186, 1}, {188, 3},
+                                             {190, 2}, {192, 2}, {194, 2}, {196, 1}};
+    for (const auto& [step, times] : loopSteps) {
+        QStringList repeated;
+        for (int i = 0; i < times; ++i) repeated += reportsOf(kRun, {step});
+        cases.push_back({step, repeated, true});
+    }
+    for (const int step : {114, 116, 118, 120, 122, 124, 126, 128, 130, 132, 134, 136, 138, 140, 142, 144,
+                           146, 148, 198, 202, 218, 220, 222, 224, 232, 238, 240, 242, 244, 250, 252, 254})
+        cases.push_back({step, reportsOf(kRun, {step}), true});
+
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.step);
+        sandbox.messages.clear();
+        for (const QString& file : tempFiles()) QFile::remove(QDir(build.tempFolder()).filePath(file));
+        const shell::ScopedFaultInjection fault(kRunPath, c.step, "Out of memory");
+        FakeWindows windows;
+        windows.count = QStringLiteral("2");
+        runChartBuild(windows);
+        EXPECT_EQ(errorReports(sandbox.messages), c.reports);
+        EXPECT_EQ(windows.preview.pictures, c.picture ? 1 : 0);
+        EXPECT_EQ(windows.preview.shown, c.step != 250);
+        EXPECT_EQ(windows.hidden, c.step != 252);
+        EXPECT_TRUE(QRegularExpression(QString::fromLatin1(c.workbookName))
+                        .match(QFileInfo(windows.preview.excelFile).fileName())
+                        .hasMatch())
+            << windows.preview.excelFile.toStdString();
+        // The picture file is gone, unless its deletion was the step that failed.
+        EXPECT_EQ(QFile::exists(sandbox.appFile(QStringLiteral("temp.bmp"))), c.step == 254);
+        QFile::remove(sandbox.appFile(QStringLiteral("temp.bmp")));
+    }
 }
 
 TEST_F(BuildRunTest, NoToTheRunningInstanceQuestionEndsTheRunBeforeAnythingStarts) {

@@ -1,9 +1,10 @@
-#include "chart/ChartLayout.h"
 #include "chart/Excel1.h"
+#include "chart/ChartLayout.h"
 #include "chart/ExecuteOperation.h"
 #include "shell/shared/ProcedurePaths.h"
 #include "shell/shared/TrappedHandler.h"
 #include "spreadsheet/RunningObjects.h"
+#include "tests/support/ErrorReports.h"
 #include "tests/support/ShellSandbox.h"
 
 #include <gtest/gtest.h>
@@ -84,7 +85,7 @@ TEST_F(Excel1Test, OpenedWorkbookIsTheNewInstancesLastAndItsPictureIsWritten) {
     EXPECT_EQ(app->workbooks().count(), 1);
     const QString picture = sandbox.appFile(QStringLiteral("temp.bmp"));
     sandbox.writeAppFile(QStringLiteral("temp.bmp"), "an older picture");  // overwritten
-    Excel1::saveCellsActivesheet(*lastBook(*app), picture);
+    Excel1::saveCellsActivesheet(lastBook(*app).get(), picture);
     EXPECT_TRUE(sandbox.messages.shown().empty());
     QImage written(picture, "BMP");
     ASSERT_FALSE(written.isNull());
@@ -99,7 +100,7 @@ TEST_F(Excel1Test, UsedRangesEndingInRowOrColumnOneGiveNoPicture) {
              [](automation::Worksheet& s) { s.setInteriorColorIndex(s.cell(9, 1), 43); }}) {
         sandbox.writeAppFile(QStringLiteral("temp.bmp"), "keep");
         auto app = openedWith(fill);
-        Excel1::saveCellsActivesheet(*lastBook(*app), picture);
+        Excel1::saveCellsActivesheet(lastBook(*app).get(), picture);
         QFile file(picture);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         EXPECT_EQ(file.readAll(), QByteArray("keep"));
@@ -112,32 +113,43 @@ TEST_F(Excel1Test, AUsedRangeAwayFromA1IsDrawnFromItsOwnCorner) {
         s.setInteriorColorIndex(s.range(QStringLiteral("C3:D4")), 43);
     });
     const QString picture = sandbox.appFile(QStringLiteral("temp.bmp"));
-    Excel1::saveCellsActivesheet(*lastBook(*app), picture);
+    Excel1::saveCellsActivesheet(lastBook(*app).get(), picture);
     const QImage written(picture, "BMP");
     EXPECT_EQ(written.size(), QSize(2 * 64 + 1, 2 * 17 + 1));  // two default columns, two rows
     EXPECT_EQ(written.pixel(10, 10), qRgb(153, 204, 0));
 }
 
-TEST_F(Excel1Test, AFailureAtTheFirstStepIsReportedThreeTimesAndWritesNothing) {
+TEST_F(Excel1Test, EveryStepReportsItsOwnNumberAndTheNextStepsRun) {
     auto app = openedWith([](automation::Worksheet& sheet) { chartOf(sheet, 2); });
-    const shell::ScopedFaultInjection failing(shell::ProcedurePath::Excel1_saveCellsActivesheet, 100, "Sheet lost");
     const QString picture = sandbox.appFile(QStringLiteral("temp.bmp"));
-    Excel1::saveCellsActivesheet(*lastBook(*app), picture);
-    EXPECT_FALSE(QFile::exists(picture));
-    ASSERT_EQ(sandbox.messages.shown().size(), 3u);
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(sandbox.messages.shown()[i].caption, QStringLiteral("Application Error"));
-        EXPECT_TRUE(sandbox.messages.shown()[i].text.contains(
-            QStringLiteral("in Kinloom2016/11/03.Excel1.saveCellsActivesheet at line %1\r\r").arg(100 + 2 * i)))
-            << sandbox.messages.shown()[i].text.toStdString();
+    struct Case {
+        int step;
+        std::initializer_list<int> reports;
+        bool pictureWritten;
+    };
+    // A failed sheet makes the row and column fail too, and a row or column
+    // left at 0 ends the picture; a failed copy leaves the clipboard empty.
+    for (const Case& c : {Case{100, {100, 102, 104}, false}, Case{102, {102}, false}, Case{104, {104}, false},
+                          Case{106, {106}, true}, Case{110, {110, 112}, false}, Case{112, {112}, false}}) {
+        SCOPED_TRACE(c.step);
+        sandbox.messages.clear();
+        QFile::remove(picture);
+        const shell::ScopedFaultInjection failing(shell::ProcedurePath::Excel1_saveCellsActivesheet, c.step,
+                                                  "Sheet lost");
+        Excel1::saveCellsActivesheet(lastBook(*app).get(), picture);
+        EXPECT_EQ(errorReports(sandbox.messages), reportsOf("Excel1.saveCellsActivesheet", c.reports));
+        EXPECT_TRUE(sandbox.messages.shown()[0].text.startsWith(QStringLiteral("Sheet lost\r\n")));
+        EXPECT_EQ(QFile::exists(picture), c.pictureWritten);
     }
-    EXPECT_TRUE(sandbox.messages.shown()[0].text.startsWith(QStringLiteral("Sheet lost\r\n")));
+    sandbox.messages.clear();
+    Excel1::saveCellsActivesheet(nullptr, picture); // the caller's workbook step failed
+    EXPECT_EQ(errorReports(sandbox.messages), reportsOf("Excel1.saveCellsActivesheet", {100, 102, 104}));
 }
 
 TEST_F(Excel1Test, TheClipboardHoldsWhatItHeldBefore) {
     QGuiApplication::clipboard()->setText(QStringLiteral("the user's own text"));
     auto app = openedWith([](automation::Worksheet& sheet) { chartOf(sheet, 2); });
-    Excel1::saveCellsActivesheet(*lastBook(*app), sandbox.appFile(QStringLiteral("temp.bmp")));
+    Excel1::saveCellsActivesheet(lastBook(*app).get(), sandbox.appFile(QStringLiteral("temp.bmp")));
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("the user's own text"));
     EXPECT_FALSE(QGuiApplication::clipboard()->mimeData()->hasImage());
 }

@@ -11,4 +11,12 @@ timeout 300 libreoffice -env:UserInstallation="file://$work/profile" --headless 
   --outdir "$work/out" "$work/chart.xls"
 test -s "$work/out/chart.pdf" || { echo "FAIL: no PDF"; exit 1; }
 head -c 5 "$work/out/chart.pdf" | grep -q '%PDF-' || { echo "FAIL: not a PDF"; exit 1; }
-echo "OK: LibreOffice converted a $2-generation chart ($(stat -c %s "$work/out/chart.pdf") bytes of PDF)"
+# The title row carries no height set by hand; LibreOffice's own fit must
+# still leave room for the 20 pt title.
+timeout 300 libreoffice -env:UserInstallation="file://$work/profile" --headless --convert-to fods \
+  --outdir "$work/out" "$work/chart.xls"
+title_points=$(python3 "$(dirname "$0")/row_height_points.py" "$work/out/chart.fods" 2)
+python3 -c "import sys; sys.exit(0 if $title_points >= 20 else 1)" \
+  || { echo "FAIL: LibreOffice gives the title row $title_points pt"; exit 1; }
+echo "OK: LibreOffice converted a $2-generation chart ($(stat -c %s "$work/out/chart.pdf") bytes of PDF)," \
+  "title row $title_points pt"

@@ -20,6 +20,8 @@ TEST(Form2Layout, FixedPreviewWindowWithAllItsControls) {
     EXPECT_EQ(viewport->geometry(), QRect(8, 8, 622, 495));
     EXPECT_EQ(canvas->parentWidget(), viewport);
     EXPECT_EQ(canvas->geometry(), QRect(0, 0, 156, 229));
+    for (const QWidget* pictureBox : {viewport, canvas})
+        EXPECT_EQ(pictureBox->font().pointSizeF(), 8.25) << pictureBox->objectName().toStdString();
 
     for (const char* name : {"HScroll1", "VScroll1"}) {
         auto* bar = form.findChild<QScrollBar*>(name);

@@ -3,6 +3,9 @@
 #include "shell/shared/SaveFileDialog.h"
 
 #include "PreviewWindow.h"
+#include "shell/shared/ProcedurePaths.h"
+#include "shell/shared/TrappedHandler.h"
+#include "tests/support/ErrorReports.h"
 #include "tests/support/ShellSandbox.h"
 
 #include <gtest/gtest.h>
@@ -69,13 +72,21 @@ TEST_F(Form2SaveTest, CancelWritesNothingAndSaysDone) {
     EXPECT_TRUE(outFolder().isEmpty());
 }
 
-TEST_F(Form2SaveTest, NewNameIsWrittenExactlyAsTypedWithoutAQuestion) {
-    dialogs.setNextAnswer(target(QStringLiteral("family")));
+TEST_F(Form2SaveTest, ANameTypedWithoutExtensionIsSavedAsXlsAndTheQuestionNamesThatFile) {
+    dialogs.setNextAnswer(target(QStringLiteral("ingrid")));
     save();
-    EXPECT_EQ(outFolder(), QStringList{QStringLiteral("family")});
-    EXPECT_EQ(readAll(target(QStringLiteral("family"))), workbook);
-    EXPECT_EQ(texts(), QStringList{QStringLiteral("Done.")});
+    EXPECT_EQ(outFolder(), QStringList{QStringLiteral("ingrid.xls")});
+    EXPECT_EQ(readAll(target(QStringLiteral("ingrid.xls"))), workbook);
+    EXPECT_EQ(texts(), QStringList{QStringLiteral("Done.")}); // a new file: no question
     EXPECT_EQ(readAll(form.mExcelFile), workbook);  // the preview can save again
+
+    sandbox.messages.clear();
+    dialogs.setNextAnswer(target(QStringLiteral("ingrid")));
+    sandbox.messages.setNextAnswer(vbNo);
+    save();
+    EXPECT_EQ(texts().first(),
+              QStringLiteral("Are you sure you wish to overwrite ") + target(QStringLiteral("ingrid.xls"))
+                  + QStringLiteral(" ?"));
 }
 
 TEST_F(Form2SaveTest, ExistingFileIsReplacedOnlyOnYes) {
@@ -165,4 +176,56 @@ TEST_F(Form2SaveTest, ClosingDeletesTheWorkbookAndEndsTheApplication) {
     QTimer::singleShot(5000, &guard, [] { QCoreApplication::exit(1); });  // the close did not end it
     EXPECT_EQ(QCoreApplication::exec(), 0);
     EXPECT_FALSE(QFile::exists(form.mExcelFile));
+}
+
+TEST_F(Form2SaveTest, EverySaveStepReportsItsOwnNumberAndTheSaveGoesOn) {
+    struct Case {
+        int step;
+        bool targetExists;
+        bool asked; // the overwrite question
+        bool copied;
+        bool done;
+    };
+    // A failed test counts as holding: 116 goes on as if cancelled, 118 as if
+    // the file were new, 122 and 128 as if the answer were Yes.
+    for (const Case& c :
+         {Case{106, true, true, true, true}, Case{108, true, true, true, true}, Case{110, true, true, true, true},
+          Case{112, true, false, false, true}, Case{114, true, false, false, true}, Case{116, true, false, false, true},
+          Case{118, true, false, true, true}, Case{120, true, false, false, true}, Case{122, true, true, true, true},
+          Case{124, true, true, true, true}, Case{126, false, false, false, true}, Case{128, true, true, true, true},
+          Case{130, true, true, false, false}, Case{132, true, true, true, false}}) {
+        SCOPED_TRACE(c.step);
+        sandbox.messages.clear();
+        const QString chosen = target(QStringLiteral("tree%1.xls").arg(c.step));
+        if (c.targetExists) writeFile(chosen, "the user's own file");
+        SaveFileDialogTestSeam answers;
+        answers.setNextAnswer(chosen);
+        {
+            const ScopedFaultInjection fault(ProcedurePath::Form2_PushButton6_Click, c.step, "Out of memory");
+            save();
+        }
+        EXPECT_EQ(errorReports(sandbox.messages), reportsOf("Form2.PushButton6_Click", {c.step}));
+        EXPECT_EQ(
+            texts().contains(QStringLiteral("Are you sure you wish to overwrite ") + chosen + QStringLiteral(" ?")),
+            c.asked);
+        EXPECT_EQ(readAll(chosen) == workbook, c.copied);
+        EXPECT_EQ(texts().contains(QStringLiteral("Done.")), c.done);
+    }
+}
+
+TEST_F(Form2SaveTest, EveryBackStepReportsItsOwnNumberAndTheNextRuns) {
+    for (const int step : {102, 104, 106}) {
+        SCOPED_TRACE(step);
+        sandbox.messages.clear();
+        writeFile(form.mExcelFile, workbook);
+        handOver(form, QSize(200, 100));
+        int shownMain = 0;
+        form.setShowMainWindow([&] { ++shownMain; });
+        const ScopedFaultInjection fault(ProcedurePath::Form2_PushButton8_Click, step, "Out of memory");
+        clickButton(form, "PushButton8");
+        EXPECT_EQ(errorReports(sandbox.messages), reportsOf("Form2.PushButton8_Click", {step}));
+        EXPECT_EQ(QFile::exists(form.mExcelFile), step == 102);
+        EXPECT_EQ(shownMain, step == 104 ? 0 : 1);
+        EXPECT_EQ(form.isVisible(), step == 106);
+    }
 }

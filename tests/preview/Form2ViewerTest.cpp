@@ -3,12 +3,17 @@
 #include "shell/shared/PointerShape.h"
 #include "shell/shared/ProcedurePaths.h"
 #include "shell/shared/TrappedHandler.h"
+#include "shell/shared/WindowColours.h"
 
 #include "PreviewWindow.h"
 #include "tests/support/CursorFile.h"
+#include "tests/support/ErrorReports.h"
 #include "tests/support/ShellSandbox.h"
 
 #include <gtest/gtest.h>
+
+#include <memory>
+#include <tuple>
 
 using namespace shell;
 using preview::Form2;
@@ -89,15 +94,19 @@ TEST_F(Form2ViewerTest, AStepThatWouldReachACapIsRefusedAndTheFactorStays) {
     EXPECT_TRUE(sandbox.messages.shown().empty());
 }
 
-TEST_F(Form2ViewerTest, PictureOverACapShowsUnscaledAndZoomsOutToASizeThatFits) {
-    handOver(form, QSize(100, 12000));
-    EXPECT_EQ(canvas()->height(), 12000 + 2);  // the auto-sized canvas, as handed over
+TEST_F(Form2ViewerTest, PictureOverACapStepsOverFactorsThatDoNotShowAndComesBackToFullSize) {
+    handOver(form, QSize(100, 17460)); // a ten-generation chart: over the height cap at 1.0
+    std::vector<float> zooms{form.zoom()};
+    for (const char* button :
+         {"PushButton1", "PushButton2", "PushButton2", "PushButton2", "PushButton1", "PushButton1"}) {
+        clickButton(form, button);
+        zooms.push_back(form.zoom());
+    }
+    EXPECT_EQ(zooms, (std::vector<float>{1.0f, 1.0f, 0.5f, 0.25f, 0.25f, 0.5f, 1.0f}));
+    EXPECT_EQ(canvas()->size(), QSize(100, 17460)); // the full-size view is back
     EXPECT_TRUE(vBar()->isEnabled());
-    clickButton(form, "PushButton1");
-    EXPECT_EQ(form.zoom(), 1.0f);
-    clickButton(form, "PushButton2", 2);  // 9000 still does not fit; 6000 does
-    EXPECT_EQ(form.zoom(), 0.5f);
-    EXPECT_EQ(canvas()->size(), QSize(50, 6000));
+    EXPECT_EQ(vBar()->maximum(), 1696); // a span of 16,965 in tens, 1696.5 to even
+    EXPECT_TRUE(sandbox.messages.shown().empty());
 }
 
 TEST_F(Form2ViewerTest, ScrollRangesFollowEveryZoomStep) {
@@ -246,4 +255,54 @@ TEST_F(Form2ViewerTest, FailedRedrawOnActivationStillSetsUpTheBarsAndFinishes) {
     EXPECT_TRUE(hBar()->isEnabled());
     form.Show();  // the set-up is done; it does not run again
     EXPECT_EQ(sandbox.messages.shown().size(), 1u);
+}
+
+TEST_F(Form2ViewerTest, EveryStartUpStepReportsItsOwnNumberAndTheLaterOnesRun) {
+    sandbox.writeAppFile(QStringLiteral("HAND-M.CUR"), makeCursorFile(3, 4));
+    for (const int step : {100, 104, 106, 108, 110}) {
+        SCOPED_TRACE(step);
+        sandbox.messages.clear();
+        std::unique_ptr<Form2> loaded;
+        {
+            const ScopedFaultInjection fault(ProcedurePath::Form2_Form_Load, step, "Out of memory");
+            loaded = std::make_unique<Form2>();
+        }
+        EXPECT_EQ(errorReports(sandbox.messages), reportsOf("Form2.Form_Load", {step}));
+        EXPECT_EQ(loaded->palette().color(QPalette::Window) == ButtonFaceColor(), step != 100);
+        EXPECT_EQ(loaded->mouseIcon().has_value(), step != 108); // a failed test at 106 goes on to load
+        handOver(*loaded, QSize(700, 300));
+        EXPECT_EQ(canvasOf(*loaded)->size(), QSize(700, 300));
+    }
+}
+
+TEST_F(Form2ViewerTest, EveryActivationStepReportsItsOwnNumberAndTheLaterOnesRun) {
+    for (const int step :
+         {100, 104, 106, 108, 112, 116, 118, 120, 122, 124, 126, 128, 130, 132, 134, 136, 138, 140, 142}) {
+        SCOPED_TRACE(step);
+        sandbox.messages.clear();
+        Form2 fresh;
+        fresh.setPicture(chartPicture(QSize(1000, 700)));
+        {
+            const ScopedFaultInjection fault(ProcedurePath::Form2_Form_Activate, step, "Out of memory");
+            fresh.Show();
+        }
+        EXPECT_EQ(errorReports(sandbox.messages), reportsOf("Form2.Form_Activate", {step}));
+        // The set-up is done once, unless clearing the flag failed.
+        sandbox.messages.clear();
+        fresh.Show();
+        EXPECT_TRUE(sandbox.messages.shown().empty());
+    }
+}
+
+TEST_F(Form2ViewerTest, AFailedZoomStepIsReportedAndTheFactorStays) {
+    handOver(form, QSize(200, 100));
+    for (const auto& [path, button, name] :
+         {std::tuple{ProcedurePath::Form2_PushButton1_Click, "PushButton1", "Form2.PushButton1_Click"},
+          std::tuple{ProcedurePath::Form2_PushButton2_Click, "PushButton2", "Form2.PushButton2_Click"}}) {
+        sandbox.messages.clear();
+        const ScopedFaultInjection fault(path, 100, "Out of memory");
+        clickButton(form, button);
+        EXPECT_EQ(errorReports(sandbox.messages), reportsOf(name, {100}));
+        EXPECT_EQ(form.zoom(), 1.0f);
+    }
 }

@@ -22,3 +22,22 @@ TEST(ViewerArithmetic, ButtonUpPercentages) {
     EXPECT_EQ(ScrollValueAtPercent(-1, 38), std::nullopt);
     EXPECT_EQ(ScrollValueAtPercent(101, 38), std::nullopt);
 }
+
+TEST(ViewerArithmetic, AZoomStepPassesOverFactorsThatReachACap) {
+    struct Case {
+        float zoom;
+        bool out;
+        int width, height;
+        std::optional<float> next;
+    };
+    for (const Case& c : {Case{1.0f, true, 100, 17460, 0.5f},  // 0.75 is 13,095 tall
+                          Case{0.5f, false, 100, 17460, 1.0f}, // 0.75 passed over, 1.0 always shows
+                          Case{1.0f, false, 100, 17460, {}},   // nothing above 1.0 shows
+                          Case{0.25f, true, 100, 17460, {}},   // the bound
+                          Case{3.75f, false, 1000, 300, {}},   // 4000 wide reaches the cap
+                          Case{2.0f, true, 3000, 100, 1.25f},  // 1.75 and 1.5 are 5250 and 4500 wide
+                          Case{1.0f, false, 201, 100, 1.25f}}) {
+        EXPECT_EQ(nextZoomFactor(c.zoom, c.out, c.width, c.height), c.next)
+            << c.zoom << (c.out ? " out " : " in ") << c.width << "x" << c.height;
+    }
+}

@@ -7,6 +7,7 @@
 #include "shell/shared/WindowColours.h"
 
 #include "tests/support/CursorFile.h"
+#include "tests/support/ErrorReports.h"
 #include "tests/support/ShellSandbox.h"
 
 #include <gtest/gtest.h>
@@ -89,31 +90,79 @@ TEST_F(Form1Test, SampleButtonReplacesBothTextsAndStoresThem) {
     EXPECT_EQ(sandbox.stored(QStringLiteral("Text2")).toString(), QStringLiteral("5"));
 }
 
-TEST_F(Form1Test, SampleStillSetsTheCountWhenTheNameFails) {
-    Form1 form;
-    box(form, "Text1")->setText(QStringLiteral("Okonkwo"));
-    box(form, "Text2")->setText(QStringLiteral("x9"));
-    const ScopedFaultInjection fault(ProcedurePath::Form1_PushButton7_Click, 100, "Out of memory");
+TEST_F(Form1Test, SampleStoresBothValuesAlsoWhenTheBoxesShowThemAlready) {
+    Form1 form; // shows the sample texts: a first start
+    sandbox.setStored(QStringLiteral("Text1"), QStringLiteral("stale"));
+    sandbox.setStored(QStringLiteral("Text2"), QStringLiteral("stale"));
     QTest::mouseClick(control(form, "PushButton7"), Qt::LeftButton);
-    EXPECT_EQ(box(form, "Text1")->text(), QStringLiteral("Okonkwo"));
-    EXPECT_EQ(box(form, "Text2")->text(), QStringLiteral("5"));
-    EXPECT_EQ(reports(), std::vector<QString>{QStringLiteral("100: Out of memory")});
+    EXPECT_EQ(sandbox.stored(QStringLiteral("Text1")).toString(), QStringLiteral("Halvarsen"));
+    EXPECT_EQ(sandbox.stored(QStringLiteral("Text2")).toString(), QStringLiteral("5"));
 }
 
-TEST_F(Form1Test, FocusSelectsTheWholeText) {
+TEST_F(Form1Test, EveryStepOfTheSampleAndHelpButtonsReportsItsOwnNumberAndTheNextRuns) {
+    struct Case {
+        const char* handler;
+        int step;
+        const char* button;
+        const char* name;  // Text1 afterwards
+        const char* count; // Text2 afterwards
+        size_t otherBoxes; // the help message
+    };
+    for (const Case& c : {Case{ProcedurePath::Form1_PushButton7_Click, 100, "PushButton7", "Okonkwo", "5", 0},
+                          Case{ProcedurePath::Form1_PushButton7_Click, 102, "PushButton7", "Halvarsen", "x9", 0},
+                          Case{ProcedurePath::Form1_PushButton6_Click, 100, "PushButton6", "Okonkwo", "x9", 0}}) {
+        SCOPED_TRACE(c.step);
+        sandbox.messages.clear();
+        Form1 form;
+        box(form, "Text1")->setText(QStringLiteral("Okonkwo"));
+        box(form, "Text2")->setText(QStringLiteral("x9"));
+        const ScopedFaultInjection fault(c.handler, c.step, "Out of memory");
+        QTest::mouseClick(control(form, c.button), Qt::LeftButton);
+        EXPECT_EQ(box(form, "Text1")->text(), QString::fromLatin1(c.name));
+        EXPECT_EQ(box(form, "Text2")->text(), QString::fromLatin1(c.count));
+        const QString handler = QString::fromLatin1(c.handler).section(QLatin1Char('.'), 1).trimmed();
+        EXPECT_EQ(errorReports(sandbox.messages), QStringList{handler + QLatin1Char(' ') + QString::number(c.step)});
+        EXPECT_EQ(sandbox.messages.shown().size(), 1 + c.otherBoxes);
+    }
+}
+
+TEST_F(Form1Test, TheRootNameHasTheFocusWithItsTextSelectedWhenTheWindowFirstShows) {
+    Form1 form;
+    showActive(form);
+    EXPECT_EQ(QApplication::focusWidget(), box(form, "Text1"));
+    EXPECT_EQ(box(form, "Text1")->selectedText(), QStringLiteral("Halvarsen"));
+}
+
+TEST_F(Form1Test, FocusSelectsTheWholeTextOnlyWhenItComesByTheKeyboardOrFromTheProgram) {
     Form1 form;
     showActive(form);
     QLineEdit* name = box(form, "Text1");
-    QLineEdit* count = box(form, "Text2");
-    count->setText(QStringLiteral("1x2"));
-    name->setFocus(Qt::OtherFocusReason);
-    name->setCursorPosition(0);
-    count->setFocus(Qt::OtherFocusReason);  // as the build run does after a rejected count
-    EXPECT_EQ(count->selectionStart(), 0);
-    EXPECT_EQ(count->selectedText(), QStringLiteral("1x2"));
-    QTest::keyClick(&form, Qt::Key_Backtab);
+    for (const auto& [reason, selectsAll] : {std::pair{Qt::TabFocusReason, true},
+                                             {Qt::BacktabFocusReason, true},
+                                             {Qt::OtherFocusReason, true},
+                                             {Qt::MouseFocusReason, false},
+                                             {Qt::ActiveWindowFocusReason, false},
+                                             {Qt::PopupFocusReason, false}}) {
+        SCOPED_TRACE(reason);
+        name->setCursorPosition(3);
+        QFocusEvent focusIn(QEvent::FocusIn, reason); // as the window system sends it
+        QApplication::sendEvent(name, &focusIn);
+        EXPECT_EQ(name->selectedText(), selectsAll ? QStringLiteral("Halvarsen") : QString());
+        EXPECT_EQ(name->cursorPosition(), selectsAll ? 9 : 3);
+    }
+}
+
+TEST_F(Form1Test, AWindowActiveAgainKeepsTheCaretWhereItWas) {
+    Form1 form;
+    showActive(form);
+    QLineEdit* name = box(form, "Text1");
+    name->setCursorPosition(4);
+    QWidget other; // another program, or a message box, takes the activation and gives it back
+    showActive(other);
+    showActive(form);
     EXPECT_TRUE(name->hasFocus());
-    EXPECT_EQ(name->selectedText(), QStringLiteral("Halvarsen"));
+    EXPECT_EQ(name->selectedText(), QString());
+    EXPECT_EQ(name->cursorPosition(), 4);
 }
 
 TEST_F(Form1Test, PointerShowsTheHandOverButtonsAndKeepsTheHourglass) {
@@ -146,33 +195,30 @@ TEST_F(Form1Test, CursorFileBecomesTheMouseIconWithoutChangingThePointer) {
     EXPECT_EQ(pointer(form), vbDefault);
 }
 
-TEST_F(Form1Test, StartupReportsAFailingStepAndRunsTheLaterOnes) {
-    {
-        const ScopedFaultInjection fault(ProcedurePath::Form1_Form_Load, 102, "Skin engine failed");
+TEST_F(Form1Test, EveryStartUpStepReportsItsOwnNumberAndTheLaterOnesRun) {
+    sandbox.writeAppFile(QStringLiteral("HAND-M.CUR"), makeCursorFile(5, 1));
+    setRandomDraw([] { return 0.06; }); // the one start in a hundred that opens the web site
+    for (const int step : {102, 104, 106, 108, 110, 128, 130}) {
+        SCOPED_TRACE(step);
+        sandbox.messages.clear();
+        sandbox.openedUrls.clear();
+        QFile::remove(sandbox.storeFile());
+        const ScopedFaultInjection fault(ProcedurePath::Form1_Form_Load, step, "Out of memory");
         Form1 form;
-        EXPECT_EQ(form.windowTitle(), QStringLiteral("Kinloom"));
-        EXPECT_EQ(box(form, "Text2")->text(), QStringLiteral("5"));
-        EXPECT_EQ(reports(), std::vector<QString>{QStringLiteral("102: Skin engine failed")});
+        EXPECT_EQ(errorReports(sandbox.messages), reportsOf("Form1.Form_Load", {step}));
+        EXPECT_EQ(form.windowTitle(), step == 104 ? QStringLiteral("Form1") : QStringLiteral("Kinloom"));
+        EXPECT_EQ(form.mouseIcon().has_value(), step != 108); // a failed test at 106 goes on to load
+        EXPECT_EQ(sandbox.openedUrls.size(), step == 110 ? 0u : 1u);
+        EXPECT_EQ(box(form, "Text1")->text(), step == 128 ? QString() : QStringLiteral("Halvarsen"));
+        EXPECT_EQ(box(form, "Text2")->text(), step == 130 ? QString() : QStringLiteral("5"));
     }
-    sandbox.messages.clear();
-    {
-        sandbox.writeAppFile(QStringLiteral("HAND-M.CUR"), "garbage");
-        setRandomDraw([] { return 0.06; });
-        Form1 form;
-        EXPECT_FALSE(form.mouseIcon().has_value());
-        EXPECT_EQ(sandbox.openedUrls.size(), 1u);  // step 110 still ran
-        EXPECT_EQ(box(form, "Text1")->text(), QStringLiteral("Halvarsen"));
-        EXPECT_EQ(reports(), std::vector<QString>{QStringLiteral("108: Invalid picture")});
-    }
-    sandbox.messages.clear();
-    QFile::remove(sandbox.appFile(QStringLiteral("HAND-M.CUR")));
-    {
-        const ScopedFaultInjection fault(ProcedurePath::Form1_Form_Load, 128, "Settings unavailable");
-        Form1 form;
-        EXPECT_EQ(box(form, "Text1")->text(), QString());  // keeps its design-time text
-        EXPECT_EQ(box(form, "Text2")->text(), QStringLiteral("5"));
-        EXPECT_EQ(reports(), std::vector<QString>{QStringLiteral("128: Settings unavailable")});
-    }
+}
+
+TEST_F(Form1Test, ABadCursorFileIsReportedAt108) {
+    sandbox.writeAppFile(QStringLiteral("HAND-M.CUR"), "garbage");
+    Form1 form;
+    EXPECT_FALSE(form.mouseIcon().has_value());
+    EXPECT_EQ(reports(), std::vector<QString>{QStringLiteral("108: Invalid picture")});
 }
 
 TEST_F(Form1Test, UnreadableStoreIsReportedForBothInputs) {

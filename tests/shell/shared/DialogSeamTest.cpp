@@ -2,6 +2,8 @@
 #include "shell/shared/MessageBox.h"
 #include "shell/shared/SaveFileDialog.h"
 
+#include "tests/support/QStringPrinter.h"
+
 #include <gtest/gtest.h>
 
 using namespace shell;
@@ -26,13 +28,26 @@ TEST(SaveFileDialogSeam, RecordsTheDialogAndAnswersOrCancels) {
     dialog.dialogTitle = QStringLiteral("Save File");
     dialog.filter = QStringLiteral("Excel Files (*.xls)|*.xls|");
     dialog.showSave();
-    EXPECT_EQ(dialog.fileName, QStringLiteral("/home/u/chart"));
+    EXPECT_EQ(dialog.fileName, QStringLiteral("/home/u/chart.xls")); // the dialog adds the extension
     dialog.showSave();
     EXPECT_EQ(dialog.fileName, QString());
     ASSERT_EQ(dialogs.shown().size(), 2u);
     EXPECT_EQ(dialogs.shown()[0].title, QStringLiteral("Save File"));
     EXPECT_EQ(dialogs.shown()[0].filter, QStringLiteral("Excel Files (*.xls)"));
-    EXPECT_EQ(dialogs.shown()[1].fileName, QStringLiteral("/home/u/chart"));
+    EXPECT_EQ(dialogs.shown()[1].fileName, QStringLiteral("/home/u/chart.xls"));
+}
+
+TEST(SaveFileDialogSeam, ANameWithoutExtensionGetsTheFiltersOwn) {
+    const QString xls = QStringLiteral("Excel Files (*.xls)|*.xls|");
+    const std::pair<const char*, const char*> cases[] = {
+        {"/home/u/ingrid", "/home/u/ingrid.xls"},     {"/home/u/ingrid.xls", "/home/u/ingrid.xls"},
+        {"/home/u/ingrid.old", "/home/u/ingrid.old"}, {"/home/u/.ingrid", "/home/u/.ingrid"},
+        {"/home/u.d/ingrid", "/home/u.d/ingrid.xls"}, {"", ""},
+    };
+    for (const auto& [typed, saved] : cases)
+        EXPECT_EQ(withFilterExtension(QString::fromUtf8(typed), xls), QString::fromUtf8(saved)) << typed;
+    EXPECT_EQ(withFilterExtension(QStringLiteral("/home/u/ingrid"), QStringLiteral("All|*.*|")),
+              QStringLiteral("/home/u/ingrid"));
 }
 
 TEST(SaveFileDialogSeam, FilterPairsBecomeQtEntries) {

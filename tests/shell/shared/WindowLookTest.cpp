@@ -1,5 +1,6 @@
 #include "shell/shared/ApplicationFolders.h"
 #include "shell/shared/Failure.h"
+#include "shell/shared/FormBase.h"
 #include "shell/shared/PictureBox.h"
 #include "shell/shared/PointerShape.h"
 #include "shell/shared/SkinFramework.h"
@@ -110,3 +111,9 @@ TEST(PointerShape, CursorFileKeepsItsHotSpotAndAnythingElseIsAnInvalidPicture) {
     EXPECT_THROW(LoadCursorPicture(sandbox.appFile(QStringLiteral("missing.cur"))), Failure);
 }
 
+TEST(FormBase, AWindowIsCentredWithItsFrame) {
+    // The main window's 536 × 201 client area in a frame of a 1-pixel border
+    // and a 20-pixel title bar, as a window manager draws it.
+    EXPECT_EQ(centredFramePosition(QRect(0, 0, 1280, 1024), QSize(538, 222)), QPoint(371, 401));
+    EXPECT_EQ(centredFramePosition(QRect(0, 30, 1280, 994), QSize(538, 222)), QPoint(371, 416)); // below a panel
+}
