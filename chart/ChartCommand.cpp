@@ -1,9 +1,12 @@
 #include "ChartCommand.h"
 
 #include "Automation.h"
+#include "BoxTexts.h"
 #include "ChartLayout.h"
 #include "ExecuteOperation.h"
+#include "GedcomPedigree.h"
 #include "GenerationCount.h"
+#include "LocaleNumber.h"
 
 #include "spreadsheet/FileReplacement.h"
 #include "spreadsheet/SheetPicture.h"
@@ -13,6 +16,7 @@
 #include <QFileInfo>
 #include <QImageWriter>
 
+#include <algorithm>
 #include <optional>
 
 namespace chart {
@@ -41,7 +45,14 @@ const char* const kDescription =
     "to 15 generations can be drawn. The count appears in the chart as typed.\n\n"
     "With --picture, the used cells are also drawn as a spreadsheet shows them,\n"
     "in the format the file's extension names (.bmp, .png, ...). Charts over 10\n"
-    "generations are drawn scaled down to stay within 32,767 pixels a side.";
+    "generations are drawn scaled down to stay within 32,767 pixels a side.\n\n"
+    "With --gedcom, the boxes are filled from a GEDCOM file (5.5, 5.5.1 or 7.0)\n"
+    "with the ancestors of --person: \"Given Surname (1820-1891)\". Without\n"
+    "--generations the chart is as deep as the known pedigree (at most 15);\n"
+    "without --root the title names the person. Links that point nowhere and\n"
+    "people who would be their own ancestor are left out, with a warning.\n\n"
+    "With --numbers, each box holds its ancestor number: the root person is 1,\n"
+    "the father of n is 2n, the mother 2n + 1.";
 
 // After the options, as manual pages order them (kinloom-chart(1) is made
 // from this help).
@@ -49,7 +60,8 @@ const char* const kExitStatus =
     "\nExit status:\n"
     "  0  the workbook was saved.\n"
     "  1  any other failure, with its reason on standard error.\n"
-    "  2  COUNT or another argument was refused.\n"
+    "  2  COUNT or another argument was refused, or --person matches several\n"
+    "     people (they are listed).\n"
     "\n"
     "A failed run leaves no file behind and never changes an existing FILE.\n";
 
@@ -70,9 +82,18 @@ int runChartCommand(const QStringList& arguments, QTextStream& out, QTextStream&
                                                QStringLiteral("COUNT"), QStringLiteral("5"));
     const QCommandLineOption outputOption(QStringLiteral("output"), QStringLiteral("Workbook to write (.xls)."),
                                           QStringLiteral("FILE"));
-    const QCommandLineOption pictureOption(QStringLiteral("picture"),
-                                           QStringLiteral("Also write a picture of the chart."), QStringLiteral("FILE"));
-    parser.addOptions({helpOption, versionOption, rootOption, generationsOption, outputOption, pictureOption});
+    const QCommandLineOption pictureOption(
+        QStringLiteral("picture"), QStringLiteral("Also write a picture of the chart."), QStringLiteral("FILE"));
+    const QCommandLineOption numbersOption(QStringLiteral("numbers"),
+                                           QStringLiteral("Put each box's ancestor number in it."));
+    const QCommandLineOption gedcomOption(
+        QStringLiteral("gedcom"), QStringLiteral("Fill the boxes from a GEDCOM file."), QStringLiteral("GEDCOM"));
+    const QCommandLineOption personOption(
+        QStringLiteral("person"),
+        QStringLiteral("The root person of --gedcom: an identifier (@I1@) or a name (default: the file's first)."),
+        QStringLiteral("ID-OR-NAME"));
+    parser.addOptions({helpOption, versionOption, rootOption, generationsOption, outputOption, pictureOption,
+                       numbersOption, gedcomOption, personOption});
 
     if (!parser.parse(arguments)) {
         err << parser.errorText() << "\n";
@@ -104,20 +125,41 @@ int runChartCommand(const QStringList& arguments, QTextStream& out, QTextStream&
         err << "The workbook and the picture cannot be the same file: " << outputPath << "\n";
         return kExitBadInput;
     }
-    const QString countText = parser.value(generationsOption);
-    const GenerationCountCheck check = checkGenerationCount(countText);
-    if (check != GenerationCountCheck::Accepted) {
-        err << refusalMessage(check) << "\n";
+    if (parser.isSet(personOption) && !parser.isSet(gedcomOption)) {
+        err << "--person names someone in the file --gedcom reads; give that file too.\n";
         return kExitBadInput;
+    }
+    const bool countGiven = parser.isSet(generationsOption) || !parser.isSet(gedcomOption);
+    if (countGiven) {
+        const GenerationCountCheck check = checkGenerationCount(parser.value(generationsOption));
+        if (check != GenerationCountCheck::Accepted) {
+            err << refusalMessage(check) << "\n";
+            return kExitBadInput;
+        }
     }
 
     try {
-        const ChartLayout layout = BuildChartLayout(parser.value(rootOption), countText);
+        std::optional<FilledPedigree> filled;
+        if (parser.isSet(gedcomOption)) {
+            const int generations = countGiven
+                ? std::max(1, static_cast<int>(boxColumnCount(*parseLocaleNumber(parser.value(generationsOption)))))
+                : 0;
+            filled = readFilledPedigree(parser.value(gedcomOption), parser.value(personOption), generations);
+            for (const QString& warning : filled->warnings) err << warning << "\n";
+        }
+        const QString countText = countGiven ? parser.value(generationsOption)
+                                             : QString::number(filled->knownGenerations);
+        const QString rootName = filled && !parser.isSet(rootOption) ? filled->personName : parser.value(rootOption);
+
+        const ChartLayout layout = BuildChartLayout(rootName, countText);
         auto application = automation::createApplication();
         auto workbook = application->workbooks().add();
         application->setVisible(false);
         automation::Worksheet& sheet = workbook->activeSheet();
         executeLayout(sheet, layout);
+        if (filled || parser.isSet(numbersOption))
+            writeBoxTexts(sheet, boxColumnCount(*parseLocaleNumber(countText)), parser.isSet(numbersOption),
+                          filled ? filled->labelByNumber : std::vector<QString>());
         // The picture is made ready beside its place before the workbook is
         // saved and put in place after it, so a failed run leaves neither.
         std::optional<spreadsheet::FileReplacement> picture;
@@ -133,6 +175,9 @@ int runChartCommand(const QStringList& arguments, QTextStream& out, QTextStream&
         application->setDisplayAlerts(false);
         workbook->close();
         application->quit();
+    } catch (const PersonChoiceError& e) {
+        err << QString::fromUtf8(e.what()) << "\n";
+        return e.ambiguous ? kExitBadInput : kExitFailure;
     } catch (const std::exception& e) {
         err << QString::fromUtf8(e.what()) << "\n";
         return kExitFailure;

@@ -3,13 +3,14 @@
 # python3-xlwt and LibreOffice), charts of our own once kinloom-chart has been
 # built, the inputs that once broke the reader and the corpus kept with the
 # tests. Whole files go to SEED_FOLDER/file, bare workbook streams to
-# SEED_FOLDER/stream.
+# SEED_FOLDER/stream; the GEDCOM tests' files and the GEDCOM inputs that once
+# broke that reader to SEED_FOLDER/gedcom.
 # Usage: fuzz/make-corpus.sh SEED_FOLDER [KINLOOM_BUILD_FOLDER]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 seeds=${1:?usage: make-corpus.sh SEED_FOLDER [BUILD_FOLDER]}
 build=${2:-$here/../build}
-mkdir -p "$seeds/file" "$seeds/stream"
+mkdir -p "$seeds/file" "$seeds/stream" "$seeds/gedcom"
 samples="$here/../tests/spreadsheet/data"
 cp "$samples"/*.xls "$seeds/file/"
 cp "$samples"/*.stream "$seeds/stream/"
@@ -24,4 +25,6 @@ cp "$regressions"/file-* "$seeds/file/" 2>/dev/null || true
 cp "$regressions"/stream-* "$seeds/stream/" 2>/dev/null || true
 kept="$here/../tests/spreadsheet/xls-corpus/inputs.tar.gz"
 [ -f "$kept" ] && tar -xzf "$kept" -C "$seeds"
-ls -l "$seeds/file" "$seeds/stream"
+cp "$here/../tests/gedcom/files"/*.ged "$seeds/gedcom/"
+cp "$here/../tests/gedcom/regressions"/* "$seeds/gedcom/" 2>/dev/null || true
+ls -l "$seeds/file" "$seeds/stream" "$seeds/gedcom"
