@@ -17,3 +17,5 @@ echo
 "$build/bench/zoom_bench"
 echo
 "$build/bench/click_bench" "$build/app/kinloom-chart"
+echo
+"$build/bench/typing_bench"

@@ -8,6 +8,7 @@
 #include "GenerationCount.h"
 #include "LocaleNumber.h"
 
+#include "spreadsheet/FileReplacement.h"
 #include "spreadsheet/SheetPicture.h"
 
 #include <QCommandLineParser>
@@ -21,6 +22,14 @@
 namespace chart {
 
 namespace {
+
+// Where a path leads: links and relative parts resolved as far as it exists.
+QString resolvedPath(const QString& path) {
+    const QFileInfo info(path);
+    if (const QString canonical = info.canonicalFilePath(); !canonical.isEmpty()) return canonical;
+    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+    return folder.isEmpty() ? info.absoluteFilePath() : folder + QLatin1Char('/') + info.fileName();
+}
 
 // The picture format named by a file's extension, when Qt can write it.
 QByteArray pictureFormat(const QString& path) {
@@ -111,6 +120,11 @@ int runChartCommand(const QStringList& arguments, QTextStream& out, QTextStream&
         err << "Cannot write pictures of the kind '" << picturePath << "' names; use .bmp or .png.\n";
         return kExitBadInput;
     }
+    const QString outputPath = parser.value(outputOption);
+    if (parser.isSet(pictureOption) && resolvedPath(picturePath) == resolvedPath(outputPath)) {
+        err << "The workbook and the picture cannot be the same file: " << outputPath << "\n";
+        return kExitBadInput;
+    }
     if (parser.isSet(personOption) && !parser.isSet(gedcomOption)) {
         err << "--person names someone in the file --gedcom reads; give that file too.\n";
         return kExitBadInput;
@@ -146,12 +160,18 @@ int runChartCommand(const QStringList& arguments, QTextStream& out, QTextStream&
         if (filled || parser.isSet(numbersOption))
             writeBoxTexts(sheet, boxColumnCount(*parseLocaleNumber(countText)), parser.isSet(numbersOption),
                           filled ? filled->labelByNumber : std::vector<QString>());
+        // The picture is made ready beside its place before the workbook is
+        // saved and put in place after it, so a failed run leaves neither.
+        std::optional<spreadsheet::FileReplacement> picture;
         if (parser.isSet(pictureOption)) {
             const automation::UsedRange used = sheet.usedRange();
-            spreadsheet::writePictureFile(sheet.picture({used.row, used.column, used.lastRow(), used.lastColumn()}),
-                                          picturePath, pictureFormat(picturePath));
+            picture.emplace(
+                picturePath,
+                spreadsheet::pictureFileBytes(sheet.picture({used.row, used.column, used.lastRow(), used.lastColumn()}),
+                                              pictureFormat(picturePath)));
         }
-        workbook->saveAs(parser.value(outputOption));
+        workbook->saveAs(outputPath);
+        if (picture) picture->commit();
         application->setDisplayAlerts(false);
         workbook->close();
         application->quit();

@@ -1,16 +1,17 @@
 #include "SheetPicture.h"
 
+#include "FileReplacement.h"
 #include "RowHeight.h"
 #include "SpreadsheetError.h"
 #include "Worksheet.h"
 #include "xls/BiffMapping.h"
 
+#include <QBuffer>
 #include <QClipboard>
 #include <QFile>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QImageWriter>
-#include <QSaveFile>
-#include <QFontDatabase>
 #include <QPainter>
 
 #include <algorithm>
@@ -165,15 +166,19 @@ void copyPictureToClipboard(const Worksheet& sheet, const CellRange& range) {
     QGuiApplication::clipboard()->setImage(drawRange(sheet, range));
 }
 
+QByteArray pictureFileBytes(const QImage& picture, const QByteArray& format) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    if (!writer.write(picture))
+        throw SpreadsheetError(QStringLiteral("The picture cannot be written as %1: %2")
+                                   .arg(QString::fromLatin1(format), writer.errorString()));
+    return bytes;
+}
+
 void writePictureFile(const QImage& picture, const QString& path, const QByteArray& format) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw SpreadsheetError(QStringLiteral("Cannot write the picture '%1': %2").arg(path, file.errorString()));
-    QImageWriter writer(&file, format);
-    if (!writer.write(picture) || !file.commit())
-        throw SpreadsheetError(QStringLiteral("Cannot write the picture '%1': %2")
-                                   .arg(path, writer.error() != QImageWriter::UnknownError ? writer.errorString()
-                                                                                           : file.errorString()));
+    replaceFile(path, pictureFileBytes(picture, format));
 }
 
 void registerSheetFonts() {

@@ -36,8 +36,12 @@ QImage drawRange(const Worksheet& sheet, const CellRange& range);
 // QGuiApplication).
 void copyPictureToClipboard(const Worksheet& sheet, const CellRange& range);
 
-// Writes a picture file in the given format ("bmp", "png", ...), replacing
-// any file there only once the new one is complete. Throws SpreadsheetError.
+// The bytes of a picture file in the given format ("bmp", "png", ...).
+// Throws SpreadsheetError.
+QByteArray pictureFileBytes(const QImage& picture, const QByteArray& format);
+
+// Writes a picture file as a FileReplacement: any file there is replaced
+// only once the new one is complete. Throws SpreadsheetError.
 void writePictureFile(const QImage& picture, const QString& path, const QByteArray& format);
 
 // Makes the sheet's fonts available: Tahoma from the system, or from

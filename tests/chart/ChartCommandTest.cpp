@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
 using namespace chart;
 
 namespace {
@@ -145,6 +147,33 @@ TEST(ChartCommand, AFailedSaveExitsWithOneAndKeepsTheOldFile) {
     old.close();
     ASSERT_TRUE(old.open(QIODevice::ReadOnly));
     EXPECT_EQ(old.read(4), QByteArray::fromHex("D0CF11E0"));
+}
+
+TEST(ChartCommand, AFailedRunLeavesNoFileAndOneFileForBothIsRefused) {
+    QTemporaryDir dir;
+    const QString picture = dir.filePath(QStringLiteral("p.png"));
+    const QString pipe = dir.filePath(QStringLiteral("pipe.xls"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    struct Case {
+        QString output;
+        int status;
+        QString message;
+    };
+    for (const Case& c :
+         {Case{dir.filePath(QStringLiteral("missing-folder/x.xls")), kExitFailure,
+               QStringLiteral("No such file or directory")},
+          Case{pipe, kExitFailure, QStringLiteral("it is a named pipe")},
+          Case{dir.filePath(QStringLiteral("./p.png")), kExitBadInput, QStringLiteral("cannot be the same file")}}) {
+        SCOPED_TRACE(c.output.toStdString());
+        const CommandRun r = run({QStringLiteral("--output"), c.output, QStringLiteral("--picture"), picture});
+        EXPECT_EQ(r.status, c.status);
+        EXPECT_TRUE(r.err.contains(c.message)) << r.err.toStdString();
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::System | QDir::Hidden),
+                  QStringList{QStringLiteral("pipe.xls")});
+    }
+    struct stat status {};
+    ASSERT_EQ(::stat(QFile::encodeName(pipe).constData(), &status), 0);
+    EXPECT_TRUE(S_ISFIFO(status.st_mode));
 }
 
 TEST(ChartCommand, HelpNamesEveryOption) {
