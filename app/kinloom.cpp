@@ -2,6 +2,8 @@
 // it ends the program.
 #include "app/InformationOptions.h"
 #include "app/ProgramWindows.h"
+#include "chart/TemporaryFiles.h"
+#include "shell/shared/ApplicationFolders.h"
 #include "shell/shared/ApplicationIcon.h"
 #include "spreadsheet/SheetPicture.h"
 
@@ -15,6 +17,8 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(shell::ApplicationIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("kinloom"));
     spreadsheet::registerSheetFonts();
+    // What runs that died left in the temporary folder goes first.
+    chart::removeAbandonedTemporaryFiles(shell::TempFolder());
 
     ProgramWindows windows;
     windows.mainWindow().show();

@@ -10,8 +10,12 @@ python3 "$here/ratio.py" /tmp/kinloom-layout-bench.json BM_LayoutAndExecute BM_L
 echo
 /usr/bin/python3 "$here/xls_bench.py" "$build/app/kinloom-chart"
 echo
+/usr/bin/python3 "$here/gedcom_bench.py" "$build/app/kinloom-chart"
+echo
 /usr/bin/python3 "$here/picture_bench.py" "$build"
 echo
 "$build/bench/zoom_bench"
 echo
 "$build/bench/click_bench" "$build/app/kinloom-chart"
+echo
+"$build/bench/typing_bench"

@@ -22,7 +22,8 @@ def measure(command):
     elapsed = time.perf_counter() - start
     if status != 0:
         sys.exit(f"{command[0]} failed: {process.stderr.read().decode()}")
-    return elapsed, usage.ru_maxrss / 1024  # MB
+    # Wall seconds, peak MB, and CPU seconds (what a loaded machine does not inflate).
+    return elapsed, usage.ru_maxrss / 1024, usage.ru_utime + usage.ru_stime
 
 
 def main():

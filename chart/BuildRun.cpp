@@ -48,7 +48,7 @@ spreadsheet::VectorPicture loadPicture(const QString& path) {
 // Steps 200 to 214: draws "halvar" and eight digits until a name is free in
 // the temporary folder and claims it. Empty when the claim failed (reported),
 // so that nothing is ever saved through a name that is not the run's own.
-QString claimWorkbookName(shell::TrappedHandler& h) {
+TemporaryFile claimWorkbookName(shell::TrappedHandler& h) {
     for (;;) {
         QString name;
         h.step(200, [&] { name = QStringLiteral("halvar"); });
@@ -63,9 +63,9 @@ QString claimWorkbookName(shell::TrappedHandler& h) {
         }
         QString path;
         h.step(212, [&] { path = temporaryWorkbookPath(shell::TempFolder(), name); });
-        bool taken = false;
-        if (!h.step(214, [&] { taken = !claimExclusively(path); })) return QString();
-        if (!taken) return path;
+        std::optional<TemporaryFile> claimed;
+        if (!h.step(214, [&] { claimed = claimTemporaryFile(path); })) return {};
+        if (claimed) return std::move(*claimed);
     }
 }
 
@@ -118,10 +118,17 @@ void runChartBuild(BuildRunWindows& windows) {
     }
     h.step(198, [&] { windows.setMousePointer(shell::vbDefault); });
 
-    const QString workbookPath = claimWorkbookName(h);
+    // The run's own files go with it unless handed over to the preview.
+    TemporaryFile workbook = claimWorkbookName(h);
     h.step(216, [&] {
-        if (workbookPath.isEmpty()) throw shell::Failure(QStringLiteral("There is no file to save the chart in."));
-        held(chartBook).saveAs(workbookPath);
+        if (workbook.path().isEmpty()) throw shell::Failure(QStringLiteral("There is no file to save the chart in."));
+        try {
+            held(chartBook).saveAs(workbook.path());
+        } catch (...) {
+            // Nothing was saved: no later step is to read an empty file as the chart.
+            QFile::remove(workbook.path());
+            throw;
+        }
     });
     h.step(218, [&] { held(builder).setDisplayAlerts(false); });
     h.step(220, [&] { held(chartBook).close(); });
@@ -133,28 +140,31 @@ void runChartBuild(BuildRunWindows& windows) {
 
     std::unique_ptr<automation::Application> photographer;
     std::shared_ptr<automation::Workbook> openedBook;
-    QString picturePath;
-    h.step(230, [&] { photographer = Excel1::openWorkbookInNewExcel(workbookPath); });
+    TemporaryFile picture;
+    h.step(230, [&] { photographer = Excel1::openWorkbookInNewExcel(workbook.path()); });
     h.step(232, [&] { windows.setMousePointer(shell::vbHourglass); });
     h.step(234, [&] {
         auto& books = held(photographer).workbooks();
         openedBook = books.item(books.count());
     });
     h.step(236, [&] {
-        picturePath = claimPictureFile(shell::ApplicationFolder(), shell::TempFolder());
-        Excel1::saveCellsActivesheet(openedBook.get(), picturePath); // reports its own failures
+        picture = claimPictureFile(shell::ApplicationFolder(), shell::TempFolder());
+        Excel1::saveCellsActivesheet(openedBook.get(), picture.path()); // reports its own failures
     });
     h.step(238, [&] { held(photographer).setDisplayAlerts(false); });
     h.step(240, [&] { held(openedBook).close(); });
     h.step(242, [&] { held(photographer).quit(); });
     h.step(244, [&] { windows.setMousePointer(shell::vbDefault); });
 
-    h.step(246, [&] { windows.previewWindow().setPicture(loadPicture(picturePath)); });
-    h.step(248, [&] { windows.previewWindow().setExcelFile(workbookPath); });
+    h.step(246, [&] { windows.previewWindow().setPicture(loadPicture(picture.path())); });
+    h.step(248, [&] {
+        windows.previewWindow().setExcelFile(workbook.path());
+        workbook.handOver();
+    });
     h.step(250, [&] { windows.previewWindow().Show(); });
     h.step(252, [&] { windows.Hide(); });
     h.step(254, [&] {
-        if (!picturePath.isEmpty()) shell::DeleteFileQuietly(picturePath);
+        if (!picture.path().isEmpty()) shell::DeleteFileQuietly(picture.path());
     });
 }
 

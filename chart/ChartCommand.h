@@ -10,9 +10,11 @@ inline constexpr int kExitSuccess = 0;
 inline constexpr int kExitFailure = 1;
 inline constexpr int kExitBadInput = 2;
 
-// kinloom-chart [--root NAME] [--generations COUNT] --output FILE.xls
-// Draws the chart in a new engine instance and saves it. Arguments include
-// the program name first, as main receives them.
+// kinloom-chart [--root NAME] [--generations COUNT] [--numbers]
+//               [--gedcom FILE.ged [--person ID-OR-NAME]] --output FILE.xls
+// Draws the chart in a new engine instance, filled from a GEDCOM file when
+// one is given, and saves it. Arguments include the program name first, as
+// main receives them.
 int runChartCommand(const QStringList& arguments, QTextStream& out, QTextStream& err);
 
 } // namespace chart

@@ -14,9 +14,14 @@ namespace chart {
 // an Excel 97-2003 sheet has 65,536.
 inline constexpr int kMaxGenerations = 15;
 
+// The oldest generation's boxes stand in column B; the first box of the k-th
+// box column (from 0) on row 2^k + kFirstBoxRowOffset.
+inline constexpr int kFirstBoxColumn = 2;
+inline constexpr int kFirstBoxRowOffset = 4;
+
 // The ordered operations that draw one chart, with the texts they refer to.
 struct ChartLayout {
-    QStringList texts{QString()};  // texts[kNoText] is the empty text
+    QStringList texts{QString()}; // texts[kNoText] is the empty text
     std::vector<SheetOperation> operations;
 
     const QString& text(TextId id) const { return texts[id]; }

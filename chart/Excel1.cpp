@@ -5,6 +5,7 @@
 #include "shell/shared/MessageBox.h"
 #include "shell/shared/ProcedurePaths.h"
 #include "shell/shared/TrappedHandler.h"
+#include "spreadsheet/FileReplacement.h"
 #include "spreadsheet/SheetPicture.h"
 
 #include <QClipboard>
@@ -100,7 +101,7 @@ void saveCellsActivesheet(automation::Workbook* workbook, const QString& picture
         if (!held || !held->hasFormat(spreadsheet::VectorPicture::mimeType()))
             throw shell::Failure(QStringLiteral("The clipboard holds no picture of a sheet."));
         // Written as it is: the vector picture's own file, under the name given.
-        spreadsheet::writeFileReplacing(picturePath, held->data(spreadsheet::VectorPicture::mimeType()));
+        spreadsheet::replaceFile(picturePath, held->data(spreadsheet::VectorPicture::mimeType()));
     });
 }
 

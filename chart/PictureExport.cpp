@@ -3,6 +3,7 @@
 #include "spreadsheet/SheetPicture.h"
 #include "spreadsheet/SpreadsheetError.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QPainter>
@@ -79,21 +80,20 @@ PictureFileKind pictureFileKind(const QString& path) {
     return PictureFileKind::Unknown;
 }
 
-void exportPicture(const spreadsheet::VectorPicture& picture, const QString& path) {
-    switch (pictureFileKind(path)) {
-    case PictureFileKind::Bitmap:
-        spreadsheet::writePictureFile(spreadsheet::bitmapOf(picture), path, extensionOf(path));
-        return;
-    case PictureFileKind::Svg:
-        spreadsheet::writeFileReplacing(path, [&](QIODevice& file) {
-            writeSvg(picture, file);
-            return true;
-        });
-        return;
-    case PictureFileKind::Pdf:
-        spreadsheet::writeFileReplacing(path, [&](QIODevice& file) { return writePdf(picture, file); });
-        return;
-    case PictureFileKind::Unknown: break;
+QByteArray exportedPictureBytes(const spreadsheet::VectorPicture& picture, const QString& path) {
+    const PictureFileKind kind = pictureFileKind(path);
+    if (kind == PictureFileKind::Bitmap) return spreadsheet::pictureFileBytes(spreadsheet::bitmapOf(picture), extensionOf(path));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (kind == PictureFileKind::Svg) {
+        writeSvg(picture, buffer);
+        return bytes;
+    }
+    if (kind == PictureFileKind::Pdf) {
+        if (!writePdf(picture, buffer))
+            throw spreadsheet::SpreadsheetError(QStringLiteral("The picture cannot be written as a PDF file."));
+        return bytes;
     }
     throw spreadsheet::SpreadsheetError(QStringLiteral("Cannot write pictures of the kind '%1' names.").arg(path));
 }

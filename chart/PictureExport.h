@@ -12,10 +12,9 @@ namespace chart {
 enum class PictureFileKind { Unknown, Bitmap, Svg, Pdf };
 PictureFileKind pictureFileKind(const QString& path);
 
-// Writes the picture in the kind its extension names, replacing any file at
-// the path only once the new one is complete. A PDF goes on A4 landscape
-// pages as the workbook prints: one page wide, as many tall as needed, rows
-// never split. Throws SpreadsheetError.
-void exportPicture(const spreadsheet::VectorPicture& picture, const QString& path);
+// The bytes of the picture file in the kind the path's extension names. A
+// PDF goes on A4 landscape pages as the workbook prints: one page wide, as
+// many tall as needed, rows never split. Throws SpreadsheetError.
+QByteArray exportedPictureBytes(const spreadsheet::VectorPicture& picture, const QString& path);
 
 } // namespace chart

@@ -1,8 +1,12 @@
 #include "TemporaryFiles.h"
 
+#include "spreadsheet/RunningObjects.h"
+
 #include <QDir>
 #include <QFile>
-#include <QTemporaryFile>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QSet>
 
 #include <algorithm>
 #include <cerrno>
@@ -10,18 +14,64 @@
 #include <fcntl.h>
 #include <random>
 #include <stdexcept>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace chart {
 
 namespace {
 
+// Holds are entries of the table of running objects under this class name,
+// each answering with the held file's path.
+const QString kHoldClass = QStringLiteral("Kinloom.TemporaryFile");
+
+const QRegularExpression kKinloomNames(QStringLiteral("^(halvar[1-9]{8}\\.xls|kinloom-picture-[a-z]{8}\\.bmp)$"));
+
 std::function<double()>& fractionDraw() {
     static std::function<double()> draw;
     return draw;
 }
 
+// One spelling for a file whatever the "temp" variable of the process that
+// names it: its folder's canonical path.
+QString heldName(const QString& path) {
+    const QFileInfo info(path);
+    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+    return (folder.isEmpty() ? info.absolutePath() : folder) + QLatin1Char('/') + info.fileName();
+}
+
+bool isOwnRegularFile(const QString& path) {
+    struct stat status {};
+    return ::lstat(QFile::encodeName(path).constData(), &status) == 0 && S_ISREG(status.st_mode)
+        && status.st_uid == ::getuid();
+}
+
 } // namespace
+
+TemporaryFile::TemporaryFile() = default;
+
+TemporaryFile::TemporaryFile(const QString& path)
+    : m_path(path), m_hold(std::make_unique<spreadsheet::RunningObjectEntry>(kHoldClass, heldName(path))) {}
+
+bool TemporaryFile::isHeld() const { return m_hold && m_hold->isRegistered(); }
+
+TemporaryFile::~TemporaryFile() {
+    if (m_deleteWithObject && !m_path.isEmpty()) QFile::remove(m_path);
+}
+
+TemporaryFile::TemporaryFile(TemporaryFile&& other) noexcept
+    : m_path(std::exchange(other.m_path, QString())), m_hold(std::move(other.m_hold)),
+      m_deleteWithObject(other.m_deleteWithObject) {}
+
+TemporaryFile& TemporaryFile::operator=(TemporaryFile&& other) noexcept {
+    if (this != &other) {
+        TemporaryFile old(std::move(*this));
+        m_path = std::exchange(other.m_path, QString());
+        m_hold = std::move(other.m_hold);
+        m_deleteWithObject = other.m_deleteWithObject;
+    }
+    return *this;
+}
 
 double drawWorkbookFraction() {
     if (fractionDraw()) return fractionDraw()();
@@ -43,26 +93,60 @@ bool claimExclusively(const QString& path) {
                                  .toStdString());
 }
 
+std::optional<TemporaryFile> claimTemporaryFile(const QString& path) {
+    TemporaryFile claim(path);
+    bool created = false;
+    try {
+        created = claimExclusively(path);
+    } catch (...) {
+        claim.handOver(); // nothing of ours to delete
+        throw;
+    }
+    if (created) return claim;
+    claim.handOver(); // the file of that name is someone else's
+    return std::nullopt;
+}
+
 void setWorkbookFractionDraw(std::function<double()> draw) { fractionDraw() = std::move(draw); }
 
 QString temporaryWorkbookPath(const QString& folder, const QString& name) {
     return QDir(folder).filePath(name + QStringLiteral(".xls"));
 }
 
-QString claimPictureFile(const QString& applicationFolder, const QString& temporaryFolder) {
+TemporaryFile claimPictureFile(const QString& applicationFolder, const QString& temporaryFolder) {
     const QString fixed = QDir(applicationFolder).filePath(QStringLiteral("temp.bmp"));
+    TemporaryFile claim(fixed);
+    // One that a run which died left behind, held by no live Kinloom, is
+    // taken over; without holds to tell, only a free name is taken.
+    const bool takeOver = claim.isHeld()
+        && spreadsheet::runningObjectDefaultMembers(kHoldClass).count(heldName(fixed)) == 1;
+    bool claimed = false;
     try {
-        if (claimExclusively(fixed)) return fixed;
+        claimed = claimExclusively(fixed) || (takeOver && isOwnRegularFile(fixed));
     } catch (const std::exception&) {
         // The program's folder is not writable: an installed program.
     }
-    QTemporaryFile own(QDir(temporaryFolder).filePath(QStringLiteral("kinloom-picture-XXXXXX.bmp")));
-    own.setAutoRemove(false);
-    if (!own.open())
-        throw std::runtime_error(QStringLiteral("Cannot create a picture file in '%1': %2")
-                                     .arg(QDir::toNativeSeparators(temporaryFolder), own.errorString())
-                                     .toStdString());
-    return own.fileName();
+    if (claimed) return claim;
+    claim.handOver(); // the file there is not ours to delete
+    for (;;) {
+        QString name = QStringLiteral("kinloom-picture-");
+        for (int i = 0; i < 8; ++i) name += QChar(u'a' + QRandomGenerator::global()->bounded(26));
+        if (auto own = claimTemporaryFile(QDir(temporaryFolder).filePath(name + QStringLiteral(".bmp"))))
+            return std::move(*own);
+    }
+}
+
+void removeAbandonedTemporaryFiles(const QString& temporaryFolder) {
+    if (!spreadsheet::runningObjectTableIsUsable()) return;
+    // Listed before the holds are read: a file claimed meanwhile is held already.
+    const QStringList names = QDir(temporaryFolder).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    const QStringList held = spreadsheet::runningObjectDefaultMembers(kHoldClass);
+    const QSet<QString> live(held.begin(), held.end());
+    for (const QString& name : names) {
+        if (!kKinloomNames.match(name).hasMatch()) continue;
+        const QString path = QDir(temporaryFolder).filePath(name);
+        if (!live.contains(heldName(path)) && isOwnRegularFile(path)) QFile::remove(path);
+    }
 }
 
 } // namespace chart

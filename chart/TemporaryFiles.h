@@ -3,8 +3,40 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
+#include <optional>
+
+namespace spreadsheet {
+class RunningObjectEntry;
+}
 
 namespace chart {
+
+// A temporary file of this process. While the object lives the file is
+// marked as held in the per-user table of running objects, so that no other
+// Kinloom takes it over or clears it away as left behind; the file is
+// deleted with the object unless it was handed over to another holder.
+class TemporaryFile {
+public:
+    TemporaryFile();
+    // Holds a file made elsewhere (the workbook a preview is handed).
+    explicit TemporaryFile(const QString& path);
+    ~TemporaryFile();
+    TemporaryFile(TemporaryFile&& other) noexcept;
+    TemporaryFile& operator=(TemporaryFile&& other) noexcept;
+
+    // Empty when nothing is held.
+    const QString& path() const { return m_path; }
+    // Whether other processes can see the hold (the table can be kept).
+    bool isHeld() const;
+    // Someone else deletes the file from now on.
+    void handOver() { m_deleteWithObject = false; }
+
+private:
+    QString m_path;
+    std::unique_ptr<spreadsheet::RunningObjectEntry> m_hold;
+    bool m_deleteWithObject = true;
+};
 
 // The temporary workbook's name is "halvar", eight digits from 1 to 9 and
 // ".xls"; the build run draws it step by step.
@@ -23,10 +55,22 @@ QString temporaryWorkbookPath(const QString& folder, const QString& name);
 // taken; throws with the reason when the folder cannot take the file.
 bool claimExclusively(const QString& path);
 
+// The same for a file the run then holds: the hold comes first, so that no
+// clean-up of another Kinloom takes the new file meanwhile. Nothing when the
+// name is taken.
+std::optional<TemporaryFile> claimTemporaryFile(const QString& path);
+
 // Claims the file for the chart's picture: "temp.bmp" in the application
-// folder when it can be created there and no other run holds it, else a
-// file of its own in the temporary folder. Throws when neither can be made.
-QString claimPictureFile(const QString& applicationFolder, const QString& temporaryFolder);
+// folder when no live Kinloom holds it (one left by a run that died is taken
+// over), else a file of its own in the temporary folder. Throws when neither
+// can be made.
+TemporaryFile claimPictureFile(const QString& applicationFolder, const QString& temporaryFolder);
+
+// Removes the temporary workbooks and pictures that runs of this user which
+// died (killed, or the machine lost power) left in the folder: only files
+// named as Kinloom names them, owned by the user, held by no live Kinloom.
+// Does nothing when the table of running objects cannot be trusted.
+void removeAbandonedTemporaryFiles(const QString& temporaryFolder);
 
 // Tests: replaces the draw of r; an empty function goes back to the
 // generator.

@@ -1,15 +1,18 @@
 #!/usr/bin/env bash
 # Writes the fuzzers' seed corpora: the reader tests' sample workbooks (from
 # python3-xlwt and LibreOffice), charts of our own once kinloom-chart has been
-# built, and the inputs that once broke the reader. Whole files go to
-# SEED_FOLDER/file, bare workbook streams to SEED_FOLDER/stream, the charts'
-# sheet pictures (taken as the build run takes them) to SEED_FOLDER/picture.
+# built, the inputs that once broke the reader and the corpus kept with the
+# tests. Whole files go to SEED_FOLDER/file, bare workbook streams to
+# SEED_FOLDER/stream; the GEDCOM tests' files and the GEDCOM inputs that once
+# broke that reader to SEED_FOLDER/gedcom; the charts' sheet pictures (taken
+# as the build run takes them) and the pictures that once broke their loader
+# to SEED_FOLDER/picture.
 # Usage: fuzz/make-corpus.sh SEED_FOLDER [KINLOOM_BUILD_FOLDER]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 seeds=${1:?usage: make-corpus.sh SEED_FOLDER [BUILD_FOLDER]}
 build=${2:-$here/../build}
-mkdir -p "$seeds/file" "$seeds/stream" "$seeds/picture"
+mkdir -p "$seeds/file" "$seeds/stream" "$seeds/gedcom" "$seeds/picture"
 samples="$here/../tests/spreadsheet/data"
 cp "$samples"/*.xls "$seeds/file/"
 cp "$samples"/*.stream "$seeds/stream/"
@@ -25,5 +28,9 @@ fi
 regressions="$here/../tests/spreadsheet/xls-regressions"
 cp "$regressions"/file-* "$seeds/file/" 2>/dev/null || true
 cp "$regressions"/stream-* "$seeds/stream/" 2>/dev/null || true
+kept="$here/../tests/spreadsheet/xls-corpus/inputs.tar.gz"
+[ -f "$kept" ] && tar -xzf "$kept" -C "$seeds"
+cp "$here/../tests/gedcom/files"/*.ged "$seeds/gedcom/"
+cp "$here/../tests/gedcom/regressions"/* "$seeds/gedcom/" 2>/dev/null || true
 cp "$here/../tests/chart/picture-regressions"/* "$seeds/picture/" 2>/dev/null || true
-ls -l "$seeds/file" "$seeds/stream" "$seeds/picture"
+ls -l "$seeds/file" "$seeds/stream" "$seeds/gedcom" "$seeds/picture"

@@ -6,8 +6,10 @@
 #include "preview/WorkbookCopy.h"
 #include "preview/ZoomCanvas.h"
 
+#include "shell/shared/ApplicationEnd.h"
 #include "shell/shared/ApplicationFolders.h"
 #include "shell/shared/ApplicationIcon.h"
+#include "shell/shared/Failure.h"
 #include "shell/shared/FileRoutines.h"
 #include "shell/shared/MessageBox.h"
 #include "shell/shared/PointerShape.h"
@@ -63,6 +65,18 @@ void Form2::setPicture(const spreadsheet::VectorPicture& picture) {
     // A new chart: the store, base size, zoom and scroll ranges of the last
     // one must not carry over.
     mFirstActivate = true;
+}
+
+void Form2::setExcelFile(const QString& path) {
+    mExcelFile = path;
+    m_heldWorkbook = path.isEmpty() ? chart::TemporaryFile() : chart::TemporaryFile(path);
+}
+
+void Form2::deleteExcelFile() {
+    shell::DeleteFileQuietly(mExcelFile);
+    // What the quiet deletion leaves (a file made read-only) stays, unheld.
+    m_heldWorkbook.handOver();
+    m_heldWorkbook = {};
 }
 
 void Form2::Show() {
@@ -244,8 +258,14 @@ void Form2::PushButton6_Click() {
     bool copied = true;
     if (h.test(128, [&] { return answer == shell::vbYes; })) {
         copied = h.step(130, [&] {
-            // Saving the temporary workbook over itself has nothing to copy.
-            if (!IsSameFile(mExcelFile, chosen)) CopyFileReplacing(mExcelFile, chosen);
+            // Back and closing delete the temporary workbook: a chart saved
+            // under its name would not stay.
+            if (IsSameFile(mExcelFile, chosen))
+                throw shell::Failure(
+                    QStringLiteral("'%1' is Kinloom's temporary workbook of this chart, which is deleted "
+                                   "when you go back or close the preview. Please save under another name.")
+                        .arg(chosen));
+            CopyFileReplacing(mExcelFile, chosen);
         });
     }
     if (copied) h.step(132, [&] { shell::MsgBox(QStringLiteral("Done.")); });
@@ -253,7 +273,7 @@ void Form2::PushButton6_Click() {
 
 void Form2::PushButton8_Click() {
     TrappedHandler h(Form2_PushButton8_Click);
-    h.step(102, [&] { shell::DeleteFileQuietly(mExcelFile); });
+    h.step(102, [&] { deleteExcelFile(); });
     h.step(104, [&] {
         if (m_showMainWindow) m_showMainWindow();
     });
@@ -280,13 +300,11 @@ bool Form2::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Form2::closeEvent(QCloseEvent* event) {
-    shell::DeleteFileQuietly(mExcelFile);
+    deleteExcelFile();
     QCoreApplication::processEvents();
     QCoreApplication::processEvents();
     event->accept();
-    // The whole application ends here; the hidden main window's closing
-    // does not run.
-    QCoreApplication::exit(0);
+    shell::EndApplication();
 }
 
 } // namespace preview

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "chart/BuildRun.h"
+#include "chart/TemporaryFiles.h"
 #include "shell/shared/FormBase.h"
 #include "shell/shared/SaveFileDialog.h"
 
@@ -36,7 +37,9 @@ public:
     // the viewer starts over from it (zoom 1.0, fresh scroll ranges) when the
     // window next becomes active.
     void setPicture(const spreadsheet::VectorPicture& picture) override;
-    void setExcelFile(const QString& path) override { mExcelFile = path; }
+    // The workbook handed over is held, and deleted with the window if Back
+    // or closing have not deleted it.
+    void setExcelFile(const QString& path) override;
 
     // Shows the window modelessly and makes it the active window; a picture
     // handed over since the last activation is set up at once.
@@ -73,10 +76,12 @@ private:
     void SetZoom(float newZoom);
     void ApplyZoom();
     void SetupScrollbars();
+    void deleteExcelFile();
 
     std::unique_ptr<Ui::Form2> m_ui;
     shell::SaveFileDialog CommonDialog1;
     std::function<void()> m_showMainWindow;
+    chart::TemporaryFile m_heldWorkbook;
 
     float mDragX = 0;
     float mDragY = 0;

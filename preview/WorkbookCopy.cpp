@@ -1,10 +1,10 @@
 #include "WorkbookCopy.h"
 
 #include "shell/shared/Failure.h"
+#include "spreadsheet/FileReplacement.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace preview {
 
@@ -15,17 +15,12 @@ bool IsSameFile(const QString& first, const QString& second) {
 
 void CopyFileReplacing(const QString& source, const QString& target) {
     QFile in(source);
-    if (!in.open(QIODevice::ReadOnly)) throw shell::Failure(QStringLiteral("File not found"));
-    QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly)) throw shell::Failure(QStringLiteral("Path/File access error"));
-    char buffer[64 * 1024];
-    for (;;) {
-        const qint64 got = in.read(buffer, sizeof buffer);
-        if (got < 0) throw shell::Failure(QStringLiteral("Device I/O error"));
-        if (got == 0) break;
-        if (out.write(buffer, got) != got) throw shell::Failure(QStringLiteral("Device I/O error"));
-    }
-    if (!out.commit()) throw shell::Failure(QStringLiteral("Path/File access error"));
+    if (!in.open(QIODevice::ReadOnly))
+        throw shell::Failure(QStringLiteral("Cannot read '%1': %2").arg(source, in.errorString()));
+    const QByteArray bytes = in.readAll();
+    if (in.error() != QFileDevice::NoError)
+        throw shell::Failure(QStringLiteral("Cannot read '%1': %2").arg(source, in.errorString()));
+    spreadsheet::replaceFile(target, bytes);
 }
 
 } // namespace preview

@@ -8,10 +8,9 @@ namespace preview {
 // parts alike.
 bool IsSameFile(const QString& first, const QString& second);
 
-// Copies a file byte for byte to a target, replacing a file already there
-// only once the copy is complete: the bytes go to a new file beside the
-// target, which is then renamed over it. On any failure the target is as it
-// was and a shell::Failure is thrown.
+// Copies a file byte for byte to a target as a spreadsheet::FileReplacement:
+// on any failure the target is as it was, and a shell::Failure or
+// spreadsheet::SpreadsheetError names the file and the reason.
 void CopyFileReplacing(const QString& source, const QString& target);
 
 } // namespace preview

@@ -14,7 +14,7 @@ test_packages=(python3 python3-xlrd "${package_packages[@]}"
                lintian desktop-file-utils appstream man-db util-linux librsvg2-bin poppler-utils)
 # LibreOffice is large: only its spreadsheet part, without recommends.
 test_lean_packages=(libreoffice-calc)
-bench_packages=(python3 python3-xlwt python3-xlrd)
+bench_packages=(python3 python3-xlwt python3-xlrd libgedcom-perl)
 screenshot_packages=(xvfb xauth imagemagick xdotool openbox)
 # The reader's fuzzer: clang with libFuzzer and the sanitizers' run-time.
 fuzz_packages=(clang libclang-rt-14-dev)

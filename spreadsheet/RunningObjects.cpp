@@ -43,9 +43,8 @@ void setRunningObjectFolder(const QString& folder) { folderOverride() = folder; 
 
 RunningObjectEntry::RunningObjectEntry(const QString& className, const QString& defaultMember) {
     static std::atomic<int> counter{0};
+    if (!runningObjectTableIsUsable()) return; // no table: the object cannot be found
     const QString folder = runningObjectFolder();
-    if (!QDir().mkpath(folder) || !isOwnFolder(folder)) return;  // no table: the object cannot be found
-    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     const QString name = QStringLiteral("%1%2.%3").arg(entryPrefix(className)).arg(::getpid()).arg(counter++);
     // Written and locked under a name no reader looks at, then renamed into
     // place, so a reader never takes a half-made entry for a stale one.
@@ -69,8 +68,9 @@ RunningObjectEntry::~RunningObjectEntry() {
     ::close(m_fd);
 }
 
-std::optional<QString> runningObjectDefaultMember(const QString& className) {
-    if (!isOwnFolder(runningObjectFolder())) return std::nullopt;
+QStringList runningObjectDefaultMembers(const QString& className) {
+    QStringList members;
+    if (!isOwnFolder(runningObjectFolder())) return members;
     const QDir folder(runningObjectFolder());
     const QStringList entries = folder.entryList({entryPrefix(className) + QLatin1Char('*')}, QDir::Files, QDir::Name);
     for (const QString& name : entries) {
@@ -82,12 +82,25 @@ std::optional<QString> runningObjectDefaultMember(const QString& className) {
             QFile::remove(path);
             continue;
         }
-        char buffer[256];
+        char buffer[8192]; // a default member, or a file's path
         const ssize_t length = ::read(fd, buffer, sizeof buffer);
         ::close(fd);
-        if (length >= 0) return QString::fromUtf8(buffer, static_cast<qsizetype>(length));
+        if (length >= 0) members << QString::fromUtf8(buffer, static_cast<qsizetype>(length));
     }
-    return std::nullopt;
+    return members;
+}
+
+std::optional<QString> runningObjectDefaultMember(const QString& className) {
+    const QStringList members = runningObjectDefaultMembers(className);
+    if (members.isEmpty()) return std::nullopt;
+    return members.first();
+}
+
+bool runningObjectTableIsUsable() {
+    const QString folder = runningObjectFolder();
+    if (!QDir().mkpath(folder) || !isOwnFolder(folder)) return false;
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return true;
 }
 
 } // namespace spreadsheet

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 #include <optional>
@@ -19,6 +20,10 @@ public:
     RunningObjectEntry(const RunningObjectEntry&) = delete;
     RunningObjectEntry& operator=(const RunningObjectEntry&) = delete;
 
+    // False when the table could not take the entry (no folder of the
+    // user's own): then no other process can find the object.
+    bool isRegistered() const { return m_fd >= 0; }
+
 private:
     QString m_path;
     int m_fd = -1;
@@ -27,6 +32,14 @@ private:
 // The default member of a live object registered under the class name, or
 // nothing when none lives. Never throws.
 std::optional<QString> runningObjectDefaultMember(const QString& className);
+
+// The default members of every live object registered under the class
+// name, in the order of their entries. Never throws.
+QStringList runningObjectDefaultMembers(const QString& className);
+
+// Whether the table can be kept and trusted here: a folder of the user's
+// own, made when missing.
+bool runningObjectTableIsUsable();
 
 // Where entries are kept; tests point it at a folder of their own.
 QString runningObjectFolder();

@@ -1,16 +1,17 @@
 #include "SheetPicture.h"
 
+#include "FileReplacement.h"
 #include "RowHeight.h"
 #include "SpreadsheetError.h"
 #include "Worksheet.h"
 #include "xls/BiffMapping.h"
 
+#include <QBuffer>
 #include <QClipboard>
 #include <QFile>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QImageWriter>
-#include <QSaveFile>
-#include <QFontDatabase>
 #include <QMimeData>
 #include <QPainter>
 
@@ -179,30 +180,19 @@ void copyPictureToClipboard(const Worksheet& sheet, const CellRange& range) {
     QGuiApplication::clipboard()->setMimeData(new PictureMimeData(pictureOfRange(sheet, range)));
 }
 
-void writeFileReplacing(const QString& path, const std::function<bool(QIODevice&)>& write) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw SpreadsheetError(QStringLiteral("Cannot write the picture '%1': %2").arg(path, file.errorString()));
-    if (!write(file) || !file.commit())
-        throw SpreadsheetError(QStringLiteral("Cannot write the picture '%1': %2").arg(path, file.errorString()));
-}
-
-void writeFileReplacing(const QString& path, const QByteArray& bytes) {
-    writeFileReplacing(path, [&](QIODevice& file) { return file.write(bytes) == bytes.size(); });
+QByteArray pictureFileBytes(const QImage& picture, const QByteArray& format) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    if (!writer.write(picture))
+        throw SpreadsheetError(QStringLiteral("The picture cannot be written as %1: %2")
+                                   .arg(QString::fromLatin1(format), writer.errorString()));
+    return bytes;
 }
 
 void writePictureFile(const QImage& picture, const QString& path, const QByteArray& format) {
-    writeFileReplacing(path, [&](QIODevice& file) {
-        QImageWriter writer(&file, format);
-        if (writer.write(picture)) return true;
-        if (writer.error() != QImageWriter::UnknownError) throw SpreadsheetError(
-            QStringLiteral("Cannot write the picture '%1': %2").arg(path, writer.errorString()));
-        return false;
-    });
-}
-
-void writePictureFile(const VectorPicture& picture, const QString& path) {
-    writeFileReplacing(path, picture.toBytes());
+    replaceFile(path, pictureFileBytes(picture, format));
 }
 
 VectorPicture readPictureFile(const QString& path) {

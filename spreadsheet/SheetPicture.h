@@ -5,9 +5,6 @@
 
 #include <QImage>
 
-#include <functional>
-
-class QIODevice;
 
 namespace spreadsheet {
 
@@ -46,16 +43,13 @@ QImage drawRange(const Worksheet& sheet, const CellRange& range);
 // when there is no clipboard (no QGuiApplication).
 void copyPictureToClipboard(const Worksheet& sheet, const CellRange& range);
 
-// Writes a file through write(), replacing any file at the path only once the
-// new one is complete; write() returns false or throws on failure. Throws
-// SpreadsheetError naming the path and the reason.
-void writeFileReplacing(const QString& path, const std::function<bool(QIODevice&)>& write);
-void writeFileReplacing(const QString& path, const QByteArray& bytes);
+// The bytes of a picture file in the given format ("bmp", "png", ...).
+// Throws SpreadsheetError.
+QByteArray pictureFileBytes(const QImage& picture, const QByteArray& format);
 
-// Writes a bitmap file in the given format ("bmp", "png", ...), as above.
+// Writes a picture file as a FileReplacement: any file there is replaced
+// only once the new one is complete. Throws SpreadsheetError.
 void writePictureFile(const QImage& picture, const QString& path, const QByteArray& format);
-// Writes the vector picture's own file, as above.
-void writePictureFile(const VectorPicture& picture, const QString& path);
 // Reads a vector picture's file. Throws SpreadsheetError for a file that
 // cannot be read, or that holds no sound picture.
 VectorPicture readPictureFile(const QString& path);

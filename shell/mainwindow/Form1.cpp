@@ -2,6 +2,7 @@
 
 #include "ui_Form1.h"
 
+#include "shell/shared/ApplicationEnd.h"
 #include "shell/shared/ApplicationFolders.h"
 #include "shell/shared/ApplicationIcon.h"
 #include "shell/shared/ApplicationTitle.h"
@@ -16,8 +17,8 @@
 #include "shell/shared/WindowColours.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QFocusEvent>
+#include <QScopedValueRollback>
 
 namespace shell {
 namespace {
@@ -27,20 +28,12 @@ const QString section = QString::fromLatin1(SettingsSection);
 const QString sampleRootName = QStringLiteral("Halvarsen");
 const QString sampleGenerationCount = QString::number(5);
 
-// Typing goes on when the store cannot be written.
-void storeQuietly(const QString& key, const QString& value) {
-    try {
-        SaveSetting(application, section, key, value);
-    } catch (...) {
-    }
-}
-
 // Sets a box's text and stores it, also when the box shows that text
 // already, which the box does not count as a change.
 void setAndStore(QLineEdit& box, const QString& key, const QString& text) {
     const bool unchanged = box.text() == text;
     box.setText(text);
-    if (unchanged) storeQuietly(key, text);
+    if (unchanged) SaveSettingLater(application, section, key, text);
 }
 
 } // namespace
@@ -59,9 +52,16 @@ Form1::Form1(QWidget* parent) : FormBase(parent), m_ui(std::make_unique<Ui::Form
     m_ui->setupUi(this);
     finishDesignedLayout();
 
-    connect(m_ui->PushButton1, &QPushButton::clicked, this, &Form1::PushButton1_Click);
-    connect(m_ui->PushButton6, &QPushButton::clicked, this, &Form1::PushButton6_Click);
-    connect(m_ui->PushButton7, &QPushButton::clicked, this, &Form1::PushButton7_Click);
+    // A build run lets pending events through; a click (or Space or Enter
+    // on a button) that arrives then is ignored, so no run starts inside it.
+    const auto unlessBuilding = [this](void (Form1::*handler)()) {
+        return [this, handler] {
+            if (!m_buildRunning) (this->*handler)();
+        };
+    };
+    connect(m_ui->PushButton1, &QPushButton::clicked, this, unlessBuilding(&Form1::PushButton1_Click));
+    connect(m_ui->PushButton6, &QPushButton::clicked, this, unlessBuilding(&Form1::PushButton6_Click));
+    connect(m_ui->PushButton7, &QPushButton::clicked, this, unlessBuilding(&Form1::PushButton7_Click));
     connect(m_ui->Text1, &QLineEdit::textChanged, this, &Form1::Text1_Change);
     connect(m_ui->Text2, &QLineEdit::textChanged, this, &Form1::Text2_Change);
 
@@ -112,7 +112,10 @@ void Form1::Form_Load() {
     });
 }
 
-void Form1::PushButton1_Click() { chart::runChartBuild(*this); }
+void Form1::PushButton1_Click() {
+    const QScopedValueRollback running(m_buildRunning, true);
+    chart::runChartBuild(*this);
+}
 
 void Form1::PushButton6_Click() {
     TrappedHandler h(ProcedurePath::Form1_PushButton6_Click);
@@ -128,9 +131,11 @@ void Form1::PushButton7_Click() {
     h.step(102, [&] { setAndStore(*m_ui->Text2, QStringLiteral("Text2"), sampleGenerationCount); });
 }
 
-void Form1::Text1_Change() { storeQuietly(QStringLiteral("Text1"), m_ui->Text1->text()); }
+// Stored at every change without waiting for the file; typing goes on when
+// the store cannot be written.
+void Form1::Text1_Change() { SaveSettingLater(application, section, QStringLiteral("Text1"), m_ui->Text1->text()); }
 
-void Form1::Text2_Change() { storeQuietly(QStringLiteral("Text2"), m_ui->Text2->text()); }
+void Form1::Text2_Change() { SaveSettingLater(application, section, QStringLiteral("Text2"), m_ui->Text2->text()); }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn) {
@@ -142,8 +147,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 
 void Form1::closeEvent(QCloseEvent* event) {
     event->accept();
-    // The whole application ends here; no other window's closing runs.
-    QCoreApplication::exit(0);
+    EndApplication();
 }
 
 } // namespace shell

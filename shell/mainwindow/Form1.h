@@ -23,7 +23,8 @@ bool selectsAllOnFocus(Qt::FocusReason reason);
 // The main window: the two inputs of a chart, kept in the settings store as
 // they are typed, and the buttons that start a chart, name the contact page
 // and fill in sample inputs. Building it runs its start-up (Form_Load).
-// Closing it ends the application. The chart build run reaches the windows
+// Closing it ends the application. While a build run is in progress the
+// buttons ignore further clicks. The chart build run reaches the windows
 // through it.
 class Form1 : public FormBase, public chart::BuildRunWindows {
     Q_OBJECT
@@ -60,6 +61,7 @@ private:
     std::unique_ptr<Ui::Form1> m_ui;
     SkinFramework m_skin;
     std::function<chart::PreviewWindow&()> m_previewWindow;
+    bool m_buildRunning = false;
 };
 
 } // namespace shell

@@ -27,6 +27,7 @@ QString SettingsFilePath(const QString& application) {
 void setSettingsFolder(const QString& folder) { folderOverride() = folder; }
 
 QString GetSetting(const QString& application, const QString& section, const QString& key, const QString& defaultValue) {
+    FlushSettings();
     const QSettings store(SettingsFilePath(application), QSettings::IniFormat);
     if (store.status() != QSettings::NoError)
         throw Failure(QStringLiteral("The settings store %1 cannot be read.").arg(store.fileName()));
@@ -36,7 +37,11 @@ QString GetSetting(const QString& application, const QString& section, const QSt
 }
 
 void SaveSetting(const QString& application, const QString& section, const QString& key, const QString& value) {
-    QSettings store(SettingsFilePath(application), QSettings::IniFormat);
+    SaveSettingIn(SettingsFilePath(application), section, key, value);
+}
+
+void SaveSettingIn(const QString& file, const QString& section, const QString& key, const QString& value) {
+    QSettings store(file, QSettings::IniFormat);
     store.setValue(keyPath(section, key), value);
     store.sync();
     if (store.status() != QSettings::NoError)

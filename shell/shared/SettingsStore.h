@@ -14,6 +14,18 @@ inline constexpr char SettingsSection[] = "Kinloom";
 // default. Both throw Failure when the store cannot be read or written.
 QString GetSetting(const QString& application, const QString& section, const QString& key, const QString& defaultValue);
 void SaveSetting(const QString& application, const QString& section, const QString& key, const QString& value);
+// The same, into the given settings file.
+void SaveSettingIn(const QString& file, const QString& section, const QString& key, const QString& value);
+
+// Stores a value without waiting for the file, for text typed into a box:
+// the value is handed to a writer thread, which puts the latest value of
+// each key into the store, so a keystroke costs the same whatever the size
+// of the settings file. Write failures are ignored.
+void SaveSettingLater(const QString& application, const QString& section, const QString& key, const QString& value);
+
+// Waits until every value handed to SaveSettingLater is in its store.
+// GetSetting does this first.
+void FlushSettings();
 
 // The file holding an application's values.
 QString SettingsFilePath(const QString& application);

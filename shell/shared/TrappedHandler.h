@@ -11,7 +11,7 @@ namespace shell {
 // the handler's procedure path, the statement's number) and the handler goes
 // on with the next statement; its own effect is lost. No failure ends the
 // handler. The chart runs hundreds of thousands of steps through this, so a
-// step costs one pointer test beside the statement itself.
+// step costs two tests of static flags beside the statement itself.
 //
 //   shell::TrappedHandler h(shell::ProcedurePath::Form1_Form_Load);
 //   h.step(102, [&] { ApplySkin(*this, m_skin); });
@@ -59,13 +59,23 @@ public:
     using FaultInjection = std::function<void(const char* procedurePath, int step)>;
     static void setFaultInjection(const FaultInjection* injection) noexcept { s_faultInjection = injection; }
 
+    // Once the application ends no handler runs another statement, also one
+    // that was under way when the user closed it (see EndApplication).
+    // Tests set it back to false.
+    static void setApplicationEnded(bool ended) noexcept { s_applicationEnded = ended; }
+    static bool applicationEnded() noexcept { return s_applicationEnded; }
+
 private:
     template <typename Statement>
     bool attempt(int number, bool injectable, Statement&& statement) noexcept {
+        if (s_applicationEnded) [[unlikely]]
+            return false;
         m_step = number;
         try {
-            if (injectable && s_faultInjection) [[unlikely]]
+            if (injectable && s_faultInjection) [[unlikely]] {
                 (*s_faultInjection)(m_path, number);
+                if (s_applicationEnded) return false; // the injection closed the program
+            }
             std::forward<Statement>(statement)();
             return true;
         } catch (const std::exception& failure) {
@@ -80,6 +90,7 @@ private:
     void reportUnknownFailure() noexcept;
 
     static inline const FaultInjection* s_faultInjection = nullptr;
+    static inline bool s_applicationEnded = false;
     const char* m_path;
     int m_step = 0;
 };

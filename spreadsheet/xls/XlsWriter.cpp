@@ -6,10 +6,9 @@
 #include "SheetRecords.h"
 #include "StringTable.h"
 
+#include "spreadsheet/FileReplacement.h"
 #include "spreadsheet/SpreadsheetError.h"
 #include "spreadsheet/Worksheet.h"
-
-#include <QSaveFile>
 
 #include <gsf/gsf-infile-msole.h>
 #include <gsf/gsf-output-memory.h>
@@ -112,11 +111,6 @@ QByteArray workbookFileBytes(const Worksheet& sheet) {
     return QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(gsf_output_size(memory.get())));
 }
 
-void writeWorkbookFile(const Worksheet& sheet, const QString& path) {
-    const QByteArray bytes = workbookFileBytes(sheet);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw SpreadsheetError(QStringLiteral("Cannot save '%1': %2").arg(path, file.errorString()));
-}
+void writeWorkbookFile(const Worksheet& sheet, const QString& path) { replaceFile(path, workbookFileBytes(sheet)); }
 
 } // namespace spreadsheet::xls

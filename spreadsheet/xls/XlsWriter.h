@@ -16,9 +16,9 @@ QByteArray workbookStream(const Worksheet& sheet);
 // the BIFF8 "Workbook" stream).
 QByteArray workbookFileBytes(const Worksheet& sheet);
 
-// Writes the workbook to the path. The file is written beside the target and
-// renamed over it when complete, so a failure never leaves half a file or
-// destroys an existing one. Throws SpreadsheetError with the reason.
+// Writes the workbook to the path as a FileReplacement: a failure never
+// leaves half a file or destroys an existing one. Throws SpreadsheetError
+// with the reason.
 void writeWorkbookFile(const Worksheet& sheet, const QString& path);
 
 } // namespace spreadsheet::xls

@@ -4,6 +4,7 @@
 #include "shell/shared/PointerShape.h"
 #include "shell/shared/ProcedurePaths.h"
 #include "shell/shared/TrappedHandler.h"
+#include "spreadsheet/FileReplacement.h"
 #include "spreadsheet/RunningObjects.h"
 #include "tests/support/BuildSandbox.h"
 #include "tests/support/ErrorReports.h"
@@ -163,6 +164,22 @@ TEST_F(BuildRunTest, AnUnwritableTempFolderIsReportedStepByStepAndStillShowsTheP
     EXPECT_FALSE(QFile::exists(sandbox.appFile(QStringLiteral("temp.bmp"))));
 }
 
+TEST_F(BuildRunTest, AFullTempFolderIsReportedAtTheSaveWithItsReasonAndLeavesNothing) {
+    FakeWindows windows;
+    {
+        const spreadsheet::ScopedFileOperationFailure full([](int) { return ENOSPC; });
+        runChartBuild(windows);
+    }
+    ASSERT_FALSE(errorReports(sandbox.messages).isEmpty());
+    EXPECT_EQ(errorReports(sandbox.messages).first(), reportsOf(kRun, {216}).first());
+    EXPECT_TRUE(sandbox.messages.shown()[0].text.contains(QStringLiteral(".xls': No space left on device\r\n")))
+        << sandbox.messages.shown()[0].text.toStdString();
+    for (const auto& m : sandbox.messages.shown())
+        EXPECT_FALSE(m.text.contains(QStringLiteral("not an Excel 97-2003 workbook"))) << m.text.toStdString();
+    EXPECT_TRUE(tempFiles().isEmpty());
+    EXPECT_FALSE(QFile::exists(sandbox.appFile(QStringLiteral("temp.bmp"))));
+}
+
 TEST_F(BuildRunTest, ATestOfTheCountThatFailsRefusesTheCountAsNotNumeric) {
     for (const auto& [step, count, focused] : {std::tuple{100, "2", 1}, {102, "x", 1}, {104, "x", 0}}) {
         SCOPED_TRACE(step);
@@ -256,9 +273,9 @@ TEST_F(BuildRunTest, EveryStepReportsItsOwnNumberAndTheRunGoesOn) {
                         .match(QFileInfo(windows.preview.excelFile).fileName())
                         .hasMatch())
             << windows.preview.excelFile.toStdString();
-        // The picture file is gone, unless its deletion was the step that failed.
-        EXPECT_EQ(QFile::exists(sandbox.appFile(QStringLiteral("temp.bmp"))), c.step == 254);
-        QFile::remove(sandbox.appFile(QStringLiteral("temp.bmp")));
+        // The picture file is gone, also when its deletion was the step that
+        // failed: it goes with the run.
+        EXPECT_FALSE(QFile::exists(sandbox.appFile(QStringLiteral("temp.bmp"))));
     }
 }
 

@@ -1,4 +1,5 @@
 #include "chart/ChartCommand.h"
+#include "chart/ExecuteOperation.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,8 @@
 #include <QXmlStreamReader>
 
 #include <stack>
+
+#include <sys/stat.h>
 
 using namespace chart;
 
@@ -32,7 +35,75 @@ CommandRun run(QStringList arguments) {
     return {status, out, err};
 }
 
+QString gedcom(const char* name) { return QStringLiteral(GEDCOM_FILES "/") + QString::fromLatin1(name); }
+
+QByteArray bytesOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The chart as the layout alone draws it, saved by the engine.
+QByteArray layoutWorkbook(const QString& root, const QString& count, const QString& path) {
+    auto application = automation::createApplication();
+    auto workbook = application->workbooks().add();
+    executeLayout(workbook->activeSheet(), BuildChartLayout(root, count));
+    workbook->saveAs(path);
+    workbook->close();
+    application->quit();
+    return bytesOf(path);
+}
+
 } // namespace
+
+// Without the GEDCOM and number options the workbook is byte for byte the
+// layout's chart: nothing of the box texts reaches it.
+TEST(ChartCommand, WithoutTheNewOptionsTheWorkbookIsTheLayoutsByteForByte) {
+    QTemporaryDir dir;
+    const QString output = dir.filePath(QStringLiteral("chart.xls"));
+    const QString expected = dir.filePath(QStringLiteral("layout.xls"));
+    ASSERT_EQ(run({QStringLiteral("--output"), output}).status, kExitSuccess);
+    EXPECT_EQ(bytesOf(output), layoutWorkbook(QStringLiteral("Halvarsen"), QStringLiteral("5"), expected));
+    const QString root = QString::fromUtf8("Halvarsen Æøå");
+    ASSERT_EQ(run({QStringLiteral("--root"), root, QStringLiteral("--generations"), QStringLiteral("4"),
+                   QStringLiteral("--output"), output})
+                  .status,
+              kExitSuccess);
+    EXPECT_EQ(bytesOf(output), layoutWorkbook(root, QStringLiteral("4"), expected));
+}
+
+TEST(ChartCommand, AGedcomOrPersonItCannotUseExitsAndWritesNothing) {
+    QTemporaryDir dir;
+    const QString output = dir.filePath(QStringLiteral("chart.xls"));
+    struct Case {
+        QStringList arguments;
+        int status;
+        QString err;
+    };
+    const QString sameName = gedcom("same-name.ged");
+    for (const Case& c : {
+             Case{{QStringLiteral("--person"), QStringLiteral("@I1@")},
+                  kExitBadInput,
+                  QStringLiteral("--person names someone in the file --gedcom reads; give that file too.\n")},
+             Case{{QStringLiteral("--gedcom"), gedcom("level-jump.ged")},
+                  kExitFailure,
+                  gedcom("level-jump.ged") + QStringLiteral(":5: level 3 follows level 1\n")},
+             Case{{QStringLiteral("--gedcom"), sameName, QStringLiteral("--person"), QStringLiteral("@I7@")},
+                  kExitFailure,
+                  sameName + QStringLiteral(": no person is \"@I7@\"; name one by identifier (@I1@) or name\n")},
+             Case{{QStringLiteral("--gedcom"), sameName, QStringLiteral("--person"), QStringLiteral("Anna Berg")},
+                  kExitBadInput,
+                  sameName
+                      + QString::fromUtf8(": 2 people match \"Anna Berg\"; name one by identifier:\n"
+                                          "  @I1@ Anna Berg (b. 1900)\n  @I3@ anna BERG (d. 1950)\n")},
+         }) {
+        QStringList arguments = c.arguments;
+        arguments << QStringLiteral("--output") << output;
+        const CommandRun r = run(arguments);
+        EXPECT_EQ(r.status, c.status) << r.err.toStdString();
+        EXPECT_EQ(r.err, c.err);
+    }
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+}
 
 TEST(ChartCommand, RefusedCountsExitWithTwoAndWriteNothing) {
     QTemporaryDir dir;
@@ -41,22 +112,26 @@ TEST(ChartCommand, RefusedCountsExitWithTwoAndWriteNothing) {
         const char* count;
         const char* message;
     };
-    for (const Case& c : {Case{"abc", "Number of generations must be numeric.\n"},
-                          Case{"", "Number of generations must be numeric.\n"},
-                          Case{"16", "Number of generations must be 15 or less.\n"}}) {
-        const CommandRun r = run({QStringLiteral("--generations"), QString::fromLatin1(c.count), QStringLiteral("--output"), output});
+    for (const Case& c :
+         {Case{"abc", "Number of generations must be numeric.\n"}, Case{"", "Number of generations must be numeric.\n"},
+          Case{"16", "Number of generations must be 15 or less.\n"}}) {
+        const CommandRun r =
+            run({QStringLiteral("--generations"), QString::fromLatin1(c.count), QStringLiteral("--output"), output});
         EXPECT_EQ(r.status, kExitBadInput) << c.count;
         EXPECT_EQ(r.err, QString::fromLatin1(c.message));
     }
-    EXPECT_EQ(run({}).status, kExitBadInput);  // no --output
-    EXPECT_EQ(run({QStringLiteral("--output"), output, QStringLiteral("--picture"), dir.filePath(QStringLiteral("p.xyz"))}).status,
-              kExitBadInput);
+    EXPECT_EQ(run({}).status, kExitBadInput); // no --output
+    EXPECT_EQ(
+        run({QStringLiteral("--output"), output, QStringLiteral("--picture"), dir.filePath(QStringLiteral("p.xyz"))})
+            .status,
+        kExitBadInput);
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
 }
 
 TEST(ChartCommand, AFailedSaveExitsWithOneAndKeepsTheOldFile) {
     QTemporaryDir dir;
-    const CommandRun missingFolder = run({QStringLiteral("--output"), dir.filePath(QStringLiteral("no/such/chart.xls"))});
+    const CommandRun missingFolder =
+        run({QStringLiteral("--output"), dir.filePath(QStringLiteral("no/such/chart.xls"))});
     EXPECT_EQ(missingFolder.status, kExitFailure);
     EXPECT_TRUE(missingFolder.err.startsWith(QStringLiteral("Cannot save '"))) << missingFolder.err.toStdString();
 
@@ -67,7 +142,7 @@ TEST(ChartCommand, AFailedSaveExitsWithOneAndKeepsTheOldFile) {
     old.close();
     // A picture that cannot be written stops the run before the workbook is replaced.
     const CommandRun badPicture = run({QStringLiteral("--output"), existing, QStringLiteral("--picture"),
-                                dir.filePath(QStringLiteral("no/such/chart.png"))});
+                                       dir.filePath(QStringLiteral("no/such/chart.png"))});
     EXPECT_EQ(badPicture.status, kExitFailure);
     ASSERT_TRUE(old.open(QIODevice::ReadOnly));
     EXPECT_EQ(old.readAll(), QByteArray("the old chart"));
@@ -80,10 +155,38 @@ TEST(ChartCommand, AFailedSaveExitsWithOneAndKeepsTheOldFile) {
     EXPECT_EQ(old.read(4), QByteArray::fromHex("D0CF11E0"));
 }
 
+TEST(ChartCommand, AFailedRunLeavesNoFileAndOneFileForBothIsRefused) {
+    QTemporaryDir dir;
+    const QString picture = dir.filePath(QStringLiteral("p.png"));
+    const QString pipe = dir.filePath(QStringLiteral("pipe.xls"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    struct Case {
+        QString output;
+        int status;
+        QString message;
+    };
+    for (const Case& c :
+         {Case{dir.filePath(QStringLiteral("missing-folder/x.xls")), kExitFailure,
+               QStringLiteral("No such file or directory")},
+          Case{pipe, kExitFailure, QStringLiteral("it is a named pipe")},
+          Case{dir.filePath(QStringLiteral("./p.png")), kExitBadInput, QStringLiteral("cannot be the same file")}}) {
+        SCOPED_TRACE(c.output.toStdString());
+        const CommandRun r = run({QStringLiteral("--output"), c.output, QStringLiteral("--picture"), picture});
+        EXPECT_EQ(r.status, c.status);
+        EXPECT_TRUE(r.err.contains(c.message)) << r.err.toStdString();
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::System | QDir::Hidden),
+                  QStringList{QStringLiteral("pipe.xls")});
+    }
+    struct stat status {};
+    ASSERT_EQ(::stat(QFile::encodeName(pipe).constData(), &status), 0);
+    EXPECT_TRUE(S_ISFIFO(status.st_mode));
+}
+
 TEST(ChartCommand, HelpNamesEveryOption) {
     const CommandRun help = run({QStringLiteral("--help")});
     EXPECT_EQ(help.status, kExitSuccess);
-    for (const char* option : {"--root", "--generations", "--output", "--picture", "--version", "Exit status"})
+    for (const char* option : {"--root", "--generations", "--output", "--picture", "--version", "--numbers", "--gedcom",
+                               "--person", "Exit status"})
         EXPECT_TRUE(help.out.contains(QString::fromLatin1(option))) << option;
 }
 

@@ -1,14 +1,16 @@
 #include "LayoutDescription.h"
 
 #include "chart/ChartLayout.h"
-#include "shell/shared/RoundHalfEven.h"
+#include "chart/GenerationCount.h"
 #include "chart/LocaleNumber.h"
+#include "shell/shared/RoundHalfEven.h"
 
 #include <gtest/gtest.h>
 
 #include <QLocale>
 
 #include <cmath>
+#include <limits>
 #include <map>
 #include <set>
 
@@ -245,8 +247,29 @@ TEST(LocaleNumber, TakesTheCFormAndBlanksButNoSpecialValues) {
     EXPECT_EQ(parseLocaleNumber(QStringLiteral("1e3")), 1000.0);
     EXPECT_FALSE(parseLocaleNumber(QStringLiteral("nan")));
     EXPECT_FALSE(parseLocaleNumber(QStringLiteral("inf")));
-    EXPECT_FALSE(parseLocaleNumber(QStringLiteral("1e400")));
     EXPECT_FALSE(parseLocaleNumber(QString()));
+}
+
+TEST(LocaleNumber, NumbersBeyondADoubleAreStillNumbers) {
+    const double largest = std::numeric_limits<double>::max();
+    const QString nines(10000, QLatin1Char('9'));
+    const QString tiny = QStringLiteral("0.") + QString(400, QLatin1Char('0')) + QStringLiteral("1");
+    struct Case {
+        QString text;
+        std::optional<double> value;
+        GenerationCountCheck check;
+    };
+    for (const Case& c : {Case{nines, largest, GenerationCountCheck::TooMany},
+                          Case{QStringLiteral("1e400"), largest, GenerationCountCheck::TooMany},
+                          Case{QStringLiteral("-1e400"), -largest, GenerationCountCheck::Accepted},
+                          Case{QStringLiteral("1e-400"), 0.0, GenerationCountCheck::Accepted},
+                          Case{tiny, 0.0, GenerationCountCheck::Accepted},
+                          Case{QStringLiteral("1e400x"), std::nullopt, GenerationCountCheck::NotNumeric},
+                          Case{QStringLiteral("1.2e400.5"), std::nullopt, GenerationCountCheck::NotNumeric}}) {
+        SCOPED_TRACE(c.text.left(20).toStdString());
+        EXPECT_EQ(parseLocaleNumber(c.text), c.value);
+        EXPECT_EQ(checkGenerationCount(c.text), c.check);
+    }
 }
 
 // Run by ctest a second time under a German locale (see CMakeLists.txt).

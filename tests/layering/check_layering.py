@@ -14,16 +14,17 @@ import sys
 LAYERS = {
     "spreadsheet": set(),
     "shell/shared": set(),
-    "chart": {"spreadsheet", "shell/shared"},
-    "shell/mainwindow": {"chart", "spreadsheet", "shell/shared"},
-    "preview": {"chart", "spreadsheet", "shell/shared"},
-    "app": {"shell/mainwindow", "preview", "chart", "spreadsheet", "shell/shared"},
+    "gedcom": set(),
+    "chart": {"spreadsheet", "shell/shared", "gedcom"},
+    "shell/mainwindow": {"chart", "spreadsheet", "shell/shared", "gedcom"},
+    "preview": {"chart", "spreadsheet", "shell/shared", "gedcom"},
+    "app": {"shell/mainwindow", "preview", "chart", "spreadsheet", "shell/shared", "gedcom"},
 }
 # What stands beside the layers: the tests of a folder see what that folder
 # sees, the folder itself and the tests' own support; the support sees the
 # bottom layers; benchmarks, fuzzers and tools may use any layer, no test.
 TEST_SUPPORT = "tests/support"
-SUPPORT_SEES = {"spreadsheet", "shell/shared"}
+SUPPORT_SEES = {"spreadsheet", "shell/shared", "gedcom"}
 OUTSIDE = {"bench", "fuzz", "tools"}
 SKIPPED = {".git", "build", "fuzz-build"}
 

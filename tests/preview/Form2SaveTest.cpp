@@ -1,6 +1,7 @@
 #include "preview/Form2.h"
 #include "shell/shared/MessageBox.h"
 #include "shell/shared/SaveFileDialog.h"
+#include "spreadsheet/FileReplacement.h"
 
 #include "PreviewWindow.h"
 #include "shell/shared/ProcedurePaths.h"
@@ -113,7 +114,7 @@ TEST_F(Form2SaveTest, ExistingFileIsReplacedOnlyOnYes) {
     EXPECT_EQ(outFolder(), QStringList{QStringLiteral("tree.xls")});  // nothing left beside it
 }
 
-TEST_F(Form2SaveTest, TheTemporaryWorkbookChosenAsTargetIsLeftUntouched) {
+TEST_F(Form2SaveTest, TheTemporaryWorkbookChosenAsTargetIsRefusedAndLeftUntouched) {
     const QDateTime yesterday = QDateTime::currentDateTime().addDays(-1);
     {
         QFile file(form.mExcelFile);
@@ -125,7 +126,10 @@ TEST_F(Form2SaveTest, TheTemporaryWorkbookChosenAsTargetIsLeftUntouched) {
     save();
     EXPECT_EQ(readAll(form.mExcelFile), workbook);
     EXPECT_EQ(QFileInfo(form.mExcelFile).lastModified().toSecsSinceEpoch(), yesterday.toSecsSinceEpoch());
-    EXPECT_EQ(texts().last(), QStringLiteral("Done."));
+    // Back or closing would delete it: a failure at 130, not "Done.".
+    ASSERT_EQ(texts().size(), 2);
+    EXPECT_TRUE(texts()[1].contains(QStringLiteral("is Kinloom's temporary workbook"))) << texts()[1].toStdString();
+    EXPECT_TRUE(sandbox.messages.shown()[1].text.contains(QStringLiteral("PushButton6_Click at line 130")));
 }
 
 TEST_F(Form2SaveTest, FailedCopyIsReportedAt130AndNotCalledDone) {
@@ -156,6 +160,22 @@ TEST_F(Form2SaveTest, FailedCopyIsReportedAt130AndNotCalledDone) {
     EXPECT_EQ(readAll(existing), QByteArray("the user's own file"));
     ASSERT_EQ(texts().size(), 2);
     EXPECT_TRUE(sandbox.messages.shown()[1].text.contains(QStringLiteral("at line 130")));
+
+    // So does a disk that is full when the copy is flushed.
+    sandbox.messages.clear();
+    writeFile(form.mExcelFile, workbook);
+    dialogs.setNextAnswer(existing);
+    sandbox.messages.setNextAnswer(vbYes);
+    {
+        const spreadsheet::ScopedFileOperationFailure full([](int operation) { return operation >= 3 ? ENOSPC : 0; });
+        save();
+    }
+    EXPECT_EQ(readAll(existing), QByteArray("the user's own file"));
+    EXPECT_EQ(texts(),
+              (QStringList{QStringLiteral("Are you sure you wish to overwrite ") + existing + QStringLiteral(" ?"),
+                           QStringLiteral("Cannot save '%1': No space left on device").arg(existing)}));
+    EXPECT_EQ(outFolder(),
+              (QStringList{QStringLiteral("blocked"), QStringLiteral("folder.xls"), QStringLiteral("tree.xls")}));
 }
 
 TEST_F(Form2SaveTest, BackDeletesTheWorkbookShowsTheMainWindowAndHides) {

@@ -37,6 +37,14 @@ QString readError(const QByteArray& bytes, const QString& name = QStringLiteral(
     return QStringLiteral("(read without error)");
 }
 
+// Where the stream's BOUNDSHEET record says its sheet starts.
+qsizetype boundSheetOffset(const QByteArray& stream) {
+    const auto u16 = [&](qsizetype at) { return quint16(uchar(stream[at]) | uchar(stream[at + 1]) << 8); };
+    for (qsizetype at = 0; at + 4 <= stream.size(); at += 4 + u16(at + 2))
+        if (u16(at) == r::kBoundSheet) return u16(at + 4) | qsizetype(u16(at + 6)) << 16;
+    return stream.size();
+}
+
 std::unique_ptr<Worksheet> readStream(const QByteArray& stream) {
     return xls::readWorkbookBytes(compoundFile(stream), QStringLiteral("test.xls"));
 }
@@ -281,6 +289,11 @@ TEST_F(XlsReaderSamples, FilesThatCannotBeReadGiveAClearError) {
         manyMerges.push_back(record(r::kMergedCells, areas));
     }
     const QByteArray biff5Bof = record(r::kBof, le16(0x0500) + le16(r::kBofWorkbookGlobals) + le32(0));
+    // The one font is font 0: a format naming font 1 names one past the end.
+    const QByteArray fontOnePastTheEnd = le16(1) + xfRecord().mid(6);
+    // A stream that ends where its sheet is to start.
+    const QByteArray globals = workbookStream({});
+    const QByteArray endsBeforeItsSheet = globals.left(boundSheetOffset(globals));
 
     const DamagedCase cases[] = {
         {"empty file", {}, "'chart.xls' is not an Excel 97-2003 workbook."},
@@ -288,8 +301,10 @@ TEST_F(XlsReaderSamples, FilesThatCannotBeReadGiveAClearError) {
         {"text file", "Name;Generations\nHalvarsen;5\n", "'chart.xls' is not an Excel 97-2003 workbook."},
         {"compound file without workbook", compoundFile(stream, "WordDocument"),
          "'chart.xls' is not an Excel 97-2003 workbook: it holds no workbook stream."},
-        {"Excel 95 Book stream", compoundFile(biff5Bof, "Book"), "'chart.xls' is not an Excel 97-2003 workbook: it is an Excel 5.0/95"},
-        {"BIFF5 workbook stream", compoundFile(biff5Bof), "'chart.xls' is not an Excel 97-2003 workbook: it is an Excel 5.0/95"},
+        {"Excel 95 Book stream", compoundFile(biff5Bof, "Book"),
+         "'chart.xls' is not an Excel 97-2003 workbook: it is an Excel 5.0/95"},
+        {"BIFF5 workbook stream", compoundFile(biff5Bof),
+         "'chart.xls' is not an Excel 97-2003 workbook: it is an Excel 5.0/95"},
         {"encrypted", compoundFile(workbookStream({}, {record(r::kFilePass, le16(1) + QByteArray(52, '\0'))})),
          "'chart.xls' is password-protected"},
         {"truncated file", file.left(file.size() / 2), "'chart.xls' is damaged: "},
@@ -313,8 +328,15 @@ TEST_F(XlsReaderSamples, FilesThatCannotBeReadGiveAClearError) {
          "'chart.xls' is damaged: cell B4 refers to cell format 9, but the workbook has only 1."},
         {"too many merged areas", compoundFile(workbookStream(manyMerges)),
          "'chart.xls' is damaged: the MERGEDCELLS record at byte "},
-        {"no worksheet", compoundFile(record(r::kBof, le16(r::kBiff8Version) + le16(r::kBofWorkbookGlobals) +
-                                                          QByteArray(12, '\0')) + record(r::kEof, {})),
+        {"font one past the end",
+         compoundFile(
+             workbookStream({record(r::kBlank, le16(3) + le16(1) + le16(0))}, {}, {record(r::kXf, fontOnePastTheEnd)})),
+         "'chart.xls' is damaged: the cell format of cell B4 refers to font 1, but the workbook has 1 fonts."},
+        {"sheet offset at the stream's end", compoundFile(endsBeforeItsSheet),
+         "'chart.xls' is damaged: a sheet starts at byte"},
+        {"no worksheet",
+         compoundFile(record(r::kBof, le16(r::kBiff8Version) + le16(r::kBofWorkbookGlobals) + QByteArray(12, '\0'))
+                      + record(r::kEof, {})),
          "'chart.xls' is damaged: it holds no worksheet."},
     };
     for (const DamagedCase& c : cases) {

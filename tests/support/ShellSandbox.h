@@ -2,11 +2,13 @@
 
 // Points the shared module's settings store and application folder at a
 // test's own folder, answers every message box without showing it, and
-// replaces the web-site draw (never opening) and the browser.
+// replaces the web-site draw (never opening) and the browser. A closed
+// window's end of the application is undone with it.
 #include "shell/shared/ApplicationFolders.h"
 #include "shell/shared/ApplicationTitle.h"
 #include "shell/shared/MessageBox.h"
 #include "shell/shared/SettingsStore.h"
+#include "shell/shared/TrappedHandler.h"
 #include "shell/shared/WebSite.h"
 #include "tests/support/QStringPrinter.h"
 
@@ -32,11 +34,13 @@ public:
         });
     }
     ~ShellSandbox() {
+        shell::FlushSettings();
         shell::setSettingsFolder(QString());
         shell::setApplicationFolder(QString());
         shell::setRandomDraw({});
         shell::setUrlOpener({});
         shell::SetApplicationTitle();
+        shell::TrappedHandler::setApplicationEnded(false);
     }
 
     QString appFile(const QString& name) const { return m_dir.filePath(QStringLiteral("app/") + name); }
@@ -51,6 +55,7 @@ public:
     // The store read and written behind the module's back.
     QString storeFile() const { return m_dir.filePath(QStringLiteral("config/Brenvik.ini")); }
     QVariant stored(const QString& key) const {
+        shell::FlushSettings();
         return QSettings(storeFile(), QSettings::IniFormat).value(QStringLiteral("Kinloom/") + key);
     }
     void setStored(const QString& key, const QString& value) const {

@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QLockFile>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -77,6 +78,20 @@ TEST_F(Form1Test, StoredTextsComeBackAsTheyWereTyped) {
     Form1 restarted;
     EXPECT_EQ(box(restarted, "Text1")->text(), QString());
     EXPECT_EQ(box(restarted, "Text2")->text(), QStringLiteral("abc"));
+}
+
+TEST_F(Form1Test, TypingNeverWaitsForTheSettingsFileAndTheLastTextIsStored) {
+    Form1 form;
+    {
+        // The store is busy (its lock is taken, as by a large file being
+        // written): keystrokes go on, and the store catches up afterwards.
+        QLockFile busy(sandbox.storeFile() + QStringLiteral(".lock"));
+        ASSERT_TRUE(busy.lock());
+        box(form, "Text1")->selectAll();
+        QTest::keyClicks(box(form, "Text1"), QStringLiteral("Olsen"));
+        EXPECT_EQ(box(form, "Text1")->text(), QStringLiteral("Olsen"));
+    }
+    EXPECT_EQ(sandbox.stored(QStringLiteral("Text1")).toString(), QStringLiteral("Olsen"));
 }
 
 TEST_F(Form1Test, SampleButtonReplacesBothTextsAndStoresThem) {

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <stdexcept>
+#include <vector>
+
+namespace chart {
+
+// What a chart filled from a GEDCOM file shows.
+struct FilledPedigree {
+    QString personName;                 // the root person's name, for the title
+    int knownGenerations = 0;           // down to the oldest known ancestor, at most kMaxGenerations
+    std::vector<QString> labelByNumber; // "Name (1820–1891)" by ancestor number; empty where unknown
+    QStringList warnings;               // "FILE:LINE: warning: ..."
+};
+
+// --person names nobody, or several people (listed in what(), one a line).
+class PersonChoiceError : public std::runtime_error {
+public:
+    PersonChoiceError(const QString& message, bool ambiguous)
+        : std::runtime_error(message.toStdString()), ambiguous(ambiguous) {}
+    const bool ambiguous;
+};
+
+// Reads the file and the ancestors of the person (an identifier or a name;
+// the first person of the file when empty) over the given number of
+// generations, or as many as are known (at most kMaxGenerations) when
+// generations is 0. Throws gedcom::GedcomError for a file it cannot read,
+// PersonChoiceError when the person is not one of the file's.
+FilledPedigree readFilledPedigree(const QString& path, const QString& person, int generations);
+
+} // namespace chart

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Keeps the fuzzers' findings with the tests: merges the inputs kept so far
+# (tests/spreadsheet/xls-corpus/inputs.tar.gz), the seeds and the corpus the
+# fuzzers grew into the smallest set that covers as much, packs it again,
+# and records the outcome of every input, which the spreadsheet tests then
+# check on every run.
+# Usage: fuzz/save-corpus.sh [FUZZ_BUILD_FOLDER] [KINLOOM_BUILD_FOLDER]
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+fuzz=$(cd "${1:-$here/../fuzz-build}" && pwd)
+build=$(cd "${2:-$here/../build}" && pwd)
+kept=$here/../tests/spreadsheet/xls-corpus
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export LSAN_OPTIONS="suppressions=$here/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+mkdir -p "$work/kept"
+[ -f "$kept/inputs.tar.gz" ] && tar -xzf "$kept/inputs.tar.gz" -C "$work/kept"
+for kind in file stream; do
+  case "$kind" in file) fuzzer=xls_reader_fuzzer ;; stream) fuzzer=xls_stream_fuzzer ;; esac
+  mkdir -p "$work/merged/$kind"
+  sources=()
+  for folder in "$work/kept/$kind" "$fuzz/seeds/$kind" "$fuzz/corpus/$kind"; do
+    [ -d "$folder" ] && sources+=("$folder")
+  done
+  "$fuzz/$fuzzer" -merge=1 -rss_limit_mb=2048 -timeout=10 "$work/merged/$kind" "${sources[@]}" 2>"$work/merge-$kind.log" ||
+    { tail -n 20 "$work/merge-$kind.log"; exit 1; }
+done
+mkdir -p "$kept"
+tar --sort=name --mtime=@0 --owner=0 --group=0 --numeric-owner -C "$work/merged" -cf - file stream | gzip -n -9 >"$kept/inputs.tar.gz"
+KINLOOM_RECORD_CORPUS=1 "$build/tests/spreadsheet/spreadsheet_tests" --gtest_filter='XlsCorpus.*'
+ls -l "$kept"

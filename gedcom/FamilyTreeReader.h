@@ -1,0 +1,18 @@
+#pragma once
+
+#include "FamilyTree.h"
+
+#include <QIODevice>
+
+namespace gedcom {
+
+// Reads the people and families of a GEDCOM 5.5, 5.5.1 or 7.0 file in any of
+// the character sets these allow. Throws GedcomError, naming the file and
+// line, for a file that cannot be read or is not GEDCOM; what it reads past
+// goes into the tree's warnings.
+FamilyTree readFamilyTree(const QString& path);
+
+// The same from an open device; fileName names it in messages.
+FamilyTree readFamilyTree(QIODevice& device, const QString& fileName);
+
+} // namespace gedcom

@@ -1,0 +1,105 @@
+#include "Pedigree.h"
+
+#include "GedcomError.h"
+#include "LifeYears.h"
+
+#include <QSet>
+
+#include <algorithm>
+#include <bit>
+
+namespace gedcom {
+
+namespace {
+
+class PedigreeWalk {
+public:
+    PedigreeWalk(const FamilyTree& tree, Pedigree& pedigree) : m_tree(tree), m_pedigree(pedigree) {}
+
+    // The family whose children the person is, if it can be found.
+    const Family* parentsFamily(const Person& person) {
+        const ChildOf* chosen = nullptr;
+        for (const ChildOf& link : person.childOf) {
+            if (link.family.target.isEmpty()) continue;
+            if (!chosen || (link.birth && !chosen->birth)) chosen = &link;
+        }
+        if (!chosen) return nullptr;
+        const Family* family = m_tree.family(chosen->family.target);
+        if (!family)
+            warn(chosen->family.lineNumber,
+                 QStringLiteral("@%1@ names the family @%2@, which the file does not hold; the parents are left empty")
+                     .arg(person.id, chosen->family.target));
+        return family;
+    }
+
+    int parent(const Link& link) {
+        if (link.target.isEmpty()) return kNoPerson;
+        const auto index = m_tree.personIndex(link.target);
+        if (!index) {
+            warn(link.lineNumber,
+                 QStringLiteral("the family names the person @%1@, whom the file does not hold; that box is left empty")
+                     .arg(link.target));
+            return kNoPerson;
+        }
+        return *index;
+    }
+
+    // True when the person already stands on the line from the root to n.
+    bool isOwnAncestor(int person, std::size_t number) const {
+        for (std::size_t below = number / 2; below >= 1; below /= 2)
+            if (m_pedigree.personAt[below] == person) return true;
+        return false;
+    }
+
+    void cutCycle(int person, std::size_t number, qint64 line) {
+        const Person& p = m_tree.person(person);
+        warn(line,
+             QStringLiteral("@%1@ %2 is their own ancestor; the line is cut at number %3")
+                 .arg(p.id, personLabel(p))
+                 .arg(number));
+    }
+
+private:
+    void warn(qint64 line, const QString& text) {
+        const QString message = located(m_tree.fileName, line, QStringLiteral("warning: ") + text);
+        if (m_seen.contains(message)) return;
+        m_seen.insert(message);
+        m_pedigree.warnings.append(message);
+    }
+
+    const FamilyTree& m_tree;
+    Pedigree& m_pedigree;
+    QSet<QString> m_seen;
+};
+
+} // namespace
+
+Pedigree walkPedigree(const FamilyTree& tree, int root, int generations) {
+    Pedigree pedigree;
+    const std::size_t boxes = std::size_t(1) << generations;
+    pedigree.personAt.assign(boxes, kNoPerson);
+    pedigree.personAt[1] = root;
+    pedigree.knownGenerations = 1;
+    PedigreeWalk walk(tree, pedigree);
+    for (std::size_t n = 1; n < boxes / 2; ++n) {
+        const int child = pedigree.personAt[n];
+        if (child == kNoPerson) continue;
+        const Family* family = walk.parentsFamily(tree.person(child));
+        if (!family) continue;
+        const Link* parents[2] = {&family->husband, &family->wife};
+        for (std::size_t side = 0; side < 2; ++side) {
+            const std::size_t number = 2 * n + side;
+            const int person = walk.parent(*parents[side]);
+            if (person == kNoPerson) continue;
+            if (walk.isOwnAncestor(person, number)) {
+                walk.cutCycle(person, number, parents[side]->lineNumber);
+                continue;
+            }
+            pedigree.personAt[number] = person;
+            pedigree.knownGenerations = std::max(pedigree.knownGenerations, static_cast<int>(std::bit_width(number)));
+        }
+    }
+    return pedigree;
+}
+
+} // namespace gedcom

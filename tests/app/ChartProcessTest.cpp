@@ -1,0 +1,120 @@
+// kinloom-chart as a process against what a real system does to writes: a
+// file system that is full, a file-size limit, a file the user may write in
+// a folder the user may not.
+#include "tests/support/FileContents.h"
+#include "tests/support/QStringPrinter.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QScopeGuard>
+#include <QTemporaryDir>
+
+#include <csignal>
+#include <cstring>
+#include <functional>
+#include <grp.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace {
+
+struct ChartRun {
+    int status;
+    QString err;
+};
+
+ChartRun runChart(const QStringList& arguments, const std::function<void()>& inChild = {}) {
+    QProcess chart;
+    if (inChild) chart.setChildProcessModifier(inChild);
+    chart.start(QStringLiteral(KINLOOM_CHART), arguments);
+    chart.waitForFinished(60000);
+    return {chart.exitStatus() == QProcess::NormalExit ? chart.exitCode() : -1,
+            QString::fromLocal8Bit(chart.readAllStandardError())};
+}
+
+QStringList filesIn(const QString& folder) {
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+}
+
+// The 600 KB chart a user had: what a failed save must leave as it was.
+const QByteArray kOldChart(600 * 1024, 'o');
+
+} // namespace
+
+// Charts up to about eight generations are written in one piece, when the
+// file is closed: a full disk must show there too.
+TEST(ChartProcess, AFullFileSystemKeepsTheOldFileAndSaysWhy) {
+    if (::geteuid() != 0) GTEST_SKIP() << "mounting a small file system needs root";
+    QTemporaryDir dir;
+    if (::mount("tmpfs", QFile::encodeName(dir.path()).constData(), "tmpfs", 0, "size=1m") != 0)
+        GTEST_SKIP() << "no tmpfs can be mounted here: " << std::strerror(errno);
+    const auto unmount = qScopeGuard([&] { ::umount2(QFile::encodeName(dir.path()).constData(), MNT_DETACH); });
+    const QString old = dir.filePath(QStringLiteral("old.xls"));
+    writeFile(old, kOldChart);
+    // The rest of the file system filled up.
+    QFile filler(dir.filePath(QStringLiteral("filler")));
+    ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    while (filler.write(QByteArray(4096, 'f')) == 4096) {}
+    filler.close();
+    for (const QStringList& extra :
+         {QStringList{}, QStringList{QStringLiteral("--picture"), dir.filePath(QStringLiteral("p.png"))}}) {
+        SCOPED_TRACE(extra.join(u' ').toStdString());
+        const ChartRun full = runChart(
+            QStringList{QStringLiteral("--generations"), QStringLiteral("5"), QStringLiteral("--output"), old} + extra);
+        EXPECT_EQ(full.status, 1);
+        EXPECT_TRUE(full.err.contains(QStringLiteral("No space left on device"))) << full.err.toStdString();
+        EXPECT_EQ(contentOf(old), kOldChart);
+        EXPECT_EQ(filesIn(dir.path()), (QStringList{QStringLiteral("filler"), QStringLiteral("old.xls")}));
+    }
+}
+
+TEST(ChartProcess, AFileSizeLimitAnywhereInTheSaveKeepsTheOldFile) {
+    QTemporaryDir dir;
+    const QString old = dir.filePath(QStringLiteral("old.xls"));
+    writeFile(old, kOldChart);
+    for (const rlim_t limit : {rlim_t{0}, rlim_t{4096}, rlim_t{25599}}) {
+        SCOPED_TRACE(limit);
+        const ChartRun limited =
+            runChart({QStringLiteral("--generations"), QStringLiteral("9"), QStringLiteral("--output"), old}, [limit] {
+                std::signal(SIGXFSZ, SIG_IGN); // the write fails instead
+                const rlimit size{limit, limit};
+                ::setrlimit(RLIMIT_FSIZE, &size);
+            });
+        EXPECT_EQ(limited.status, 1);
+        EXPECT_TRUE(limited.err.contains(QStringLiteral("File too large"))) << limited.err.toStdString();
+        EXPECT_EQ(contentOf(old), kOldChart);
+        EXPECT_EQ(filesIn(dir.path()), QStringList{QStringLiteral("old.xls")});
+    }
+}
+
+TEST(ChartProcess, AWritableFileInAFolderTheUserCannotWriteIsWrittenInPlace) {
+    QTemporaryDir dir;
+    const QString shared = dir.filePath(QStringLiteral("shared.xls"));
+    writeFile(shared, kOldChart);
+    const QByteArray folder = QFile::encodeName(dir.path());
+    std::function<void()> asUser;
+    if (::geteuid() == 0) {
+        // Root writes every folder: the save runs as "nobody", who owns the
+        // file but not the folder.
+        constexpr uid_t nobody = 65534;
+        ASSERT_EQ(::chown(QFile::encodeName(shared).constData(), nobody, nobody), 0);
+        ASSERT_EQ(::chmod(folder.constData(), 0755), 0);
+        asUser = [] {
+            ::setgroups(0, nullptr);
+            if (::setgid(nobody) != 0 || ::setuid(nobody) != 0) ::_exit(99);
+        };
+    } else {
+        ASSERT_EQ(::chmod(folder.constData(), 0555), 0);
+    }
+    const auto writable = qScopeGuard([&] { ::chmod(folder.constData(), 0700); });
+    const ChartRun saved =
+        runChart({QStringLiteral("--generations"), QStringLiteral("4"), QStringLiteral("--output"), shared}, asUser);
+    EXPECT_EQ(saved.status, 0) << saved.err.toStdString();
+    EXPECT_EQ(contentOf(shared).left(8), QByteArray::fromHex("D0CF11E0A1B11AE1"));
+    EXPECT_LT(contentOf(shared).size(), kOldChart.size()); // nothing of the old file after the new one
+    EXPECT_EQ(filesIn(dir.path()), QStringList{QStringLiteral("shared.xls")});
+}

@@ -1,0 +1,150 @@
+#include "GedcomFiles.h"
+
+#include "gedcom/DateYear.h"
+#include "gedcom/GedcomError.h"
+#include "tests/support/QStringPrinter.h"
+
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+using namespace gedcom;
+
+namespace {
+
+struct FirstPerson {
+    const char* file;
+    const char* name; // UTF-8, composed
+    const char* birth;
+};
+
+class FirstPersonOf : public testing::TestWithParam<FirstPerson> {};
+
+QString messageOf(const QString& path) {
+    try {
+        readFamilyTree(path);
+    } catch (const GedcomError& e) {
+        return QString::fromUtf8(e.what());
+    }
+    return QStringLiteral("(read without an error)");
+}
+
+} // namespace
+
+// Every character set a header may name, every line end, CONC and CONT,
+// leading blanks and @@ come out as the same readable text.
+TEST_P(FirstPersonOf, ReadsNameAndBirthDate) {
+    const FamilyTree tree = readTestFile(GetParam().file);
+    ASSERT_FALSE(tree.people().empty());
+    EXPECT_EQ(tree.person(0).name, QString::fromUtf8(GetParam().name));
+    EXPECT_EQ(tree.person(0).birthDate, QString::fromUtf8(GetParam().birth));
+    EXPECT_TRUE(tree.warnings.isEmpty()) << tree.warnings.join(u'\n').toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, FirstPersonOf,
+                         testing::Values(FirstPerson{"pedigree.ged", "Anna Hansdotter", "12 MAR 1864"},
+                                         FirstPerson{"utf8-bom.ged", "Jürgen Ødegård", "1820"},
+                                         FirstPerson{"utf16le-bom.ged", "Jürgen Ødegård", "1820"},
+                                         FirstPerson{"utf16be.ged", "Jürgen Ødegård", "1820"},
+                                         FirstPerson{"ansel.ged", "Jürgen Ødegård", "1820"},
+                                         FirstPerson{"ansi.ged", "Zoë Šimková", "1820"},
+                                         FirstPerson{"ascii.ged", "John Smith", "1820"},
+                                         FirstPerson{"crlf.ged", "Liv Dahl", "1820"},
+                                         FirstPerson{"cr-leading-blanks.ged", "Per Lund", "1 JAN 1900"},
+                                         FirstPerson{"conc-cont.ged", "Maria Berg@Dal", ""},
+                                         FirstPerson{"gedcom7.ged", "@Sofie Holm", "JULIAN 1700"}));
+
+TEST(GedcomReader, BadFilesNameFileAndLine) {
+    QTemporaryDir dir;
+    const QString missing = dir.filePath(QStringLiteral("missing.ged"));
+    struct Case {
+        QString path;
+        QString message;
+    };
+    const QString files = QStringLiteral(GEDCOM_FILES "/");
+    for (const Case& c : {
+             Case{missing, missing + QStringLiteral(": no such file")},
+             Case{dir.path(), dir.path() + QStringLiteral(": not a regular file")},
+             Case{files + QStringLiteral("not-gedcom.ged"),
+                  files + QStringLiteral("not-gedcom.ged:1: not a GEDCOM file: it does not begin with \"0 HEAD\"")},
+             Case{files + QStringLiteral("level-jump.ged"),
+                  files + QStringLiteral("level-jump.ged:5: level 3 follows level 1")},
+             Case{
+                 files + QStringLiteral("level-not-number.ged"),
+                 files
+                     + QStringLiteral(
+                         "level-not-number.ged:4: the line does not begin with a level number: \"x NAME Per /Lund/\"")},
+         })
+        EXPECT_EQ(messageOf(c.path), c.message);
+}
+
+// Lines are counted alike whatever ends them, across the reader's chunks.
+TEST(GedcomReader, LineNumbersHoldForEveryLineEndAndLongLines) {
+    const QByteArray longNote = "1 NOTE " + QByteArray(100'000, 'x');
+    for (const QByteArray& end : {QByteArray("\n"), QByteArray("\r"), QByteArray("\r\n")}) {
+        QByteArray file = "0 HEAD" + end + "0 @I1@ INDI" + end + end;
+        for (int i = 0; i < 20; ++i) file += longNote + end; // well over the standard's 255: accepted
+        file += "1 BIRT" + end + "3 DATE 1820" + end;
+        QBuffer buffer(&file);
+        buffer.open(QIODevice::ReadOnly);
+        try {
+            readFamilyTree(buffer, QStringLiteral("t.ged"));
+            ADD_FAILURE() << "no error";
+        } catch (const GedcomError& e) {
+            EXPECT_STREQ(e.what(), "t.ged:25: level 3 follows level 1");
+        }
+    }
+}
+
+// Memory stays bounded whatever a file holds: a 10 MB line, and a record
+// longer than any genealogy's made of lines that are each accepted.
+TEST(GedcomReader, RefusesLinesAndRecordsTooLargeForAGenealogy) {
+    QTemporaryDir dir;
+    const QByteArray nearlyLongest = "1 NOTE " + QByteArray(1'000'000, 'x') + "\n";
+    struct Case {
+        QByteArray body;
+        QString message;
+    };
+    for (const Case& c :
+         {Case{"1 NOTE " + QByteArray(10 * 1024 * 1024, 'x'),
+               QStringLiteral(":3: a line longer than 1048576 characters; this is not a GEDCOM file")},
+          Case{nearlyLongest.repeated(17), QStringLiteral(":19: a record of more than 16777216 characters")}}) {
+        QFile file(dir.filePath(QStringLiteral("huge.ged")));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write("0 HEAD\n0 @I1@ INDI\n" + c.body);
+        file.close();
+        EXPECT_EQ(messageOf(file.fileName()), file.fileName() + c.message);
+    }
+}
+
+// Inputs that once broke the reader: each is read or refused, nothing else.
+TEST(GedcomReader, RegressionInputsAreReadOrRefused) {
+    for (const QString& name : QDir(QStringLiteral(GEDCOM_REGRESSIONS)).entryList(QDir::Files)) {
+        const QString message = messageOf(QStringLiteral(GEDCOM_REGRESSIONS "/") + name);
+        EXPECT_FALSE(message.isEmpty()) << name.toStdString();
+    }
+}
+
+TEST(DateYear, ShowsTheYearAndItsKind) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"12 MAR 1820", "1820"},
+        {"MAR 1820", "1820"},
+        {"ABT 1820", "c. 1820"},
+        {"est 1820", "c. 1820"},
+        {"CAL 1820", "c. 1820"},
+        {"BET 1820 AND 1825", "c. 1820"},
+        {"FROM 1820 TO 1825", "c. 1820"},
+        {"BEF 3 MAY 1820", "bef. 1820"},
+        {"AFT 1820", "aft. 1820"},
+        {"@#DJULIAN@ 1 JAN 1700/01", "1700"},
+        {"JULIAN 1700", "1700"},
+        {"INT 1820 (about Easter)", "1820"},
+        {"(stillborn)", ""},
+        {"", ""},
+    };
+    for (const auto& [date, year] : cases)
+        EXPECT_EQ(displayYear(QString::fromLatin1(date)), QString::fromLatin1(year)) << date;
+}

@@ -1,0 +1,149 @@
+#include "spreadsheet/FileReplacement.h"
+#include "spreadsheet/SpreadsheetError.h"
+#include "tests/support/FileContents.h"
+#include "tests/support/QStringPrinter.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cerrno>
+#include <cstdio>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace spreadsheet;
+
+namespace {
+
+// The failure's description, or an empty text when the replacement went through.
+QString replacing(const QString& target, const QByteArray& bytes) {
+    try {
+        replaceFile(target, bytes);
+    } catch (const SpreadsheetError& e) {
+        return e.description();
+    }
+    return QString();
+}
+
+struct stat statusOf(const QString& path) {
+    struct stat status {};
+    ::lstat(QFile::encodeName(path).constData(), &status);
+    return status;
+}
+
+QStringList entries(const QTemporaryDir& dir) {
+    return QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+}
+
+// Beside: the folder takes new files. In place: the folder refuses them (the
+// seam's first operation, creating the new file, fails as in a folder the
+// user cannot write), but the file itself may be written.
+enum class Mode {
+    Beside,
+    InPlace
+};
+
+class FullDisk : public ::testing::TestWithParam<Mode> {};
+
+} // namespace
+
+TEST_P(FullDisk, AtEveryPointOfASaveTheOldFileStaysAndTheReasonIsGiven) {
+    QTemporaryDir dir;
+    const QString target = dir.filePath(QStringLiteral("old.xls"));
+    const QByteArray old(600 * 1024, 'o');
+    QByteArray replacement(300 * 1024 + 7, 'n');
+    replacement[0] = 'N';
+    writeFile(target, old);
+    const int firstPoint = GetParam() == Mode::InPlace ? 2 : 1;
+    int points = 0;
+    for (int point = firstPoint;; ++point) {
+        SCOPED_TRACE(point);
+        ScopedFileOperationFailure full([&](int operation) {
+            if (GetParam() == Mode::InPlace && operation == 1) return EACCES;
+            return operation == point ? ENOSPC : 0;
+        });
+        const QString failure = replacing(target, replacement);
+        if (failure.isEmpty()) {
+            EXPECT_LT(full.operationsSeen(), point); // every operation ran
+            break;
+        }
+        ++points;
+        EXPECT_EQ(failure, QStringLiteral("Cannot save '%1': No space left on device").arg(target));
+        ASSERT_EQ(contentOf(target), old);
+        ASSERT_EQ(entries(dir), QStringList{QStringLiteral("old.xls")});
+        ASSERT_LT(point, 100);
+    }
+    EXPECT_EQ(contentOf(target), replacement);
+    EXPECT_EQ(entries(dir), QStringList{QStringLiteral("old.xls")});
+    std::printf("[ figures  ] %s: %d failure points, old file unchanged at each\n",
+                GetParam() == Mode::InPlace ? "written in place" : "written beside", points);
+    EXPECT_GE(points, 8); // opening, five pieces, flushing, closing or renaming at least
+}
+
+INSTANTIATE_TEST_SUITE_P(FileReplacement, FullDisk, ::testing::Values(Mode::Beside, Mode::InPlace),
+                         [](const auto& info) { return info.param == Mode::InPlace ? "InPlace" : "Beside"; });
+
+TEST(FileReplacement, AFileInAFolderThatRefusesNewFilesIsWrittenInPlaceAndReadBack) {
+    QTemporaryDir dir;
+    const QString target = dir.filePath(QStringLiteral("shared.xls"));
+    writeFile(target, QByteArray(5000, 'o'));
+    const ino_t before = statusOf(target).st_ino;
+    {
+        ScopedFileOperationFailure noNewFiles(1, EACCES);
+        EXPECT_EQ(replacing(target, "shorter"), QString());
+    }
+    EXPECT_EQ(contentOf(target), QByteArray("shorter"));
+    EXPECT_EQ(statusOf(target).st_ino, before);
+    // Without a file to write in place, the folder's refusal is the reason.
+    ScopedFileOperationFailure noNewFiles(1, EACCES);
+    EXPECT_EQ(replacing(dir.filePath(QStringLiteral("new.xls")), "x"),
+              QStringLiteral("Cannot save '%1': Permission denied").arg(dir.filePath(QStringLiteral("new.xls"))));
+}
+
+TEST(FileReplacement, WhatIsNoRegularFileIsRefusedBeforeAnythingIsWritten) {
+    QTemporaryDir dir;
+    const auto at = [&](const char* name) { return dir.filePath(QString::fromLatin1(name)); };
+    ASSERT_EQ(::mkfifo(QFile::encodeName(at("pipe.xls")).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/null"), at("device.xls")));
+    ASSERT_TRUE(QFile::link(at("loop-b.xls"), at("loop-a.xls")));
+    ASSERT_TRUE(QFile::link(at("loop-a.xls"), at("loop-b.xls")));
+    ASSERT_TRUE(QFile::link(at("missing.xls"), at("dangling.xls")));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.xls")));
+    const QStringList before = entries(dir);
+    struct Case {
+        const char* name;
+        const char* reason;
+    };
+    for (const Case& c : {Case{"pipe.xls", "it is a named pipe"}, Case{"device.xls", "it is a device"},
+                          Case{"loop-a.xls", "it is a link that leads to no file (Too many levels of symbolic links)"},
+                          Case{"dangling.xls", "it is a link that leads to no file (No such file or directory)"},
+                          Case{"folder.xls", "it is a folder"}}) {
+        SCOPED_TRACE(c.name);
+        EXPECT_TRUE(
+            replacing(at(c.name), "chart")
+                .startsWith(QStringLiteral("Cannot save '%1': %2").arg(at(c.name), QString::fromLatin1(c.reason))));
+    }
+    EXPECT_EQ(entries(dir), before);
+    EXPECT_TRUE(S_ISFIFO(statusOf(at("pipe.xls")).st_mode));
+    for (const char* link : {"device.xls", "loop-a.xls", "dangling.xls"})
+        EXPECT_TRUE(S_ISLNK(statusOf(at(link)).st_mode));
+
+    // A link to a regular file writes the file it leads to; the link stays.
+    writeFile(at("real.xls"), "old");
+    ASSERT_TRUE(QFile::link(at("real.xls"), at("link.xls")));
+    EXPECT_EQ(replacing(at("link.xls"), "new"), QString());
+    EXPECT_EQ(contentOf(at("real.xls")), QByteArray("new"));
+    EXPECT_TRUE(QFileInfo(at("link.xls")).isSymLink());
+}
+
+TEST(FileReplacement, TheReplacedFileKeepsItsPermissions) {
+    QTemporaryDir dir;
+    const QString target = dir.filePath(QStringLiteral("chart.xls"));
+    writeFile(target, "old");
+    ASSERT_EQ(::chmod(QFile::encodeName(target).constData(), 0640), 0);
+    EXPECT_EQ(replacing(target, "new"), QString());
+    EXPECT_EQ(statusOf(target).st_mode & 07777, 0640u);
+}
