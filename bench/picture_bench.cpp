@@ -1,6 +1,7 @@
 // Takes the picture of a saved chart the way the build run does: opens the
-// workbook in a new instance, finds its used range, draws it and writes the
-// BMP file. Prints the time of those steps and the process's peak memory.
+// workbook in a new instance, finds its used range, takes its vector picture
+// and writes the picture file. Prints the time of those steps and the
+// process's peak memory.
 // Usage: picture_bench WORKBOOK.xls PICTURE.bmp
 #include "chart/Excel1.h"
 #include "spreadsheet/SheetPicture.h"

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QImage>
+#include "spreadsheet/VectorPicture.h"
+
 #include <QString>
 
 #include <memory>
@@ -75,8 +76,8 @@ public:
     virtual void setPageSetup(const PageSetup& pageSetup) = 0;
 
     virtual UsedRange usedRange() const = 0;
-    // The range as it shows on screen.
-    virtual QImage picture(const SheetRange& range) const = 0;
+    // The range as it shows on screen, as a vector picture.
+    virtual spreadsheet::VectorPicture picture(const SheetRange& range) const = 0;
     // CopyPicture: that picture, on the system clipboard.
     virtual void copyPicture(const SheetRange& range) = 0;
 };

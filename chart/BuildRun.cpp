@@ -15,10 +15,10 @@
 #include "shell/shared/PointerShape.h"
 #include "shell/shared/ProcedurePaths.h"
 #include "shell/shared/TrappedHandler.h"
+#include "spreadsheet/SheetPicture.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QImageReader>
 
 #include <memory>
 #include <optional>
@@ -37,16 +37,12 @@ auto& held(const Pointer& object) {
 
 // No picture was taken when the claimed file is still empty; it is removed
 // here, since nothing will ever be loaded from it.
-QImage loadPicture(const QString& path) {
+spreadsheet::VectorPicture loadPicture(const QString& path) {
     if (path.isEmpty() || QFileInfo(path).size() == 0) {
         if (!path.isEmpty()) QFile::remove(path);
         throw shell::Failure(QStringLiteral("The picture file holds no picture: no picture of the sheet was taken."));
     }
-    QImageReader reader(path);
-    QImage picture = reader.read();
-    if (picture.isNull())
-        throw shell::Failure(QStringLiteral("Cannot load the picture '%1': %2").arg(path, reader.errorString()));
-    return picture;
+    return spreadsheet::readPictureFile(path);
 }
 
 // Steps 200 to 214: draws "halvar" and eight digits until a name is free in

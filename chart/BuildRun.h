@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QImage>
+#include "spreadsheet/VectorPicture.h"
+
 #include <QString>
 
 namespace chart {
@@ -9,7 +10,7 @@ namespace chart {
 class PreviewWindow {
 public:
     virtual ~PreviewWindow() = default;
-    virtual void setPicture(const QImage& picture) = 0;    // Picture1.Picture
+    virtual void setPicture(const spreadsheet::VectorPicture& picture) = 0;  // Picture1.Picture
     virtual void setExcelFile(const QString& path) = 0;   // mExcelFile
     virtual void Show() = 0;                              // modeless
 };

@@ -7,14 +7,13 @@
 #include "GedcomPedigree.h"
 #include "GenerationCount.h"
 #include "LocaleNumber.h"
+#include "PictureExport.h"
 
 #include "spreadsheet/FileReplacement.h"
-#include "spreadsheet/SheetPicture.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QImageWriter>
 
 #include <algorithm>
 #include <optional>
@@ -31,12 +30,6 @@ QString resolvedPath(const QString& path) {
     return folder.isEmpty() ? info.absoluteFilePath() : folder + QLatin1Char('/') + info.fileName();
 }
 
-// The picture format named by a file's extension, when Qt can write it.
-QByteArray pictureFormat(const QString& path) {
-    const QByteArray suffix = QFileInfo(path).suffix().toLower().toLatin1();
-    return QImageWriter::supportedImageFormats().contains(suffix) ? suffix : QByteArray();
-}
-
 const char* const kDescription =
     "Draws a blank pedigree chart (one empty box for each ancestor, the oldest\n"
     "generation on the left) and saves it as an Excel 97-2003 workbook.\n\n"
@@ -44,8 +37,11 @@ const char* const kDescription =
     "numbers are written in your locale (a point is accepted too); charts of up\n"
     "to 15 generations can be drawn. The count appears in the chart as typed.\n\n"
     "With --picture, the used cells are also drawn as a spreadsheet shows them,\n"
-    "in the format the file's extension names (.bmp, .png, ...). Charts over 10\n"
-    "generations are drawn scaled down to stay within 32,767 pixels a side.\n\n"
+    "in the format the file's extension names: a bitmap (.bmp, .png, ...), or a\n"
+    "vector picture, sharp at any size: .svg for the web, .pdf for printing (A4\n"
+    "landscape pages, one page wide, as the workbook prints). Bitmaps of charts\n"
+    "over 10 generations are scaled down to stay within 32,767 pixels a side.\n"
+    "Any other extension is refused before anything is written.\n\n"
     "With --gedcom, the boxes are filled from a GEDCOM file (5.5, 5.5.1 or 7.0)\n"
     "with the ancestors of --person: \"Given Surname (1820-1891)\". Without\n"
     "--generations the chart is as deep as the known pedigree (at most 15);\n"
@@ -116,8 +112,8 @@ int runChartCommand(const QStringList& arguments, QTextStream& out, QTextStream&
         return kExitBadInput;
     }
     const QString picturePath = parser.value(pictureOption);
-    if (parser.isSet(pictureOption) && pictureFormat(picturePath).isEmpty()) {
-        err << "Cannot write pictures of the kind '" << picturePath << "' names; use .bmp or .png.\n";
+    if (parser.isSet(pictureOption) && pictureFileKind(picturePath) == PictureFileKind::Unknown) {
+        err << "Cannot write pictures of the kind '" << picturePath << "' names; use .bmp, .png, .svg or .pdf.\n";
         return kExitBadInput;
     }
     const QString outputPath = parser.value(outputOption);
@@ -165,10 +161,9 @@ int runChartCommand(const QStringList& arguments, QTextStream& out, QTextStream&
         std::optional<spreadsheet::FileReplacement> picture;
         if (parser.isSet(pictureOption)) {
             const automation::UsedRange used = sheet.usedRange();
-            picture.emplace(
-                picturePath,
-                spreadsheet::pictureFileBytes(sheet.picture({used.row, used.column, used.lastRow(), used.lastColumn()}),
-                                              pictureFormat(picturePath)));
+            picture.emplace(picturePath,
+                            exportedPictureBytes(sheet.picture({used.row, used.column, used.lastRow(), used.lastColumn()}),
+                                                 picturePath));
         }
         workbook->saveAs(outputPath);
         if (picture) picture->commit();

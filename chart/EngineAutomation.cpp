@@ -80,7 +80,9 @@ public:
         return {used.firstRow, used.firstColumn, used.rowCount(), used.columnCount()};
     }
 
-    QImage picture(const SheetRange& range) const override { return spreadsheet::drawRange(m_sheet, toCells(range)); }
+    spreadsheet::VectorPicture picture(const SheetRange& range) const override {
+        return spreadsheet::pictureOfRange(m_sheet, toCells(range));
+    }
     void copyPicture(const SheetRange& range) override {
         spreadsheet::copyPictureToClipboard(m_sheet, toCells(range));
     }

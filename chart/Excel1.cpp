@@ -5,6 +5,7 @@
 #include "shell/shared/MessageBox.h"
 #include "shell/shared/ProcedurePaths.h"
 #include "shell/shared/TrappedHandler.h"
+#include "spreadsheet/FileReplacement.h"
 #include "spreadsheet/SheetPicture.h"
 
 #include <QClipboard>
@@ -96,9 +97,11 @@ void saveCellsActivesheet(automation::Workbook* workbook, const QString& picture
         activeSheet().copyPicture({used.row, used.column, used.lastRow(), used.lastColumn()});
     });
     h.step(112, [&] {
-        const QImage picture = clipboard().image();
-        if (picture.isNull()) throw shell::Failure(QStringLiteral("The clipboard holds no picture."));
-        spreadsheet::writePictureFile(picture, picturePath, "bmp");
+        const QMimeData* held = clipboard().mimeData();
+        if (!held || !held->hasFormat(spreadsheet::VectorPicture::mimeType()))
+            throw shell::Failure(QStringLiteral("The clipboard holds no picture of a sheet."));
+        // Written as it is: the vector picture's own file, under the name given.
+        spreadsheet::replaceFile(picturePath, held->data(spreadsheet::VectorPicture::mimeType()));
     });
 }
 

@@ -22,10 +22,11 @@ bool stopForRunningExcel();
 std::unique_ptr<automation::Application> openWorkbookInNewExcel(const QString& path);
 
 // Writes a picture of the used cells of the workbook's active sheet to the
-// path, as a BMP file, replacing any file there; nothing when the used range
-// ends in row 1 or column 1. Reports its own failures and goes on, also when
-// there is no workbook (an earlier step of the caller failed); the clipboard
-// holds what it held before.
+// path, as the vector picture's own file whatever the path's extension,
+// replacing any file there; nothing when the used range ends in row 1 or
+// column 1. Reports its own failures and goes on, also when there is no
+// workbook (an earlier step of the caller failed); the clipboard holds what
+// it held before.
 void saveCellsActivesheet(automation::Workbook* workbook, const QString& picturePath);
 
 } // namespace chart::Excel1

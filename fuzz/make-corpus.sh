@@ -4,13 +4,15 @@
 # built, the inputs that once broke the reader and the corpus kept with the
 # tests. Whole files go to SEED_FOLDER/file, bare workbook streams to
 # SEED_FOLDER/stream; the GEDCOM tests' files and the GEDCOM inputs that once
-# broke that reader to SEED_FOLDER/gedcom.
+# broke that reader to SEED_FOLDER/gedcom; the charts' sheet pictures (taken
+# as the build run takes them) and the pictures that once broke their loader
+# to SEED_FOLDER/picture.
 # Usage: fuzz/make-corpus.sh SEED_FOLDER [KINLOOM_BUILD_FOLDER]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 seeds=${1:?usage: make-corpus.sh SEED_FOLDER [BUILD_FOLDER]}
 build=${2:-$here/../build}
-mkdir -p "$seeds/file" "$seeds/stream" "$seeds/gedcom"
+mkdir -p "$seeds/file" "$seeds/stream" "$seeds/gedcom" "$seeds/picture"
 samples="$here/../tests/spreadsheet/data"
 cp "$samples"/*.xls "$seeds/file/"
 cp "$samples"/*.stream "$seeds/stream/"
@@ -18,6 +20,9 @@ chart="$build/app/kinloom-chart"
 if [ -x "$chart" ]; then
   for g in 1 2 3 4; do
     "$chart" --root "Seed $g" --generations "$g" --output "$seeds/file/chart-$g.xls"
+    if [ -x "$build/bench/picture_bench" ]; then
+      QT_QPA_PLATFORM=offscreen "$build/bench/picture_bench" "$seeds/file/chart-$g.xls" "$seeds/picture/chart-$g.bmp" >/dev/null
+    fi
   done
 fi
 regressions="$here/../tests/spreadsheet/xls-regressions"
@@ -27,4 +32,5 @@ kept="$here/../tests/spreadsheet/xls-corpus/inputs.tar.gz"
 [ -f "$kept" ] && tar -xzf "$kept" -C "$seeds"
 cp "$here/../tests/gedcom/files"/*.ged "$seeds/gedcom/"
 cp "$here/../tests/gedcom/regressions"/* "$seeds/gedcom/" 2>/dev/null || true
-ls -l "$seeds/file" "$seeds/stream" "$seeds/gedcom"
+cp "$here/../tests/chart/picture-regressions"/* "$seeds/picture/" 2>/dev/null || true
+ls -l "$seeds/file" "$seeds/stream" "$seeds/gedcom" "$seeds/picture"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Runs one of the readers' fuzzers on one core: "file" feeds whole .xls
-# files, "stream" bare workbook streams, "gedcom" GEDCOM files.
-# Usage: [FUZZ_LOG_DIR=folder] fuzz/run-fuzzer.sh [SECONDS] [file|stream|gedcom] [FUZZ_BUILD_FOLDER]
+# Runs one of the fuzzers on one core: "file" feeds whole .xls files to the
+# workbook reader, "stream" bare workbook streams, "gedcom" GEDCOM files,
+# "picture" sheet picture files.
+# Usage: [FUZZ_LOG_DIR=folder] fuzz/run-fuzzer.sh [SECONDS] [file|stream|gedcom|picture] [FUZZ_BUILD_FOLDER]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 seconds=${1:-1800}
@@ -11,7 +12,8 @@ case "$target" in
   file) fuzzer=xls_reader_fuzzer ;;
   stream) fuzzer=xls_stream_fuzzer ;;
   gedcom) fuzzer=gedcom_reader_fuzzer ;;
-  *) echo "unknown fuzzer: $target (file, stream or gedcom)" >&2; exit 2 ;;
+  picture) fuzzer=picture_fuzzer ;;
+  *) echo "unknown fuzzer: $target (file, stream, gedcom or picture)" >&2; exit 2 ;;
 esac
 mkdir -p "$build/corpus/$target" "$build/findings/$target"
 export LSAN_OPTIONS="suppressions=$here/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"

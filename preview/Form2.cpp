@@ -20,7 +20,6 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QImage>
 #include <QMouseEvent>
 #include <QScrollBar>
 
@@ -61,8 +60,8 @@ Form2::Form2(QWidget* parent) : FormBase(parent), m_ui(std::make_unique<Ui::Form
 
 Form2::~Form2() = default;
 
-void Form2::setPicture(const QImage& picture) {
-    m_ui->Picture1->assignPicture(QPixmap::fromImage(picture));
+void Form2::setPicture(const spreadsheet::VectorPicture& picture) {
+    m_ui->Picture1->assignPicture(picture);
     // A new chart: the store, base size, zoom and scroll ranges of the last
     // one must not carry over.
     mFirstActivate = true;
@@ -108,7 +107,7 @@ void Form2::Form_Activate() {
     TrappedHandler h(Form2_Form_Activate);
     if (h.test(100, [&] { return mFirstActivate; })) {
         ZoomCanvas& canvas = *m_ui->Picture1;
-        shell::PictureBox& store = *m_ui->Zoom_Ori;
+        SheetPictureBox& store = *m_ui->Zoom_Ori;
         // The canvas and the store measure in pixels and keep their own
         // image, as every widget here does: those steps have nothing to do.
         h.step(104, [] {});
@@ -120,7 +119,7 @@ void Form2::Form_Activate() {
         h.step(120, [&] { store.hide(); });
         h.step(122, [&] { store.resize(canvas.width(), store.height()); });
         h.step(124, [&] { store.resize(store.width(), canvas.height()); });
-        h.step(126, [&] { store.setPicture(canvas.picture()); });
+        h.step(126, [&] { store.setSheetPicture(canvas.sheetPicture()); });
         h.step(128, [&] { mZoom = 1.0f; });
         // The store is as large as the auto-sized canvas; less the canvas's
         // margin that is the picture's own size.
@@ -165,7 +164,7 @@ void Form2::ApplyZoom() {
     ZoomCanvas& canvas = *m_ui->Picture1;
     canvas.clearPicture();
     canvas.resize(mZoomWidth, mZoomHeight);
-    canvas.drawStretched(m_ui->Zoom_Ori->picture(), QRect(0, 0, mBaseWidth, mBaseHeight));
+    canvas.drawStretched(m_ui->Zoom_Ori->sheetPicture(), QRect(0, 0, mBaseWidth, mBaseHeight));
     setMousePointer(shell::vbDefault);
     m_ui->HScroll1->setValue(0);
     m_ui->VScroll1->setValue(0);

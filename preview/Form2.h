@@ -10,7 +10,6 @@
 #include <functional>
 #include <memory>
 
-class QImage;
 class QScrollBar;
 
 namespace Ui {
@@ -37,7 +36,7 @@ public:
     // Hands over a chart's picture: the canvas shows it at its own size, and
     // the viewer starts over from it (zoom 1.0, fresh scroll ranges) when the
     // window next becomes active.
-    void setPicture(const QImage& picture) override;
+    void setPicture(const spreadsheet::VectorPicture& picture) override;
     // The workbook handed over is held, and deleted with the window if Back
     // or closing have not deleted it.
     void setExcelFile(const QString& path) override;

@@ -5,55 +5,45 @@
 
 namespace preview {
 
-ZoomCanvas::ZoomCanvas(QWidget* parent) : shell::PictureBox(parent) {}
+ZoomCanvas::ZoomCanvas(QWidget* parent) : SheetPictureBox(parent) {}
 
 void ZoomCanvas::setAutoSize(bool on) {
     m_autoSize = on;
     fitAssignedPicture();
 }
 
-void ZoomCanvas::assignPicture(const QPixmap& picture) {
-    m_source = QPixmap();
-    m_reduced = QPixmap();
-    setPicture(picture);
+void ZoomCanvas::assignPicture(const spreadsheet::VectorPicture& picture) {
+    m_source = {};
+    setSheetPicture(picture);
     fitAssignedPicture();
 }
 
-void ZoomCanvas::clearPicture() { assignPicture(QPixmap()); }
+void ZoomCanvas::clearPicture() { assignPicture({}); }
 
 void ZoomCanvas::fitAssignedPicture() {
-    if (m_autoSize) resize(picture().size() + QSize(AutoSizeMargin, AutoSizeMargin));
+    if (m_autoSize) resize(sheetPicture().size() + QSize(AutoSizeMargin, AutoSizeMargin));
 }
 
-void ZoomCanvas::drawStretched(const QPixmap& source, const QRect& sourceRect) {
-    setPicture(QPixmap());
+void ZoomCanvas::drawStretched(const spreadsheet::VectorPicture& source, const QRect& sourceRect) {
+    setSheetPicture({});
     m_source = source;
     m_sourceRect = sourceRect;
-    prepareReduction();
     update();
-}
-
-void ZoomCanvas::prepareReduction() {
-    m_reduced = QPixmap();
-    if (m_source.isNull() || m_sourceRect.isEmpty() || size().isEmpty()) return;
-    if (width() >= m_sourceRect.width() && height() >= m_sourceRect.height()) return;
-    const QPixmap part = m_sourceRect == m_source.rect() ? m_source : m_source.copy(m_sourceRect);
-    m_reduced = part.scaled(size(), Qt::IgnoreAspectRatio, m_mode);
 }
 
 void ZoomCanvas::paintEvent(QPaintEvent* event) {
     if (m_source.isNull()) {
-        shell::PictureBox::paintEvent(event);
+        SheetPictureBox::paintEvent(event);
         return;
     }
+    if (m_sourceRect.isEmpty()) return;
+    // The whole picture placed so that sourceRect covers the canvas.
+    const double sx = width() / double(m_sourceRect.width());
+    const double sy = height() / double(m_sourceRect.height());
+    const QSizeF whole = QSizeF(m_source.size());
     QPainter painter(this);
-    painter.setClipRegion(event->region());
-    if (!m_reduced.isNull()) {
-        painter.drawPixmap(0, 0, m_reduced);
-        return;
-    }
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, m_mode == Qt::SmoothTransformation);
-    painter.drawPixmap(QRectF(rect()), m_source, QRectF(m_sourceRect));
+    m_source.paint(painter, QRectF(-m_sourceRect.x() * sx, -m_sourceRect.y() * sy, whole.width() * sx, whole.height() * sy),
+                   event->rect());
 }
 
 } // namespace preview

@@ -1,14 +1,15 @@
 #pragma once
 
-#include "shell/shared/PictureBox.h"
+#include "preview/SheetPictureBox.h"
 
 namespace preview {
 
 // The preview's canvas: a picture box that either shows an assigned picture
-// as it is, sizing itself to it, or shows part of a source picture stretched
-// to its own size. A stretched picture is drawn when painted, only where the
-// canvas shows, so a large zoom costs no more than the viewport's area.
-class ZoomCanvas : public shell::PictureBox {
+// at its own size, sizing itself to it, or shows part of a source picture
+// stretched to its own size. Both are drawn from the vector picture when
+// painted, only where the canvas shows, so no zoom ever needs a bitmap the
+// size of the canvas and every zoom is sharp.
+class ZoomCanvas : public SheetPictureBox {
     Q_OBJECT
 
 public:
@@ -20,31 +21,23 @@ public:
     // On: the canvas takes an assigned picture's size plus the margin, now and
     // at every later assignment.
     void setAutoSize(bool on);
-    // Assigns a picture to show unscaled; a stretched picture is dropped.
-    void assignPicture(const QPixmap& picture);
+    // Assigns a picture to show at its own size; a stretched picture is dropped.
+    void assignPicture(const spreadsheet::VectorPicture& picture);
     // Drops whatever the canvas shows.
     void clearPicture();
-    // Shows sourceRect of source stretched over the canvas at its present
-    // size, smoothly. Resize the canvas first.
-    void drawStretched(const QPixmap& source, const QRect& sourceRect);
-
-    // Tests and benchmarks: the transformation of stretched drawing.
-    void setTransformationMode(Qt::TransformationMode mode) { m_mode = mode; }
+    // Shows sourceRect of source (in the picture's own pixels) stretched over
+    // the canvas at its present size. Resize the canvas first.
+    void drawStretched(const spreadsheet::VectorPicture& source, const QRect& sourceRect);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     void fitAssignedPicture();
-    void prepareReduction();
 
     bool m_autoSize = false;
-    QPixmap m_source;
+    spreadsheet::VectorPicture m_source;
     QRect m_sourceRect;
-    // A stretch that shrinks is scaled once with averaging: sampled at paint
-    // time it would drop the thin grid lines of a chart.
-    QPixmap m_reduced;
-    Qt::TransformationMode m_mode = Qt::SmoothTransformation;
 };
 
 } // namespace preview

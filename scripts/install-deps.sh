@@ -3,14 +3,15 @@
 # Usage: install-deps.sh build|package|test|bench|screenshots|fuzz|format|samples ...
 set -euo pipefail
 
-build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgsf-1-dev
+build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev libgsf-1-dev
                 libgtest-dev libgmock-dev libbenchmark-dev fonts-wine fonts-liberation)
 # The Debian package: CPack's dependency scan (dpkg-shlibdeps, file) and the
 # manual pages generated from --help.
 package_packages=(dpkg-dev file help2man)
-# The tests also check the package with the tools a distribution uses.
+# The tests also check the package with the tools a distribution uses, and
+# draw the .svg and .pdf pictures with second renderers (rsvg-convert, pdftoppm).
 test_packages=(python3 python3-xlrd "${package_packages[@]}"
-               lintian desktop-file-utils appstream man-db util-linux)
+               lintian desktop-file-utils appstream man-db util-linux librsvg2-bin poppler-utils)
 # LibreOffice is large: only its spreadsheet part, without recommends.
 test_lean_packages=(libreoffice-calc)
 bench_packages=(python3 python3-xlwt python3-xlrd libgedcom-perl)

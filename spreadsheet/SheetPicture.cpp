@@ -12,17 +12,16 @@
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QImageWriter>
+#include <QMimeData>
 #include <QPainter>
 
 #include <algorithm>
 #include <cmath>
+#include <unordered_map>
 
 namespace spreadsheet {
 
 namespace {
-
-constexpr QRgb kGridColor = qRgb(0xD0, 0xD7, 0xE5);
-constexpr int kTextIndent = 3;
 
 // Excel's default palette, ColorIndex 1 to 56.
 constexpr QRgb kPalette[56] = {
@@ -33,29 +32,18 @@ constexpr QRgb kPalette[56] = {
     0x3366FF, 0x33CCCC, 0x99CC00, 0xFFCC00, 0xFF9900, 0xFF6600, 0x666699, 0x969696, 0x003366, 0x339966,
     0x003300, 0x333300, 0x993300, 0x993366, 0x333399, 0x333333};
 
-QColor paletteColor(int colorIndex, QColor automatic) {
+QRgb paletteColor(int colorIndex, QRgb automatic) {
     if (colorIndex < xl::kFirstPaletteIndex || colorIndex > xl::kLastPaletteIndex) return automatic;
-    return QColor(QRgb(0xFF000000u | kPalette[colorIndex - 1]));
+    return 0xFF000000u | kPalette[colorIndex - 1];
 }
 
-void drawText(QPainter& painter, const Worksheet& sheet, const QRect& area, const QString& text,
-              const CellFormat& format) {
-    QFont font(sheet.fontName(format));
-    font.setPixelSize(std::max(1, static_cast<int>(std::lround(format.fontSize() * 96.0 / 72.0))));
-    painter.setFont(font);
-    painter.setPen(paletteColor(format.fontColorIndex, Qt::black));
-    painter.save();
-    painter.setClipRect(area);
-    const QFontMetrics metrics(font);
-    const int baseline = area.bottom() - metrics.descent();
-    int x = area.left() + kTextIndent;
-    if (format.horizontalAlignment == xl::kHAlignRight)
-        x = area.right() - kTextIndent - metrics.horizontalAdvance(text);
-    else if (format.horizontalAlignment == xl::kHAlignCenter)
-        x = area.left() + (area.width() - metrics.horizontalAdvance(text)) / 2;
-    painter.drawText(QPoint(x, baseline), text);
-    painter.restore();
+PictureText::Alignment textAlignment(int horizontalAlignment) {
+    if (horizontalAlignment == xl::kHAlignRight) return PictureText::Alignment::Right;
+    if (horizontalAlignment == xl::kHAlignCenter) return PictureText::Alignment::Center;
+    return PictureText::Alignment::Left;
 }
+
+std::uint16_t pixelLength(int pixels) { return static_cast<std::uint16_t>(std::clamp(pixels, 0, 0xFFFF)); }
 
 } // namespace
 
@@ -87,83 +75,109 @@ double pictureScale(qint64 width, qint64 height) {
     return scale;
 }
 
-QImage drawRange(const Worksheet& sheet, const CellRange& range) {
+VectorPicture pictureOfRange(const Worksheet& sheet, const CellRange& range) {
     const PictureGrid grid = pictureGrid(sheet, range);
-    const double scale = pictureScale(grid.width(), grid.height());
-    const QSize size(std::max(1, static_cast<int>(grid.width() * scale)),
-                     std::max(1, static_cast<int>(grid.height() * scale)));
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    if (scale < 1.0) {
-        painter.scale(scale, scale);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    }
-    const auto cellRect = [&](int row, int column) {  // inside the grid lines
-        const int x0 = grid.columnEdges[column - range.firstColumn];
-        const int x1 = grid.columnEdges[column - range.firstColumn + 1];
-        const int y0 = grid.rowEdges[row - range.firstRow];
-        const int y1 = grid.rowEdges[row - range.firstRow + 1];
-        return QRect(QPoint(x0, y0), QPoint(x1, y1));
+    PictureContent c;
+    c.columnWidths.reserve(static_cast<std::size_t>(range.columnCount()));
+    for (std::size_t i = 0; i + 1 < grid.columnEdges.size(); ++i)
+        c.columnWidths.push_back(pixelLength(grid.columnEdges[i + 1] - grid.columnEdges[i]));
+    c.rowHeights.reserve(static_cast<std::size_t>(range.rowCount()));
+    for (std::size_t i = 0; i + 1 < grid.rowEdges.size(); ++i)
+        c.rowHeights.push_back(pixelLength(grid.rowEdges[i + 1] - grid.rowEdges[i]));
+
+    // One picture style for each sheet format that shows a fill or an edge.
+    std::unordered_map<FormatId, std::uint16_t> styleOf;
+    const auto styleFor = [&](FormatId id) -> int {
+        if (const auto it = styleOf.find(id); it != styleOf.end()) return it->second;
+        const CellFormat& format = sheet.formats().at(id);
+        PictureStyle style;
+        if (format.fillColorIndex != xl::kColorIndexNone) {
+            style.hasFill = 1;
+            style.fill = paletteColor(format.fillColorIndex, 0xFFFFFFFFu);
+        }
+        for (int e = 0; e < kEdgeCount; ++e)
+            if (format.borders[static_cast<std::size_t>(e)] != xl::kLineStyleNone) style.borders |= std::uint8_t(1u << e);
+        if (!style.hasFill && !style.borders) return -1;
+        const auto same = std::find(c.styles.begin(), c.styles.end(), style);
+        const auto index = static_cast<std::uint16_t>(same - c.styles.begin());
+        if (same == c.styles.end()) c.styles.push_back(style);
+        return styleOf[id] = index;
     };
 
-    // Grid lines: one line at every column and row edge.
-    painter.setPen(QColor(kGridColor));
-    for (int x : grid.columnEdges) painter.drawLine(x, 0, x, grid.rowEdges.back());
-    for (int y : grid.rowEdges) painter.drawLine(0, y, grid.columnEdges.back(), y);
-
-    // Merged areas show as one cell: no grid lines inside.
+    c.rowStarts.reserve(static_cast<std::size_t>(range.rowCount()) + 1);
+    c.rowStarts.push_back(0);
+    const int lastRow = std::min(range.lastRow, sheet.lastStoredRow());
+    for (int row = range.firstRow; row <= range.lastRow; ++row) {
+        if (row <= lastRow) {
+            for (const Cell& cell : sheet.storedCells(row)) {
+                if (cell.column < range.firstColumn || cell.column > range.lastColumn) continue;
+                const QPoint at(cell.column - range.firstColumn, row - range.firstRow);
+                if (const int style = styleFor(cell.format); style >= 0)
+                    c.cells.push_back({static_cast<std::uint16_t>(at.x()), static_cast<std::uint16_t>(style)});
+                if (!cell.text) continue;
+                // A text shows in its cell, or across the merged area it begins.
+                QPoint end = at;
+                if (const auto merged = sheet.mergedAreaAt(row, cell.column))
+                    end = QPoint(std::min(merged->lastColumn, range.lastColumn) - range.firstColumn,
+                                 std::min(merged->lastRow, range.lastRow) - range.firstRow);
+                const CellFormat& format = sheet.formats().at(cell.format);
+                c.texts.push_back({QRect(at, end), sheet.text(cell), sheet.fontName(format),
+                                   std::max(1, static_cast<int>(std::lround(format.fontSize() * 96.0 / 72.0))),
+                                   paletteColor(format.fontColorIndex, 0xFF000000u),
+                                   textAlignment(format.horizontalAlignment)});
+            }
+        }
+        c.rowStarts.push_back(static_cast<std::uint32_t>(c.cells.size()));
+    }
     for (const CellRange& area : sheet.mergedRanges()) {
         if (!area.intersects(range)) continue;
-        const CellRange visible{std::max(area.firstRow, range.firstRow), std::max(area.firstColumn, range.firstColumn),
-                                std::min(area.lastRow, range.lastRow), std::min(area.lastColumn, range.lastColumn)};
-        const QRect outer = cellRect(visible.firstRow, visible.firstColumn)
-                                .united(cellRect(visible.lastRow, visible.lastColumn));
-        painter.fillRect(outer.adjusted(1, 1, -1, -1), Qt::white);
+        c.merges.push_back(QRect(QPoint(std::max(area.firstColumn, range.firstColumn) - range.firstColumn,
+                                        std::max(area.firstRow, range.firstRow) - range.firstRow),
+                                 QPoint(std::min(area.lastColumn, range.lastColumn) - range.firstColumn,
+                                        std::min(area.lastRow, range.lastRow) - range.firstRow)));
+    }
+    return VectorPicture(std::move(c));
+}
+
+QImage drawRange(const Worksheet& sheet, const CellRange& range) { return bitmapOf(pictureOfRange(sheet, range)); }
+
+QImage bitmapOf(const VectorPicture& picture) {
+    const QSize sheet = picture.sheetSize();
+    const double scale = pictureScale(sheet.width(), sheet.height());
+    return picture.toImage(QSize(std::max(1, static_cast<int>(sheet.width() * scale)),
+                                 std::max(1, static_cast<int>(sheet.height() * scale))));
+}
+
+namespace {
+
+// The clipboard's picture: the vector picture, and a bitmap of it drawn only
+// when another program asks for one.
+class PictureMimeData : public QMimeData {
+public:
+    explicit PictureMimeData(VectorPicture picture) : m_picture(std::move(picture)) {
+        setData(VectorPicture::mimeType(), m_picture.toBytes());
+    }
+    QStringList formats() const override {
+        return QMimeData::formats() << QStringLiteral("application/x-qt-image");
+    }
+    bool hasFormat(const QString& mimeType) const override { return formats().contains(mimeType); }
+
+protected:
+    QVariant retrieveData(const QString& mimeType, QMetaType type) const override {
+        if (mimeType == QLatin1String("application/x-qt-image")) return bitmapOf(m_picture);
+        return QMimeData::retrieveData(mimeType, type);
     }
 
-    // Fills, then edges over them, then texts.
-    const int lastRow = std::min(range.lastRow, sheet.lastStoredRow());
-    for (int row = range.firstRow; row <= lastRow; ++row) {
-        for (const Cell& cell : sheet.storedCells(row)) {
-            if (cell.column < range.firstColumn || cell.column > range.lastColumn) continue;
-            const CellFormat& format = sheet.formats().at(cell.format);
-            if (format.fillColorIndex == xl::kColorIndexNone) continue;
-            painter.fillRect(cellRect(row, cell.column).adjusted(1, 1, 0, 0),
-                             paletteColor(format.fillColorIndex, Qt::white));
-        }
-    }
-    painter.setPen(Qt::black);
-    for (int row = range.firstRow; row <= lastRow; ++row) {
-        for (const Cell& cell : sheet.storedCells(row)) {
-            if (cell.column < range.firstColumn || cell.column > range.lastColumn) continue;
-            const CellFormat& format = sheet.formats().at(cell.format);
-            const QRect r = cellRect(row, cell.column);
-            if (format.border(Edge::Left) != xl::kLineStyleNone) painter.drawLine(r.left(), r.top(), r.left(), r.bottom());
-            if (format.border(Edge::Right) != xl::kLineStyleNone) painter.drawLine(r.right(), r.top(), r.right(), r.bottom());
-            if (format.border(Edge::Top) != xl::kLineStyleNone) painter.drawLine(r.left(), r.top(), r.right(), r.top());
-            if (format.border(Edge::Bottom) != xl::kLineStyleNone) painter.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
-        }
-    }
-    for (int row = range.firstRow; row <= lastRow; ++row) {
-        for (const Cell& cell : sheet.storedCells(row)) {
-            if (!cell.text || cell.column < range.firstColumn || cell.column > range.lastColumn) continue;
-            QRect area = cellRect(row, cell.column);
-            if (const auto merged = sheet.mergedAreaAt(row, cell.column)) {
-                const int lastColumn = std::min(merged->lastColumn, range.lastColumn);
-                const int lastMergedRow = std::min(merged->lastRow, range.lastRow);
-                area = area.united(cellRect(lastMergedRow, lastColumn));
-            }
-            drawText(painter, sheet, area.adjusted(1, 1, -1, -1), sheet.text(cell), sheet.formats().at(cell.format));
-        }
-    }
-    return image;
-}
+private:
+    VectorPicture m_picture;
+};
+
+} // namespace
 
 void copyPictureToClipboard(const Worksheet& sheet, const CellRange& range) {
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         throw SpreadsheetError(QStringLiteral("There is no clipboard to copy the picture to."));
-    QGuiApplication::clipboard()->setImage(drawRange(sheet, range));
+    QGuiApplication::clipboard()->setMimeData(new PictureMimeData(pictureOfRange(sheet, range)));
 }
 
 QByteArray pictureFileBytes(const QImage& picture, const QByteArray& format) {
@@ -179,6 +193,17 @@ QByteArray pictureFileBytes(const QImage& picture, const QByteArray& format) {
 
 void writePictureFile(const QImage& picture, const QString& path, const QByteArray& format) {
     replaceFile(path, pictureFileBytes(picture, format));
+}
+
+VectorPicture readPictureFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw SpreadsheetError(QStringLiteral("Cannot load the picture '%1': %2").arg(path, file.errorString()));
+    try {
+        return VectorPicture::fromBytes(file.readAll());
+    } catch (const SpreadsheetError& e) {
+        throw SpreadsheetError(QStringLiteral("Cannot load the picture '%1': %2").arg(path, e.description()));
+    }
 }
 
 void registerSheetFonts() {

@@ -1,14 +1,16 @@
 #pragma once
 
 #include "CellRange.h"
+#include "VectorPicture.h"
 
 #include <QImage>
+
 
 namespace spreadsheet {
 
 class Worksheet;
 
-// Largest picture drawn: no side over 32,767 pixels and fewer than 64 million
+// Largest bitmap drawn: no side over 32,767 pixels and fewer than 64 million
 // pixels in all. A larger range is drawn scaled down evenly to fit.
 inline constexpr int kMaxPictureSide = 32767;
 inline constexpr qint64 kMaxPicturePixels = 64'000'000;
@@ -24,16 +26,21 @@ struct PictureGrid {
 
 PictureGrid pictureGrid(const Worksheet& sheet, const CellRange& range);
 
-// The factor a range of that size is drawn at: 1, or less to fit the bounds.
+// The factor a bitmap of that size is drawn at: 1, or less to fit the bounds.
 double pictureScale(qint64 width, qint64 height);
 
-// The range drawn as a spreadsheet shows it on screen: white cells, light
-// grid lines, fills, borders, and text in its font, clipped to its merged area.
+// The range as a spreadsheet shows it on screen: white cells, light grid
+// lines, fills, borders, and text in its font, clipped to its merged area.
+VectorPicture pictureOfRange(const Worksheet& sheet, const CellRange& range);
+
+// The same as a bitmap, one sheet pixel to one pixel within the bounds above.
+QImage bitmapOf(const VectorPicture& picture);
 QImage drawRange(const Worksheet& sheet, const CellRange& range);
 
 // Puts the picture of the range on the system clipboard, as Excel's
-// CopyPicture does. Throws SpreadsheetError when there is no clipboard (no
-// QGuiApplication).
+// CopyPicture does: the vector picture (VectorPicture::mimeType()), and a
+// bitmap for other programs, drawn when one asks. Throws SpreadsheetError
+// when there is no clipboard (no QGuiApplication).
 void copyPictureToClipboard(const Worksheet& sheet, const CellRange& range);
 
 // The bytes of a picture file in the given format ("bmp", "png", ...).
@@ -43,6 +50,9 @@ QByteArray pictureFileBytes(const QImage& picture, const QByteArray& format);
 // Writes a picture file as a FileReplacement: any file there is replaced
 // only once the new one is complete. Throws SpreadsheetError.
 void writePictureFile(const QImage& picture, const QString& path, const QByteArray& format);
+// Reads a vector picture's file. Throws SpreadsheetError for a file that
+// cannot be read, or that holds no sound picture.
+VectorPicture readPictureFile(const QString& path);
 
 // Makes the sheet's fonts available: Tahoma from the system, or from
 // fonts-wine when the system has none. Quietly does nothing when neither is

@@ -15,6 +15,8 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include <functional>
+
 #include <sys/stat.h>
 
 #include <tuple>
@@ -28,10 +30,10 @@ const char kRun[] = "Form1.PushButton1_Click";
 const char kSnapshot[] = "Excel1.saveCellsActivesheet";
 
 struct FakePreview : PreviewWindow {
-    void setPicture(const QImage& p) override { picture = p, ++pictures; }
+    void setPicture(const spreadsheet::VectorPicture& p) override { picture = p, ++pictures; }
     void setExcelFile(const QString& path) override { excelFile = path; }
     void Show() override { shown = true; }
-    QImage picture;
+    spreadsheet::VectorPicture picture;
     int pictures = 0;
     QString excelFile;
     bool shown = false;
@@ -40,7 +42,10 @@ struct FakePreview : PreviewWindow {
 struct FakeWindows : BuildRunWindows {
     QString rootName() const override { return root; }
     QString generationCountText() const override { return count; }
-    void setMousePointer(int shape) override { pointers.push_back(shape); }
+    void setMousePointer(int shape) override {
+        pointers.push_back(shape);
+        if (pointers.size() == 4 && afterPicture) afterPicture();  // step 244, between taking and loading
+    }
     void focusGenerationCount() override { ++countFocused; }
     PreviewWindow& previewWindow() override { return preview; }
     void Hide() override { hidden = true; }
@@ -50,6 +55,7 @@ struct FakeWindows : BuildRunWindows {
     int countFocused = 0;
     bool hidden = false;
     FakePreview preview;
+    std::function<void()> afterPicture;
 };
 
 class BuildRunTest : public ::testing::Test {
@@ -284,4 +290,18 @@ TEST_F(BuildRunTest, NoToTheRunningInstanceQuestionEndsTheRunBeforeAnythingStart
     sandbox.messages.setNextAnswer(shell::vbYes);
     runChartBuild(windows);
     EXPECT_TRUE(windows.preview.shown);
+}
+
+TEST_F(BuildRunTest, ADamagedPictureFileIsReportedAtItsLoadingAndThePreviewStillShows) {
+    for (const QByteArray& damage : {QByteArray(), QByteArray("BM not a sheet picture"), QByteArray("KNLMPICT\x01")}) {
+        sandbox.messages.clear();
+        FakeWindows windows;
+        windows.afterPicture = [&] { sandbox.writeAppFile(QStringLiteral("temp.bmp"), damage); };
+        runChartBuild(windows);
+        EXPECT_EQ(errorReports(sandbox.messages), reportsOf(kRun, {246}));
+        EXPECT_EQ(windows.preview.pictures, 0);
+        EXPECT_TRUE(windows.preview.shown);
+        EXPECT_FALSE(QFile::exists(sandbox.appFile(QStringLiteral("temp.bmp"))));
+        QFile::remove(windows.preview.excelFile);
+    }
 }

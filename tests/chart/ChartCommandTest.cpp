@@ -3,9 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/PictureRegions.h"
+
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
+
+#include <stack>
 
 #include <sys/stat.h>
 
@@ -182,4 +188,62 @@ TEST(ChartCommand, HelpNamesEveryOption) {
     for (const char* option : {"--root", "--generations", "--output", "--picture", "--version", "--numbers", "--gedcom",
                                "--person", "Exit status"})
         EXPECT_TRUE(help.out.contains(QString::fromLatin1(option))) << option;
+}
+
+namespace {
+
+// Rectangles the SVG fills with the colour, the fill inherited from groups.
+int svgRectsFilled(const QString& path, const QString& colour) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return -1;
+    QXmlStreamReader xml(&file);
+    std::stack<QString> fills;
+    fills.push(QString());
+    int count = 0;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement()) {
+            const QString fill = xml.attributes().hasAttribute(QStringLiteral("fill"))
+                                     ? xml.attributes().value(QStringLiteral("fill")).toString()
+                                     : fills.top();
+            fills.push(fill);
+            if (xml.name() == QLatin1String("rect") && fill == colour) ++count;
+        } else if (xml.isEndElement()) {
+            fills.pop();
+        }
+    }
+    return xml.hasError() ? -1 : count;
+}
+
+} // namespace
+
+// The vector pictures are read by renderers no one here wrote: librsvg for
+// the SVG, poppler for the PDF.
+TEST(ChartCommand, VectorPicturesAreDrawnByOtherRenderers) {
+    QTemporaryDir dir;
+    const QString book = dir.filePath(QStringLiteral("chart.xls"));
+    const QString svg = dir.filePath(QStringLiteral("chart.svg"));
+    ASSERT_EQ(run({QStringLiteral("--output"), book, QStringLiteral("--picture"), svg}).status, kExitSuccess);
+    EXPECT_EQ(svgRectsFilled(svg, QStringLiteral("#99cc00")), 31);
+    const QString png = dir.filePath(QStringLiteral("rsvg.png"));
+    ASSERT_EQ(QProcess::execute(QStringLiteral("rsvg-convert"), {QStringLiteral("-o"), png, svg}), 0);
+    EXPECT_EQ(regionsOf(QImage(png), qRgb(153, 204, 0)).size(), 31u);
+
+    // A4 landscape, one page wide: 5 generations fit one page; 10 are shrunk
+    // to 82.5 % and take 42 rows of 17 pixels a page (41 under the title).
+    for (const auto& [generations, pages] : {std::pair{5, 1}, std::pair{10, 25}}) {
+        const QString pdf = dir.filePath(QStringLiteral("chart%1.pdf").arg(generations));
+        ASSERT_EQ(run({QStringLiteral("--generations"), QString::number(generations), QStringLiteral("--output"), book,
+                       QStringLiteral("--picture"), pdf}).status,
+                  kExitSuccess);
+        const QString prefix = dir.filePath(QStringLiteral("page%1").arg(generations));
+        ASSERT_EQ(QProcess::execute(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("20"),
+                                                                 QStringLiteral("-png"), pdf, prefix}),
+                  0);
+        const QStringList drawn =
+            QDir(dir.path()).entryList({QStringLiteral("page%1-*.png").arg(generations)}, QDir::Files, QDir::Name);
+        EXPECT_EQ(drawn.size(), pages) << generations;
+        ASSERT_FALSE(drawn.isEmpty());
+        EXPECT_EQ(QImage(dir.filePath(drawn[0])).size(), QSize(234, 166));  // A4 landscape at 20 dpi
+    }
 }

@@ -2,12 +2,22 @@
 #include "chart/EngineAutomation.h"
 #include "chart/ExecuteOperation.h"
 #include "spreadsheet/SheetPicture.h"
+#include "spreadsheet/SpreadsheetError.h"
 #include "spreadsheet/Worksheet.h"
+#include "tests/support/PictureRegions.h"
 
 #include <gtest/gtest.h>
 
+#include <QClipboard>
 #include <QColor>
+#include <QDir>
+#include <QFile>
+#include <QPainter>
+#include <QGuiApplication>
 #include <QImage>
+#include <QMimeData>
+
+#include <functional>
 
 #include <vector>
 
@@ -20,34 +30,6 @@ const QRgb kLime = qRgb(153, 204, 0);
 void draw(Worksheet& sheet, int generations) {
     chart::executeLayout(*chart::automation::wrapEngineWorksheet(sheet),
                          chart::BuildChartLayout(QStringLiteral("Halvarsen"), QString::number(generations)));
-}
-
-// The connected areas of one colour, each as its bounding rectangle.
-std::vector<QRect> regionsOf(const QImage& image, QRgb color) {
-    std::vector<QRect> regions;
-    std::vector<char> seen(static_cast<std::size_t>(image.width()) * image.height(), 0);
-    std::vector<QPoint> todo;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (seen[y * image.width() + x] || image.pixel(x, y) != color) continue;
-            QRect box(x, y, 1, 1);
-            todo.push_back({x, y});
-            seen[y * image.width() + x] = 1;
-            while (!todo.empty()) {
-                const QPoint p = todo.back();
-                todo.pop_back();
-                box = box.united(QRect(p, QSize(1, 1)));
-                for (const QPoint d : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
-                    const QPoint q = p + d;
-                    if (q.x() < 0 || q.y() < 0 || q.x() >= image.width() || q.y() >= image.height()) continue;
-                    auto& mark = seen[q.y() * image.width() + q.x()];
-                    if (!mark && image.pixel(q) == color) mark = 1, todo.push_back(q);
-                }
-            }
-            regions.push_back(box);
-        }
-    }
-    return regions;
 }
 
 } // namespace
@@ -118,4 +100,107 @@ TEST(SheetPicture, LargeChartsAreScaledDownEvenlyWithinTheBounds) {
     EXPECT_LE(picture.height(), kMaxPictureSide);
     EXPECT_LT(qint64(picture.width()) * picture.height(), kMaxPicturePixels);
     EXPECT_NEAR(double(picture.width()) / picture.height(), double(grid.width()) / grid.height(), 0.01);
+}
+
+TEST(SheetPicture, ShowsOneSheetPixelAPixelUpToTheScrollBarsReach) {
+    Worksheet sheet;
+    draw(sheet, 10);
+    const VectorPicture ten = pictureOfRange(sheet, sheet.usedRange());
+    EXPECT_EQ(ten.size(), ten.sheetSize());
+    EXPECT_EQ(ten.size(), QSize(1186, 17462));
+    Worksheet large;
+    draw(large, 15);
+    const VectorPicture fifteen = pictureOfRange(large, large.usedRange());
+    EXPECT_EQ(fifteen.size().height(), kMaxShownPictureSide);
+    EXPECT_NEAR(double(fifteen.size().width()) / fifteen.size().height(),
+                double(fifteen.sheetSize().width()) / fifteen.sheetSize().height(), 0.001);
+}
+
+TEST(SheetPicture, TheClipboardGetsTheVectorPictureAndABitmapBeside) {
+    Worksheet sheet;
+    draw(sheet, 3);
+    copyPictureToClipboard(sheet, sheet.usedRange());
+    const QMimeData* held = QGuiApplication::clipboard()->mimeData();
+    ASSERT_TRUE(held && held->hasFormat(VectorPicture::mimeType()));
+    const VectorPicture picture = VectorPicture::fromBytes(held->data(VectorPicture::mimeType()));
+    EXPECT_EQ(held->imageData().value<QImage>(), picture.toImage());
+    EXPECT_EQ(picture.toImage(), drawRange(sheet, sheet.usedRange()));
+}
+
+// Pictures that once broke the loader or the drawing, found by fuzz/picture_fuzzer,
+// are drawn as it draws them: squeezed into a small square, and enlarged.
+TEST(PictureFile, InputsThatOnceBrokeItAreRefusedOrDrawn) {
+    const QDir folder(QStringLiteral(KINLOOM_PICTURE_REGRESSIONS));
+    const QStringList inputs = folder.entryList(QDir::Files);
+    ASSERT_FALSE(inputs.isEmpty());
+    for (const QString& name : inputs) {
+        SCOPED_TRACE(name.toStdString());
+        QFile file(folder.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        try {
+            const VectorPicture picture = VectorPicture::fromBytes(file.readAll());
+            QImage image(64, 64, QImage::Format_RGB32);
+            QPainter painter(&image);
+            picture.paint(painter, QRectF(0, 0, 64, 64), image.rect());
+            picture.paint(painter, QRectF(QPointF(-32, -32), QSizeF(picture.size() * 4)), image.rect());
+        } catch (const SpreadsheetError&) {
+        }
+    }
+}
+
+// The file holds exactly what was drawn; anything cut short, lengthened or
+// out of range is refused with a reason, never drawn in part.
+TEST(PictureFile, RoundTripsAndRefusesDamagedOrForeignFiles) {
+    registerSheetFonts();
+    Worksheet sheet;
+    draw(sheet, 3);
+    const VectorPicture picture = pictureOfRange(sheet, sheet.usedRange());
+    const QByteArray bytes = picture.toBytes();
+    EXPECT_EQ(VectorPicture::fromBytes(bytes).toImage(), picture.toImage());
+
+    const auto refused = [](const QByteArray& damaged) {
+        try {
+            VectorPicture::fromBytes(damaged);
+        } catch (const SpreadsheetError& e) {
+            return !e.description().isEmpty();
+        }
+        return false;
+    };
+    for (qsizetype length = 0; length < bytes.size(); ++length)
+        ASSERT_TRUE(refused(bytes.left(length))) << "cut at " << length;
+    EXPECT_TRUE(refused(bytes + '\0'));
+    EXPECT_TRUE(refused(QByteArray("BM") + bytes.mid(2)));  // a bitmap's header
+    const auto patched = [&](qsizetype at, QByteArray with) { return QByteArray(bytes).replace(at, with.size(), with); };
+    EXPECT_TRUE(refused(patched(8, QByteArray::fromHex("0200"))));  // another version
+    EXPECT_TRUE(refused(patched(10, QByteArray::fromHex("04000000"))));  // one column more than there are widths
+
+    // Content that does not hold together, however it was read.
+    const auto sound = [] {
+        PictureContent c;
+        c.columnWidths = {64, 64};
+        c.rowHeights = {17, 17};
+        c.styles = {PictureStyle{1, 0x0F, 0xFF99CC00}};
+        c.rowStarts = {0, 1, 2};
+        c.cells = {{0, 0}, {1, 0}};
+        c.merges = {QRect(0, 0, 2, 1)};
+        c.texts = {PictureText{QRect(0, 0, 2, 1), QStringLiteral("Title"), QStringLiteral("Tahoma"), 27}};
+        return c;
+    };
+    EXPECT_NO_THROW(VectorPicture{sound()});
+    const std::vector<std::pair<const char*, std::function<void(PictureContent&)>>> damages = {
+        {"no columns", [](PictureContent& c) { c.columnWidths.clear(); }},
+        {"a row taller than any sheet has", [](PictureContent& c) { c.rowHeights[0] = 5000; }},
+        {"a cell beyond the last column", [](PictureContent& c) { c.cells[1].column = 2; }},
+        {"a style that is not there", [](PictureContent& c) { c.cells[0].style = 1; }},
+        {"rows that do not add up to the cells", [](PictureContent& c) { c.rowStarts = {0, 2, 1}; }},
+        {"cells out of column order", [](PictureContent& c) { c.rowStarts = {0, 2, 2}, c.cells = {{1, 0}, {0, 0}}; }},
+        {"a merged area beyond the grid", [](PictureContent& c) { c.merges[0] = QRect(1, 1, 2, 1); }},
+        {"a text beyond the grid", [](PictureContent& c) { c.texts[0].area = QRect(0, 2, 1, 1); }},
+        {"a text of no size", [](PictureContent& c) { c.texts[0].pixelSize = 0; }},
+    };
+    for (const auto& [what, damage] : damages) {
+        PictureContent c = sound();
+        damage(c);
+        EXPECT_THROW(VectorPicture{std::move(c)}, SpreadsheetError) << what;
+    }
 }

@@ -5,6 +5,12 @@
 #include "shell/shared/TrappedHandler.h"
 #include "shell/shared/WindowColours.h"
 
+#include "chart/ChartLayout.h"
+#include "chart/EngineAutomation.h"
+#include "chart/ExecuteOperation.h"
+#include "spreadsheet/SheetPicture.h"
+#include "spreadsheet/Worksheet.h"
+
 #include "PreviewWindow.h"
 #include "tests/support/CursorFile.h"
 #include "tests/support/ErrorReports.h"
@@ -12,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QRegularExpression>
 #include <memory>
 #include <tuple>
 
@@ -305,4 +312,27 @@ TEST_F(Form2ViewerTest, AFailedZoomStepIsReportedAndTheFactorStays) {
         EXPECT_EQ(errorReports(sandbox.messages), reportsOf(name, {100}));
         EXPECT_EQ(form.zoom(), 1.0f);
     }
+}
+
+// Zoomed four times, a box's top edge is four sharp pixels: at most one
+// blended pixel between it and the white above or the fill below.
+TEST_F(Form2ViewerTest, AtZoomFourABoxEdgeIsFourSharpPixels) {
+    spreadsheet::Worksheet sheet;
+    chart::executeLayout(*chart::automation::wrapEngineWorksheet(sheet),
+                         chart::BuildChartLayout(QStringLiteral("Halvarsen"), QStringLiteral("3")));
+    form.setPicture(spreadsheet::pictureOfRange(sheet, sheet.usedRange()));
+    form.Show();
+    clickButton(form, "PushButton1", 12);
+    ASSERT_EQ(form.zoom(), 4.0f);
+    // The first box is in column B, row 5: the used range's first column, its fourth row.
+    const spreadsheet::PictureGrid grid = spreadsheet::pictureGrid(sheet, sheet.usedRange());
+    const int edge = 4 * grid.rowEdges[3];
+    const QImage shot = canvas()->grab(QRect(4 * (grid.columnEdges[0] + 80), edge - 12, 1, 28)).toImage();
+    QString kinds;
+    for (int y = 0; y < shot.height(); ++y) {
+        const QColor c = shot.pixelColor(0, y);
+        const bool lime = std::abs(c.red() - 153) + std::abs(c.green() - 204) + c.blue() <= 6;
+        kinds += c.lightness() >= 250 ? QLatin1Char('w') : c.lightness() <= 5 ? QLatin1Char('k') : lime ? QLatin1Char('g') : QLatin1Char('b');
+    }
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^w+b?k{3,5}b?g+$")).match(kinds).hasMatch()) << kinds.toStdString();
 }

@@ -5,18 +5,28 @@
 #include "preview/Form2.h"
 #include "shell/shared/PictureBox.h"
 
+#include "spreadsheet/VectorPicture.h"
+
 #include <QApplication>
-#include <QImage>
-#include <QPainter>
 #include <QScrollBar>
 #include <QTest>
 
-inline QImage chartPicture(QSize size) {
-    QImage picture(size, QImage::Format_RGB32);
-    picture.fill(Qt::white);
-    QPainter painter(&picture);
-    for (int y = 0; y < size.height(); y += 17) painter.drawLine(0, y, size.width(), y);
-    return picture;
+#include <algorithm>
+
+// An empty grid of the given size: 64-pixel columns and 17-pixel rows, the
+// last of each taking what is left.
+inline spreadsheet::VectorPicture chartPicture(QSize size) {
+    const auto split = [](int length, int step) {
+        std::vector<std::uint16_t> lengths;
+        for (int left = length - 1; lengths.empty() || left > 0; left -= step)
+            lengths.push_back(static_cast<std::uint16_t>(std::min(left, step)));
+        return lengths;
+    };
+    spreadsheet::PictureContent content;
+    content.columnWidths = split(size.width(), 64);
+    content.rowHeights = split(size.height(), 17);
+    content.rowStarts.assign(content.rowHeights.size() + 1, 0);
+    return spreadsheet::VectorPicture(std::move(content));
 }
 
 inline void handOver(preview::Form2& form, QSize pictureSize) {

@@ -1,0 +1,101 @@
+#include "PictureExport.h"
+
+#include "spreadsheet/SheetPicture.h"
+#include "spreadsheet/SpreadsheetError.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+
+#include <algorithm>
+#include <numeric>
+
+namespace chart {
+
+namespace {
+
+QByteArray extensionOf(const QString& path) { return QFileInfo(path).suffix().toLower().toLatin1(); }
+
+// One sheet pixel is 0.75 point at 96 pixels an inch.
+constexpr double kPointsPerPixel = 0.75;
+// The workbook's printing: A4 landscape with a spreadsheet's default
+// margins (0.75 inch left and right, 1 inch top and bottom), fitted to one
+// page wide and never enlarged.
+const QMarginsF kPrintMargins(54, 72, 54, 72);
+
+void writeSvg(const spreadsheet::VectorPicture& picture, QIODevice& file) {
+    const QSize size = picture.sheetSize();
+    QSvgGenerator svg;
+    svg.setOutputDevice(&file);
+    svg.setSize(size);
+    svg.setViewBox(QRect(QPoint(0, 0), size));
+    svg.setTitle(QStringLiteral("Family tree chart"));
+    QPainter painter(&svg);
+    picture.paint(painter, QRectF(QPointF(0, 0), QSizeF(size)), QRect(QPoint(0, 0), size));
+}
+
+bool writePdf(const spreadsheet::VectorPicture& picture, QIODevice& file) {
+    QPdfWriter pdf(&file);
+    pdf.setTitle(QStringLiteral("Family tree chart"));
+    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, kPrintMargins, QPageLayout::Point));
+    const QRect page = pdf.pageLayout().paintRectPixels(pdf.resolution());
+    const spreadsheet::PictureContent& content = picture.content();
+    const QSize sheet = picture.sheetSize();
+    const double unitsPerPixel = pdf.resolution() / 72.0 * kPointsPerPixel;
+    const double scale = std::min(unitsPerPixel, page.width() / double(sheet.width()));
+
+    QPainter painter(&pdf);
+    if (!painter.isActive()) return false;
+    // Whole rows on every page; the line closing a page's last row is
+    // drawn again at the top of the next.
+    std::size_t row = 0;
+    int top = 0;
+    while (row < content.rowHeights.size()) {
+        int bottom = top;
+        std::size_t end = row;
+        while (end < content.rowHeights.size()
+               && (end == row || (bottom - top + content.rowHeights[end] + 1) * scale <= page.height()))
+            bottom += content.rowHeights[end++];
+        if (row > 0) pdf.newPage();
+        const QRectF target(0, -top * scale, sheet.width() * scale, sheet.height() * scale);
+        const QRect band(0, 0, static_cast<int>(std::ceil(sheet.width() * scale)),
+                         static_cast<int>(std::ceil((bottom - top + 1) * scale)));
+        picture.paint(painter, target, band);
+        row = end;
+        top = bottom;
+    }
+    return painter.end();
+}
+
+} // namespace
+
+PictureFileKind pictureFileKind(const QString& path) {
+    const QByteArray extension = extensionOf(path);
+    if (extension == "svg") return PictureFileKind::Svg;
+    if (extension == "pdf") return PictureFileKind::Pdf;
+    if (!extension.isEmpty() && QImageWriter::supportedImageFormats().contains(extension)) return PictureFileKind::Bitmap;
+    return PictureFileKind::Unknown;
+}
+
+QByteArray exportedPictureBytes(const spreadsheet::VectorPicture& picture, const QString& path) {
+    const PictureFileKind kind = pictureFileKind(path);
+    if (kind == PictureFileKind::Bitmap) return spreadsheet::pictureFileBytes(spreadsheet::bitmapOf(picture), extensionOf(path));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (kind == PictureFileKind::Svg) {
+        writeSvg(picture, buffer);
+        return bytes;
+    }
+    if (kind == PictureFileKind::Pdf) {
+        if (!writePdf(picture, buffer))
+            throw spreadsheet::SpreadsheetError(QStringLiteral("The picture cannot be written as a PDF file."));
+        return bytes;
+    }
+    throw spreadsheet::SpreadsheetError(QStringLiteral("Cannot write pictures of the kind '%1' names.").arg(path));
+}
+
+} // namespace chart

@@ -1,0 +1,254 @@
+#include "VectorPicture.h"
+
+#include "CellFormat.h"
+#include "CellRange.h"
+#include "SpreadsheetError.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <cmath>
+
+namespace spreadsheet {
+
+namespace {
+
+constexpr QRgb kGridColor = qRgb(0xD0, 0xD7, 0xE5);
+constexpr int kTextIndent = 3;
+// Wider than any column or taller than any row a sheet can have; keeps every
+// sum of them within an int.
+constexpr int kMaxLinePixels = 4096;
+constexpr int kMaxTextPixelSize = 2048;
+
+[[noreturn]] void refuse(const char* what) {
+    throw SpreadsheetError(QStringLiteral("The picture is damaged: %1.").arg(QLatin1String(what)));
+}
+
+std::vector<int> edgesOf(const std::vector<std::uint16_t>& lengths) {
+    std::vector<int> edges;
+    edges.reserve(lengths.size() + 1);
+    int at = 0;
+    edges.push_back(at);
+    for (const std::uint16_t length : lengths) edges.push_back(at += length);
+    return edges;
+}
+
+// Sheet pixel edges to device pixels on one axis: edge v lands on the device
+// pixel boundary nearest to origin + v × scale.
+struct Axis {
+    double origin;
+    double scale;
+    int at(int v) const { return static_cast<int>(std::floor(origin + v * scale + 0.5)); }
+    // The sheet pixels whose device pixels reach into [from, to).
+    int firstSheetPixel(int from) const { return static_cast<int>(std::floor((from - origin) / scale)) - 1; }
+    int lastSheetPixel(int to) const { return static_cast<int>(std::ceil((to - origin) / scale)) + 1; }
+};
+
+// Index of the first line whose span [edges[i], edges[i + 1]] reaches pixel p.
+int firstLineReaching(const std::vector<int>& edges, int p) {
+    const auto it = std::lower_bound(edges.begin(), edges.end(), p);
+    return std::max(0, static_cast<int>(it - edges.begin()) - 1);
+}
+int lastLineReaching(const std::vector<int>& edges, int p) {
+    const auto it = std::upper_bound(edges.begin(), edges.end(), p);
+    return std::min(static_cast<int>(edges.size()) - 2, static_cast<int>(it - edges.begin()) - 1);
+}
+
+} // namespace
+
+struct VectorPicture::Data {
+    PictureContent content;
+    std::vector<int> columnEdges;
+    std::vector<int> rowEdges;
+    QSize size;
+};
+
+VectorPicture::VectorPicture(PictureContent c) {
+    const std::size_t columns = c.columnWidths.size();
+    const std::size_t rows = c.rowHeights.size();
+    if (columns < 1 || columns > kMaxColumns || rows < 1 || rows > kMaxRows) refuse("its size is out of range");
+    for (const std::uint16_t w : c.columnWidths)
+        if (w > kMaxLinePixels) refuse("a column is too wide");
+    for (const std::uint16_t h : c.rowHeights)
+        if (h > kMaxLinePixels) refuse("a row is too tall");
+    if (c.styles.size() > 0x10000) refuse("it has too many styles");
+    if (c.rowStarts.size() != rows + 1 || c.rowStarts.front() != 0 || c.rowStarts.back() != c.cells.size())
+        refuse("its rows do not match its cells");
+    for (std::size_t r = 0; r < rows; ++r) {
+        if (c.rowStarts[r] > c.rowStarts[r + 1]) refuse("its rows do not match its cells");
+        for (std::uint32_t i = c.rowStarts[r]; i < c.rowStarts[r + 1]; ++i) {
+            if (c.cells[i].column >= columns || c.cells[i].style >= c.styles.size()) refuse("a cell lies outside");
+            if (i > c.rowStarts[r] && c.cells[i].column <= c.cells[i - 1].column) refuse("its cells are out of order");
+        }
+    }
+    const QRect bounds(0, 0, static_cast<int>(columns), static_cast<int>(rows));
+    for (const QRect& m : c.merges)
+        if (m.isEmpty() || !bounds.contains(m)) refuse("a merged area lies outside");
+    for (const PictureText& t : c.texts) {
+        if (t.area.isEmpty() || !bounds.contains(t.area)) refuse("a text lies outside");
+        if (t.pixelSize < 1 || t.pixelSize > kMaxTextPixelSize) refuse("a text size is out of range");
+        if (t.text.size() > xl::kMaxTextLength || t.fontName.size() > 255) refuse("a text is too long");
+        if (t.alignment > PictureText::Alignment::Right) refuse("a text alignment is unknown");
+    }
+
+    auto data = std::make_shared<Data>();
+    data->columnEdges = edgesOf(c.columnWidths);
+    data->rowEdges = edgesOf(c.rowHeights);
+    const double width = data->columnEdges.back() + 1;
+    const double height = data->rowEdges.back() + 1;
+    const double scale = std::min(1.0, kMaxShownPictureSide / std::max(width, height));
+    data->size = QSize(std::max(1, static_cast<int>(std::lround(width * scale))),
+                       std::max(1, static_cast<int>(std::lround(height * scale))));
+    data->content = std::move(c);
+    m_data = std::move(data);
+}
+
+QSize VectorPicture::sheetSize() const {
+    if (!m_data) return {};
+    return {m_data->columnEdges.back() + 1, m_data->rowEdges.back() + 1};
+}
+
+QSize VectorPicture::size() const { return m_data ? m_data->size : QSize(); }
+
+const PictureContent& VectorPicture::content() const {
+    static const PictureContent empty;
+    return m_data ? m_data->content : empty;
+}
+
+namespace {
+
+// Fills sheet pixels [x0, x1] × [y0, y1] (inclusive) with whole device pixels.
+void fillPixels(QPainter& painter, const Axis& ax, const Axis& ay, int x0, int x1, int y0, int y1, const QColor& color) {
+    int left = ax.at(x0), right = ax.at(x1 + 1), top = ay.at(y0), bottom = ay.at(y1 + 1);
+    double opacity = 1.0;
+    if (right <= left) opacity *= (x1 + 1 - x0) * ax.scale, right = left + 1;
+    if (bottom <= top) opacity *= (y1 + 1 - y0) * ay.scale, bottom = top + 1;
+    if (opacity < 1.0) {
+        painter.setOpacity(std::max(opacity, 0.0));
+        painter.fillRect(QRect(left, top, right - left, bottom - top), color);
+        painter.setOpacity(1.0);
+    } else {
+        painter.fillRect(QRect(left, top, right - left, bottom - top), color);
+    }
+}
+
+void drawText(QPainter& painter, const Axis& ax, const Axis& ay, const QRect& area, const PictureText& text) {
+    painter.save();
+    painter.translate(ax.origin, ay.origin);
+    painter.scale(ax.scale, ay.scale);
+    QFont font(text.fontName);
+    font.setPixelSize(text.pixelSize);
+    painter.setFont(font);
+    painter.setPen(QColor(text.colour));
+    painter.setClipRect(area, Qt::IntersectClip);
+    const QFontMetrics metrics(font);
+    const int baseline = area.bottom() - metrics.descent();
+    int x = area.left() + kTextIndent;
+    if (text.alignment == PictureText::Alignment::Right)
+        x = area.right() - kTextIndent - metrics.horizontalAdvance(text.text);
+    else if (text.alignment == PictureText::Alignment::Center)
+        x = area.left() + (area.width() - metrics.horizontalAdvance(text.text)) / 2;
+    // Qt's glyph cache renders glyphs stretched far more on one axis than
+    // the other out of bounds (a damaged picture drawn into an odd shape):
+    // such text goes as outlines.
+    if (std::abs(ax.scale - ay.scale) <= 0.01 * std::max(ax.scale, ay.scale)) {
+        painter.drawText(QPoint(x, baseline), text.text);
+    } else {
+        QPainterPath outline;
+        outline.addText(QPointF(x, baseline), font, text.text);
+        painter.fillPath(outline, QColor(text.colour));
+    }
+    painter.restore();
+}
+
+} // namespace
+
+void VectorPicture::paint(QPainter& painter, const QRectF& target, const QRect& exposed) const {
+    if (!m_data || target.isEmpty()) return;
+    const Data& d = *m_data;
+    const PictureContent& c = d.content;
+    const QSize sheet = sheetSize();
+    const Axis ax{target.x(), target.width() / sheet.width()};
+    const Axis ay{target.y(), target.height() / sheet.height()};
+    const QRect shown = exposed.intersected(QRect(ax.at(0), ay.at(0), ax.at(sheet.width()) - ax.at(0),
+                                                  ay.at(sheet.height()) - ay.at(0)));
+    if (shown.isEmpty()) return;
+
+    // The rows (and columns) whose pixels, closing lines included, reach into view.
+    const int firstRow = firstLineReaching(d.rowEdges, ay.firstSheetPixel(shown.top()));
+    const int lastRow = lastLineReaching(d.rowEdges, ay.lastSheetPixel(shown.bottom() + 1));
+    const int firstColumn = firstLineReaching(d.columnEdges, ax.firstSheetPixel(shown.left()));
+    const int lastColumn = lastLineReaching(d.columnEdges, ax.lastSheetPixel(shown.right() + 1));
+    if (firstRow > lastRow || firstColumn > lastColumn) return;
+    const int top = d.rowEdges[firstRow], bottom = d.rowEdges[lastRow + 1];
+    const int left = d.columnEdges[firstColumn], right = d.columnEdges[lastColumn + 1];
+    const auto cellPixels = [&](const QRect& cells) {  // the grid lines around the cells included
+        return QRect(QPoint(d.columnEdges[cells.left()], d.rowEdges[cells.top()]),
+                     QPoint(d.columnEdges[cells.right() + 1], d.rowEdges[cells.bottom() + 1]));
+    };
+    const QRect inView(QPoint(firstColumn, firstRow), QPoint(lastColumn, lastRow));
+
+    painter.save();
+    painter.setClipRect(shown, Qt::IntersectClip);
+    painter.fillRect(shown, Qt::white);
+
+    // Grid lines: one at every column and row edge.
+    const QColor grid(kGridColor);
+    for (int i = firstColumn; i <= lastColumn + 1; ++i)
+        fillPixels(painter, ax, ay, d.columnEdges[i], d.columnEdges[i], top, bottom, grid);
+    for (int i = firstRow; i <= lastRow + 1; ++i)
+        fillPixels(painter, ax, ay, left, right, d.rowEdges[i], d.rowEdges[i], grid);
+
+    // Merged areas show as one cell: no grid lines inside.
+    for (const QRect& merge : c.merges) {
+        if (!merge.intersects(inView)) continue;
+        const QRect p = cellPixels(merge);
+        if (p.width() > 2 && p.height() > 2)
+            fillPixels(painter, ax, ay, p.left() + 1, p.right() - 1, p.top() + 1, p.bottom() - 1, Qt::white);
+    }
+
+    // Fills, then edges over them.
+    const auto eachCell = [&](auto&& draw) {
+        for (int row = firstRow; row <= lastRow; ++row)
+            for (std::uint32_t i = c.rowStarts[row]; i < c.rowStarts[row + 1]; ++i)
+                if (c.cells[i].column >= firstColumn && c.cells[i].column <= lastColumn)
+                    draw(cellPixels(QRect(c.cells[i].column, row, 1, 1)), c.styles[c.cells[i].style]);
+    };
+    eachCell([&](const QRect& p, const PictureStyle& style) {
+        if (style.hasFill != PictureStyle::kNoFill)
+            fillPixels(painter, ax, ay, p.left() + 1, p.right(), p.top() + 1, p.bottom(), QColor(style.fill));
+    });
+    const auto has = [](const PictureStyle& style, Edge edge) { return style.borders & (1u << static_cast<int>(edge)); };
+    eachCell([&](const QRect& p, const PictureStyle& style) {
+        if (!style.borders) return;
+        if (has(style, Edge::Left)) fillPixels(painter, ax, ay, p.left(), p.left(), p.top(), p.bottom(), Qt::black);
+        if (has(style, Edge::Right)) fillPixels(painter, ax, ay, p.right(), p.right(), p.top(), p.bottom(), Qt::black);
+        if (has(style, Edge::Top)) fillPixels(painter, ax, ay, p.left(), p.right(), p.top(), p.top(), Qt::black);
+        if (has(style, Edge::Bottom)) fillPixels(painter, ax, ay, p.left(), p.right(), p.bottom(), p.bottom(), Qt::black);
+    });
+
+    for (const PictureText& text : c.texts)
+        if (text.area.intersects(inView)) drawText(painter, ax, ay, cellPixels(text.area).adjusted(1, 1, -1, -1), text);
+    painter.restore();
+}
+
+QImage VectorPicture::toImage(QSize size) const {
+    if (!m_data) return {};
+    if (size.isEmpty()) size = this->size();
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    paint(painter, QRectF(QPointF(0, 0), QSizeF(size)), image.rect());
+    return image;
+}
+
+const QString& VectorPicture::mimeType() {
+    static const QString type = QStringLiteral("application/x-kinloom-sheet-picture");
+    return type;
+}
+
+} // namespace spreadsheet
