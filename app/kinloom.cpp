@@ -14,11 +14,11 @@
 int main(int argc, char* argv[]) {
     if (const auto status = answerInformationOptions(argc, argv, std::cout)) return *status;
     QApplication app(argc, argv);
-    QApplication::setWindowIcon(shell::ApplicationIcon());
+    QApplication::setWindowIcon(shell::applicationIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("kinloom"));
     spreadsheet::registerSheetFonts();
     // What runs that died left in the temporary folder goes first.
-    chart::removeAbandonedTemporaryFiles(shell::TempFolder());
+    chart::removeAbandonedTemporaryFiles(shell::tempFolder());
 
     ProgramWindows windows;
     windows.mainWindow().show();

@@ -49,12 +49,12 @@ int main(int argc, char* argv[]) {
         QTemporaryDir work;
         shell::setSettingsFolder(work.path());
         shell::setApplicationFolder(work.path());
-        const QString file = shell::SettingsFilePath(QString::fromLatin1(shell::SettingsApplication));
+        const QString file = shell::settingsFilePath(QString::fromLatin1(shell::kSettingsApplication));
         fillSettings(file, megabytes);
 
         shell::Form1 form;
         QLineEdit* box = form.findChild<QLineEdit*>(QStringLiteral("Text1"));
-        shell::FlushSettings();
+        shell::flushSettings();
         std::vector<double> ours;
         QElapsedTimer timer;
         for (int i = 0; i < keystrokes; ++i) {
@@ -63,7 +63,7 @@ int main(int argc, char* argv[]) {
             ours.push_back(timer.nsecsElapsed() / 1e6);
         }
         timer.start();
-        shell::FlushSettings();
+        shell::flushSettings();
         const double catchUp = timer.nsecsElapsed() / 1e6;
 
         std::vector<double> theirs;

@@ -17,7 +17,7 @@ namespace chart {
 // a failing statement is reported and its effect lost: a failing test counts
 // as holding, and a failing Next leaves its loop.
 template <typename Run, typename TakeOperation>
-void RunBoxLoop(long long columns, Run&& run, TakeOperation&& takeOperation) {
+void runBoxLoop(long long columns, Run&& run, TakeOperation&& takeOperation) {
     const auto box = [&](int step, std::int32_t row, std::int32_t column, SheetMember member, std::int16_t value,
                          std::int16_t border = 0) {
         takeOperation(SheetOperation{step,

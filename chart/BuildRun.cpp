@@ -62,7 +62,7 @@ TemporaryFile claimWorkbookName(shell::TrappedHandler& h) {
             if (!h.step(210, [] {})) break; // next digit
         }
         QString path;
-        h.step(212, [&] { path = temporaryWorkbookPath(shell::TempFolder(), name); });
+        h.step(212, [&] { path = temporaryWorkbookPath(shell::tempFolder(), name); });
         std::optional<TemporaryFile> claimed;
         if (!h.step(214, [&] { claimed = claimTemporaryFile(path); })) return {};
         if (claimed) return std::move(*claimed);
@@ -105,7 +105,7 @@ void runChartBuild(BuildRunWindows& windows) {
     std::optional<ChartLayout> heading;
     long long boxColumns = 0;
     h.prepare(116, [&] {
-        heading = BuildChartHeading(windows.rootName(), windows.generationCountText());
+        heading = buildChartHeading(windows.rootName(), windows.generationCountText());
         boxColumns = boxColumnsFor(windows.generationCountText());
     });
     if (heading) {
@@ -113,7 +113,7 @@ void runChartBuild(BuildRunWindows& windows) {
             h.step(op.step, [&] { executeOperation(held(chartBook).activeSheet(), *heading, op); });
         };
         for (const SheetOperation& op : heading->operations) execute(op);
-        RunBoxLoop(
+        runBoxLoop(
             boxColumns, [&](int step, auto&& statement) { return h.step(step, statement); }, execute);
     }
     h.step(198, [&] { windows.setMousePointer(shell::vbDefault); });
@@ -148,7 +148,7 @@ void runChartBuild(BuildRunWindows& windows) {
         openedBook = books.item(books.count());
     });
     h.step(236, [&] {
-        picture = claimPictureFile(shell::ApplicationFolder(), shell::TempFolder());
+        picture = claimPictureFile(shell::applicationFolder(), shell::tempFolder());
         Excel1::saveCellsActivesheet(openedBook.get(), picture.path()); // reports its own failures
     });
     h.step(238, [&] { held(photographer).setDisplayAlerts(false); });

@@ -82,7 +82,7 @@ long long boxColumnsFor(const QString& generationCountText) {
     return boxColumnCount(*parseLocaleNumber(generationCountText));
 }
 
-ChartLayout BuildChartHeading(const QString& rootName, const QString& generationCountText, std::size_t capacity) {
+ChartLayout buildChartHeading(const QString& rootName, const QString& generationCountText, std::size_t capacity) {
     ChartLayout layout;
     layout.operations.reserve(std::max<std::size_t>(capacity, kFixedOperations));
     LayoutWriter out(layout);
@@ -116,8 +116,8 @@ ChartLayout BuildChartHeading(const QString& rootName, const QString& generation
 
 ChartLayout BuildChartLayout(const QString& rootName, const QString& generationCountText) {
     const long long columns = boxColumnsFor(generationCountText);
-    ChartLayout layout = BuildChartHeading(rootName, generationCountText, operationCount(columns));
-    RunBoxLoop(columns, kPlainStatement, [&](const SheetOperation& op) { layout.operations.push_back(op); });
+    ChartLayout layout = buildChartHeading(rootName, generationCountText, operationCount(columns));
+    runBoxLoop(columns, kPlainStatement, [&](const SheetOperation& op) { layout.operations.push_back(op); });
     return layout;
 }
 

@@ -47,7 +47,7 @@ long long boxColumnsFor(const QString& generationCountText);
 
 // The operations before the boxes: sheet set-up, title and generation line
 // (steps 116 to 148), with room for `capacity` operations in all.
-ChartLayout BuildChartHeading(const QString& rootName, const QString& generationCountText, std::size_t capacity = 0);
+ChartLayout buildChartHeading(const QString& rootName, const QString& generationCountText, std::size_t capacity = 0);
 
 // The chart's operations for a root name and a generation count text. The
 // count is converted as the user's locale writes numbers; the text itself

@@ -62,7 +62,7 @@ bool stopForRunningExcel() {
                              QChar(13) + QStringLiteral("Use Ctrl+Alt+Del > Task Manager > EXCEL.EXE if necessary.") +
                              QStringLiteral("\r\n\r\n") + QStringLiteral("Would you like to proceed anyway?");
     try {
-        return shell::MsgBox(question, shell::vbYesNo, shell::ApplicationTitle()) != shell::vbYes;
+        return shell::MsgBox(question, shell::vbYesNo, shell::applicationTitle()) != shell::vbYes;
     } catch (...) {
         return false;
     }

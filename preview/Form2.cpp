@@ -93,7 +93,7 @@ void Form2::setShowMainWindow(std::function<void()> show) { m_showMainWindow = s
 void Form2::Form_Load() {
     TrappedHandler h(Form2_Form_Load);
     h.step(100, [&] { shell::SetButtonFaceColors(*this); });
-    h.step(104, [&] { setWindowIcon(shell::ApplicationIcon()); });
+    h.step(104, [&] { setWindowIcon(shell::applicationIcon()); });
     loadHandCursor(h, 106, 108);
     h.step(110, [&] { mFirstActivate = true; });
 }
@@ -113,7 +113,7 @@ void Form2::Form_Activate() {
         h.step(104, [] {});
         h.step(106, [] {});
         h.step(108, [&] { canvas.setAutoSize(true); });
-        h.step(112, [&] { shell::SetBackColor(canvas, Qt::white); });
+        h.step(112, [&] { shell::setBackColor(canvas, Qt::white); });
         h.step(116, [] {});
         h.step(118, [] {});
         h.step(120, [&] { store.hide(); });
@@ -123,10 +123,10 @@ void Form2::Form_Activate() {
         h.step(128, [&] { mZoom = 1.0f; });
         // The store is as large as the auto-sized canvas; less the canvas's
         // margin that is the picture's own size.
-        h.step(130, [&] { mBaseWidth = shell::roundHalfEvenToInt(store.width() - ZoomCanvas::AutoSizeMargin); });
-        h.step(132, [&] { mBaseHeight = shell::roundHalfEvenToInt(store.height() - ZoomCanvas::AutoSizeMargin); });
-        h.step(134, [&] { mZoomWidth = ZoomedLength(1.0f, mBaseWidth); });
-        h.step(136, [&] { mZoomHeight = ZoomedLength(1.0f, mBaseHeight); });
+        h.step(130, [&] { mBaseWidth = shell::roundHalfEvenToInt(store.width() - ZoomCanvas::kAutoSizeMargin); });
+        h.step(132, [&] { mBaseHeight = shell::roundHalfEvenToInt(store.height() - ZoomCanvas::kAutoSizeMargin); });
+        h.step(134, [&] { mZoomWidth = zoomedLength(1.0f, mBaseWidth); });
+        h.step(136, [&] { mZoomHeight = zoomedLength(1.0f, mBaseHeight); });
         h.step(138, [&] { ApplyZoom(); });
         h.step(140, [&] { SetupScrollbars(); });
     }
@@ -150,7 +150,7 @@ void Form2::StepZoom(bool zoomOut) {
 }
 
 void Form2::SetZoom(float newZoom) {
-    if (newZoom < ZoomMinimum || newZoom > ZoomMaximum) return;
+    if (newZoom < kZoomMinimum || newZoom > kZoomMaximum) return;
     mZoom = newZoom;
     ApplyZoom();
     // The ranges follow the zoomed size, so every part of it can be reached.
@@ -158,8 +158,8 @@ void Form2::SetZoom(float newZoom) {
 }
 
 void Form2::ApplyZoom() {
-    mZoomWidth = ZoomedLength(mZoom, mBaseWidth);
-    mZoomHeight = ZoomedLength(mZoom, mBaseHeight);
+    mZoomWidth = zoomedLength(mZoom, mBaseWidth);
+    mZoomHeight = zoomedLength(mZoom, mBaseHeight);
     if (!zoomShows(mZoom, mBaseWidth, mBaseHeight)) return; // the canvas keeps what it shows
     ZoomCanvas& canvas = *m_ui->Picture1;
     canvas.clearPicture();
@@ -190,8 +190,8 @@ void setUpBar(QScrollBar& bar, const ScrollRange& range, qint16& step) {
 void Form2::SetupScrollbars() {
     ZoomCanvas& canvas = *m_ui->Picture1;
     canvas.move(0, 0);
-    setUpBar(*m_ui->HScroll1, ScrollRangeFor(canvas.width(), m_ui->Picture2->width()), mHStep);
-    setUpBar(*m_ui->VScroll1, ScrollRangeFor(canvas.height(), m_ui->Picture2->height()), mVStep);
+    setUpBar(*m_ui->HScroll1, scrollRangeFor(canvas.width(), m_ui->Picture2->width()), mHStep);
+    setUpBar(*m_ui->VScroll1, scrollRangeFor(canvas.height(), m_ui->Picture2->height()), mVStep);
 }
 
 void Form2::HScroll1_Change() {
@@ -212,8 +212,8 @@ void Form2::Picture1_MouseDown(const QPointF& position) {
 void Form2::Picture1_MouseMove(const QPointF& position) {
     const ZoomCanvas& canvas = *m_ui->Picture1;
     const QWidget& viewport = *m_ui->Picture2;
-    const int newLeft = ClampCanvasOffset(canvas.x() - mDragX + position.x(), viewport.width(), canvas.width());
-    const int newTop = ClampCanvasOffset(canvas.y() - mDragY + position.y(), viewport.height(), canvas.height());
+    const int newLeft = clampCanvasOffset(canvas.x() - mDragX + position.x(), viewport.width(), canvas.width());
+    const int newTop = clampCanvasOffset(canvas.y() - mDragY + position.y(), viewport.height(), canvas.height());
     m_ui->Picture1->move(newLeft, newTop);
 }
 
@@ -221,14 +221,14 @@ void Form2::Picture1_MouseMove(const QPointF& position) {
 void Form2::Picture1_MouseUp() {
     const ZoomCanvas& canvas = *m_ui->Picture1;
     const QWidget& viewport = *m_ui->Picture2;
-    const std::optional<int> hPercent = ScrolledPercent(canvas.x(), canvas.width(), viewport.width());
-    const std::optional<int> vPercent = ScrolledPercent(canvas.y(), canvas.height(), viewport.height());
+    const std::optional<int> hPercent = scrolledPercent(canvas.x(), canvas.width(), viewport.width());
+    const std::optional<int> vPercent = scrolledPercent(canvas.y(), canvas.height(), viewport.height());
     if (hPercent) SetHScrollbarByPercent(*m_ui->HScroll1, *hPercent);
     if (vPercent) SetVScrollbarByPercent(*m_ui->VScroll1, *vPercent);
 }
 
 void Form2::SetHScrollbarByPercent(QScrollBar& bar, int percent) {
-    if (const std::optional<int> value = ScrollValueAtPercent(percent, bar.maximum())) bar.setValue(*value);
+    if (const std::optional<int> value = scrollValueAtPercent(percent, bar.maximum())) bar.setValue(*value);
 }
 
 void Form2::SetVScrollbarByPercent(QScrollBar& bar, int percent) { SetHScrollbarByPercent(bar, percent); }
@@ -260,12 +260,12 @@ void Form2::PushButton6_Click() {
         copied = h.step(130, [&] {
             // Back and closing delete the temporary workbook: a chart saved
             // under its name would not stay.
-            if (IsSameFile(mExcelFile, chosen))
+            if (isSameFile(mExcelFile, chosen))
                 throw shell::Failure(
                     QStringLiteral("'%1' is Kinloom's temporary workbook of this chart, which is deleted "
                                    "when you go back or close the preview. Please save under another name.")
                         .arg(chosen));
-            CopyFileReplacing(mExcelFile, chosen);
+            copyFileReplacing(mExcelFile, chosen);
         });
     }
     if (copied) h.step(132, [&] { shell::MsgBox(QStringLiteral("Done.")); });
@@ -304,7 +304,7 @@ void Form2::closeEvent(QCloseEvent* event) {
     QCoreApplication::processEvents();
     QCoreApplication::processEvents();
     event->accept();
-    shell::EndApplication();
+    shell::endApplication();
 }
 
 } // namespace preview

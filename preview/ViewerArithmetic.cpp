@@ -7,44 +7,44 @@
 
 namespace preview {
 
-int ZoomedLength(float zoom, int base) {
+int zoomedLength(float zoom, int base) {
     return static_cast<int>(std::floor(static_cast<double>(zoom) * static_cast<double>(base)));
 }
 
-bool FitsZoomCaps(int width, int height) { return width < ZoomedWidthCap && height < ZoomedHeightCap; }
+bool fitsZoomCaps(int width, int height) { return width < kZoomedWidthCap && height < kZoomedHeightCap; }
 
 bool zoomShows(float zoom, int baseWidth, int baseHeight) {
-    return zoom == 1.0f || FitsZoomCaps(ZoomedLength(zoom, baseWidth), ZoomedLength(zoom, baseHeight));
+    return zoom == 1.0f || fitsZoomCaps(zoomedLength(zoom, baseWidth), zoomedLength(zoom, baseHeight));
 }
 
 std::optional<float> nextZoomFactor(float zoom, bool zoomOut, int baseWidth, int baseHeight) {
-    const float step = zoomOut ? -ZoomStep : ZoomStep;
-    for (float next = zoom + step; next >= ZoomMinimum && next <= ZoomMaximum; next += step)
+    const float step = zoomOut ? -kZoomStep : kZoomStep;
+    for (float next = zoom + step; next >= kZoomMinimum && next <= kZoomMaximum; next += step)
         if (zoomShows(next, baseWidth, baseHeight)) return next;
     return std::nullopt;
 }
 
-ScrollRange ScrollRangeFor(int canvasOuter, int viewportOuter) {
+ScrollRange scrollRangeFor(int canvasOuter, int viewportOuter) {
     if (canvasOuter <= viewportOuter) return {};
     const float span = static_cast<float>(canvasOuter - viewportOuter);
-    if (span <= FineScrollLimit) return {true, shell::roundHalfEvenToInt(span), 1};
-    return {true, shell::roundHalfEvenToInt(span / CoarseScrollStep), CoarseScrollStep};
+    if (span <= kFineScrollLimit) return {true, shell::roundHalfEvenToInt(span), 1};
+    return {true, shell::roundHalfEvenToInt(span / kCoarseScrollStep), kCoarseScrollStep};
 }
 
-int ClampCanvasOffset(double offset, int viewportInner, int canvasOuter) {
+int clampCanvasOffset(double offset, int viewportInner, int canvasOuter) {
     if (offset > 0) return 0;
     const int farthest = viewportInner - canvasOuter;
     if (farthest > offset) return farthest;
     return shell::roundHalfEvenToInt(offset);
 }
 
-std::optional<int> ScrolledPercent(int canvasOffset, int canvasOuter, int viewportOuter) {
+std::optional<int> scrolledPercent(int canvasOffset, int canvasOuter, int viewportOuter) {
     const int overhang = canvasOuter - viewportOuter;
     if (overhang == 0) return std::nullopt;
     return shell::roundHalfEvenToInt(std::abs(canvasOffset) / static_cast<double>(overhang) * 100.0);
 }
 
-std::optional<int> ScrollValueAtPercent(int percent, int maximum) {
+std::optional<int> scrollValueAtPercent(int percent, int maximum) {
     if (percent < 0) return std::nullopt;
     const double target = percent / 100.0 * maximum;
     if (target > maximum) return std::nullopt;

@@ -7,20 +7,20 @@
 // The preview viewer's arithmetic, apart from any widget.
 namespace preview {
 
-inline constexpr float ZoomStep = 0.25f;
-inline constexpr float ZoomMinimum = 0.25f;
-inline constexpr float ZoomMaximum = 4.0f;
+inline constexpr float kZoomStep = 0.25f;
+inline constexpr float kZoomMinimum = 0.25f;
+inline constexpr float kZoomMaximum = 4.0f;
 // A zoomed picture must stay below both, so its scroll arithmetic stays small.
-inline constexpr int ZoomedWidthCap = 4000;
-inline constexpr int ZoomedHeightCap = 9000;
+inline constexpr int kZoomedWidthCap = 4000;
+inline constexpr int kZoomedHeightCap = 9000;
 // Up to this many pixels of overhang a scroll unit is one pixel; beyond, ten.
-inline constexpr int FineScrollLimit = 100;
-inline constexpr int CoarseScrollStep = 10;
+inline constexpr int kFineScrollLimit = 100;
+inline constexpr int kCoarseScrollStep = 10;
 
 // floor(zoom × base), formed in double precision.
-int ZoomedLength(float zoom, int base);
+int zoomedLength(float zoom, int base);
 
-bool FitsZoomCaps(int width, int height);
+bool fitsZoomCaps(int width, int height);
 
 // A factor shows when its picture stays below both caps; the unscaled
 // picture (1.0) always shows.
@@ -38,19 +38,19 @@ struct ScrollRange {
     int maximum = 0;
     qint16 step = 0;
 };
-ScrollRange ScrollRangeFor(int canvasOuter, int viewportOuter);
+ScrollRange scrollRangeFor(int canvasOuter, int viewportOuter);
 
 // Where a dragged canvas may go on one axis: never right of (below) the
 // viewport's origin, never leaving a gap at the far edge. A canvas smaller
 // than the viewport thus sits against the far edge unless the offset is positive.
-int ClampCanvasOffset(double offset, int viewportInner, int canvasOuter);
+int clampCanvasOffset(double offset, int viewportInner, int canvasOuter);
 
 // How far, in percent, the canvas is scrolled on one axis; nothing when the
 // canvas and the viewport are equally long and the share is undefined.
-std::optional<int> ScrolledPercent(int canvasOffset, int canvasOuter, int viewportOuter);
+std::optional<int> scrolledPercent(int canvasOffset, int canvasOuter, int viewportOuter);
 
 // The bar value at a percentage of its maximum; nothing for a negative
 // percentage or one beyond the maximum.
-std::optional<int> ScrollValueAtPercent(int percent, int maximum);
+std::optional<int> scrollValueAtPercent(int percent, int maximum);
 
 } // namespace preview

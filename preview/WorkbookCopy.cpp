@@ -8,12 +8,12 @@
 
 namespace preview {
 
-bool IsSameFile(const QString& first, const QString& second) {
+bool isSameFile(const QString& first, const QString& second) {
     const QString canonical = QFileInfo(first).canonicalFilePath();
     return !canonical.isEmpty() && canonical == QFileInfo(second).canonicalFilePath();
 }
 
-void CopyFileReplacing(const QString& source, const QString& target) {
+void copyFileReplacing(const QString& source, const QString& target) {
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
         throw shell::Failure(QStringLiteral("Cannot read '%1': %2").arg(source, in.errorString()));

@@ -21,7 +21,7 @@ void ZoomCanvas::assignPicture(const spreadsheet::VectorPicture& picture) {
 void ZoomCanvas::clearPicture() { assignPicture({}); }
 
 void ZoomCanvas::fitAssignedPicture() {
-    if (m_autoSize) resize(sheetPicture().size() + QSize(AutoSizeMargin, AutoSizeMargin));
+    if (m_autoSize) resize(sheetPicture().size() + QSize(kAutoSizeMargin, kAutoSizeMargin));
 }
 
 void ZoomCanvas::drawStretched(const spreadsheet::VectorPicture& source, const QRect& sourceRect) {

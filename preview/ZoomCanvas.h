@@ -14,7 +14,7 @@ class ZoomCanvas : public SheetPictureBox {
 
 public:
     // Room the auto-size leaves beyond an assigned picture, right and below.
-    static constexpr int AutoSizeMargin = 2;
+    static constexpr int kAutoSizeMargin = 2;
 
     explicit ZoomCanvas(QWidget* parent = nullptr);
 

@@ -23,8 +23,8 @@
 namespace shell {
 namespace {
 
-const QString application = QString::fromLatin1(SettingsApplication);
-const QString section = QString::fromLatin1(SettingsSection);
+const QString application = QString::fromLatin1(kSettingsApplication);
+const QString section = QString::fromLatin1(kSettingsSection);
 const QString sampleRootName = QStringLiteral("Halvarsen");
 const QString sampleGenerationCount = QString::number(5);
 
@@ -33,7 +33,7 @@ const QString sampleGenerationCount = QString::number(5);
 void setAndStore(QLineEdit& box, const QString& key, const QString& text) {
     const bool unchanged = box.text() == text;
     box.setText(text);
-    if (unchanged) SaveSettingLater(application, section, key, text);
+    if (unchanged) saveSettingLater(application, section, key, text);
 }
 
 } // namespace
@@ -100,15 +100,15 @@ void Form1::Form_Load() {
     TrappedHandler h(ProcedurePath::Form1_Form_Load);
     h.step(102, [&] { ApplySkin(*this, m_skin); });
     h.step(104, [&] {
-        setWindowTitle(QString::fromLatin1(ProductDisplayName));
-        setWindowIcon(ApplicationIcon());
+        setWindowTitle(QString::fromLatin1(kProductDisplayName));
+        setWindowIcon(applicationIcon());
         SetApplicationTitle();
     });
     loadHandCursor(h, 106, 108);
     h.step(110, [&] { MaybeOpenWebSite(); });
-    h.step(128, [&] { m_ui->Text1->setText(GetSetting(application, section, QStringLiteral("Text1"), sampleRootName)); });
+    h.step(128, [&] { m_ui->Text1->setText(getSetting(application, section, QStringLiteral("Text1"), sampleRootName)); });
     h.step(130, [&] {
-        m_ui->Text2->setText(GetSetting(application, section, QStringLiteral("Text2"), sampleGenerationCount));
+        m_ui->Text2->setText(getSetting(application, section, QStringLiteral("Text2"), sampleGenerationCount));
     });
 }
 
@@ -120,8 +120,8 @@ void Form1::PushButton1_Click() {
 void Form1::PushButton6_Click() {
     TrappedHandler h(ProcedurePath::Form1_PushButton6_Click);
     h.step(100, [] {
-        MsgBox(QStringLiteral("Questions? Please contact Team Brenvik at ") + QLatin1String(ContactPageAddress), vbOKOnly,
-               ApplicationTitle());
+        MsgBox(QStringLiteral("Questions? Please contact Team Brenvik at ") + QLatin1String(kContactPageAddress), vbOKOnly,
+               applicationTitle());
     });
 }
 
@@ -133,9 +133,9 @@ void Form1::PushButton7_Click() {
 
 // Stored at every change without waiting for the file; typing goes on when
 // the store cannot be written.
-void Form1::Text1_Change() { SaveSettingLater(application, section, QStringLiteral("Text1"), m_ui->Text1->text()); }
+void Form1::Text1_Change() { saveSettingLater(application, section, QStringLiteral("Text1"), m_ui->Text1->text()); }
 
-void Form1::Text2_Change() { SaveSettingLater(application, section, QStringLiteral("Text2"), m_ui->Text2->text()); }
+void Form1::Text2_Change() { saveSettingLater(application, section, QStringLiteral("Text2"), m_ui->Text2->text()); }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn) {
@@ -147,7 +147,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 
 void Form1::closeEvent(QCloseEvent* event) {
     event->accept();
-    EndApplication();
+    endApplication();
 }
 
 } // namespace shell

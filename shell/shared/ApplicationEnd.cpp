@@ -7,7 +7,7 @@
 
 namespace shell {
 
-void EndApplication() {
+void endApplication() {
     TrappedHandler::setApplicationEnded(true);
     // Hidden, not closed: a window's closing handling is not to run.
     for (QWidget* window : QApplication::topLevelWidgets()) window->hide();

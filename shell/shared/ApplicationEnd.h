@@ -6,6 +6,6 @@ namespace shell {
 // goes, no other window's closing handling runs, and no trapped handler runs
 // another statement, also one under way when the close came (a build run
 // lets pending events through, a close among them).
-void EndApplication();
+void endApplication();
 
 } // namespace shell

@@ -19,18 +19,18 @@ QString withoutTrailingSeparator(QString path) {
 
 } // namespace
 
-QString ApplicationFolder() {
+QString applicationFolder() {
     if (!folderOverride().isEmpty()) return folderOverride();
     return withoutTrailingSeparator(QCoreApplication::applicationDirPath());
 }
 
-QString ApplicationFilePath(const QString& relativePath) {
-    return QDir::toNativeSeparators(ApplicationFolder() + QLatin1Char('/') + relativePath);
+QString applicationFilePath(const QString& relativePath) {
+    return QDir::toNativeSeparators(applicationFolder() + QLatin1Char('/') + relativePath);
 }
 
 void setApplicationFolder(const QString& folder) { folderOverride() = withoutTrailingSeparator(folder); }
 
-QString TempFolder() {
+QString tempFolder() {
     const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     QString value = environment.value(QStringLiteral("temp"));
     if (value.isEmpty()) {

@@ -5,18 +5,18 @@
 namespace shell {
 
 // The folder of the running program, without a trailing separator.
-QString ApplicationFolder();
+QString applicationFolder();
 
 // A file in the application folder: "HAND-M.CUR", "x/o.cjs", "temp.bmp".
-QString ApplicationFilePath(const QString& relativePath);
+QString applicationFilePath(const QString& relativePath);
 
-// Tests: makes ApplicationFolder() answer the given folder; an empty text
+// Tests: makes applicationFolder() answer the given folder; an empty text
 // goes back to the program's own folder.
 void setApplicationFolder(const QString& folder);
 
 // The folder named by the environment variable "temp", its name matched
 // without regard to case as on Windows ("temp", "TEMP", "Temp"); the
 // platform's temporary folder when no such variable is set or it is empty.
-QString TempFolder();
+QString tempFolder();
 
 } // namespace shell

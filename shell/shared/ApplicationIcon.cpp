@@ -5,7 +5,7 @@ static void registerIconResources() { Q_INIT_RESOURCE(icons); }
 
 namespace shell {
 
-QIcon ApplicationIcon() {
+QIcon applicationIcon() {
     static const bool registered = (registerIconResources(), true);
     (void)registered;
     QIcon icon;

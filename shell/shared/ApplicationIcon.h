@@ -5,6 +5,6 @@
 namespace shell {
 
 // Kinloom's icon: a small pedigree of boxes, at 32, 48, 128 and 256 pixels.
-QIcon ApplicationIcon();
+QIcon applicationIcon();
 
 } // namespace shell

@@ -4,7 +4,7 @@ namespace shell {
 namespace {
 
 QString& title() {
-    static QString current = QString::fromLatin1(ProductDisplayName);
+    static QString current = QString::fromLatin1(kProductDisplayName);
     return current;
 }
 
@@ -12,10 +12,10 @@ QString& title() {
 
 void SetApplicationTitle(const QString& displayName) {
     QString shortened = displayName;
-    while (shortened.size() > ApplicationTitleMaxLength) {
+    while (shortened.size() > kApplicationTitleMaxLength) {
         const qsizetype lastBlank = shortened.lastIndexOf(QLatin1Char(' '));
         if (lastBlank < 0) {
-            shortened.truncate(ApplicationTitleMaxLength);
+            shortened.truncate(kApplicationTitleMaxLength);
             break;
         }
         shortened.truncate(lastBlank);
@@ -23,6 +23,6 @@ void SetApplicationTitle(const QString& displayName) {
     title() = shortened;
 }
 
-QString ApplicationTitle() { return title(); }
+QString applicationTitle() { return title(); }
 
 } // namespace shell

@@ -4,11 +4,11 @@
 
 namespace shell {
 
-inline constexpr char SupportEmailAddress[] = "support@brenvik.example";
+inline constexpr char kSupportEmailAddress[] = "support@brenvik.example";
 
 // The report's text: the description, CR LF, the procedure path (which ends
 // with a blank), "at line ", the step, CR CR, the request to e-mail support.
-QString ErrorReportText(const QString& description, const QString& procedurePath, int step);
+QString errorReportText(const QString& description, const QString& procedurePath, int step);
 
 // The application's one error message: a modal box captioned
 // "Application Error" with the exclamation icon and OK. Never fails.

@@ -33,7 +33,7 @@ void FormBase::showPointer() {
     if (m_mousePointer == vbDefault)
         unsetCursor();
     else
-        setCursor(CursorForPointer(m_mousePointer, m_mouseIcon));
+        setCursor(cursorForPointer(m_mousePointer, m_mouseIcon));
 }
 
 void FormBase::finishDesignedLayout() {
@@ -84,9 +84,9 @@ void FormBase::trackHoverPointer(std::initializer_list<QWidget*> buttons, std::i
 }
 
 void FormBase::loadHandCursor(TrappedHandler& handler, int testStep, int loadStep) {
-    const QString cursorFile = ApplicationFilePath(QStringLiteral("HAND-M.CUR"));
+    const QString cursorFile = applicationFilePath(QStringLiteral("HAND-M.CUR"));
     if (handler.test(testStep, [&] { return FileExists(cursorFile) == -1; }))
-        handler.step(loadStep, [&] { setMouseIcon(LoadCursorPicture(cursorFile)); });
+        handler.step(loadStep, [&] { setMouseIcon(loadCursorPicture(cursorFile)); });
 }
 
 void FormBase::showHoverPointer() {

@@ -47,7 +47,7 @@ int showModal(const ShownMessage& message) {
 } // namespace
 
 int MsgBox(const QString& text, int style, const QString& caption) {
-    const ShownMessage message{text, caption.isNull() ? ApplicationTitle() : caption, style};
+    const ShownMessage message{text, caption.isNull() ? applicationTitle() : caption, style};
     if (activeSeam) return activeSeam->answer(message);
     return showModal(message);
 }

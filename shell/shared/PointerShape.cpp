@@ -22,7 +22,7 @@ std::optional<QPoint> cursorHotSpot(const QByteArray& header) {
 
 } // namespace
 
-QCursor CursorForPointer(int mousePointer, const std::optional<QCursor>& mouseIcon) {
+QCursor cursorForPointer(int mousePointer, const std::optional<QCursor>& mouseIcon) {
     switch (mousePointer) {
     case vbHourglass: return QCursor(Qt::WaitCursor);
     case vbCustom: return mouseIcon ? *mouseIcon : QCursor(Qt::PointingHandCursor);
@@ -30,7 +30,7 @@ QCursor CursorForPointer(int mousePointer, const std::optional<QCursor>& mouseIc
     }
 }
 
-QCursor LoadCursorPicture(const QString& path) {
+QCursor loadCursorPicture(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) throw Failure(QStringLiteral("Invalid picture"));
     const std::optional<QPoint> hotSpot = cursorHotSpot(file.peek(22));

@@ -17,10 +17,10 @@ enum MousePointerShape : int {
 // The cursor a MousePointer value shows: the arrow, the wait cursor, or the
 // custom cursor made from the window's MouseIcon (a pointing hand when the
 // window has none).
-QCursor CursorForPointer(int mousePointer, const std::optional<QCursor>& mouseIcon);
+QCursor cursorForPointer(int mousePointer, const std::optional<QCursor>& mouseIcon);
 
 // Loads a cursor (.cur) or icon (.ico) file as a cursor, keeping a cursor
 // file's hot spot. Throws Failure("Invalid picture") when it cannot.
-QCursor LoadCursorPicture(const QString& path);
+QCursor loadCursorPicture(const QString& path);
 
 } // namespace shell

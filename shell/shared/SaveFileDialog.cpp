@@ -11,7 +11,7 @@ SaveFileDialogTestSeam* activeSeam = nullptr;
 
 } // namespace
 
-QString QtFilterFrom(const QString& barSeparatedFilter) {
+QString qtFilterFrom(const QString& barSeparatedFilter) {
     const QStringList parts = barSeparatedFilter.split(QLatin1Char('|'));
     QStringList entries;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
@@ -38,7 +38,7 @@ QString withFilterExtension(const QString& chosen, const QString& barSeparatedFi
 }
 
 void SaveFileDialog::showSave(QWidget* parent) {
-    const ShownSaveDialog dialog{dialogTitle, QtFilterFrom(filter), fileName};
+    const ShownSaveDialog dialog{dialogTitle, qtFilterFrom(filter), fileName};
     const QString chosen = activeSeam
         ? activeSeam->answer(dialog)
         : QFileDialog::getSaveFileName(parent, dialog.title, dialog.fileName, dialog.filter, nullptr,

@@ -25,7 +25,7 @@ public:
 };
 
 // The filter in Qt's form: "Excel Files (*.xls)".
-QString QtFilterFrom(const QString& barSeparatedFilter);
+QString qtFilterFrom(const QString& barSeparatedFilter);
 
 // The chosen path with the extension of the filter's first pattern ("*.xls")
 // added when its file name has none: "ingrid" becomes "ingrid.xls", while

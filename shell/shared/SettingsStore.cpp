@@ -17,7 +17,7 @@ QString keyPath(const QString& section, const QString& key) { return section + Q
 
 } // namespace
 
-QString SettingsFilePath(const QString& application) {
+QString settingsFilePath(const QString& application) {
     const QString folder = folderOverride().isEmpty()
         ? QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
         : folderOverride();
@@ -26,9 +26,9 @@ QString SettingsFilePath(const QString& application) {
 
 void setSettingsFolder(const QString& folder) { folderOverride() = folder; }
 
-QString GetSetting(const QString& application, const QString& section, const QString& key, const QString& defaultValue) {
-    FlushSettings();
-    const QSettings store(SettingsFilePath(application), QSettings::IniFormat);
+QString getSetting(const QString& application, const QString& section, const QString& key, const QString& defaultValue) {
+    flushSettings();
+    const QSettings store(settingsFilePath(application), QSettings::IniFormat);
     if (store.status() != QSettings::NoError)
         throw Failure(QStringLiteral("The settings store %1 cannot be read.").arg(store.fileName()));
     const QString path = keyPath(section, key);
@@ -36,11 +36,11 @@ QString GetSetting(const QString& application, const QString& section, const QSt
     return store.value(path).toString();
 }
 
-void SaveSetting(const QString& application, const QString& section, const QString& key, const QString& value) {
-    SaveSettingIn(SettingsFilePath(application), section, key, value);
+void saveSetting(const QString& application, const QString& section, const QString& key, const QString& value) {
+    saveSettingIn(settingsFilePath(application), section, key, value);
 }
 
-void SaveSettingIn(const QString& file, const QString& section, const QString& key, const QString& value) {
+void saveSettingIn(const QString& file, const QString& section, const QString& key, const QString& value) {
     QSettings store(file, QSettings::IniFormat);
     store.setValue(keyPath(section, key), value);
     store.sync();

@@ -68,7 +68,7 @@ public:
 private:
     static void write(const PendingValue& p) {
         try {
-            SaveSettingIn(p.file, p.section, p.key, p.value);
+            saveSettingIn(p.file, p.section, p.key, p.value);
         } catch (...) {
             // Typing goes on when the store cannot be written.
         }
@@ -107,10 +107,10 @@ private:
 
 } // namespace
 
-void SaveSettingLater(const QString& application, const QString& section, const QString& key, const QString& value) {
-    SettingsWriter::instance().hand({SettingsFilePath(application), section, key, value});
+void saveSettingLater(const QString& application, const QString& section, const QString& key, const QString& value) {
+    SettingsWriter::instance().hand({settingsFilePath(application), section, key, value});
 }
 
-void FlushSettings() { SettingsWriter::instance().flush(); }
+void flushSettings() { SettingsWriter::instance().flush(); }
 
 } // namespace shell

@@ -20,7 +20,7 @@ void SkinFramework::loadSkin(const QString& skinPath, const QString& /*variant*/
 
 void SkinFramework::applyWindow(QWidget& window) const {
     if (!m_loaded) throw Failure(QStringLiteral("No skin is loaded."));
-    if (m_options & ApplyStyleSheet) window.setStyleSheet(m_styleSheet);
+    if (m_options & kApplyStyleSheet) window.setStyleSheet(m_styleSheet);
 }
 
 } // namespace shell

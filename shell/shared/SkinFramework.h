@@ -12,7 +12,7 @@ namespace shell {
 class SkinFramework {
 public:
     // Bit of options(): lay the loaded sheet over the windows it is applied to.
-    static constexpr int ApplyStyleSheet = 1;
+    static constexpr int kApplyStyleSheet = 1;
 
     // Reads the skin file; the second argument names a section of a skin
     // with several variants and is unused by style-sheet skins. Throws

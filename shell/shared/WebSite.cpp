@@ -24,12 +24,12 @@ std::function<bool(const QUrl&)>& urlOpener() {
 
 } // namespace
 
-int WebSiteChanceNumber(double draw) { return static_cast<int>(std::floor(draw * 100.0)) + 1; }
+int webSiteChanceNumber(double draw) { return static_cast<int>(std::floor(draw * 100.0)) + 1; }
 
 void MaybeOpenWebSite() {
     const double draw = randomDraw() ? randomDraw()() : QRandomGenerator::global()->generateDouble();
-    if (WebSiteChanceNumber(draw) != visitingNumber) return;
-    const QUrl address(QString::fromLatin1(HomePageAddress));
+    if (webSiteChanceNumber(draw) != visitingNumber) return;
+    const QUrl address(QString::fromLatin1(kHomePageAddress));
     const bool started = urlOpener() ? urlOpener()(address) : QDesktopServices::openUrl(address);
     if (!started) throw Failure(QStringLiteral("No web browser could be started for %1").arg(address.toString()));
 }

@@ -7,11 +7,11 @@
 
 namespace shell {
 
-inline constexpr char HomePageAddress[] = "https://brenvik.example/";
-inline constexpr char ContactPageAddress[] = "https://brenvik.example/contact/";
+inline constexpr char kHomePageAddress[] = "https://brenvik.example/";
+inline constexpr char kContactPageAddress[] = "https://brenvik.example/contact/";
 
 // The number 1..100 that a draw 0 <= r < 1 gives.
-int WebSiteChanceNumber(double draw);
+int webSiteChanceNumber(double draw);
 
 // One start in a hundred opens the home page in the user's browser: when
 // floor(r * 100) + 1 is 7. Does not wait for the browser. Throws Failure

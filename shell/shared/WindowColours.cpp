@@ -35,9 +35,9 @@ bool isFaceColouredControl(const QWidget* control) {
 
 } // namespace
 
-QColor ButtonFaceColor() { return QGuiApplication::palette().color(QPalette::Active, QPalette::Button); }
+QColor buttonFaceColor() { return QGuiApplication::palette().color(QPalette::Active, QPalette::Button); }
 
-void SetBackColor(QWidget& widget, const QColor& colour) {
+void setBackColor(QWidget& widget, const QColor& colour) {
     QPalette palette = widget.palette();
     palette.setColor(QPalette::Window, colour);
     widget.setPalette(palette);
@@ -45,25 +45,25 @@ void SetBackColor(QWidget& widget, const QColor& colour) {
 }
 
 void SetButtonFaceColors(QWidget& window) {
-    const QColor face = ButtonFaceColor();
-    SetBackColor(window, face);
+    const QColor face = buttonFaceColor();
+    setBackColor(window, face);
     for (QWidget* control : controlsOf(window))
-        if (isFaceColouredControl(control)) SetBackColor(*control, face);
+        if (isFaceColouredControl(control)) setBackColor(*control, face);
 }
 
-QString SkinFilePath() { return ApplicationFilePath(QStringLiteral("x/o.cjs")); }
+QString skinFilePath() { return applicationFilePath(QStringLiteral("x/o.cjs")); }
 
 void ApplySkin(QWidget& mainWindow, SkinFramework& skin) {
-    const QString path = SkinFilePath();
+    const QString path = skinFilePath();
     if (!QFileInfo(path).isFile()) return;
 
-    const QColor face = ButtonFaceColor();
-    SetBackColor(mainWindow, face);
+    const QColor face = buttonFaceColor();
+    setBackColor(mainWindow, face);
     for (QWidget* control : controlsOf(mainWindow))
-        if (isFaceColouredControl(control) || qobject_cast<const PictureBox*>(control)) SetBackColor(*control, face);
+        if (isFaceColouredControl(control) || qobject_cast<const PictureBox*>(control)) setBackColor(*control, face);
 
     skin.loadSkin(path, QString());
-    skin.setOptions(skin.options() | SkinFramework::ApplyStyleSheet);
+    skin.setOptions(skin.options() | SkinFramework::kApplyStyleSheet);
     skin.setApplyToNewWindows(true);
     skin.setApplyToDialogs(true);
     skin.applyWindow(mainWindow);

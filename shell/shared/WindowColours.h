@@ -9,10 +9,10 @@ namespace shell {
 class SkinFramework;
 
 // The theme's face colour of buttons.
-QColor ButtonFaceColor();
+QColor buttonFaceColor();
 
 // Paints a control's or window's background in a colour.
-void SetBackColor(QWidget& widget, const QColor& colour);
+void setBackColor(QWidget& widget, const QColor& colour);
 
 // The window and its option buttons, check boxes, frames and labels take the
 // button-face colour; other controls keep theirs.
@@ -26,6 +26,6 @@ void SetButtonFaceColors(QWidget& window);
 void ApplySkin(QWidget& mainWindow, SkinFramework& skin);
 
 // The skin file's place.
-QString SkinFilePath();
+QString skinFilePath();
 
 } // namespace shell

@@ -275,7 +275,7 @@ TEST_F(Form2ViewerTest, EveryStartUpStepReportsItsOwnNumberAndTheLaterOnesRun) {
             loaded = std::make_unique<Form2>();
         }
         EXPECT_EQ(errorReports(sandbox.messages), reportsOf("Form2.Form_Load", {step}));
-        EXPECT_EQ(loaded->palette().color(QPalette::Window) == ButtonFaceColor(), step != 100);
+        EXPECT_EQ(loaded->palette().color(QPalette::Window) == buttonFaceColor(), step != 100);
         EXPECT_EQ(loaded->mouseIcon().has_value(), step != 108); // a failed test at 106 goes on to load
         handOver(*loaded, QSize(700, 300));
         EXPECT_EQ(canvasOf(*loaded)->size(), QSize(700, 300));

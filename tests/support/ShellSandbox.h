@@ -34,7 +34,7 @@ public:
         });
     }
     ~ShellSandbox() {
-        shell::FlushSettings();
+        shell::flushSettings();
         shell::setSettingsFolder(QString());
         shell::setApplicationFolder(QString());
         shell::setRandomDraw({});
@@ -55,7 +55,7 @@ public:
     // The store read and written behind the module's back.
     QString storeFile() const { return m_dir.filePath(QStringLiteral("config/Brenvik.ini")); }
     QVariant stored(const QString& key) const {
-        shell::FlushSettings();
+        shell::flushSettings();
         return QSettings(storeFile(), QSettings::IniFormat).value(QStringLiteral("Kinloom/") + key);
     }
     void setStored(const QString& key, const QString& value) const {

@@ -248,8 +248,8 @@ TEST_F(Form1Test, UnreadableStoreIsReportedForBothInputs) {
 TEST_F(Form1Test, SkinFileColoursTheFramesAndAppliesTheSheet) {
     sandbox.writeAppFile(QStringLiteral("x/o.cjs"), "QPushButton { color: maroon; }");
     Form1 form;
-    EXPECT_EQ(form.palette().color(QPalette::Window), ButtonFaceColor());
-    EXPECT_EQ(control(form, "Frame1")->palette().color(QPalette::Window), ButtonFaceColor());
+    EXPECT_EQ(form.palette().color(QPalette::Window), buttonFaceColor());
+    EXPECT_EQ(control(form, "Frame1")->palette().color(QPalette::Window), buttonFaceColor());
     EXPECT_EQ(form.styleSheet(), QStringLiteral("QPushButton { color: maroon; }"));
     EXPECT_TRUE(sandbox.messages.shown().empty());
 }

@@ -15,7 +15,7 @@ TEST(MessageBoxSeam, RecordsBoxesAndGivesQueuedOrDefaultAnswers) {
     EXPECT_EQ(MsgBox(QStringLiteral("Overwrite?"), vbYesNo), vbYes);  // Yes is the default
     EXPECT_EQ(MsgBox(QStringLiteral("Done.")), vbOK);
     ASSERT_EQ(boxes.shown().size(), 3u);
-    EXPECT_EQ(boxes.shown()[2].caption, ApplicationTitle());
+    EXPECT_EQ(boxes.shown()[2].caption, applicationTitle());
     EXPECT_EQ(boxes.shown()[2].style, vbOKOnly);
     EXPECT_EQ(MsgBox(QStringLiteral("x"), vbOKOnly, QStringLiteral("Numerical Value")), vbOK);
     EXPECT_EQ(boxes.shown()[3].caption, QStringLiteral("Numerical Value"));
@@ -51,7 +51,7 @@ TEST(SaveFileDialogSeam, ANameWithoutExtensionGetsTheFiltersOwn) {
 }
 
 TEST(SaveFileDialogSeam, FilterPairsBecomeQtEntries) {
-    EXPECT_EQ(QtFilterFrom(QStringLiteral("Excel Files (*.xls)|*.xls|")), QStringLiteral("Excel Files (*.xls)"));
-    EXPECT_EQ(QtFilterFrom(QStringLiteral("Workbooks|*.xls;*.xlsx|All|*.*")),
+    EXPECT_EQ(qtFilterFrom(QStringLiteral("Excel Files (*.xls)|*.xls|")), QStringLiteral("Excel Files (*.xls)"));
+    EXPECT_EQ(qtFilterFrom(QStringLiteral("Workbooks|*.xls;*.xlsx|All|*.*")),
               QStringLiteral("Workbooks (*.xls *.xlsx);;All (*.*)"));
 }

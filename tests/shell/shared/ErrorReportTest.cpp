@@ -11,7 +11,7 @@
 using namespace shell;
 
 TEST(ErrorReport, TextIsExactAndShownAsApplicationErrorWithExclamation) {
-    const QString text = ErrorReportText(QStringLiteral("Invalid picture"),
+    const QString text = errorReportText(QStringLiteral("Invalid picture"),
                                          QString::fromLatin1(ProcedurePath::Form1_Form_Load), 108);
     EXPECT_EQ(text.toUtf8(),
               QByteArray("Invalid picture\r\nin Kinloom2016/11/03.Form1.Form_Load at line 108\r\r"

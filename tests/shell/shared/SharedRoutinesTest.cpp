@@ -17,16 +17,16 @@ TEST(ApplicationTitle, ShortensLongNamesWordByWord) {
     const QString forty = QStringLiteral("Kinloom Family Tree Templates Maker 2016");  // 40
     ASSERT_EQ(forty.size(), 40);
     SetApplicationTitle(forty);
-    EXPECT_EQ(ApplicationTitle(), forty);
+    EXPECT_EQ(applicationTitle(), forty);
     SetApplicationTitle(QStringLiteral("Kinloom Family Tree Template Makers 2016X"));  // 41
-    EXPECT_EQ(ApplicationTitle(), QStringLiteral("Kinloom Family Tree Template Makers"));
+    EXPECT_EQ(applicationTitle(), QStringLiteral("Kinloom Family Tree Template Makers"));
     // Stops as soon as it fits: one word dropped of several that could go.
     SetApplicationTitle(QStringLiteral("a b c d e f g h i j k l m n o p q r s t u"));  // 41
-    EXPECT_EQ(ApplicationTitle(), QStringLiteral("a b c d e f g h i j k l m n o p q r s t"));
+    EXPECT_EQ(applicationTitle(), QStringLiteral("a b c d e f g h i j k l m n o p q r s t"));
     SetApplicationTitle(QString(45, QLatin1Char('x')));
-    EXPECT_EQ(ApplicationTitle(), QString(40, QLatin1Char('x')));
+    EXPECT_EQ(applicationTitle(), QString(40, QLatin1Char('x')));
     SetApplicationTitle();
-    EXPECT_EQ(ApplicationTitle(), QStringLiteral("Kinloom"));
+    EXPECT_EQ(applicationTitle(), QStringLiteral("Kinloom"));
 }
 
 TEST(MaybeOpenWebSite, OpensTheHomePageExactlyForSeven) {
@@ -52,17 +52,17 @@ TEST(SettingsStore, MissingGivesDefaultEmptyStaysEmptyAndTextRoundTrips) {
     ShellSandbox sandbox;
     const QString app = QStringLiteral("Brenvik");
     const QString section = QStringLiteral("Kinloom");
-    EXPECT_EQ(GetSetting(app, section, QStringLiteral("Text1"), QStringLiteral("Halvarsen")),
+    EXPECT_EQ(getSetting(app, section, QStringLiteral("Text1"), QStringLiteral("Halvarsen")),
               QStringLiteral("Halvarsen"));
-    SaveSetting(app, section, QStringLiteral("Text1"), QString());
-    EXPECT_EQ(GetSetting(app, section, QStringLiteral("Text1"), QStringLiteral("Halvarsen")), QString());
+    saveSetting(app, section, QStringLiteral("Text1"), QString());
+    EXPECT_EQ(getSetting(app, section, QStringLiteral("Text1"), QStringLiteral("Halvarsen")), QString());
 
     // Texts an INI file treats specially must come back exactly as typed.
     for (const QString& typed : {QStringLiteral("Smith, John"), QStringLiteral(" padded "), QStringLiteral("@Variant(x)"),
                                  QStringLiteral("\"quoted\";semi=eq"), QStringLiteral("Ærøskøbing ÿ 漢字"),
                                  QStringLiteral("true"), QStringLiteral("5.0e1")}) {
-        SaveSetting(app, section, QStringLiteral("Text2"), typed);
-        EXPECT_EQ(GetSetting(app, section, QStringLiteral("Text2"), QStringLiteral("5")), typed);
+        saveSetting(app, section, QStringLiteral("Text2"), typed);
+        EXPECT_EQ(getSetting(app, section, QStringLiteral("Text2"), QStringLiteral("5")), typed);
     }
     EXPECT_EQ(sandbox.stored(QStringLiteral("Text2")).toString(), QStringLiteral("5.0e1"));
 }
@@ -70,9 +70,9 @@ TEST(SettingsStore, MissingGivesDefaultEmptyStaysEmptyAndTextRoundTrips) {
 TEST(SettingsStore, UnreadableStoreFails) {
     ShellSandbox sandbox;
     QDir().mkpath(sandbox.storeFile());  // a folder where the file should be
-    EXPECT_THROW(GetSetting(QStringLiteral("Brenvik"), QStringLiteral("Kinloom"), QStringLiteral("Text1"), QString()),
+    EXPECT_THROW(getSetting(QStringLiteral("Brenvik"), QStringLiteral("Kinloom"), QStringLiteral("Text1"), QString()),
                  Failure);
-    EXPECT_THROW(SaveSetting(QStringLiteral("Brenvik"), QStringLiteral("Kinloom"), QStringLiteral("Text1"), QString()),
+    EXPECT_THROW(saveSetting(QStringLiteral("Brenvik"), QStringLiteral("Kinloom"), QStringLiteral("Text1"), QString()),
                  Failure);
 }
 
@@ -81,11 +81,11 @@ TEST(ApplicationFolders, TempFolderFollowsTheTempVariableWhateverItsCase) {
     const QByteArray savedLower = qgetenv("temp");
     qunsetenv("TEMP");
     qunsetenv("temp");
-    EXPECT_EQ(TempFolder(), QDir::tempPath());
+    EXPECT_EQ(tempFolder(), QDir::tempPath());
     qputenv("TEMP", "/var/kinloom-tmp/");
-    EXPECT_EQ(TempFolder(), QStringLiteral("/var/kinloom-tmp"));
+    EXPECT_EQ(tempFolder(), QStringLiteral("/var/kinloom-tmp"));
     qputenv("TEMP", "");
-    EXPECT_EQ(TempFolder(), QDir::tempPath());
+    EXPECT_EQ(tempFolder(), QDir::tempPath());
     qunsetenv("TEMP");
     if (!savedTemp.isNull()) qputenv("TEMP", savedTemp);
     if (!savedLower.isNull()) qputenv("temp", savedLower);

@@ -37,7 +37,7 @@ struct SampleWindow {
                            static_cast<QWidget*>(check), static_cast<QWidget*>(picture), static_cast<QWidget*>(text),
                            static_cast<QWidget*>(button)}) {
             w->setObjectName(QStringLiteral("Control%1").arg(++n));
-            SetBackColor(*w, Qt::white);
+            setBackColor(*w, Qt::white);
         }
     }
     static QColor back(const QWidget* w) { return w->palette().color(QPalette::Window); }
@@ -48,7 +48,7 @@ struct SampleWindow {
 
 TEST(ApplySkin, SkinFileColoursFramesLabelsAndPicturesThenAppliesTheSheet) {
     ShellSandbox sandbox;
-    const QColor face = ButtonFaceColor();
+    const QColor face = buttonFaceColor();
     ASSERT_NE(face, QColor(Qt::white));
     const QByteArray sheet = "QGroupBox { color: navy; }";
     sandbox.writeAppFile(QStringLiteral("x/o.cjs"), sheet);
@@ -65,7 +65,7 @@ TEST(ApplySkin, SkinFileColoursFramesLabelsAndPicturesThenAppliesTheSheet) {
     EXPECT_EQ(SampleWindow::back(w.button), QColor(Qt::white));
     EXPECT_EQ(SampleWindow::base(w.text), textBase);
     EXPECT_EQ(w.window.styleSheet(), QString::fromUtf8(sheet));
-    EXPECT_TRUE(skin.options() & SkinFramework::ApplyStyleSheet);
+    EXPECT_TRUE(skin.options() & SkinFramework::kApplyStyleSheet);
     EXPECT_TRUE(skin.applyToNewWindows() && skin.applyToDialogs());
 }
 
@@ -87,9 +87,9 @@ TEST(ApplySkin, NoOrdinaryFileChangesNothing) {
 TEST(SetButtonFaceColors, LeavesPictureBoxesAndTextBoxesAlone) {
     SampleWindow w;
     SetButtonFaceColors(w.window);
-    EXPECT_EQ(SampleWindow::back(&w.window), ButtonFaceColor());
-    EXPECT_EQ(SampleWindow::back(w.frame), ButtonFaceColor());
-    EXPECT_EQ(SampleWindow::back(w.label), ButtonFaceColor());
+    EXPECT_EQ(SampleWindow::back(&w.window), buttonFaceColor());
+    EXPECT_EQ(SampleWindow::back(w.frame), buttonFaceColor());
+    EXPECT_EQ(SampleWindow::back(w.label), buttonFaceColor());
     EXPECT_EQ(SampleWindow::back(w.picture), QColor(Qt::white));
     EXPECT_EQ(SampleWindow::back(w.text), QColor(Qt::white));
 }
@@ -97,18 +97,18 @@ TEST(SetButtonFaceColors, LeavesPictureBoxesAndTextBoxesAlone) {
 TEST(PointerShape, CursorFileKeepsItsHotSpotAndAnythingElseIsAnInvalidPicture) {
     ShellSandbox sandbox;
     sandbox.writeAppFile(QStringLiteral("HAND-M.CUR"), makeCursorFile(9, 3));
-    const QCursor hand = LoadCursorPicture(sandbox.appFile(QStringLiteral("HAND-M.CUR")));
+    const QCursor hand = loadCursorPicture(sandbox.appFile(QStringLiteral("HAND-M.CUR")));
     EXPECT_EQ(hand.shape(), Qt::BitmapCursor);
     EXPECT_EQ(hand.hotSpot(), QPoint(9, 3));
 
     sandbox.writeAppFile(QStringLiteral("broken.cur"), "not a cursor at all");
     try {
-        LoadCursorPicture(sandbox.appFile(QStringLiteral("broken.cur")));
+        loadCursorPicture(sandbox.appFile(QStringLiteral("broken.cur")));
         FAIL() << "a broken cursor file loaded";
     } catch (const Failure& failure) {
         EXPECT_STREQ(failure.what(), "Invalid picture");
     }
-    EXPECT_THROW(LoadCursorPicture(sandbox.appFile(QStringLiteral("missing.cur"))), Failure);
+    EXPECT_THROW(loadCursorPicture(sandbox.appFile(QStringLiteral("missing.cur"))), Failure);
 }
 
 TEST(FormBase, AWindowIsCentredWithItsFrame) {
