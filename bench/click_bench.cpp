@@ -50,9 +50,8 @@ QPixmap bitmapPathPicture(const QString& workbook, const QString& bmp) {
     const auto book = instance->workbooks().item(1);
     auto& sheet = book->activeSheet();
     const auto used = sheet.usedRange();
-    spreadsheet::writePictureFile(spreadsheet::bitmapOf(sheet.picture({used.row, used.column, used.lastRow(),
-                                                                       used.lastColumn()})),
-                                  bmp, "bmp");
+    spreadsheet::writePictureFile(
+        spreadsheet::bitmapOf(sheet.picture({used.row, used.column, used.lastRow(), used.lastColumn()})), bmp, "bmp");
     return QPixmap::fromImage(QImageReader(bmp).read());
 }
 
@@ -89,7 +88,7 @@ long peakMegabytes(const std::vector<std::string>& arguments) {
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("QT_LOGGING_RULES", "qt.qpa.*=false");
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});  // the platform's notes
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {}); // the platform's notes
     QApplication app(argc, argv);
     if (argc < 2) return 2;
     spreadsheet::registerSheetFonts();
@@ -130,9 +129,10 @@ int main(int argc, char* argv[]) {
         for (int i = 0; i < runs; ++i) {
             QElapsedTimer timer;
             timer.start();
-            QProcess::execute(peer, {QStringLiteral("--generations"), QString::number(generations),
-                                     QStringLiteral("--output"), work.filePath(QStringLiteral("peer.xls")),
-                                     QStringLiteral("--picture"), work.filePath(QStringLiteral("peer.bmp"))});
+            QProcess::execute(peer,
+                              {QStringLiteral("--generations"), QString::number(generations),
+                               QStringLiteral("--output"), work.filePath(QStringLiteral("peer.xls")),
+                               QStringLiteral("--picture"), work.filePath(QStringLiteral("peer.bmp"))});
             theirs.push_back(timer.nsecsElapsed() / 1e9);
         }
         out << QStringLiteral("%1   %2   %3   %4x\n")

@@ -90,7 +90,7 @@ void BM_ZoomStep(benchmark::State& state) {
     const int generations = static_cast<int>(state.range(0));
     Preview preview(generations);
     const auto [first, second] = zoomButtons(generations);
-    if (generations == 10) click(preview.form, "PushButton2");  // 0.5 and 0.25 fit under the caps
+    if (generations == 10) click(preview.form, "PushButton2"); // 0.5 and 0.25 fit under the caps
     bool firstNext = true;
     for (auto _ : state) {
         click(preview.form, firstNext ? first : second);
@@ -153,7 +153,7 @@ BENCHMARK(BM_ScrollRepaintPeerBitmap)->Arg(5)->Arg(10)->Arg(12)->Arg(15)->Unit(b
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});  // the platform's notes
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {}); // the platform's notes
     QApplication app(argc, argv);
     spreadsheet::registerSheetFonts();
     benchmark::Initialize(&argc, argv);
@@ -171,6 +171,7 @@ int main(int argc, char** argv) {
         std::printf("%3d %14.2f %15.2f %9.1fx %19.2f %15.2f %9.1fx\n", generations, zoom, zoomPeer, zoomPeer / zoom,
                     scroll, scrollPeer, scrollPeer / scroll);
     }
-    std::printf("targets: a zoom step under 16 ms at every count; a scroll repaint under 16 ms up to 12, under 50 ms at 15\n");
+    std::printf(
+        "targets: a zoom step under 16 ms at every count; a scroll repaint under 16 ms up to 12, under 50 ms at 15\n");
     return 0;
 }

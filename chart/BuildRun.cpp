@@ -81,9 +81,8 @@ void runChartBuild(BuildRunWindows& windows) {
             check = checkGenerationCount(windows.generationCountText());
             return check != GenerationCountCheck::Accepted;
         })) {
-        h.step(102, [&] {
-            shell::MsgBox(refusalMessage(check), shell::vbExclamation, QStringLiteral("Numerical Value"));
-        });
+        h.step(102,
+               [&] { shell::MsgBox(refusalMessage(check), shell::vbExclamation, QStringLiteral("Numerical Value")); });
         h.step(104, [&] { windows.focusGenerationCount(); });
         return;
     }

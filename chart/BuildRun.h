@@ -10,20 +10,20 @@ namespace chart {
 class PreviewWindow {
 public:
     virtual ~PreviewWindow() = default;
-    virtual void setPicture(const spreadsheet::VectorPicture& picture) = 0;  // Picture1.Picture
-    virtual void setExcelFile(const QString& path) = 0;   // mExcelFile
-    virtual void Show() = 0;                              // modeless
+    virtual void setPicture(const spreadsheet::VectorPicture& picture) = 0; // Picture1.Picture
+    virtual void setExcelFile(const QString& path) = 0;                     // mExcelFile
+    virtual void Show() = 0;                                                // modeless
 };
 
 // What the build run needs of the windows, implemented by the main window.
 class BuildRunWindows {
 public:
     virtual ~BuildRunWindows() = default;
-    virtual QString rootName() const = 0;               // Text1
-    virtual QString generationCountText() const = 0;    // Text2
-    virtual void setMousePointer(int shape) = 0;        // 0 default, 11 hourglass
-    virtual void focusGenerationCount() = 0;            // Text2, its text selected
-    virtual PreviewWindow& previewWindow() = 0;         // loaded on first reference
+    virtual QString rootName() const = 0;            // Text1
+    virtual QString generationCountText() const = 0; // Text2
+    virtual void setMousePointer(int shape) = 0;     // 0 default, 11 hourglass
+    virtual void focusGenerationCount() = 0;         // Text2, its text selected
+    virtual PreviewWindow& previewWindow() = 0;      // loaded on first reference
     virtual void Hide() = 0;
 };
 

@@ -30,36 +30,34 @@ QString resolvedPath(const QString& path) {
     return folder.isEmpty() ? info.absoluteFilePath() : folder + QLatin1Char('/') + info.fileName();
 }
 
-const char* const kDescription =
-    "Draws a blank pedigree chart (one empty box for each ancestor, the oldest\n"
-    "generation on the left) and saves it as an Excel 97-2003 workbook.\n\n"
-    "COUNT is the number of generations, the root person included, written as\n"
-    "numbers are written in your locale (a point is accepted too); charts of up\n"
-    "to 15 generations can be drawn. The count appears in the chart as typed.\n\n"
-    "With --picture, the used cells are also drawn as a spreadsheet shows them,\n"
-    "in the format the file's extension names: a bitmap (.bmp, .png, ...), or a\n"
-    "vector picture, sharp at any size: .svg for the web, .pdf for printing (A4\n"
-    "landscape pages, one page wide, as the workbook prints). Bitmaps of charts\n"
-    "over 10 generations are scaled down to stay within 32,767 pixels a side.\n"
-    "Any other extension is refused before anything is written.\n\n"
-    "With --gedcom, the boxes are filled from a GEDCOM file (5.5, 5.5.1 or 7.0)\n"
-    "with the ancestors of --person: \"Given Surname (1820-1891)\". Without\n"
-    "--generations the chart is as deep as the known pedigree (at most 15);\n"
-    "without --root the title names the person. Links that point nowhere and\n"
-    "people who would be their own ancestor are left out, with a warning.\n\n"
-    "With --numbers, each box holds its ancestor number: the root person is 1,\n"
-    "the father of n is 2n, the mother 2n + 1.";
+const char* const kDescription = "Draws a blank pedigree chart (one empty box for each ancestor, the oldest\n"
+                                 "generation on the left) and saves it as an Excel 97-2003 workbook.\n\n"
+                                 "COUNT is the number of generations, the root person included, written as\n"
+                                 "numbers are written in your locale (a point is accepted too); charts of up\n"
+                                 "to 15 generations can be drawn. The count appears in the chart as typed.\n\n"
+                                 "With --picture, the used cells are also drawn as a spreadsheet shows them,\n"
+                                 "in the format the file's extension names: a bitmap (.bmp, .png, ...), or a\n"
+                                 "vector picture, sharp at any size: .svg for the web, .pdf for printing (A4\n"
+                                 "landscape pages, one page wide, as the workbook prints). Bitmaps of charts\n"
+                                 "over 10 generations are scaled down to stay within 32,767 pixels a side.\n"
+                                 "Any other extension is refused before anything is written.\n\n"
+                                 "With --gedcom, the boxes are filled from a GEDCOM file (5.5, 5.5.1 or 7.0)\n"
+                                 "with the ancestors of --person: \"Given Surname (1820-1891)\". Without\n"
+                                 "--generations the chart is as deep as the known pedigree (at most 15);\n"
+                                 "without --root the title names the person. Links that point nowhere and\n"
+                                 "people who would be their own ancestor are left out, with a warning.\n\n"
+                                 "With --numbers, each box holds its ancestor number: the root person is 1,\n"
+                                 "the father of n is 2n, the mother 2n + 1.";
 
 // After the options, as manual pages order them (kinloom-chart(1) is made
 // from this help).
-const char* const kExitStatus =
-    "\nExit status:\n"
-    "  0  the workbook was saved.\n"
-    "  1  any other failure, with its reason on standard error.\n"
-    "  2  COUNT or another argument was refused, or --person matches several\n"
-    "     people (they are listed).\n"
-    "\n"
-    "A failed run leaves no file behind and never changes an existing FILE.\n";
+const char* const kExitStatus = "\nExit status:\n"
+                                "  0  the workbook was saved.\n"
+                                "  1  any other failure, with its reason on standard error.\n"
+                                "  2  COUNT or another argument was refused, or --person matches several\n"
+                                "     people (they are listed).\n"
+                                "\n"
+                                "A failed run leaves no file behind and never changes an existing FILE.\n";
 
 } // namespace
 
@@ -161,9 +159,10 @@ int runChartCommand(const QStringList& arguments, QTextStream& out, QTextStream&
         std::optional<spreadsheet::FileReplacement> picture;
         if (parser.isSet(pictureOption)) {
             const automation::UsedRange used = sheet.usedRange();
-            picture.emplace(picturePath,
-                            exportedPictureBytes(sheet.picture({used.row, used.column, used.lastRow(), used.lastColumn()}),
-                                                 picturePath));
+            picture.emplace(
+                picturePath,
+                exportedPictureBytes(sheet.picture({used.row, used.column, used.lastRow(), used.lastColumn()}),
+                                     picturePath));
         }
         workbook->saveAs(outputPath);
         if (picture) picture->commit();

@@ -15,7 +15,7 @@ namespace {
 
 constexpr std::int16_t kTitleFontSize = 20;
 constexpr std::int16_t kGenerationLineFontSize = 11;
-constexpr std::int16_t kTitleColorIndex = 16;  // 50 % grey
+constexpr std::int16_t kTitleColorIndex = 16; // 50 % grey
 constexpr std::int16_t kAlignLeft = -4131;
 constexpr int kFixedOperations = 17;
 constexpr int kOperationsPerBox = 5;
@@ -72,7 +72,7 @@ double MyPower(double Number, double Exponent) { return std::pow(Number, Exponen
 long long boxColumnCount(double generations) {
     const double last = shell::roundHalfEven(generations - 1);
     if (!(last >= 0)) return 0;
-    if (last >= kMaxGenerations) return kMaxGenerations + 1;  // too many: the caller refuses it
+    if (last >= kMaxGenerations) return kMaxGenerations + 1; // too many: the caller refuses it
     return static_cast<long long>(last) + 1;
 }
 

@@ -11,13 +11,9 @@ namespace chart::automation {
 
 namespace {
 
-spreadsheet::CellRange toCells(const SheetRange& r) {
-    return {r.firstRow, r.firstColumn, r.lastRow, r.lastColumn};
-}
+spreadsheet::CellRange toCells(const SheetRange& r) { return {r.firstRow, r.firstColumn, r.lastRow, r.lastColumn}; }
 
-SheetRange fromCells(const spreadsheet::CellRange& r) {
-    return {r.firstRow, r.firstColumn, r.lastRow, r.lastColumn};
-}
+SheetRange fromCells(const spreadsheet::CellRange& r) { return {r.firstRow, r.firstColumn, r.lastRow, r.lastColumn}; }
 
 class EngineWorksheet final : public Worksheet {
 public:
@@ -34,14 +30,11 @@ public:
             throw spreadsheet::SpreadsheetError(QStringLiteral("'%1' does not name whole columns.").arg(address));
         return fromCells(range);
     }
-    SheetRange range(const QString& address) const override {
-        return fromCells(spreadsheet::parseAddress(address));
-    }
+    SheetRange range(const QString& address) const override { return fromCells(spreadsheet::parseAddress(address)); }
 
     void setColumnWidth(const SheetRange& range, const QString& width) override {
         const auto characters = parseLocaleNumber(width);
-        if (!characters)
-            throw spreadsheet::SpreadsheetError(QStringLiteral("'%1' is not a column width.").arg(width));
+        if (!characters) throw spreadsheet::SpreadsheetError(QStringLiteral("'%1' is not a column width.").arg(width));
         m_sheet.setColumnWidth(toCells(range), *characters);
     }
     void merge(const SheetRange& range) override { m_sheet.merge(toCells(range)); }
@@ -51,9 +44,7 @@ public:
     void setFontName(const SheetRange& range, const QString& name) override {
         m_sheet.setFontName(toCells(range), name);
     }
-    void setFontSize(const SheetRange& range, double points) override {
-        m_sheet.setFontSize(toCells(range), points);
-    }
+    void setFontSize(const SheetRange& range, double points) override { m_sheet.setFontSize(toCells(range), points); }
     void setFontColorIndex(const SheetRange& range, int colorIndex) override {
         m_sheet.setFontColorIndex(toCells(range), colorIndex);
     }
@@ -83,9 +74,7 @@ public:
     spreadsheet::VectorPicture picture(const SheetRange& range) const override {
         return spreadsheet::pictureOfRange(m_sheet, toCells(range));
     }
-    void copyPicture(const SheetRange& range) override {
-        spreadsheet::copyPictureToClipboard(m_sheet, toCells(range));
-    }
+    void copyPicture(const SheetRange& range) override { spreadsheet::copyPictureToClipboard(m_sheet, toCells(range)); }
 
 private:
     spreadsheet::Worksheet& m_sheet;

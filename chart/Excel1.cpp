@@ -38,8 +38,10 @@ public:
     }
     ~ClipboardKeeper() {
         if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return;
-        if (m_saved && !m_saved->formats().isEmpty()) QGuiApplication::clipboard()->setMimeData(m_saved.release());
-        else QGuiApplication::clipboard()->clear();
+        if (m_saved && !m_saved->formats().isEmpty())
+            QGuiApplication::clipboard()->setMimeData(m_saved.release());
+        else
+            QGuiApplication::clipboard()->clear();
     }
 
 private:
@@ -58,9 +60,9 @@ bool isExcelRunning() {
 
 bool stopForRunningExcel() {
     if (!isExcelRunning()) return false;
-    const QString question = QStringLiteral("Excel may be open. It is recommended that you close Excel first.") +
-                             QChar(13) + QStringLiteral("Use Ctrl+Alt+Del > Task Manager > EXCEL.EXE if necessary.") +
-                             QStringLiteral("\r\n\r\n") + QStringLiteral("Would you like to proceed anyway?");
+    const QString question = QStringLiteral("Excel may be open. It is recommended that you close Excel first.")
+        + QChar(13) + QStringLiteral("Use Ctrl+Alt+Del > Task Manager > EXCEL.EXE if necessary.")
+        + QStringLiteral("\r\n\r\n") + QStringLiteral("Would you like to proceed anyway?");
     try {
         return shell::MsgBox(question, shell::vbYesNo, shell::applicationTitle()) != shell::vbYes;
     } catch (...) {

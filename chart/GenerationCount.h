@@ -5,7 +5,11 @@
 namespace chart {
 
 // What the chart makes of a generation count text before anything is drawn.
-enum class GenerationCountCheck { Accepted, NotNumeric, TooMany };
+enum class GenerationCountCheck {
+    Accepted,
+    NotNumeric,
+    TooMany
+};
 
 GenerationCountCheck checkGenerationCount(const QString& text);
 

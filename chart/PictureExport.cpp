@@ -76,13 +76,15 @@ PictureFileKind pictureFileKind(const QString& path) {
     const QByteArray extension = extensionOf(path);
     if (extension == "svg") return PictureFileKind::Svg;
     if (extension == "pdf") return PictureFileKind::Pdf;
-    if (!extension.isEmpty() && QImageWriter::supportedImageFormats().contains(extension)) return PictureFileKind::Bitmap;
+    if (!extension.isEmpty() && QImageWriter::supportedImageFormats().contains(extension))
+        return PictureFileKind::Bitmap;
     return PictureFileKind::Unknown;
 }
 
 QByteArray exportedPictureBytes(const spreadsheet::VectorPicture& picture, const QString& path) {
     const PictureFileKind kind = pictureFileKind(path);
-    if (kind == PictureFileKind::Bitmap) return spreadsheet::pictureFileBytes(spreadsheet::bitmapOf(picture), extensionOf(path));
+    if (kind == PictureFileKind::Bitmap)
+        return spreadsheet::pictureFileBytes(spreadsheet::bitmapOf(picture), extensionOf(path));
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);

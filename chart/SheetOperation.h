@@ -6,7 +6,12 @@ namespace chart {
 
 // What an operation applies to: ActiveSheet.Cells, .Columns("A:A"),
 // .Range("B2:F2") or .Cells(row, column).
-enum class SheetTarget : std::uint8_t { WholeSheet, ColumnRange, Range, Cell };
+enum class SheetTarget : std::uint8_t {
+    WholeSheet,
+    ColumnRange,
+    Range,
+    Cell
+};
 
 // The member the operation sets (Merge sets nothing: it is called).
 enum class SheetMember : std::uint8_t {
@@ -18,7 +23,7 @@ enum class SheetMember : std::uint8_t {
     Value,
     FontColorIndex,
     InteriorColorIndex,
-    BorderLineStyle,  // Borders(n).LineStyle
+    BorderLineStyle, // Borders(n).LineStyle
 };
 
 // Texts are held once by the ChartLayout that owns the operation and are
@@ -37,7 +42,11 @@ struct SheetAddress {
 
 // The assigned value: a text, a 16-bit number, or nothing (Merge).
 struct SheetValue {
-    enum class Kind : std::uint8_t { None, Text, Number };
+    enum class Kind : std::uint8_t {
+        None,
+        Text,
+        Number
+    };
     Kind kind = Kind::None;
     TextId text = kNoText;
     std::int16_t number = 0;
@@ -50,7 +59,7 @@ struct SheetOperation {
     SheetTarget target = SheetTarget::Cell;
     SheetAddress address;
     SheetMember member = SheetMember::Value;
-    std::int16_t borderIndex = 0;  // only for BorderLineStyle
+    std::int16_t borderIndex = 0; // only for BorderLineStyle
     SheetValue value;
     bool operator==(const SheetOperation&) const = default;
 };

@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     // Fonts named by the inputs make Qt note missing features; thousands of notes only slow the run.
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-    static QGuiApplication app(*argc, *argv);  // fonts for the texts
+    static QGuiApplication app(*argc, *argv); // fonts for the texts
     return 0;
 }
 
@@ -27,9 +27,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         QPainter painter(&image);
         picture.paint(painter, QRectF(0, 0, 64, 64), image.rect());
         const QSize size = picture.size();
-        picture.paint(painter, QRectF(-size.width() / 2.0, -size.height() / 2.0, size.width() * 4.0, size.height() * 4.0),
+        picture.paint(painter,
+                      QRectF(-size.width() / 2.0, -size.height() / 2.0, size.width() * 4.0, size.height() * 4.0),
                       image.rect());
-    } catch (const spreadsheet::SpreadsheetError&) {
-    }
+    } catch (const spreadsheet::SpreadsheetError&) {}
     return 0;
 }

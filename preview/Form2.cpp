@@ -25,13 +25,13 @@
 
 namespace preview {
 
+using shell::TrappedHandler;
 using shell::ProcedurePath::Form2_Form_Activate;
 using shell::ProcedurePath::Form2_Form_Load;
 using shell::ProcedurePath::Form2_PushButton1_Click;
 using shell::ProcedurePath::Form2_PushButton2_Click;
 using shell::ProcedurePath::Form2_PushButton6_Click;
 using shell::ProcedurePath::Form2_PushButton8_Click;
-using shell::TrappedHandler;
 
 Form2::Form2(QWidget* parent) : FormBase(parent), m_ui(std::make_unique<Ui::Form2>()) {
     m_ui->setupUi(this);
@@ -194,13 +194,9 @@ void Form2::SetupScrollbars() {
     setUpBar(*m_ui->VScroll1, scrollRangeFor(canvas.height(), m_ui->Picture2->height()), mVStep);
 }
 
-void Form2::HScroll1_Change() {
-    m_ui->Picture1->move(-(mHStep * m_ui->HScroll1->value()), m_ui->Picture1->y());
-}
+void Form2::HScroll1_Change() { m_ui->Picture1->move(-(mHStep * m_ui->HScroll1->value()), m_ui->Picture1->y()); }
 
-void Form2::VScroll1_Change() {
-    m_ui->Picture1->move(m_ui->Picture1->x(), -(mVStep * m_ui->VScroll1->value()));
-}
+void Form2::VScroll1_Change() { m_ui->Picture1->move(m_ui->Picture1->x(), -(mVStep * m_ui->VScroll1->value())); }
 
 void Form2::Picture1_MouseDown(const QPointF& position) {
     mDragX = static_cast<float>(position.x());
@@ -247,8 +243,9 @@ void Form2::PushButton6_Click() {
             h.step(126, [&] { answer = shell::vbYes; });
         } else {
             h.step(120, [&] {
-                answer = shell::MsgBox(QStringLiteral("Are you sure you wish to overwrite ") + chosen + QStringLiteral(" ?"),
-                                       shell::vbYesNo);
+                answer =
+                    shell::MsgBox(QStringLiteral("Are you sure you wish to overwrite ") + chosen + QStringLiteral(" ?"),
+                                  shell::vbYesNo);
             });
         }
     }
@@ -283,16 +280,12 @@ void Form2::PushButton8_Click() {
 bool Form2::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_ui->Picture1) {
         switch (event->type()) {
-        case QEvent::MouseButtonPress:
-            Picture1_MouseDown(static_cast<QMouseEvent*>(event)->position());
-            return true;
+        case QEvent::MouseButtonPress: Picture1_MouseDown(static_cast<QMouseEvent*>(event)->position()); return true;
         case QEvent::MouseMove:
             if (static_cast<QMouseEvent*>(event)->buttons() != Qt::NoButton)
                 Picture1_MouseMove(static_cast<QMouseEvent*>(event)->position());
             return true;
-        case QEvent::MouseButtonRelease:
-            Picture1_MouseUp();
-            return true;
+        case QEvent::MouseButtonRelease: Picture1_MouseUp(); return true;
         default: break;
         }
     }

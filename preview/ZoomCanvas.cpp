@@ -42,7 +42,8 @@ void ZoomCanvas::paintEvent(QPaintEvent* event) {
     const double sy = height() / double(m_sourceRect.height());
     const QSizeF whole = QSizeF(m_source.size());
     QPainter painter(this);
-    m_source.paint(painter, QRectF(-m_sourceRect.x() * sx, -m_sourceRect.y() * sy, whole.width() * sx, whole.height() * sy),
+    m_source.paint(painter,
+                   QRectF(-m_sourceRect.x() * sx, -m_sourceRect.y() * sy, whole.width() * sx, whole.height() * sy),
                    event->rect());
 }
 

@@ -31,8 +31,8 @@ int Workbooks::count() const {
 std::shared_ptr<Workbook> Workbooks::item(int index) const {
     m_owner.checkRunning();
     if (index < 1 || index > static_cast<int>(m_items.size()))
-        throw SpreadsheetError(QStringLiteral("There is no workbook %1: %2 workbooks are open.")
-                                   .arg(index).arg(m_items.size()));
+        throw SpreadsheetError(
+            QStringLiteral("There is no workbook %1: %2 workbooks are open.").arg(index).arg(m_items.size()));
     return m_items[static_cast<std::size_t>(index - 1)];
 }
 

@@ -29,7 +29,7 @@ std::size_t FormatTable::FormatHash::operator()(const CellFormat& f) const {
 }
 
 FormatTable::FormatTable() {
-    m_fontNames.append(QStringLiteral("Arial"));  // the default font of an Excel 97-2003 workbook
+    m_fontNames.append(QStringLiteral("Arial")); // the default font of an Excel 97-2003 workbook
     intern(CellFormat{});
 }
 
@@ -46,8 +46,8 @@ FormatId FormatTable::withChange(FormatId from, FormatChange change) {
     // The chart sets the same few properties on hundreds of thousands of
     // cells; remembering each (format, change) pair skips the hashing of
     // whole formats on all but the first.
-    const std::uint64_t key = std::uint64_t(from) | std::uint64_t(change.kind) << 32 |
-                              std::uint64_t(change.edge) << 36 | std::uint64_t(std::uint16_t(change.value)) << 40;
+    const std::uint64_t key = std::uint64_t(from) | std::uint64_t(change.kind) << 32 | std::uint64_t(change.edge) << 36
+        | std::uint64_t(std::uint16_t(change.value)) << 40;
     RecentTransition& recent = m_recent[(key * 0x9E3779B97F4A7C15ull) >> 58];
     if (recent.key == key) return recent.to;
     FormatId to;
@@ -64,7 +64,8 @@ FormatId FormatTable::withChange(FormatId from, FormatChange change) {
 std::uint16_t FormatTable::fontNameId(const QString& name) {
     const qsizetype index = m_fontNames.indexOf(name);
     if (index >= 0) return static_cast<std::uint16_t>(index);
-    if (static_cast<std::size_t>(m_fontNames.size()) >= kMaxFormats) throw SpreadsheetError(QStringLiteral("Too many different fonts."));
+    if (static_cast<std::size_t>(m_fontNames.size()) >= kMaxFormats)
+        throw SpreadsheetError(QStringLiteral("Too many different fonts."));
     m_fontNames.append(name);
     return static_cast<std::uint16_t>(m_fontNames.size() - 1);
 }

@@ -14,18 +14,23 @@ namespace spreadsheet {
 
 using FormatId = std::uint32_t;
 
-enum class Edge : std::uint8_t { Left, Top, Bottom, Right };
+enum class Edge : std::uint8_t {
+    Left,
+    Top,
+    Bottom,
+    Right
+};
 inline constexpr int kEdgeCount = 4;
 
 // Everything a cell can carry besides its value. Kept small and flat: cells
 // refer to one shared copy through a FormatId.
 struct CellFormat {
-    std::uint16_t fontName = 0;        // index in FormatTable::fontNames()
-    std::uint16_t fontHeight = 200;    // twentieths of a point
+    std::uint16_t fontName = 0;     // index in FormatTable::fontNames()
+    std::uint16_t fontHeight = 200; // twentieths of a point
     std::int16_t fontColorIndex = xl::kColorIndexAutomatic;
     std::int16_t fillColorIndex = xl::kColorIndexNone;
     std::array<std::int16_t, kEdgeCount> borders{xl::kLineStyleNone, xl::kLineStyleNone, xl::kLineStyleNone,
-                                                  xl::kLineStyleNone};  // Excel line styles, by Edge
+                                                 xl::kLineStyleNone}; // Excel line styles, by Edge
     std::int16_t horizontalAlignment = xl::kHAlignGeneral;
 
     double fontSize() const { return fontHeight / 20.0; }
@@ -35,9 +40,16 @@ struct CellFormat {
 
 // One property set to one value: the unit in which formatting calls change formats.
 struct FormatChange {
-    enum class Kind : std::uint8_t { FontName, FontHeight, FontColor, Fill, Border, HorizontalAlignment };
+    enum class Kind : std::uint8_t {
+        FontName,
+        FontHeight,
+        FontColor,
+        Fill,
+        Border,
+        HorizontalAlignment
+    };
     Kind kind;
-    Edge edge = Edge::Left;  // only for Border
+    Edge edge = Edge::Left; // only for Border
     std::int16_t value = 0;
 
     CellFormat appliedTo(CellFormat format) const;

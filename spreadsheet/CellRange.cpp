@@ -8,8 +8,8 @@
 namespace spreadsheet {
 
 CellRange CellRange::unitedWith(const CellRange& o) const {
-    return {std::min(firstRow, o.firstRow), std::min(firstColumn, o.firstColumn),
-            std::max(lastRow, o.lastRow), std::max(lastColumn, o.lastColumn)};
+    return {std::min(firstRow, o.firstRow), std::min(firstColumn, o.firstColumn), std::max(lastRow, o.lastRow),
+            std::max(lastColumn, o.lastColumn)};
 }
 
 void throwOffSheet(int row, int column) {
@@ -76,16 +76,16 @@ CellRange parseAddress(QStringView address) {
     CellRange range;
     if (firstFull && secondFull) {
         range = {*first->row, *first->column, *second->row, *second->column};
-    } else if (colon >= 0 && !first->row && !second->row) {  // "A:C"
+    } else if (colon >= 0 && !first->row && !second->row) { // "A:C"
         range = {1, *first->column, kMaxRows, *second->column};
-    } else if (colon >= 0 && !first->column && !second->column) {  // "2:5"
+    } else if (colon >= 0 && !first->column && !second->column) { // "2:5"
         range = {*first->row, 1, *second->row, kMaxColumns};
     } else {
         throw invalid();
     }
-    if (range.firstRow < 1 || range.lastRow > kMaxRows || range.lastRow < 1 || range.firstRow > kMaxRows ||
-        range.firstColumn < 1 || range.lastColumn > kMaxColumns || range.lastColumn < 1 ||
-        range.firstColumn > kMaxColumns)
+    if (range.firstRow < 1 || range.lastRow > kMaxRows || range.lastRow < 1 || range.firstRow > kMaxRows
+        || range.firstColumn < 1 || range.lastColumn > kMaxColumns || range.lastColumn < 1
+        || range.firstColumn > kMaxColumns)
         throw invalid();
     // Excel accepts the corners in any order.
     return {std::min(range.firstRow, range.lastRow), std::min(range.firstColumn, range.lastColumn),

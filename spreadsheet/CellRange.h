@@ -28,8 +28,8 @@ struct CellRange {
         return row >= firstRow && row <= lastRow && column >= firstColumn && column <= lastColumn;
     }
     bool intersects(const CellRange& o) const {
-        return firstRow <= o.lastRow && o.firstRow <= lastRow && firstColumn <= o.lastColumn &&
-               o.firstColumn <= lastColumn;
+        return firstRow <= o.lastRow && o.firstRow <= lastRow && firstColumn <= o.lastColumn
+            && o.firstColumn <= lastColumn;
     }
     CellRange unitedWith(const CellRange& o) const;
     bool operator==(const CellRange&) const = default;

@@ -53,9 +53,9 @@ RunningObjectEntry::RunningObjectEntry(const QString& className, const QString& 
     if (m_fd < 0) return;
     const QByteArray text = defaultMember.toUtf8();
     m_path = folder + QLatin1Char('/') + name;
-    if (::flock(m_fd, LOCK_EX | LOCK_NB) != 0 ||
-        ::write(m_fd, text.constData(), static_cast<size_t>(text.size())) != text.size() ||
-        ::rename(QFile::encodeName(draft).constData(), QFile::encodeName(m_path).constData()) != 0) {
+    if (::flock(m_fd, LOCK_EX | LOCK_NB) != 0
+        || ::write(m_fd, text.constData(), static_cast<size_t>(text.size())) != text.size()
+        || ::rename(QFile::encodeName(draft).constData(), QFile::encodeName(m_path).constData()) != 0) {
         ::close(m_fd);
         m_fd = -1;
         QFile::remove(draft);
@@ -77,7 +77,7 @@ QStringList runningObjectDefaultMembers(const QString& className) {
         const QString path = folder.filePath(name);
         const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
         if (fd < 0) continue;
-        if (::flock(fd, LOCK_SH | LOCK_NB) == 0) {  // nobody holds it: its owner is gone
+        if (::flock(fd, LOCK_SH | LOCK_NB) == 0) { // nobody holds it: its owner is gone
             ::close(fd);
             QFile::remove(path);
             continue;

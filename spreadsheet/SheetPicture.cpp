@@ -24,13 +24,13 @@ namespace spreadsheet {
 namespace {
 
 // Excel's default palette, ColorIndex 1 to 56.
-constexpr QRgb kPalette[56] = {
-    0x000000, 0xFFFFFF, 0xFF0000, 0x00FF00, 0x0000FF, 0xFFFF00, 0xFF00FF, 0x00FFFF, 0x800000, 0x008000,
-    0x000080, 0x808000, 0x800080, 0x008080, 0xC0C0C0, 0x808080, 0x9999FF, 0x993366, 0xFFFFCC, 0xCCFFFF,
-    0x660066, 0xFF8080, 0x0066CC, 0xCCCCFF, 0x000080, 0xFF00FF, 0xFFFF00, 0x00FFFF, 0x800080, 0x800000,
-    0x008080, 0x0000FF, 0x00CCFF, 0xCCFFFF, 0xCCFFCC, 0xFFFF99, 0x99CCFF, 0xFF99CC, 0xCC99FF, 0xFFCC99,
-    0x3366FF, 0x33CCCC, 0x99CC00, 0xFFCC00, 0xFF9900, 0xFF6600, 0x666699, 0x969696, 0x003366, 0x339966,
-    0x003300, 0x333300, 0x993300, 0x993366, 0x333399, 0x333333};
+constexpr QRgb kPalette[56] = {0x000000, 0xFFFFFF, 0xFF0000, 0x00FF00, 0x0000FF, 0xFFFF00, 0xFF00FF, 0x00FFFF,
+                               0x800000, 0x008000, 0x000080, 0x808000, 0x800080, 0x008080, 0xC0C0C0, 0x808080,
+                               0x9999FF, 0x993366, 0xFFFFCC, 0xCCFFFF, 0x660066, 0xFF8080, 0x0066CC, 0xCCCCFF,
+                               0x000080, 0xFF00FF, 0xFFFF00, 0x00FFFF, 0x800080, 0x800000, 0x008080, 0x0000FF,
+                               0x00CCFF, 0xCCFFFF, 0xCCFFCC, 0xFFFF99, 0x99CCFF, 0xFF99CC, 0xCC99FF, 0xFFCC99,
+                               0x3366FF, 0x33CCCC, 0x99CC00, 0xFFCC00, 0xFF9900, 0xFF6600, 0x666699, 0x969696,
+                               0x003366, 0x339966, 0x003300, 0x333300, 0x993300, 0x993366, 0x333399, 0x333333};
 
 QRgb paletteColor(int colorIndex, QRgb automatic) {
     if (colorIndex < xl::kFirstPaletteIndex || colorIndex > xl::kLastPaletteIndex) return automatic;
@@ -96,7 +96,8 @@ VectorPicture pictureOfRange(const Worksheet& sheet, const CellRange& range) {
             style.fill = paletteColor(format.fillColorIndex, 0xFFFFFFFFu);
         }
         for (int e = 0; e < kEdgeCount; ++e)
-            if (format.borders[static_cast<std::size_t>(e)] != xl::kLineStyleNone) style.borders |= std::uint8_t(1u << e);
+            if (format.borders[static_cast<std::size_t>(e)] != xl::kLineStyleNone)
+                style.borders |= std::uint8_t(1u << e);
         if (!style.hasFill && !style.borders) return -1;
         const auto same = std::find(c.styles.begin(), c.styles.end(), style);
         const auto index = static_cast<std::uint16_t>(same - c.styles.begin());
@@ -157,9 +158,7 @@ public:
     explicit PictureMimeData(VectorPicture picture) : m_picture(std::move(picture)) {
         setData(VectorPicture::mimeType(), m_picture.toBytes());
     }
-    QStringList formats() const override {
-        return QMimeData::formats() << QStringLiteral("application/x-qt-image");
-    }
+    QStringList formats() const override { return QMimeData::formats() << QStringLiteral("application/x-qt-image"); }
     bool hasFormat(const QString& mimeType) const override { return formats().contains(mimeType); }
 
 protected:

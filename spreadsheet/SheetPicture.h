@@ -5,7 +5,6 @@
 
 #include <QImage>
 
-
 namespace spreadsheet {
 
 class Worksheet;

@@ -122,7 +122,8 @@ const PictureContent& VectorPicture::content() const {
 namespace {
 
 // Fills sheet pixels [x0, x1] × [y0, y1] (inclusive) with whole device pixels.
-void fillPixels(QPainter& painter, const Axis& ax, const Axis& ay, int x0, int x1, int y0, int y1, const QColor& color) {
+void fillPixels(QPainter& painter, const Axis& ax, const Axis& ay, int x0, int x1, int y0, int y1,
+                const QColor& color) {
     int left = ax.at(x0), right = ax.at(x1 + 1), top = ay.at(y0), bottom = ay.at(y1 + 1);
     double opacity = 1.0;
     if (right <= left) opacity *= (x1 + 1 - x0) * ax.scale, right = left + 1;
@@ -174,8 +175,8 @@ void VectorPicture::paint(QPainter& painter, const QRectF& target, const QRect& 
     const QSize sheet = sheetSize();
     const Axis ax{target.x(), target.width() / sheet.width()};
     const Axis ay{target.y(), target.height() / sheet.height()};
-    const QRect shown = exposed.intersected(QRect(ax.at(0), ay.at(0), ax.at(sheet.width()) - ax.at(0),
-                                                  ay.at(sheet.height()) - ay.at(0)));
+    const QRect shown = exposed.intersected(
+        QRect(ax.at(0), ay.at(0), ax.at(sheet.width()) - ax.at(0), ay.at(sheet.height()) - ay.at(0)));
     if (shown.isEmpty()) return;
 
     // The rows (and columns) whose pixels, closing lines included, reach into view.
@@ -186,7 +187,7 @@ void VectorPicture::paint(QPainter& painter, const QRectF& target, const QRect& 
     if (firstRow > lastRow || firstColumn > lastColumn) return;
     const int top = d.rowEdges[firstRow], bottom = d.rowEdges[lastRow + 1];
     const int left = d.columnEdges[firstColumn], right = d.columnEdges[lastColumn + 1];
-    const auto cellPixels = [&](const QRect& cells) {  // the grid lines around the cells included
+    const auto cellPixels = [&](const QRect& cells) { // the grid lines around the cells included
         return QRect(QPoint(d.columnEdges[cells.left()], d.rowEdges[cells.top()]),
                      QPoint(d.columnEdges[cells.right() + 1], d.rowEdges[cells.bottom() + 1]));
     };
@@ -222,13 +223,16 @@ void VectorPicture::paint(QPainter& painter, const QRectF& target, const QRect& 
         if (style.hasFill != PictureStyle::kNoFill)
             fillPixels(painter, ax, ay, p.left() + 1, p.right(), p.top() + 1, p.bottom(), QColor(style.fill));
     });
-    const auto has = [](const PictureStyle& style, Edge edge) { return style.borders & (1u << static_cast<int>(edge)); };
+    const auto has = [](const PictureStyle& style, Edge edge) {
+        return style.borders & (1u << static_cast<int>(edge));
+    };
     eachCell([&](const QRect& p, const PictureStyle& style) {
         if (!style.borders) return;
         if (has(style, Edge::Left)) fillPixels(painter, ax, ay, p.left(), p.left(), p.top(), p.bottom(), Qt::black);
         if (has(style, Edge::Right)) fillPixels(painter, ax, ay, p.right(), p.right(), p.top(), p.bottom(), Qt::black);
         if (has(style, Edge::Top)) fillPixels(painter, ax, ay, p.left(), p.right(), p.top(), p.top(), Qt::black);
-        if (has(style, Edge::Bottom)) fillPixels(painter, ax, ay, p.left(), p.right(), p.bottom(), p.bottom(), Qt::black);
+        if (has(style, Edge::Bottom))
+            fillPixels(painter, ax, ay, p.left(), p.right(), p.bottom(), p.bottom(), Qt::black);
     });
 
     for (const PictureText& text : c.texts)

@@ -28,7 +28,7 @@ inline constexpr int kMaxShownPictureSide = 327670;
 struct PictureStyle {
     static constexpr std::uint8_t kNoFill = 0;
     std::uint8_t hasFill = kNoFill;
-    std::uint8_t borders = 0;  // bit (1 << Edge) for each edge drawn
+    std::uint8_t borders = 0; // bit (1 << Edge) for each edge drawn
     QRgb fill = 0;
     bool operator==(const PictureStyle&) const = default;
 };
@@ -39,8 +39,12 @@ struct PictureCell {
 };
 
 struct PictureText {
-    enum class Alignment : std::uint8_t { Left, Center, Right };
-    QRect area;  // cell indexes, corners inclusive
+    enum class Alignment : std::uint8_t {
+        Left,
+        Center,
+        Right
+    };
+    QRect area; // cell indexes, corners inclusive
     QString text;
     QString fontName;
     int pixelSize = 13;
@@ -49,12 +53,12 @@ struct PictureText {
 };
 
 struct PictureContent {
-    std::vector<std::uint16_t> columnWidths;  // pixels
-    std::vector<std::uint16_t> rowHeights;    // pixels
+    std::vector<std::uint16_t> columnWidths; // pixels
+    std::vector<std::uint16_t> rowHeights;   // pixels
     std::vector<PictureStyle> styles;
-    std::vector<std::uint32_t> rowStarts;  // cells of row r: [rowStarts[r], rowStarts[r + 1])
-    std::vector<PictureCell> cells;        // by row, then column
-    std::vector<QRect> merges;             // cell indexes, corners inclusive
+    std::vector<std::uint32_t> rowStarts; // cells of row r: [rowStarts[r], rowStarts[r + 1])
+    std::vector<PictureCell> cells;       // by row, then column
+    std::vector<QRect> merges;            // cell indexes, corners inclusive
     std::vector<PictureText> texts;
 };
 

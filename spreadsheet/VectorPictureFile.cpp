@@ -39,7 +39,8 @@ void putRect(xls::ByteBuffer& out, const QRect& r) {
 class PictureReader {
 public:
     explicit PictureReader(const QByteArray& bytes)
-        : m_data(reinterpret_cast<const std::uint8_t*>(bytes.constData())), m_size(static_cast<std::size_t>(bytes.size())) {}
+        : m_data(reinterpret_cast<const std::uint8_t*>(bytes.constData())),
+          m_size(static_cast<std::size_t>(bytes.size())) {}
 
     std::uint8_t u8() { return static_cast<std::uint8_t>(take(1)); }
     std::uint16_t u16() { return static_cast<std::uint16_t>(take(2)); }

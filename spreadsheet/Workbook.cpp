@@ -12,9 +12,7 @@ Workbook::Workbook(QString name) : m_name(std::move(name)), m_sheet(std::make_un
 Workbook::Workbook(QString name, std::unique_ptr<Worksheet> sheet)
     : m_name(std::move(name)), m_sheet(std::move(sheet)) {}
 
-Worksheet& Workbook::activeSheet() {
-    return const_cast<Worksheet&>(std::as_const(*this).activeSheet());
-}
+Worksheet& Workbook::activeSheet() { return const_cast<Worksheet&>(std::as_const(*this).activeSheet()); }
 
 const Worksheet& Workbook::activeSheet() const {
     if (m_closed) throw SpreadsheetError(QStringLiteral("The workbook '%1' has been closed.").arg(m_name));

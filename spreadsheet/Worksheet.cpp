@@ -20,22 +20,29 @@ bool isPaletteColor(int index) { return index >= xl::kFirstPaletteIndex && index
 
 bool isLineStyle(int style) {
     switch (style) {
-    case xl::kLineStyleNone: case xl::kContinuous: case xl::kDash: case xl::kDashDot:
-    case xl::kDashDotDot: case xl::kDot: case xl::kDouble: case xl::kSlantDashDot:
-        return true;
-    default:
-        return false;
+    case xl::kLineStyleNone:
+    case xl::kContinuous:
+    case xl::kDash:
+    case xl::kDashDot:
+    case xl::kDashDotDot:
+    case xl::kDot:
+    case xl::kDouble:
+    case xl::kSlantDashDot: return true;
+    default: return false;
     }
 }
 
 bool isHorizontalAlignment(int alignment) {
     switch (alignment) {
-    case xl::kHAlignGeneral: case xl::kHAlignLeft: case xl::kHAlignCenter: case xl::kHAlignRight:
-    case xl::kHAlignFill: case xl::kHAlignJustify: case xl::kHAlignCenterAcrossSelection:
-    case xl::kHAlignDistributed:
-        return true;
-    default:
-        return false;
+    case xl::kHAlignGeneral:
+    case xl::kHAlignLeft:
+    case xl::kHAlignCenter:
+    case xl::kHAlignRight:
+    case xl::kHAlignFill:
+    case xl::kHAlignJustify:
+    case xl::kHAlignCenterAcrossSelection:
+    case xl::kHAlignDistributed: return true;
+    default: return false;
     }
 }
 
@@ -49,7 +56,8 @@ void Worksheet::setFontName(const CellRange& range, const QString& name) {
     checkRange(range);
     if (name.isEmpty() || name.size() > xl::kMaxFontNameLength)
         throw SpreadsheetError(QStringLiteral("'%1' is not a font name: a font name has 1 to %2 characters.")
-                                   .arg(name).arg(xl::kMaxFontNameLength));
+                                   .arg(name)
+                                   .arg(xl::kMaxFontNameLength));
     const std::uint16_t id = m_formats.fontNameId(name);
     applyChange(range, {FormatChange::Kind::FontName, Edge::Left, static_cast<std::int16_t>(id)});
 }
@@ -97,8 +105,7 @@ void Worksheet::setBorderLineStyle(const CellRange& range, int borderIndex, int 
             applyChange({range.firstRow, range.firstColumn, range.lastRow - 1, range.lastColumn},
                         {FormatChange::Kind::Border, Edge::Bottom, style});
         break;
-    default:
-        throw SpreadsheetError(QStringLiteral("%1 is not a border index (7 to 12).").arg(borderIndex));
+    default: throw SpreadsheetError(QStringLiteral("%1 is not a border index (7 to 12).").arg(borderIndex));
     }
 }
 
@@ -150,8 +157,8 @@ void Worksheet::setPrintSettings(const PrintSettings& settings) {
 void Worksheet::setValue(const CellRange& range, const QString& text) {
     checkRange(range);
     if (text.size() > xl::kMaxTextLength)
-        throw SpreadsheetError(QStringLiteral("A cell holds at most 32,767 characters; this text has %1.")
-                                   .arg(text.size()));
+        throw SpreadsheetError(
+            QStringLiteral("A cell holds at most 32,767 characters; this text has %1.").arg(text.size()));
     for (int r = range.firstRow; r <= range.lastRow; ++r) {
         for (int c = range.firstColumn; c <= range.lastColumn; ++c) {
             if (text.isEmpty()) {
@@ -196,7 +203,7 @@ CellRange Worksheet::usedRange() const {
         used = any ? used.unitedWith(merged) : merged;
         any = true;
     }
-    return any ? used : CellRange::cell(1, 1);  // Excel answers A1 for an empty sheet
+    return any ? used : CellRange::cell(1, 1); // Excel answers A1 for an empty sheet
 }
 
 QString Worksheet::value(int row, int column) const {
@@ -254,15 +261,13 @@ void Worksheet::setColumnFormat(int column, FormatId format) {
     m_columnFormats[column] = format;
 }
 
-Cell* Worksheet::findCell(int row, int column) {
-    return const_cast<Cell*>(std::as_const(*this).findCell(row, column));
-}
+Cell* Worksheet::findCell(int row, int column) { return const_cast<Cell*>(std::as_const(*this).findCell(row, column)); }
 
 const Cell* Worksheet::findCell(int row, int column) const {
     if (row < 1 || row > lastStoredRow()) return nullptr;
     const auto& cells = m_rows[row];
-    const auto it = std::lower_bound(cells.begin(), cells.end(), column,
-                                     [](const Cell& c, int col) { return c.column < col; });
+    const auto it =
+        std::lower_bound(cells.begin(), cells.end(), column, [](const Cell& c, int col) { return c.column < col; });
     return it != cells.end() && it->column == column ? &*it : nullptr;
 }
 
@@ -274,8 +279,8 @@ Cell& Worksheet::touchCell(int row, int column) {
     if (!cells.empty() && cells.back().column == column) return cells.back();
     auto it = cells.end();
     if (!cells.empty() && cells.back().column >= column)
-        it = std::lower_bound(cells.begin(), cells.end(), column,
-                              [](const Cell& c, int col) { return c.column < col; });
+        it =
+            std::lower_bound(cells.begin(), cells.end(), column, [](const Cell& c, int col) { return c.column < col; });
     if (it != cells.end() && it->column == column) return *it;
     const FormatId base = m_columnFormats[column] != kNoColumnFormat ? m_columnFormats[column] : m_sheetFormat;
     // A row that gets a second cell usually gets more: skip the smallest steps of growth.

@@ -17,7 +17,7 @@ namespace spreadsheet {
 struct Cell {
     std::uint16_t column = 0;
     FormatId format = 0;
-    std::uint32_t text = 0;  // 1-based index into the sheet's texts; 0: no value
+    std::uint32_t text = 0; // 1-based index into the sheet's texts; 0: no value
 };
 
 // One worksheet: cell values and formats, the sheet-wide and column formats,
@@ -92,9 +92,9 @@ private:
     QString m_name;
     FormatTable m_formats;
     FormatId m_sheetFormat = 0;
-    std::vector<FormatId> m_columnFormats;   // by column, kNoColumnFormat when none
-    std::vector<double> m_columnWidths;       // by column, -1 when default
-    std::vector<std::vector<Cell>> m_rows;    // by row, cells sorted by column
+    std::vector<FormatId> m_columnFormats; // by column, kNoColumnFormat when none
+    std::vector<double> m_columnWidths;    // by column, -1 when default
+    std::vector<std::vector<Cell>> m_rows; // by row, cells sorted by column
     std::vector<QString> m_texts;
     std::vector<std::uint32_t> m_freeTexts;
     std::vector<CellRange> m_merges;

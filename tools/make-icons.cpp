@@ -11,11 +11,11 @@
 
 namespace {
 
-constexpr double design = 256.0;  // drawn in a 256-unit square, then scaled
+constexpr double design = 256.0; // drawn in a 256-unit square, then scaled
 const QColor boxFill(153, 204, 0);
 
 struct Box {
-    double x, y;  // left and vertical centre
+    double x, y; // left and vertical centre
 };
 constexpr double boxWidth = 58;
 constexpr double boxHeight = 34;
@@ -34,9 +34,7 @@ void joinPair(QPainter& p, const Box& upper, const Box& lower, const Box& child)
     p.drawLine(QPointF(spine, child.y), QPointF(child.x, child.y));
 }
 
-void drawBox(QPainter& p, const Box& box) {
-    p.drawRect(QRectF(box.x, box.y - boxHeight / 2, boxWidth, boxHeight));
-}
+void drawBox(QPainter& p, const Box& box) { p.drawRect(QRectF(box.x, box.y - boxHeight / 2, boxWidth, boxHeight)); }
 
 QImage drawIcon(int size) {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
@@ -46,7 +44,7 @@ QImage drawIcon(int size) {
     p.scale(size / design, size / design);
 
     // A white card keeps the boxes readable on dark panels.
-    const double unit = design / size;  // one pixel in design units
+    const double unit = design / size; // one pixel in design units
     p.setPen(QPen(QColor(120, 120, 120), std::max(unit, 3.0)));
     p.setBrush(Qt::white);
     p.drawRoundedRect(QRectF(4, 4, design - 8, design - 8), 28, 28);

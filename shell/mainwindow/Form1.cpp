@@ -88,7 +88,7 @@ QString Form1::generationCountText() const { return m_ui->Text2->text(); }
 
 void Form1::focusGenerationCount() {
     m_ui->Text2->setFocus();
-    m_ui->Text2->selectAll();  // also where no focus event arrives (a window not yet active)
+    m_ui->Text2->selectAll(); // also where no focus event arrives (a window not yet active)
 }
 
 chart::PreviewWindow& Form1::previewWindow() {
@@ -106,7 +106,8 @@ void Form1::Form_Load() {
     });
     loadHandCursor(h, 106, 108);
     h.step(110, [&] { MaybeOpenWebSite(); });
-    h.step(128, [&] { m_ui->Text1->setText(getSetting(application, section, QStringLiteral("Text1"), sampleRootName)); });
+    h.step(128,
+           [&] { m_ui->Text1->setText(getSetting(application, section, QStringLiteral("Text1"), sampleRootName)); });
     h.step(130, [&] {
         m_ui->Text2->setText(getSetting(application, section, QStringLiteral("Text2"), sampleGenerationCount));
     });
@@ -120,8 +121,8 @@ void Form1::PushButton1_Click() {
 void Form1::PushButton6_Click() {
     TrappedHandler h(ProcedurePath::Form1_PushButton6_Click);
     h.step(100, [] {
-        MsgBox(QStringLiteral("Questions? Please contact Team Brenvik at ") + QLatin1String(kContactPageAddress), vbOKOnly,
-               applicationTitle());
+        MsgBox(QStringLiteral("Questions? Please contact Team Brenvik at ") + QLatin1String(kContactPageAddress),
+               vbOKOnly, applicationTitle());
     });
 }
 

@@ -36,7 +36,7 @@ int showModal(const ShownMessage& message) {
     const bool yesNo = (message.style & buttonBits) == vbYesNo;
     QMessageBox box(iconFor(message.style), message.caption, displayedText(message.text),
                     yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, QApplication::activeWindow());
-    box.setTextFormat(Qt::PlainText);  // a description is never markup
+    box.setTextFormat(Qt::PlainText); // a description is never markup
     box.setDefaultButton(yesNo ? QMessageBox::Yes : QMessageBox::Ok);
     box.exec();
     if (box.clickedButton() == box.button(QMessageBox::Yes)) return vbYes;

@@ -20,8 +20,9 @@ QString qtFilterFrom(const QString& barSeparatedFilter) {
         if (description.isEmpty() && pattern.isEmpty()) continue;
         // Qt reads the patterns from the parentheses; add them when the
         // description does not show them.
-        entries << (description.contains(QLatin1Char('(')) ? description
-                                                           : description + QStringLiteral(" (") + pattern + QLatin1Char(')'));
+        entries << (description.contains(QLatin1Char('('))
+                        ? description
+                        : description + QStringLiteral(" (") + pattern + QLatin1Char(')'));
     }
     return entries.join(QStringLiteral(";;"));
 }

@@ -35,7 +35,7 @@ QString withFilterExtension(const QString& chosen, const QString& barSeparatedFi
 // What the program showed.
 struct ShownSaveDialog {
     QString title;
-    QString filter;  // in Qt's form
+    QString filter; // in Qt's form
     QString fileName;
 };
 

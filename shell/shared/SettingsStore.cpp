@@ -26,7 +26,8 @@ QString settingsFilePath(const QString& application) {
 
 void setSettingsFolder(const QString& folder) { folderOverride() = folder; }
 
-QString getSetting(const QString& application, const QString& section, const QString& key, const QString& defaultValue) {
+QString getSetting(const QString& application, const QString& section, const QString& key,
+                   const QString& defaultValue) {
     flushSettings();
     const QSettings store(settingsFilePath(application), QSettings::IniFormat);
     if (store.status() != QSettings::NoError)

@@ -24,8 +24,7 @@ ScopedFaultInjection::ScopedFaultInjection(TrappedHandler::FaultInjection inject
 
 ScopedFaultInjection::ScopedFaultInjection(const char* procedurePath, int step, const char* description)
     : ScopedFaultInjection([procedurePath, step, description](const char* path, int number) {
-          if (number == step && std::strcmp(path, procedurePath) == 0)
-              throw Failure(QString::fromUtf8(description));
+          if (number == step && std::strcmp(path, procedurePath) == 0) throw Failure(QString::fromUtf8(description));
       }) {}
 
 ScopedFaultInjection::~ScopedFaultInjection() { TrappedHandler::setFaultInjection(nullptr); }

@@ -47,12 +47,18 @@ std::uint8_t fileBorderStyle(int lineStyle) {
 
 int modelLineStyle(std::uint8_t fileStyle) {
     switch (fileStyle) {
-    case 1: case 2: case 5: case 7: return xl::kContinuous;  // thin, medium, thick, hair
-    case 3: case 8: return xl::kDash;
+    case 1:
+    case 2:
+    case 5:
+    case 7: return xl::kContinuous; // thin, medium, thick, hair
+    case 3:
+    case 8: return xl::kDash;
     case 4: return xl::kDot;
     case 6: return xl::kDouble;
-    case 9: case 10: return xl::kDashDot;
-    case 11: case 12: return xl::kDashDotDot;
+    case 9:
+    case 10: return xl::kDashDot;
+    case 11:
+    case 12: return xl::kDashDotDot;
     case 13: return xl::kSlantDashDot;
     default: return xl::kLineStyleNone;
     }
@@ -85,7 +91,7 @@ int modelHorizontalAlignment(std::uint8_t fileAlignment) {
 }
 
 std::uint16_t fileColumnWidth(double characters) {
-    if (characters <= 0) return 0;  // a hidden column
+    if (characters <= 0) return 0; // a hidden column
     const double pixels = std::trunc(characters * 7) + 5;
     return static_cast<std::uint16_t>(std::min(65535.0, std::trunc(pixels * 256 / 7)));
 }

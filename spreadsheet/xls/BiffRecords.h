@@ -88,7 +88,7 @@ inline constexpr std::uint16_t kBofWorksheet = 0x0010;
 // Option bits of WSBOOL and PAGESETUP.
 inline constexpr std::uint16_t kWsBoolFitToPage = 0x0100;
 inline constexpr std::uint16_t kPageSetupPortrait = 0x0002;
-inline constexpr std::uint16_t kPageSetupNotInitialised = 0x0004;  // paper, scale and orientation unset
+inline constexpr std::uint16_t kPageSetupNotInitialised = 0x0004; // paper, scale and orientation unset
 inline constexpr std::uint16_t kPageSetupNoOrientation = 0x0040;
 
 // A record's data is at most this long; longer data continues in CONTINUE records.

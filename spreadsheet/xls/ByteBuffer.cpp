@@ -61,10 +61,10 @@ void RecordWriter::writeBof(std::uint16_t substreamType) {
     ByteBuffer bof;
     bof.u16(record::kBiff8Version);
     bof.u16(substreamType);
-    bof.u16(0x0DBB);  // build
-    bof.u16(0x07CC);  // year
+    bof.u16(0x0DBB); // build
+    bof.u16(0x07CC); // year
     bof.u32(0);
-    bof.u32(0x06);    // the lowest version that reads it: BIFF8
+    bof.u32(0x06); // the lowest version that reads it: BIFF8
     write(record::kBof, bof);
 }
 

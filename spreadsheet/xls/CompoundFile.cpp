@@ -38,8 +38,9 @@ GsfPtr<GsfInput> childStream(GsfInfile* root, const char* name) {
 } // namespace
 
 bool hasCompoundFileSignature(QByteArrayView start) {
-    return start.size() >= qsizetype(sizeof kOleSignature) &&
-           std::equal(std::begin(kOleSignature), std::end(kOleSignature), reinterpret_cast<const unsigned char*>(start.data()));
+    return start.size() >= qsizetype(sizeof kOleSignature)
+        && std::equal(std::begin(kOleSignature), std::end(kOleSignature),
+                      reinterpret_cast<const unsigned char*>(start.data()));
 }
 
 QByteArray workbookStream(QByteArrayView file) {
@@ -53,7 +54,8 @@ QByteArray workbookStream(QByteArrayView file) {
     if (!root) {
         const QString why = error ? QString::fromUtf8(error->message) : QString();
         g_clear_error(&error);
-        throwDamaged(QStringLiteral("its compound file structure cannot be read%1").arg(why.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(why)));
+        throwDamaged(QStringLiteral("its compound file structure cannot be read%1")
+                         .arg(why.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(why)));
     }
 
     GsfPtr<GsfInput> stream = childStream(root.get(), "Workbook");

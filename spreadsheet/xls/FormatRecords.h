@@ -34,9 +34,9 @@ private:
         bool operator==(const Font&) const = default;
     };
 
-    std::vector<Font> m_fonts;            // written from font index 5 on
-    std::vector<CellFormat> m_formats;    // by FormatId
-    std::vector<std::uint16_t> m_fontOf;  // font index of each format
+    std::vector<Font> m_fonts;           // written from font index 5 on
+    std::vector<CellFormat> m_formats;   // by FormatId
+    std::vector<std::uint16_t> m_fontOf; // font index of each format
 };
 
 } // namespace spreadsheet::xls

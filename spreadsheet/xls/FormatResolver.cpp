@@ -28,7 +28,9 @@ FormatResolver::FormatResolver(const WorkbookGlobals& globals, Worksheet& sheet)
 FormatId FormatResolver::formatOf(std::uint16_t xfIndex, int row, int column) {
     if (xfIndex >= m_byXf.size())
         throwDamaged(QStringLiteral("%1 refers to cell format %2, but the workbook has only %3")
-                         .arg(placeName(row, column)).arg(xfIndex).arg(m_byXf.size()));
+                         .arg(placeName(row, column))
+                         .arg(xfIndex)
+                         .arg(m_byXf.size()));
     auto& known = m_byXf[xfIndex];
     if (!known) known = m_sheet.internFormat(modelFormat(m_globals.xfs[xfIndex], row, column));
     return *known;
@@ -37,10 +39,13 @@ FormatId FormatResolver::formatOf(std::uint16_t xfIndex, int row, int column) {
 CellFormat FormatResolver::modelFormat(const XfRecord& xf, int row, int column) {
     // Some writers do refer to font 4; it is taken as the default font.
     const std::size_t fontRecord = xf.font > kMissingFontIndex ? xf.font - 1u
-                                   : xf.font == kMissingFontIndex ? 0u : xf.font;
+        : xf.font == kMissingFontIndex                         ? 0u
+                                                               : xf.font;
     if (fontRecord >= m_globals.fonts.size())
         throwDamaged(QStringLiteral("the cell format of %1 refers to font %2, but the workbook has %3 fonts")
-                         .arg(placeName(row, column)).arg(xf.font).arg(m_globals.fonts.size()));
+                         .arg(placeName(row, column))
+                         .arg(xf.font)
+                         .arg(m_globals.fonts.size()));
     const FontRecord& font = m_globals.fonts[fontRecord];
 
     CellFormat format;

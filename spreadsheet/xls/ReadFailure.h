@@ -12,10 +12,10 @@ namespace spreadsheet::xls {
 class ReadFailure : public std::runtime_error {
 public:
     enum class Kind {
-        NotAWorkbook,     // not an Excel 97-2003 workbook at all
-        OlderExcel,       // an Excel 5.0/95 workbook
-        Encrypted,        // password-protected
-        Damaged,          // the right kind of file, but its content does not hold together
+        NotAWorkbook, // not an Excel 97-2003 workbook at all
+        OlderExcel,   // an Excel 5.0/95 workbook
+        Encrypted,    // password-protected
+        Damaged,      // the right kind of file, but its content does not hold together
     };
 
     ReadFailure(Kind kind, const QString& detail)

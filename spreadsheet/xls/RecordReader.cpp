@@ -18,7 +18,8 @@ QByteArrayView RecordReader::bytes(std::size_t count) {
 }
 
 QByteArrayView RecordReader::peekLast(std::size_t count) const {
-    if (count > remaining()) fail(QStringLiteral("it is %1 bytes long, too short for its content").arg(m_record.data.size()));
+    if (count > remaining())
+        fail(QStringLiteral("it is %1 bytes long, too short for its content").arg(m_record.data.size()));
     return m_record.data.last(static_cast<qsizetype>(count));
 }
 
@@ -43,7 +44,9 @@ std::size_t RecordReader::bytesToPieceEnd() const {
 
 void RecordReader::fail(const QString& what) const {
     throwDamaged(QStringLiteral("the %1 record at byte %2 is not valid: %3")
-                     .arg(recordName(m_record.id)).arg(m_record.offset).arg(what));
+                     .arg(recordName(m_record.id))
+                     .arg(m_record.offset)
+                     .arg(what));
 }
 
 } // namespace spreadsheet::xls

@@ -14,7 +14,8 @@ constexpr std::size_t kHeaderSize = 4;
 void RecordStream::seek(std::size_t offset) {
     if (offset >= size())
         throwDamaged(QStringLiteral("a sheet starts at byte %1, past the end of the %2-byte workbook stream")
-                         .arg(offset).arg(size()));
+                         .arg(offset)
+                         .arg(size()));
     m_position = offset;
 }
 
@@ -25,8 +26,10 @@ RecordStream::Header RecordStream::headerAt(std::size_t offset) const {
     const Header header{qFromLittleEndian<quint16>(p), qFromLittleEndian<quint16>(p + 2)};
     if (size() - offset - kHeaderSize < header.length)
         throwDamaged(QStringLiteral("the %1 record at byte %2 is cut short (%3 of its %4 bytes are there)")
-                         .arg(recordName(header.id)).arg(offset)
-                         .arg(size() - offset - kHeaderSize).arg(header.length));
+                         .arg(recordName(header.id))
+                         .arg(offset)
+                         .arg(size() - offset - kHeaderSize)
+                         .arg(header.length));
     return header;
 }
 
@@ -50,8 +53,8 @@ const Record& RecordStream::next() {
             m_joined = m_record.data.toByteArray();
             joined = true;
         }
-        m_joined.append(m_stream.sliced(static_cast<qsizetype>(m_position + kHeaderSize),
-                                        static_cast<qsizetype>(piece.length)));
+        m_joined.append(
+            m_stream.sliced(static_cast<qsizetype>(m_position + kHeaderSize), static_cast<qsizetype>(piece.length)));
         m_record.pieceEnds.push_back(static_cast<std::size_t>(m_joined.size()));
         m_position += kHeaderSize + piece.length;
     }

@@ -15,9 +15,9 @@ namespace spreadsheet::xls {
 // continued piece with a fresh option byte, so the piece ends are kept.
 struct Record {
     std::uint16_t id = 0;
-    std::size_t offset = 0;              // of the record's header in the stream
+    std::size_t offset = 0; // of the record's header in the stream
     QByteArrayView data;
-    std::vector<std::size_t> pieceEnds;  // ascending, the last one is data.size()
+    std::vector<std::size_t> pieceEnds; // ascending, the last one is data.size()
 };
 
 // Walks the records of a workbook stream. A Record returned by next() stays

@@ -74,18 +74,26 @@ private:
 
 bool isCellRecord(std::uint16_t id) {
     switch (id) {
-    case record::kBlank: case record::kMulBlank: case record::kLabelSst: case record::kLabel: case record::kRString:
-    case record::kNumber: case record::kRk: case record::kMulRk: case record::kBoolErr: case record::kFormula:
-        return true;
-    default:
-        return false;
+    case record::kBlank:
+    case record::kMulBlank:
+    case record::kLabelSst:
+    case record::kLabel:
+    case record::kRString:
+    case record::kNumber:
+    case record::kRk:
+    case record::kMulRk:
+    case record::kBoolErr:
+    case record::kFormula: return true;
+    default: return false;
     }
 }
 
 void checkColumn(RecordReader& in, int row, int column) {
     if (column > kMaxColumns)
         in.fail(QStringLiteral("row %1 has a cell in column %2, past the sheet's %3 columns")
-                    .arg(row).arg(column).arg(kMaxColumns));
+                    .arg(row)
+                    .arg(column)
+                    .arg(kMaxColumns));
 }
 
 SheetBuilder::CellHeader SheetBuilder::readCellHeader(RecordReader& in) {
@@ -101,7 +109,8 @@ void SheetBuilder::putCell(const CellHeader& cell, const QString* text) {
     if (!text) return;
     if (text->size() > xl::kMaxTextLength)
         throwDamaged(QStringLiteral("cell %1 holds %2 characters, more than the %3 a cell can hold")
-                         .arg(addressText(CellRange::cell(cell.row, cell.column))).arg(text->size())
+                         .arg(addressText(CellRange::cell(cell.row, cell.column)))
+                         .arg(text->size())
                          .arg(xl::kMaxTextLength));
     m_sheet->setValue(CellRange::cell(cell.row, cell.column), *text);
 }
@@ -119,7 +128,8 @@ void SheetBuilder::read(const Record& r) {
         const std::uint32_t index = in.u32();
         if (index >= m_globals.sharedStrings.size())
             in.fail(QStringLiteral("cell %1 refers to shared string %2, but the workbook has only %3")
-                        .arg(addressText(CellRange::cell(cell.row, cell.column))).arg(index)
+                        .arg(addressText(CellRange::cell(cell.row, cell.column)))
+                        .arg(index)
                         .arg(m_globals.sharedStrings.size()));
         putCell(cell, &m_globals.sharedStrings[index]);
         break;
@@ -163,7 +173,7 @@ void SheetBuilder::read(const Record& r) {
         break;
     case record::kColInfo: readColumnInfo(r); break;
     case record::kMergedCells: readMergedCells(r); break;
-    default: break;  // rows, dimensions, window and all else
+    default: break; // rows, dimensions, window and all else
     }
 }
 
@@ -179,7 +189,10 @@ SheetBuilder::CellRun SheetBuilder::readCellRun(RecordReader& in, std::size_t en
     const QByteArrayView last = in.peekLast(2);
     run.lastColumn = (static_cast<std::uint8_t>(last[0]) | static_cast<std::uint8_t>(last[1]) << 8) + 1;
     if (run.lastColumn - run.firstColumn + 1 != static_cast<int>(entries))
-        in.fail(QStringLiteral("it gives columns %1 to %2 but %3 cells").arg(run.firstColumn).arg(run.lastColumn).arg(entries));
+        in.fail(QStringLiteral("it gives columns %1 to %2 but %3 cells")
+                    .arg(run.firstColumn)
+                    .arg(run.lastColumn)
+                    .arg(entries));
     checkColumn(in, run.row, run.lastColumn);
     return run;
 }
@@ -187,7 +200,8 @@ SheetBuilder::CellRun SheetBuilder::readCellRun(RecordReader& in, std::size_t en
 void SheetBuilder::readMulBlank(const Record& r) {
     RecordReader in(r);
     const CellRun run = readCellRun(in, 2);
-    for (int column = run.firstColumn; column <= run.lastColumn; ++column) putCell({run.row, column, in.u16()}, nullptr);
+    for (int column = run.firstColumn; column <= run.lastColumn; ++column)
+        putCell({run.row, column, in.u16()}, nullptr);
 }
 
 void SheetBuilder::readMulRk(const Record& r) {
@@ -213,7 +227,7 @@ void SheetBuilder::readFormula(const Record& r) {
         return;
     }
     switch (byte(0)) {
-    case 0:  // text, in the STRING record that follows
+    case 0: // text, in the STRING record that follows
         putCell(cell, nullptr);
         m_pendingFormula = PendingFormula{cell.row, cell.column};
         break;
@@ -227,7 +241,7 @@ void SheetBuilder::readFormula(const Record& r) {
         putCell(cell, &text);
         break;
     }
-    default: putCell(cell, nullptr); break;  // empty text
+    default: putCell(cell, nullptr); break; // empty text
     }
 }
 
@@ -249,7 +263,9 @@ void SheetBuilder::readMergedCells(const Record& r) {
     constexpr std::size_t kRangeSize = 8;
     const std::size_t count = in.u16();
     if (count > in.remaining() / kRangeSize)
-        in.fail(QStringLiteral("it announces %1 merged areas but has room for %2").arg(count).arg(in.remaining() / kRangeSize));
+        in.fail(QStringLiteral("it announces %1 merged areas but has room for %2")
+                    .arg(count)
+                    .arg(in.remaining() / kRangeSize));
     for (std::size_t i = 0; i < count; ++i) {
         CellRange area;
         area.firstRow = in.u16() + 1;
@@ -271,8 +287,10 @@ void SheetBuilder::applyColumns() {
     bool everyColumn = true;
     std::map<FormatId, int> uses;
     for (int column = 1; column <= kMaxColumns; ++column) {
-        if (m_columns[column]) ++uses[m_formats.formatOf(m_columns[column]->xf, 0, column)];
-        else everyColumn = false;
+        if (m_columns[column])
+            ++uses[m_formats.formatOf(m_columns[column]->xf, 0, column)];
+        else
+            everyColumn = false;
     }
     FormatId sheetFormat = m_sheet->sheetFormatId();
     if (everyColumn) {
@@ -321,7 +339,8 @@ void checkWorksheetBof(const Record& r, const SheetEntry& entry) {
 
 } // namespace
 
-std::unique_ptr<Worksheet> readWorksheet(RecordStream& stream, const WorkbookGlobals& globals, const SheetEntry& entry) {
+std::unique_ptr<Worksheet> readWorksheet(RecordStream& stream, const WorkbookGlobals& globals,
+                                         const SheetEntry& entry) {
     stream.seek(entry.offset);
     checkWorksheetBof(stream.next(), entry);
     SheetBuilder builder(globals, entry);
@@ -330,9 +349,12 @@ std::unique_ptr<Worksheet> readWorksheet(RecordStream& stream, const WorkbookGlo
     while (depth > 0) {
         if (stream.atEnd()) throwDamaged(QStringLiteral("sheet '%1' ends before its EOF record").arg(entry.name));
         const Record& r = stream.next();
-        if (r.id == record::kBof) ++depth;
-        else if (r.id == record::kEof) --depth;
-        else if (depth == 1) builder.read(r);
+        if (r.id == record::kBof)
+            ++depth;
+        else if (r.id == record::kEof)
+            --depth;
+        else if (depth == 1)
+            builder.read(r);
     }
     return builder.finish();
 }

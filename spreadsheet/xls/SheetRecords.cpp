@@ -87,12 +87,15 @@ public:
             const FormatId areaFormat = m_sheet.formatId(area.firstRow, area.firstColumn);
             for (int c = area.firstColumn; c <= area.lastColumn; ++c) {
                 auto it = std::find_if(cells.begin(), cells.end(), [&](const FileCell& f) { return f.column == c; });
-                if (it == cells.end()) cells.push_back({c, areaFormat, nullptr});
-                else it->format = areaFormat;
+                if (it == cells.end())
+                    cells.push_back({c, areaFormat, nullptr});
+                else
+                    it->format = areaFormat;
             }
         }
         if (merged)
-            std::sort(cells.begin(), cells.end(), [](const FileCell& a, const FileCell& b) { return a.column < b.column; });
+            std::sort(cells.begin(), cells.end(),
+                      [](const FileCell& a, const FileCell& b) { return a.column < b.column; });
         return cells;
     }
 
@@ -150,10 +153,10 @@ void writeCells(RecordWriter& stream, int row, const std::vector<FileCell>& cell
 
 void writeWindow(RecordWriter& stream) {
     ByteBuffer window;
-    window.u16(0x06B6);  // grid, headers, zeros, outline; selected and shown
+    window.u16(0x06B6); // grid, headers, zeros, outline; selected and shown
     window.u16(0);
     window.u16(0);
-    window.u32(0x40);    // grid line colour: automatic
+    window.u32(0x40); // grid line colour: automatic
     window.u16(0);
     window.u16(0);
     window.u32(0);

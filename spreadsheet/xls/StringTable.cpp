@@ -52,8 +52,10 @@ public:
             const auto fit = static_cast<qsizetype>(room() / charSize);
             const qsizetype count = std::min(fit, text.size() - next);
             for (qsizetype i = next; i < next + count; ++i) {
-                if (wide) u16(text[i].unicode());
-                else u8(static_cast<std::uint8_t>(text[i].unicode()));
+                if (wide)
+                    u16(text[i].unicode());
+                else
+                    u8(static_cast<std::uint8_t>(text[i].unicode()));
             }
             next += count;
         }

@@ -34,8 +34,9 @@ QString readUnicodeString(RecordReader& in, CountSize countSize) {
     while (left > 0) {
         std::size_t available = in.bytesToPieceEnd();
         if (available == 0) {
-            if (in.remaining() == 0) in.fail(QStringLiteral("a text ends before its %1 characters").arg(text.size() + left));
-            options = in.u8();  // the characters go on in a CONTINUE piece
+            if (in.remaining() == 0)
+                in.fail(QStringLiteral("a text ends before its %1 characters").arg(text.size() + left));
+            options = in.u8(); // the characters go on in a CONTINUE piece
             continue;
         }
         const bool highByte = options & kHighByte;
@@ -53,14 +54,13 @@ QString readUnicodeString(RecordReader& in, CountSize countSize) {
 
 std::vector<QString> readSharedStrings(const Record& sst) {
     RecordReader in(sst);
-    in.u32();  // how often strings are used in all, of no interest here
+    in.u32(); // how often strings are used in all, of no interest here
     const std::uint32_t count = in.u32();
     std::vector<QString> strings;
     // The count comes from the file: every string takes at least three bytes.
     strings.reserve(std::min<std::size_t>(count, in.remaining() / 3));
     for (std::uint32_t i = 0; i < count; ++i) {
-        if (in.remaining() == 0)
-            in.fail(QStringLiteral("it announces %1 strings but holds only %2").arg(count).arg(i));
+        if (in.remaining() == 0) in.fail(QStringLiteral("it announces %1 strings but holds only %2").arg(count).arg(i));
         strings.push_back(readUnicodeString(in, CountSize::TwoBytes));
     }
     return strings;

@@ -11,7 +11,10 @@ namespace spreadsheet::xls {
 
 // How many bytes a string's character count takes: one in FONT and
 // BOUNDSHEET names, two in cell texts and the shared string table.
-enum class CountSize { OneByte, TwoBytes };
+enum class CountSize {
+    OneByte,
+    TwoBytes
+};
 
 // Reads a BIFF8 Unicode string: count, option byte, the optional rich-text
 // run count and phonetic data size, the characters (one byte each when

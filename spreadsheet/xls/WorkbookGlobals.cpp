@@ -15,26 +15,27 @@ constexpr std::uint16_t kBiff5Version = 0x0500;
 
 void checkWorkbookBof(const Record& bof) {
     if (bof.id != record::kBof)
-        throw ReadFailure(ReadFailure::Kind::NotAWorkbook, QStringLiteral("its workbook stream does not start with a BOF record"));
+        throw ReadFailure(ReadFailure::Kind::NotAWorkbook,
+                          QStringLiteral("its workbook stream does not start with a BOF record"));
     RecordReader in(bof);
     const std::uint16_t version = in.u16();
     const std::uint16_t type = in.u16();
-    if (version == kBiff5Version)
-        throw ReadFailure(ReadFailure::Kind::OlderExcel, QString());
+    if (version == kBiff5Version) throw ReadFailure(ReadFailure::Kind::OlderExcel, QString());
     if (version != record::kBiff8Version)
         throw ReadFailure(ReadFailure::Kind::NotAWorkbook,
                           QStringLiteral("its BOF record gives the unknown version 0x%1").arg(version, 0, 16));
     if (type != record::kBofWorkbookGlobals)
-        throw ReadFailure(ReadFailure::Kind::NotAWorkbook, QStringLiteral("its first part is not the workbook globals"));
+        throw ReadFailure(ReadFailure::Kind::NotAWorkbook,
+                          QStringLiteral("its first part is not the workbook globals"));
 }
 
 FontRecord readFont(const Record& r) {
     RecordReader in(r);
     FontRecord font;
     font.height = in.u16();
-    in.u16();  // attributes: italic, strike-out...
+    in.u16(); // attributes: italic, strike-out...
     font.color = in.u16();
-    in.skip(2 + 2 + 1 + 1 + 1 + 1);  // weight, escapement, underline, family, character set, reserved
+    in.skip(2 + 2 + 1 + 1 + 1 + 1); // weight, escapement, underline, family, character set, reserved
     font.name = readUnicodeString(in, CountSize::OneByte);
     return font;
 }
@@ -43,10 +44,10 @@ XfRecord readXf(const Record& r) {
     RecordReader in(r);
     XfRecord xf;
     xf.font = in.u16();
-    in.u16();  // number format
-    in.u16();  // protection, style flag, parent
+    in.u16(); // number format
+    in.u16(); // protection, style flag, parent
     xf.horizontalAlignment = in.u8() & 0x07;
-    in.skip(3);  // rotation, indent, attributes used
+    in.skip(3); // rotation, indent, attributes used
     const std::uint32_t sides = in.u32();
     const std::uint32_t topBottomFill = in.u32();
     const std::uint16_t colors = in.u16();
@@ -63,7 +64,7 @@ SheetEntry readBoundSheet(const Record& r) {
     RecordReader in(r);
     SheetEntry sheet;
     sheet.offset = in.u32();
-    in.u8();  // visibility
+    in.u8(); // visibility
     sheet.type = in.u8();
     sheet.name = readUnicodeString(in, CountSize::OneByte);
     return sheet;
@@ -71,14 +72,15 @@ SheetEntry readBoundSheet(const Record& r) {
 
 int readActiveTab(const Record& r) {
     RecordReader in(r);
-    in.skip(10);  // window position, size and options
+    in.skip(10); // window position, size and options
     return in.u16();
 }
 
 } // namespace
 
 WorkbookGlobals readWorkbookGlobals(RecordStream& stream) {
-    if (stream.atEnd()) throw ReadFailure(ReadFailure::Kind::NotAWorkbook, QStringLiteral("its workbook stream is empty"));
+    if (stream.atEnd())
+        throw ReadFailure(ReadFailure::Kind::NotAWorkbook, QStringLiteral("its workbook stream is empty"));
     checkWorkbookBof(stream.next());
     WorkbookGlobals globals;
     bool sawWindow = false;
@@ -97,7 +99,8 @@ WorkbookGlobals readWorkbookGlobals(RecordStream& stream) {
             if (!sawWindow) globals.activeTab = readActiveTab(r);
             sawWindow = true;
             break;
-        case record::kBof: throwDamaged(QStringLiteral("a BOF record at byte %1 comes before the end of the globals").arg(r.offset));
+        case record::kBof:
+            throwDamaged(QStringLiteral("a BOF record at byte %1 comes before the end of the globals").arg(r.offset));
         default: break;
         }
     }

@@ -11,7 +11,7 @@
 namespace spreadsheet::xls {
 
 struct FontRecord {
-    std::uint16_t height = 200;  // twentieths of a point
+    std::uint16_t height = 200; // twentieths of a point
     std::uint16_t color = 0x7FFF;
     QString name;
 };
@@ -20,15 +20,15 @@ struct FontRecord {
 struct XfRecord {
     std::uint16_t font = 0;
     std::uint8_t horizontalAlignment = 0;
-    std::array<std::uint8_t, 4> borders{};  // file border styles, in the model's Edge order
+    std::array<std::uint8_t, 4> borders{}; // file border styles, in the model's Edge order
     std::uint8_t pattern = 0;
     std::uint16_t patternColor = 0;
 };
 
 struct SheetEntry {
     QString name;
-    std::uint32_t offset = 0;  // of the sheet's BOF record in the stream
-    std::uint8_t type = 0;     // 0 worksheet, 2 chart, 6 VBA module...
+    std::uint32_t offset = 0; // of the sheet's BOF record in the stream
+    std::uint8_t type = 0;    // 0 worksheet, 2 chart, 6 VBA module...
 };
 
 inline constexpr std::uint8_t kWorksheetType = 0;
@@ -38,7 +38,7 @@ struct WorkbookGlobals {
     std::vector<FontRecord> fonts;
     std::vector<XfRecord> xfs;
     std::vector<SheetEntry> sheets;
-    int activeTab = 0;  // index into sheets, from WINDOW1
+    int activeTab = 0; // index into sheets, from WINDOW1
     std::vector<QString> sharedStrings;
 };
 

@@ -34,15 +34,15 @@ QString describe(const ReadFailure& failure, const QString& name) {
     switch (failure.kind()) {
     case ReadFailure::Kind::NotAWorkbook:
         return failure.detail().isEmpty()
-                   ? QStringLiteral("'%1' is not an Excel 97-2003 workbook.").arg(name)
-                   : QStringLiteral("'%1' is not an Excel 97-2003 workbook: %2.").arg(name, failure.detail());
+            ? QStringLiteral("'%1' is not an Excel 97-2003 workbook.").arg(name)
+            : QStringLiteral("'%1' is not an Excel 97-2003 workbook: %2.").arg(name, failure.detail());
     case ReadFailure::Kind::OlderExcel:
-        return QStringLiteral("'%1' is not an Excel 97-2003 workbook: it is an Excel 5.0/95 workbook, which cannot be opened.")
+        return QStringLiteral(
+                   "'%1' is not an Excel 97-2003 workbook: it is an Excel 5.0/95 workbook, which cannot be opened.")
             .arg(name);
     case ReadFailure::Kind::Encrypted:
         return QStringLiteral("'%1' is password-protected: encrypted workbooks cannot be opened.").arg(name);
-    case ReadFailure::Kind::Damaged:
-        break;
+    case ReadFailure::Kind::Damaged: break;
     }
     return QStringLiteral("'%1' is damaged: %2.").arg(name, failure.detail());
 }

@@ -11,8 +11,8 @@
 #include "spreadsheet/Worksheet.h"
 
 #include <gsf/gsf-infile-msole.h>
-#include <gsf/gsf-output-memory.h>
 #include <gsf/gsf-outfile-msole.h>
+#include <gsf/gsf-output-memory.h>
 #include <gsf/gsf-utils.h>
 
 #include <memory>
@@ -31,10 +31,10 @@ void writeWindow1(RecordWriter& stream) {
     window.u16(0);
     window.u16(0x3000);
     window.u16(0x1E00);
-    window.u16(0x0038);  // horizontal and vertical scroll bars, sheet tabs
-    window.u16(0);       // active sheet
+    window.u16(0x0038); // horizontal and vertical scroll bars, sheet tabs
+    window.u16(0);      // active sheet
     window.u16(0);
-    window.u16(1);       // one sheet selected
+    window.u16(1); // one sheet selected
     window.u16(0x0258);
     stream.write(record::kWindow1, window);
 }
@@ -42,8 +42,8 @@ void writeWindow1(RecordWriter& stream) {
 // Returns where the sheet's stream position is to be filled in.
 std::size_t writeBoundSheet(RecordWriter& stream, const QString& name) {
     ByteBuffer sheet;
-    sheet.u32(0);  // position of the sheet's BOF, patched once known
-    sheet.u16(0);  // visible worksheet
+    sheet.u32(0); // position of the sheet's BOF, patched once known
+    sheet.u16(0); // visible worksheet
     sheet.shortString(name);
     const std::size_t at = stream.position() + 4;
     stream.write(record::kBoundSheet, sheet);
@@ -64,7 +64,7 @@ QByteArray workbookStream(const Worksheet& sheet) {
     RecordWriter stream;
     stream.reserve(sheetStream.bytes().size() + 65536);
     stream.writeBof(record::kBofWorkbookGlobals);
-    stream.writeU16(record::kCodePage, 1200);  // UTF-16
+    stream.writeU16(record::kCodePage, 1200); // UTF-16
     writeWindow1(stream);
     stream.writeU16(record::kDate1904, 0);
     stream.writeU16(record::kBookBool, 0);
@@ -104,8 +104,8 @@ QByteArray workbookFileBytes(const Worksheet& sheet) {
     GObjectPtr<GsfOutfile> container(gsf_outfile_msole_new(memory.get()));
     GObjectPtr<GsfOutput> workbook(gsf_outfile_new_child(container.get(), "Workbook", FALSE));
     const bool written = gsf_output_write(workbook.get(), static_cast<std::size_t>(stream.size()),
-                                          reinterpret_cast<const guint8*>(stream.constData())) &&
-                         gsf_output_close(workbook.get()) && gsf_output_close(GSF_OUTPUT(container.get()));
+                                          reinterpret_cast<const guint8*>(stream.constData()))
+        && gsf_output_close(workbook.get()) && gsf_output_close(GSF_OUTPUT(container.get()));
     if (!written) throw SpreadsheetError(QStringLiteral("The workbook could not be put together."));
     const auto* data = gsf_output_memory_get_bytes(GSF_OUTPUT_MEMORY(memory.get()));
     return QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(gsf_output_size(memory.get())));

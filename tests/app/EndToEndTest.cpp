@@ -47,8 +47,8 @@ protected:
         return QDir(build.tempFolder()).entryList({QStringLiteral("halvar*.xls")}, QDir::Files);
     }
     QStringList pictureFiles() const {
-        return QDir(build.tempFolder()).entryList({QStringLiteral("*.bmp")}, QDir::Files) +
-               QDir(sandbox.appFile(QString())).entryList({QStringLiteral("*.bmp")}, QDir::Files);
+        return QDir(build.tempFolder()).entryList({QStringLiteral("*.bmp")}, QDir::Files)
+            + QDir(sandbox.appFile(QString())).entryList({QStringLiteral("*.bmp")}, QDir::Files);
     }
     std::vector<QString> messageTexts() const {
         std::vector<QString> texts;
@@ -68,7 +68,7 @@ TEST_F(EndToEndTest, FromTypedInputsToSavedWorkbookAndBack) {
     ProgramWindows windows;
     shell::Form1& main = windows.mainWindow();
     main.show();
-    EXPECT_EQ(box(main, "Text1")->text(), QStringLiteral("Halvarsen"));  // a fresh store
+    EXPECT_EQ(box(main, "Text1")->text(), QStringLiteral("Halvarsen")); // a fresh store
     type(box(main, "Text1"), QStringLiteral("Ærø Olsen"));
     type(box(main, "Text2"), QStringLiteral("4"));
 
@@ -111,16 +111,17 @@ TEST_F(EndToEndTest, FromTypedInputsToSavedWorkbookAndBack) {
     sandbox.messages.setNextAnswer(shell::vbYes);
     click(*preview, "PushButton6");
     EXPECT_EQ(contentOf(target), contentOf(workbook));
-    click(*preview, "PushButton6");  // nothing queued: the dialog is cancelled
-    EXPECT_EQ(messageTexts(),
-              (std::vector<QString>{QStringLiteral("Are you sure you wish to overwrite ") + target + QStringLiteral(" ?"),
-                                    QStringLiteral("Done."),
-                                    QStringLiteral("Are you sure you wish to overwrite ") + target + QStringLiteral(" ?"),
-                                    QStringLiteral("Done."), QStringLiteral("Done.")}));
+    click(*preview, "PushButton6"); // nothing queued: the dialog is cancelled
+    EXPECT_EQ(
+        messageTexts(),
+        (std::vector<QString>{QStringLiteral("Are you sure you wish to overwrite ") + target + QStringLiteral(" ?"),
+                              QStringLiteral("Done."),
+                              QStringLiteral("Are you sure you wish to overwrite ") + target + QStringLiteral(" ?"),
+                              QStringLiteral("Done."), QStringLiteral("Done.")}));
     EXPECT_EQ(QDir(m_saved.path()).entryList(QDir::Files).size(), 1);
 
     // Back: the temporary workbook goes, the main window returns with its inputs.
-    click(*preview, "PushButton1");  // zoomed in before leaving
+    click(*preview, "PushButton1"); // zoomed in before leaving
     EXPECT_EQ(preview->zoom(), 1.25f);
     sandbox.messages.clear();
     click(*preview, "PushButton8");
@@ -133,10 +134,10 @@ TEST_F(EndToEndTest, FromTypedInputsToSavedWorkbookAndBack) {
     // A second build with a larger chart starts the viewer over.
     type(box(main, "Text2"), QStringLiteral("6"));
     click(main, "PushButton1");
-    EXPECT_EQ(windows.previewWindowIfLoaded(), preview);  // the same window, loaded once
+    EXPECT_EQ(windows.previewWindowIfLoaded(), preview); // the same window, loaded once
     EXPECT_TRUE(preview->isVisible());
     EXPECT_EQ(preview->zoom(), 1.0f);
-    EXPECT_EQ(canvas->height(), 34 + 19 + 64 * 17 + 1);  // B2:G67
+    EXPECT_EQ(canvas->height(), 34 + 19 + 64 * 17 + 1); // B2:G67
     EXPECT_TRUE(preview->findChild<QScrollBar*>(QStringLiteral("VScroll1"))->isEnabled());
     const QString secondWorkbook = preview->mExcelFile;
     EXPECT_NE(secondWorkbook, workbook);

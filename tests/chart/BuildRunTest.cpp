@@ -44,7 +44,7 @@ struct FakeWindows : BuildRunWindows {
     QString generationCountText() const override { return count; }
     void setMousePointer(int shape) override {
         pointers.push_back(shape);
-        if (pointers.size() == 4 && afterPicture) afterPicture();  // step 244, between taking and loading
+        if (pointers.size() == 4 && afterPicture) afterPicture(); // step 244, between taking and loading
     }
     void focusGenerationCount() override { ++countFocused; }
     PreviewWindow& previewWindow() override { return preview; }
@@ -74,10 +74,10 @@ TEST_F(BuildRunTest, RefusedCountsStartNothingAndPutTheFocusBack) {
         const char* count;
         const char* message;
     };
-    for (const Case& c : {Case{"", "Number of generations must be numeric."},
-                          Case{"four", "Number of generations must be numeric."},
-                          Case{"16", "Number of generations must be 15 or less."},
-                          Case{"1e308", "Number of generations must be 15 or less."}}) {
+    for (const Case& c :
+         {Case{"", "Number of generations must be numeric."}, Case{"four", "Number of generations must be numeric."},
+          Case{"16", "Number of generations must be 15 or less."},
+          Case{"1e308", "Number of generations must be 15 or less."}}) {
         SCOPED_TRACE(c.count);
         sandbox.messages.clear();
         FakeWindows windows;
@@ -105,12 +105,12 @@ TEST_F(BuildRunTest, ARunLeavesTheWorkbookForThePreviewAndNoPicture) {
     EXPECT_EQ(windows.preview.excelFile, workbook);
     struct stat status {};
     ASSERT_EQ(::stat(QFile::encodeName(workbook).constData(), &status), 0);
-    EXPECT_EQ(status.st_mode & 0777, 0600u);  // the owner's alone
-    EXPECT_EQ(windows.preview.picture.size(), QSize(5 * 173 + 1, 34 + 19 + 16 * 17 + 1));  // B2:F19
+    EXPECT_EQ(status.st_mode & 0777, 0600u);                                              // the owner's alone
+    EXPECT_EQ(windows.preview.picture.size(), QSize(5 * 173 + 1, 34 + 19 + 16 * 17 + 1)); // B2:F19
     EXPECT_TRUE(windows.preview.shown);
     EXPECT_TRUE(windows.hidden);
-    EXPECT_EQ(windows.pointers, (std::vector<int>{shell::vbHourglass, shell::vbDefault, shell::vbHourglass,
-                                                  shell::vbDefault}));
+    EXPECT_EQ(windows.pointers,
+              (std::vector<int>{shell::vbHourglass, shell::vbDefault, shell::vbHourglass, shell::vbDefault}));
     EXPECT_FALSE(QFile::exists(sandbox.appFile(QStringLiteral("temp.bmp"))));
 
     // The workbook kinloom-chart writes for the same inputs, print settings included.

@@ -204,8 +204,8 @@ int svgRectsFilled(const QString& path, const QString& colour) {
         xml.readNext();
         if (xml.isStartElement()) {
             const QString fill = xml.attributes().hasAttribute(QStringLiteral("fill"))
-                                     ? xml.attributes().value(QStringLiteral("fill")).toString()
-                                     : fills.top();
+                ? xml.attributes().value(QStringLiteral("fill")).toString()
+                : fills.top();
             fills.push(fill);
             if (xml.name() == QLatin1String("rect") && fill == colour) ++count;
         } else if (xml.isEndElement()) {
@@ -234,16 +234,17 @@ TEST(ChartCommand, VectorPicturesAreDrawnByOtherRenderers) {
     for (const auto& [generations, pages] : {std::pair{5, 1}, std::pair{10, 25}}) {
         const QString pdf = dir.filePath(QStringLiteral("chart%1.pdf").arg(generations));
         ASSERT_EQ(run({QStringLiteral("--generations"), QString::number(generations), QStringLiteral("--output"), book,
-                       QStringLiteral("--picture"), pdf}).status,
+                       QStringLiteral("--picture"), pdf})
+                      .status,
                   kExitSuccess);
         const QString prefix = dir.filePath(QStringLiteral("page%1").arg(generations));
-        ASSERT_EQ(QProcess::execute(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("20"),
-                                                                 QStringLiteral("-png"), pdf, prefix}),
+        ASSERT_EQ(QProcess::execute(QStringLiteral("pdftoppm"),
+                                    {QStringLiteral("-r"), QStringLiteral("20"), QStringLiteral("-png"), pdf, prefix}),
                   0);
         const QStringList drawn =
             QDir(dir.path()).entryList({QStringLiteral("page%1-*.png").arg(generations)}, QDir::Files, QDir::Name);
         EXPECT_EQ(drawn.size(), pages) << generations;
         ASSERT_FALSE(drawn.isEmpty());
-        EXPECT_EQ(QImage(dir.filePath(drawn[0])).size(), QSize(234, 166));  // A4 landscape at 20 dpi
+        EXPECT_EQ(QImage(dir.filePath(drawn[0])).size(), QSize(234, 166)); // A4 landscape at 20 dpi
     }
 }

@@ -28,14 +28,14 @@ std::set<std::pair<int, int>> storedCells(const spreadsheet::Worksheet& sheet) {
 }
 
 bool isBox(const CellFormat& f) {
-    return f.fillColorIndex == 43 && f.border(Edge::Left) == xl::kContinuous && f.border(Edge::Top) == xl::kContinuous &&
-           f.border(Edge::Bottom) == xl::kContinuous && f.border(Edge::Right) == xl::kContinuous;
+    return f.fillColorIndex == 43 && f.border(Edge::Left) == xl::kContinuous && f.border(Edge::Top) == xl::kContinuous
+        && f.border(Edge::Bottom) == xl::kContinuous && f.border(Edge::Right) == xl::kContinuous;
 }
 
 bool isConnector(const CellFormat& f) {
-    return f.fillColorIndex == xl::kColorIndexNone && f.border(Edge::Left) == xl::kLineStyleNone &&
-           f.border(Edge::Top) == xl::kLineStyleNone && f.border(Edge::Bottom) == xl::kLineStyleNone &&
-           f.border(Edge::Right) == xl::kContinuous;
+    return f.fillColorIndex == xl::kColorIndexNone && f.border(Edge::Left) == xl::kLineStyleNone
+        && f.border(Edge::Top) == xl::kLineStyleNone && f.border(Edge::Bottom) == xl::kLineStyleNone
+        && f.border(Edge::Right) == xl::kContinuous;
 }
 
 } // namespace
@@ -46,13 +46,13 @@ TEST(ChartExecution, ThreeGenerationsGiveTheWorkedExampleSheet) {
 
     // Rows 5 to 11 of the drawing: 'B' a box, '|' a right edge only.
     const char* drawing[] = {
-        "B  ",  // 5
-        "|B ",  // 6
-        "B| ",  // 7
-        "||B",  // 8
-        "B| ",  // 9
-        "|B ",  // 10
-        "B  ",  // 11
+        "B  ", // 5
+        "|B ", // 6
+        "B| ", // 7
+        "||B", // 8
+        "B| ", // 9
+        "|B ", // 10
+        "B  ", // 11
     };
     std::set<std::pair<int, int>> expected;
     for (int c = 2; c <= 6; ++c) expected.insert({2, c}), expected.insert({3, c});
@@ -61,17 +61,22 @@ TEST(ChartExecution, ThreeGenerationsGiveTheWorkedExampleSheet) {
             const int row = 5 + i, column = 2 + k;
             const CellFormat& f = sheet.format(row, column);
             switch (drawing[i][k]) {
-            case 'B': EXPECT_TRUE(isBox(f)) << row << "," << column; expected.insert({row, column}); break;
-            case '|': EXPECT_TRUE(isConnector(f)) << row << "," << column; expected.insert({row, column}); break;
+            case 'B':
+                EXPECT_TRUE(isBox(f)) << row << "," << column;
+                expected.insert({row, column});
+                break;
+            case '|':
+                EXPECT_TRUE(isConnector(f)) << row << "," << column;
+                expected.insert({row, column});
+                break;
             default: EXPECT_FALSE(sheet.isStored(row, column)) << row << "," << column;
             }
         }
     }
-    EXPECT_EQ(storedCells(sheet), expected);  // no other cell formatted
+    EXPECT_EQ(storedCells(sheet), expected); // no other cell formatted
 
     // Title and generation line, merged over B to F.
-    EXPECT_EQ(sheet.mergedRanges(),
-              (std::vector<spreadsheet::CellRange>{{2, 2, 2, 6}, {3, 2, 3, 6}}));
+    EXPECT_EQ(sheet.mergedRanges(), (std::vector<spreadsheet::CellRange>{{2, 2, 2, 6}, {3, 2, 3, 6}}));
     EXPECT_EQ(sheet.value(2, 2), QStringLiteral("Family Tree for Halvarsen"));
     EXPECT_EQ(sheet.value(3, 2), QStringLiteral("3 Generations"));
     for (int c = 2; c <= 6; ++c) {
@@ -100,7 +105,7 @@ TEST(ChartExecution, ChartsUpToTwelveGenerationsStoreOnlyBoxesAndLines) {
         SCOPED_TRACE(G);
         spreadsheet::Worksheet sheet;
         draw(sheet, QStringLiteral("R"), QString::number(G));
-        std::size_t stored = 10;  // title and generation line
+        std::size_t stored = 10; // title and generation line
         for (int k = 0; k < G; ++k) {
             const int column = 2 + k, first = (1 << k) + 4, spacing = 2 << k;
             const int last = first + ((1 << (G - 1 - k)) - 1) * spacing;
@@ -159,5 +164,5 @@ TEST(ChartExecution, RejectedCallsCarryADescription) {
     described([&] { sheet->setColumnWidth(sheet->columns(QStringLiteral("A:A")), QStringLiteral("wide")); }, "'wide'");
     described([&] { sheet->setBorderLineStyle(sheet->cell(1, 1), 13, 1); }, "13 is not a border index");
     described([&] { sheet->setInteriorColorIndex(sheet->cell(1, 1), 57); }, "57");
-    EXPECT_EQ(engineSheet.storedCellCount(), 0u);  // nothing half-done
+    EXPECT_EQ(engineSheet.storedCellCount(), 0u); // nothing half-done
 }

@@ -118,8 +118,7 @@ TEST(ChartLayout, CountsWithoutBoxesKeepTitleAndGenerationLine) {
     for (const char* count : {"0", "-1", "-3.7", "0.4", "-1e308"}) {
         SCOPED_TRACE(count);
         const ChartLayout layout = BuildChartLayout(QStringLiteral("Halvarsen"), QString::fromLatin1(count));
-        EXPECT_EQ(describeAll(layout),
-                  fixedPart("Family Tree for Halvarsen", std::string(count) + " Generations"));
+        EXPECT_EQ(describeAll(layout), fixedPart("Family Tree for Halvarsen", std::string(count) + " Generations"));
     }
 }
 
@@ -163,9 +162,9 @@ TEST(ChartLayout, EveryChartUpToTwelveGenerationsFollowsThePedigreeRules) {
     for (int G = 1; G <= 12; ++G) {
         SCOPED_TRACE(G);
         const ChartLayout layout = BuildChartLayout(QStringLiteral("R"), QString::number(G));
-        std::map<int, std::vector<int>> boxRows;  // column -> rows in order
+        std::map<int, std::vector<int>> boxRows; // column -> rows in order
         std::map<Box, std::vector<int>> bordersOfBox;
-        std::map<int, std::set<int>> rightEdges;  // column -> rows with a right edge
+        std::map<int, std::set<int>> rightEdges; // column -> rows with a right edge
         for (const auto& op : layout.operations) {
             if (op.target != SheetTarget::Cell || op.step < 170) continue;
             const Box cell{op.address.row, op.address.column};
@@ -234,9 +233,9 @@ TEST(ChartLayout, RoundingAndPowerHelpers) {
     EXPECT_EQ(MyPower(2, 14), 16384);
     EXPECT_EQ(MyPower(2, 0), 1);
     EXPECT_EQ(boxColumnCount(-1e308), 0);
-    EXPECT_EQ(boxColumnCount(0.5), 1);  // -0.5 rounds to 0: the root box alone
+    EXPECT_EQ(boxColumnCount(0.5), 1); // -0.5 rounds to 0: the root box alone
     EXPECT_EQ(boxColumnCount(0.49), 0);
-    EXPECT_EQ(boxColumnCount(1.5), 1);  // 0.5 rounds to 0: one column
+    EXPECT_EQ(boxColumnCount(1.5), 1); // 0.5 rounds to 0: one column
     EXPECT_EQ(boxColumnCount(1e308), kMaxGenerations + 1);
 }
 

@@ -19,10 +19,9 @@ using namespace chart;
 
 namespace {
 
-const QString kQuestion = QStringLiteral(
-    "Excel may be open. It is recommended that you close Excel first.\r"
-    "Use Ctrl+Alt+Del > Task Manager > EXCEL.EXE if necessary.\r\n\r\n"
-    "Would you like to proceed anyway?");
+const QString kQuestion = QStringLiteral("Excel may be open. It is recommended that you close Excel first.\r"
+                                         "Use Ctrl+Alt+Del > Task Manager > EXCEL.EXE if necessary.\r\n\r\n"
+                                         "Would you like to proceed anyway?");
 
 class Excel1Test : public ::testing::Test {
 protected:
@@ -65,7 +64,7 @@ TEST_F(Excel1Test, OnlyAnInstanceAnsweringExactlyMicrosoftExcelCounts) {
         spreadsheet::RunningObjectEntry other(QStringLiteral("Excel.Application"), QStringLiteral("microsoft excel"));
         EXPECT_FALSE(Excel1::isExcelRunning());
     }
-    auto running = automation::createApplication();  // an engine instance answers like Excel
+    auto running = automation::createApplication(); // an engine instance answers like Excel
     EXPECT_TRUE(Excel1::isExcelRunning());
 }
 
@@ -85,17 +84,17 @@ TEST_F(Excel1Test, OpenedWorkbookIsTheNewInstancesLastAndItsPictureIsWritten) {
     auto app = openedWith([](automation::Worksheet& sheet) { chartOf(sheet, 3); });
     EXPECT_EQ(app->workbooks().count(), 1);
     const QString picture = sandbox.appFile(QStringLiteral("temp.bmp"));
-    sandbox.writeAppFile(QStringLiteral("temp.bmp"), "an older picture");  // overwritten
+    sandbox.writeAppFile(QStringLiteral("temp.bmp"), "an older picture"); // overwritten
     Excel1::saveCellsActivesheet(lastBook(*app).get(), picture);
     EXPECT_TRUE(sandbox.messages.shown().empty());
     const spreadsheet::VectorPicture written = spreadsheet::readPictureFile(picture);
-    EXPECT_EQ(written.size(), QSize(5 * 173 + 1, 34 + 19 + 8 * 17 + 1));  // B2:F11
+    EXPECT_EQ(written.size(), QSize(5 * 173 + 1, 34 + 19 + 8 * 17 + 1)); // B2:F11
 }
 
 TEST_F(Excel1Test, UsedRangesEndingInRowOrColumnOneGiveNoPicture) {
     const QString picture = sandbox.appFile(QStringLiteral("temp.bmp"));
     for (auto fill : std::vector<std::function<void(automation::Worksheet&)>>{
-             [](automation::Worksheet&) {},  // empty: A1
+             [](automation::Worksheet&) {}, // empty: A1
              [](automation::Worksheet& s) { s.setValue(s.range(QStringLiteral("C1")), QStringLiteral("x")); },
              [](automation::Worksheet& s) { s.setInteriorColorIndex(s.cell(9, 1), 43); }}) {
         sandbox.writeAppFile(QStringLiteral("temp.bmp"), "keep");
@@ -109,13 +108,12 @@ TEST_F(Excel1Test, UsedRangesEndingInRowOrColumnOneGiveNoPicture) {
 }
 
 TEST_F(Excel1Test, AUsedRangeAwayFromA1IsDrawnFromItsOwnCorner) {
-    auto app = openedWith([](automation::Worksheet& s) {
-        s.setInteriorColorIndex(s.range(QStringLiteral("C3:D4")), 43);
-    });
+    auto app =
+        openedWith([](automation::Worksheet& s) { s.setInteriorColorIndex(s.range(QStringLiteral("C3:D4")), 43); });
     const QString picture = sandbox.appFile(QStringLiteral("temp.bmp"));
     Excel1::saveCellsActivesheet(lastBook(*app).get(), picture);
     const QImage written = spreadsheet::readPictureFile(picture).toImage();
-    EXPECT_EQ(written.size(), QSize(2 * 64 + 1, 2 * 17 + 1));  // two default columns, two rows
+    EXPECT_EQ(written.size(), QSize(2 * 64 + 1, 2 * 17 + 1)); // two default columns, two rows
     EXPECT_EQ(written.pixel(10, 10), qRgb(153, 204, 0));
 }
 

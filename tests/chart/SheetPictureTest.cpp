@@ -1,7 +1,7 @@
+#include "spreadsheet/SheetPicture.h"
 #include "chart/ChartLayout.h"
 #include "chart/EngineAutomation.h"
 #include "chart/ExecuteOperation.h"
-#include "spreadsheet/SheetPicture.h"
 #include "spreadsheet/SpreadsheetError.h"
 #include "spreadsheet/Worksheet.h"
 #include "tests/support/PictureRegions.h"
@@ -12,10 +12,10 @@
 #include <QColor>
 #include <QDir>
 #include <QFile>
-#include <QPainter>
 #include <QGuiApplication>
 #include <QImage>
 #include <QMimeData>
+#include <QPainter>
 
 #include <functional>
 
@@ -58,7 +58,7 @@ TEST(SheetPicture, ChartPicturesShowEveryBoxLineAndTitle) {
         ASSERT_EQ(regions.size(), (std::size_t(1) << G) - 1);
         std::vector<QRect> expected;
         for (int k = 0; k < G; ++k) {
-            const int column = k;  // index within the used range, which starts at column B
+            const int column = k; // index within the used range, which starts at column B
             for (int b = 0; b < (1 << (G - 1 - k)); ++b) {
                 const int row = (1 << k) + 4 + b * (2 << k) - used.firstRow;
                 expected.push_back(QRect(QPoint(grid.columnEdges[column] + 1, grid.rowEdges[row] + 1),
@@ -143,8 +143,7 @@ TEST(PictureFile, InputsThatOnceBrokeItAreRefusedOrDrawn) {
             QPainter painter(&image);
             picture.paint(painter, QRectF(0, 0, 64, 64), image.rect());
             picture.paint(painter, QRectF(QPointF(-32, -32), QSizeF(picture.size() * 4)), image.rect());
-        } catch (const SpreadsheetError&) {
-        }
+        } catch (const SpreadsheetError&) {}
     }
 }
 
@@ -169,10 +168,12 @@ TEST(PictureFile, RoundTripsAndRefusesDamagedOrForeignFiles) {
     for (qsizetype length = 0; length < bytes.size(); ++length)
         ASSERT_TRUE(refused(bytes.left(length))) << "cut at " << length;
     EXPECT_TRUE(refused(bytes + '\0'));
-    EXPECT_TRUE(refused(QByteArray("BM") + bytes.mid(2)));  // a bitmap's header
-    const auto patched = [&](qsizetype at, QByteArray with) { return QByteArray(bytes).replace(at, with.size(), with); };
-    EXPECT_TRUE(refused(patched(8, QByteArray::fromHex("0200"))));  // another version
-    EXPECT_TRUE(refused(patched(10, QByteArray::fromHex("04000000"))));  // one column more than there are widths
+    EXPECT_TRUE(refused(QByteArray("BM") + bytes.mid(2))); // a bitmap's header
+    const auto patched = [&](qsizetype at, QByteArray with) {
+        return QByteArray(bytes).replace(at, with.size(), with);
+    };
+    EXPECT_TRUE(refused(patched(8, QByteArray::fromHex("0200"))));      // another version
+    EXPECT_TRUE(refused(patched(10, QByteArray::fromHex("04000000")))); // one column more than there are widths
 
     // Content that does not hold together, however it was read.
     const auto sound = [] {
@@ -192,8 +193,14 @@ TEST(PictureFile, RoundTripsAndRefusesDamagedOrForeignFiles) {
         {"a row taller than any sheet has", [](PictureContent& c) { c.rowHeights[0] = 5000; }},
         {"a cell beyond the last column", [](PictureContent& c) { c.cells[1].column = 2; }},
         {"a style that is not there", [](PictureContent& c) { c.cells[0].style = 1; }},
-        {"rows that do not add up to the cells", [](PictureContent& c) { c.rowStarts = {0, 2, 1}; }},
-        {"cells out of column order", [](PictureContent& c) { c.rowStarts = {0, 2, 2}, c.cells = {{1, 0}, {0, 0}}; }},
+        {"rows that do not add up to the cells",
+         [](PictureContent& c) {
+             c.rowStarts = {0, 2, 1};
+         }},
+        {"cells out of column order",
+         [](PictureContent& c) {
+             c.rowStarts = {0, 2, 2}, c.cells = {{1, 0}, {0, 0}};
+         }},
         {"a merged area beyond the grid", [](PictureContent& c) { c.merges[0] = QRect(1, 1, 2, 1); }},
         {"a text beyond the grid", [](PictureContent& c) { c.texts[0].area = QRect(0, 2, 1, 1); }},
         {"a text of no size", [](PictureContent& c) { c.texts[0].pixelSize = 0; }},

@@ -13,8 +13,8 @@
 
 #include <QDateTime>
 #include <QDir>
-#include <QFileInfo>
 #include <QFile>
+#include <QFileInfo>
 #include <QTimer>
 
 using namespace shell;
@@ -42,7 +42,9 @@ protected:
     }
 
     QString target(const QString& name) const { return sandbox.path() + QStringLiteral("/out/") + name; }
-    QStringList outFolder() const { return QDir(sandbox.path() + QStringLiteral("/out")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries); }
+    QStringList outFolder() const {
+        return QDir(sandbox.path() + QStringLiteral("/out")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
+    }
     void save() { clickButton(form, "PushButton6"); }
 
     QStringList texts() const {
@@ -79,7 +81,7 @@ TEST_F(Form2SaveTest, ANameTypedWithoutExtensionIsSavedAsXlsAndTheQuestionNamesT
     EXPECT_EQ(outFolder(), QStringList{QStringLiteral("ingrid.xls")});
     EXPECT_EQ(readAll(target(QStringLiteral("ingrid.xls"))), workbook);
     EXPECT_EQ(texts(), QStringList{QStringLiteral("Done.")}); // a new file: no question
-    EXPECT_EQ(readAll(form.mExcelFile), workbook);  // the preview can save again
+    EXPECT_EQ(readAll(form.mExcelFile), workbook);            // the preview can save again
 
     sandbox.messages.clear();
     dialogs.setNextAnswer(target(QStringLiteral("ingrid")));
@@ -111,7 +113,7 @@ TEST_F(Form2SaveTest, ExistingFileIsReplacedOnlyOnYes) {
     save();
     EXPECT_EQ(texts().last(), QStringLiteral("Done."));
     EXPECT_EQ(readAll(existing), workbook);
-    EXPECT_EQ(outFolder(), QStringList{QStringLiteral("tree.xls")});  // nothing left beside it
+    EXPECT_EQ(outFolder(), QStringList{QStringLiteral("tree.xls")}); // nothing left beside it
 }
 
 TEST_F(Form2SaveTest, TheTemporaryWorkbookChosenAsTargetIsRefusedAndLeftUntouched) {
@@ -193,7 +195,7 @@ TEST_F(Form2SaveTest, ClosingDeletesTheWorkbookAndEndsTheApplication) {
     form.show();
     QTimer::singleShot(0, &form, &QWidget::close);
     const QObject guard;
-    QTimer::singleShot(5000, &guard, [] { QCoreApplication::exit(1); });  // the close did not end it
+    QTimer::singleShot(5000, &guard, [] { QCoreApplication::exit(1); }); // the close did not end it
     EXPECT_EQ(QCoreApplication::exec(), 0);
     EXPECT_FALSE(QFile::exists(form.mExcelFile));
 }

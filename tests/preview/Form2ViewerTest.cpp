@@ -55,7 +55,7 @@ TEST_F(Form2ViewerTest, ShowsThePictureAtItsOwnSizeWithoutAnyReport) {
     EXPECT_FALSE(vBar()->isEnabled());
     EXPECT_EQ(canvas()->palette().color(QPalette::Window), QColor(Qt::white));
     EXPECT_FALSE(form.findChild<QWidget*>("Zoom_Ori")->isVisible());
-    EXPECT_TRUE(sandbox.messages.shown().empty());  // no cursor file is no failure
+    EXPECT_TRUE(sandbox.messages.shown().empty()); // no cursor file is no failure
 }
 
 TEST_F(Form2ViewerTest, ZoomGoesInQuarterStepsBetweenAQuarterAndFour) {
@@ -84,14 +84,14 @@ TEST_F(Form2ViewerTest, AStepThatWouldReachACapIsRefusedAndTheFactorStays) {
     handOver(form, QSize(1000, 300));
     clickButton(form, "PushButton1", 11);
     EXPECT_EQ(canvas()->width(), 3750);
-    clickButton(form, "PushButton1");  // 4000 wide is not below the cap
+    clickButton(form, "PushButton1"); // 4000 wide is not below the cap
     EXPECT_EQ(form.zoom(), 3.75f);
     EXPECT_EQ(canvas()->width(), 3750);
     clickButton(form, "PushButton2");
     EXPECT_EQ(form.zoom(), 3.5f);
 
     handOver(form, QSize(300, 2250));
-    clickButton(form, "PushButton1", 12);  // 9000 tall is not below the cap either
+    clickButton(form, "PushButton1", 12); // 9000 tall is not below the cap either
     EXPECT_EQ(form.zoom(), 3.75f);
     EXPECT_EQ(canvas()->height(), 8437);
 
@@ -117,7 +117,7 @@ TEST_F(Form2ViewerTest, PictureOverACapStepsOverFactorsThatDoNotShowAndComesBack
 }
 
 TEST_F(Form2ViewerTest, ScrollRangesFollowEveryZoomStep) {
-    handOver(form, QSize(722, 596));  // spans 100 and 101
+    handOver(form, QSize(722, 596)); // spans 100 and 101
     EXPECT_EQ(hBar()->maximum(), 100);
     EXPECT_EQ(vBar()->maximum(), 10);
     hBar()->setValue(7);
@@ -125,7 +125,7 @@ TEST_F(Form2ViewerTest, ScrollRangesFollowEveryZoomStep) {
     vBar()->setValue(7);
     EXPECT_EQ(canvas()->y(), -70);
 
-    clickButton(form, "PushButton1");  // 902 × 745: spans 280 and 250
+    clickButton(form, "PushButton1"); // 902 × 745: spans 280 and 250
     EXPECT_EQ(canvas()->pos(), QPoint(0, 0));
     EXPECT_EQ(hBar()->value(), 0);
     EXPECT_EQ(hBar()->maximum(), 28);
@@ -133,7 +133,7 @@ TEST_F(Form2ViewerTest, ScrollRangesFollowEveryZoomStep) {
     hBar()->setValue(7);
     EXPECT_EQ(canvas()->x(), -70);
 
-    clickButton(form, "PushButton2", 2);  // 541 × 447 fits
+    clickButton(form, "PushButton2", 2); // 541 × 447 fits
     EXPECT_FALSE(hBar()->isEnabled());
     EXPECT_FALSE(vBar()->isEnabled());
     EXPECT_EQ(canvas()->pos(), QPoint(0, 0));
@@ -149,7 +149,7 @@ TEST_F(Form2ViewerTest, ThumbMovesThePictureOnlyWhenReleased) {
 }
 
 TEST_F(Form2ViewerTest, DragPansWithinTheViewportAndTheBarsCatchUp) {
-    handOver(form, QSize(1122, 600));  // horizontal span 500: maximum 50 in tens
+    handOver(form, QSize(1122, 600)); // horizontal span 500: maximum 50 in tens
     hBar()->setValue(10);
     ASSERT_EQ(canvas()->x(), -100);
     press(QPoint(50, 20));
@@ -159,7 +159,7 @@ TEST_F(Form2ViewerTest, DragPansWithinTheViewportAndTheBarsCatchUp) {
     EXPECT_EQ(canvas()->x(), 0);
     dragTo(QPoint(-2000, 20));
     EXPECT_EQ(canvas()->x(), 622 - 1122);
-    dragTo(QPoint(50 + 350, 20));  // left -150: 30 % of the way
+    dragTo(QPoint(50 + 350, 20)); // left -150: 30 % of the way
     ASSERT_EQ(canvas()->x(), -150);
     release(QPoint(50, 20));
     EXPECT_EQ(hBar()->value(), 15);
@@ -248,7 +248,7 @@ TEST_F(Form2ViewerTest, StartUpLoadsTheCursorFileAndReportsABadOne) {
     Form2 badCursor;
     ASSERT_EQ(sandbox.messages.shown().size(), 1u);
     EXPECT_TRUE(sandbox.messages.shown()[0].text.contains(QStringLiteral("Form2.Form_Load at line 108")));
-    handOver(badCursor, QSize(200, 100));  // step 110 still ran: the set-up happens
+    handOver(badCursor, QSize(200, 100)); // step 110 still ran: the set-up happens
     EXPECT_EQ(canvasOf(badCursor)->size(), QSize(200, 100));
 }
 
@@ -260,7 +260,7 @@ TEST_F(Form2ViewerTest, FailedRedrawOnActivationStillSetsUpTheBarsAndFinishes) {
     ASSERT_EQ(sandbox.messages.shown().size(), 1u);
     EXPECT_TRUE(sandbox.messages.shown()[0].text.contains(QStringLiteral("at line 138")));
     EXPECT_TRUE(hBar()->isEnabled());
-    form.Show();  // the set-up is done; it does not run again
+    form.Show(); // the set-up is done; it does not run again
     EXPECT_EQ(sandbox.messages.shown().size(), 1u);
 }
 
@@ -332,7 +332,10 @@ TEST_F(Form2ViewerTest, AtZoomFourABoxEdgeIsFourSharpPixels) {
     for (int y = 0; y < shot.height(); ++y) {
         const QColor c = shot.pixelColor(0, y);
         const bool lime = std::abs(c.red() - 153) + std::abs(c.green() - 204) + c.blue() <= 6;
-        kinds += c.lightness() >= 250 ? QLatin1Char('w') : c.lightness() <= 5 ? QLatin1Char('k') : lime ? QLatin1Char('g') : QLatin1Char('b');
+        kinds += c.lightness() >= 250 ? QLatin1Char('w')
+            : c.lightness() <= 5      ? QLatin1Char('k')
+            : lime                    ? QLatin1Char('g')
+                                      : QLatin1Char('b');
     }
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^w+b?k{3,5}b?g+$")).match(kinds).hasMatch()) << kinds.toStdString();
 }

@@ -7,17 +7,17 @@ using namespace preview;
 TEST(ViewerArithmetic, ScrollRangeInTensRoundsHalvesToEven) {
     EXPECT_FALSE(scrollRangeFor(622, 622).enabled);
     EXPECT_EQ(scrollRangeFor(622, 622).step, 0);
-    EXPECT_EQ(scrollRangeFor(727, 622).maximum, 10);  // 10.5
-    EXPECT_EQ(scrollRangeFor(737, 622).maximum, 12);  // 11.5
+    EXPECT_EQ(scrollRangeFor(727, 622).maximum, 10); // 10.5
+    EXPECT_EQ(scrollRangeFor(737, 622).maximum, 12); // 11.5
     EXPECT_EQ(scrollRangeFor(737, 622).step, 10);
 }
 
 TEST(ViewerArithmetic, ButtonUpPercentages) {
     EXPECT_EQ(scrolledPercent(-150, 1300, 800), 30);
-    EXPECT_EQ(scrolledPercent(-4, 800, 800), std::nullopt);  // undefined: the bar is left alone
-    EXPECT_LT(*scrolledPercent(322, 300, 622), 0);            // a narrow canvas never moves a bar
+    EXPECT_EQ(scrolledPercent(-4, 800, 800), std::nullopt); // undefined: the bar is left alone
+    EXPECT_LT(*scrolledPercent(322, 300, 622), 0);          // a narrow canvas never moves a bar
 
-    EXPECT_EQ(scrollValueAtPercent(30, 38), 11);  // 11.4
+    EXPECT_EQ(scrollValueAtPercent(30, 38), 11); // 11.4
     EXPECT_EQ(scrollValueAtPercent(100, 38), 38);
     EXPECT_EQ(scrollValueAtPercent(-1, 38), std::nullopt);
     EXPECT_EQ(scrollValueAtPercent(101, 38), std::nullopt);

@@ -27,7 +27,7 @@ TEST(Application, ClosedWorkbooksAndQuitApplicationsAnswerWithErrors) {
     auto second = app.workbooks().add();
     app.workbooks().close(first);
     EXPECT_EQ(app.workbooks().count(), 1);
-    EXPECT_EQ(app.workbooks().item(1), second);  // later items move up
+    EXPECT_EQ(app.workbooks().item(1), second); // later items move up
     EXPECT_THROW(first->activeSheet(), SpreadsheetError);
     EXPECT_THROW(app.workbooks().close(first), SpreadsheetError);
     app.setDisplayAlerts(false);

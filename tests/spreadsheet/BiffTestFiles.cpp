@@ -38,7 +38,8 @@ QByteArray workbookStream(const std::vector<QByteArray>& sheetRecords, const std
                           const std::vector<QByteArray>& xfs) {
     const QByteArray bofData = le16(r::kBiff8Version) + le16(r::kBofWorkbookGlobals) + QByteArray(12, '\0');
     QByteArray head = record(r::kBof, bofData);
-    head += record(r::kFont, le16(200) + le16(0) + le16(0x7FFF) + le16(400) + QByteArray(6, '\0') + shortString("Arial"));
+    head +=
+        record(r::kFont, le16(200) + le16(0) + le16(0x7FFF) + le16(400) + QByteArray(6, '\0') + shortString("Arial"));
     if (xfs.empty()) head += xfRecord();
     for (const QByteArray& xf : xfs) head += xf;
     QByteArray tail;

@@ -22,8 +22,8 @@ QByteArray xfRecord(std::uint8_t leftBorder = 0, std::uint8_t pattern = 0, std::
 // Globals (BOF, one Arial font, the given XFs, BOUNDSHEET, the given extra
 // records such as SST, EOF) followed by one worksheet holding `sheetRecords`.
 // Without XFs one plain XF is written.
-QByteArray workbookStream(const std::vector<QByteArray>& sheetRecords, const std::vector<QByteArray>& globalRecords = {},
-                          const std::vector<QByteArray>& xfs = {});
+QByteArray workbookStream(const std::vector<QByteArray>& sheetRecords,
+                          const std::vector<QByteArray>& globalRecords = {}, const std::vector<QByteArray>& xfs = {});
 
 // An OLE2 compound file holding one stream, written with libgsf.
 QByteArray compoundFile(const QByteArray& stream, const char* streamName = "Workbook");

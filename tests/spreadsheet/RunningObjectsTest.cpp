@@ -1,5 +1,5 @@
-#include "spreadsheet/Application.h"
 #include "spreadsheet/RunningObjects.h"
+#include "spreadsheet/Application.h"
 
 #include <gtest/gtest.h>
 
@@ -29,7 +29,7 @@ TEST_F(RunningObjects, AnInstanceIsFoundWhileItLivesAndNotAfterItQuits) {
         EXPECT_FALSE(runningObjectDefaultMember(Application::className()));
     }
     {
-        Application app;  // ended without quit
+        Application app; // ended without quit
     }
     EXPECT_FALSE(runningObjectDefaultMember(Application::className()));
     EXPECT_TRUE(QDir(m_folder.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
@@ -46,5 +46,5 @@ TEST_F(RunningObjects, OtherAnswersAndStaleEntries) {
     file.write("Microsoft Word");
     file.close();
     EXPECT_FALSE(runningObjectDefaultMember(QStringLiteral("Word.Application")));
-    EXPECT_FALSE(QFile::exists(stale));  // and it is cleared away
+    EXPECT_FALSE(QFile::exists(stale)); // and it is cleared away
 }

@@ -1,5 +1,5 @@
-#include "spreadsheet/SpreadsheetError.h"
 #include "spreadsheet/Worksheet.h"
+#include "spreadsheet/SpreadsheetError.h"
 
 #include <gtest/gtest.h>
 
@@ -23,7 +23,9 @@ TEST(Worksheet, RejectsWhatExcelRejectsWithADescription) {
     Worksheet sheet;
     EXPECT_EQ(descriptionOf([&] { sheet.setValue(CellRange::cell(0, 1), QStringLiteral("x")); }),
               "Row 0 is outside the sheet (rows 1 to 65536).");
-    EXPECT_EQ(descriptionOf([&] { sheet.setFontSize({1, 1, 65537, 1}, 10); }),
+    EXPECT_EQ(descriptionOf([&] {
+                  sheet.setFontSize({1, 1, 65537, 1}, 10);
+              }),
               "Row 65537 is outside the sheet (rows 1 to 65536).");
     EXPECT_EQ(descriptionOf([&] { sheet.setFontColorIndex(CellRange::cell(1, 257), 16); }),
               "Column 257 is outside the sheet (columns 1 to 256).");
@@ -52,9 +54,11 @@ TEST(Worksheet, RejectsWhatExcelRejectsWithADescription) {
         change(settings);
         return descriptionOf([&] { sheet.setPrintSettings(settings); });
     };
-    EXPECT_EQ(printed([](PrintSettings& p) { p.orientation = 3; }), "3 is not a page orientation (1 portrait, 2 landscape).");
+    EXPECT_EQ(printed([](PrintSettings& p) { p.orientation = 3; }),
+              "3 is not a page orientation (1 portrait, 2 landscape).");
     EXPECT_EQ(printed([](PrintSettings& p) { p.paperSize = 0; }), "0 is not a paper size.");
-    EXPECT_EQ(printed([](PrintSettings& p) { p.fitToPagesWide = -1; }), "-1 is not a number of pages wide (0 to 32767).");
+    EXPECT_EQ(printed([](PrintSettings& p) { p.fitToPagesWide = -1; }),
+              "-1 is not a number of pages wide (0 to 32767).");
     EXPECT_EQ(printed([](PrintSettings& p) { p.fitToPagesTall = 32768; }),
               "32768 is not a number of pages tall (0 to 32767).");
     EXPECT_EQ(printed([](PrintSettings& p) { p.footer = QString(256, u'x'); }), "A footer has at most 255 characters.");
@@ -68,10 +72,12 @@ TEST(Worksheet, MergedAreasRefuseOverlapAndTakeFormatsAsAWhole) {
     sheet.setFontColorIndex(CellRange::cell(2, 2), 16);
     sheet.merge({2, 2, 2, 6});
     EXPECT_EQ(sheet.value(2, 4), QString());
-    EXPECT_EQ(sheet.format(2, 4).fontColorIndex, 16);  // the area keeps the top-left cell's format
-    EXPECT_EQ(descriptionOf([&] { sheet.merge({1, 5, 3, 7}); }),
+    EXPECT_EQ(sheet.format(2, 4).fontColorIndex, 16); // the area keeps the top-left cell's format
+    EXPECT_EQ(descriptionOf([&] {
+                  sheet.merge({1, 5, 3, 7});
+              }),
               "Cannot merge E1:G3: it overlaps the merged cells B2:F2.");
-    sheet.merge({3, 2, 3, 6});  // next to it is fine
+    sheet.merge({3, 2, 3, 6}); // next to it is fine
     sheet.setFontSize(CellRange::cell(2, 2), 20);
     for (int c = 2; c <= 6; ++c) EXPECT_EQ(sheet.format(2, c).fontSize(), 20) << c;
     EXPECT_EQ(sheet.format(3, 2).fontSize(), 10);
@@ -82,17 +88,17 @@ TEST(Worksheet, MergedAreasRefuseOverlapAndTakeFormatsAsAWhole) {
 
 TEST(Worksheet, UsedRangeCountsValuesFormatsAndMergedAreas) {
     Worksheet sheet;
-    EXPECT_EQ(sheet.usedRange(), CellRange::cell(1, 1));  // empty: A1, as Excel answers
-    sheet.setColumnWidth({1, 1, kMaxRows, 3}, 30);         // widths are not use
+    EXPECT_EQ(sheet.usedRange(), CellRange::cell(1, 1)); // empty: A1, as Excel answers
+    sheet.setColumnWidth({1, 1, kMaxRows, 3}, 30);       // widths are not use
     sheet.setFontName(CellRange::wholeSheet(), QStringLiteral("Tahoma"));
     EXPECT_EQ(sheet.usedRange(), CellRange::cell(1, 1));
     sheet.setBorderLineStyle(CellRange::cell(7, 3), 10, 1);
-    EXPECT_EQ(sheet.usedRange(), CellRange::cell(7, 3));  // need not begin at A1
+    EXPECT_EQ(sheet.usedRange(), CellRange::cell(7, 3)); // need not begin at A1
     sheet.merge({4, 5, 5, 8});
     EXPECT_EQ(sheet.usedRange(), (CellRange{4, 3, 7, 8}));
     sheet.setValue(CellRange::cell(9, 4), QStringLiteral("x"));
     EXPECT_EQ(sheet.usedRange(), (CellRange{4, 3, 9, 8}));
-    sheet.setValue(CellRange::cell(9, 4), QString());      // cleared value, cell stays in use
+    sheet.setValue(CellRange::cell(9, 4), QString()); // cleared value, cell stays in use
     EXPECT_EQ(sheet.value(9, 4), QString());
     EXPECT_EQ(sheet.usedRange(), (CellRange{4, 3, 9, 8}));
 }
@@ -101,13 +107,13 @@ TEST(Worksheet, SheetAndColumnFormatsReachEveryCell) {
     Worksheet sheet;
     sheet.setInteriorColorIndex(CellRange::cell(5, 2), 43);
     sheet.setFontName(CellRange::wholeSheet(), QStringLiteral("Tahoma"));
-    EXPECT_EQ(sheet.fontName(sheet.format(5, 2)), QStringLiteral("Tahoma"));  // existing cell
+    EXPECT_EQ(sheet.fontName(sheet.format(5, 2)), QStringLiteral("Tahoma")); // existing cell
     EXPECT_EQ(sheet.format(5, 2).fillColorIndex, 43);                        // keeps its own fill
-    sheet.setFontSize({1, 3, kMaxRows, 3}, 14);                               // Columns("C:C")
+    sheet.setFontSize({1, 3, kMaxRows, 3}, 14);                              // Columns("C:C")
     EXPECT_EQ(sheet.format(60000, 3).fontSize(), 14);
     EXPECT_EQ(sheet.fontName(sheet.format(60000, 3)), QStringLiteral("Tahoma"));
     EXPECT_EQ(sheet.format(60000, 4).fontSize(), 10);
-    sheet.setBorderLineStyle(CellRange::cell(8, 3), 9, 1);  // a new cell starts from its column's format
+    sheet.setBorderLineStyle(CellRange::cell(8, 3), 9, 1); // a new cell starts from its column's format
     EXPECT_EQ(sheet.format(8, 3).fontSize(), 14);
     EXPECT_EQ(sheet.storedCellCount(), 2u);
 }
@@ -120,10 +126,10 @@ TEST(Worksheet, EdgesOfARangeGoToItsOuterCells) {
     EXPECT_EQ(sheet.format(2, 2).border(Edge::Top), xl::kContinuous);
     EXPECT_EQ(sheet.format(2, 2).border(Edge::Right), xl::kLineStyleNone);
     EXPECT_EQ(sheet.format(4, 4).border(Edge::Bottom), xl::kContinuous);
-    EXPECT_FALSE(sheet.isStored(3, 3));  // the middle has no edge
+    EXPECT_FALSE(sheet.isStored(3, 3)); // the middle has no edge
     sheet.setBorderLineStyle(box, xl::kInsideVertical, xl::kDouble);
     EXPECT_EQ(sheet.format(3, 3).border(Edge::Right), xl::kDouble);
-    EXPECT_EQ(sheet.format(3, 4).border(Edge::Right), xl::kContinuous);  // the outer edge stays
+    EXPECT_EQ(sheet.format(3, 4).border(Edge::Right), xl::kContinuous); // the outer edge stays
     EXPECT_EQ(sheet.format(3, 2).border(Edge::Left), xl::kContinuous);
 }
 
@@ -134,6 +140,6 @@ TEST(Worksheet, CellsShareFormatsInsteadOfCopyingThem) {
         sheet.setBorderLineStyle(CellRange::cell(r, 2), 10, 1);
     }
     EXPECT_EQ(sheet.storedCellCount(), 20000u);
-    EXPECT_EQ(sheet.formats().size(), 3u);  // default, filled, filled with an edge
+    EXPECT_EQ(sheet.formats().size(), 3u); // default, filled, filled with an edge
     EXPECT_LT(sheet.approximateBytes() / sheet.storedCellCount(), 64u);
 }

@@ -84,14 +84,14 @@ TEST_F(XlsReaderSamples, ReadsFontsFillsBordersAlignmentMergesAndWidths) {
     const CellFormat& title = sheet->format(2, 2);
     EXPECT_EQ(sheet->fontName(title), QStringLiteral("Tahoma"));
     EXPECT_EQ(title.fontHeight, 400);
-    EXPECT_EQ(title.fontColorIndex, 16);  // palette 23 in the file
+    EXPECT_EQ(title.fontColorIndex, 16); // palette 23 in the file
     EXPECT_EQ(sheet->mergedRanges(), std::vector<CellRange>{parseAddress(u"B2:F2")});
     EXPECT_EQ(sheet->formatId(2, 6), sheet->formatId(2, 2));
 
     for (int column = 3; column <= 6; ++column) {
         ASSERT_TRUE(sheet->isStored(6, column));
         const CellFormat& box = sheet->format(6, column);
-        EXPECT_EQ(box.fillColorIndex, 43);  // palette 50 in the file
+        EXPECT_EQ(box.fillColorIndex, 43); // palette 50 in the file
         EXPECT_EQ(box.fontHeight, 220);
         EXPECT_EQ(box.borders, (std::array<std::int16_t, 4>{1, 1, 1, 1}));
         EXPECT_EQ(box.horizontalAlignment, xl::kHAlignLeft);
@@ -120,7 +120,7 @@ TEST_F(XlsReaderSamples, AFormatOnEveryColumnIsTheSheetFormat) {
     ASSERT_TRUE(sheet->columnFormatId(3).has_value());
     EXPECT_EQ(sheet->format(9, 3).fontColorIndex, 16);
     EXPECT_DOUBLE_EQ(sheet->columnWidth(1), 2);
-    EXPECT_FALSE(sheet->hasCustomWidth(2));  // the stored width is the standard one
+    EXPECT_FALSE(sheet->hasCustomWidth(2)); // the stored width is the standard one
 }
 
 TEST_F(XlsReaderSamples, OpenedWorkbookComesLastNamedAfterItsFile) {
@@ -158,7 +158,8 @@ TEST_F(XlsReaderSamples, ReadsAWorkbookLibreOfficeSaved) {
 TEST(XlsReader, PrintSettingsComeBackAsWritten) {
     const PrintSettings chart{xl::kLandscape, xl::kPaperA4, true, 1, 0, {}, {}, false};
     const PrintSettings letter{xl::kPortrait, 1, true, 2, 3, u"&LStammbaum&RSeite &P"_qs, u"Ærø 家系図"_qs, true};
-    const PrintSettings largest{xl::kLandscape, 0xFFFF, false, 32767, 32767, QString(255, u'漢'), QString(255, u'a'), false};
+    const PrintSettings largest{xl::kLandscape,     0xFFFF, false, 32767, 32767, QString(255, u'漢'),
+                                QString(255, u'a'), false};
     for (const PrintSettings& settings : {PrintSettings{}, chart, letter, largest}) {
         Worksheet sheet;
         sheet.setPrintSettings(settings);
@@ -169,8 +170,9 @@ TEST(XlsReader, PrintSettingsComeBackAsWritten) {
 
 TEST(XlsReader, PrintSettingsAFileCannotHoldKeepTheirDefaults) {
     const auto pageSetup = [](std::uint16_t paper, std::uint16_t wide, std::uint16_t options) {
-        return record(r::kPageSetup, le16(paper) + le16(100) + le16(1) + le16(wide) + le16(1) + le16(options) +
-                                         le16(600) + le16(600) + QByteArray(16, '\0') + le16(1));
+        return record(r::kPageSetup,
+                      le16(paper) + le16(100) + le16(1) + le16(wide) + le16(1) + le16(options) + le16(600) + le16(600)
+                          + QByteArray(16, '\0') + le16(1));
     };
     const auto header = [](int length) { return record(r::kHeader, le16(length) + '\0' + QByteArray(length, 'h')); };
     struct Case {
@@ -205,13 +207,12 @@ TEST(XlsReader, StringsSplitAcrossContinueRecordsSwitchCompression) {
     // string with phonetic data whose formatting runs straddle a piece end;
     // "Ω" uncompressed, then "xyz" compressed.
     const QByteArray sst = le32(3) + le32(3) + le16(5) + '\0' + "ABC";
-    const QByteArray piece1 = '\x01' + utf16(u"ΩΔ"_qs) + le16(4) + '\x0D' + le16(2) + le32(10) + utf16(u"KinΩ"_qs) +
-                              le16(0) + le16(1) + le16(2);
+    const QByteArray piece1 = '\x01' + utf16(u"ΩΔ"_qs) + le16(4) + '\x0D' + le16(2) + le32(10) + utf16(u"KinΩ"_qs)
+        + le16(0) + le16(1) + le16(2);
     const QByteArray piece2 = le16(0) + QByteArray(10, '\x07') + le16(4) + '\x01' + utf16(u"Ω"_qs);
     const QByteArray piece3 = QByteArray(1, '\0') + "xyz";
-    const QByteArray sharedStrings = record(r::kSst, sst) + record(r::kContinue, piece1) +
-                                     record(r::kContinue, piece2) + record(r::kContinue, piece3) +
-                                     record(r::kExtSst, le16(8));
+    const QByteArray sharedStrings = record(r::kSst, sst) + record(r::kContinue, piece1) + record(r::kContinue, piece2)
+        + record(r::kContinue, piece3) + record(r::kExtSst, le16(8));
     std::vector<QByteArray> cells;
     for (std::uint16_t i = 0; i < 3; ++i) cells.push_back(record(r::kLabelSst, le16(0) + le16(i) + le16(0) + le32(i)));
     const auto sheet = readStream(workbookStream(cells, {sharedStrings}));
@@ -227,8 +228,8 @@ TEST(XlsReader, UnknownRecordsAndEmbeddedSubstreamsAreSkipped) {
         chartBof + record(r::kLabel, le16(0) + le16(0) + le16(0) + le16(1) + '\0' + "x") + record(r::kEof, {}),
         record(r::kLabel, le16(1) + le16(1) + le16(0) + le16(2) + '\0' + "ok"),
         record(r::kMulRk, le16(2) + le16(0) + le16(0) + le32(0x00000642) + le16(0) + le32(0x3FF00000) + le16(1)),
-        record(r::kFormula, le16(3) + le16(0) + le16(0) + le16(0) + le16(0) + le16(0) + le16(0xFFFF) + le16(0) +
-                                le32(0) + le16(0)),
+        record(r::kFormula,
+               le16(3) + le16(0) + le16(0) + le16(0) + le16(0) + le16(0) + le16(0xFFFF) + le16(0) + le32(0) + le16(0)),
         record(r::kString, le16(3) + '\0' + "sum"),
     }));
     EXPECT_EQ(sheet->value(1, 1), QString());
@@ -243,23 +244,23 @@ TEST(XlsReader, ColumnsNotAllCoveredKeepFormatsOfTheirOwn) {
                             std::uint16_t options) {
         return record(r::kColInfo, le16(first) + le16(last) + le16(width) + le16(xf) + le16(options) + le16(0));
     };
-    const auto sheet = readStream(workbookStream({colInfo(2, 2, 6326, 1, 0), colInfo(3, 3, 2340, 0, 1),
-                                                  colInfo(250, 256, 2340, 0, 0)},
-                                                 {}, {xfRecord(), xfRecord(0, 1, 50, 1)}));
+    const auto sheet =
+        readStream(workbookStream({colInfo(2, 2, 6326, 1, 0), colInfo(3, 3, 2340, 0, 1), colInfo(250, 256, 2340, 0, 0)},
+                                  {}, {xfRecord(), xfRecord(0, 1, 50, 1)}));
     EXPECT_EQ(sheet->sheetFormatId(), 0u);
     ASSERT_TRUE(sheet->columnFormatId(3).has_value());
     EXPECT_EQ(sheet->format(100, 3).fillColorIndex, 43);
     EXPECT_EQ(sheet->format(100, 3).horizontalAlignment, xl::kHAlignLeft);
     EXPECT_DOUBLE_EQ(sheet->columnWidth(3), 24);
-    EXPECT_DOUBLE_EQ(sheet->columnWidth(4), 0);  // hidden
+    EXPECT_DOUBLE_EQ(sheet->columnWidth(4), 0); // hidden
     EXPECT_FALSE(sheet->columnFormatId(4).has_value());
     EXPECT_FALSE(sheet->hasCustomWidth(256));
 }
 
 TEST(XlsReader, OverlappingMergedAreasKeepTheFirst) {
-    const QByteArray merges = le16(3) + le16(0) + le16(1) + le16(0) + le16(1) +  // A1:B2
-                              le16(1) + le16(2) + le16(1) + le16(2) +            // B2:C3 overlaps
-                              le16(4) + le16(4) + le16(0) + le16(3);             // A5:D5
+    const QByteArray merges = le16(3) + le16(0) + le16(1) + le16(0) + le16(1) + // A1:B2
+        le16(1) + le16(2) + le16(1) + le16(2) +                                 // B2:C3 overlaps
+        le16(4) + le16(4) + le16(0) + le16(3);                                  // A5:D5
     const auto sheet = readStream(workbookStream({record(r::kMergedCells, merges)}));
     EXPECT_EQ(sheet->mergedRanges(), (std::vector<CellRange>{parseAddress(u"A1:B2"), parseAddress(u"A5:D5")}));
 }
@@ -359,8 +360,10 @@ TEST(XlsReader, InputsThatOnceBrokeTheReaderAreReadOrRefused) {
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         const QByteArray bytes = file.readAll();
         try {
-            if (input.startsWith(QLatin1String("stream-"))) xls::readWorkbookStream(bytes, input);
-            else xls::readWorkbookBytes(bytes, input);
+            if (input.startsWith(QLatin1String("stream-")))
+                xls::readWorkbookStream(bytes, input);
+            else
+                xls::readWorkbookBytes(bytes, input);
         } catch (const SpreadsheetError& error) {
             EXPECT_THAT(error.description().toStdString(), ::testing::StartsWith("'" + input.toStdString() + "' "));
         }

@@ -1,3 +1,4 @@
+#include "spreadsheet/xls/XlsWriter.h"
 #include "spreadsheet/RowHeight.h"
 #include "spreadsheet/SpreadsheetError.h"
 #include "spreadsheet/Worksheet.h"
@@ -5,7 +6,6 @@
 #include "spreadsheet/xls/BiffRecords.h"
 #include "spreadsheet/xls/ByteBuffer.h"
 #include "spreadsheet/xls/StringTable.h"
-#include "spreadsheet/xls/XlsWriter.h"
 
 #include <gtest/gtest.h>
 
@@ -30,7 +30,7 @@ std::vector<Record> recordsOf(const std::uint8_t* p, std::size_t size) {
     while (at + 4 <= size) {
         const std::uint16_t id = p[at] | p[at + 1] << 8;
         const std::uint16_t length = p[at + 2] | p[at + 3] << 8;
-        if (id == 0 && length == 0) break;  // padding after the last EOF
+        if (id == 0 && length == 0) break; // padding after the last EOF
         EXPECT_LE(length, record::kMaxRecordData);
         EXPECT_LE(at + 4 + length, size);
         records.push_back({id, std::vector<std::uint8_t>(p + at + 4, p + at + 4 + length)});
@@ -84,7 +84,7 @@ TEST(XlsWriter, StringTableSplitsLongTextsAcrossContinueRecords) {
     texts.push_back(QString(16000, QChar(u'é')));
     StringTable table;
     for (const QString& t : texts) table.add(t);
-    table.add(texts[0]);  // a repeat counts as a reference, not a new string
+    table.add(texts[0]); // a repeat counts as a reference, not a new string
     EXPECT_EQ(table.referenceCount(), texts.size() + 1);
     EXPECT_EQ(table.uniqueCount(), texts.size());
 
@@ -103,9 +103,9 @@ TEST(XlsWriter, StoresWidthsHeightsAndColoursAsExcelDoes) {
     EXPECT_EQ(columnWidthPixels(694), 19);
     EXPECT_EQ(columnWidthPixels(6326), 173);
     for (double w : {2.0, 24.0, 8.43, 0.0, 255.0}) EXPECT_DOUBLE_EQ(modelColumnWidth(fileColumnWidth(w)), w);
-    EXPECT_EQ(autoFitRowHeightPixels(20), 34);  // 25.5 pt
+    EXPECT_EQ(autoFitRowHeightPixels(20), 34); // 25.5 pt
     EXPECT_EQ(autoFitRowHeightPixels(11), 19);
-    EXPECT_EQ(autoFitRowHeightPixels(10), 17);  // the default row
+    EXPECT_EQ(autoFitRowHeightPixels(10), 17); // the default row
     EXPECT_EQ(fileFontColor(16), 23);
     EXPECT_EQ(filePatternColor(43), 50);
     EXPECT_EQ(modelFontColor(23), 16);
@@ -124,7 +124,7 @@ TEST(XlsWriter, WritesCompactRowsAndSharedFormats) {
     const auto records = recordsOf(reinterpret_cast<const std::uint8_t*>(bytes.constData()), bytes.size());
     std::map<std::uint16_t, int> count;
     for (const auto& r : records) ++count[r.id];
-    EXPECT_EQ(count[record::kMulBlank], 296);  // one per row of eight filled cells
+    EXPECT_EQ(count[record::kMulBlank], 296); // one per row of eight filled cells
     EXPECT_EQ(count[record::kBlank], 0);
     EXPECT_EQ(count[record::kLabelSst], 1);
     EXPECT_EQ(count[record::kXf], 16 + static_cast<int>(sheet.formats().size()));
@@ -164,5 +164,5 @@ TEST(XlsWriter, AFailedSaveLeavesNoFileAndKeepsTheOldOne) {
     writeWorkbookFile(sheet, target);
     QFile written(target);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-    EXPECT_EQ(written.read(8), QByteArray::fromHex("D0CF11E0A1B11AE1"));  // a compound file
+    EXPECT_EQ(written.read(8), QByteArray::fromHex("D0CF11E0A1B11AE1")); // a compound file
 }

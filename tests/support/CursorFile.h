@@ -14,7 +14,7 @@ inline QByteArray makeCursorFile(int hotX, int hotY) {
     QImageWriter(&buffer, "ico").write(image);
     QByteArray bytes = buffer.data();
     auto* data = reinterpret_cast<uchar*>(bytes.data());
-    qToLittleEndian<quint16>(2, data + 2);  // type: cursor
+    qToLittleEndian<quint16>(2, data + 2); // type: cursor
     qToLittleEndian<quint16>(quint16(hotX), data + 10);
     qToLittleEndian<quint16>(quint16(hotY), data + 12);
     return bytes;

@@ -63,7 +63,7 @@ TEST_F(Form1Test, FirstStartShowsAndStoresTheDefaults) {
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Kinloom"));
     for (const int size : {32, 48, 128, 256})
         EXPECT_EQ(form.windowIcon().pixmap(QSize(size, size)).size(), QSize(size, size)) << size;
-    EXPECT_TRUE(sandbox.messages.shown().empty());  // no cursor file, no report
+    EXPECT_TRUE(sandbox.messages.shown().empty()); // no cursor file, no report
 }
 
 TEST_F(Form1Test, StoredTextsComeBackAsTheyWereTyped) {
@@ -186,8 +186,8 @@ TEST_F(Form1Test, PointerShowsTheHandOverButtonsAndKeepsTheHourglass) {
     QWidget* start = control(form, "PushButton1");
     QTest::mouseMove(start, QPoint(20, 10));
     EXPECT_EQ(pointer(form), vbCustom);
-    EXPECT_EQ(form.cursor().shape(), Qt::PointingHandCursor);  // no cursor file
-    QTest::mouseMove(&form, QPoint(4, 100));  // the background
+    EXPECT_EQ(form.cursor().shape(), Qt::PointingHandCursor); // no cursor file
+    QTest::mouseMove(&form, QPoint(4, 100));                  // the background
     EXPECT_EQ(pointer(form), vbDefault);
     QTest::mouseMove(control(form, "PushButton6"), QPoint(20, 10));
     EXPECT_EQ(pointer(form), vbCustom);
@@ -289,7 +289,8 @@ TEST_F(Form1Test, DesignedLayout) {
     EXPECT_EQ(control(form, "Text2")->geometry(), QRect(16, 20, 489, 25));
     EXPECT_EQ(control(form, "Text2")->parentWidget()->objectName(), QStringLiteral("Frame2"));
     EXPECT_EQ(control(form, "PushButton1")->font().pointSizeF(), 11.25);
-    EXPECT_EQ(form.findChild<QGroupBox*>("Frame2")->title(), QStringLiteral("Number Of Generations (Including Youself)"));
+    EXPECT_EQ(form.findChild<QGroupBox*>("Frame2")->title(),
+              QStringLiteral("Number Of Generations (Including Youself)"));
 
     QStringList order;
     QWidget* w = control(form, "Text1");
@@ -305,6 +306,6 @@ TEST_F(Form1Test, ClosingEndsTheApplication) {
     form.show();
     QTimer::singleShot(0, &form, &QWidget::close);
     const QObject guard;
-    QTimer::singleShot(5000, &guard, [] { QCoreApplication::exit(1); });  // the close did not end it
+    QTimer::singleShot(5000, &guard, [] { QCoreApplication::exit(1); }); // the close did not end it
     EXPECT_EQ(QCoreApplication::exec(), 0);
 }

@@ -12,7 +12,7 @@ TEST(MessageBoxSeam, RecordsBoxesAndGivesQueuedOrDefaultAnswers) {
     MessageBoxTestSeam boxes;
     boxes.setNextAnswer(vbNo);
     EXPECT_EQ(MsgBox(QStringLiteral("Overwrite?"), vbYesNo), vbNo);
-    EXPECT_EQ(MsgBox(QStringLiteral("Overwrite?"), vbYesNo), vbYes);  // Yes is the default
+    EXPECT_EQ(MsgBox(QStringLiteral("Overwrite?"), vbYesNo), vbYes); // Yes is the default
     EXPECT_EQ(MsgBox(QStringLiteral("Done.")), vbOK);
     ASSERT_EQ(boxes.shown().size(), 3u);
     EXPECT_EQ(boxes.shown()[2].caption, applicationTitle());

@@ -11,8 +11,8 @@
 using namespace shell;
 
 TEST(ErrorReport, TextIsExactAndShownAsApplicationErrorWithExclamation) {
-    const QString text = errorReportText(QStringLiteral("Invalid picture"),
-                                         QString::fromLatin1(ProcedurePath::Form1_Form_Load), 108);
+    const QString text =
+        errorReportText(QStringLiteral("Invalid picture"), QString::fromLatin1(ProcedurePath::Form1_Form_Load), 108);
     EXPECT_EQ(text.toUtf8(),
               QByteArray("Invalid picture\r\nin Kinloom2016/11/03.Form1.Form_Load at line 108\r\r"
                          "Please email screenshot of this message to support@brenvik.example"));
@@ -31,12 +31,12 @@ TEST(TrappedHandler, ReportsEachFailingStepAndGoesOn) {
     TrappedHandler h(ProcedurePath::Form2_PushButton6_Click);
     const std::vector<bool> succeeded{
         h.step(100, [&] { ran.push_back(100); }),
-        h.step(102, [&] {
-            throw Failure(QStringLiteral("Zugriff verweigert: Größe"));
-            ran.push_back(102);
-        }),
-        h.step(104, [&] { ran.push_back(104); }),
-        h.step(106, [&] { throw 42; }),  // not a std::exception
+        h.step(102,
+               [&] {
+                   throw Failure(QStringLiteral("Zugriff verweigert: Größe"));
+                   ran.push_back(102);
+               }),
+        h.step(104, [&] { ran.push_back(104); }), h.step(106, [&] { throw 42; }), // not a std::exception
     };
 
     EXPECT_EQ(ran, (std::vector<int>{100, 104}));
@@ -65,7 +65,7 @@ TEST(TrappedHandler, FaultInjectionHitsOnlyItsHandlerAndStep) {
     other.step(102, [&] { ++effects; });
     TrappedHandler target(ProcedurePath::Form1_PushButton7_Click);
     target.step(100, [&] { ++effects; });
-    target.step(102, [&] { ++effects; });  // its effect is lost
+    target.step(102, [&] { ++effects; }); // its effect is lost
     EXPECT_EQ(effects, 2);
     ASSERT_EQ(boxes.shown().size(), 1u);
     EXPECT_TRUE(boxes.shown()[0].text.startsWith(

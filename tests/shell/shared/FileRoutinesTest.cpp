@@ -31,8 +31,8 @@ TEST(FileRoutines, DeleteFileQuietlyDeletesOrLeavesAlone) {
     f.close();
     DeleteFileQuietly(file);
     EXPECT_EQ(FileExists(file), 0);
-    DeleteFileQuietly(file);                 // already gone
-    DeleteFileQuietly(QString());            // nothing named
-    DeleteFileQuietly(dir.path());           // a folder is not deleted
+    DeleteFileQuietly(file);       // already gone
+    DeleteFileQuietly(QString());  // nothing named
+    DeleteFileQuietly(dir.path()); // a folder is not deleted
     EXPECT_TRUE(QDir(dir.path()).exists());
 }

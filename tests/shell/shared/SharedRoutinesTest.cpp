@@ -14,14 +14,14 @@
 using namespace shell;
 
 TEST(ApplicationTitle, ShortensLongNamesWordByWord) {
-    const QString forty = QStringLiteral("Kinloom Family Tree Templates Maker 2016");  // 40
+    const QString forty = QStringLiteral("Kinloom Family Tree Templates Maker 2016"); // 40
     ASSERT_EQ(forty.size(), 40);
     SetApplicationTitle(forty);
     EXPECT_EQ(applicationTitle(), forty);
-    SetApplicationTitle(QStringLiteral("Kinloom Family Tree Template Makers 2016X"));  // 41
+    SetApplicationTitle(QStringLiteral("Kinloom Family Tree Template Makers 2016X")); // 41
     EXPECT_EQ(applicationTitle(), QStringLiteral("Kinloom Family Tree Template Makers"));
     // Stops as soon as it fits: one word dropped of several that could go.
-    SetApplicationTitle(QStringLiteral("a b c d e f g h i j k l m n o p q r s t u"));  // 41
+    SetApplicationTitle(QStringLiteral("a b c d e f g h i j k l m n o p q r s t u")); // 41
     EXPECT_EQ(applicationTitle(), QStringLiteral("a b c d e f g h i j k l m n o p q r s t"));
     SetApplicationTitle(QString(45, QLatin1Char('x')));
     EXPECT_EQ(applicationTitle(), QString(40, QLatin1Char('x')));
@@ -58,9 +58,10 @@ TEST(SettingsStore, MissingGivesDefaultEmptyStaysEmptyAndTextRoundTrips) {
     EXPECT_EQ(getSetting(app, section, QStringLiteral("Text1"), QStringLiteral("Halvarsen")), QString());
 
     // Texts an INI file treats specially must come back exactly as typed.
-    for (const QString& typed : {QStringLiteral("Smith, John"), QStringLiteral(" padded "), QStringLiteral("@Variant(x)"),
-                                 QStringLiteral("\"quoted\";semi=eq"), QStringLiteral("Ærøskøbing ÿ 漢字"),
-                                 QStringLiteral("true"), QStringLiteral("5.0e1")}) {
+    for (const QString& typed :
+         {QStringLiteral("Smith, John"), QStringLiteral(" padded "), QStringLiteral("@Variant(x)"),
+          QStringLiteral("\"quoted\";semi=eq"), QStringLiteral("Ærøskøbing ÿ 漢字"), QStringLiteral("true"),
+          QStringLiteral("5.0e1")}) {
         saveSetting(app, section, QStringLiteral("Text2"), typed);
         EXPECT_EQ(getSetting(app, section, QStringLiteral("Text2"), QStringLiteral("5")), typed);
     }
@@ -69,7 +70,7 @@ TEST(SettingsStore, MissingGivesDefaultEmptyStaysEmptyAndTextRoundTrips) {
 
 TEST(SettingsStore, UnreadableStoreFails) {
     ShellSandbox sandbox;
-    QDir().mkpath(sandbox.storeFile());  // a folder where the file should be
+    QDir().mkpath(sandbox.storeFile()); // a folder where the file should be
     EXPECT_THROW(getSetting(QStringLiteral("Brenvik"), QStringLiteral("Kinloom"), QStringLiteral("Text1"), QString()),
                  Failure);
     EXPECT_THROW(saveSetting(QStringLiteral("Brenvik"), QStringLiteral("Kinloom"), QStringLiteral("Text1"), QString()),
@@ -90,4 +91,3 @@ TEST(ApplicationFolders, TempFolderFollowsTheTempVariableWhateverItsCase) {
     if (!savedTemp.isNull()) qputenv("TEMP", savedTemp);
     if (!savedLower.isNull()) qputenv("temp", savedLower);
 }
-
