@@ -23,7 +23,7 @@ void saveSettingIn(const QString& file, const QString& section, const QString& k
 // of the settings file. Write failures are ignored.
 void saveSettingLater(const QString& application, const QString& section, const QString& key, const QString& value);
 
-// Waits until every value handed to SaveSettingLater is in its store.
+// Waits until every value handed to saveSettingLater is in its store.
 // getSetting does this first.
 void flushSettings();
 

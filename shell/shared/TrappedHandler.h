@@ -60,7 +60,7 @@ public:
     static void setFaultInjection(const FaultInjection* injection) noexcept { s_faultInjection = injection; }
 
     // Once the application ends no handler runs another statement, also one
-    // that was under way when the user closed it (see EndApplication).
+    // that was under way when the user closed it (see endApplication).
     // Tests set it back to false.
     static void setApplicationEnded(bool ended) noexcept { s_applicationEnded = ended; }
     static bool applicationEnded() noexcept { return s_applicationEnded; }
