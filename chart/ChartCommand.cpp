@@ -10,6 +10,7 @@
 #include "PictureExport.h"
 
 #include "spreadsheet/FileReplacement.h"
+#include "text/VisibleText.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -90,7 +91,7 @@ int runChartCommand(const QStringList& arguments, QTextStream& out, QTextStream&
                        numbersOption, gedcomOption, personOption});
 
     if (!parser.parse(arguments)) {
-        err << parser.errorText() << "\n";
+        err << text::visible(parser.errorText(), u"\n") << "\n";
         return kExitBadInput;
     }
     if (parser.isSet(helpOption)) {
@@ -102,7 +103,7 @@ int runChartCommand(const QStringList& arguments, QTextStream& out, QTextStream&
         return kExitSuccess;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        err << "Unexpected argument: " << parser.positionalArguments().first() << "\n";
+        err << "Unexpected argument: " << text::visible(parser.positionalArguments().first()) << "\n";
         return kExitBadInput;
     }
     if (!parser.isSet(outputOption) || parser.value(outputOption).isEmpty()) {
@@ -111,12 +112,13 @@ int runChartCommand(const QStringList& arguments, QTextStream& out, QTextStream&
     }
     const QString picturePath = parser.value(pictureOption);
     if (parser.isSet(pictureOption) && pictureFileKind(picturePath) == PictureFileKind::Unknown) {
-        err << "Cannot write pictures of the kind '" << picturePath << "' names; use .bmp, .png, .svg or .pdf.\n";
+        err << "Cannot write pictures of the kind '" << text::visible(picturePath)
+            << "' names; use .bmp, .png, .svg or .pdf.\n";
         return kExitBadInput;
     }
     const QString outputPath = parser.value(outputOption);
     if (parser.isSet(pictureOption) && resolvedPath(picturePath) == resolvedPath(outputPath)) {
-        err << "The workbook and the picture cannot be the same file: " << outputPath << "\n";
+        err << "The workbook and the picture cannot be the same file: " << text::visible(outputPath) << "\n";
         return kExitBadInput;
     }
     if (parser.isSet(personOption) && !parser.isSet(gedcomOption)) {
@@ -139,7 +141,7 @@ int runChartCommand(const QStringList& arguments, QTextStream& out, QTextStream&
                 ? std::max(1, static_cast<int>(boxColumnCount(*parseLocaleNumber(parser.value(generationsOption)))))
                 : 0;
             filled = readFilledPedigree(parser.value(gedcomOption), parser.value(personOption), generations);
-            for (const QString& warning : filled->warnings) err << warning << "\n";
+            for (const QString& warning : filled->warnings) err << text::visible(warning) << "\n";
         }
         const QString countText = countGiven ? parser.value(generationsOption)
                                              : QString::number(filled->knownGenerations);
@@ -170,10 +172,14 @@ int runChartCommand(const QStringList& arguments, QTextStream& out, QTextStream&
         workbook->close();
         application->quit();
     } catch (const PersonChoiceError& e) {
-        err << QString::fromUtf8(e.what()) << "\n";
+        err << text::visible(QString::fromUtf8(e.what()), u"\n") << "\n";
         return e.ambiguous ? kExitBadInput : kExitFailure;
+    } catch (const std::bad_alloc&) {
+        err << "There is not enough memory to draw this chart.\n";
+        return kExitFailure;
     } catch (const std::exception& e) {
-        err << QString::fromUtf8(e.what()) << "\n";
+        // A message may quote a file or a path: nothing in it reaches the terminal as a command.
+        err << text::visible(QString::fromUtf8(e.what()), u"\n") << "\n";
         return kExitFailure;
     }
     return kExitSuccess;

@@ -3,33 +3,54 @@
 #include "ChartLayout.h"
 
 #include "gedcom/FamilyTreeReader.h"
+#include "gedcom/GedcomError.h"
 #include "gedcom/LifeYears.h"
 #include "gedcom/Pedigree.h"
 #include "gedcom/PersonLookup.h"
+#include "gedcom/Warnings.h"
+#include "spreadsheet/ExcelConstants.h"
 
 namespace chart {
 
 namespace {
 
+// A label fits a cell with the longest text put before it: the title's
+// "Family Tree for " (the root's name) or a box's number ("32767 ").
+constexpr qsizetype kMaxLabelLength = spreadsheet::xl::kMaxTextLength - 16;
+
 int choosePerson(const gedcom::FamilyTree& tree, const QString& wanted) {
-    if (tree.people().empty())
+    if (tree.personCount() == 0)
         throw PersonChoiceError(tree.fileName + QStringLiteral(": the file holds no person"), false);
     if (wanted.isEmpty()) return 0;
     const std::vector<int> found = gedcom::findPeople(tree, wanted);
     if (found.empty())
-        throw PersonChoiceError(
-            QStringLiteral("%1: no person is \"%2\"; name one by identifier (@I1@) or name").arg(tree.fileName, wanted),
-            false);
+        throw PersonChoiceError(QStringLiteral("%1: no person is \"%2\"; name one by identifier (@I1@) or name")
+                                    .arg(tree.fileName, gedcom::shown(wanted)),
+                                false);
     if (found.size() == 1) return found.front();
     QString message = QStringLiteral("%1: %2 people match \"%3\"; name one by identifier:")
                           .arg(tree.fileName)
                           .arg(found.size())
-                          .arg(wanted);
-    for (const int index : found) {
-        const gedcom::Person& p = tree.person(index);
-        message += QStringLiteral("\n  @%1@ %2").arg(p.id, gedcom::personLabel(p));
+                          .arg(gedcom::shown(wanted));
+    const std::size_t listed = std::min<std::size_t>(found.size(), gedcom::kShownOfOneKind);
+    for (std::size_t i = 0; i < listed; ++i) {
+        const gedcom::Person p = tree.person(found[i]);
+        message += QStringLiteral("\n  @%1@ %2").arg(gedcom::shown(p.id), gedcom::shown(gedcom::personLabel(p)));
     }
+    if (found.size() > listed) message += QStringLiteral("\n  and %1 more").arg(found.size() - listed);
     throw PersonChoiceError(message, true);
+}
+
+QString boxLabel(const gedcom::FamilyTree& tree, int index) {
+    const gedcom::Person person = tree.person(index);
+    QString label = gedcom::personLabel(person);
+    if (label.size() > kMaxLabelLength)
+        gedcom::fail(tree.fileName, person.nameLine,
+                     QStringLiteral("@%1@ %2 has a name of %3 characters with the years; a box holds at most %4")
+                         .arg(gedcom::shown(person.id), gedcom::shown(person.name, 40))
+                         .arg(label.size())
+                         .arg(kMaxLabelLength));
+    return label;
 }
 
 } // namespace
@@ -44,8 +65,7 @@ FilledPedigree readFilledPedigree(const QString& path, const QString& person, in
     filled.knownGenerations = pedigree.knownGenerations;
     filled.labelByNumber.resize(pedigree.personAt.size());
     for (std::size_t n = 1; n < pedigree.personAt.size(); ++n)
-        if (pedigree.personAt[n] != gedcom::kNoPerson)
-            filled.labelByNumber[n] = gedcom::personLabel(tree.person(pedigree.personAt[n]));
+        if (pedigree.personAt[n] != gedcom::kNoPerson) filled.labelByNumber[n] = boxLabel(tree, pedigree.personAt[n]);
     filled.warnings = tree.warnings + pedigree.warnings;
     return filled;
 }

@@ -6,9 +6,15 @@
 #include "LineSource.h"
 #include "PersonName.h"
 #include "RecordReader.h"
+#include "Warnings.h"
 
 #include <QFile>
-#include <QFileInfo>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace gedcom {
 
@@ -35,16 +41,24 @@ Link linkOf(const Record& record, const RecordLine& line) {
 
 class TreeCollector {
 public:
-    explicit TreeCollector(QString fileName) : m_fileName(std::move(fileName)) {}
+    TreeCollector(const QString& fileName, qint64 maxRecords, Warnings& warnings)
+        : m_fileName(fileName), m_maxRecords(maxRecords), m_warnings(warnings) {}
 
     void take(const Record& record) {
         const QStringView tag = record.tag();
-        if (tag == u"HEAD")
+        if (tag == u"HEAD") {
             readHeader(record);
-        else if (tag == u"INDI")
-            readPerson(record);
-        else if (tag == u"FAM")
-            readFamily(record);
+        } else if (tag == u"INDI" || tag == u"FAM") {
+            if (tree.personCount() + tree.familyCount() >= m_maxRecords)
+                fail(
+                    m_fileName, record.lines.front().lineNumber,
+                    QStringLiteral("the file holds more than %1 records of people and families; no larger file is read")
+                        .arg(m_maxRecords));
+            if (tag == u"INDI")
+                readPerson(record);
+            else
+                readFamily(record);
+        }
     }
 
     FamilyTree tree;
@@ -59,6 +73,7 @@ private:
     void readPerson(const Record& record) {
         Person person;
         person.id = record.xref;
+        person.nameLine = record.lines.front().lineNumber;
         bool named = false;
         int birth = -1, death = -1;
         for (int i = 1; i < static_cast<int>(record.lines.size()); ++i) {
@@ -67,6 +82,7 @@ private:
             if (line.parent == 0) {
                 if (tag == u"NAME" && !named) {
                     person.name = readableName(unescapeAt(record.value(line), m_gedcom7));
+                    person.nameLine = line.lineNumber;
                     named = true;
                 } else if (tag == u"BIRT" && birth < 0) {
                     birth = i;
@@ -83,9 +99,9 @@ private:
                 person.childOf.back().birth = record.value(line).trimmed().compare(u"birth", Qt::CaseInsensitive) == 0;
             }
         }
-        const qint64 at = record.lines.front().lineNumber;
-        if (!tree.addPerson(std::move(person)))
-            warn(at, QStringLiteral("a second person @%1@; the first one is used").arg(record.xref));
+        if (!tree.addPerson(person))
+            m_warnings.add(WarningKind::SecondPerson, record.lines.front().lineNumber,
+                           QStringLiteral("a second person @%1@; the first one is used").arg(shown(record.xref)));
     }
 
     void readFamily(const Record& record) {
@@ -99,45 +115,66 @@ private:
                 family.wife = linkOf(record, line);
         }
         if (!tree.addFamily(record.xref, family))
-            warn(record.lines.front().lineNumber,
-                 QStringLiteral("a second family @%1@; the first one is used").arg(record.xref));
+            m_warnings.add(WarningKind::SecondFamily, record.lines.front().lineNumber,
+                           QStringLiteral("a second family @%1@; the first one is used").arg(shown(record.xref)));
     }
 
-    void warn(qint64 line, const QString& text) {
-        tree.warnings.append(located(m_fileName, line, QStringLiteral("warning: ") + text));
-    }
-
-    QString m_fileName;
+    const QString& m_fileName;
+    const qint64 m_maxRecords;
+    Warnings& m_warnings;
     bool m_gedcom7 = false;
 };
 
+// Opens the file once, without waiting for a writer, and judges it by what
+// was opened: a path swapped for a FIFO after a look at it can never block
+// the read. Answers the descriptor.
+int openRegularFile(const QString& path) {
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        const int error = errno;
+        fail(path, 0,
+             error == ENOENT ? QStringLiteral("no such file")
+                             : QStringLiteral("cannot be read: ") + QString::fromLocal8Bit(std::strerror(error)));
+    }
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        // A FIFO or a device would never end, or block.
+        fail(path, 0, QStringLiteral("not a regular file"));
+    }
+    return fd;
+}
+
 } // namespace
 
-FamilyTree readFamilyTree(QIODevice& device, const QString& fileName) {
+FamilyTree readFamilyTree(QIODevice& device, const QString& fileName, qint64 maxRecords) {
     const Encoding encoding = detectEncoding(device.peek(kHeaderBytes));
-    TreeCollector collector(fileName);
-    collector.tree.fileName = fileName;
-    if (!encoding.unknownCharName.isEmpty())
-        collector.tree.warnings.append(
-            located(fileName, 0,
-                    QStringLiteral("warning: unknown character set %1; read as UTF-8").arg(encoding.unknownCharName)));
     LineSource lines(device, encoding, fileName);
-    RecordReader records(lines, fileName);
-    Record record;
-    while (records.next(record)) collector.take(record);
-    return std::move(collector.tree);
+    try {
+        Warnings warnings(fileName);
+        if (!encoding.unknownCharName.isEmpty())
+            warnings.add(
+                WarningKind::UnknownCharacterSet, 0,
+                QStringLiteral("unknown character set %1; read as UTF-8").arg(shown(encoding.unknownCharName)));
+        TreeCollector collector(fileName, maxRecords, warnings);
+        collector.tree.fileName = fileName;
+        RecordReader records(lines, fileName);
+        Record record;
+        while (records.next(record)) collector.take(record);
+        collector.tree.warnings = warnings.lines();
+        return std::move(collector.tree);
+    } catch (const std::bad_alloc&) {
+        // What was read is given back by now.
+        fail(fileName, lines.lineNumber(),
+             QStringLiteral("there is not enough memory to read the file beyond this line"));
+    }
 }
 
 FamilyTree readFamilyTree(const QString& path) {
-    const QFileInfo info(path);
-    if (!info.exists()) fail(path, 0, QStringLiteral("no such file"));
-    // A FIFO or a device would never end, or block.
-    if (!info.isFile()) fail(path, 0, QStringLiteral("not a regular file"));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) fail(path, 0, QStringLiteral("cannot be read: ") + file.errorString());
-    FamilyTree tree = readFamilyTree(file, path);
-    if (file.error() != QFileDevice::NoError) fail(path, 0, QStringLiteral("cannot be read: ") + file.errorString());
-    return tree;
+    QFile file;
+    if (!file.open(openRegularFile(path), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        fail(path, 0, QStringLiteral("cannot be read: ") + file.errorString());
+    return readFamilyTree(file, path);
 }
 
 } // namespace gedcom

@@ -1,5 +1,7 @@
 #include "GedcomError.h"
 
+#include "text/VisibleText.h"
+
 namespace gedcom {
 
 QString located(const QString& file, qint64 line, const QString& text) {
@@ -9,6 +11,12 @@ QString located(const QString& file, qint64 line, const QString& text) {
 
 void fail(const QString& file, qint64 line, const QString& text) {
     throw GedcomError(located(file, line, text).toStdString());
+}
+
+QString shown(QStringView fileText, qsizetype maxLength) {
+    if (fileText.size() <= maxLength) return text::visible(fileText);
+    if (fileText[maxLength - 1].isHighSurrogate()) --maxLength; // never half a character
+    return text::visible(fileText.first(maxLength)) + QChar(0x2026);
 }
 
 } // namespace gedcom

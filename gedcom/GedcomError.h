@@ -18,4 +18,8 @@ QString located(const QString& file, qint64 line, const QString& text);
 
 [[noreturn]] void fail(const QString& file, qint64 line, const QString& text);
 
+// Text of the file as a message quotes it: control characters as visible
+// escapes, and no more than maxLength characters of it ("…" after).
+QString shown(QStringView fileText, qsizetype maxLength = 80);
+
 } // namespace gedcom

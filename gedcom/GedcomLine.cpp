@@ -32,7 +32,7 @@ GedcomLine parseLine(QStringView text, const QString& fileName, qint64 lineNumbe
     for (const QChar c : level) digits = digits && c >= QLatin1Char('0') && c <= QLatin1Char('9');
     if (!digits)
         fail(fileName, lineNumber,
-             QStringLiteral("the line does not begin with a level number: \"%1\"").arg(text.left(40).toString()));
+             QStringLiteral("the line does not begin with a level number: \"%1\"").arg(shown(text, 40)));
     line.level = level.toInt();
 
     i = skipBlanks(text, end);

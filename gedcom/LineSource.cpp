@@ -17,11 +17,14 @@ LineSource::LineSource(QIODevice& device, const Encoding& encoding, QString file
 
 bool LineSource::fill() {
     if (m_atEnd) return false;
-    const QByteArray bytes = m_device.read(kChunkBytes);
-    if (bytes.isEmpty()) {
+    QByteArray bytes(kChunkBytes, Qt::Uninitialized);
+    const qint64 read = m_device.read(bytes.data(), kChunkBytes);
+    if (read < 0) fail(m_fileName, m_lineNumber + 1, QStringLiteral("cannot be read: ") + m_device.errorString());
+    if (read == 0) {
         m_atEnd = true;
         return false;
     }
+    bytes.truncate(read);
     m_buffer.remove(0, m_position);
     m_position = 0;
     m_buffer.append(m_decoder.decode(bytes));

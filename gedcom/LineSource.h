@@ -22,8 +22,10 @@ public:
 
     // The next line and its number (from 1); false at the end. The text
     // stays valid until the next call. Throws GedcomError for a line over
-    // kMaxLineLength.
+    // kMaxLineLength, and for a device that fails, naming the line it stopped at.
     bool next(QStringView& line, qint64& number);
+    // The number of the last line read (0 before the first).
+    qint64 lineNumber() const { return m_lineNumber; }
 
 private:
     bool fill();

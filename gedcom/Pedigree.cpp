@@ -2,6 +2,7 @@
 
 #include "GedcomError.h"
 #include "LifeYears.h"
+#include "Warnings.h"
 
 #include <QSet>
 
@@ -14,21 +15,23 @@ namespace {
 
 class PedigreeWalk {
 public:
-    PedigreeWalk(const FamilyTree& tree, Pedigree& pedigree) : m_tree(tree), m_pedigree(pedigree) {}
+    PedigreeWalk(const FamilyTree& tree, Pedigree& pedigree)
+        : m_tree(tree), m_pedigree(pedigree), m_warnings(tree.fileName) {}
+    void finish() { m_pedigree.warnings = m_warnings.lines(); }
 
     // The family whose children the person is, if it can be found.
-    const Family* parentsFamily(const Person& person) {
+    std::optional<Family> parentsFamily(const Person& person) {
         const ChildOf* chosen = nullptr;
         for (const ChildOf& link : person.childOf) {
             if (link.family.target.isEmpty()) continue;
             if (!chosen || (link.birth && !chosen->birth)) chosen = &link;
         }
-        if (!chosen) return nullptr;
-        const Family* family = m_tree.family(chosen->family.target);
+        if (!chosen) return std::nullopt;
+        std::optional<Family> family = m_tree.family(chosen->family.target);
         if (!family)
-            warn(chosen->family.lineNumber,
+            warn(WarningKind::MissingFamily, chosen->family.lineNumber,
                  QStringLiteral("@%1@ names the family @%2@, which the file does not hold; the parents are left empty")
-                     .arg(person.id, chosen->family.target));
+                     .arg(shown(person.id), shown(chosen->family.target)));
         return family;
     }
 
@@ -36,9 +39,9 @@ public:
         if (link.target.isEmpty()) return kNoPerson;
         const auto index = m_tree.personIndex(link.target);
         if (!index) {
-            warn(link.lineNumber,
+            warn(WarningKind::MissingPerson, link.lineNumber,
                  QStringLiteral("the family names the person @%1@, whom the file does not hold; that box is left empty")
-                     .arg(link.target));
+                     .arg(shown(link.target)));
             return kNoPerson;
         }
         return *index;
@@ -52,24 +55,26 @@ public:
     }
 
     void cutCycle(int person, std::size_t number, qint64 line) {
-        const Person& p = m_tree.person(person);
-        warn(line,
+        const Person p = m_tree.person(person);
+        warn(WarningKind::OwnAncestor, line,
              QStringLiteral("@%1@ %2 is their own ancestor; the line is cut at number %3")
-                 .arg(p.id, personLabel(p))
+                 .arg(shown(p.id), shown(personLabel(p)))
                  .arg(number));
     }
 
 private:
-    void warn(qint64 line, const QString& text) {
-        const QString message = located(m_tree.fileName, line, QStringLiteral("warning: ") + text);
+    // Each link is reported once, however many boxes reach it.
+    void warn(WarningKind kind, qint64 line, const QString& text) {
+        const QString message = located(m_tree.fileName, line, text);
         if (m_seen.contains(message)) return;
         m_seen.insert(message);
-        m_pedigree.warnings.append(message);
+        m_warnings.add(kind, line, text);
     }
 
     const FamilyTree& m_tree;
     Pedigree& m_pedigree;
     QSet<QString> m_seen;
+    Warnings m_warnings;
 };
 
 } // namespace
@@ -84,7 +89,7 @@ Pedigree walkPedigree(const FamilyTree& tree, int root, int generations) {
     for (std::size_t n = 1; n < boxes / 2; ++n) {
         const int child = pedigree.personAt[n];
         if (child == kNoPerson) continue;
-        const Family* family = walk.parentsFamily(tree.person(child));
+        const std::optional<Family> family = walk.parentsFamily(tree.person(child));
         if (!family) continue;
         const Link* parents[2] = {&family->husband, &family->wife};
         for (std::size_t side = 0; side < 2; ++side) {
@@ -99,6 +104,7 @@ Pedigree walkPedigree(const FamilyTree& tree, int root, int generations) {
             pedigree.knownGenerations = std::max(pedigree.knownGenerations, static_cast<int>(std::bit_width(number)));
         }
     }
+    walk.finish();
     return pedigree;
 }
 

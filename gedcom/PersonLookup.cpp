@@ -30,8 +30,8 @@ std::vector<int> findPeople(const FamilyTree& tree, const QString& identifierOrN
     const QStringList wanted = foldedNameWords(text);
     if (wanted.isEmpty()) return {};
     std::vector<int> exact, holding;
-    for (int i = 0; i < static_cast<int>(tree.people().size()); ++i) {
-        QStringList words = foldedNameWords(tree.person(i).name);
+    for (int i = 0; i < tree.personCount(); ++i) {
+        QStringList words = foldedNameWords(tree.nameOf(i).toString());
         if (!holdsAll(words, wanted)) continue;
         (words.size() == wanted.size() ? exact : holding).push_back(i);
     }

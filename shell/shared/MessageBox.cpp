@@ -2,6 +2,8 @@
 
 #include "ApplicationTitle.h"
 
+#include "text/VisibleText.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -47,7 +49,8 @@ int showModal(const ShownMessage& message) {
 } // namespace
 
 int MsgBox(const QString& text, int style, const QString& caption) {
-    const ShownMessage message{text, caption.isNull() ? applicationTitle() : caption, style};
+    // A description may quote a file; its line breaks are the message's own.
+    const ShownMessage message{text::visible(text, u"\r\n"), caption.isNull() ? applicationTitle() : caption, style};
     if (activeSeam) return activeSeam->answer(message);
     return showModal(message);
 }

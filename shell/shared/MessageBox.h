@@ -23,6 +23,7 @@ enum MsgBoxResult : int {
 
 // Shows a modal message box and answers which button closed it. A null
 // caption means the application title. Yes/No boxes have Yes as default.
+// Control characters other than line breaks show as escapes ("\x1b").
 int MsgBox(const QString& text, int style = vbOKOnly, const QString& caption = QString());
 
 // One box as the program asked for it.

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 
@@ -117,4 +118,27 @@ TEST(ChartProcess, AWritableFileInAFolderTheUserCannotWriteIsWrittenInPlace) {
     EXPECT_EQ(contentOf(shared).left(8), QByteArray::fromHex("D0CF11E0A1B11AE1"));
     EXPECT_LT(contentOf(shared).size(), kOldChart.size()); // nothing of the old file after the new one
     EXPECT_EQ(filesIn(dir.path()), QStringList{QStringLiteral("shared.xls")});
+}
+
+// A family file larger than the memory the program may take: the reader
+// stops with the file and the line it reached, not with the allocator's
+// "std::bad_alloc", and nothing is written.
+TEST(ChartProcess, AFamilyFileLargerThanTheMemoryLeftIsRefusedWithItsLine) {
+    QTemporaryDir dir;
+    const QString tree = dir.filePath(QStringLiteral("tree.ged"));
+    QByteArray people = "0 HEAD\n";
+    for (int i = 1; i <= 300'000; ++i)
+        people += "0 @I" + QByteArray::number(i) + "@ INDI\n1 NAME Person" + QByteArray::number(i) + " /Family/\n";
+    writeFile(tree, people);
+    const ChartRun limited = runChart(
+        {QStringLiteral("--gedcom"), tree, QStringLiteral("--output"), dir.filePath(QStringLiteral("c.xls"))}, [] {
+            const rlimit data{24 << 20, 24 << 20};
+            ::setrlimit(RLIMIT_DATA, &data);
+        });
+    EXPECT_EQ(limited.status, 1);
+    const QRegularExpression located(QRegularExpression::escape(tree)
+                                     + QStringLiteral(":\\d+: there is not enough memory to read the file beyond this "
+                                                      "line\n"));
+    EXPECT_TRUE(located.match(limited.err).hasMatch()) << limited.err.toStdString();
+    EXPECT_EQ(filesIn(dir.path()), QStringList{QStringLiteral("tree.ged")});
 }

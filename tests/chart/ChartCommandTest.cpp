@@ -105,6 +105,72 @@ TEST(ChartCommand, AGedcomOrPersonItCannotUseExitsAndWritesNothing) {
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
 }
 
+namespace {
+
+QString writeGedcom(const QTemporaryDir& dir, const QByteArray& records) {
+    const QString path = dir.filePath(QStringLiteral("tree.ged"));
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) file.write("0 HEAD\n1 CHAR UTF-8\n" + records);
+    return path;
+}
+
+} // namespace
+
+// Names, identifiers and lines of a file reach the terminal with their
+// control characters as escapes, long lists cut short, and a name too long
+// for a cell is named with its line.
+TEST(ChartCommand, WhatAFileHoldsReachesTheTerminalSafelyAndNamed) {
+    QTemporaryDir dir;
+    QByteArray manyAnnas;
+    for (int i = 1; i <= 25; ++i) manyAnnas += "0 @I" + QByteArray::number(i) + "@ INDI\n1 NAME Anna /Berg/\n";
+    struct Case {
+        QByteArray records;
+        QString person;
+        int status;
+        QStringList lines; // lines err must hold
+    };
+    for (const Case& c : {
+             Case{"0 @I1@ INDI\n1 NAME Anna /Berg\x1b]0;owned\x07/\n0 @I2@ INDI\n1 NAME Anna /Berg\xc2\x9b"
+                  "2J/\n",
+                  QStringLiteral("Anna"),
+                  kExitBadInput,
+                  {QStringLiteral("  @I1@ Anna Berg\\x1b]0;owned\\x07"), QStringLiteral("  @I2@ Anna Berg\\x9b2J")}},
+             Case{"0 @I1@ INDI\n1 FAMC @F\x1b[2J@\n",
+                  {},
+                  kExitSuccess,
+                  {QStringLiteral(":4: warning: @I1@ names the family @F\\x1b[2J@, which the file does not hold; the "
+                                  "parents are left empty")}},
+             Case{"0 @I1@ INDI\n\x07 NAME x\n",
+                  {},
+                  kExitFailure,
+                  {QStringLiteral(":4: the line does not begin with a level number: \"\\x07 NAME x\"")}},
+             Case{manyAnnas,
+                  QStringLiteral("Anna Berg"),
+                  kExitBadInput,
+                  {QStringLiteral("  @I20@ Anna Berg"), QStringLiteral("  and 5 more")}},
+             Case{"0 @I1@ INDI\n1 BIRT\n2 DATE 1820\n1 NAME " + QByteArray(40'000, 'a') + "\n",
+                  {},
+                  kExitFailure,
+                  {QStringLiteral(":6: @I1@ %1… has a name of 40010 characters with the years; a box holds at most "
+                                  "32751")
+                       .arg(QString(40, QLatin1Char('a')))}},
+         }) {
+        QStringList arguments{QStringLiteral("--gedcom"), writeGedcom(dir, c.records), QStringLiteral("--output"),
+                              dir.filePath(QStringLiteral("chart.xls"))};
+        if (!c.person.isEmpty()) arguments << QStringLiteral("--person") << c.person;
+        const CommandRun r = run(arguments);
+        SCOPED_TRACE(r.err.toStdString());
+        EXPECT_EQ(r.status, c.status);
+        for (const QString& line : c.lines)
+            EXPECT_TRUE(r.err.split(u'\n').contains(line) || r.err.contains(line + u'\n')) << line.toStdString();
+        EXPECT_FALSE(r.err.contains(QStringLiteral("  @I21@")));
+        const bool controls = std::any_of(r.err.begin(), r.err.end(), [](QChar ch) {
+            return ch != u'\n' && (ch.unicode() < 0x20 || (ch.unicode() >= 0x7F && ch.unicode() < 0xA0));
+        });
+        EXPECT_FALSE(controls);
+    }
+}
+
 TEST(ChartCommand, RefusedCountsExitWithTwoAndWriteNothing) {
     QTemporaryDir dir;
     const QString output = dir.filePath(QStringLiteral("chart.xls"));

@@ -23,6 +23,13 @@ TEST(ErrorReport, TextIsExactAndShownAsApplicationErrorWithExclamation) {
     EXPECT_TRUE(boxes.shown()[0].text.startsWith(QStringLiteral("first line\nsecond line\r\nin X.Y at line 7\r\r")));
     EXPECT_EQ(boxes.shown()[0].caption, QStringLiteral("Application Error"));
     EXPECT_EQ(boxes.shown()[0].style, 48);
+    // A description quoting a file: its control characters show as escapes,
+    // once, however often it was made visible before; line breaks stay.
+    ShowErrorReport(QStringLiteral("t.ged:2: \"\x1b]0;x\x07\u202e\\x1b\"\r\n\tnext"), QStringLiteral("in X.Y "), 7);
+    ASSERT_EQ(boxes.shown().size(), 2u);
+    EXPECT_TRUE(boxes.shown()[1].text.startsWith(
+        QStringLiteral("t.ged:2: \"\\x1b]0;x\\x07\\u202e\\x1b\"\r\n\\x09next\r\nin X.Y at line 7\r\r")))
+        << boxes.shown()[1].text.toStdString();
 }
 
 TEST(TrappedHandler, ReportsEachFailingStepAndGoesOn) {
