@@ -12,9 +12,13 @@ echo
 echo
 /usr/bin/python3 "$here/gedcom_bench.py" "$build/app/kinloom-chart"
 echo
+/usr/bin/python3 "$here/gedcom_memory.py" "$build/app/kinloom-chart"
+echo
 /usr/bin/python3 "$here/picture_bench.py" "$build"
 echo
 "$build/bench/zoom_bench"
+echo
+"$build/bench/first_paint_bench"
 echo
 "$build/bench/click_bench" "$build/app/kinloom-chart"
 echo

@@ -49,8 +49,15 @@ QByteArray pictureFileBytes(const QImage& picture, const QByteArray& format);
 // Writes a picture file as a FileReplacement: any file there is replaced
 // only once the new one is complete. Throws SpreadsheetError.
 void writePictureFile(const QImage& picture, const QString& path, const QByteArray& format);
-// Reads a vector picture's file. Throws SpreadsheetError for a file that
-// cannot be read, or that holds no sound picture.
+// The largest picture file read. A 15-generation chart's picture is 1.9 MB;
+// filled, every label 300 characters long (a GEDCOM line's 255, with the
+// ancestor number and the years), 23.3 MB. What is larger is no chart's.
+inline constexpr qint64 kMaxPictureFileBytes = 32 * 1024 * 1024;
+
+// Reads a vector picture's file: a regular file of at most
+// kMaxPictureFileBytes, judged before anything is read. Throws
+// SpreadsheetError for a file that cannot be read, is larger, or holds no
+// sound picture.
 VectorPicture readPictureFile(const QString& path);
 
 // Makes the sheet's fonts available: Tahoma from the system, or from

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace spreadsheet {
 
@@ -137,30 +138,136 @@ void fillPixels(QPainter& painter, const Axis& ax, const Axis& ay, int x0, int x
     }
 }
 
-void drawText(QPainter& painter, const Axis& ax, const Axis& ay, const QRect& area, const PictureText& text) {
+// How much of a text is drawn. A text shows only inside its area, so what
+// lies outside the part of the area in view is left out before Qt lays the
+// text out: drawing costs what shows, not the text's length (up to 32,767
+// characters). No glyph a font draws advances less than an eighth of its
+// size (zero-width marks aside), so kPerEm characters per em of room, with
+// one em to spare, hold all that can reach the edge of the view.
+constexpr int kPerEm = 8;
+constexpr int kSpareEms = 1;
+// A text area smaller than kMinTextArea sheet pixels a side, or shown smaller
+// than kMinTextPixels device pixels, holds no part of a glyph that can be
+// made out: its text is not laid out. Without this rule a picture of tiny
+// cells, each with a text, would have Qt lay out tens of thousands of texts
+// for one paint.
+constexpr int kMinTextArea = 5;
+constexpr double kMinTextPixels = 3;
+
+// The characters that fit in so many pixels of room at the text's size.
+qsizetype charactersFor(double room, int pixelSize) {
+    return static_cast<qsizetype>(std::ceil((std::max(room, 0.0) / pixelSize + kSpareEms) * kPerEm));
+}
+
+// The first or last count characters, never half a surrogate pair.
+QString leading(const QString& text, qsizetype count) {
+    if (count >= text.size()) return text;
+    if (count > 0 && text[count - 1].isHighSurrogate()) ++count;
+    return text.left(count);
+}
+QString trailing(const QString& text, qsizetype count) {
+    if (count >= text.size()) return text;
+    if (text[text.size() - count].isLowSurrogate()) ++count;
+    return text.right(count);
+}
+
+// The font of the last text drawn, kept for the next: a picture's texts
+// share one or two.
+class TextFonts {
+public:
+    const QFont& font(const PictureText& text) {
+        if (!m_metrics || text.fontName != m_name || text.pixelSize != m_pixelSize) {
+            m_name = text.fontName;
+            m_pixelSize = text.pixelSize;
+            m_font = QFont(text.fontName);
+            m_font.setPixelSize(text.pixelSize);
+            m_metrics.emplace(m_font);
+            m_exactMetrics.emplace(m_font);
+        }
+        return m_font;
+    }
+    const QFontMetrics& metrics() const { return *m_metrics; }
+    const QFontMetricsF& exactMetrics() const { return *m_exactMetrics; }
+
+private:
+    QString m_name;
+    int m_pixelSize = 0;
+    QFont m_font;
+    std::optional<QFontMetrics> m_metrics;
+    std::optional<QFontMetricsF> m_exactMetrics;
+};
+
+// What of a text is drawn, and where it begins; nothing when none of it can
+// reach the columns from visibleLeft to visibleRight (sheet pixels). Text
+// placed from its end or its middle is placed to the fraction of a pixel,
+// so that its glyphs stand where they would stand were it drawn whole.
+struct TextPlacement {
+    QString text;
+    double x = 0;
+};
+
+std::optional<TextPlacement> placeText(const PictureText& text, const QRect& area, int visibleLeft, int visibleRight,
+                                       const QFontMetricsF& metrics) {
+    const int start = area.left() + kTextIndent;
+    const int end = area.right() - kTextIndent;
+    const double longest = double(text.text.size()) * std::max(metrics.maxWidth(), double(text.pixelSize));
+    // Text that begins right to left is laid out from the right: its logical
+    // end shows at the left.
+    const bool fromRight = text.text.isRightToLeft();
+    switch (text.alignment) {
+    case PictureText::Alignment::Left: {
+        const qsizetype room = charactersFor(std::min(visibleRight, end) - start, text.pixelSize);
+        return TextPlacement{fromRight ? trailing(text.text, room) : leading(text.text, room), double(start)};
+    }
+    case PictureText::Alignment::Right: {
+        if (end - longest > visibleRight) return std::nullopt; // it ends too far right to reach the view
+        const qsizetype room = charactersFor(end - std::max(visibleLeft, start), text.pixelSize);
+        QString shown = fromRight ? leading(text.text, room) : trailing(text.text, room);
+        const double x = end - metrics.horizontalAdvance(shown);
+        return TextPlacement{std::move(shown), x};
+    }
+    case PictureText::Alignment::Center: {
+        const double middle = area.left() + area.width() / 2.0;
+        if (middle - longest / 2 > visibleRight || middle + longest / 2 < visibleLeft) return std::nullopt;
+        // Longer than the whole area holds, it runs over both edges: its
+        // middle shows.
+        QString shown = text.text;
+        const qsizetype room = charactersFor(area.width(), text.pixelSize);
+        if (shown.size() > room) shown = trailing(leading(shown, (shown.size() + room) / 2), room);
+        const double x = area.left() + (area.width() - metrics.horizontalAdvance(shown)) / 2;
+        if (!fromRight) shown = leading(shown, charactersFor(visibleRight - x, text.pixelSize));
+        return TextPlacement{std::move(shown), x};
+    }
+    }
+    return std::nullopt;
+}
+
+// Draws a text in its area (sheet pixels), of which only the columns from
+// visibleLeft to visibleRight are in view.
+void drawText(QPainter& painter, const Axis& ax, const Axis& ay, const QRect& area, int visibleLeft, int visibleRight,
+              const PictureText& text, TextFonts& fonts) {
+    if (area.width() < kMinTextArea || area.height() < kMinTextArea) return;
+    if (area.width() * ax.scale < kMinTextPixels || area.height() * ay.scale < kMinTextPixels) return;
+    if (visibleRight < area.left() || visibleLeft > area.right()) return;
+    const QFont& font = fonts.font(text);
+    const QFontMetrics& metrics = fonts.metrics();
+    const std::optional<TextPlacement> placed = placeText(text, area, visibleLeft, visibleRight, fonts.exactMetrics());
+    if (!placed) return;
     painter.save();
     painter.translate(ax.origin, ay.origin);
     painter.scale(ax.scale, ay.scale);
-    QFont font(text.fontName);
-    font.setPixelSize(text.pixelSize);
     painter.setFont(font);
     painter.setPen(QColor(text.colour));
     painter.setClipRect(area, Qt::IntersectClip);
-    const QFontMetrics metrics(font);
-    const int baseline = area.bottom() - metrics.descent();
-    int x = area.left() + kTextIndent;
-    if (text.alignment == PictureText::Alignment::Right)
-        x = area.right() - kTextIndent - metrics.horizontalAdvance(text.text);
-    else if (text.alignment == PictureText::Alignment::Center)
-        x = area.left() + (area.width() - metrics.horizontalAdvance(text.text)) / 2;
+    const QPointF at(placed->x, area.bottom() - metrics.descent());
     // Qt's glyph cache renders glyphs stretched far more on one axis than
     // the other out of bounds (a damaged picture drawn into an odd shape):
     // such text goes as outlines.
     if (std::abs(ax.scale - ay.scale) <= 0.01 * std::max(ax.scale, ay.scale)) {
-        painter.drawText(QPoint(x, baseline), text.text);
+        painter.drawText(at, placed->text);
     } else {
         QPainterPath outline;
-        outline.addText(QPointF(x, baseline), font, text.text);
+        outline.addText(at, font, placed->text);
         painter.fillPath(outline, QColor(text.colour));
     }
     painter.restore();
@@ -235,8 +342,13 @@ void VectorPicture::paint(QPainter& painter, const QRectF& target, const QRect& 
             fillPixels(painter, ax, ay, p.left(), p.right(), p.bottom(), p.bottom(), Qt::black);
     });
 
+    TextFonts fonts;
+    const int visibleLeft = std::max(left, ax.firstSheetPixel(shown.left()));
+    const int visibleRight = std::min(right, ax.lastSheetPixel(shown.right() + 1));
     for (const PictureText& text : c.texts)
-        if (text.area.intersects(inView)) drawText(painter, ax, ay, cellPixels(text.area).adjusted(1, 1, -1, -1), text);
+        if (text.area.intersects(inView))
+            drawText(painter, ax, ay, cellPixels(text.area).adjusted(1, 1, -1, -1), visibleLeft, visibleRight, text,
+                     fonts);
     painter.restore();
 }
 

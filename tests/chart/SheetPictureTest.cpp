@@ -1,4 +1,5 @@
 #include "spreadsheet/SheetPicture.h"
+#include "chart/BoxTexts.h"
 #include "chart/ChartLayout.h"
 #include "chart/EngineAutomation.h"
 #include "chart/ExecuteOperation.h"
@@ -16,8 +17,11 @@
 #include <QImage>
 #include <QMimeData>
 #include <QPainter>
+#include <QTemporaryDir>
 
 #include <functional>
+
+#include <sys/stat.h>
 
 #include <vector>
 
@@ -210,4 +214,99 @@ TEST(PictureFile, RoundTripsAndRefusesDamagedOrForeignFiles) {
         damage(c);
         EXPECT_THROW(VectorPicture{std::move(c)}, SpreadsheetError) << what;
     }
+}
+
+namespace {
+
+// A grid of 12 columns of 173 pixels and 30 rows of 17, with one text in
+// the area given.
+VectorPicture pictureWithText(const QRect& area, const QString& text, PictureText::Alignment alignment) {
+    PictureContent c;
+    c.columnWidths.assign(12, 173);
+    c.rowHeights.assign(30, 17);
+    c.rowStarts.assign(31, 0);
+    if (area.width() > 1) c.merges = {area};
+    c.texts = {PictureText{area, text, QStringLiteral("Tahoma"), 13, 0xFF000000, alignment}};
+    return VectorPicture(std::move(c));
+}
+
+// What the preview's viewport shows of it at the zoom.
+QImage viewOf(const VectorPicture& picture, double zoom) {
+    QImage image(622, 495, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    picture.paint(painter, QRectF(QPointF(0, 0), QSizeF(picture.size()) * zoom), image.rect());
+    return image;
+}
+
+} // namespace
+
+// A text of 32,767 characters is laid out only as far as it can show, and
+// shows as a text of no more than what its view can hold: in a cell and
+// across an area wider than the view, left and right aligned, read left to
+// right and right to left, at zoom 1 and 2.
+TEST(SheetPicture, ALongTextShowsAsMuchAsItsViewHolds) {
+    registerSheetFonts();
+    QString latin, hebrew;
+    for (int i = 0; i < 32767; ++i) {
+        latin += QChar(u'A' + i % 26);
+        hebrew += QChar(0x05D0 + i % 27);
+    }
+    using A = PictureText::Alignment;
+    struct Case {
+        QRect area;
+        A alignment;
+        QString text;
+        QString enough; // a part no shorter than what shows
+    };
+    const QRect cell(1, 1, 1, 1), wide(0, 3, 12, 1);
+    for (const Case& c : {Case{cell, A::Left, latin, latin.left(40)}, Case{cell, A::Right, latin, latin.right(40)},
+                          Case{cell, A::Left, hebrew, hebrew.right(40)}, Case{wide, A::Left, latin, latin.left(80)},
+                          Case{wide, A::Right, latin, latin.right(400)}, Case{wide, A::Right, hebrew, hebrew.left(400)},
+                          Case{wide, A::Center, latin.left(300), latin.left(300)}}) {
+        for (const double zoom : {1.0, 2.0}) {
+            SCOPED_TRACE(
+                QStringLiteral("%1 %2 at %3").arg(c.area.width()).arg(int(c.alignment)).arg(zoom).toStdString());
+            const QImage whole = viewOf(pictureWithText(c.area, c.text, c.alignment), zoom);
+            EXPECT_EQ(whole, viewOf(pictureWithText(c.area, c.enough, c.alignment), zoom));
+            EXPECT_NE(whole, viewOf(pictureWithText(c.area, QString(), c.alignment), zoom)); // something shows
+        }
+    }
+}
+
+// The loader judges a file before reading it: a regular file no larger than
+// a chart's picture can be; the largest chart's picture is taken.
+TEST(PictureFile, TheLoaderRefusesWhatNoChartMakesBeforeReadingIt) {
+    QTemporaryDir dir;
+    const QString large = dir.filePath(QStringLiteral("large.bmp"));
+    QFile file(large);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(file.resize(kMaxPictureFileBytes + 1)); // sparse: no room taken
+    file.close();
+    const QString pipe = dir.filePath(QStringLiteral("pipe.bmp"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    for (const auto& [path, reason] : {std::pair{large,
+                                                 QStringLiteral("it is %1 bytes long; a chart's picture is at most %2")
+                                                     .arg(kMaxPictureFileBytes + 1)
+                                                     .arg(kMaxPictureFileBytes)},
+                                       std::pair{pipe, QStringLiteral("it is not a file")}}) {
+        try {
+            readPictureFile(path);
+            ADD_FAILURE() << "read " << path.toStdString();
+        } catch (const SpreadsheetError& e) {
+            EXPECT_EQ(e.description(), QStringLiteral("Cannot load the picture '%1': %2").arg(path, reason));
+        }
+    }
+
+    // Fifteen generations, each box's label as long as a GEDCOM line with its number and years.
+    Worksheet sheet;
+    draw(sheet, 15);
+    chart::writeBoxTexts(*chart::automation::wrapEngineWorksheet(sheet), 15, true,
+                         std::vector<QString>(std::size_t(1) << 15, QString(300, QLatin1Char('x'))));
+    const QString largest = dir.filePath(QStringLiteral("temp.bmp"));
+    QFile out(largest);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(pictureOfRange(sheet, sheet.usedRange()).toBytes());
+    out.close();
+    EXPECT_EQ(readPictureFile(largest).content().texts.size(), 32769u);
 }
