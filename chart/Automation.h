@@ -88,6 +88,8 @@ public:
     virtual Worksheet& activeSheet() = 0;
     // Saves as an Excel 97-2003 workbook under the path, asking nothing.
     virtual void saveAs(const QString& path) = 0;
+    // What saveAs writes, for a caller that puts it in place itself.
+    virtual QByteArray fileBytes() const = 0;
     virtual void close() = 0;
 };
 

@@ -131,7 +131,7 @@ TEST_F(XlsReaderSamples, OpenedWorkbookComesLastNamedAfterItsFile) {
     EXPECT_EQ(app.workbooks().item(2), opened);
     EXPECT_EQ(opened->name(), QStringLiteral("formatted.xls"));
     EXPECT_EQ(opened->activeSheet().value(2, 2), QStringLiteral("Family Tree for Halvarsen – 家系図"));
-    EXPECT_THROW(app.workbooks().open(path("missing.xls")), SpreadsheetError);
+    EXPECT_THROW(app.workbooks().open(path("missing.xls")), files::Error);
     EXPECT_EQ(app.workbooks().count(), 2);
 }
 
@@ -374,7 +374,7 @@ TEST(XlsReader, FilesAreNamedInTheirErrors) {
     const auto fileError = [](const QString& path) {
         try {
             xls::readWorkbookFile(path);
-        } catch (const SpreadsheetError& error) {
+        } catch (const files::Error& error) {
             return error.description().toStdString();
         }
         return std::string("(read without error)");

@@ -154,7 +154,7 @@ TEST(XlsWriter, AFailedSaveLeavesNoFileAndKeepsTheOldOne) {
     try {
         writeWorkbookFile(sheet, blocked + QStringLiteral("/chart.xls"));
         ADD_FAILURE() << "saved under a plain file";
-    } catch (const SpreadsheetError& e) {
+    } catch (const files::Error& e) {
         EXPECT_TRUE(e.description().startsWith(QStringLiteral("Cannot save '") + blocked)) << e.what();
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot),

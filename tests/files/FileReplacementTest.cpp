@@ -1,5 +1,5 @@
-#include "spreadsheet/FileReplacement.h"
-#include "spreadsheet/SpreadsheetError.h"
+#include "files/FileReplacement.h"
+#include "files/Error.h"
 #include "tests/support/FileContents.h"
 #include "tests/support/QStringPrinter.h"
 
@@ -7,14 +7,19 @@
 
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <memory>
+#include <optional>
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-using namespace spreadsheet;
+using namespace files;
 
 namespace {
 
@@ -22,7 +27,7 @@ namespace {
 QString replacing(const QString& target, const QByteArray& bytes) {
     try {
         replaceFile(target, bytes);
-    } catch (const SpreadsheetError& e) {
+    } catch (const Error& e) {
         return e.description();
     }
     return QString();
@@ -71,7 +76,7 @@ TEST_P(FullDisk, AtEveryPointOfASaveTheOldFileStaysAndTheReasonIsGiven) {
             break;
         }
         ++points;
-        EXPECT_EQ(failure, QStringLiteral("Cannot save '%1': No space left on device").arg(target));
+        EXPECT_EQ(failure, QStringLiteral("Cannot save '%1': No space left on device.").arg(target));
         ASSERT_EQ(contentOf(target), old);
         ASSERT_EQ(entries(dir), QStringList{QStringLiteral("old.xls")});
         ASSERT_LT(point, 100);
@@ -100,7 +105,7 @@ TEST(FileReplacement, AFileInAFolderThatRefusesNewFilesIsWrittenInPlaceAndReadBa
     // Without a file to write in place, the folder's refusal is the reason.
     ScopedFileOperationFailure noNewFiles(1, EACCES);
     EXPECT_EQ(replacing(dir.filePath(QStringLiteral("new.xls")), "x"),
-              QStringLiteral("Cannot save '%1': Permission denied").arg(dir.filePath(QStringLiteral("new.xls"))));
+              QStringLiteral("Cannot save '%1': Permission denied.").arg(dir.filePath(QStringLiteral("new.xls"))));
 }
 
 TEST(FileReplacement, WhatIsNoRegularFileIsRefusedBeforeAnythingIsWritten) {
@@ -146,4 +151,93 @@ TEST(FileReplacement, TheReplacedFileKeepsItsPermissions) {
     ASSERT_EQ(::chmod(QFile::encodeName(target).constData(), 0640), 0);
     EXPECT_EQ(replacing(target, "new"), QString());
     EXPECT_EQ(statusOf(target).st_mode & 07777, 0640u);
+}
+
+namespace {
+
+// How a replacement goes in: beside its target, or written in place because
+// the folder refuses new files (the seam's first operation fails as it would).
+std::unique_ptr<FileReplacement> prepared(const QString& target, const QByteArray& bytes, Mode mode) {
+    if (mode == Mode::Beside) return std::make_unique<FileReplacement>(target, bytes);
+    ScopedFileOperationFailure noNewFiles(1, EACCES);
+    return std::make_unique<FileReplacement>(target, bytes);
+}
+
+} // namespace
+
+// kinloom-chart's workbook and picture: a failure at any point of putting
+// them in place leaves both as they were, whichever way each is written and
+// whether or not the second existed.
+TEST(FileReplacement, TwoFilesGoInPlaceAsOneOrNotAtAll) {
+    struct Case {
+        Mode first;
+        Mode second;
+        bool secondExists;
+    };
+    for (const Case& c : {Case{Mode::Beside, Mode::Beside, true}, Case{Mode::Beside, Mode::Beside, false},
+                          Case{Mode::Beside, Mode::InPlace, true}, Case{Mode::InPlace, Mode::Beside, true},
+                          Case{Mode::InPlace, Mode::Beside, false}}) {
+        SCOPED_TRACE(testing::Message() << int(c.first) << int(c.second) << c.secondExists);
+        QTemporaryDir dir;
+        const QString book = dir.filePath(QStringLiteral("old.xls")), picture = dir.filePath(QStringLiteral("p.png"));
+        const QStringList held = c.secondExists ? QStringList{QStringLiteral("old.xls"), QStringLiteral("p.png")}
+                                                : QStringList{QStringLiteral("old.xls")};
+        int failures = 0;
+        for (int point = 1;; ++point) {
+            SCOPED_TRACE(point);
+            ASSERT_LT(point, 100);
+            writeFile(book, "old chart");
+            QFile::remove(picture);
+            if (c.secondExists) writeFile(picture, "old picture");
+            std::optional<ScopedFileOperationFailure> failing;
+            QString failure;
+            {
+                const auto first = prepared(book, "new chart", c.first);
+                const auto second = prepared(picture, "new picture", c.second);
+                failing.emplace(point, EIO);
+                try {
+                    commitTogether({first.get(), second.get()});
+                } catch (const Error& e) {
+                    failure = e.description();
+                }
+            }
+            if (failure.isEmpty()) {
+                EXPECT_EQ(contentOf(book), QByteArray("new chart"));
+                EXPECT_EQ(contentOf(picture), QByteArray("new picture"));
+            } else {
+                ++failures;
+                EXPECT_TRUE(failure.endsWith(QStringLiteral(": Input/output error."))) << failure.toStdString();
+                EXPECT_EQ(contentOf(book), QByteArray("old chart"));
+                EXPECT_EQ(c.secondExists ? contentOf(picture) : QByteArray(QFile::exists(picture) ? "made" : ""),
+                          c.secondExists ? QByteArray("old picture") : QByteArray());
+                EXPECT_EQ(entries(dir), held); // nothing hidden left beside them
+            }
+            if (failing->operationsSeen() < point) break; // every operation has failed once
+        }
+        EXPECT_GE(failures, 2); // the first rename or write, and the second
+    }
+}
+
+// A file system that cannot reserve room (ext2, some network file systems)
+// has it counted instead: a file written in place that would not fit is
+// refused before it is touched.
+TEST(FileReplacement, WhereRoomCannotBeReservedAFileThatWouldNotFitIsLeftUntouched) {
+    if (::geteuid() != 0) GTEST_SKIP() << "mounting a small file system needs root";
+    QTemporaryDir dir;
+    if (::mount("tmpfs", QFile::encodeName(dir.path()).constData(), "tmpfs", 0, "size=256k") != 0)
+        GTEST_SKIP() << "no tmpfs can be mounted here: " << std::strerror(errno);
+    const auto unmount = qScopeGuard([&] { ::umount2(QFile::encodeName(dir.path()).constData(), MNT_DETACH); });
+    const QString target = dir.filePath(QStringLiteral("old.png"));
+    writeFile(target, QByteArray(64 * 1024, 'o'));
+    ScopedFileOperationFailure noReservations([](int operation) {
+        if (operation == 1) return EACCES;      // no new files: written in place
+        return operation == 4 ? EOPNOTSUPP : 0; // opened in place, the old content read: the reservation
+    });
+    try {
+        FileReplacement replacement(target, QByteArray(512 * 1024, 'n'));
+        ADD_FAILURE() << "made ready without the room for it";
+    } catch (const Error& e) {
+        EXPECT_EQ(e.description(), QStringLiteral("Cannot save '%1': No space left on device.").arg(target));
+    }
+    EXPECT_EQ(contentOf(target), QByteArray(64 * 1024, 'o'));
 }
