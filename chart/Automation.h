@@ -1,5 +1,6 @@
 #pragma once
 
+#include "spreadsheet/ExcelConstants.h"
 #include "spreadsheet/VectorPicture.h"
 
 #include <QString>
@@ -27,13 +28,9 @@ struct SheetRange {
 // or xlLandscape 2, paper XlPaperSize (9 is A4). fitToPages stands for Zoom =
 // False: the sheet then shrinks to FitToPagesWide by FitToPagesTall pages, 0
 // (False) standing for as many as it needs. Headers and footers in Excel's codes.
-inline constexpr int kPortrait = 1;
-inline constexpr int kLandscape = 2;
-inline constexpr int kPaperA4 = 9;
-
 struct PageSetup {
-    int orientation = kPortrait;
-    int paperSize = kPaperA4;
+    int orientation = spreadsheet::xl::kPortrait;
+    int paperSize = spreadsheet::xl::kPaperA4;
     bool fitToPages = false;
     int fitToPagesWide = 1;
     int fitToPagesTall = 1;

@@ -96,7 +96,7 @@ TEST_F(Excel1Test, UsedRangesEndingInRowOrColumnOneGiveNoPicture) {
     for (auto fill : std::vector<std::function<void(automation::Worksheet&)>>{
              [](automation::Worksheet&) {}, // empty: A1
              [](automation::Worksheet& s) { s.setValue(s.range(QStringLiteral("C1")), QStringLiteral("x")); },
-             [](automation::Worksheet& s) { s.setInteriorColorIndex(s.cell(9, 1), 43); }}) {
+             [](automation::Worksheet& s) { s.setInteriorColorIndex(s.cell(9, 1), kBoxColorIndex); }}) {
         sandbox.writeAppFile(QStringLiteral("temp.bmp"), "keep");
         auto app = openedWith(fill);
         Excel1::saveCellsActivesheet(lastBook(*app).get(), picture);
@@ -109,7 +109,7 @@ TEST_F(Excel1Test, UsedRangesEndingInRowOrColumnOneGiveNoPicture) {
 
 TEST_F(Excel1Test, AUsedRangeAwayFromA1IsDrawnFromItsOwnCorner) {
     auto app =
-        openedWith([](automation::Worksheet& s) { s.setInteriorColorIndex(s.range(QStringLiteral("C3:D4")), 43); });
+        openedWith([](automation::Worksheet& s) { s.setInteriorColorIndex(s.range(QStringLiteral("C3:D4")), kBoxColorIndex); });
     const QString picture = sandbox.appFile(QStringLiteral("temp.bmp"));
     Excel1::saveCellsActivesheet(lastBook(*app).get(), picture);
     const QImage written = spreadsheet::readPictureFile(picture).toImage();
