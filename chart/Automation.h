@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 // The spreadsheet calls the chart code makes, as a small typed interface in
@@ -111,8 +112,15 @@ public:
     virtual void quit() = 0;
 };
 
-// Creates a new, invisible instance: the in-process spreadsheet engine.
+// Creates a new, invisible instance, from the back end set: the in-process
+// spreadsheet engine unless another is.
 std::unique_ptr<Application> createApplication();
+
+// Where new instances come from: another back end (a spreadsheet program
+// driven from outside), or a test's stand-in. An empty function goes back to
+// the engine.
+using ApplicationFactory = std::function<std::unique_ptr<Application>()>;
+void setApplicationFactory(ApplicationFactory factory);
 
 // Attaches to an instance already running under the class name
 // ("Excel.Application") and reads its default member. Throws when none runs.

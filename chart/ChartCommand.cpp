@@ -214,6 +214,13 @@ void writeChart(const ChartRequest& request, DrawnChart& chart) {
 
 } // namespace
 
+bool chartCommandDrawsPicture(const QStringList& arguments) {
+    QCommandLineParser parser;
+    const ChartOptions options;
+    options.addTo(parser);
+    return parser.parse(arguments) && parser.isSet(options.picture);
+}
+
 int runChartCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     Outcome parsed = parseArguments(arguments, out, err);
     if (const int* status = std::get_if<int>(&parsed)) return *status;

@@ -142,7 +142,21 @@ private:
 
 } // namespace
 
-std::unique_ptr<Application> createApplication() { return std::make_unique<EngineApplication>(); }
+namespace {
+
+ApplicationFactory& installedFactory() {
+    static ApplicationFactory factory;
+    return factory;
+}
+
+} // namespace
+
+std::unique_ptr<Application> createApplication() {
+    if (installedFactory()) return installedFactory()();
+    return std::make_unique<EngineApplication>();
+}
+
+void setApplicationFactory(ApplicationFactory factory) { installedFactory() = std::move(factory); }
 
 QString runningInstanceDefaultMember(const QString& className) {
     if (auto answer = files::runningObjectDefaultMember(className)) return *answer;

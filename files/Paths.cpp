@@ -17,7 +17,8 @@ QString resolvedPath(const QString& path) {
 bool isSameFile(const QString& first, const QString& second) {
     if (first.isEmpty() || second.isEmpty()) return false;
     if (resolvedPath(first) == resolvedPath(second)) return true;
-    struct stat a {}, b {};
+    struct stat a {
+    }, b{};
     return ::stat(QFile::encodeName(first).constData(), &a) == 0
         && ::stat(QFile::encodeName(second).constData(), &b) == 0 && a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }

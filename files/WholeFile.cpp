@@ -51,7 +51,8 @@ std::unique_ptr<QFile> openRegularFile(const QString& path) {
 QByteArray readRest(QFile& file) {
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw Error(ErrorKind::File, QStringLiteral("'%1' cannot be read: %2.").arg(file.fileName(), file.errorString()));
+        throw Error(ErrorKind::File,
+                    QStringLiteral("'%1' cannot be read: %2.").arg(file.fileName(), file.errorString()));
     return bytes;
 }
 
@@ -59,8 +60,9 @@ QByteArray readWholeFile(const QString& path, qint64 maxBytes) {
     const std::unique_ptr<QFile> file = openRegularFile(path);
     if (maxBytes < 0) return readRest(*file);
     const auto tooLarge = [&](qint64 size) {
-        return Error(ErrorKind::File, QStringLiteral("'%1' is too large: %2 bytes, where at most %3 are read.")
-                                          .arg(path, QString::number(size), QString::number(maxBytes)));
+        return Error(ErrorKind::File,
+                     QStringLiteral("'%1' is too large: %2 bytes, where at most %3 are read.")
+                         .arg(path, QString::number(size), QString::number(maxBytes)));
     };
     if (file->size() > maxBytes) throw tooLarge(file->size());
     // A file that grows meanwhile is still read no further than the bound.

@@ -70,7 +70,7 @@ void Form2::setPicture(const spreadsheet::VectorPicture& picture) {
 }
 
 void Form2::setExcelFile(const QString& path) {
-    mExcelFile = path;
+    m_excelFile = path;
     m_heldWorkbook = path.isEmpty() ? chart::TemporaryFile() : chart::TemporaryFile(path);
 }
 

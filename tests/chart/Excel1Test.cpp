@@ -108,8 +108,8 @@ TEST_F(Excel1Test, UsedRangesEndingInRowOrColumnOneGiveNoPicture) {
 }
 
 TEST_F(Excel1Test, AUsedRangeAwayFromA1IsDrawnFromItsOwnCorner) {
-    auto app =
-        openedWith([](automation::Worksheet& s) { s.setInteriorColorIndex(s.range(QStringLiteral("C3:D4")), kBoxColorIndex); });
+    auto app = openedWith(
+        [](automation::Worksheet& s) { s.setInteriorColorIndex(s.range(QStringLiteral("C3:D4")), kBoxColorIndex); });
     const QString picture = sandbox.appFile(QStringLiteral("temp.bmp"));
     Excel1::saveCellsActivesheet(lastBook(*app).get(), picture);
     const QImage written = spreadsheet::readPictureFile(picture).toImage();

@@ -37,8 +37,8 @@ class Form2SaveTest : public ::testing::Test {
 protected:
     Form2SaveTest() {
         QDir(sandbox.path()).mkpath(QStringLiteral("out"));
-        form.mExcelFile = sandbox.path() + QStringLiteral("/halvar12345678.xls");
-        writeFile(form.mExcelFile, workbook);
+        writeFile(sandbox.path() + QStringLiteral("/halvar12345678.xls"), workbook);
+        form.setExcelFile(sandbox.path() + QStringLiteral("/halvar12345678.xls"));
     }
 
     QString target(const QString& name) const { return sandbox.path() + QStringLiteral("/out/") + name; }

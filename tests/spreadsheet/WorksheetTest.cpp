@@ -108,7 +108,7 @@ TEST(Worksheet, SheetAndColumnFormatsReachEveryCell) {
     sheet.setInteriorColorIndex(CellRange::cell(5, 2), xl::kPaletteLime);
     sheet.setFontName(CellRange::wholeSheet(), QStringLiteral("Tahoma"));
     EXPECT_EQ(sheet.fontName(sheet.format(5, 2)), QStringLiteral("Tahoma")); // existing cell
-    EXPECT_EQ(sheet.format(5, 2).fillColorIndex, xl::kPaletteLime);                        // keeps its own fill
+    EXPECT_EQ(sheet.format(5, 2).fillColorIndex, xl::kPaletteLime);          // keeps its own fill
     sheet.setFontSize({1, 3, kMaxRows, 3}, 14);                              // Columns("C:C")
     EXPECT_EQ(sheet.format(60000, 3).fontSize(), 14);
     EXPECT_EQ(sheet.fontName(sheet.format(60000, 3)), QStringLiteral("Tahoma"));
