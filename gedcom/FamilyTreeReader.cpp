@@ -8,13 +8,9 @@
 #include "RecordReader.h"
 #include "Warnings.h"
 
-#include <QFile>
+#include "files/WholeFile.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <QFile>
 
 namespace gedcom {
 
@@ -125,26 +121,6 @@ private:
     bool m_gedcom7 = false;
 };
 
-// Opens the file once, without waiting for a writer, and judges it by what
-// was opened: a path swapped for a FIFO after a look at it can never block
-// the read. Answers the descriptor.
-int openRegularFile(const QString& path) {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) {
-        const int error = errno;
-        fail(path, 0,
-             error == ENOENT ? QStringLiteral("no such file")
-                             : QStringLiteral("cannot be read: ") + QString::fromLocal8Bit(std::strerror(error)));
-    }
-    struct stat status {};
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-        ::close(fd);
-        // A FIFO or a device would never end, or block.
-        fail(path, 0, QStringLiteral("not a regular file"));
-    }
-    return fd;
-}
-
 } // namespace
 
 FamilyTree readFamilyTree(QIODevice& device, const QString& fileName, qint64 maxRecords) {
@@ -171,10 +147,10 @@ FamilyTree readFamilyTree(QIODevice& device, const QString& fileName, qint64 max
 }
 
 FamilyTree readFamilyTree(const QString& path) {
-    QFile file;
-    if (!file.open(openRegularFile(path), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
-        fail(path, 0, QStringLiteral("cannot be read: ") + file.errorString());
-    return readFamilyTree(file, path);
+    // Opened once and judged by what was opened: a path swapped for a FIFO
+    // after a look at it can never block the read.
+    const std::unique_ptr<QFile> file = files::openRegularFile(path);
+    return readFamilyTree(*file, path);
 }
 
 } // namespace gedcom

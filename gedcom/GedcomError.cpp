@@ -1,6 +1,6 @@
 #include "GedcomError.h"
 
-#include "text/VisibleText.h"
+#include "files/VisibleText.h"
 
 namespace gedcom {
 
@@ -14,9 +14,9 @@ void fail(const QString& file, qint64 line, const QString& text) {
 }
 
 QString shown(QStringView fileText, qsizetype maxLength) {
-    if (fileText.size() <= maxLength) return text::visible(fileText);
+    if (fileText.size() <= maxLength) return files::visible(fileText);
     if (fileText[maxLength - 1].isHighSurrogate()) --maxLength; // never half a character
-    return text::visible(fileText.first(maxLength)) + QChar(0x2026);
+    return files::visible(fileText.first(maxLength)) + QChar(0x2026);
 }
 
 } // namespace gedcom

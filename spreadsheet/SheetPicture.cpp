@@ -1,9 +1,10 @@
 #include "SheetPicture.h"
 
-#include "FileReplacement.h"
 #include "RowHeight.h"
 #include "SpreadsheetError.h"
 #include "Worksheet.h"
+#include "files/FileReplacement.h"
+#include "files/WholeFile.h"
 #include "xls/BiffMapping.h"
 
 #include <QBuffer>
@@ -16,11 +17,7 @@
 #include <QPainter>
 
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
-#include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unordered_map>
 
 namespace spreadsheet {
@@ -195,43 +192,15 @@ QByteArray pictureFileBytes(const QImage& picture, const QByteArray& format) {
 }
 
 void writePictureFile(const QImage& picture, const QString& path, const QByteArray& format) {
-    replaceFile(path, pictureFileBytes(picture, format));
+    files::replaceFile(path, pictureFileBytes(picture, format));
 }
-
-namespace {
-
-[[noreturn]] void refusePicture(const QString& path, const QString& reason) {
-    throw SpreadsheetError(QStringLiteral("Cannot load the picture '%1': %2").arg(path, reason));
-}
-
-// The whole file, opened once without waiting for a writer and judged by
-// what was opened: a regular file no larger than the bound. Read up to one
-// byte past the bound, so that a file that grows meanwhile is refused too.
-QByteArray boundedFileBytes(const QString& path, qint64 bound) {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) refusePicture(path, QString::fromLocal8Bit(std::strerror(errno)));
-    QFile file;
-    file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
-    struct stat status {};
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) refusePicture(path, QStringLiteral("it is not a file"));
-    if (status.st_size > bound)
-        refusePicture(
-            path,
-            QStringLiteral("it is %1 bytes long; a chart's picture is at most %2").arg(status.st_size).arg(bound));
-    QByteArray bytes = file.read(bound + 1);
-    if (file.error() != QFileDevice::NoError) refusePicture(path, file.errorString());
-    if (bytes.size() > bound) refusePicture(path, QStringLiteral("it grew past %1 bytes while it was read").arg(bound));
-    return bytes;
-}
-
-} // namespace
 
 VectorPicture readPictureFile(const QString& path) {
-    const QByteArray bytes = boundedFileBytes(path, kMaxPictureFileBytes);
+    const QByteArray bytes = files::readWholeFile(path, kMaxPictureFileBytes);
     try {
         return VectorPicture::fromBytes(bytes);
     } catch (const SpreadsheetError& e) {
-        refusePicture(path, e.description());
+        throw SpreadsheetError(QStringLiteral("Cannot load the picture '%1': %2").arg(path, e.description()));
     }
 }
 

@@ -2,7 +2,7 @@
 
 #include "ApplicationTitle.h"
 
-#include "text/VisibleText.h"
+#include "files/VisibleText.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -50,7 +50,7 @@ int showModal(const ShownMessage& message) {
 
 int MsgBox(const QString& text, int style, const QString& caption) {
     // A description may quote a file; its line breaks are the message's own.
-    const ShownMessage message{text::visible(text, u"\r\n"), caption.isNull() ? applicationTitle() : caption, style};
+    const ShownMessage message{files::visible(text, u"\r\n"), caption.isNull() ? applicationTitle() : caption, style};
     if (activeSeam) return activeSeam->answer(message);
     return showModal(message);
 }

@@ -285,16 +285,18 @@ TEST(PictureFile, TheLoaderRefusesWhatNoChartMakesBeforeReadingIt) {
     file.close();
     const QString pipe = dir.filePath(QStringLiteral("pipe.bmp"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
-    for (const auto& [path, reason] : {std::pair{large,
-                                                 QStringLiteral("it is %1 bytes long; a chart's picture is at most %2")
-                                                     .arg(kMaxPictureFileBytes + 1)
-                                                     .arg(kMaxPictureFileBytes)},
-                                       std::pair{pipe, QStringLiteral("it is not a file")}}) {
+    for (const auto& [path, message] :
+         {std::pair{large,
+                    QStringLiteral("'%1' is too large: %2 bytes, where at most %3 are read.")
+                        .arg(large)
+                        .arg(kMaxPictureFileBytes + 1)
+                        .arg(kMaxPictureFileBytes)},
+          std::pair{pipe, QStringLiteral("'%1' cannot be opened: it is a named pipe.").arg(pipe)}}) {
         try {
             readPictureFile(path);
             ADD_FAILURE() << "read " << path.toStdString();
-        } catch (const SpreadsheetError& e) {
-            EXPECT_EQ(e.description(), QStringLiteral("Cannot load the picture '%1': %2").arg(path, reason));
+        } catch (const files::Error& e) {
+            EXPECT_EQ(e.description(), message);
         }
     }
 

@@ -12,20 +12,20 @@ import sys
 
 # Each layer and the folders it may include besides its own, bottom to top.
 LAYERS = {
-    "text": set(),
-    "spreadsheet": {"text"},
-    "shell/shared": {"text"},
-    "gedcom": {"text"},
-    "chart": {"spreadsheet", "shell/shared", "gedcom", "text"},
-    "shell/mainwindow": {"chart", "spreadsheet", "shell/shared", "gedcom", "text"},
-    "preview": {"chart", "spreadsheet", "shell/shared", "gedcom", "text"},
-    "app": {"shell/mainwindow", "preview", "chart", "spreadsheet", "shell/shared", "gedcom", "text"},
+    "files": set(),
+    "spreadsheet": {"files"},
+    "shell/shared": {"files"},
+    "gedcom": {"files"},
+    "chart": {"spreadsheet", "shell/shared", "gedcom", "files"},
+    "shell/mainwindow": {"chart", "spreadsheet", "shell/shared", "gedcom", "files"},
+    "preview": {"chart", "spreadsheet", "shell/shared", "gedcom", "files"},
+    "app": {"shell/mainwindow", "preview", "chart", "spreadsheet", "shell/shared", "gedcom", "files"},
 }
 # What stands beside the layers: the tests of a folder see what that folder
 # sees, the folder itself and the tests' own support; the support sees the
 # bottom layers; benchmarks, fuzzers and tools may use any layer, no test.
 TEST_SUPPORT = "tests/support"
-SUPPORT_SEES = {"spreadsheet", "shell/shared", "gedcom", "text"}
+SUPPORT_SEES = {"files", "spreadsheet", "shell/shared", "gedcom"}
 OUTSIDE = {"bench", "fuzz", "tools"}
 SKIPPED = {".git", "build", "fuzz-build"}
 
