@@ -20,6 +20,8 @@ echo
 echo
 "$build/bench/first_paint_bench"
 echo
+/usr/bin/python3 "$here/clipboard_bench.py" "$build"
+echo
 "$build/bench/click_bench" "$build/app/kinloom-chart"
 echo
 "$build/bench/typing_bench"

@@ -76,8 +76,9 @@ public:
     virtual UsedRange usedRange() const = 0;
     // The range as it shows on screen, as a vector picture.
     virtual spreadsheet::VectorPicture picture(const SheetRange& range) const = 0;
-    // CopyPicture: that picture, on the system clipboard.
-    virtual void copyPicture(const SheetRange& range) = 0;
+    // CopyPicture: that picture, on the system clipboard. Answers the
+    // picture put there, which the clipboard may not hold for long.
+    virtual spreadsheet::VectorPicture copyPicture(const SheetRange& range) = 0;
 };
 
 class Workbook {

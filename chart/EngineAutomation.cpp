@@ -74,7 +74,9 @@ public:
     spreadsheet::VectorPicture picture(const SheetRange& range) const override {
         return spreadsheet::pictureOfRange(m_sheet, toCells(range));
     }
-    void copyPicture(const SheetRange& range) override { spreadsheet::copyPictureToClipboard(m_sheet, toCells(range)); }
+    spreadsheet::VectorPicture copyPicture(const SheetRange& range) override {
+        return spreadsheet::copyPictureToClipboard(m_sheet, toCells(range));
+    }
 
 private:
     spreadsheet::Worksheet& m_sheet;

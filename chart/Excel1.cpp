@@ -1,5 +1,7 @@
 #include "Excel1.h"
 
+#include "ClipboardKeeper.h"
+
 #include "files/FileReplacement.h"
 #include "shell/shared/ApplicationTitle.h"
 #include "shell/shared/Failure.h"
@@ -8,45 +10,12 @@
 #include "shell/shared/TrappedHandler.h"
 #include "spreadsheet/SheetPicture.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
-#include <QMimeData>
-
 namespace chart::Excel1 {
 
 namespace {
 
 const QString kClassName = QStringLiteral("Excel.Application");
 const QString kExpectedAnswer = QStringLiteral("Microsoft Excel");
-
-QClipboard& clipboard() {
-    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-        throw shell::Failure(QStringLiteral("There is no clipboard: the program runs without a graphical session."));
-    return *QGuiApplication::clipboard();
-}
-
-// What the clipboard held, put back when the picture has been taken from it.
-class ClipboardKeeper {
-public:
-    ClipboardKeeper() {
-        if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return;
-        if (const QMimeData* held = QGuiApplication::clipboard()->mimeData()) {
-            m_saved = std::make_unique<QMimeData>();
-            for (const QString& format : held->formats()) m_saved->setData(format, held->data(format));
-            if (held->hasImage()) m_saved->setImageData(held->imageData());
-        }
-    }
-    ~ClipboardKeeper() {
-        if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return;
-        if (m_saved && !m_saved->formats().isEmpty())
-            QGuiApplication::clipboard()->setMimeData(m_saved.release());
-        else
-            QGuiApplication::clipboard()->clear();
-    }
-
-private:
-    std::unique_ptr<QMimeData> m_saved;
-};
 
 } // namespace
 
@@ -93,17 +62,19 @@ void saveCellsActivesheet(automation::Workbook* workbook, const QString& picture
     h.step(104, [&] { lastColumn = activeSheet().usedRange().lastColumn(); });
     if (!h.test(106, [&] { return lastRow > 1 && lastColumn > 1; })) return;
 
-    const ClipboardKeeper keeper;
+    ClipboardKeeper keeper;
+    spreadsheet::VectorPicture copied;
     h.step(110, [&] {
         const automation::UsedRange used = activeSheet().usedRange();
-        activeSheet().copyPicture({used.row, used.column, used.lastRow(), used.lastColumn()});
+        copied = activeSheet().copyPicture({used.row, used.column, used.lastRow(), used.lastColumn()});
+        keeper.pictureCopied();
     });
     h.step(112, [&] {
-        const QMimeData* held = clipboard().mimeData();
-        if (!held || !held->hasFormat(spreadsheet::VectorPicture::mimeType()))
-            throw shell::Failure(QStringLiteral("The clipboard holds no picture of a sheet."));
+        // The picture the clipboard got from the chart, never what another
+        // program may have put there since.
+        if (copied.isNull()) throw shell::Failure(QStringLiteral("The clipboard holds no picture of a sheet."));
         // Written as it is: the vector picture's own file, under the name given.
-        files::replaceFile(picturePath, held->data(spreadsheet::VectorPicture::mimeType()));
+        files::replaceFile(picturePath, copied.toBytes());
     });
 }
 

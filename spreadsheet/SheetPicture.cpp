@@ -174,10 +174,12 @@ private:
 
 } // namespace
 
-void copyPictureToClipboard(const Worksheet& sheet, const CellRange& range) {
+VectorPicture copyPictureToClipboard(const Worksheet& sheet, const CellRange& range) {
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         throw SpreadsheetError(QStringLiteral("There is no clipboard to copy the picture to."));
-    QGuiApplication::clipboard()->setMimeData(new PictureMimeData(pictureOfRange(sheet, range)));
+    VectorPicture picture = pictureOfRange(sheet, range);
+    QGuiApplication::clipboard()->setMimeData(new PictureMimeData(picture));
+    return picture;
 }
 
 QByteArray pictureFileBytes(const QImage& picture, const QByteArray& format) {

@@ -39,8 +39,8 @@ QImage drawRange(const Worksheet& sheet, const CellRange& range);
 // Puts the picture of the range on the system clipboard, as Excel's
 // CopyPicture does: the vector picture (VectorPicture::mimeType()), and a
 // bitmap for other programs, drawn when one asks. Throws SpreadsheetError
-// when there is no clipboard (no QGuiApplication).
-void copyPictureToClipboard(const Worksheet& sheet, const CellRange& range);
+// when there is no clipboard (no QGuiApplication). Answers the picture.
+VectorPicture copyPictureToClipboard(const Worksheet& sheet, const CellRange& range);
 
 // The bytes of a picture file in the given format ("bmp", "png", ...).
 // Throws SpreadsheetError.
