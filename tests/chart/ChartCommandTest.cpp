@@ -109,8 +109,9 @@ TEST(ChartCommand, AGedcomOrPersonItCannotUseExitsAndWritesNothing) {
 
 namespace {
 
+// A family file whose very name holds a terminal command.
 QString writeGedcom(const QTemporaryDir& dir, const QByteArray& records) {
-    const QString path = dir.filePath(QStringLiteral("tree.ged"));
+    const QString path = dir.filePath(QStringLiteral("tree\x1b[31m.ged"));
     QFile file(path);
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) file.write("0 HEAD\n1 CHAR UTF-8\n" + records);
     return path;
@@ -137,10 +138,10 @@ TEST(ChartCommand, WhatAFileHoldsReachesTheTerminalSafelyAndNamed) {
                   QStringLiteral("Anna"),
                   kExitBadInput,
                   {QStringLiteral("  @I1@ Anna Berg\\x1b]0;owned\\x07"), QStringLiteral("  @I2@ Anna Berg\\x9b2J")}},
-             Case{"0 @I1@ INDI\n1 FAMC @F\x1b[2J@\n",
+             Case{"0 @I1@ INDI\n1 FAMC @F\x1b[2J\n2 CONT @\n",
                   {},
                   kExitSuccess,
-                  {QStringLiteral(":4: warning: @I1@ names the family @F\\x1b[2J@, which the file does not hold; the "
+                  {QStringLiteral(":4: warning: @I1@ names the family @F\\x1b[2J\\x0a@, which the file does not hold; the "
                                   "parents are left empty")}},
              Case{"0 @I1@ INDI\n\x07 NAME x\n",
                   {},
@@ -166,6 +167,7 @@ TEST(ChartCommand, WhatAFileHoldsReachesTheTerminalSafelyAndNamed) {
         for (const QString& line : c.lines)
             EXPECT_TRUE(r.err.split(u'\n').contains(line) || r.err.contains(line + u'\n')) << line.toStdString();
         EXPECT_FALSE(r.err.contains(QStringLiteral("  @I21@")));
+        EXPECT_TRUE(r.err.contains(QStringLiteral("tree\\x1b[31m.ged")));
         const bool controls = std::any_of(r.err.begin(), r.err.end(), [](QChar ch) {
             return ch != u'\n' && (ch.unicode() < 0x20 || (ch.unicode() >= 0x7F && ch.unicode() < 0xA0));
         });

@@ -9,6 +9,7 @@
 #include <csignal>
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -22,6 +23,8 @@ public:
         }
         m_pid = ::fork();
         if (m_pid == 0) {
+            // It ends with the test, however the test ends.
+            ::prctl(PR_SET_PDEATHSIG, SIGTERM);
             ::close(ready[0]);
             // Its notes on displays other runs hold are of no interest here.
             const int quiet = ::open("/dev/null", O_WRONLY);
