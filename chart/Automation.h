@@ -72,6 +72,9 @@ public:
     virtual void setInteriorColorIndex(const SheetRange& range, int colorIndex) = 0;
     virtual void setBorderLineStyle(const SheetRange& range, int borderIndex, int lineStyle) = 0;
     virtual void setPageSetup(const PageSetup& pageSetup) = 0;
+    // Columns.AutoFit, except that no column narrows: each column of the
+    // range grows until its widest text shows whole.
+    virtual void widenColumnsToTexts(const SheetRange& columns) = 0;
 
     virtual UsedRange usedRange() const = 0;
     // The range as it shows on screen, as a vector picture.

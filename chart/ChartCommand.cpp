@@ -185,8 +185,8 @@ DrawnChart drawChart(const ChartRequest& request, QTextStream& err) {
     automation::Worksheet& sheet = chart.workbook->activeSheet();
     executeLayout(sheet, BuildChartLayout(rootName, countText));
     if (filled || request.withNumbers)
-        writeBoxTexts(sheet, boxColumnsOf(countText), request.withNumbers,
-                      filled ? filled->labelByNumber : std::vector<QString>());
+        writeBoxTexts(sheet, boxColumnsOf(countText),
+                      {request.withNumbers, filled ? filled->labelByNumber : std::vector<QString>()});
     return chart;
 }
 
@@ -214,11 +214,12 @@ void writeChart(const ChartRequest& request, DrawnChart& chart) {
 
 } // namespace
 
-bool chartCommandDrawsPicture(const QStringList& arguments) {
+bool chartCommandNeedsFonts(const QStringList& arguments) {
     QCommandLineParser parser;
     const ChartOptions options;
     options.addTo(parser);
-    return parser.parse(arguments) && parser.isSet(options.picture);
+    return parser.parse(arguments)
+        && (parser.isSet(options.picture) || parser.isSet(options.gedcom) || parser.isSet(options.numbers));
 }
 
 int runChartCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {

@@ -17,7 +17,8 @@ inline constexpr int kExitBadInput = 2;
 // main receives them.
 int runChartCommand(const QStringList& arguments, QTextStream& out, QTextStream& err);
 
-// Whether the arguments ask for a picture, which needs Qt's drawing and fonts.
-bool chartCommandDrawsPicture(const QStringList& arguments);
+// Whether the arguments ask for a picture, or for box texts, whose columns
+// are fitted to them: both need Qt's fonts.
+bool chartCommandNeedsFonts(const QStringList& arguments);
 
 } // namespace chart

@@ -4,6 +4,7 @@
 
 #include "files/RunningObjects.h"
 #include "spreadsheet/Application.h"
+#include "spreadsheet/ColumnFit.h"
 #include "spreadsheet/SheetPicture.h"
 #include "spreadsheet/SpreadsheetError.h"
 
@@ -64,6 +65,10 @@ public:
                                   .header = p.header,
                                   .footer = p.footer,
                                   .printGridLines = p.printGridlines});
+    }
+
+    void widenColumnsToTexts(const SheetRange& columns) override {
+        spreadsheet::widenColumnsToTexts(m_sheet, columns.firstColumn, columns.lastColumn);
     }
 
     UsedRange usedRange() const override {

@@ -10,6 +10,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <optional>
+
 namespace gedcom {
 
 namespace {
@@ -111,6 +113,27 @@ private:
     bool m_gedcom7 = false;
 };
 
+// The file as the reader sees it: every read counted, and none once a stop
+// is asked for, so that the reader ends at once as at the file's end.
+class WatchedDevice : public QIODevice {
+public:
+    WatchedDevice(QIODevice& file, ReadingProgress& progress) : m_file(file), m_progress(progress) {}
+    bool isSequential() const override { return true; }
+
+protected:
+    qint64 readData(char* data, qint64 maxSize) override {
+        if (m_progress.stopRequested) return -1;
+        const qint64 read = m_file.read(data, maxSize);
+        if (read > 0) m_progress.bytesRead += read;
+        return read;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    QIODevice& m_file;
+    ReadingProgress& m_progress;
+};
+
 } // namespace
 
 FamilyTree readFamilyTree(QIODevice& device, const QString& fileName) {
@@ -129,15 +152,31 @@ FamilyTree readFamilyTree(QIODevice& device, const QString& fileName) {
 }
 
 FamilyTree readFamilyTree(const QString& path) {
+    ReadingProgress unwatched;
+    return readFamilyTree(path, unwatched);
+}
+
+FamilyTree readFamilyTree(const QString& path, ReadingProgress& progress) {
     const QFileInfo info(path);
     if (!info.exists()) fail(path, 0, QStringLiteral("no such file"));
     // A FIFO or a device would never end, or block.
     if (!info.isFile()) fail(path, 0, QStringLiteral("not a regular file"));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) fail(path, 0, QStringLiteral("cannot be read: ") + file.errorString());
-    FamilyTree tree = readFamilyTree(file, path);
+    progress.fileSize = file.size();
+    WatchedDevice watched(file, progress);
+    watched.open(QIODevice::ReadOnly);
+    std::optional<FamilyTree> tree;
+    try {
+        tree = readFamilyTree(watched, path);
+    } catch (const GedcomError&) {
+        // A file cut short by the stop may look broken: it is not.
+        if (progress.stopRequested) throw ReadingStopped();
+        throw;
+    }
+    if (progress.stopRequested) throw ReadingStopped();
     if (file.error() != QFileDevice::NoError) fail(path, 0, QStringLiteral("cannot be read: ") + file.errorString());
-    return tree;
+    return std::move(*tree);
 }
 
 } // namespace gedcom

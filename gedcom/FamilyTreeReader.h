@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FamilyTree.h"
+#include "ReadingProgress.h"
 
 #include <QIODevice>
 
@@ -11,6 +12,10 @@ namespace gedcom {
 // line, for a file that cannot be read or is not GEDCOM; what it reads past
 // goes into the tree's warnings.
 FamilyTree readFamilyTree(const QString& path);
+
+// The same, counting what is read into progress and stopping when it asks:
+// then throws ReadingStopped.
+FamilyTree readFamilyTree(const QString& path, ReadingProgress& progress);
 
 // The same from an open device; fileName names it in messages.
 FamilyTree readFamilyTree(QIODevice& device, const QString& fileName);

@@ -124,8 +124,7 @@ VectorPicture pictureOfRange(const Worksheet& sheet, const CellRange& range) {
                                  std::min(merged->lastRow, range.lastRow) - range.firstRow);
                 const CellFormat& format = sheet.formats().at(cell.format);
                 c.texts.push_back({QRect(at, end), sheet.text(cell), sheet.fontName(format),
-                                   std::max(1, static_cast<int>(std::lround(format.fontSize() * 96.0 / 72.0))),
-                                   paletteColor(format.fontColorIndex, 0xFF000000u),
+                                   textPixelSize(format.fontSize()), paletteColor(format.fontColorIndex, 0xFF000000u),
                                    textAlignment(format.horizontalAlignment)});
             }
         }

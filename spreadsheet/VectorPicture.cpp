@@ -18,7 +18,6 @@ namespace spreadsheet {
 namespace {
 
 constexpr QRgb kGridColor = qRgb(0xD0, 0xD7, 0xE5);
-constexpr int kTextIndent = 3;
 // Wider than any column or taller than any row a sheet can have; keeps every
 // sum of them within an int.
 constexpr int kMaxLinePixels = 4096;
@@ -167,6 +166,8 @@ void drawText(QPainter& painter, const Axis& ax, const Axis& ay, const QRect& ar
 }
 
 } // namespace
+
+int textPixelSize(double points) { return std::max(1, static_cast<int>(std::lround(points * 96.0 / 72.0))); }
 
 void VectorPicture::paint(QPainter& painter, const QRectF& target, const QRect& exposed) const {
     if (!m_data || target.isEmpty()) return;

@@ -20,6 +20,13 @@ namespace spreadsheet {
 // evenly to fit.
 inline constexpr int kMaxShownPictureSide = 327670;
 
+// Room between a cell's grid line and its text, on the side the text is
+// aligned to, in sheet pixels.
+inline constexpr int kTextIndent = 3;
+
+// The pixel size a text of that many points is drawn at (96 dpi).
+int textPixelSize(double points);
+
 // What a picture of a range is made of: the grid, the distinct cell styles
 // and, row by row, the cells that carry one; merged areas and texts. All
 // positions are in sheet pixels (column and row indexes within the range,

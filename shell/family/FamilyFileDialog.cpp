@@ -1,0 +1,36 @@
+#include "FamilyFileDialog.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+
+namespace shell {
+
+namespace {
+
+FamilyFileDialogTestSeam* activeSeam = nullptr;
+
+} // namespace
+
+QString chooseFamilyFile(QWidget* parent, const QString& lastFile) {
+    if (activeSeam) return activeSeam->answer();
+    const QString folder = lastFile.isEmpty() ? QDir::homePath() : QFileInfo(lastFile).absolutePath();
+    return QFileDialog::getOpenFileName(parent, QStringLiteral("Fill from a Family File"), folder,
+                                        QStringLiteral("GEDCOM Files (*.ged *.GED);;All Files (*)"));
+}
+
+FamilyFileDialogTestSeam::FamilyFileDialogTestSeam() { activeSeam = this; }
+
+FamilyFileDialogTestSeam::~FamilyFileDialogTestSeam() {
+    if (activeSeam == this) activeSeam = nullptr;
+}
+
+QString FamilyFileDialogTestSeam::answer() {
+    ++m_shown;
+    if (m_answers.empty()) return QString();
+    QString next = m_answers.front();
+    m_answers.pop_front();
+    return next;
+}
+
+} // namespace shell
