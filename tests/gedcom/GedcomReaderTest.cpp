@@ -9,6 +9,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 using namespace gedcom;
@@ -147,4 +148,18 @@ TEST(DateYear, ShowsTheYearAndItsKind) {
     };
     for (const auto& [date, year] : cases)
         EXPECT_EQ(displayYear(QString::fromLatin1(date)), QString::fromLatin1(year)) << date;
+}
+
+// A reading watched from another thread counts the whole file, and one asked
+// to stop ends with that, not with the error its cut-short text would give.
+TEST(ReadingProgress, CountsTheFileAndStopsWhenAsked) {
+    const QString path = gedcomFile("pedigree.ged");
+    ReadingProgress whole;
+    EXPECT_EQ(readFamilyTree(path, whole).people().size(), 10u);
+    EXPECT_EQ(whole.bytesRead, QFileInfo(path).size());
+    EXPECT_EQ(whole.fileSize, QFileInfo(path).size());
+
+    ReadingProgress stopped;
+    stopped.stopRequested = true;
+    EXPECT_THROW(readFamilyTree(path, stopped), ReadingStopped);
 }

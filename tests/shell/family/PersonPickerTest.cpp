@@ -1,0 +1,128 @@
+#include "shell/family/FamilyFileReading.h"
+#include "shell/family/PersonPicker.h"
+
+#include "gedcom/FamilyTreeReader.h"
+#include "gedcom/GedcomError.h"
+#include "tests/support/QStringPrinter.h"
+
+#include <gtest/gtest.h>
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using namespace shell;
+
+namespace {
+
+gedcom::FamilyTree pedigree() { return gedcom::readFamilyTree(QStringLiteral(GEDCOM_FILES "/pedigree.ged")); }
+
+QString idOf(const gedcom::FamilyTree& tree, std::optional<int> person) {
+    return person ? tree.person(*person).id : QStringLiteral("(none)");
+}
+
+class PersonPickerTest : public ::testing::Test {
+protected:
+    PersonPickerTest() : picker(tree, 3, QStringLiteral("pedigree.ged")) {
+        picker.show();
+        filter = picker.findChild<QLineEdit*>(QStringLiteral("Filter"));
+    }
+    void type(const QString& text) {
+        filter->clear();
+        QTest::keyClicks(filter, text);
+    }
+    QString selected() const { return idOf(tree, picker.selectedPerson()); }
+    QString count() const { return picker.findChild<QLabel*>(QStringLiteral("Count"))->text(); }
+
+    gedcom::FamilyTree tree = pedigree();
+    PersonPicker picker;
+    QLineEdit* filter = nullptr;
+};
+
+} // namespace
+
+TEST_F(PersonPickerTest, StartsOnItsPersonAndFollowsTheTyping) {
+    EXPECT_EQ(picker.windowTitle(), QStringLiteral("Choose the Person – pedigree.ged"));
+    EXPECT_EQ(selected(), QStringLiteral("I4"));
+    EXPECT_EQ(count(), QStringLiteral("10 people"));
+    EXPECT_EQ(picker.focusWidget(), filter); // typing goes to the filter
+
+    type(QStringLiteral("kari"));
+    EXPECT_EQ(selected(), QStringLiteral("I3"));
+    EXPECT_EQ(count(), QStringLiteral("1 of 10 people"));
+
+    // The first match, then the keys move through the list while typing goes on.
+    type(QStringLiteral("hansen"));
+    EXPECT_EQ(selected(), QStringLiteral("I4"));
+    QTest::keyClick(filter, Qt::Key_Down);
+    EXPECT_EQ(selected(), QStringLiteral("I7"));
+    // A person still matching stays chosen as the typing narrows.
+    QTest::keyClicks(filter, QStringLiteral(" in"));
+    EXPECT_EQ(selected(), QStringLiteral("I7"));
+
+    type(QStringLiteral("nobody here"));
+    EXPECT_EQ(selected(), QStringLiteral("(none)"));
+    EXPECT_EQ(count(), QStringLiteral("0 of 10 people"));
+    EXPECT_FALSE(picker.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->isEnabled());
+}
+
+// Enter takes the selected person, Esc takes nobody.
+TEST(ChoosePerson, EnterTakesTheSelectedPersonAndEscapeNobody) {
+    const gedcom::FamilyTree tree = pedigree();
+    const struct {
+        const char* typed;
+        Qt::Key key;
+        const char* chosen;
+    } cases[] = {
+        {"", Qt::Key_Return, "I1"},
+        {"ås", Qt::Key_Return, "I9"},
+        {"nils lar", Qt::Key_Enter, "I6"},
+        {"nils lar", Qt::Key_Escape, "(none)"},
+        {"zzz", Qt::Key_Return, "(none)"}, // nobody to take: Enter waits, then Esc
+    };
+    for (const auto& c : cases) {
+        QTimer::singleShot(0, [&] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            ASSERT_NE(dialog, nullptr);
+            auto* filter = dialog->findChild<QLineEdit*>(QStringLiteral("Filter"));
+            QTest::keyClicks(filter, QString::fromUtf8(c.typed));
+            QTest::keyClick(filter, c.key);
+            if (dialog->isVisible()) QTest::keyClick(filter, Qt::Key_Escape);
+        });
+        EXPECT_EQ(idOf(tree, choosePerson(nullptr, tree, 0, QStringLiteral("pedigree.ged"))),
+                  QString::fromUtf8(c.chosen))
+            << c.typed;
+    }
+}
+
+TEST(FamilyFileReading, GivesTheTreeOrTheReadersErrorOrNothingOnceStopped) {
+    {
+        FamilyFileReading reading(QStringLiteral(GEDCOM_FILES "/pedigree.ged"));
+        reading.start();
+        EXPECT_TRUE(reading.waitShowingProgress(nullptr));
+        EXPECT_EQ(reading.takeTree().people().size(), 10u);
+    }
+    {
+        const QString broken = QStringLiteral(GEDCOM_FILES "/level-jump.ged");
+        FamilyFileReading reading(broken);
+        reading.start();
+        EXPECT_TRUE(reading.waitShowingProgress(nullptr));
+        try {
+            reading.takeTree();
+            ADD_FAILURE() << "read without an error";
+        } catch (const gedcom::GedcomError& e) {
+            EXPECT_TRUE(QString::fromUtf8(e.what()).startsWith(broken + QLatin1Char(':'))) << e.what();
+        }
+    }
+    {
+        FamilyFileReading reading(QStringLiteral(GEDCOM_FILES "/pedigree.ged"));
+        reading.stop();
+        reading.start();
+        EXPECT_FALSE(reading.waitShowingProgress(nullptr));
+        EXPECT_THROW(reading.takeTree(), gedcom::ReadingStopped);
+    }
+}
