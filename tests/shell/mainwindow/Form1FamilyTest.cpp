@@ -54,8 +54,10 @@ void pickByTyping(const QString& typed, Qt::Key key = Qt::Key_Return) {
 }
 
 void dragAndDrop(QWidget* onto, const QString& path, bool* entered = nullptr) {
+    // As file managers offer it: the file, and its address as text.
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(path)});
+    data.setText(QUrl::fromLocalFile(path).toString());
     const QPointF at(onto->width() / 2, onto->height() / 2);
     QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(onto, &enter);
@@ -217,6 +219,7 @@ TEST_F(Form1FamilyTest, FileAndPersonAndNumbersComeBackAtTheNextStart) {
         Form1 form;
         chooseOle(form);
         form.findChild<QAction*>(QStringLiteral("AncestorNumbers"))->setChecked(true);
+        EXPECT_TRUE(form.boxLabels().withNumbers);
         EXPECT_EQ(stored("AncestorNumbers"), QStringLiteral("1"));
     }
     {
