@@ -10,8 +10,10 @@ build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-
 package_packages=(dpkg-dev file help2man)
 # The tests also check the package with the tools a distribution uses, and
 # draw the .svg and .pdf pictures with second renderers (rsvg-convert, pdftoppm).
+# The family-file route runs in a real X session under a window manager.
 test_packages=(python3 python3-xlrd "${package_packages[@]}"
-               lintian desktop-file-utils appstream man-db util-linux librsvg2-bin poppler-utils)
+               lintian desktop-file-utils appstream man-db util-linux librsvg2-bin poppler-utils
+               xvfb openbox xdotool x11-utils)
 # LibreOffice is large: only its spreadsheet part, without recommends.
 test_lean_packages=(libreoffice-calc)
 bench_packages=(python3 python3-xlwt python3-xlrd libgedcom-perl)
