@@ -19,3 +19,5 @@ echo
 "$build/bench/click_bench" "$build/app/kinloom-chart"
 echo
 "$build/bench/typing_bench"
+echo
+"$build/bench/picker_bench"

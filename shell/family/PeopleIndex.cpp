@@ -1,7 +1,5 @@
 #include "PeopleIndex.h"
 
-#include "gedcom/LifeYears.h"
-
 #include <QStringMatcher>
 
 #include <algorithm>
@@ -28,40 +26,102 @@ QStringView plainLetters(char16_t c) {
     }
 }
 
+// How one character is searched for: a separator between words, nothing
+// (a mark), or up to four letters.
+struct CharacterFold {
+    qint8 length = 0; // -1: a separator
+    char16_t letters[4] = {};
+};
+
+CharacterFold foldOf(QChar c) {
+    CharacterFold fold;
+    if (c.isSurrogate()) {
+        fold.length = 1; // letters beyond the first plane stay as they are
+        fold.letters[0] = c.unicode();
+        return fold;
+    }
+    if (c.category() == QChar::Mark_NonSpacing) return fold;
+    if (!c.isLetterOrNumber()) {
+        fold.length = -1;
+        return fold;
+    }
+    for (const QChar part : QString(c).normalized(QString::NormalizationForm_KD)) {
+        if (part.category() == QChar::Mark_NonSpacing) continue;
+        const QChar folded = part.toCaseFolded();
+        const QStringView plain = plainLetters(folded.unicode());
+        for (const QChar letter : plain.isEmpty() ? QStringView(&folded, 1) : plain)
+            if (fold.length < 4) fold.letters[fold.length++] = letter.unicode();
+    }
+    return fold;
+}
+
+// The folds of the characters names are mostly written in, Latin and its
+// extensions, made once: a name of them is folded by looking each up.
+constexpr char16_t kTabledCharacters = 0x250;
+
+const CharacterFold& tabledFold(char16_t c) {
+    static const std::vector<CharacterFold> table = [] {
+        std::vector<CharacterFold> folds(kTabledCharacters);
+        for (char16_t c = 0; c < kTabledCharacters; ++c) folds[c] = foldOf(QChar(c));
+        return folds;
+    }();
+    return table[c];
+}
+
 } // namespace
 
-QString searchWords(QStringView text) {
-    const QString decomposed = text.toString().normalized(QString::NormalizationForm_KD);
-    QString words;
-    words.reserve(decomposed.size() + 1);
+void appendSearchWords(QStringView text, QString& words) {
     bool inWord = false;
-    for (const QChar c : decomposed) {
-        if (c.category() == QChar::Mark_NonSpacing) continue;
-        if (!c.isLetterOrNumber() && !c.isSurrogate()) {
+    for (const QChar c : text) {
+        const CharacterFold fold = c.unicode() < kTabledCharacters ? tabledFold(c.unicode()) : foldOf(c);
+        if (fold.length < 0) {
             inWord = false;
             continue;
         }
+        if (fold.length == 0) continue;
         if (!inWord) words += QLatin1Char(' ');
         inWord = true;
-        const QChar folded = c.toCaseFolded();
-        const QStringView plain = plainLetters(folded.unicode());
-        if (plain.isEmpty())
-            words += folded;
-        else
-            words += plain;
+        words.append(reinterpret_cast<const QChar*>(fold.letters), fold.length);
     }
+}
+
+QString searchWords(QStringView text) {
+    QString words;
+    appendSearchWords(text, words);
     return words;
 }
+
+namespace {
+
+// The years of a GEDCOM date, as words: "ABT 12 MAR 1864" gives " 1864".
+void appendYears(QStringView date, QString& words) {
+    qsizetype digits = 0;
+    for (qsizetype i = 0; i <= date.size(); ++i) {
+        if (i < date.size() && date[i].unicode() >= u'0' && date[i].unicode() <= u'9') {
+            ++digits;
+            continue;
+        }
+        if (digits >= 3) {
+            words += QLatin1Char(' ');
+            words += date.sliced(i - digits, digits);
+        }
+        digits = 0;
+    }
+}
+
+} // namespace
 
 PeopleIndex::PeopleIndex(const gedcom::FamilyTree& tree) {
     const int count = static_cast<int>(tree.people().size());
     m_starts.reserve(static_cast<std::size_t>(count) + 1);
+    m_words.reserve(static_cast<qsizetype>(count) * 40);
     for (int i = 0; i < count; ++i) {
         m_starts.push_back(m_words.size());
         const gedcom::Person& person = tree.person(i);
-        m_words += searchWords(person.name);
-        m_words += searchWords(gedcom::lifeYears(person));
-        m_words += searchWords(person.id);
+        appendSearchWords(person.name, m_words);
+        appendYears(person.birthDate, m_words);
+        appendYears(person.deathDate, m_words);
+        appendSearchWords(person.id, m_words);
     }
     m_starts.push_back(m_words.size());
     m_words.squeeze();

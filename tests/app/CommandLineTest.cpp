@@ -20,5 +20,6 @@ TEST(CommandLine, NamesTheFamilyFileAsAnAbsolutePath) {
         {{"kinloom", "--unknown", "family.ged"}, here + "/family.ged"},
         {{"kinloom", "first.ged", "second.ged"}, here + "/first.ged"},
     };
-    for (const auto& c : cases) EXPECT_EQ(familyFileArgument(c.arguments), c.file) << c.arguments.join(' ').toStdString();
+    for (const auto& c : cases)
+        EXPECT_EQ(familyFileArgument(c.arguments), c.file) << c.arguments.join(' ').toStdString();
 }

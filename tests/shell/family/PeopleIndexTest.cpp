@@ -32,8 +32,7 @@ TEST(SearchWords, FoldsAsPeopleTypeWithoutMarks) {
         {"Zoë Dóra", " zoe dora"},
         {"", ""},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(searchWords(QString::fromUtf8(c.text)), QString::fromUtf8(c.words)) << c.text;
+    for (const auto& c : cases) EXPECT_EQ(searchWords(QString::fromUtf8(c.text)), QString::fromUtf8(c.words)) << c.text;
 }
 
 // Every word typed begins a word of the name, the years or the identifier,
@@ -59,8 +58,8 @@ TEST(PeopleIndex, FindsThosePeopleWhoseWordsBeginWithEveryWordTyped) {
         {"peder 1770", {"I8"}},
         {"i1", {"I1", "I10"}},
         {"@I10@", {"I10"}},
-        {"sen", {}},       // inside a word, not at its beginning
-        {"hans zzz", {}},  // one word found is not enough
+        {"sen", {}},      // inside a word, not at its beginning
+        {"hans zzz", {}}, // one word found is not enough
         {"anna 1945x", {}},
     };
     for (const auto& c : cases) EXPECT_EQ(found(tree, index, QString::fromUtf8(c.query)), c.ids) << c.query;

@@ -1,5 +1,5 @@
-#include "shell/family/FamilyFileReading.h"
 #include "shell/family/PersonPicker.h"
+#include "shell/family/FamilyFileReading.h"
 
 #include "gedcom/FamilyTreeReader.h"
 #include "gedcom/GedcomError.h"
@@ -79,10 +79,8 @@ TEST(ChoosePerson, EnterTakesTheSelectedPersonAndEscapeNobody) {
         Qt::Key key;
         const char* chosen;
     } cases[] = {
-        {"", Qt::Key_Return, "I1"},
-        {"ås", Qt::Key_Return, "I9"},
-        {"nils lar", Qt::Key_Enter, "I6"},
-        {"nils lar", Qt::Key_Escape, "(none)"},
+        {"", Qt::Key_Return, "I1"},        {"ås", Qt::Key_Return, "I9"},
+        {"nils lar", Qt::Key_Enter, "I6"}, {"nils lar", Qt::Key_Escape, "(none)"},
         {"zzz", Qt::Key_Return, "(none)"}, // nobody to take: Enter waits, then Esc
     };
     for (const auto& c : cases) {

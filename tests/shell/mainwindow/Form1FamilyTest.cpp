@@ -114,8 +114,9 @@ TEST_F(Form1FamilyTest, EveryRouteFillsTheInputsFromThePersonChosen) {
              const QPoint background(4, 36); // between the buttons
              QContextMenuEvent click(QContextMenuEvent::Mouse, background, form.mapToGlobal(background));
              QApplication::sendEvent(&form, &click);
-             EXPECT_EQ(items, (QStringList{QStringLiteral("Fill from a Family File…|Ctrl+O"),
-                                           QStringLiteral("Ancestor Numbers in the Boxes|")}));
+             EXPECT_EQ(items,
+                       (QStringList{QStringLiteral("Fill from a Family File…|Ctrl+O"),
+                                    QStringLiteral("Ancestor Numbers in the Boxes|")}));
          }},
         {"drop on the window", [](Form1& form, FamilyFileDialogTestSeam&) { dragAndDrop(&form, kPedigree); }},
         {"drop on a box", [](Form1& form, FamilyFileDialogTestSeam&) { dragAndDrop(box(form, "Text2"), kPedigree); }},
@@ -168,7 +169,8 @@ TEST_F(Form1FamilyTest, UnreadableFileOrCancelLeavesTheWindowAsItWas) {
         QString file;
         QString message; // empty: none
     } cases[] = {
-        {jump, QStringLiteral("The family file cannot be read:\n") + jump + QStringLiteral(":5: level 3 follows level 1")},
+        {jump,
+         QStringLiteral("The family file cannot be read:\n") + jump + QStringLiteral(":5: level 3 follows level 1")},
         {missing, QStringLiteral("The family file cannot be read:\n") + missing + QStringLiteral(": no such file")},
         {kPedigree, QString()}, // the picker cancelled with Esc
     };
