@@ -116,6 +116,23 @@ TEST(SheetPicture, ShowsOneSheetPixelAPixelUpToTheScrollBarsReach) {
                 double(fifteen.sheetSize().width()) / fifteen.sheetSize().height(), 0.001);
 }
 
+// On a screen of two device pixels to a point, a picture drawn at half its
+// size in points is drawn at its own size in device pixels: pixel for pixel
+// the bitmap of one sheet pixel to one pixel, every line one device pixel.
+TEST(SheetPicture, DrawsInWholeDevicePixelsOnAHighDensityScreen) {
+    Worksheet sheet;
+    draw(sheet, 3);
+    const VectorPicture picture = pictureOfRange(sheet, sheet.usedRange());
+    QImage dense(picture.size(), QImage::Format_RGB32);
+    dense.setDevicePixelRatio(2.0);
+    dense.fill(Qt::white);
+    QPainter painter(&dense);
+    picture.paint(painter, QRectF(QPointF(0, 0), QSizeF(picture.size()) / 2), QRect(QPoint(0, 0), picture.size() / 2));
+    painter.end();
+    dense.setDevicePixelRatio(1.0);
+    EXPECT_EQ(dense, picture.toImage());
+}
+
 TEST(SheetPicture, TheClipboardGetsTheVectorPictureAndABitmapBeside) {
     Worksheet sheet;
     draw(sheet, 3);
