@@ -14,11 +14,17 @@
 #include "PreviewWindow.h"
 #include "tests/support/CursorFile.h"
 #include "tests/support/ErrorReports.h"
+#include "tests/support/SharpLines.h"
 #include "tests/support/ShellSandbox.h"
 
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QWheelEvent>
 #include <QRegularExpression>
+#include <map>
 #include <memory>
 #include <tuple>
 
@@ -26,6 +32,13 @@ using namespace shell;
 using preview::Form2;
 
 namespace {
+
+spreadsheet::VectorPicture chartOfGenerations(int generations) {
+    spreadsheet::Worksheet sheet;
+    chart::executeLayout(*chart::automation::wrapEngineWorksheet(sheet),
+                         chart::BuildChartLayout(QStringLiteral("Halvarsen"), QString::number(generations)));
+    return spreadsheet::pictureOfRange(sheet, sheet.usedRange());
+}
 
 class Form2ViewerTest : public ::testing::Test {
 protected:
@@ -43,6 +56,12 @@ protected:
         QApplication::sendEvent(canvas(), &move);
     }
     void release(QPoint at) { QTest::mouseRelease(canvas(), Qt::LeftButton, {}, at); }
+    void wheel(QWidget* over, QPoint angle, Qt::KeyboardModifiers modifiers = {}) {
+        QWheelEvent turn(QPointF(5, 5), over->mapToGlobal(QPointF(5, 5)), QPoint(), angle, Qt::NoButton, modifiers,
+                         Qt::NoScrollPhase, false);
+        QApplication::sendEvent(over, &turn);
+    }
+    void wholeChart() { QTest::keyClick(&form, Qt::Key_0, Qt::ControlModifier); }
 };
 
 } // namespace
@@ -338,4 +357,136 @@ TEST_F(Form2ViewerTest, AtZoomFourABoxEdgeIsFourSharpPixels) {
                                       : QLatin1Char('b');
     }
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^w+b?k{3,5}b?g+$")).match(kinds).hasMatch()) << kinds.toStdString();
+}
+
+// Below its own size, and on the scaled-down picture of a 15-generation
+// chart at 1.0, every box line and connector is black on whole pixels:
+// nothing grey where a line is thinner than a pixel, nothing olive where it
+// meets the fill. The whole-chart view keeps them so too.
+TEST_F(Form2ViewerTest, BoxLinesAndConnectorsStayBlackAtEverySize) {
+    struct Case {
+        int generations;
+        int zoomOutClicks;
+        bool wholeChart;
+        float zoom;
+    };
+    std::map<int, spreadsheet::VectorPicture> pictures;
+    for (const Case& c : {Case{3, 2, false, 0.5f}, Case{3, 3, false, 0.25f}, Case{15, 0, false, 1.0f},
+                          Case{5, 0, true, 1.0f}, Case{15, 0, true, 1.0f}}) {
+        SCOPED_TRACE(testing::Message() << c.generations << " generations, zoom " << c.zoom
+                                        << (c.wholeChart ? ", whole chart" : ""));
+        if (!pictures.count(c.generations)) pictures[c.generations] = chartOfGenerations(c.generations);
+        const spreadsheet::VectorPicture& picture = pictures[c.generations];
+        form.setPicture(picture);
+        form.Show();
+        clickButton(form, "PushButton2", c.zoomOutClicks);
+        if (c.wholeChart) form.findChild<QAction*>("WholeChart")->trigger();
+        ASSERT_EQ(form.zoom(), c.zoom);
+        ASSERT_EQ(form.showsWholeChart(), c.wholeChart);
+        const QSize sheet = picture.sheetSize();
+        const QImage shot = canvas()->grab(QRect(0, 0, canvas()->width(), std::min(canvas()->height(), 2000))).toImage();
+        const SharpnessFaults faults = sharpnessFaults(shot, QPoint(0, 0), picture, canvas()->width() / double(sheet.width()),
+                                                       canvas()->height() / double(sheet.height()));
+        EXPECT_TRUE(faults.none()) << faults.missingLines << " lines missing, " << faults.blendedPixels
+                                   << " pixels blended; first: " << faults.first.toStdString();
+    }
+}
+
+// "Whole Chart" (Ctrl+0) fits the chart into the viewport at its start, the
+// bars off, the zoom factor as it was; "Zoom Out" keeps it, "Zoom In" goes
+// to the smallest factor above it that shows.
+TEST_F(Form2ViewerTest, WholeChartFitsTheViewportAndZoomInLeavesIt) {
+    struct Case {
+        QSize picture;
+        QSize whole;
+        float zoomIn; // where Zoom In goes from the whole chart
+    };
+    for (const Case& c : {Case{QSize(100, 17460), QSize(2, 495), 0.25f}, // a ten-generation chart
+                          Case{QSize(1529, 327670), QSize(2, 495), 1.0f}, // fifteen: only 1.0 shows
+                          Case{QSize(1300, 300), QSize(622, 143), 0.5f},
+                          Case{QSize(200, 100), QSize(200, 100), 1.25f}}) { // fits already: its own size
+        SCOPED_TRACE(testing::Message() << c.picture.width() << "x" << c.picture.height());
+        handOver(form, c.picture);
+        clickButton(form, "PushButton2");
+        const float zoom = form.zoom();
+        if (vBar()->isEnabled()) vBar()->setValue(vBar()->maximum());
+        wholeChart();
+        EXPECT_TRUE(form.showsWholeChart());
+        EXPECT_EQ(canvas()->geometry(), QRect(QPoint(0, 0), c.whole));
+        EXPECT_EQ(form.zoom(), zoom);
+        EXPECT_FALSE(hBar()->isEnabled() || vBar()->isEnabled());
+        EXPECT_EQ(vBar()->value(), 0);
+
+        clickButton(form, "PushButton2");
+        EXPECT_TRUE(form.showsWholeChart());
+        EXPECT_EQ(canvas()->size(), c.whole);
+        clickButton(form, "PushButton1");
+        EXPECT_FALSE(form.showsWholeChart());
+        EXPECT_EQ(form.zoom(), c.zoomIn);
+        EXPECT_EQ(canvas()->size(), QSize(int(c.picture.width() * c.zoomIn), int(c.picture.height() * c.zoomIn)));
+    }
+    wholeChart();
+    handOver(form, QSize(300, 200)); // a new chart starts at 1.0
+    EXPECT_FALSE(form.showsWholeChart());
+    EXPECT_TRUE(sandbox.messages.shown().empty());
+}
+
+// The picture's menu opens over the canvas and over the viewport beside it.
+TEST_F(Form2ViewerTest, ThePictureMenuOffersTheWholeChart) {
+    handOver(form, QSize(300, 200));
+    auto* menu = form.findChild<QMenu*>("PictureMenu");
+    ASSERT_TRUE(menu);
+    for (QWidget* over : {canvas(), form.findChild<QWidget*>("Picture2")}) {
+        QContextMenuEvent open(QContextMenuEvent::Mouse, QPoint(400, 300), over->mapToGlobal(QPoint(400, 300)));
+        QApplication::sendEvent(over, &open);
+        EXPECT_TRUE(menu->isVisible());
+        menu->actions().at(0)->trigger();
+        menu->close();
+    }
+    EXPECT_EQ(menu->actions().at(0)->text(), QStringLiteral("Whole Chart"));
+    EXPECT_TRUE(form.showsWholeChart());
+}
+
+// The wheel moves the bars as their arrows do, three steps a notch (parts
+// of a notch add up); Shift moves the horizontal one; Ctrl steps the zoom
+// as the buttons do, within the caps, and leaves the whole chart.
+TEST_F(Form2ViewerTest, TheWheelMovesTheBarsOrWithCtrlStepsTheZoom) {
+    QApplication::setWheelScrollLines(3);
+    handOver(form, QSize(1122, 1000)); // both bars: steps of 10 pixels
+    struct Turn {
+        QPoint angle;
+        Qt::KeyboardModifiers modifiers;
+        QPoint canvasAt;
+    };
+    for (const Turn& t : {Turn{QPoint(0, -120), {}, QPoint(0, -30)},
+                          Turn{QPoint(0, -60), {}, QPoint(0, -30)}, // half a notch waits
+                          Turn{QPoint(0, -60), {}, QPoint(0, -60)},
+                          Turn{QPoint(0, 120), {}, QPoint(0, -30)},
+                          Turn{QPoint(0, -240), Qt::ShiftModifier, QPoint(-60, -30)},
+                          Turn{QPoint(-120, 0), {}, QPoint(-90, -30)}, // a wheel turned sideways
+                          Turn{QPoint(120, 0), Qt::ShiftModifier, QPoint(-60, -30)},
+                          Turn{QPoint(0, 1200), {}, QPoint(-60, 0)}}) { // stops at the bar's start
+        wheel(canvas(), t.angle, t.modifiers);
+        EXPECT_EQ(canvas()->pos(), t.canvasAt) << t.angle.x() << "," << t.angle.y();
+        EXPECT_EQ(canvas()->pos(), QPoint(-10 * hBar()->value(), -10 * vBar()->value()));
+    }
+
+    QWidget* viewport = form.findChild<QWidget*>("Picture2");
+    wheel(viewport, QPoint(0, 120), Qt::ControlModifier);
+    EXPECT_EQ(form.zoom(), 1.25f);
+    wheel(canvas(), QPoint(0, -240), Qt::ControlModifier);
+    EXPECT_EQ(form.zoom(), 0.75f);
+
+    handOver(form, QSize(1000, 300));
+    wheel(canvas(), QPoint(0, 120 * 14), Qt::ControlModifier);
+    EXPECT_EQ(form.zoom(), 3.75f); // 4.0 would reach the width cap
+    wholeChart();
+    wheel(canvas(), QPoint(0, -120), Qt::ControlModifier);
+    EXPECT_TRUE(form.showsWholeChart());
+    wheel(canvas(), QPoint(0, -120)); // the bars are off: nothing moves
+    EXPECT_EQ(canvas()->pos(), QPoint(0, 0));
+    wheel(canvas(), QPoint(0, 120), Qt::ControlModifier); // the whole chart is at 0.622
+    EXPECT_EQ(form.zoom(), 0.75f);
+    EXPECT_FALSE(form.showsWholeChart());
+    EXPECT_TRUE(sandbox.messages.shown().empty());
 }
