@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTest>
 #include <QTimer>
 
 using namespace shell;
@@ -250,4 +251,29 @@ TEST_F(Form2SaveTest, EveryBackStepReportsItsOwnNumberAndTheNextRuns) {
         EXPECT_EQ(shownMain, step == 104 ? 0 : 1);
         EXPECT_EQ(form.isVisible(), step == 106);
     }
+}
+
+// Enter (and the keypad's Enter) on a focused button clicks it once, as Space does.
+TEST_F(Form2SaveTest, EnterClicksTheFocusedButton) {
+    handOver(form, QSize(200, 100));
+    int shownMain = 0;
+    form.setShowMainWindow([&] { ++shownMain; });
+    const auto press = [&](const char* button, Qt::Key key) {
+        form.findChild<QWidget*>(button)->setFocus();
+        QTest::keyClick(form.findChild<QWidget*>(button), key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    };
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+        SCOPED_TRACE(key);
+        sandbox.messages.clear();
+        press("PushButton1", key);
+        EXPECT_EQ(form.zoom(), 1.25f);
+        press("PushButton2", key);
+        EXPECT_EQ(form.zoom(), 1.0f);
+        press("PushButton6", key); // the dialog is cancelled
+        EXPECT_EQ(texts(), QStringList{QStringLiteral("Done.")});
+    }
+    EXPECT_EQ(dialogs.shown().size(), 2u);
+    press("PushButton8", Qt::Key_Return);
+    EXPECT_EQ(shownMain, 1);
+    EXPECT_FALSE(form.isVisible());
 }

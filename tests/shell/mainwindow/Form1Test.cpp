@@ -277,6 +277,38 @@ TEST_F(Form1Test, StartButtonRefusesACountThatIsNotANumber) {
     EXPECT_EQ(form.mousePointer(), vbDefault);
 }
 
+// Enter (and the keypad's Enter) on a focused button clicks it once, as Space does.
+TEST_F(Form1Test, EnterClicksTheFocusedButton) {
+    Form1 form;
+    showActive(form);
+    struct Case {
+        const char* button;
+        QString shown; // what one click shows
+    };
+    for (const Case& c : {Case{"PushButton1", QStringLiteral("Number of generations must be numeric.")},
+                          Case{"PushButton6", QStringLiteral("Questions? Please contact Team Brenvik at "
+                                                             "https://brenvik.example/contact/")},
+                          Case{"PushButton7", QString()}}) {
+        for (const auto& [key, modifiers] : {std::pair{Qt::Key_Return, Qt::NoModifier},
+                                             std::pair{Qt::Key_Enter, Qt::KeypadModifier},
+                                             std::pair{Qt::Key_Space, Qt::NoModifier}}) {
+            SCOPED_TRACE(testing::Message() << c.button << " key " << key);
+            sandbox.messages.clear();
+            box(form, "Text1")->setText(QStringLiteral("Ancestor"));
+            box(form, "Text2")->setText(QStringLiteral("five"));
+            control(form, c.button)->setFocus();
+            QTest::keyClick(control(form, c.button), key, modifiers);
+            if (c.shown.isEmpty()) {
+                EXPECT_TRUE(sandbox.messages.shown().empty());
+                EXPECT_EQ(box(form, "Text1")->text(), QStringLiteral("Halvarsen"));
+            } else {
+                ASSERT_EQ(sandbox.messages.shown().size(), 1u);
+                EXPECT_EQ(sandbox.messages.shown()[0].text, c.shown);
+            }
+        }
+    }
+}
+
 TEST_F(Form1Test, DesignedLayout) {
     Form1 form;
     EXPECT_EQ(form.size(), QSize(536, 201));
