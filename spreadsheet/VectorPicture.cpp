@@ -2,6 +2,7 @@
 
 #include "CellFormat.h"
 #include "CellRange.h"
+#include "PixelRuns.h"
 #include "SpreadsheetError.h"
 
 #include <QFont>
@@ -18,6 +19,8 @@ namespace spreadsheet {
 namespace {
 
 constexpr QRgb kGridColor = qRgb(0xD0, 0xD7, 0xE5);
+constexpr QRgb kWhite = qRgb(0xFF, 0xFF, 0xFF);
+constexpr QRgb kBlack = qRgb(0, 0, 0);
 constexpr int kTextIndent = 3;
 // Wider than any column or taller than any row a sheet can have; keeps every
 // sum of them within an int.
@@ -134,17 +137,11 @@ QRect devicePixels(const Axis& ax, const Axis& ay, int x0, int x1, int y0, int y
 // chart drawn small keeps every line it has. A line thinner than a pixel
 // takes the pixel that holds its middle, which keeps the closing lines of
 // the picture inside it.
-void drawLine(QPainter& painter, const Axis& ax, const Axis& ay, int x0, int x1, int y0, int y1, const QColor& color) {
+void drawLine(PixelRuns& runs, const Axis& ax, const Axis& ay, int x0, int x1, int y0, int y1, QRgb colour) {
     QRect r = devicePixels(ax, ay, x0, x1, y0, y1);
     if (r.width() < 1) r = QRect(ax.middleOf(x0, x1), r.top(), 1, r.height());
     if (r.height() < 1) r = QRect(r.left(), ay.middleOf(y0, y1), r.width(), 1);
-    painter.fillRect(r, color);
-}
-
-// An area over sheet pixels [x0, x1] × [y0, y1]: the device pixels it covers,
-// nothing where it is thinner than a pixel.
-void fillArea(QPainter& painter, const QRect& pixels, const QColor& color) {
-    if (!pixels.isEmpty()) painter.fillRect(pixels, color);
+    runs.fill(r, colour);
 }
 
 void drawText(QPainter& painter, const Axis& ax, const Axis& ay, const QRect& area, const PictureText& text) {
@@ -215,12 +212,16 @@ void VectorPicture::paint(QPainter& painter, const QRectF& target, const QRect& 
     painter.setClipRect(shown, Qt::IntersectClip);
     painter.fillRect(shown, Qt::white);
 
+    // Layer by layer; within one, lines and areas that fall on the same
+    // pixels go as one.
+    PixelRuns runs(painter);
+
     // Grid lines: one at every column and row edge.
-    const QColor grid(kGridColor);
     for (int i = firstColumn; i <= lastColumn + 1; ++i)
-        drawLine(painter, ax, ay, d.columnEdges[i], d.columnEdges[i], top, bottom, grid);
+        drawLine(runs, ax, ay, d.columnEdges[i], d.columnEdges[i], top, bottom, kGridColor);
     for (int i = firstRow; i <= lastRow + 1; ++i)
-        drawLine(painter, ax, ay, left, right, d.rowEdges[i], d.rowEdges[i], grid);
+        drawLine(runs, ax, ay, left, right, d.rowEdges[i], d.rowEdges[i], kGridColor);
+    runs.flush();
 
     // Merged areas show as one cell: no grid lines inside. Their own outer
     // lines stay, also where they are thinner than a device pixel.
@@ -231,8 +232,9 @@ void VectorPicture::paint(QPainter& painter, const QRectF& target, const QRect& 
         QRect inside = devicePixels(ax, ay, p.left() + 1, p.right() - 1, p.top() + 1, p.bottom() - 1);
         inside.setLeft(std::max(inside.left(), ax.at(p.left()) + 1));
         inside.setTop(std::max(inside.top(), ay.at(p.top()) + 1));
-        fillArea(painter, inside, Qt::white);
+        runs.fill(inside, kWhite);
     }
+    runs.flush();
 
     // Fills, then edges over them.
     const auto eachCell = [&](auto&& draw) {
@@ -243,18 +245,20 @@ void VectorPicture::paint(QPainter& painter, const QRectF& target, const QRect& 
     };
     eachCell([&](const QRect& p, const PictureStyle& style) {
         if (style.hasFill != PictureStyle::kNoFill)
-            fillArea(painter, devicePixels(ax, ay, p.left() + 1, p.right(), p.top() + 1, p.bottom()), QColor(style.fill));
+            runs.fill(devicePixels(ax, ay, p.left() + 1, p.right(), p.top() + 1, p.bottom()), style.fill);
     });
+    runs.flush();
     const auto has = [](const PictureStyle& style, Edge edge) {
         return style.borders & (1u << static_cast<int>(edge));
     };
     eachCell([&](const QRect& p, const PictureStyle& style) {
         if (!style.borders) return;
-        if (has(style, Edge::Left)) drawLine(painter, ax, ay, p.left(), p.left(), p.top(), p.bottom(), Qt::black);
-        if (has(style, Edge::Right)) drawLine(painter, ax, ay, p.right(), p.right(), p.top(), p.bottom(), Qt::black);
-        if (has(style, Edge::Top)) drawLine(painter, ax, ay, p.left(), p.right(), p.top(), p.top(), Qt::black);
-        if (has(style, Edge::Bottom)) drawLine(painter, ax, ay, p.left(), p.right(), p.bottom(), p.bottom(), Qt::black);
+        if (has(style, Edge::Left)) drawLine(runs, ax, ay, p.left(), p.left(), p.top(), p.bottom(), kBlack);
+        if (has(style, Edge::Right)) drawLine(runs, ax, ay, p.right(), p.right(), p.top(), p.bottom(), kBlack);
+        if (has(style, Edge::Top)) drawLine(runs, ax, ay, p.left(), p.right(), p.top(), p.top(), kBlack);
+        if (has(style, Edge::Bottom)) drawLine(runs, ax, ay, p.left(), p.right(), p.bottom(), p.bottom(), kBlack);
     });
+    runs.flush();
 
     for (const PictureText& text : c.texts)
         if (text.area.intersects(inView)) drawText(painter, ax, ay, cellPixels(text.area).adjusted(1, 1, -1, -1), text);
