@@ -191,7 +191,9 @@ int main(int argc, char** argv) {
     }
     std::printf("\n  G   whole chart ms  bitmap peer ms  peer/ours\n");
     for (int generations : {5, 10, 12, 15}) {
-        const std::string arg = "/" + std::to_string(generations);
+        char suffix[8];
+        std::snprintf(suffix, sizeof suffix, "/%d", generations);
+        const std::string arg = suffix;
         const double whole = reporter.ms["BM_WholeChartRepaint" + arg];
         const double wholePeer = reporter.ms["BM_WholeChartRepaintPeerBitmap" + arg];
         if (whole <= 0) continue;
