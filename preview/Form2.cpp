@@ -266,11 +266,11 @@ void Form2::showWholeChart() {
     const spreadsheet::VectorPicture& picture = m_ui->Zoom_Ori->sheetPicture();
     if (picture.isNull() || mBaseWidth <= 0 || mBaseHeight <= 0) return;
     const QWidget& viewport = *m_ui->Picture2;
-    m_wholeFactor = wholeChartFactor(mBaseWidth, mBaseHeight, viewport.width(), viewport.height());
+    const WholeChartView whole = wholeChartView(mBaseWidth, mBaseHeight, viewport.width(), viewport.height());
+    m_wholeFactor = whole.factor;
     ZoomCanvas& canvas = *m_ui->Picture1;
     canvas.clearPicture();
-    canvas.resize(std::max(1, static_cast<int>(std::floor(m_wholeFactor * mBaseWidth))),
-                  std::max(1, static_cast<int>(std::floor(m_wholeFactor * mBaseHeight))));
+    canvas.resize(whole.width, whole.height);
     canvas.drawStretched(picture, QRect(0, 0, mBaseWidth, mBaseHeight));
     m_wholeChart = true;
     m_ui->HScroll1->setValue(0);

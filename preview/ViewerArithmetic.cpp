@@ -52,9 +52,11 @@ std::optional<int> scrollValueAtPercent(int percent, int maximum) {
     return shell::roundHalfEvenToInt(target);
 }
 
-double wholeChartFactor(int baseWidth, int baseHeight, int viewportWidth, int viewportHeight) {
-    if (baseWidth <= 0 || baseHeight <= 0) return 1.0;
-    return std::min({1.0, viewportWidth / double(baseWidth), viewportHeight / double(baseHeight)});
+WholeChartView wholeChartView(int baseWidth, int baseHeight, int viewportWidth, int viewportHeight) {
+    if (baseWidth <= 0 || baseHeight <= 0) return {};
+    const int width = std::max(1, std::min(baseWidth, viewportWidth));
+    const int height = std::max(1, std::min(baseHeight, viewportHeight));
+    return {width, height, std::min(width / double(baseWidth), height / double(baseHeight))};
 }
 
 std::optional<float> zoomInFromWholeChart(double wholeFactor, int baseWidth, int baseHeight) {

@@ -53,10 +53,16 @@ std::optional<int> scrolledPercent(int canvasOffset, int canvasOuter, int viewpo
 // percentage or one beyond the maximum.
 std::optional<int> scrollValueAtPercent(int percent, int maximum);
 
-// The whole-chart view, outside the zoom steps: the factor that fits the
-// whole picture into the viewport, never above 1.0 (a picture that fits
-// already is shown at its own size).
-double wholeChartFactor(int baseWidth, int baseHeight, int viewportWidth, int viewportHeight);
+// The whole-chart view, outside the zoom steps: the picture fitted into the
+// viewport on each axis as far as it needs, never enlarged, so that even a
+// chart two hundred times taller than wide shows its whole shape. Its factor
+// is the smaller of the two axes'.
+struct WholeChartView {
+    int width = 0;
+    int height = 0;
+    double factor = 1.0;
+};
+WholeChartView wholeChartView(int baseWidth, int baseHeight, int viewportWidth, int viewportHeight);
 
 // Where "Zoom In" goes from the whole-chart view: the smallest zoom factor
 // above the whole chart's that shows; nothing when none does.

@@ -4,7 +4,7 @@
 #include <QRgb>
 
 #include <cstddef>
-#include <unordered_map>
+#include <vector>
 
 class QPainter;
 
@@ -17,7 +17,7 @@ namespace spreadsheet {
 // on the same pixels, costs a rectangle a run rather than one a line.
 class PixelRuns {
 public:
-    explicit PixelRuns(QPainter& painter) : m_painter(painter) {}
+    explicit PixelRuns(QPainter& painter);
     ~PixelRuns() { flush(); }
     PixelRuns(const PixelRuns&) = delete;
     PixelRuns& operator=(const PixelRuns&) = delete;
@@ -27,23 +27,22 @@ public:
     void flush();
 
 private:
-    struct Columns {
-        int left;
-        int width;
-        QRgb colour;
-        bool operator==(const Columns&) const = default;
-    };
-    struct ColumnsHash {
-        std::size_t operator()(const Columns& c) const noexcept;
-    };
+    // The run open over some columns in one colour; a layer has a few dozen
+    // at most, held in a small open-addressed table.
     struct Run {
-        int top;
-        int bottom; // exclusive
+        int left = 0;
+        int width = 0; // 0: the slot is free
+        QRgb colour = 0;
+        int top = 0;
+        int bottom = 0; // exclusive
     };
-    void fillRun(const Columns& columns, const Run& run);
+    Run& slotFor(int left, int width, QRgb colour);
+    void grow();
+    void fillRun(const Run& run);
 
     QPainter& m_painter;
-    std::unordered_map<Columns, Run, ColumnsHash> m_open;
+    std::vector<Run> m_slots;
+    std::size_t m_used = 0;
 };
 
 } // namespace spreadsheet

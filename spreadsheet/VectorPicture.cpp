@@ -42,12 +42,19 @@ std::vector<int> edgesOf(const std::vector<std::uint16_t>& lengths) {
 
 // Sheet pixel edges to device pixels on one axis: edge v lands on the device
 // pixel boundary nearest to origin + v × scale.
+// floor() for values well within an int, without a library call: the
+// smallest charts drawn take it for every line of every cell.
+int floorToInt(double x) {
+    const int truncated = static_cast<int>(x);
+    return truncated - (x < truncated);
+}
+
 struct Axis {
     double origin;
     double scale;
-    int at(int v) const { return static_cast<int>(std::floor(origin + v * scale + 0.5)); }
+    int at(int v) const { return floorToInt(origin + v * scale + 0.5); }
     // The device pixel that holds the middle of sheet pixels [v0, v1].
-    int middleOf(int v0, int v1) const { return static_cast<int>(std::floor(origin + (v0 + v1 + 1) * 0.5 * scale)); }
+    int middleOf(int v0, int v1) const { return floorToInt(origin + (v0 + v1 + 1) * 0.5 * scale); }
     // The sheet pixels whose device pixels reach into [from, to).
     int firstSheetPixel(int from) const { return static_cast<int>(std::floor((from - origin) / scale)) - 1; }
     int lastSheetPixel(int to) const { return static_cast<int>(std::ceil((to - origin) / scale)) + 1; }

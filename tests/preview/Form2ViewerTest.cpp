@@ -392,18 +392,20 @@ TEST_F(Form2ViewerTest, BoxLinesAndConnectorsStayBlackAtEverySize) {
     }
 }
 
-// "Whole Chart" (Ctrl+0) fits the chart into the viewport at its start, the
-// bars off, the zoom factor as it was; "Zoom Out" keeps it, "Zoom In" goes
-// to the smallest factor above it that shows.
+// "Whole Chart" (Ctrl+0) fits the chart into the viewport on each axis,
+// never enlarged, at the viewport's start, the bars off, the zoom factor as
+// it was; "Zoom Out" keeps it, "Zoom In" goes to the smallest factor above
+// the smaller axis's that shows.
 TEST_F(Form2ViewerTest, WholeChartFitsTheViewportAndZoomInLeavesIt) {
     struct Case {
         QSize picture;
         QSize whole;
         float zoomIn; // where Zoom In goes from the whole chart
     };
-    for (const Case& c : {Case{QSize(100, 17460), QSize(2, 495), 0.25f}, // a ten-generation chart
-                          Case{QSize(1529, 327670), QSize(2, 495), 1.0f}, // fifteen: only 1.0 shows
-                          Case{QSize(1300, 300), QSize(622, 143), 0.5f},
+    for (const Case& c : {Case{QSize(100, 17460), QSize(100, 495), 0.25f},  // a ten-generation chart
+                          Case{QSize(1529, 327670), QSize(622, 495), 1.0f}, // fifteen: only 1.0 shows
+                          Case{QSize(1300, 300), QSize(622, 300), 0.5f},
+                          Case{QSize(900, 600), QSize(622, 495), 0.75f},    // the smaller factor, 0.69, counts
                           Case{QSize(200, 100), QSize(200, 100), 1.25f}}) { // fits already: its own size
         SCOPED_TRACE(testing::Message() << c.picture.width() << "x" << c.picture.height());
         handOver(form, c.picture);
@@ -485,7 +487,7 @@ TEST_F(Form2ViewerTest, TheWheelMovesTheBarsOrWithCtrlStepsTheZoom) {
     EXPECT_TRUE(form.showsWholeChart());
     wheel(canvas(), QPoint(0, -120)); // the bars are off: nothing moves
     EXPECT_EQ(canvas()->pos(), QPoint(0, 0));
-    wheel(canvas(), QPoint(0, 120), Qt::ControlModifier); // the whole chart is at 0.622
+    wheel(canvas(), QPoint(0, 120), Qt::ControlModifier); // the whole chart is 0.622 wide
     EXPECT_EQ(form.zoom(), 0.75f);
     EXPECT_FALSE(form.showsWholeChart());
     EXPECT_TRUE(sandbox.messages.shown().empty());
