@@ -1,8 +1,8 @@
 #pragma once
 
 #include "chart/BuildRun.h"
-#include "preview/ViewerArithmetic.h"
 #include "chart/TemporaryFiles.h"
+#include "preview/ViewerArithmetic.h"
 #include "shell/shared/FormBase.h"
 #include "shell/shared/SaveFileDialog.h"
 

@@ -190,8 +190,8 @@ void VectorPicture::paint(QPainter& painter, const QRectF& target, const QRect& 
     // Drawn in device pixels, where the painter allows it (no rotation): on a
     // screen of several device pixels to a point, lines still sit on whole pixels.
     const QTransform toDevice = painter.deviceTransform();
-    const bool inDevicePixels =
-        toDevice.type() <= QTransform::TxScale && toDevice.m11() > 0 && toDevice.m22() > 0 && !toDevice.isIdentity();
+    const bool inDevicePixels = toDevice.type() <= QTransform::TxScale && toDevice.m11() > 0 && toDevice.m22() > 0
+        && !toDevice.isIdentity();
     const QRectF onDevice = inDevicePixels ? toDevice.mapRect(target) : target;
     const QRect exposedOnDevice = inDevicePixels ? toDevice.mapRect(QRectF(exposed)).toAlignedRect() : exposed;
     const Axis ax{onDevice.x(), onDevice.width() / sheet.width()};

@@ -71,7 +71,8 @@ void fitCaptionAndAddresses(QMessageBox& box) {
     int addressLine = 0;
     for (const QString& paragraph : label->text().split(QLatin1Char('\n')))
         if (holdsWebAddress(paragraph))
-            addressLine = std::max(addressLine, label->fontMetrics().boundingRect(paragraph).width() + 2 * label->margin());
+            addressLine =
+                std::max(addressLine, label->fontMetrics().boundingRect(paragraph).width() + 2 * label->margin());
     const QScreen* screen = box.screen() ? box.screen() : QGuiApplication::primaryScreen();
     const int widest = screen ? widestUnbrokenBox(screen->availableGeometry().width()) - kTextChromeRoom : 0;
     if (addressLine > 0 && addressLine <= widest) label->setMinimumWidth(addressLine);

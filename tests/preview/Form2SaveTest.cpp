@@ -260,7 +260,8 @@ TEST_F(Form2SaveTest, EnterClicksTheFocusedButton) {
     form.setShowMainWindow([&] { ++shownMain; });
     const auto press = [&](const char* button, Qt::Key key) {
         form.findChild<QWidget*>(button)->setFocus();
-        QTest::keyClick(form.findChild<QWidget*>(button), key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        QTest::keyClick(form.findChild<QWidget*>(button), key,
+                        key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
     };
     for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
         SCOPED_TRACE(key);

@@ -22,8 +22,8 @@
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QMenu>
-#include <QWheelEvent>
 #include <QRegularExpression>
+#include <QWheelEvent>
 #include <map>
 #include <memory>
 #include <tuple>
@@ -384,8 +384,10 @@ TEST_F(Form2ViewerTest, BoxLinesAndConnectorsStayBlackAtEverySize) {
         ASSERT_EQ(form.zoom(), c.zoom);
         ASSERT_EQ(form.showsWholeChart(), c.wholeChart);
         const QSize sheet = picture.sheetSize();
-        const QImage shot = canvas()->grab(QRect(0, 0, canvas()->width(), std::min(canvas()->height(), 2000))).toImage();
-        const SharpnessFaults faults = sharpnessFaults(shot, QPoint(0, 0), picture, canvas()->width() / double(sheet.width()),
+        const QImage shot =
+            canvas()->grab(QRect(0, 0, canvas()->width(), std::min(canvas()->height(), 2000))).toImage();
+        const SharpnessFaults faults = sharpnessFaults(shot, QPoint(0, 0), picture,
+                                                       canvas()->width() / double(sheet.width()),
                                                        canvas()->height() / double(sheet.height()));
         EXPECT_TRUE(faults.none()) << faults.missingLines << " lines missing, " << faults.blendedPixels
                                    << " pixels blended; first: " << faults.first.toStdString();
@@ -460,14 +462,13 @@ TEST_F(Form2ViewerTest, TheWheelMovesTheBarsOrWithCtrlStepsTheZoom) {
         Qt::KeyboardModifiers modifiers;
         QPoint canvasAt;
     };
-    for (const Turn& t : {Turn{QPoint(0, -120), {}, QPoint(0, -30)},
-                          Turn{QPoint(0, -60), {}, QPoint(0, -30)}, // half a notch waits
-                          Turn{QPoint(0, -60), {}, QPoint(0, -60)},
-                          Turn{QPoint(0, 120), {}, QPoint(0, -30)},
-                          Turn{QPoint(0, -240), Qt::ShiftModifier, QPoint(-60, -30)},
-                          Turn{QPoint(-120, 0), {}, QPoint(-90, -30)}, // a wheel turned sideways
-                          Turn{QPoint(120, 0), Qt::ShiftModifier, QPoint(-60, -30)},
-                          Turn{QPoint(0, 1200), {}, QPoint(-60, 0)}}) { // stops at the bar's start
+    for (const Turn& t :
+         {Turn{QPoint(0, -120), {}, QPoint(0, -30)}, Turn{QPoint(0, -60), {}, QPoint(0, -30)}, // half a notch waits
+          Turn{QPoint(0, -60), {}, QPoint(0, -60)}, Turn{QPoint(0, 120), {}, QPoint(0, -30)},
+          Turn{QPoint(0, -240), Qt::ShiftModifier, QPoint(-60, -30)},
+          Turn{QPoint(-120, 0), {}, QPoint(-90, -30)}, // a wheel turned sideways
+          Turn{QPoint(120, 0), Qt::ShiftModifier, QPoint(-60, -30)},
+          Turn{QPoint(0, 1200), {}, QPoint(-60, 0)}}) { // stops at the bar's start
         wheel(canvas(), t.angle, t.modifiers);
         EXPECT_EQ(canvas()->pos(), t.canvasAt) << t.angle.x() << "," << t.angle.y();
         EXPECT_EQ(canvas()->pos(), QPoint(-10 * hBar()->value(), -10 * vBar()->value()));

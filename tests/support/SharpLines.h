@@ -47,7 +47,8 @@ inline SharpnessFaults sharpnessFaults(const QImage& shot, QPoint origin, const 
         if (!inShot(left, y) || !inShot(right, y)) return;
         bool shows = false;
         for (int d = left; d <= right && !shows; ++d) shows = black(d, y);
-        if (!shows) fault(faults.missingLines, QStringLiteral("no black line at x %1-%2, y %3").arg(left).arg(right).arg(y));
+        if (!shows)
+            fault(faults.missingLines, QStringLiteral("no black line at x %1-%2, y %3").arg(left).arg(right).arg(y));
     };
     const auto checkHorizontal = [&](int y, int x0, int x1) {
         const int x = static_cast<int>(std::floor((x0 + x1) * 0.5 * scaleX));
@@ -55,7 +56,8 @@ inline SharpnessFaults sharpnessFaults(const QImage& shot, QPoint origin, const 
         if (!inShot(x, top) || !inShot(x, bottom)) return;
         bool shows = false;
         for (int d = top; d <= bottom && !shows; ++d) shows = black(x, d);
-        if (!shows) fault(faults.missingLines, QStringLiteral("no black line at x %1, y %2-%3").arg(x).arg(top).arg(bottom));
+        if (!shows)
+            fault(faults.missingLines, QStringLiteral("no black line at x %1, y %2-%3").arg(x).arg(top).arg(bottom));
     };
     const auto has = [](const spreadsheet::PictureStyle& s, spreadsheet::Edge e) {
         return (s.borders >> static_cast<int>(e)) & 1;
@@ -86,10 +88,11 @@ inline SharpnessFaults sharpnessFaults(const QImage& shot, QPoint origin, const 
         for (int x = 0; x < shot.width(); ++x) {
             const QRgb p = shot.pixel(x, y) | 0xFF000000u;
             if (!palette.count(p))
-                fault(faults.blendedPixels, QStringLiteral("#%1 at x %2, y %3")
-                                                .arg(p & 0xFFFFFF, 6, 16, QLatin1Char('0'))
-                                                .arg(x + origin.x())
-                                                .arg(y + origin.y()));
+                fault(faults.blendedPixels,
+                      QStringLiteral("#%1 at x %2, y %3")
+                          .arg(p & 0xFFFFFF, 6, 16, QLatin1Char('0'))
+                          .arg(x + origin.x())
+                          .arg(y + origin.y()));
         }
     }
     return faults;

@@ -286,12 +286,13 @@ TEST_F(Form1Test, EnterClicksTheFocusedButton) {
         QString shown; // what one click shows
     };
     for (const Case& c : {Case{"PushButton1", QStringLiteral("Number of generations must be numeric.")},
-                          Case{"PushButton6", QStringLiteral("Questions? Please contact Team Brenvik at "
-                                                             "https://brenvik.example/contact/")},
+                          Case{"PushButton6",
+                               QStringLiteral("Questions? Please contact Team Brenvik at "
+                                              "https://brenvik.example/contact/")},
                           Case{"PushButton7", QString()}}) {
-        for (const auto& [key, modifiers] : {std::pair{Qt::Key_Return, Qt::NoModifier},
-                                             std::pair{Qt::Key_Enter, Qt::KeypadModifier},
-                                             std::pair{Qt::Key_Space, Qt::NoModifier}}) {
+        for (const auto& [key, modifiers] :
+             {std::pair{Qt::Key_Return, Qt::NoModifier}, std::pair{Qt::Key_Enter, Qt::KeypadModifier},
+              std::pair{Qt::Key_Space, Qt::NoModifier}}) {
             SCOPED_TRACE(testing::Message() << c.button << " key " << key);
             sandbox.messages.clear();
             box(form, "Text1")->setText(QStringLiteral("Ancestor"));
