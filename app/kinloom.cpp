@@ -5,6 +5,7 @@
 #include "chart/TemporaryFiles.h"
 #include "shell/shared/ApplicationFolders.h"
 #include "shell/shared/ApplicationIcon.h"
+#include "shell/shared/EndOnSignals.h"
 #include "spreadsheet/SheetPicture.h"
 
 #include <QApplication>
@@ -17,8 +18,9 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(shell::applicationIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("kinloom"));
     spreadsheet::registerSheetFonts();
-    // What runs that died left in the temporary folder goes first.
-    chart::removeAbandonedTemporaryFiles(shell::tempFolder());
+    // What runs that died left behind goes first.
+    chart::removeAbandonedTemporaryFiles(shell::tempFolder(), shell::applicationFolder());
+    shell::endApplicationOnSignals();
 
     ProgramWindows windows;
     windows.mainWindow().show();

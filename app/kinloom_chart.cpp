@@ -6,24 +6,15 @@
 #include <QGuiApplication>
 #include <QTextStream>
 
-#include <cstring>
 #include <memory>
-
-namespace {
-
-bool asksForPicture(int argc, char* argv[]) {
-    for (int i = 1; i < argc; ++i)
-        if (std::strncmp(argv[i], "--picture", 9) == 0) return true;
-    return false;
-}
-
-} // namespace
 
 int main(int argc, char* argv[]) {
     // Pictures need Qt's drawing and fonts, drawn without a display; a
     // workbook alone starts faster without them.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
     std::unique_ptr<QCoreApplication> app;
-    if (asksForPicture(argc, argv)) {
+    if (chart::chartCommandDrawsPicture(arguments)) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         app = std::make_unique<QGuiApplication>(argc, argv);
         spreadsheet::registerSheetFonts();

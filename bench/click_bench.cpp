@@ -11,10 +11,10 @@
 //        click_bench --once GENERATIONS [--bitmap]   (one build; prints nothing)
 #include "app/ProgramWindows.h"
 #include "chart/Excel1.h"
+#include "files/RunningObjects.h"
 #include "shell/shared/ApplicationFolders.h"
 #include "shell/shared/SettingsStore.h"
 #include "shell/shared/WebSite.h"
-#include "spreadsheet/RunningObjects.h"
 #include "spreadsheet/SheetPicture.h"
 
 #include <QApplication>
@@ -101,7 +101,7 @@ int main(int argc, char* argv[]) {
     shell::setRandomDraw([] { return 0.5; });
     shell::setUrlOpener([](const QUrl&) { return true; });
     // Instances other programs run (tests, benchmarks) must not raise the question.
-    spreadsheet::setRunningObjectFolder(work.filePath(QStringLiteral("objects")));
+    files::setRunningObjectFolder(work.filePath(QStringLiteral("objects")));
 
     if (QString::fromLatin1(argv[1]) == QLatin1String("--once") && argc >= 3) {
         const QString bitmapFile = argc > 3 ? work.filePath(QStringLiteral("bitmap.bmp")) : QString();

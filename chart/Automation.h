@@ -1,9 +1,11 @@
 #pragma once
 
+#include "spreadsheet/ExcelConstants.h"
 #include "spreadsheet/VectorPicture.h"
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 // The spreadsheet calls the chart code makes, as a small typed interface in
@@ -27,13 +29,9 @@ struct SheetRange {
 // or xlLandscape 2, paper XlPaperSize (9 is A4). fitToPages stands for Zoom =
 // False: the sheet then shrinks to FitToPagesWide by FitToPagesTall pages, 0
 // (False) standing for as many as it needs. Headers and footers in Excel's codes.
-inline constexpr int kPortrait = 1;
-inline constexpr int kLandscape = 2;
-inline constexpr int kPaperA4 = 9;
-
 struct PageSetup {
-    int orientation = kPortrait;
-    int paperSize = kPaperA4;
+    int orientation = spreadsheet::xl::kPortrait;
+    int paperSize = spreadsheet::xl::kPaperA4;
     bool fitToPages = false;
     int fitToPagesWide = 1;
     int fitToPagesTall = 1;
@@ -88,6 +86,8 @@ public:
     virtual Worksheet& activeSheet() = 0;
     // Saves as an Excel 97-2003 workbook under the path, asking nothing.
     virtual void saveAs(const QString& path) = 0;
+    // What saveAs writes, for a caller that puts it in place itself.
+    virtual QByteArray fileBytes() const = 0;
     virtual void close() = 0;
 };
 
@@ -112,8 +112,15 @@ public:
     virtual void quit() = 0;
 };
 
-// Creates a new, invisible instance: the in-process spreadsheet engine.
+// Creates a new, invisible instance, from the back end set: the in-process
+// spreadsheet engine unless another is.
 std::unique_ptr<Application> createApplication();
+
+// Where new instances come from: another back end (a spreadsheet program
+// driven from outside), or a test's stand-in. An empty function goes back to
+// the engine.
+using ApplicationFactory = std::function<std::unique_ptr<Application>()>;
+void setApplicationFactory(ApplicationFactory factory);
 
 // Attaches to an instance already running under the class name
 // ("Excel.Application") and reads its default member. Throws when none runs.

@@ -27,9 +27,7 @@ void runBoxLoop(long long columns, Run&& run, TakeOperation&& takeOperation) {
                                      border,
                                      {SheetValue::Kind::Number, kNoText, value}});
     };
-    constexpr std::int16_t kBoxColorIndex = 43; // lime
-    constexpr std::int16_t kContinuous = 1;
-    constexpr std::int16_t kEdgeRight = 10;
+    namespace xl = spreadsheet::xl;
 
     std::int32_t column = 0;
     long long offset = 0;
@@ -37,7 +35,7 @@ void runBoxLoop(long long columns, Run&& run, TakeOperation&& takeOperation) {
     long long spacing = 0;
     std::int32_t boxCount = 0;
     std::int32_t row = 0;
-    run(150, [&] { column = 2; });
+    run(150, [&] { column = kFirstBoxColumn; });
     run(152, [&] { offset = 0; });
     run(154, [&] { previousOffset = 1; });
     run(156, [&] { spacing = 2; });
@@ -46,21 +44,21 @@ void runBoxLoop(long long columns, Run&& run, TakeOperation&& takeOperation) {
         run(160, [&] { boxCount = static_cast<std::int32_t>(std::llround(MyPower(2, static_cast<double>(g)))); });
         run(162, [&] { offset += previousOffset; });
         run(164, [&] { previousOffset = offset; });
-        run(166, [&] { row = static_cast<std::int32_t>(offset + 4); });
+        run(166, [&] { row = static_cast<std::int32_t>(offset + kFirstBoxRowOffset); });
         run(168, [] {}); // for each box of the column
         for (std::int32_t b = 1; b <= boxCount; ++b) {
             box(170, row, column, SheetMember::InteriorColorIndex, kBoxColorIndex);
-            box(172, row, column, SheetMember::BorderLineStyle, kContinuous, 7);
-            box(174, row, column, SheetMember::BorderLineStyle, kContinuous, 8);
-            box(176, row, column, SheetMember::BorderLineStyle, kContinuous, 9);
-            box(178, row, column, SheetMember::BorderLineStyle, kContinuous, 10);
+            box(172, row, column, SheetMember::BorderLineStyle, xl::kContinuous, xl::kEdgeLeft);
+            box(174, row, column, SheetMember::BorderLineStyle, xl::kContinuous, xl::kEdgeTop);
+            box(176, row, column, SheetMember::BorderLineStyle, xl::kContinuous, xl::kEdgeBottom);
+            box(178, row, column, SheetMember::BorderLineStyle, xl::kContinuous, xl::kEdgeRight);
             bool joinsNext = true;
             run(180, [&] { joinsNext = b < boxCount; });
             if (joinsNext) {
                 run(182, [] {}); // for each row from this box to the next
                 for (long long r = row; r <= row + spacing; ++r) {
-                    box(184, static_cast<std::int32_t>(r), column, SheetMember::BorderLineStyle, kContinuous,
-                        kEdgeRight);
+                    box(184, static_cast<std::int32_t>(r), column, SheetMember::BorderLineStyle, xl::kContinuous,
+                        xl::kEdgeRight);
                     if (!run(186, [] {})) break;
                 }
             }

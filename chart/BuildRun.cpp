@@ -69,13 +69,10 @@ TemporaryFile claimWorkbookName(shell::TrappedHandler& h) {
     }
 }
 
-} // namespace
-
-void runChartBuild(BuildRunWindows& windows) {
-    shell::TrappedHandler h(shell::ProcedurePath::Form1_PushButton1_Click);
-
-    // The count must be a number, and one the chart can draw, before anything starts.
-    // A test that cannot tell counts the text as not numeric.
+// Steps 100 to 104: the count must be a number, and one the chart can draw,
+// before anything starts. A test that cannot tell counts the text as not
+// numeric. True when the run may go on.
+bool countAccepted(shell::TrappedHandler& h, BuildRunWindows& windows) {
     GenerationCountCheck check = GenerationCountCheck::NotNumeric;
     if (h.test(100, [&] {
             check = checkGenerationCount(windows.generationCountText());
@@ -84,22 +81,27 @@ void runChartBuild(BuildRunWindows& windows) {
         h.step(102,
                [&] { shell::MsgBox(refusalMessage(check), shell::vbExclamation, QStringLiteral("Numerical Value")); });
         h.step(104, [&] { windows.focusGenerationCount(); });
-        return;
+        return false;
     }
-    bool stop = false;
-    h.step(106, [&] { stop = Excel1::stopForRunningExcel(); });
-    if (stop) return;
+    return true;
+}
 
-    h.step(108, [&] { windows.setMousePointer(shell::vbHourglass); });
-    std::unique_ptr<automation::Application> builder;
-    std::shared_ptr<automation::Workbook> chartBook;
-    h.step(110, [&] { builder = automation::createApplication(); });
+// The first instance and the chart workbook it draws in.
+struct ChartBuilder {
+    std::unique_ptr<automation::Application> application;
+    std::shared_ptr<automation::Workbook> workbook;
+};
+
+// Steps 110 to 196: a new hidden instance draws the chart.
+ChartBuilder drawChart(shell::TrappedHandler& h, BuildRunWindows& windows) {
+    ChartBuilder builder;
+    h.step(110, [&] { builder.application = automation::createApplication(); });
     // The new workbook gets the chart's print settings in the same step: the run keeps its steps.
     h.step(112, [&] {
-        chartBook = held(builder).workbooks().add();
-        setChartPageSetup(chartBook->activeSheet());
+        builder.workbook = held(builder.application).workbooks().add();
+        setChartPageSetup(builder.workbook->activeSheet());
     });
-    h.step(114, [&] { held(builder).setVisible(false); });
+    h.step(114, [&] { held(builder.application).setVisible(false); });
 
     std::optional<ChartLayout> heading;
     long long boxColumns = 0;
@@ -107,36 +109,43 @@ void runChartBuild(BuildRunWindows& windows) {
         heading = buildChartHeading(windows.rootName(), windows.generationCountText());
         boxColumns = boxColumnsFor(windows.generationCountText());
     });
-    if (heading) {
-        const auto execute = [&](const SheetOperation& op) {
-            h.step(op.step, [&] { executeOperation(held(chartBook).activeSheet(), *heading, op); });
-        };
-        for (const SheetOperation& op : heading->operations) execute(op);
-        runBoxLoop(
-            boxColumns, [&](int step, auto&& statement) { return h.step(step, statement); }, execute);
-    }
-    h.step(198, [&] { windows.setMousePointer(shell::vbDefault); });
+    if (!heading) return builder;
+    const auto execute = [&](const SheetOperation& op) {
+        h.step(op.step, [&] { executeOperation(held(builder.workbook).activeSheet(), *heading, op); });
+    };
+    for (const SheetOperation& op : heading->operations) execute(op); // 116 to 148
+    runBoxLoop(
+        boxColumns, [&](int step, auto&& statement) { return h.step(step, statement); }, execute);
+    return builder;
+}
 
-    // The run's own files go with it unless handed over to the preview.
+// Steps 200 to 224: the chart saved as the temporary workbook, the first
+// instance ended. The workbook goes with the run unless handed over.
+TemporaryFile saveWorkbook(shell::TrappedHandler& h, ChartBuilder& builder) {
     TemporaryFile workbook = claimWorkbookName(h);
     h.step(216, [&] {
         if (workbook.path().isEmpty()) throw shell::Failure(QStringLiteral("There is no file to save the chart in."));
         try {
-            held(chartBook).saveAs(workbook.path());
+            held(builder.workbook).saveAs(workbook.path());
         } catch (...) {
             // Nothing was saved: no later step is to read an empty file as the chart.
             QFile::remove(workbook.path());
             throw;
         }
     });
-    h.step(218, [&] { held(builder).setDisplayAlerts(false); });
-    h.step(220, [&] { held(chartBook).close(); });
-    h.step(222, [&] { held(builder).quit(); });
+    h.step(218, [&] { held(builder.application).setDisplayAlerts(false); });
+    h.step(220, [&] { held(builder.workbook).close(); });
+    h.step(222, [&] { held(builder.application).quit(); });
     h.step(224, [&] {
-        chartBook.reset();
-        builder.reset();
+        builder.workbook.reset();
+        builder.application.reset();
     });
+    return workbook;
+}
 
+// Steps 230 to 244: a second instance opens the workbook and takes the
+// picture of its sheet.
+TemporaryFile photographWorkbook(shell::TrappedHandler& h, BuildRunWindows& windows, const TemporaryFile& workbook) {
     std::unique_ptr<automation::Application> photographer;
     std::shared_ptr<automation::Workbook> openedBook;
     TemporaryFile picture;
@@ -154,7 +163,13 @@ void runChartBuild(BuildRunWindows& windows) {
     h.step(240, [&] { held(openedBook).close(); });
     h.step(242, [&] { held(photographer).quit(); });
     h.step(244, [&] { windows.setMousePointer(shell::vbDefault); });
+    return picture;
+}
 
+// Steps 246 to 254: the picture and the workbook go to the preview, which
+// shows while the main window hides; the picture file goes.
+void handOverToPreview(shell::TrappedHandler& h, BuildRunWindows& windows, TemporaryFile& workbook,
+                       const TemporaryFile& picture) {
     h.step(246, [&] { windows.previewWindow().setPicture(loadPicture(picture.path())); });
     h.step(248, [&] {
         windows.previewWindow().setExcelFile(workbook.path());
@@ -165,6 +180,22 @@ void runChartBuild(BuildRunWindows& windows) {
     h.step(254, [&] {
         if (!picture.path().isEmpty()) shell::DeleteFileQuietly(picture.path());
     });
+}
+
+} // namespace
+
+void runChartBuild(BuildRunWindows& windows) {
+    shell::TrappedHandler h(shell::ProcedurePath::Form1_PushButton1_Click);
+    if (!countAccepted(h, windows)) return; // 100 to 104
+    bool stop = false;
+    h.step(106, [&] { stop = Excel1::stopForRunningExcel(); });
+    if (stop) return;
+    h.step(108, [&] { windows.setMousePointer(shell::vbHourglass); });
+    ChartBuilder builder = drawChart(h, windows); // 110 to 196
+    h.step(198, [&] { windows.setMousePointer(shell::vbDefault); });
+    TemporaryFile workbook = saveWorkbook(h, builder);                      // 200 to 224
+    const TemporaryFile picture = photographWorkbook(h, windows, workbook); // 230 to 244
+    handOverToPreview(h, windows, workbook, picture);                       // 246 to 254
 }
 
 } // namespace chart

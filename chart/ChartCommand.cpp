@@ -9,26 +9,19 @@
 #include "LocaleNumber.h"
 #include "PictureExport.h"
 
-#include "spreadsheet/FileReplacement.h"
+#include "files/FileReplacement.h"
+#include "files/Paths.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QFileInfo>
 
 #include <algorithm>
 #include <optional>
+#include <variant>
 
 namespace chart {
 
 namespace {
-
-// Where a path leads: links and relative parts resolved as far as it exists.
-QString resolvedPath(const QString& path) {
-    const QFileInfo info(path);
-    if (const QString canonical = info.canonicalFilePath(); !canonical.isEmpty()) return canonical;
-    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
-    return folder.isEmpty() ? info.absoluteFilePath() : folder + QLatin1Char('/') + info.fileName();
-}
 
 const char* const kDescription = "Draws a blank pedigree chart (one empty box for each ancestor, the oldest\n"
                                  "generation on the left) and saves it as an Excel 97-2003 workbook.\n\n"
@@ -59,45 +52,62 @@ const char* const kExitStatus = "\nExit status:\n"
                                 "\n"
                                 "A failed run leaves no file behind and never changes an existing FILE.\n";
 
-} // namespace
+// What the command line asks for.
+struct ChartRequest {
+    QString rootName;
+    bool rootGiven = false;
+    QString countText;
+    bool countGiven = false;
+    QString outputPath;
+    std::optional<QString> picturePath;
+    bool withNumbers = false;
+    std::optional<QString> gedcomPath;
+    QString person;
+};
 
-int runChartCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QString::fromLatin1(kDescription));
-    const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")},
-                                        QStringLiteral("Shows this help."));
-    const QCommandLineOption versionOption({QStringLiteral("v"), QStringLiteral("version")},
-                                           QStringLiteral("Shows the version."));
-    const QCommandLineOption rootOption(QStringLiteral("root"),
-                                        QStringLiteral("Name of the person at the root (default: Halvarsen)."),
-                                        QStringLiteral("NAME"), QStringLiteral("Halvarsen"));
-    const QCommandLineOption generationsOption(QStringLiteral("generations"),
-                                               QStringLiteral("Number of generations (default: 5)."),
-                                               QStringLiteral("COUNT"), QStringLiteral("5"));
-    const QCommandLineOption outputOption(QStringLiteral("output"), QStringLiteral("Workbook to write (.xls)."),
-                                          QStringLiteral("FILE"));
-    const QCommandLineOption pictureOption(
-        QStringLiteral("picture"), QStringLiteral("Also write a picture of the chart."), QStringLiteral("FILE"));
-    const QCommandLineOption numbersOption(QStringLiteral("numbers"),
-                                           QStringLiteral("Put each box's ancestor number in it."));
-    const QCommandLineOption gedcomOption(
-        QStringLiteral("gedcom"), QStringLiteral("Fill the boxes from a GEDCOM file."), QStringLiteral("GEDCOM"));
-    const QCommandLineOption personOption(
+// An exit status when the command ends before a chart is drawn.
+using Outcome = std::variant<ChartRequest, int>;
+
+// The options, in the order --help lists them.
+struct ChartOptions {
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Shows this help.")};
+    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Shows the version.")};
+    QCommandLineOption root{QStringLiteral("root"),
+                            QStringLiteral("Name of the person at the root (default: Halvarsen)."),
+                            QStringLiteral("NAME"), QStringLiteral("Halvarsen")};
+    QCommandLineOption generations{QStringLiteral("generations"), QStringLiteral("Number of generations (default: 5)."),
+                                   QStringLiteral("COUNT"), QStringLiteral("5")};
+    QCommandLineOption output{QStringLiteral("output"), QStringLiteral("Workbook to write (.xls)."),
+                              QStringLiteral("FILE")};
+    QCommandLineOption picture{QStringLiteral("picture"), QStringLiteral("Also write a picture of the chart."),
+                               QStringLiteral("FILE")};
+    QCommandLineOption numbers{QStringLiteral("numbers"), QStringLiteral("Put each box's ancestor number in it.")};
+    QCommandLineOption gedcom{QStringLiteral("gedcom"), QStringLiteral("Fill the boxes from a GEDCOM file."),
+                              QStringLiteral("GEDCOM")};
+    QCommandLineOption person{
         QStringLiteral("person"),
         QStringLiteral("The root person of --gedcom: an identifier (@I1@) or a name (default: the file's first)."),
-        QStringLiteral("ID-OR-NAME"));
-    parser.addOptions({helpOption, versionOption, rootOption, generationsOption, outputOption, pictureOption,
-                       numbersOption, gedcomOption, personOption});
+        QStringLiteral("ID-OR-NAME")};
 
+    void addTo(QCommandLineParser& parser) const {
+        parser.addOptions({help, version, root, generations, output, picture, numbers, gedcom, person});
+    }
+};
+
+Outcome parseArguments(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QString::fromLatin1(kDescription));
+    const ChartOptions options;
+    options.addTo(parser);
     if (!parser.parse(arguments)) {
         err << parser.errorText() << "\n";
         return kExitBadInput;
     }
-    if (parser.isSet(helpOption)) {
+    if (parser.isSet(options.help)) {
         out << parser.helpText() << kExitStatus;
         return kExitSuccess;
     }
-    if (parser.isSet(versionOption)) {
+    if (parser.isSet(options.version)) {
         out << QCoreApplication::applicationName() << " " << QCoreApplication::applicationVersion() << "\n";
         return kExitSuccess;
     }
@@ -105,70 +115,120 @@ int runChartCommand(const QStringList& arguments, QTextStream& out, QTextStream&
         err << "Unexpected argument: " << parser.positionalArguments().first() << "\n";
         return kExitBadInput;
     }
-    if (!parser.isSet(outputOption) || parser.value(outputOption).isEmpty()) {
-        err << "Name the workbook to write with --output FILE.xls.\n";
-        return kExitBadInput;
-    }
-    const QString picturePath = parser.value(pictureOption);
-    if (parser.isSet(pictureOption) && pictureFileKind(picturePath) == PictureFileKind::Unknown) {
-        err << "Cannot write pictures of the kind '" << picturePath << "' names; use .bmp, .png, .svg or .pdf.\n";
-        return kExitBadInput;
-    }
-    const QString outputPath = parser.value(outputOption);
-    if (parser.isSet(pictureOption) && resolvedPath(picturePath) == resolvedPath(outputPath)) {
-        err << "The workbook and the picture cannot be the same file: " << outputPath << "\n";
-        return kExitBadInput;
-    }
-    if (parser.isSet(personOption) && !parser.isSet(gedcomOption)) {
+    ChartRequest request;
+    request.rootName = parser.value(options.root);
+    request.rootGiven = parser.isSet(options.root);
+    request.countText = parser.value(options.generations);
+    request.countGiven = parser.isSet(options.generations) || !parser.isSet(options.gedcom);
+    request.outputPath = parser.isSet(options.output) ? parser.value(options.output) : QString();
+    if (parser.isSet(options.picture)) request.picturePath = parser.value(options.picture);
+    request.withNumbers = parser.isSet(options.numbers);
+    if (parser.isSet(options.gedcom)) request.gedcomPath = parser.value(options.gedcom);
+    if (parser.isSet(options.person)) request.person = parser.value(options.person);
+    if (parser.isSet(options.person) && !parser.isSet(options.gedcom)) {
         err << "--person names someone in the file --gedcom reads; give that file too.\n";
         return kExitBadInput;
     }
-    const bool countGiven = parser.isSet(generationsOption) || !parser.isSet(gedcomOption);
-    if (countGiven) {
-        const GenerationCountCheck check = checkGenerationCount(parser.value(generationsOption));
+    return request;
+}
+
+// What is refused before anything is read or written; nothing when the
+// request can go ahead.
+std::optional<int> refusal(const ChartRequest& request, QTextStream& err) {
+    if (request.outputPath.isEmpty()) {
+        err << "Name the workbook to write with --output FILE.xls.\n";
+        return kExitBadInput;
+    }
+    if (request.picturePath && pictureFileKind(*request.picturePath) == PictureFileKind::Unknown) {
+        err << "Cannot write pictures of the kind '" << *request.picturePath
+            << "' names; use .bmp, .png, .svg or .pdf.\n";
+        return kExitBadInput;
+    }
+    // One file under two names (a link, a hard link, a relative path) is one file.
+    if (request.picturePath && files::isSameFile(*request.picturePath, request.outputPath)) {
+        err << "The workbook and the picture cannot be the same file: " << request.outputPath << "\n";
+        return kExitBadInput;
+    }
+    if (request.countGiven) {
+        const GenerationCountCheck check = checkGenerationCount(request.countText);
         if (check != GenerationCountCheck::Accepted) {
             err << refusalMessage(check) << "\n";
             return kExitBadInput;
         }
     }
+    return std::nullopt;
+}
 
+long long boxColumnsOf(const QString& countText) { return boxColumnCount(*parseLocaleNumber(countText)); }
+
+// The chart drawn in a new engine instance, filled from the GEDCOM file when
+// one is given; its warnings go to err.
+struct DrawnChart {
+    std::unique_ptr<automation::Application> application;
+    std::shared_ptr<automation::Workbook> workbook;
+};
+
+DrawnChart drawChart(const ChartRequest& request, QTextStream& err) {
+    std::optional<FilledPedigree> filled;
+    if (request.gedcomPath) {
+        const int generations = request.countGiven ? std::max(1, static_cast<int>(boxColumnsOf(request.countText))) : 0;
+        filled = readFilledPedigree(*request.gedcomPath, request.person, generations);
+        for (const QString& warning : filled->warnings) err << warning << "\n";
+    }
+    const QString countText = request.countGiven ? request.countText : QString::number(filled->knownGenerations);
+    const QString rootName = filled && !request.rootGiven ? filled->personName : request.rootName;
+
+    DrawnChart chart;
+    chart.application = automation::createApplication();
+    chart.workbook = chart.application->workbooks().add();
+    chart.application->setVisible(false);
+    automation::Worksheet& sheet = chart.workbook->activeSheet();
+    executeLayout(sheet, BuildChartLayout(rootName, countText));
+    if (filled || request.withNumbers)
+        writeBoxTexts(sheet, boxColumnsOf(countText), request.withNumbers,
+                      filled ? filled->labelByNumber : std::vector<QString>());
+    return chart;
+}
+
+// The workbook and its picture are made, written and flushed beside their
+// places first, and put in place as one: a failure at any point leaves
+// both files as they were.
+void writeChart(const ChartRequest& request, DrawnChart& chart) {
+    automation::Worksheet& sheet = chart.workbook->activeSheet();
+    std::optional<files::FileReplacement> picture;
+    if (request.picturePath) {
+        const automation::UsedRange used = sheet.usedRange();
+        picture.emplace(*request.picturePath,
+                        exportedPictureBytes(sheet.picture({used.row, used.column, used.lastRow(), used.lastColumn()}),
+                                             *request.picturePath));
+    }
+    files::FileReplacement workbook(request.outputPath, chart.workbook->fileBytes());
+    if (picture)
+        files::commitTogether({&workbook, &*picture});
+    else
+        workbook.commit();
+    chart.application->setDisplayAlerts(false);
+    chart.workbook->close();
+    chart.application->quit();
+}
+
+} // namespace
+
+bool chartCommandDrawsPicture(const QStringList& arguments) {
+    QCommandLineParser parser;
+    const ChartOptions options;
+    options.addTo(parser);
+    return parser.parse(arguments) && parser.isSet(options.picture);
+}
+
+int runChartCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+    Outcome parsed = parseArguments(arguments, out, err);
+    if (const int* status = std::get_if<int>(&parsed)) return *status;
+    const ChartRequest& request = std::get<ChartRequest>(parsed);
+    if (const std::optional<int> status = refusal(request, err)) return *status;
     try {
-        std::optional<FilledPedigree> filled;
-        if (parser.isSet(gedcomOption)) {
-            const int generations = countGiven
-                ? std::max(1, static_cast<int>(boxColumnCount(*parseLocaleNumber(parser.value(generationsOption)))))
-                : 0;
-            filled = readFilledPedigree(parser.value(gedcomOption), parser.value(personOption), generations);
-            for (const QString& warning : filled->warnings) err << warning << "\n";
-        }
-        const QString countText = countGiven ? parser.value(generationsOption)
-                                             : QString::number(filled->knownGenerations);
-        const QString rootName = filled && !parser.isSet(rootOption) ? filled->personName : parser.value(rootOption);
-
-        const ChartLayout layout = BuildChartLayout(rootName, countText);
-        auto application = automation::createApplication();
-        auto workbook = application->workbooks().add();
-        application->setVisible(false);
-        automation::Worksheet& sheet = workbook->activeSheet();
-        executeLayout(sheet, layout);
-        if (filled || parser.isSet(numbersOption))
-            writeBoxTexts(sheet, boxColumnCount(*parseLocaleNumber(countText)), parser.isSet(numbersOption),
-                          filled ? filled->labelByNumber : std::vector<QString>());
-        // The picture is made ready beside its place before the workbook is
-        // saved and put in place after it, so a failed run leaves neither.
-        std::optional<spreadsheet::FileReplacement> picture;
-        if (parser.isSet(pictureOption)) {
-            const automation::UsedRange used = sheet.usedRange();
-            picture.emplace(
-                picturePath,
-                exportedPictureBytes(sheet.picture({used.row, used.column, used.lastRow(), used.lastColumn()}),
-                                     picturePath));
-        }
-        workbook->saveAs(outputPath);
-        if (picture) picture->commit();
-        application->setDisplayAlerts(false);
-        workbook->close();
-        application->quit();
+        DrawnChart chart = drawChart(request, err);
+        writeChart(request, chart);
     } catch (const PersonChoiceError& e) {
         err << QString::fromUtf8(e.what()) << "\n";
         return e.ambiguous ? kExitBadInput : kExitFailure;

@@ -17,4 +17,7 @@ inline constexpr int kExitBadInput = 2;
 // main receives them.
 int runChartCommand(const QStringList& arguments, QTextStream& out, QTextStream& err);
 
+// Whether the arguments ask for a picture, which needs Qt's drawing and fonts.
+bool chartCommandDrawsPicture(const QStringList& arguments);
+
 } // namespace chart

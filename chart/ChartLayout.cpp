@@ -13,10 +13,6 @@ namespace chart {
 
 namespace {
 
-constexpr std::int16_t kTitleFontSize = 20;
-constexpr std::int16_t kGenerationLineFontSize = 11;
-constexpr std::int16_t kTitleColorIndex = 16; // 50 % grey
-constexpr std::int16_t kAlignLeft = -4131;
 constexpr int kFixedOperations = 17;
 constexpr int kOperationsPerBox = 5;
 
@@ -88,27 +84,29 @@ ChartLayout buildChartHeading(const QString& rootName, const QString& generation
     LayoutWriter out(layout);
 
     // Sheet set-up.
-    out.onSheet(116, SheetMember::FontName, out.textValue(QStringLiteral("Tahoma")));
-    out.onColumns(118, QStringLiteral("A:A"), SheetMember::ColumnWidth, out.textValue(QStringLiteral("2")));
+    const QString font = QString::fromLatin1(kSheetFontName);
+    out.onSheet(116, SheetMember::FontName, out.textValue(font));
+    out.onColumns(118, QStringLiteral("A:A"), SheetMember::ColumnWidth,
+                  out.textValue(QString::fromLatin1(kMarginColumnWidth)));
     const char* wideColumns[] = {"B:B", "C:C", "D:D", "E:E", "F:F"};
     int step = 120;
     for (const char* address : wideColumns) {
         out.onColumns(step, QString::fromLatin1(address), SheetMember::ColumnWidth,
-                      out.textValue(QStringLiteral("24")));
+                      out.textValue(QString::fromLatin1(kBoxColumnWidth)));
         step += 2;
     }
 
     // Title.
     out.onRange(130, QStringLiteral("B2:F2"), SheetMember::Merge, {});
-    out.onCell(132, 2, 2, SheetMember::HorizontalAlignment, out.number(kAlignLeft));
+    out.onCell(132, 2, 2, SheetMember::HorizontalAlignment, out.number(spreadsheet::xl::kHAlignLeft));
     out.onCell(134, 2, 2, SheetMember::FontSize, out.number(kTitleFontSize));
-    out.onCell(136, 2, 2, SheetMember::FontName, out.textValue(QStringLiteral("Tahoma")));
+    out.onCell(136, 2, 2, SheetMember::FontName, out.textValue(font));
     out.onCell(138, 2, 2, SheetMember::Value, out.textValue(QStringLiteral("Family Tree for ") + rootName));
     out.onCell(140, 2, 2, SheetMember::FontColorIndex, out.number(kTitleColorIndex));
 
     // Generation line, with the count as it was typed.
     out.onRange(142, QStringLiteral("B3:F3"), SheetMember::Merge, {});
-    out.onCell(144, 3, 2, SheetMember::HorizontalAlignment, out.number(kAlignLeft));
+    out.onCell(144, 3, 2, SheetMember::HorizontalAlignment, out.number(spreadsheet::xl::kHAlignLeft));
     out.onCell(146, 3, 2, SheetMember::FontSize, out.number(kGenerationLineFontSize));
     out.onCell(148, 3, 2, SheetMember::Value, out.textValue(generationCountText + QStringLiteral(" Generations")));
     return layout;

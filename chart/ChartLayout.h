@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ChartStyle.h"
 #include "SheetOperation.h"
 
 #include <QString>
@@ -13,11 +14,6 @@ namespace chart {
 // The most generations a chart may have: 15 generations need 32,771 rows, and
 // an Excel 97-2003 sheet has 65,536.
 inline constexpr int kMaxGenerations = 15;
-
-// The oldest generation's boxes stand in column B; the first box of the k-th
-// box column (from 0) on row 2^k + kFirstBoxRowOffset.
-inline constexpr int kFirstBoxColumn = 2;
-inline constexpr int kFirstBoxRowOffset = 4;
 
 // The ordered operations that draw one chart, with the texts they refer to.
 struct ChartLayout {

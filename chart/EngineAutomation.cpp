@@ -2,8 +2,8 @@
 #include "EngineAutomation.h"
 #include "LocaleNumber.h"
 
+#include "files/RunningObjects.h"
 #include "spreadsheet/Application.h"
-#include "spreadsheet/RunningObjects.h"
 #include "spreadsheet/SheetPicture.h"
 #include "spreadsheet/SpreadsheetError.h"
 
@@ -91,6 +91,7 @@ public:
         return *m_sheet;
     }
     void saveAs(const QString& path) override { m_book->saveAs(path); }
+    QByteArray fileBytes() const override { return m_book->fileBytes(); }
     void close() override { m_app->workbooks().close(m_book); }
 
 private:
@@ -141,10 +142,24 @@ private:
 
 } // namespace
 
-std::unique_ptr<Application> createApplication() { return std::make_unique<EngineApplication>(); }
+namespace {
+
+ApplicationFactory& installedFactory() {
+    static ApplicationFactory factory;
+    return factory;
+}
+
+} // namespace
+
+std::unique_ptr<Application> createApplication() {
+    if (installedFactory()) return installedFactory()();
+    return std::make_unique<EngineApplication>();
+}
+
+void setApplicationFactory(ApplicationFactory factory) { installedFactory() = std::move(factory); }
 
 QString runningInstanceDefaultMember(const QString& className) {
-    if (auto answer = spreadsheet::runningObjectDefaultMember(className)) return *answer;
+    if (auto answer = files::runningObjectDefaultMember(className)) return *answer;
     throw spreadsheet::SpreadsheetError(QStringLiteral("No %1 is running.").arg(className));
 }
 

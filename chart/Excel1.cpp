@@ -1,11 +1,11 @@
 #include "Excel1.h"
 
+#include "files/FileReplacement.h"
 #include "shell/shared/ApplicationTitle.h"
 #include "shell/shared/Failure.h"
 #include "shell/shared/MessageBox.h"
 #include "shell/shared/ProcedurePaths.h"
 #include "shell/shared/TrappedHandler.h"
-#include "spreadsheet/FileReplacement.h"
 #include "spreadsheet/SheetPicture.h"
 
 #include <QClipboard>
@@ -103,7 +103,7 @@ void saveCellsActivesheet(automation::Workbook* workbook, const QString& picture
         if (!held || !held->hasFormat(spreadsheet::VectorPicture::mimeType()))
             throw shell::Failure(QStringLiteral("The clipboard holds no picture of a sheet."));
         // Written as it is: the vector picture's own file, under the name given.
-        spreadsheet::replaceFile(picturePath, held->data(spreadsheet::VectorPicture::mimeType()));
+        files::replaceFile(picturePath, held->data(spreadsheet::VectorPicture::mimeType()));
     });
 }
 

@@ -36,8 +36,8 @@ void executeOperation(automation::Worksheet& sheet, const ChartLayout& layout, c
 
 void setChartPageSetup(automation::Worksheet& sheet) {
     automation::PageSetup chart;
-    chart.orientation = automation::kLandscape;
-    chart.paperSize = automation::kPaperA4;
+    chart.orientation = spreadsheet::xl::kLandscape;
+    chart.paperSize = spreadsheet::xl::kPaperA4;
     chart.fitToPages = true;
     chart.fitToPagesWide = 1;
     chart.fitToPagesTall = 0;

@@ -1,6 +1,7 @@
 #include "TemporaryFiles.h"
 
-#include "spreadsheet/RunningObjects.h"
+#include "files/FileReplacement.h"
+#include "files/RunningObjects.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,23 +22,14 @@ namespace chart {
 
 namespace {
 
-// Holds are entries of the table of running objects under this class name,
-// each answering with the held file's path.
-const QString kHoldClass = QStringLiteral("Kinloom.TemporaryFile");
-
-const QRegularExpression kKinloomNames(QStringLiteral("^(halvar[1-9]{8}\\.xls|kinloom-picture-[a-z]{8}\\.bmp)$"));
+// What Kinloom names its own files in the temporary folder, and the
+// picture in the application folder.
+const QString kTemporaryNames = QStringLiteral("halvar[1-9]{8}\\.xls|kinloom-picture-[a-z]{8}\\.bmp");
+const QString kApplicationFolderNames = QStringLiteral("temp\\.bmp");
 
 std::function<double()>& fractionDraw() {
     static std::function<double()> draw;
     return draw;
-}
-
-// One spelling for a file whatever the "temp" variable of the process that
-// names it: its folder's canonical path.
-QString heldName(const QString& path) {
-    const QFileInfo info(path);
-    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
-    return (folder.isEmpty() ? info.absolutePath() : folder) + QLatin1Char('/') + info.fileName();
 }
 
 bool isOwnRegularFile(const QString& path) {
@@ -50,8 +42,7 @@ bool isOwnRegularFile(const QString& path) {
 
 TemporaryFile::TemporaryFile() = default;
 
-TemporaryFile::TemporaryFile(const QString& path)
-    : m_path(path), m_hold(std::make_unique<spreadsheet::RunningObjectEntry>(kHoldClass, heldName(path))) {}
+TemporaryFile::TemporaryFile(const QString& path) : m_path(path), m_hold(std::in_place, path) {}
 
 bool TemporaryFile::isHeld() const { return m_hold && m_hold->isRegistered(); }
 
@@ -118,8 +109,7 @@ TemporaryFile claimPictureFile(const QString& applicationFolder, const QString& 
     TemporaryFile claim(fixed);
     // One that a run which died left behind, held by no live Kinloom, is
     // taken over; without holds to tell, only a free name is taken.
-    const bool takeOver = claim.isHeld()
-        && spreadsheet::runningObjectDefaultMembers(kHoldClass).count(heldName(fixed)) == 1;
+    const bool takeOver = claim.isHeld() && files::heldFiles().count(files::heldName(fixed)) == 1;
     bool claimed = false;
     try {
         claimed = claimExclusively(fixed) || (takeOver && isOwnRegularFile(fixed));
@@ -136,17 +126,28 @@ TemporaryFile claimPictureFile(const QString& applicationFolder, const QString& 
     }
 }
 
-void removeAbandonedTemporaryFiles(const QString& temporaryFolder) {
-    if (!spreadsheet::runningObjectTableIsUsable()) return;
+void removeAbandonedTemporaryFiles(const QString& temporaryFolder, const QString& applicationFolder) {
+    if (!files::runningObjectTableIsUsable()) return;
+    const QRegularExpression temporary(
+        QStringLiteral("^(?:%1)$|%2").arg(kTemporaryNames, files::besideNamePattern(kTemporaryNames)));
+    const QRegularExpression besideProgram(files::besideNamePattern(kApplicationFolderNames));
     // Listed before the holds are read: a file claimed meanwhile is held already.
-    const QStringList names = QDir(temporaryFolder).entryList(QDir::Files | QDir::Hidden | QDir::System);
-    const QStringList held = spreadsheet::runningObjectDefaultMembers(kHoldClass);
+    const auto listed = [](const QString& folder) {
+        return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    };
+    const QStringList inTemporary = listed(temporaryFolder);
+    const QStringList inProgram = listed(applicationFolder);
+    const QStringList held = files::heldFiles();
     const QSet<QString> live(held.begin(), held.end());
-    for (const QString& name : names) {
-        if (!kKinloomNames.match(name).hasMatch()) continue;
-        const QString path = QDir(temporaryFolder).filePath(name);
-        if (!live.contains(heldName(path)) && isOwnRegularFile(path)) QFile::remove(path);
-    }
+    const auto removeAbandoned = [&](const QString& folder, const QStringList& names, const QRegularExpression& ours) {
+        for (const QString& name : names) {
+            if (!ours.match(name).hasMatch()) continue;
+            const QString path = QDir(folder).filePath(name);
+            if (!live.contains(files::heldName(path)) && isOwnRegularFile(path)) QFile::remove(path);
+        }
+    };
+    removeAbandoned(temporaryFolder, inTemporary, temporary);
+    removeAbandoned(applicationFolder, inProgram, besideProgram);
 }
 
 } // namespace chart

@@ -1,14 +1,11 @@
 #pragma once
 
+#include "files/FileHold.h"
+
 #include <QString>
 
 #include <functional>
-#include <memory>
 #include <optional>
-
-namespace spreadsheet {
-class RunningObjectEntry;
-}
 
 namespace chart {
 
@@ -34,7 +31,7 @@ public:
 
 private:
     QString m_path;
-    std::unique_ptr<spreadsheet::RunningObjectEntry> m_hold;
+    std::optional<files::FileHold> m_hold;
     bool m_deleteWithObject = true;
 };
 
@@ -66,11 +63,13 @@ std::optional<TemporaryFile> claimTemporaryFile(const QString& path);
 // can be made.
 TemporaryFile claimPictureFile(const QString& applicationFolder, const QString& temporaryFolder);
 
-// Removes the temporary workbooks and pictures that runs of this user which
-// died (killed, or the machine lost power) left in the folder: only files
-// named as Kinloom names them, owned by the user, held by no live Kinloom.
-// Does nothing when the table of running objects cannot be trusted.
-void removeAbandonedTemporaryFiles(const QString& temporaryFolder);
+// Removes what runs of this user which died (killed, or the machine lost
+// power) left behind: temporary workbooks and pictures in the temporary
+// folder, and the hidden files of saves cut short there and in the
+// application folder. Only files named as Kinloom names them, owned by the
+// user and held by no live Kinloom go. Does nothing when the table of
+// running objects cannot be trusted.
+void removeAbandonedTemporaryFiles(const QString& temporaryFolder, const QString& applicationFolder);
 
 // Tests: replaces the draw of r; an empty function goes back to the
 // generator.

@@ -17,7 +17,8 @@ inline constexpr qsizetype kMaxLineLength = 1 << 20;
 // are skipped but counted.
 class LineSource {
 public:
-    // Reads from the device, skipping the first skipBytes (a byte-order mark).
+    // Reads from the device in the file's encoding, its byte-order mark
+    // skipped; fileName names the file in messages.
     LineSource(QIODevice& device, const Encoding& encoding, QString fileName);
 
     // The next line and its number (from 1); false at the end. The text

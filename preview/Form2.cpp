@@ -3,9 +3,11 @@
 #include "ui_Form2.h"
 
 #include "preview/ViewerArithmetic.h"
-#include "preview/WorkbookCopy.h"
 #include "preview/ZoomCanvas.h"
 
+#include "files/FileReplacement.h"
+#include "files/Paths.h"
+#include "files/WholeFile.h"
 #include "shell/shared/ApplicationEnd.h"
 #include "shell/shared/ApplicationFolders.h"
 #include "shell/shared/ApplicationIcon.h"
@@ -78,7 +80,7 @@ void Form2::setPicture(const spreadsheet::VectorPicture& picture) {
 }
 
 void Form2::setExcelFile(const QString& path) {
-    mExcelFile = path;
+    m_excelFile = path;
     m_heldWorkbook = path.isEmpty() ? chart::TemporaryFile() : chart::TemporaryFile(path);
 }
 
@@ -335,12 +337,12 @@ void Form2::PushButton6_Click() {
         copied = h.step(130, [&] {
             // Back and closing delete the temporary workbook: a chart saved
             // under its name would not stay.
-            if (isSameFile(mExcelFile, chosen))
+            if (files::isSameFile(mExcelFile, chosen))
                 throw shell::Failure(
                     QStringLiteral("'%1' is Kinloom's temporary workbook of this chart, which is deleted "
                                    "when you go back or close the preview. Please save under another name.")
                         .arg(chosen));
-            copyFileReplacing(mExcelFile, chosen);
+            files::replaceFile(chosen, files::readWholeFile(mExcelFile));
         });
     }
     if (copied) h.step(132, [&] { shell::MsgBox(QStringLiteral("Done.")); });

@@ -36,8 +36,8 @@ public:
     ~Form2() override;
 
     // The temporary workbook of the chart shown: what a save copies, and what
-    // going back or closing deletes.
-    QString mExcelFile;
+    // going back or closing deletes. Set through setExcelFile, which holds it.
+    const QString& mExcelFile{m_excelFile};
 
     // Hands over a chart's picture: the canvas shows it at its own size, and
     // the viewer starts over from it (zoom 1.0, fresh scroll ranges) when the
@@ -89,6 +89,7 @@ private:
     void showWholeChart();
     void pictureWheel(const QWheelEvent& event);
 
+    QString m_excelFile;
     std::unique_ptr<Ui::Form2> m_ui;
     shell::SaveFileDialog CommonDialog1;
     std::function<void()> m_showMainWindow;

@@ -1,6 +1,8 @@
 #include "Application.h"
 
 #include "SpreadsheetError.h"
+
+#include "files/RunningObjects.h"
 #include "xls/WorkbookReader.h"
 
 #include <QFileInfo>
@@ -50,7 +52,10 @@ void Workbooks::closeAll() {
 }
 
 Application::Application()
-    : m_workbooks(*this), m_registration(std::make_unique<RunningObjectEntry>(className(), defaultMemberText())) {}
+    : m_workbooks(*this),
+      m_registration(std::make_unique<files::RunningObjectEntry>(className(), defaultMemberText())) {}
+
+Application::~Application() = default;
 
 Workbooks& Application::workbooks() {
     checkRunning();

@@ -1,12 +1,15 @@
 #pragma once
 
-#include "RunningObjects.h"
 #include "Workbook.h"
 
 #include <QString>
 
 #include <memory>
 #include <vector>
+
+namespace files {
+class RunningObjectEntry;
+}
 
 namespace spreadsheet {
 
@@ -38,6 +41,7 @@ private:
 class Application {
 public:
     Application();
+    ~Application();
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
 
@@ -58,7 +62,7 @@ public:
 private:
     Workbooks m_workbooks;
     // Lets other processes see this instance as a running "Excel.Application".
-    std::unique_ptr<RunningObjectEntry> m_registration;
+    std::unique_ptr<files::RunningObjectEntry> m_registration;
     bool m_visible = false;
     bool m_displayAlerts = true;
     bool m_quit = false;

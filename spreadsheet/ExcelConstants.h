@@ -8,6 +8,9 @@ inline constexpr int kColorIndexAutomatic = -4105;
 inline constexpr int kColorIndexNone = -4142;
 inline constexpr int kFirstPaletteIndex = 1;
 inline constexpr int kLastPaletteIndex = 56;
+// Entries of the default palette called by their colour.
+inline constexpr int kPaletteGrey50 = 16; // RGB 128, 128, 128
+inline constexpr int kPaletteLime = 43;   // RGB 153, 204, 0
 
 // Borders(n)
 inline constexpr int kDiagonalDown = 5;

@@ -1,9 +1,10 @@
 #include "SheetPicture.h"
 
-#include "FileReplacement.h"
 #include "RowHeight.h"
 #include "SpreadsheetError.h"
 #include "Worksheet.h"
+#include "files/FileReplacement.h"
+#include "files/WholeFile.h"
 #include "xls/BiffMapping.h"
 
 #include <QBuffer>
@@ -191,15 +192,13 @@ QByteArray pictureFileBytes(const QImage& picture, const QByteArray& format) {
 }
 
 void writePictureFile(const QImage& picture, const QString& path, const QByteArray& format) {
-    replaceFile(path, pictureFileBytes(picture, format));
+    files::replaceFile(path, pictureFileBytes(picture, format));
 }
 
 VectorPicture readPictureFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw SpreadsheetError(QStringLiteral("Cannot load the picture '%1': %2").arg(path, file.errorString()));
+    const QByteArray bytes = files::readWholeFile(path);
     try {
-        return VectorPicture::fromBytes(file.readAll());
+        return VectorPicture::fromBytes(bytes);
     } catch (const SpreadsheetError& e) {
         throw SpreadsheetError(QStringLiteral("Cannot load the picture '%1': %2").arg(path, e.description()));
     }

@@ -1,21 +1,14 @@
 #pragma once
 
-#include <QString>
-#include <stdexcept>
+#include "files/Error.h"
 
 namespace spreadsheet {
 
 // A call the engine rejects, as Excel would reject it. The description is
 // meant for the user: the error report shows it unchanged.
-class SpreadsheetError : public std::runtime_error {
+class SpreadsheetError : public files::Error {
 public:
-    explicit SpreadsheetError(const QString& description)
-        : std::runtime_error(description.toStdString()), m_description(description) {}
-
-    const QString& description() const { return m_description; }
-
-private:
-    QString m_description;
+    explicit SpreadsheetError(const QString& description) : Error(files::ErrorKind::Spreadsheet, description) {}
 };
 
 } // namespace spreadsheet

@@ -24,4 +24,6 @@ void Workbook::saveAs(const QString& path) {
     m_name = QFileInfo(path).fileName();
 }
 
+QByteArray Workbook::fileBytes() const { return xls::workbookFileBytes(activeSheet()); }
+
 } // namespace spreadsheet

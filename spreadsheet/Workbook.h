@@ -23,6 +23,8 @@ public:
     // Saves as an Excel 97-2003 workbook, replacing a file of that name
     // without asking; the workbook takes the file's name.
     void saveAs(const QString& path);
+    // What saveAs writes, for a caller that puts it in place itself.
+    QByteArray fileBytes() const;
 
 private:
     friend class Workbooks;

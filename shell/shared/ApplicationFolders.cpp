@@ -1,5 +1,7 @@
 #include "ApplicationFolders.h"
 
+#include "files/FolderOverride.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QProcessEnvironment>
@@ -7,8 +9,8 @@
 namespace shell {
 namespace {
 
-QString& folderOverride() {
-    static QString folder;
+files::FolderOverride& folderOverride() {
+    static files::FolderOverride folder;
     return folder;
 }
 
@@ -20,15 +22,14 @@ QString withoutTrailingSeparator(QString path) {
 } // namespace
 
 QString applicationFolder() {
-    if (!folderOverride().isEmpty()) return folderOverride();
-    return withoutTrailingSeparator(QCoreApplication::applicationDirPath());
+    return folderOverride().folderOr(withoutTrailingSeparator(QCoreApplication::applicationDirPath()));
 }
 
 QString applicationFilePath(const QString& relativePath) {
     return QDir::toNativeSeparators(applicationFolder() + QLatin1Char('/') + relativePath);
 }
 
-void setApplicationFolder(const QString& folder) { folderOverride() = withoutTrailingSeparator(folder); }
+void setApplicationFolder(const QString& folder) { folderOverride().set(withoutTrailingSeparator(folder)); }
 
 QString tempFolder() {
     const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();

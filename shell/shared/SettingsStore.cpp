@@ -2,14 +2,16 @@
 
 #include "Failure.h"
 
+#include "files/FolderOverride.h"
+
 #include <QSettings>
 #include <QStandardPaths>
 
 namespace shell {
 namespace {
 
-QString& folderOverride() {
-    static QString folder;
+files::FolderOverride& folderOverride() {
+    static files::FolderOverride folder;
     return folder;
 }
 
@@ -18,13 +20,12 @@ QString keyPath(const QString& section, const QString& key) { return section + Q
 } // namespace
 
 QString settingsFilePath(const QString& application) {
-    const QString folder = folderOverride().isEmpty()
-        ? QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-        : folderOverride();
+    const QString folder =
+        folderOverride().folderOr(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
     return folder + QLatin1Char('/') + application + QStringLiteral(".ini");
 }
 
-void setSettingsFolder(const QString& folder) { folderOverride() = folder; }
+void setSettingsFolder(const QString& folder) { folderOverride().set(folder); }
 
 QString getSetting(const QString& application, const QString& section, const QString& key,
                    const QString& defaultValue) {

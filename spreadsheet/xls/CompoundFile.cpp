@@ -1,28 +1,20 @@
 #include "CompoundFile.h"
 
+#include "GsfObject.h"
 #include "ReadFailure.h"
 
 #include <gsf/gsf-infile-msole.h>
 #include <gsf/gsf-infile.h>
 #include <gsf/gsf-input-memory.h>
 #include <gsf/gsf-input.h>
-#include <gsf/gsf-utils.h>
 
 #include <algorithm>
-#include <memory>
-#include <mutex>
 
 namespace spreadsheet::xls {
 
 namespace {
 
 constexpr unsigned char kOleSignature[] = {0xD0, 0xCF, 0x11, 0xE0, 0xA1, 0xB1, 0x1A, 0xE1};
-
-struct GObjectUnref {
-    void operator()(gpointer object) const { g_object_unref(object); }
-};
-template <typename T>
-using GsfPtr = std::unique_ptr<T, GObjectUnref>;
 
 // Stream names are compared without regard to case, as Windows does.
 GsfPtr<GsfInput> childStream(GsfInfile* root, const char* name) {
@@ -44,8 +36,7 @@ bool hasCompoundFileSignature(QByteArrayView start) {
 }
 
 QByteArray workbookStream(QByteArrayView file) {
-    static std::once_flag initialised;
-    std::call_once(initialised, [] { gsf_init(); });
+    initialiseGsf();
 
     if (!hasCompoundFileSignature(file)) throw ReadFailure(ReadFailure::Kind::NotAWorkbook, QString());
     GsfPtr<GsfInput> input(gsf_input_memory_new(reinterpret_cast<const guint8*>(file.data()), file.size(), FALSE));

@@ -6,9 +6,8 @@
 #include "SheetReader.h"
 #include "WorkbookGlobals.h"
 
+#include "files/WholeFile.h"
 #include "spreadsheet/SpreadsheetError.h"
-
-#include <QFile>
 
 namespace spreadsheet::xls {
 
@@ -70,16 +69,12 @@ std::unique_ptr<Worksheet> readWorkbookStream(const QByteArray& stream, const QS
 }
 
 std::unique_ptr<Worksheet> readWorkbookFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw SpreadsheetError(QStringLiteral("'%1' cannot be opened: %2.").arg(path, file.errorString()));
+    const std::unique_ptr<QFile> file = files::openRegularFile(path);
     // Whatever file is picked, only a compound file is read in full; the
     // start of any other is refused as the whole would be.
-    const QByteArray start = file.peek(8);
+    const QByteArray start = file->peek(8);
     if (!hasCompoundFileSignature(start)) return readWorkbookBytes(start, path);
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw SpreadsheetError(QStringLiteral("'%1' cannot be read: %2.").arg(path, file.errorString()));
+    const QByteArray bytes = files::readRest(*file);
     return readWorkbookBytes(bytes, path);
 }
 

@@ -3,19 +3,17 @@
 #include "BiffRecords.h"
 #include "ByteBuffer.h"
 #include "FormatRecords.h"
+#include "GsfObject.h"
 #include "SheetRecords.h"
 #include "StringTable.h"
 
-#include "spreadsheet/FileReplacement.h"
+#include "files/FileReplacement.h"
 #include "spreadsheet/SpreadsheetError.h"
 #include "spreadsheet/Worksheet.h"
 
 #include <gsf/gsf-infile-msole.h>
 #include <gsf/gsf-outfile-msole.h>
 #include <gsf/gsf-output-memory.h>
-#include <gsf/gsf-utils.h>
-
-#include <memory>
 
 namespace spreadsheet::xls {
 
@@ -86,23 +84,12 @@ QByteArray workbookStream(const Worksheet& sheet) {
     return bytes;
 }
 
-namespace {
-
-template <typename T>
-struct GObjectDeleter {
-    void operator()(T* object) const { g_object_unref(object); }
-};
-template <typename T>
-using GObjectPtr = std::unique_ptr<T, GObjectDeleter<T>>;
-
-} // namespace
-
 QByteArray workbookFileBytes(const Worksheet& sheet) {
     const QByteArray stream = workbookStream(sheet);
-    gsf_init();
-    GObjectPtr<GsfOutput> memory(gsf_output_memory_new());
-    GObjectPtr<GsfOutfile> container(gsf_outfile_msole_new(memory.get()));
-    GObjectPtr<GsfOutput> workbook(gsf_outfile_new_child(container.get(), "Workbook", FALSE));
+    initialiseGsf();
+    GsfPtr<GsfOutput> memory(gsf_output_memory_new());
+    GsfPtr<GsfOutfile> container(gsf_outfile_msole_new(memory.get()));
+    GsfPtr<GsfOutput> workbook(gsf_outfile_new_child(container.get(), "Workbook", FALSE));
     const bool written = gsf_output_write(workbook.get(), static_cast<std::size_t>(stream.size()),
                                           reinterpret_cast<const guint8*>(stream.constData()))
         && gsf_output_close(workbook.get()) && gsf_output_close(GSF_OUTPUT(container.get()));
@@ -111,6 +98,8 @@ QByteArray workbookFileBytes(const Worksheet& sheet) {
     return QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(gsf_output_size(memory.get())));
 }
 
-void writeWorkbookFile(const Worksheet& sheet, const QString& path) { replaceFile(path, workbookFileBytes(sheet)); }
+void writeWorkbookFile(const Worksheet& sheet, const QString& path) {
+    files::replaceFile(path, workbookFileBytes(sheet));
+}
 
 } // namespace spreadsheet::xls

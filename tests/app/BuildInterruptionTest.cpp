@@ -1,6 +1,7 @@
 // What the user does while a build run lets pending events through: click
 // the main window's buttons again, or close the main window.
 #include "app/ProgramWindows.h"
+#include "shell/shared/EndOnSignals.h"
 #include "shell/shared/ProcedurePaths.h"
 #include "shell/shared/TrappedHandler.h"
 #include "tests/support/BuildSandbox.h"
@@ -12,6 +13,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <csignal>
 #include <cstring>
 
 using shell::ProcedurePath::Form1_PushButton1_Click;
@@ -85,6 +87,28 @@ TEST_F(BuildInterruptionTest, ClosingTheMainWindowDuringARunEndsItAndLeavesNoFil
             const preview::Form2* preview = windows.previewWindowIfLoaded();
             EXPECT_TRUE(!preview || !preview->isVisible());
             EXPECT_TRUE(sandbox.messages.shown().empty());
+        }
+        EXPECT_TRUE(leftovers().isEmpty()) << leftovers().join(u' ').toStdString();
+        shell::TrappedHandler::setApplicationEnded(false); // the next program
+    }
+}
+
+// A log-out, Ctrl+C in the terminal or `kill` ends Kinloom as closing its
+// window does: the preview's temporary workbook goes with it.
+TEST_F(BuildInterruptionTest, ASignalToEndEndsTheProgramAsClosingDoesAndLeavesNoFile) {
+    shell::endApplicationOnSignals();
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        SCOPED_TRACE(signal);
+        {
+            ProgramWindows windows;
+            windows.mainWindow().show();
+            QTest::mouseClick(button(windows.mainWindow(), "PushButton1"), Qt::LeftButton);
+            ASSERT_NE(windows.previewWindowIfLoaded(), nullptr);
+            ASSERT_EQ(leftovers().size(), 1); // the chart's workbook
+            std::raise(signal);
+            for (int wait = 0; wait < 200 && !shell::TrappedHandler::applicationEnded(); ++wait) QTest::qWait(10);
+            ASSERT_TRUE(shell::TrappedHandler::applicationEnded());
+            EXPECT_FALSE(windows.previewWindowIfLoaded()->isVisible());
         }
         EXPECT_TRUE(leftovers().isEmpty()) << leftovers().join(u' ').toStdString();
         shell::TrappedHandler::setApplicationEnded(false); // the next program

@@ -1,11 +1,11 @@
 #include "chart/BuildRun.h"
 #include "chart/ChartCommand.h"
 #include "chart/TemporaryFiles.h"
+#include "files/FileReplacement.h"
+#include "files/RunningObjects.h"
 #include "shell/shared/PointerShape.h"
 #include "shell/shared/ProcedurePaths.h"
 #include "shell/shared/TrappedHandler.h"
-#include "spreadsheet/FileReplacement.h"
-#include "spreadsheet/RunningObjects.h"
 #include "tests/support/BuildSandbox.h"
 #include "tests/support/ErrorReports.h"
 #include "tests/support/ShellSandbox.h"
@@ -167,12 +167,12 @@ TEST_F(BuildRunTest, AnUnwritableTempFolderIsReportedStepByStepAndStillShowsTheP
 TEST_F(BuildRunTest, AFullTempFolderIsReportedAtTheSaveWithItsReasonAndLeavesNothing) {
     FakeWindows windows;
     {
-        const spreadsheet::ScopedFileOperationFailure full([](int) { return ENOSPC; });
+        const files::ScopedFileOperationFailure full([](int) { return ENOSPC; });
         runChartBuild(windows);
     }
     ASSERT_FALSE(errorReports(sandbox.messages).isEmpty());
     EXPECT_EQ(errorReports(sandbox.messages).first(), reportsOf(kRun, {216}).first());
-    EXPECT_TRUE(sandbox.messages.shown()[0].text.contains(QStringLiteral(".xls': No space left on device\r\n")))
+    EXPECT_TRUE(sandbox.messages.shown()[0].text.contains(QStringLiteral(".xls': No space left on device.\r\n")))
         << sandbox.messages.shown()[0].text.toStdString();
     for (const auto& m : sandbox.messages.shown())
         EXPECT_FALSE(m.text.contains(QStringLiteral("not an Excel 97-2003 workbook"))) << m.text.toStdString();
@@ -280,7 +280,7 @@ TEST_F(BuildRunTest, EveryStepReportsItsOwnNumberAndTheRunGoesOn) {
 }
 
 TEST_F(BuildRunTest, NoToTheRunningInstanceQuestionEndsTheRunBeforeAnythingStarts) {
-    spreadsheet::RunningObjectEntry running(QStringLiteral("Excel.Application"), QStringLiteral("Microsoft Excel"));
+    files::RunningObjectEntry running(QStringLiteral("Excel.Application"), QStringLiteral("Microsoft Excel"));
     sandbox.messages.setNextAnswer(shell::vbNo);
     FakeWindows windows;
     runChartBuild(windows);

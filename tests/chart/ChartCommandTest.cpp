@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/FileContents.h"
 #include "tests/support/PictureRegions.h"
 
 #include <QDir>
@@ -14,6 +15,7 @@
 #include <stack>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace chart;
 
@@ -180,6 +182,39 @@ TEST(ChartCommand, AFailedRunLeavesNoFileAndOneFileForBothIsRefused) {
     struct stat status {};
     ASSERT_EQ(::stat(QFile::encodeName(pipe).constData(), &status), 0);
     EXPECT_TRUE(S_ISFIFO(status.st_mode));
+}
+
+// The workbook and the picture are put in place as one: whatever stops the
+// run, both files stay as they were, and nothing is left beside them.
+TEST(ChartCommand, AFailedRunLeavesTheWorkbookAndThePictureAsTheyWere) {
+    QTemporaryDir dir;
+    const QString book = dir.filePath(QStringLiteral("old.xls"));
+    const QString oldPicture = dir.filePath(QStringLiteral("old.png"));
+    const QString hardLink = dir.filePath(QStringLiteral("hl.png"));
+    struct Case {
+        QString picture;
+        int status;
+        QString message;
+    };
+    for (const Case& c : {Case{hardLink, kExitBadInput, QStringLiteral("cannot be the same file")},
+                          // Its hidden twin has room for its name, the file itself has not.
+                          Case{dir.filePath(QString(252, u'p') + QStringLiteral(".png")), kExitFailure,
+                               QStringLiteral("File name too long")},
+                          Case{dir.filePath(QStringLiteral("no/such/folder.png")), kExitFailure,
+                               QStringLiteral("No such file or directory")}}) {
+        SCOPED_TRACE(c.message.toStdString());
+        QFile::remove(hardLink);
+        writeFile(book, "the old chart");
+        writeFile(oldPicture, "the old picture");
+        ASSERT_EQ(::link(QFile::encodeName(book).constData(), QFile::encodeName(hardLink).constData()), 0);
+        const QStringList before = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System);
+        const CommandRun r = run({QStringLiteral("--output"), book, QStringLiteral("--picture"), c.picture});
+        EXPECT_EQ(r.status, c.status);
+        EXPECT_TRUE(r.err.contains(c.message)) << r.err.toStdString();
+        EXPECT_EQ(contentOf(book), QByteArray("the old chart"));
+        EXPECT_EQ(contentOf(oldPicture), QByteArray("the old picture"));
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System), before);
+    }
 }
 
 TEST(ChartCommand, HelpNamesEveryOption) {

@@ -28,8 +28,9 @@ std::set<std::pair<int, int>> storedCells(const spreadsheet::Worksheet& sheet) {
 }
 
 bool isBox(const CellFormat& f) {
-    return f.fillColorIndex == 43 && f.border(Edge::Left) == xl::kContinuous && f.border(Edge::Top) == xl::kContinuous
-        && f.border(Edge::Bottom) == xl::kContinuous && f.border(Edge::Right) == xl::kContinuous;
+    return f.fillColorIndex == kBoxColorIndex && f.border(Edge::Left) == xl::kContinuous
+        && f.border(Edge::Top) == xl::kContinuous && f.border(Edge::Bottom) == xl::kContinuous
+        && f.border(Edge::Right) == xl::kContinuous;
 }
 
 bool isConnector(const CellFormat& f) {

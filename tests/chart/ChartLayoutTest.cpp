@@ -43,7 +43,7 @@ std::vector<std::string> fixedPart(const std::string& title, const std::string& 
 
 void addBox(std::vector<std::string>& ops, int row, int column) {
     const std::string cell = "Cells(" + std::to_string(row) + "," + std::to_string(column) + ")";
-    ops.push_back("170 " + cell + ".Interior.ColorIndex=43");
+    ops.push_back("170 " + cell + ".Interior.ColorIndex=" + std::to_string(kBoxColorIndex));
     ops.push_back("172 " + cell + ".Borders(7).LineStyle=1");
     ops.push_back("174 " + cell + ".Borders(8).LineStyle=1");
     ops.push_back("176 " + cell + ".Borders(9).LineStyle=1");
@@ -169,7 +169,7 @@ TEST(ChartLayout, EveryChartUpToTwelveGenerationsFollowsThePedigreeRules) {
             if (op.target != SheetTarget::Cell || op.step < 170) continue;
             const Box cell{op.address.row, op.address.column};
             if (op.member == SheetMember::InteriorColorIndex) {
-                EXPECT_EQ(op.value.number, 43);
+                EXPECT_EQ(op.value.number, kBoxColorIndex);
                 boxRows[cell.column].push_back(cell.row);
             } else {
                 ASSERT_EQ(op.member, SheetMember::BorderLineStyle);

@@ -1,9 +1,9 @@
 #include "chart/Excel1.h"
 #include "chart/ChartLayout.h"
 #include "chart/ExecuteOperation.h"
+#include "files/RunningObjects.h"
 #include "shell/shared/ProcedurePaths.h"
 #include "shell/shared/TrappedHandler.h"
-#include "spreadsheet/RunningObjects.h"
 #include "spreadsheet/SheetPicture.h"
 #include "tests/support/ErrorReports.h"
 #include "tests/support/ShellSandbox.h"
@@ -25,8 +25,8 @@ const QString kQuestion = QStringLiteral("Excel may be open. It is recommended t
 
 class Excel1Test : public ::testing::Test {
 protected:
-    void SetUp() override { spreadsheet::setRunningObjectFolder(m_objects.path()); }
-    void TearDown() override { spreadsheet::setRunningObjectFolder(QString()); }
+    void SetUp() override { files::setRunningObjectFolder(m_objects.path()); }
+    void TearDown() override { files::setRunningObjectFolder(QString()); }
 
     // A workbook saved with the given cells filled, opened in a new instance.
     std::unique_ptr<automation::Application> openedWith(const std::function<void(automation::Worksheet&)>& fill) {
@@ -61,7 +61,7 @@ TEST_F(Excel1Test, OnlyAnInstanceAnsweringExactlyMicrosoftExcelCounts) {
     EXPECT_FALSE(Excel1::stopForRunningExcel());
     EXPECT_TRUE(sandbox.messages.shown().empty());
     {
-        spreadsheet::RunningObjectEntry other(QStringLiteral("Excel.Application"), QStringLiteral("microsoft excel"));
+        files::RunningObjectEntry other(QStringLiteral("Excel.Application"), QStringLiteral("microsoft excel"));
         EXPECT_FALSE(Excel1::isExcelRunning());
     }
     auto running = automation::createApplication(); // an engine instance answers like Excel
@@ -96,7 +96,7 @@ TEST_F(Excel1Test, UsedRangesEndingInRowOrColumnOneGiveNoPicture) {
     for (auto fill : std::vector<std::function<void(automation::Worksheet&)>>{
              [](automation::Worksheet&) {}, // empty: A1
              [](automation::Worksheet& s) { s.setValue(s.range(QStringLiteral("C1")), QStringLiteral("x")); },
-             [](automation::Worksheet& s) { s.setInteriorColorIndex(s.cell(9, 1), 43); }}) {
+             [](automation::Worksheet& s) { s.setInteriorColorIndex(s.cell(9, 1), kBoxColorIndex); }}) {
         sandbox.writeAppFile(QStringLiteral("temp.bmp"), "keep");
         auto app = openedWith(fill);
         Excel1::saveCellsActivesheet(lastBook(*app).get(), picture);
@@ -108,8 +108,8 @@ TEST_F(Excel1Test, UsedRangesEndingInRowOrColumnOneGiveNoPicture) {
 }
 
 TEST_F(Excel1Test, AUsedRangeAwayFromA1IsDrawnFromItsOwnCorner) {
-    auto app =
-        openedWith([](automation::Worksheet& s) { s.setInteriorColorIndex(s.range(QStringLiteral("C3:D4")), 43); });
+    auto app = openedWith(
+        [](automation::Worksheet& s) { s.setInteriorColorIndex(s.range(QStringLiteral("C3:D4")), kBoxColorIndex); });
     const QString picture = sandbox.appFile(QStringLiteral("temp.bmp"));
     Excel1::saveCellsActivesheet(lastBook(*app).get(), picture);
     const QImage written = spreadsheet::readPictureFile(picture).toImage();

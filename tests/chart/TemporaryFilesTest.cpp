@@ -1,5 +1,6 @@
 #include "chart/TemporaryFiles.h"
-#include "spreadsheet/RunningObjects.h"
+#include "files/FileReplacement.h"
+#include "files/RunningObjects.h"
 #include "tests/support/BuildSandbox.h"
 #include "tests/support/FileContents.h"
 #include "tests/support/QStringPrinter.h"
@@ -18,8 +19,7 @@ namespace {
 
 // What a Kinloom that died leaves in the table: its hold, which nobody locks.
 void writeDeadHold(const QString& heldPath) {
-    writeFile(spreadsheet::runningObjectFolder() + QStringLiteral("/Kinloom.TemporaryFile.999999.0"),
-              heldPath.toUtf8());
+    writeFile(files::runningObjectFolder() + QStringLiteral("/Kinloom.TemporaryFile.999999.0"), heldPath.toUtf8());
 }
 
 class TemporaryFilesTest : public ::testing::Test {
@@ -37,12 +37,20 @@ protected:
 } // namespace
 
 TEST_F(TemporaryFilesTest, LeftoversOfRunsThatDiedGoAtTheNextStartAndNothingElse) {
-    const QStringList kept = {QStringLiteral("halvar1234567.xls"),   QStringLiteral("halvar02345678.xls"),
-                              QStringLiteral("halvar12345678.xlsx"), QStringLiteral("my-halvar12345678.xls"),
-                              QStringLiteral("notes.txt"),           QStringLiteral("kinloom-picture-abc.bmp")};
+    const QStringList kept = {QStringLiteral("halvar1234567.xls"),
+                              QStringLiteral("halvar02345678.xls"),
+                              QStringLiteral("halvar12345678.xlsx"),
+                              QStringLiteral("my-halvar12345678.xls"),
+                              QStringLiteral("notes.txt"),
+                              QStringLiteral("kinloom-picture-abc.bmp"),
+                              QStringLiteral(".halvar12345678.xls.abc"),
+                              QStringLiteral(".notes.txt.abcdef"),
+                              QStringLiteral(".temp.bmp.abcdef")}; // temp.bmp is never made here
     for (const QString& name : kept) writeFile(temp(name), "left behind");
-    writeFile(temp(QStringLiteral("halvar11111111.xls")), "left behind");           // its run was killed
-    writeFile(temp(QStringLiteral("kinloom-picture-abcdefgh.bmp")), "left behind"); // likewise
+    // Left by runs that were killed: the files, and the hidden ones of saves cut short.
+    for (const char* name : {"halvar11111111.xls", "kinloom-picture-abcdefgh.bmp", ".halvar11111111.xls.qwerty",
+                             ".kinloom-picture-abcdefgh.bmp.zxcvbn"})
+        writeFile(temp(QString::fromLatin1(name)), "left behind");
     writeFile(temp(QStringLiteral("halvar22222222.xls")), "left behind");
     writeDeadHold(temp(QStringLiteral("halvar22222222.xls"))); // held by a process that died
     ASSERT_TRUE(QFile::link(temp(QStringLiteral("notes.txt")), temp(QStringLiteral("halvar33333333.xls"))));
@@ -54,12 +62,20 @@ TEST_F(TemporaryFilesTest, LeftoversOfRunsThatDiedGoAtTheNextStartAndNothingElse
     }
     const auto live = claimTemporaryFile(temp(QStringLiteral("halvar44444444.xls"))); // a preview still shows it
     ASSERT_TRUE(live);
+    const files::FileReplacement saving(temp(QStringLiteral("halvar44444444.xls")), "being saved"); // not yet in place
+    const QStringList savingBeside = tempFiles().filter(QStringLiteral(".halvar44444444.xls."));
+    ASSERT_EQ(savingBeside.size(), 1);
+    for (const char* name : {".temp.bmp.qwerty", "temp.bmp", ".old.xls.abcdef"})
+        writeFile(app(QString::fromLatin1(name)), "left behind");
 
-    removeAbandonedTemporaryFiles(build.tempFolder());
+    removeAbandonedTemporaryFiles(build.tempFolder(), appFolder.path());
     QStringList expected = kept;
-    expected << QStringLiteral("halvar33333333.xls") << QStringLiteral("halvar44444444.xls") << othersFiles;
+    expected << QStringLiteral("halvar33333333.xls") << QStringLiteral("halvar44444444.xls") << savingBeside
+             << othersFiles;
     expected.sort();
     EXPECT_EQ(tempFiles(), expected);
+    EXPECT_EQ(QDir(appFolder.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+              (QStringList{QStringLiteral(".old.xls.abcdef"), QStringLiteral("temp.bmp")}));
 }
 
 TEST_F(TemporaryFilesTest, ATempBmpNoLiveKinloomHoldsIsTakenOver) {

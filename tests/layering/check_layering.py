@@ -12,19 +12,20 @@ import sys
 
 # Each layer and the folders it may include besides its own, bottom to top.
 LAYERS = {
-    "spreadsheet": set(),
-    "shell/shared": set(),
-    "gedcom": set(),
-    "chart": {"spreadsheet", "shell/shared", "gedcom"},
-    "shell/mainwindow": {"chart", "spreadsheet", "shell/shared", "gedcom"},
-    "preview": {"chart", "spreadsheet", "shell/shared", "gedcom"},
-    "app": {"shell/mainwindow", "preview", "chart", "spreadsheet", "shell/shared", "gedcom"},
+    "files": set(),
+    "spreadsheet": {"files"},
+    "shell/shared": {"files"},
+    "gedcom": {"files"},
+    "chart": {"spreadsheet", "shell/shared", "gedcom", "files"},
+    "shell/mainwindow": {"chart", "spreadsheet", "shell/shared", "gedcom", "files"},
+    "preview": {"chart", "spreadsheet", "shell/shared", "gedcom", "files"},
+    "app": {"shell/mainwindow", "preview", "chart", "spreadsheet", "shell/shared", "gedcom", "files"},
 }
 # What stands beside the layers: the tests of a folder see what that folder
 # sees, the folder itself and the tests' own support; the support sees the
 # bottom layers; benchmarks, fuzzers and tools may use any layer, no test.
 TEST_SUPPORT = "tests/support"
-SUPPORT_SEES = {"spreadsheet", "shell/shared", "gedcom"}
+SUPPORT_SEES = {"files", "spreadsheet", "shell/shared", "gedcom"}
 OUTSIDE = {"bench", "fuzz", "tools"}
 SKIPPED = {".git", "build", "fuzz-build"}
 

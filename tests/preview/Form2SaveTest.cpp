@@ -1,7 +1,7 @@
+#include "files/FileReplacement.h"
 #include "preview/Form2.h"
 #include "shell/shared/MessageBox.h"
 #include "shell/shared/SaveFileDialog.h"
-#include "spreadsheet/FileReplacement.h"
 
 #include "PreviewWindow.h"
 #include "shell/shared/ProcedurePaths.h"
@@ -38,8 +38,8 @@ class Form2SaveTest : public ::testing::Test {
 protected:
     Form2SaveTest() {
         QDir(sandbox.path()).mkpath(QStringLiteral("out"));
-        form.mExcelFile = sandbox.path() + QStringLiteral("/halvar12345678.xls");
-        writeFile(form.mExcelFile, workbook);
+        writeFile(sandbox.path() + QStringLiteral("/halvar12345678.xls"), workbook);
+        form.setExcelFile(sandbox.path() + QStringLiteral("/halvar12345678.xls"));
     }
 
     QString target(const QString& name) const { return sandbox.path() + QStringLiteral("/out/") + name; }
@@ -170,13 +170,13 @@ TEST_F(Form2SaveTest, FailedCopyIsReportedAt130AndNotCalledDone) {
     dialogs.setNextAnswer(existing);
     sandbox.messages.setNextAnswer(vbYes);
     {
-        const spreadsheet::ScopedFileOperationFailure full([](int operation) { return operation >= 3 ? ENOSPC : 0; });
+        const files::ScopedFileOperationFailure full([](int operation) { return operation >= 3 ? ENOSPC : 0; });
         save();
     }
     EXPECT_EQ(readAll(existing), QByteArray("the user's own file"));
     EXPECT_EQ(texts(),
               (QStringList{QStringLiteral("Are you sure you wish to overwrite ") + existing + QStringLiteral(" ?"),
-                           QStringLiteral("Cannot save '%1': No space left on device").arg(existing)}));
+                           QStringLiteral("Cannot save '%1': No space left on device.").arg(existing)}));
     EXPECT_EQ(outFolder(),
               (QStringList{QStringLiteral("blocked"), QStringLiteral("folder.xls"), QStringLiteral("tree.xls")}));
 }

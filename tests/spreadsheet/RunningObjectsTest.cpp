@@ -1,4 +1,4 @@
-#include "spreadsheet/RunningObjects.h"
+#include "files/RunningObjects.h"
 #include "spreadsheet/Application.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 using namespace spreadsheet;
+using namespace files;
 
 class RunningObjects : public ::testing::Test {
 protected:

@@ -82,8 +82,8 @@ TEST(Worksheet, MergedAreasRefuseOverlapAndTakeFormatsAsAWhole) {
     for (int c = 2; c <= 6; ++c) EXPECT_EQ(sheet.format(2, c).fontSize(), 20) << c;
     EXPECT_EQ(sheet.format(3, 2).fontSize(), 10);
     // A range reaching into a merged area formats the whole area.
-    sheet.setInteriorColorIndex(CellRange::cell(3, 6), 43);
-    for (int c = 2; c <= 6; ++c) EXPECT_EQ(sheet.format(3, c).fillColorIndex, 43) << c;
+    sheet.setInteriorColorIndex(CellRange::cell(3, 6), xl::kPaletteLime);
+    for (int c = 2; c <= 6; ++c) EXPECT_EQ(sheet.format(3, c).fillColorIndex, xl::kPaletteLime) << c;
 }
 
 TEST(Worksheet, UsedRangeCountsValuesFormatsAndMergedAreas) {
@@ -105,10 +105,10 @@ TEST(Worksheet, UsedRangeCountsValuesFormatsAndMergedAreas) {
 
 TEST(Worksheet, SheetAndColumnFormatsReachEveryCell) {
     Worksheet sheet;
-    sheet.setInteriorColorIndex(CellRange::cell(5, 2), 43);
+    sheet.setInteriorColorIndex(CellRange::cell(5, 2), xl::kPaletteLime);
     sheet.setFontName(CellRange::wholeSheet(), QStringLiteral("Tahoma"));
     EXPECT_EQ(sheet.fontName(sheet.format(5, 2)), QStringLiteral("Tahoma")); // existing cell
-    EXPECT_EQ(sheet.format(5, 2).fillColorIndex, 43);                        // keeps its own fill
+    EXPECT_EQ(sheet.format(5, 2).fillColorIndex, xl::kPaletteLime);          // keeps its own fill
     sheet.setFontSize({1, 3, kMaxRows, 3}, 14);                              // Columns("C:C")
     EXPECT_EQ(sheet.format(60000, 3).fontSize(), 14);
     EXPECT_EQ(sheet.fontName(sheet.format(60000, 3)), QStringLiteral("Tahoma"));
@@ -136,7 +136,7 @@ TEST(Worksheet, EdgesOfARangeGoToItsOuterCells) {
 TEST(Worksheet, CellsShareFormatsInsteadOfCopyingThem) {
     Worksheet sheet;
     for (int r = 1; r <= 20000; ++r) {
-        sheet.setInteriorColorIndex(CellRange::cell(r, 2), 43);
+        sheet.setInteriorColorIndex(CellRange::cell(r, 2), xl::kPaletteLime);
         sheet.setBorderLineStyle(CellRange::cell(r, 2), 10, 1);
     }
     EXPECT_EQ(sheet.storedCellCount(), 20000u);

@@ -91,7 +91,7 @@ TEST(XlsCorpus, EveryInputEndsAsItEndedWhenRecorded) {
                                  QStringLiteral("-C"), inputs.path()}),
               0);
     std::map<QString, QString> outcomes;
-    for (const QString kind : {QStringLiteral("file"), QStringLiteral("stream")}) {
+    for (const QString& kind : {QStringLiteral("file"), QStringLiteral("stream")}) {
         const QDir dir(inputs.filePath(kind));
         for (const QString& name : dir.entryList(QDir::Files, QDir::Name)) {
             QFile input(dir.filePath(name));

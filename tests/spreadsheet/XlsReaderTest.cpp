@@ -91,7 +91,7 @@ TEST_F(XlsReaderSamples, ReadsFontsFillsBordersAlignmentMergesAndWidths) {
     for (int column = 3; column <= 6; ++column) {
         ASSERT_TRUE(sheet->isStored(6, column));
         const CellFormat& box = sheet->format(6, column);
-        EXPECT_EQ(box.fillColorIndex, 43); // palette 50 in the file
+        EXPECT_EQ(box.fillColorIndex, xl::kPaletteLime); // palette 50 in the file
         EXPECT_EQ(box.fontHeight, 220);
         EXPECT_EQ(box.borders, (std::array<std::int16_t, 4>{1, 1, 1, 1}));
         EXPECT_EQ(box.horizontalAlignment, xl::kHAlignLeft);
@@ -131,7 +131,7 @@ TEST_F(XlsReaderSamples, OpenedWorkbookComesLastNamedAfterItsFile) {
     EXPECT_EQ(app.workbooks().item(2), opened);
     EXPECT_EQ(opened->name(), QStringLiteral("formatted.xls"));
     EXPECT_EQ(opened->activeSheet().value(2, 2), QStringLiteral("Family Tree for Halvarsen – 家系図"));
-    EXPECT_THROW(app.workbooks().open(path("missing.xls")), SpreadsheetError);
+    EXPECT_THROW(app.workbooks().open(path("missing.xls")), files::Error);
     EXPECT_EQ(app.workbooks().count(), 2);
 }
 
@@ -148,7 +148,7 @@ TEST_F(XlsReaderSamples, ReadsAWorkbookLibreOfficeSaved) {
     EXPECT_EQ(title.fontHeight, 400);
     EXPECT_EQ(title.fontColorIndex, 16);
     const CellFormat& box = sheet->format(4, 2);
-    EXPECT_EQ(box.fillColorIndex, 43);
+    EXPECT_EQ(box.fillColorIndex, xl::kPaletteLime);
     EXPECT_EQ(box.borders, (std::array<std::int16_t, 4>{1, 1, 1, 1}));
     EXPECT_EQ(sheet->usedRange(), parseAddress(u"B1:D4"));
     EXPECT_EQ(sheet->printSettings(),
@@ -249,7 +249,7 @@ TEST(XlsReader, ColumnsNotAllCoveredKeepFormatsOfTheirOwn) {
                                   {}, {xfRecord(), xfRecord(0, 1, 50, 1)}));
     EXPECT_EQ(sheet->sheetFormatId(), 0u);
     ASSERT_TRUE(sheet->columnFormatId(3).has_value());
-    EXPECT_EQ(sheet->format(100, 3).fillColorIndex, 43);
+    EXPECT_EQ(sheet->format(100, 3).fillColorIndex, xl::kPaletteLime);
     EXPECT_EQ(sheet->format(100, 3).horizontalAlignment, xl::kHAlignLeft);
     EXPECT_DOUBLE_EQ(sheet->columnWidth(3), 24);
     EXPECT_DOUBLE_EQ(sheet->columnWidth(4), 0); // hidden
@@ -374,7 +374,7 @@ TEST(XlsReader, FilesAreNamedInTheirErrors) {
     const auto fileError = [](const QString& path) {
         try {
             xls::readWorkbookFile(path);
-        } catch (const SpreadsheetError& error) {
+        } catch (const files::Error& error) {
             return error.description().toStdString();
         }
         return std::string("(read without error)");

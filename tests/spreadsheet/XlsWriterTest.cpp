@@ -107,9 +107,9 @@ TEST(XlsWriter, StoresWidthsHeightsAndColoursAsExcelDoes) {
     EXPECT_EQ(autoFitRowHeightPixels(11), 19);
     EXPECT_EQ(autoFitRowHeightPixels(10), 17); // the default row
     EXPECT_EQ(fileFontColor(16), 23);
-    EXPECT_EQ(filePatternColor(43), 50);
+    EXPECT_EQ(filePatternColor(xl::kPaletteLime), 50);
     EXPECT_EQ(modelFontColor(23), 16);
-    EXPECT_EQ(modelFillColor(1, 50), 43);
+    EXPECT_EQ(modelFillColor(1, 50), xl::kPaletteLime);
     EXPECT_EQ(modelFillColor(0, 50), xl::kColorIndexNone);
     EXPECT_EQ(fileFontColor(xl::kColorIndexAutomatic), kFileAutomaticFontColor);
 }
@@ -119,7 +119,7 @@ TEST(XlsWriter, WritesCompactRowsAndSharedFormats) {
     sheet.setFontName(CellRange::wholeSheet(), QStringLiteral("Tahoma"));
     sheet.setFontSize(CellRange::cell(2, 2), 20);
     sheet.setValue(CellRange::cell(2, 2), QStringLiteral("Title"));
-    for (int r = 5; r <= 300; ++r) sheet.setInteriorColorIndex({r, 2, r, 9}, 43);
+    for (int r = 5; r <= 300; ++r) sheet.setInteriorColorIndex({r, 2, r, 9}, xl::kPaletteLime);
     const QByteArray bytes = workbookStream(sheet);
     const auto records = recordsOf(reinterpret_cast<const std::uint8_t*>(bytes.constData()), bytes.size());
     std::map<std::uint16_t, int> count;
@@ -154,7 +154,7 @@ TEST(XlsWriter, AFailedSaveLeavesNoFileAndKeepsTheOldOne) {
     try {
         writeWorkbookFile(sheet, blocked + QStringLiteral("/chart.xls"));
         ADD_FAILURE() << "saved under a plain file";
-    } catch (const SpreadsheetError& e) {
+    } catch (const files::Error& e) {
         EXPECT_TRUE(e.description().startsWith(QStringLiteral("Cannot save '") + blocked)) << e.what();
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot),

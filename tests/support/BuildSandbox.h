@@ -3,7 +3,7 @@
 // What a chart build touches beyond the shell: the temporary folder (through
 // the "TEMP" variable) and the table of running instances, both pointed at
 // folders of the test's own for as long as the object lives.
-#include "spreadsheet/RunningObjects.h"
+#include "files/RunningObjects.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -11,12 +11,12 @@
 class BuildSandbox {
 public:
     BuildSandbox() : m_oldTemp(qgetenv("TEMP")) {
-        spreadsheet::setRunningObjectFolder(m_objects.path());
+        files::setRunningObjectFolder(m_objects.path());
         qputenv("TEMP", QFile::encodeName(m_temp.path()));
     }
     ~BuildSandbox() {
         qputenv("TEMP", m_oldTemp);
-        spreadsheet::setRunningObjectFolder(QString());
+        files::setRunningObjectFolder(QString());
     }
     BuildSandbox(const BuildSandbox&) = delete;
     BuildSandbox& operator=(const BuildSandbox&) = delete;

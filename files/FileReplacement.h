@@ -1,27 +1,32 @@
 #pragma once
 
+#include "FileHold.h"
+
 #include <QByteArray>
 #include <QString>
 
 #include <functional>
+#include <initializer_list>
+#include <optional>
+#include <vector>
 
 struct stat;
 
-namespace spreadsheet {
+namespace files {
 
 // Puts new bytes in the place of a file so that a failure never costs the
 // file that was there. Every write, flush and close is checked before the
-// new bytes take its place; a failure is thrown as a SpreadsheetError that
+// new bytes take its place; a failure is thrown as a files::Error that
 // names the file and the system's reason ("No space left on device").
 //
-// Where the folder can be written, the bytes go to a new file beside the
-// target, which is renamed over it once complete: the target is replaced
+// Where the folder can be written, the bytes go to a new hidden file beside
+// the target, which is renamed over it once complete: the target is replaced
 // whole or not at all. Where only the target itself can be written, it is
 // written in place, its room reserved beforehand, its content read back
 // before success is reported, and its old content put back on a failure.
 // A target that exists and is not a regular file (or a link to one) is
 // refused before anything is written; a link to a regular file writes the
-// file it points to.
+// file it points to. The hidden files are held (FileHold) while they exist.
 class FileReplacement {
 public:
     // Checks the target and makes the new bytes ready: written and flushed
@@ -36,31 +41,75 @@ public:
     void commit();
 
 private:
+    friend void commitTogether(std::initializer_list<FileReplacement*> replacements);
+    enum class State {
+        Prepared,
+        Placed, // the new bytes are in place, the old ones can still come back
+        Done
+    };
+
     void prepare();
     int createBeside();
     void writeBeside(int fd, const struct stat* old);
     void prepareInPlace();
-    void commitInPlace();
+    void place(bool keepOld);
+    void keepOldVersion();
+    bool copyOldVersion();
+    void writeInPlace();
+    void undo() noexcept;
+    void release() noexcept;
     void discard() noexcept;
 
     QString m_target;      // as the caller named it, for messages
     QByteArray m_resolved; // the file actually written, links followed
     QByteArray m_bytes;
-    QByteArray m_beside;   // the new file beside it, while one exists
+    bool m_existed = false;
+    QByteArray m_beside; // the new file beside it, while one exists
+    std::optional<FileHold> m_besideHold;
+    QByteArray m_backup; // the old file under a hidden name, while it may come back
+    std::optional<FileHold> m_backupHold;
     QByteArray m_oldBytes; // a file written in place: what it held
     int m_inPlace = -1;    // a file written in place: its descriptor
-    bool m_committed = false;
+    State m_state = State::Prepared;
 };
+
+// Puts the new bytes of every replacement in place as one: when one of them
+// cannot be put in place, those already in place get their old content
+// back, and the failure is thrown. Files written in place go last, since a
+// rename is undone more surely than a write.
+void commitTogether(std::initializer_list<FileReplacement*> replacements);
 
 // Replaces the file with the bytes at once (see FileReplacement).
 void replaceFile(const QString& target, const QByteArray& bytes);
 
+// The hidden names a replacement writes beside a target whose name matches
+// the pattern, as a regular expression: for clean-ups of what a killed save
+// left behind.
+QString besideNamePattern(const QString& targetNamePattern);
+
+// The file operations of a replacement, as the test seam sees them.
+enum class FileOperation {
+    Create,
+    Open,
+    Permissions,
+    Write,
+    Read,
+    Flush,
+    Close,
+    Reserve,
+    Truncate,
+    Link,
+    Rename
+};
+
 // Tests: decides, for each file operation of replacements from now on
-// (opening, writing a piece, flushing, closing, renaming, reserving, reading
-// back; counted from 1), the error it fails with, as a full disk or a
-// failing device would; 0 lets it run.
+// (counted from 1), the error it fails with, as a full disk or a failing
+// device would; 0 lets it run, and kReadsOtherBytes lets a read succeed with
+// bytes other than those written, as a device that loses data does.
 class ScopedFileOperationFailure {
 public:
+    static constexpr int kReadsOtherBytes = -1;
+
     explicit ScopedFileOperationFailure(std::function<int(int operation)> errorFor);
     // The nth operation fails with the error.
     ScopedFileOperationFailure(int nth, int errorNumber);
@@ -70,6 +119,8 @@ public:
 
     // How many operations have run (or failed) since the seam was set.
     int operationsSeen() const;
+    // Which they were, in order.
+    const std::vector<FileOperation>& operationKinds() const;
 };
 
-} // namespace spreadsheet
+} // namespace files

@@ -1,5 +1,7 @@
 #include "RunningObjects.h"
 
+#include "FolderOverride.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -10,12 +12,12 @@
 
 #include <atomic>
 
-namespace spreadsheet {
+namespace files {
 
 namespace {
 
-QString& folderOverride() {
-    static QString folder;
+FolderOverride& folderOverride() {
+    static FolderOverride folder;
     return folder;
 }
 
@@ -28,18 +30,19 @@ bool isOwnFolder(const QString& folder) {
     return info.isDir() && !info.isSymLink() && info.ownerId() == ::getuid();
 }
 
-} // namespace
-
-QString runningObjectFolder() {
-    if (!folderOverride().isEmpty()) return folderOverride();
-    // The session's runtime folder belongs to the user alone; without one, a
-    // folder named for the user id, made readable by its owner only.
+// The session's runtime folder belongs to the user alone; without one, a
+// folder named for the user id, made readable by its owner only.
+QString standardFolder() {
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     if (!runtime.isEmpty()) return runtime + QStringLiteral("/kinloom-running-objects");
     return QDir::tempPath() + QStringLiteral("/kinloom-running-objects-%1").arg(::getuid());
 }
 
-void setRunningObjectFolder(const QString& folder) { folderOverride() = folder; }
+} // namespace
+
+QString runningObjectFolder() { return folderOverride().folderOr(standardFolder()); }
+
+void setRunningObjectFolder(const QString& folder) { folderOverride().set(folder); }
 
 RunningObjectEntry::RunningObjectEntry(const QString& className, const QString& defaultMember) {
     static std::atomic<int> counter{0};
@@ -103,4 +106,4 @@ bool runningObjectTableIsUsable() {
     return true;
 }
 
-} // namespace spreadsheet
+} // namespace files

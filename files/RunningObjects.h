@@ -6,7 +6,7 @@
 #include <memory>
 #include <optional>
 
-namespace spreadsheet {
+namespace files {
 
 // A per-user table of live objects that other processes can find by class
 // name ("Excel.Application"), each answering with its default member. An
@@ -45,4 +45,4 @@ bool runningObjectTableIsUsable();
 QString runningObjectFolder();
 void setRunningObjectFolder(const QString& folder);
 
-} // namespace spreadsheet
+} // namespace files

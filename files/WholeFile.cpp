@@ -1,0 +1,76 @@
+#include "WholeFile.h"
+
+#include "Error.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace files {
+
+namespace {
+
+QString kindOf(mode_t mode) {
+    if (S_ISDIR(mode)) return QStringLiteral("it is a folder");
+    if (S_ISFIFO(mode)) return QStringLiteral("it is a named pipe");
+    if (S_ISCHR(mode) || S_ISBLK(mode)) return QStringLiteral("it is a device");
+    if (S_ISSOCK(mode)) return QStringLiteral("it is a socket");
+    return QStringLiteral("it is not a regular file");
+}
+
+[[noreturn]] void cannotOpen(const QString& path, const QString& why) {
+    throw Error(ErrorKind::File, QStringLiteral("'%1' cannot be opened: %2.").arg(path, why));
+}
+
+} // namespace
+
+std::unique_ptr<QFile> openRegularFile(const QString& path) {
+    if (path.isEmpty() || path.contains(QChar(u'\0'))) cannotOpen(path, QStringLiteral("the name is not valid"));
+    // Opened without waiting, so that a FIFO without a writer cannot hold the
+    // open up; the kind is then read from the descriptor itself.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) cannotOpen(path, QString::fromLocal8Bit(std::strerror(errno)));
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        const QString why = S_ISREG(status.st_mode) ? QString::fromLocal8Bit(std::strerror(errno))
+                                                    : kindOf(status.st_mode);
+        ::close(fd);
+        cannotOpen(path, why);
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    auto file = std::make_unique<QFile>(path);
+    if (!file->open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        cannotOpen(path, file->errorString());
+    }
+    return file;
+}
+
+QByteArray readRest(QFile& file) {
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw Error(ErrorKind::File,
+                    QStringLiteral("'%1' cannot be read: %2.").arg(file.fileName(), file.errorString()));
+    return bytes;
+}
+
+QByteArray readWholeFile(const QString& path, qint64 maxBytes) {
+    const std::unique_ptr<QFile> file = openRegularFile(path);
+    if (maxBytes < 0) return readRest(*file);
+    const auto tooLarge = [&](qint64 size) {
+        return Error(ErrorKind::File,
+                     QStringLiteral("'%1' is too large: %2 bytes, where at most %3 are read.")
+                         .arg(path, QString::number(size), QString::number(maxBytes)));
+    };
+    if (file->size() > maxBytes) throw tooLarge(file->size());
+    // A file that grows meanwhile is still read no further than the bound.
+    const QByteArray bytes = file->read(maxBytes + 1);
+    if (file->error() != QFileDevice::NoError)
+        throw Error(ErrorKind::File, QStringLiteral("'%1' cannot be read: %2.").arg(path, file->errorString()));
+    if (bytes.size() > maxBytes) throw tooLarge(bytes.size());
+    return bytes;
+}
+
+} // namespace files
