@@ -258,23 +258,15 @@ TEST_F(Form2SaveTest, EnterClicksTheFocusedButton) {
     handOver(form, QSize(200, 100));
     int shownMain = 0;
     form.setShowMainWindow([&] { ++shownMain; });
-    const auto press = [&](const char* button, Qt::Key key) {
+    for (const auto& [button, key] : {std::pair{"PushButton1", Qt::Key_Return}, std::pair{"PushButton2", Qt::Key_Enter},
+                                      std::pair{"PushButton1", Qt::Key_Enter}, std::pair{"PushButton6", Qt::Key_Return},
+                                      std::pair{"PushButton8", Qt::Key_Enter}}) {
         form.findChild<QWidget*>(button)->setFocus();
         QTest::keyClick(form.findChild<QWidget*>(button), key,
                         key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
-    };
-    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
-        SCOPED_TRACE(key);
-        sandbox.messages.clear();
-        press("PushButton1", key);
-        EXPECT_EQ(form.zoom(), 1.25f);
-        press("PushButton2", key);
-        EXPECT_EQ(form.zoom(), 1.0f);
-        press("PushButton6", key); // the dialog is cancelled
-        EXPECT_EQ(texts(), QStringList{QStringLiteral("Done.")});
     }
-    EXPECT_EQ(dialogs.shown().size(), 2u);
-    press("PushButton8", Qt::Key_Return);
+    EXPECT_EQ(form.zoom(), 1.25f);
+    EXPECT_EQ(texts(), QStringList{QStringLiteral("Done.")}); // the save dialog was cancelled
     EXPECT_EQ(shownMain, 1);
     EXPECT_FALSE(form.isVisible());
 }

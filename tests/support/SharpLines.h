@@ -1,9 +1,10 @@
 #pragma once
 
-// Whether a chart picture drawn at some scale keeps every box line and
-// connector sharp: each border shows black on a device pixel it lies on, and
-// no pixel outside the text rows has a colour the picture does not use (a
-// line blended into its neighbours, grey or olive over the lime fill).
+// Whether a chart picture drawn small keeps its lines sharp: what is wrong
+// in a shot of it, from its top left, drawn at scaleX × scaleY device pixels
+// to a sheet pixel. Every box border must show black on a device pixel it
+// lies on, and no pixel outside the text rows may have a colour the picture
+// does not use (a line blended into grey, or olive over the lime fill).
 #include "spreadsheet/CellFormat.h"
 #include "spreadsheet/VectorPicture.h"
 
@@ -14,86 +15,54 @@
 #include <set>
 #include <vector>
 
-struct SharpnessFaults {
-    int missingLines = 0;
-    int blendedPixels = 0;
-    QString first; // the first fault, to say where
-    bool none() const { return missingLines == 0 && blendedPixels == 0; }
-};
-
-// shot holds the device pixels from origin on of the picture drawn with
-// scaleX and scaleY device pixels to a sheet pixel.
-inline SharpnessFaults sharpnessFaults(const QImage& shot, QPoint origin, const spreadsheet::VectorPicture& picture,
-                                       double scaleX, double scaleY) {
+inline QString sharpnessFaults(const QImage& shot, const spreadsheet::VectorPicture& picture, double scaleX,
+                               double scaleY) {
     const spreadsheet::PictureContent& c = picture.content();
-    std::vector<int> columns{0}, rows{0};
-    for (const auto w : c.columnWidths) columns.push_back(columns.back() + w);
-    for (const auto h : c.rowHeights) rows.push_back(rows.back() + h);
-    // The device pixels a run of sheet pixels [from, to) touches.
-    const auto touched = [](int from, int to, double scale) {
-        return std::pair{static_cast<int>(std::floor(from * scale)), static_cast<int>(std::ceil(to * scale)) - 1};
-    };
-    const auto inShot = [&](int x, int y) { return shot.rect().contains(x - origin.x(), y - origin.y()); };
-    const auto black = [&](int x, int y) { return shot.pixel(x - origin.x(), y - origin.y()) == qRgb(0, 0, 0); };
-    SharpnessFaults faults;
-    const auto fault = [&](int& count, const QString& what) {
-        if (count++ == 0 && faults.first.isEmpty()) faults.first = what;
-    };
-
-    // A vertical line at sheet column x over rows [y0, y1): black at its middle row.
-    const auto checkVertical = [&](int x, int y0, int y1) {
-        const int y = static_cast<int>(std::floor((y0 + y1) * 0.5 * scaleY));
-        const auto [left, right] = touched(x, x + 1, scaleX);
-        if (!inShot(left, y) || !inShot(right, y)) return;
+    std::vector<int> xs{0}, ys{0};
+    for (const auto w : c.columnWidths) xs.push_back(xs.back() + w);
+    for (const auto h : c.rowHeights) ys.push_back(ys.back() + h);
+    int missing = 0, blended = 0;
+    QString first;
+    // A border over sheet pixels [x0, x1) × [y0, y1), one pixel across: black
+    // on one of the device pixels of its middle.
+    const auto check = [&](int x0, int x1, int y0, int y1) {
+        const bool vertical = x1 - x0 == 1;
+        const int along = int(std::floor((vertical ? y0 + y1 : x0 + x1) * 0.5 * (vertical ? scaleY : scaleX)));
+        const double scale = vertical ? scaleX : scaleY;
+        const int from = int(std::floor((vertical ? x0 : y0) * scale));
+        const int to = int(std::ceil((vertical ? x1 : y1) * scale));
         bool shows = false;
-        for (int d = left; d <= right && !shows; ++d) shows = black(d, y);
-        if (!shows)
-            fault(faults.missingLines, QStringLiteral("no black line at x %1-%2, y %3").arg(left).arg(right).arg(y));
+        for (int d = from; d < to; ++d) {
+            const QPoint p = vertical ? QPoint(d, along) : QPoint(along, d);
+            if (!shot.rect().contains(p)) return;
+            shows = shows || shot.pixel(p) == qRgb(0, 0, 0);
+        }
+        if (!shows && missing++ == 0) first = QStringLiteral("no line at %1 %2").arg(from).arg(along);
     };
-    const auto checkHorizontal = [&](int y, int x0, int x1) {
-        const int x = static_cast<int>(std::floor((x0 + x1) * 0.5 * scaleX));
-        const auto [top, bottom] = touched(y, y + 1, scaleY);
-        if (!inShot(x, top) || !inShot(x, bottom)) return;
-        bool shows = false;
-        for (int d = top; d <= bottom && !shows; ++d) shows = black(x, d);
-        if (!shows)
-            fault(faults.missingLines, QStringLiteral("no black line at x %1, y %2-%3").arg(x).arg(top).arg(bottom));
-    };
-    const auto has = [](const spreadsheet::PictureStyle& s, spreadsheet::Edge e) {
-        return (s.borders >> static_cast<int>(e)) & 1;
-    };
-    for (std::size_t r = 0; r + 1 < rows.size(); ++r) {
+    const auto has = [](const spreadsheet::PictureStyle& s, spreadsheet::Edge e) { return s.borders >> int(e) & 1; };
+    for (std::size_t r = 0; r + 1 < ys.size(); ++r) {
         for (std::uint32_t i = c.rowStarts[r]; i < c.rowStarts[r + 1]; ++i) {
             const spreadsheet::PictureStyle& s = c.styles[c.cells[i].style];
-            const int left = columns[c.cells[i].column], right = columns[c.cells[i].column + 1];
-            const int top = rows[r], bottom = rows[r + 1];
-            if (has(s, spreadsheet::Edge::Left)) checkVertical(left, top, bottom + 1);
-            if (has(s, spreadsheet::Edge::Right)) checkVertical(right, top, bottom + 1);
-            if (has(s, spreadsheet::Edge::Top)) checkHorizontal(top, left, right + 1);
-            if (has(s, spreadsheet::Edge::Bottom)) checkHorizontal(bottom, left, right + 1);
+            const int left = xs[c.cells[i].column], right = xs[c.cells[i].column + 1], top = ys[r], bottom = ys[r + 1];
+            if (has(s, spreadsheet::Edge::Left)) check(left, left + 1, top, bottom + 1);
+            if (has(s, spreadsheet::Edge::Right)) check(right, right + 1, top, bottom + 1);
+            if (has(s, spreadsheet::Edge::Top)) check(left, right + 1, top, top + 1);
+            if (has(s, spreadsheet::Edge::Bottom)) check(left, right + 1, bottom, bottom + 1);
         }
     }
 
     std::set<QRgb> palette{qRgb(255, 255, 255), qRgb(0, 0, 0), qRgb(0xD0, 0xD7, 0xE5)};
-    for (const spreadsheet::PictureStyle& s : c.styles)
-        if (s.hasFill) palette.insert(s.fill | 0xFF000000u);
-    std::vector<bool> textRow(shot.height(), false);
-    for (const spreadsheet::PictureText& t : c.texts) {
-        const auto [top, bottom] = touched(rows[t.area.top()], rows[t.area.bottom() + 1] + 1, scaleY);
-        for (int y = std::max(top - origin.y(), 0); y <= bottom - origin.y() && y < shot.height(); ++y)
+    for (const spreadsheet::PictureStyle& s : c.styles) palette.insert(s.fill | 0xFF000000u);
+    std::vector<bool> textRow(shot.height() + 1, false);
+    for (const spreadsheet::PictureText& t : c.texts)
+        for (int y = int(ys[t.area.top()] * scaleY);
+             y <= std::ceil(ys[t.area.bottom() + 1] * scaleY) && y < shot.height(); ++y)
             textRow[y] = true;
-    }
-    for (int y = 0; y < shot.height(); ++y) {
-        if (textRow[y]) continue;
-        for (int x = 0; x < shot.width(); ++x) {
-            const QRgb p = shot.pixel(x, y) | 0xFF000000u;
-            if (!palette.count(p))
-                fault(faults.blendedPixels,
-                      QStringLiteral("#%1 at x %2, y %3")
-                          .arg(p & 0xFFFFFF, 6, 16, QLatin1Char('0'))
-                          .arg(x + origin.x())
-                          .arg(y + origin.y()));
-        }
-    }
-    return faults;
+    for (int y = 0; y < shot.height(); ++y)
+        for (int x = 0; x < shot.width() && !textRow[y]; ++x)
+            if (!palette.count(shot.pixel(x, y) | 0xFF000000u) && blended++ == 0 && first.isEmpty())
+                first = QStringLiteral("#%1 at %2 %3").arg(shot.pixel(x, y) & 0xFFFFFF, 6, 16).arg(x).arg(y);
+    return missing + blended == 0
+        ? QString()
+        : QStringLiteral("%1 lines missing, %2 pixels blended; first: %3").arg(missing).arg(blended).arg(first);
 }
