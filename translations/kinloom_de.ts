@@ -55,4 +55,11 @@
         <translation>Als Excel-Datei speichern</translation>
     </message>
 </context>
+<context>
+    <name>preview::Form2</name>
+    <message>
+        <source>Whole Chart</source>
+        <translation>Ganzer Stammbaum</translation>
+    </message>
+</context>
 </TS>

@@ -55,4 +55,11 @@
         <translation>Lagre som Excel-fil</translation>
     </message>
 </context>
+<context>
+    <name>preview::Form2</name>
+    <message>
+        <source>Whole Chart</source>
+        <translation>Hele slektstreet</translation>
+    </message>
+</context>
 </TS>
