@@ -54,8 +54,12 @@ std::optional<int> scrollValueAtPercent(int percent, int maximum) {
 
 WholeChartView wholeChartView(int baseWidth, int baseHeight, int viewportWidth, int viewportHeight) {
     if (baseWidth <= 0 || baseHeight <= 0) return {};
-    const int width = std::max(1, std::min(baseWidth, viewportWidth));
-    const int height = std::max(1, std::min(baseHeight, viewportHeight));
+    const double even = std::min({1.0, viewportWidth / double(baseWidth), viewportHeight / double(baseHeight)});
+    int width = std::max(1, static_cast<int>(baseWidth * even));
+    const int height = std::max(1, static_cast<int>(baseHeight * even));
+    // A chart of many generations is far taller than wide: fitted evenly it
+    // would stand as a sliver, so its width takes the room there is.
+    if (width < viewportWidth / 4) width = std::max(1, std::min(baseWidth, viewportWidth));
     return {width, height, std::min(width / double(baseWidth), height / double(baseHeight))};
 }
 

@@ -53,10 +53,11 @@ std::optional<int> scrolledPercent(int canvasOffset, int canvasOuter, int viewpo
 // percentage or one beyond the maximum.
 std::optional<int> scrollValueAtPercent(int percent, int maximum);
 
-// The whole-chart view, outside the zoom steps: the picture fitted into the
-// viewport on each axis as far as it needs, never enlarged, so that even a
-// chart two hundred times taller than wide shows its whole shape. Its factor
-// is the smaller of the two axes'.
+// The whole-chart view, outside the zoom steps: the picture fitted evenly
+// into the viewport, never enlarged; where that would leave it a sliver (a
+// chart two hundred times taller than wide), its width takes the room there
+// is, so that its whole shape shows. Its factor is the smaller of the two
+// axes'.
 struct WholeChartView {
     int width = 0;
     int height = 0;
