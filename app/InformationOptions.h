@@ -13,7 +13,7 @@
 
 // The exit status when an argument asks for help or the version, after
 // printing the answer; nothing when the windows should open.
-std::optional<int> answerInformationOptions(int argc, const char* const argv[], std::ostream& out);
+std::optional<int> answerInformationOptions(const QStringList& arguments, std::ostream& out);
 
 // The family file named on the command line (after Qt has taken its own
 // options), as an absolute path; the empty text when none is.

@@ -4,15 +4,17 @@
 set -euo pipefail
 
 build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev libgsf-1-dev
-                libgtest-dev libgmock-dev libbenchmark-dev fonts-wine fonts-liberation)
+                libgtest-dev libgmock-dev libbenchmark-dev fonts-wine fonts-liberation
+                qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 # The Debian package: CPack's dependency scan (dpkg-shlibdeps, file) and the
 # manual pages generated from --help.
 package_packages=(dpkg-dev file help2man)
 # The tests also check the package with the tools a distribution uses, and
 # draw the .svg and .pdf pictures with second renderers (rsvg-convert, pdftoppm).
-# The family-file route runs in a real X session under a window manager.
+# The language tests make their locales from the locales package's sources;
+# the family-file route runs in a real X session under a window manager.
 test_packages=(python3 python3-xlrd "${package_packages[@]}"
-               lintian desktop-file-utils appstream man-db util-linux librsvg2-bin poppler-utils
+               lintian desktop-file-utils appstream man-db util-linux librsvg2-bin poppler-utils locales
                xvfb openbox xdotool x11-utils)
 # LibreOffice is large: only its spreadsheet part, without recommends.
 test_lean_packages=(libreoffice-calc)
