@@ -1,5 +1,6 @@
 #include "FamilyFileDialog.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -15,8 +16,9 @@ FamilyFileDialogTestSeam* activeSeam = nullptr;
 QString chooseFamilyFile(QWidget* parent, const QString& lastFile) {
     if (activeSeam) return activeSeam->answer();
     const QString folder = lastFile.isEmpty() ? QDir::homePath() : QFileInfo(lastFile).absolutePath();
-    return QFileDialog::getOpenFileName(parent, QStringLiteral("Fill from a Family File"), folder,
-                                        QStringLiteral("GEDCOM Files (*.ged *.GED);;All Files (*)"));
+    return QFileDialog::getOpenFileName(
+        parent, QCoreApplication::translate("shell::FamilyFileDialog", "Fill from a Family File"), folder,
+        QCoreApplication::translate("shell::FamilyFileDialog", "GEDCOM Files (*.ged *.GED);;All Files (*)"));
 }
 
 FamilyFileDialogTestSeam::FamilyFileDialogTestSeam() { activeSeam = this; }

@@ -42,8 +42,8 @@ bool FamilyFileReading::isFinished() const { return m_thread->isFinished(); }
 
 bool FamilyFileReading::waitShowingProgress(QWidget* parent) {
     if (!m_thread->isFinished()) {
-        QProgressDialog progress(QStringLiteral("Reading %1…").arg(QFileInfo(m_path).fileName()),
-                                 QStringLiteral("Cancel"), 0, kProgressSteps, parent);
+        QProgressDialog progress(tr("Reading %1…").arg(QFileInfo(m_path).fileName()), tr("Cancel"), 0, kProgressSteps,
+                                 parent);
         progress.setObjectName(QStringLiteral("ReadingProgress"));
         progress.setWindowTitle(applicationTitle());
         progress.setWindowModality(Qt::WindowModal);

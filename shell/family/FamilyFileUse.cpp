@@ -4,6 +4,7 @@
 
 #include "chart/ChartLayout.h"
 #include "chart/GedcomPedigree.h"
+#include "files/Error.h"
 #include "gedcom/PersonLookup.h"
 #include "shell/shared/MessageBox.h"
 #include "shell/shared/SettingsStore.h"
@@ -29,7 +30,10 @@ FamilyChoice choiceOf(const QString& path, const gedcom::FamilyTree& tree, int p
 }
 
 void reportUnreadable(const std::exception& failure) {
-    MsgBox(QStringLiteral("The family file cannot be read:\n") + QString::fromUtf8(failure.what()), vbExclamation);
+    const auto* worded = dynamic_cast<const files::Error*>(&failure);
+    MsgBox(FamilyFileUse::tr("The family file cannot be read:") + QLatin1Char('\n')
+               + (worded ? worded->description() : QString::fromUtf8(failure.what())),
+           vbExclamation);
 }
 
 } // namespace
@@ -103,7 +107,7 @@ const FamilyChoice* FamilyFileUse::open(const QString& path, const QString& root
         return nullptr;
     }
     if (tree->people().empty()) {
-        MsgBox(QStringLiteral("%1 holds no person.").arg(reading.path()), vbExclamation);
+        MsgBox(tr("%1 holds no person.").arg(reading.path()), vbExclamation);
         return nullptr;
     }
     const std::vector<int> named = gedcom::findPeople(*tree, rootName);

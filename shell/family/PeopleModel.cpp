@@ -44,9 +44,9 @@ QVariant PeopleModel::data(const QModelIndex& index, int role) const {
 QVariant PeopleModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
     switch (section) {
-    case Name: return QStringLiteral("Name");
-    case Years: return QStringLiteral("Years");
-    case Identifier: return QStringLiteral("Identifier");
+    case Name: return tr("Name");
+    case Years: return tr("Years");
+    case Identifier: return tr("Identifier");
     default: return {};
     }
 }

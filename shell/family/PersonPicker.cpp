@@ -25,8 +25,8 @@ PersonPicker::PersonPicker(const gedcom::FamilyTree& tree, int startPerson, cons
     : QDialog(parent), m_index(tree), m_model(tree), m_filter(new QLineEdit(this)), m_people(new QTableView(this)),
       m_count(new QLabel(this)),
       m_buttons(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this)) {
-    setWindowTitle(QStringLiteral("Choose the Person – %1").arg(fileName));
-    auto* prompt = new QLabel(QStringLiteral("Whose ancestors fill the chart? Type a name, a year or an identifier:"));
+    setWindowTitle(tr("Choose the Person – %1").arg(fileName));
+    auto* prompt = new QLabel(tr("Whose ancestors fill the chart? Type a name, a year or an identifier:"));
     prompt->setBuddy(m_filter);
     m_filter->setObjectName(QStringLiteral("Filter"));
     m_filter->setClearButtonEnabled(true);
@@ -99,8 +99,7 @@ void PersonPicker::select(int row) {
 void PersonPicker::showCount() {
     const int all = m_index.size();
     const int shown = m_model.rowCount();
-    m_count->setText(shown == all ? QStringLiteral("%L1 people").arg(all)
-                                  : QStringLiteral("%L1 of %L2 people").arg(shown).arg(all));
+    m_count->setText(shown == all ? tr("%L1 people").arg(all) : tr("%L1 of %L2 people").arg(shown).arg(all));
 }
 
 bool PersonPicker::eventFilter(QObject* watched, QEvent* event) {

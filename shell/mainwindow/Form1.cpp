@@ -175,7 +175,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Form1::addFamilyActions() {
-    m_fillAction = new QAction(QStringLiteral("Fill from a Family File…"), this);
+    m_fillAction = new QAction(tr("Fill from a Family File…"), this);
     m_fillAction->setObjectName(QStringLiteral("FillFromFamilyFile"));
     m_fillAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     connect(m_fillAction, &QAction::triggered, this, [this] {
@@ -183,7 +183,7 @@ void Form1::addFamilyActions() {
     });
     addAction(m_fillAction); // the shortcut works without the menu
 
-    m_numbersAction = new QAction(QStringLiteral("Ancestor Numbers in the Boxes"), this);
+    m_numbersAction = new QAction(tr("Ancestor Numbers in the Boxes"), this);
     m_numbersAction->setObjectName(QStringLiteral("AncestorNumbers"));
     m_numbersAction->setCheckable(true);
     m_numbersAction->setChecked(m_family.ancestorNumbers());
@@ -206,6 +206,9 @@ void Form1::fillFromFamilyFile() {
 
 void Form1::openFamilyFile(const QString& path) {
     if (m_buildRunning) return;
+    // The reading lets events through before its progress shows: the
+    // buttons wait for the choice as they wait for a build.
+    const QScopedValueRollback busy(m_buildRunning, true);
     const FamilyChoice* choice = m_family.open(path, m_ui->Text1->text());
     if (!choice) return;
     m_ui->Text1->setText(choice->personName);
