@@ -91,7 +91,7 @@ void writeFamilyFile(const QString& path, int generations) {
     }
     for (int n = 1; 2 * n + 1 <= people; ++n)
         text += "0 @F" + QByteArray::number(n) + "@ FAM\n1 HUSB @I" + QByteArray::number(2 * n) + "@\n1 WIFE @I"
-              + QByteArray::number(2 * n + 1) + "@\n";
+            + QByteArray::number(2 * n + 1) + "@\n";
     file.write(text + "0 TRLR\n");
 }
 
