@@ -84,11 +84,14 @@ Form1::Form1(QWidget* parent) : FormBase(parent), m_ui(std::make_unique<Ui::Form
     m_ui->Text1->installEventFilter(this);
     m_ui->Text2->installEventFilter(this);
 
+    // Family files: what the last run used comes back (read before the
+    // start-up stores the inputs, so that it waits for no write of theirs),
+    // the context menu and drops open others, and typing a root name goes
+    // back to blank charts.
+    m_family.restore();
+
     Form_Load();
 
-    // Family files: what the last run used comes back, the context menu and
-    // drops open others, and typing a root name goes back to blank charts.
-    m_family.restore();
     addFamilyActions();
     connect(&m_family, &FamilyFileUse::changed, this, &Form1::showFamilyFileInCaption);
     connect(m_ui->Text1, &QLineEdit::textEdited, &m_family, &FamilyFileUse::forget);
