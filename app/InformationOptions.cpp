@@ -24,9 +24,7 @@ constexpr const char* kAfterOptions = "\n"
 
 } // namespace
 
-std::optional<int> answerInformationOptions(int argc, const char* const argv[], std::ostream& out) {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+std::optional<int> answerInformationOptions(const QStringList& arguments, std::ostream& out) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QString::fromLatin1(kDescription));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
@@ -37,10 +35,7 @@ std::optional<int> answerInformationOptions(int argc, const char* const argv[], 
     // Qt's own options are unknown here and not refused: Qt takes them later.
     (void)parser.parse(arguments);
     if (parser.isSet(help)) {
-        // Without an application object (there may be no display) Qt cannot
-        // name the program in the usage line.
-        out << parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("kinloom")).toStdString()
-            << kAfterOptions;
+        out << parser.helpText().toStdString() << kAfterOptions;
         return 0;
     }
     if (parser.isSet(version)) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QStringList>
+
 #include <optional>
 #include <ostream>
 
@@ -10,4 +12,4 @@
 
 // The exit status when an argument asks for help or the version, after
 // printing the answer; nothing when the windows should open.
-std::optional<int> answerInformationOptions(int argc, const char* const argv[], std::ostream& out);
+std::optional<int> answerInformationOptions(const QStringList& arguments, std::ostream& out);

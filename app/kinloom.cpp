@@ -2,6 +2,7 @@
 // it ends the program.
 #include "app/InformationOptions.h"
 #include "app/ProgramWindows.h"
+#include "app/Translations.h"
 #include "chart/TemporaryFiles.h"
 #include "shell/shared/ApplicationFolders.h"
 #include "shell/shared/ApplicationIcon.h"
@@ -13,8 +14,15 @@
 #include <iostream>
 
 int main(int argc, char* argv[]) {
-    if (const auto status = answerInformationOptions(argc, argv, std::cout)) return *status;
+    {
+        // --help and --version need no display: they are answered before
+        // the windows' application exists, in the user's language all the same.
+        QCoreApplication information(argc, argv);
+        installTranslations(information);
+        if (const auto status = answerInformationOptions(QCoreApplication::arguments(), std::cout)) return *status;
+    }
     QApplication app(argc, argv);
+    installTranslations(app);
     QApplication::setWindowIcon(shell::applicationIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("kinloom"));
     spreadsheet::registerSheetFonts();

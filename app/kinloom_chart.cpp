@@ -1,4 +1,5 @@
 // kinloom-chart: draws a chart and saves it as a workbook, with no window.
+#include "app/Translations.h"
 #include "chart/ChartCommand.h"
 #include "spreadsheet/SheetPicture.h"
 
@@ -21,6 +22,7 @@ int main(int argc, char* argv[]) {
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
+    installTranslations(*app);
     QCoreApplication::setApplicationName(QStringLiteral("kinloom-chart"));
     QCoreApplication::setApplicationVersion(QStringLiteral(KINLOOM_VERSION));
     QTextStream out(stdout);

@@ -241,6 +241,9 @@ int runChartCommand(const QStringList& arguments, QTextStream& out, QTextStream&
     } catch (const PersonChoiceError& e) {
         err << QString::fromUtf8(e.what()) << "\n";
         return e.ambiguous ? kExitBadInput : kExitFailure;
+    } catch (const files::Error& e) {
+        err << e.description() << "\n";
+        return kExitFailure;
     } catch (const std::exception& e) {
         err << QString::fromUtf8(e.what()) << "\n";
         return kExitFailure;

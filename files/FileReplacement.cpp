@@ -25,16 +25,18 @@ namespace {
 // operations have run.
 struct FailurePlan {
     std::function<int(int)> errorFor;
-    int seen = 0;
+    std::vector<FileOperation> kinds;
+    bool readsOtherBytes = false;
 };
 FailurePlan plan;
 
 // Counts one file operation; true when the seam makes it fail.
-bool seamFails() {
-    ++plan.seen;
+bool seamFails(FileOperation kind) {
     if (!plan.errorFor) return false;
-    const int error = plan.errorFor(plan.seen);
-    if (error == 0) return false;
+    plan.kinds.push_back(kind);
+    const int error = plan.errorFor(static_cast<int>(plan.kinds.size()));
+    plan.readsOtherBytes = error == ScopedFileOperationFailure::kReadsOtherBytes;
+    if (error <= 0) return false;
     errno = error;
     return true;
 }
@@ -56,7 +58,7 @@ constexpr int kHiddenNameLetters = 6;
 
 bool writeAll(int fd, const QByteArray& bytes) {
     for (qsizetype done = 0; done < bytes.size();) {
-        if (seamFails()) return false;
+        if (seamFails(FileOperation::Write)) return false;
         const ssize_t wrote = ::pwrite(fd, bytes.constData() + done, std::min(kPiece, bytes.size() - done), done);
         if (wrote < 0 && errno == EINTR) continue;
         if (wrote <= 0) {
@@ -71,22 +73,23 @@ bool writeAll(int fd, const QByteArray& bytes) {
 bool readAll(int fd, qsizetype size, QByteArray& into) {
     into.resize(size);
     for (qsizetype done = 0; done < size;) {
-        if (seamFails()) return false;
+        if (seamFails(FileOperation::Read)) return false;
         const ssize_t got = ::pread(fd, into.data() + done, static_cast<size_t>(size - done), done);
         if (got < 0 && errno == EINTR) continue;
         if (got <= 0) {
             if (got == 0) errno = EIO; // shorter than it said
             return false;
         }
+        if (plan.readsOtherBytes) into[done] = static_cast<char>(~into[done]);
         done += got;
     }
     return true;
 }
 
-bool syncFile(int fd) { return !seamFails() && ::fsync(fd) == 0; }
+bool syncFile(int fd) { return !seamFails(FileOperation::Flush) && ::fsync(fd) == 0; }
 
 bool closeFile(int& fd) {
-    const bool injected = seamFails();
+    const bool injected = seamFails(FileOperation::Close);
     const int saved = errno;
     const bool closed = ::close(fd) == 0;
     fd = -1;
@@ -199,7 +202,9 @@ int FileReplacement::createBeside() {
     for (int tries = 0; tries < 100; ++tries) {
         std::optional<FileHold> hold;
         const QByteArray beside = hiddenNameBeside(m_resolved, hold);
-        const int fd = seamFails() ? -1 : ::open(beside.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        const int fd = seamFails(FileOperation::Create)
+            ? -1
+            : ::open(beside.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0) {
             m_beside = beside;
             m_besideHold = std::move(hold);
@@ -212,7 +217,7 @@ int FileReplacement::createBeside() {
 void FileReplacement::writeBeside(int fd, const struct stat* old) {
     int error = 0;
     // The new file takes the old one's permissions, and its group where the user may.
-    if (old && (seamFails() || ::fchmod(fd, old->st_mode & 07777) != 0)) error = errno;
+    if (old && (seamFails(FileOperation::Permissions) || ::fchmod(fd, old->st_mode & 07777) != 0)) error = errno;
     if (old && ::fchown(fd, old->st_uid, old->st_gid) != 0) {} // another group is a wish, not a need
     if (!error && !(writeAll(fd, m_bytes) && syncFile(fd))) error = errno;
     if (!closeFile(fd) && !error) error = errno;
@@ -223,7 +228,7 @@ void FileReplacement::writeBeside(int fd, const struct stat* old) {
 }
 
 void FileReplacement::prepareInPlace() {
-    m_inPlace = seamFails() ? -1 : ::open(m_resolved.constData(), O_RDWR | O_CLOEXEC);
+    m_inPlace = seamFails(FileOperation::Open) ? -1 : ::open(m_resolved.constData(), O_RDWR | O_CLOEXEC);
     if (m_inPlace < 0) failWithErrno(m_target);
     struct stat status {};
     if (::fstat(m_inPlace, &status) != 0) failWithErrno(m_target);
@@ -233,7 +238,8 @@ void FileReplacement::prepareInPlace() {
     // overwritten; where the file system cannot reserve it, the free room
     // is counted instead.
     if (!m_bytes.isEmpty()) {
-        const bool reserved = !seamFails() && ::fallocate(m_inPlace, FALLOC_FL_KEEP_SIZE, 0, m_bytes.size()) == 0;
+        const bool reserved = !seamFails(FileOperation::Reserve)
+            && ::fallocate(m_inPlace, FALLOC_FL_KEEP_SIZE, 0, m_bytes.size()) == 0;
         if (!reserved && errno != EOPNOTSUPP && errno != ENOSYS) failWithErrno(m_target);
         if (!reserved && !roomFor(m_inPlace, m_bytes.size())) {
             errno = ENOSPC;
@@ -253,7 +259,7 @@ void FileReplacement::place(bool keepOld) {
         writeInPlace();
     } else {
         if (keepOld && m_existed) keepOldVersion();
-        if (seamFails() || ::rename(m_beside.constData(), m_resolved.constData()) != 0) {
+        if (seamFails(FileOperation::Rename) || ::rename(m_beside.constData(), m_resolved.constData()) != 0) {
             const int error = errno;
             release();
             errno = error;
@@ -272,7 +278,7 @@ void FileReplacement::keepOldVersion() {
     for (int tries = 0; tries < 100; ++tries) {
         std::optional<FileHold> hold;
         const QByteArray name = hiddenNameBeside(m_resolved, hold);
-        if (!seamFails() && ::link(m_resolved.constData(), name.constData()) == 0) {
+        if (!seamFails(FileOperation::Link) && ::link(m_resolved.constData(), name.constData()) == 0) {
             m_backup = name;
             m_backupHold = std::move(hold);
             return;
@@ -296,7 +302,8 @@ bool FileReplacement::copyOldVersion() {
     }
     std::optional<FileHold> hold;
     const QByteArray name = hiddenNameBeside(m_resolved, hold);
-    int fd = seamFails() ? -1 : ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    int fd = seamFails(FileOperation::Create) ? -1
+                                              : ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (fd < 0) return false;
     m_backup = name; // from here on, release() removes it
     m_backupHold = std::move(hold);
@@ -310,7 +317,7 @@ bool FileReplacement::copyOldVersion() {
 void FileReplacement::writeInPlace() {
     const auto putInPlace = [this](const QByteArray& bytes) {
         if (!writeAll(m_inPlace, bytes)) return false;
-        if (seamFails() || ::ftruncate(m_inPlace, bytes.size()) != 0) return false;
+        if (seamFails(FileOperation::Truncate) || ::ftruncate(m_inPlace, bytes.size()) != 0) return false;
         return syncFile(m_inPlace);
     };
     QByteArray readBack;
@@ -382,7 +389,7 @@ QString besideNamePattern(const QString& targetNamePattern) {
 }
 
 ScopedFileOperationFailure::ScopedFileOperationFailure(std::function<int(int)> errorFor) {
-    plan = {std::move(errorFor), 0};
+    plan = {std::move(errorFor), {}, false};
 }
 
 ScopedFileOperationFailure::ScopedFileOperationFailure(int nth, int errorNumber)
@@ -390,6 +397,8 @@ ScopedFileOperationFailure::ScopedFileOperationFailure(int nth, int errorNumber)
 
 ScopedFileOperationFailure::~ScopedFileOperationFailure() { plan = {}; }
 
-int ScopedFileOperationFailure::operationsSeen() const { return plan.seen; }
+int ScopedFileOperationFailure::operationsSeen() const { return static_cast<int>(plan.kinds.size()); }
+
+const std::vector<FileOperation>& ScopedFileOperationFailure::operationKinds() const { return plan.kinds; }
 
 } // namespace files

@@ -8,6 +8,7 @@
 #include <functional>
 #include <initializer_list>
 #include <optional>
+#include <vector>
 
 struct stat;
 
@@ -86,12 +87,29 @@ void replaceFile(const QString& target, const QByteArray& bytes);
 // left behind.
 QString besideNamePattern(const QString& targetNamePattern);
 
+// The file operations of a replacement, as the test seam sees them.
+enum class FileOperation {
+    Create,
+    Open,
+    Permissions,
+    Write,
+    Read,
+    Flush,
+    Close,
+    Reserve,
+    Truncate,
+    Link,
+    Rename
+};
+
 // Tests: decides, for each file operation of replacements from now on
-// (opening, writing a piece, flushing, closing, linking, renaming,
-// reserving, reading back; counted from 1), the error it fails with, as a
-// full disk or a failing device would; 0 lets it run.
+// (counted from 1), the error it fails with, as a full disk or a failing
+// device would; 0 lets it run, and kReadsOtherBytes lets a read succeed with
+// bytes other than those written, as a device that loses data does.
 class ScopedFileOperationFailure {
 public:
+    static constexpr int kReadsOtherBytes = -1;
+
     explicit ScopedFileOperationFailure(std::function<int(int operation)> errorFor);
     // The nth operation fails with the error.
     ScopedFileOperationFailure(int nth, int errorNumber);
@@ -101,6 +119,8 @@ public:
 
     // How many operations have run (or failed) since the seam was set.
     int operationsSeen() const;
+    // Which they were, in order.
+    const std::vector<FileOperation>& operationKinds() const;
 };
 
 } // namespace files

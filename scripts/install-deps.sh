@@ -4,7 +4,8 @@
 set -euo pipefail
 
 build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev libgsf-1-dev libzip-dev
-                libgtest-dev libgmock-dev libbenchmark-dev fonts-wine fonts-liberation)
+                libgtest-dev libgmock-dev libbenchmark-dev fonts-wine fonts-liberation
+                qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 # The Debian package: CPack's dependency scan (dpkg-shlibdeps, file) and the
 # manual pages generated from --help.
 package_packages=(dpkg-dev file help2man)
@@ -12,8 +13,9 @@ package_packages=(dpkg-dev file help2man)
 # draw the .svg and .pdf pictures with second renderers (rsvg-convert, pdftoppm), read
 # .xlsx and .ods with other readers (openpyxl, Gnumeric's ssconvert) and print through
 # a CUPS queue of their own that writes PDF files (cups, cups-pdf).
+# The language tests make their locales from the locales package's sources.
 test_packages=(python3 python3-xlrd python3-openpyxl "${package_packages[@]}"
-               lintian desktop-file-utils appstream man-db util-linux librsvg2-bin poppler-utils)
+               lintian desktop-file-utils appstream man-db util-linux librsvg2-bin poppler-utils locales)
 # LibreOffice, Gnumeric and CUPS are large: only what the tests run, without recommends.
 test_lean_packages=(libreoffice-calc gnumeric cups printer-driver-cups-pdf)
 # The .xlsx peer is a small C program on libxlsxwriter.

@@ -9,8 +9,8 @@
 
 namespace shell {
 
-void TrappedHandler::reportFailure(const char* description) noexcept {
-    ShowErrorReport(QString::fromUtf8(description), QString::fromUtf8(m_path), m_step);
+void TrappedHandler::reportFailure(const QString& description) noexcept {
+    ShowErrorReport(description, QString::fromUtf8(m_path), m_step);
 }
 
 void TrappedHandler::reportUnknownFailure() noexcept {

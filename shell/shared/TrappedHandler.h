@@ -1,5 +1,9 @@
 #pragma once
 
+#include "files/Error.h"
+
+#include <QString>
+
 #include <exception>
 #include <functional>
 #include <utility>
@@ -78,15 +82,17 @@ private:
             }
             std::forward<Statement>(statement)();
             return true;
+        } catch (const files::Error& failure) {
+            reportFailure(failure.description());
         } catch (const std::exception& failure) {
-            reportFailure(failure.what());
+            reportFailure(QString::fromUtf8(failure.what()));
         } catch (...) {
             reportUnknownFailure();
         }
         return false;
     }
 
-    void reportFailure(const char* description) noexcept;
+    void reportFailure(const QString& description) noexcept;
     void reportUnknownFailure() noexcept;
 
     static inline const FaultInjection* s_faultInjection = nullptr;

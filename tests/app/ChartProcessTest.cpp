@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -117,4 +118,22 @@ TEST(ChartProcess, AWritableFileInAFolderTheUserCannotWriteIsWrittenInPlace) {
     EXPECT_EQ(contentOf(shared).left(8), QByteArray::fromHex("D0CF11E0A1B11AE1"));
     EXPECT_LT(contentOf(shared).size(), kOldChart.size()); // nothing of the old file after the new one
     EXPECT_EQ(filesIn(dir.path()), QStringList{QStringLiteral("shared.xls")});
+}
+
+// Whatever languages Kinloom speaks, an English or C session gets the
+// workbook it always did: the default chart, byte for byte.
+TEST(ChartProcess, UnderAnEnglishOrCLocaleTheDefaultWorkbookIsAsItAlwaysWas) {
+    QTemporaryDir dir;
+    const QString book = dir.filePath(QStringLiteral("chart.xls"));
+    for (const char* locale : {"C", "en_US.UTF-8", "en_GB.UTF-8"}) {
+        SCOPED_TRACE(locale);
+        const ChartRun made = runChart({QStringLiteral("--output"), book}, [locale] {
+            ::setenv("LC_ALL", locale, 1);
+            ::setenv("LANG", locale, 1);
+            ::unsetenv("LANGUAGE");
+        });
+        ASSERT_EQ(made.status, 0) << made.err.toStdString();
+        EXPECT_EQ(QCryptographicHash::hash(contentOf(book), QCryptographicHash::Sha256).toHex(),
+                  QByteArray("6c6a247f5cc7c5244cf1603cc187804db8d982686c5d78d93123352980282b8a"));
+    }
 }

@@ -17,6 +17,7 @@
 #include <optional>
 #include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace files;
@@ -240,4 +241,59 @@ TEST(FileReplacement, WhereRoomCannotBeReservedAFileThatWouldNotFitIsLeftUntouch
         EXPECT_EQ(e.description(), QStringLiteral("Cannot save '%1': No space left on device.").arg(target));
     }
     EXPECT_EQ(contentOf(target), QByteArray(64 * 1024, 'o'));
+}
+
+// What cannot be seen in the file afterwards: the new bytes are on the
+// device before they take the old ones' place, and what is written in place
+// is read back whole, not only counted.
+TEST(FileReplacement, NewBytesAreFlushedBeforeTheyReplaceAndReadBackWhole) {
+    using enum FileOperation;
+    QTemporaryDir dir;
+    const QString target = dir.filePath(QStringLiteral("old.xls"));
+    writeFile(target, "old");
+    struct Case {
+        Mode mode;
+        std::vector<FileOperation> operations;
+    };
+    for (const Case& c : {Case{Mode::Beside, {Create, Permissions, Write, Flush, Close, Rename}},
+                          Case{Mode::InPlace, {Create, Open, Read, Reserve, Write, Truncate, Flush, Read}}}) {
+        ScopedFileOperationFailure seen(
+            [&](int operation) { return c.mode == Mode::InPlace && operation == 1 ? EACCES : 0; });
+        EXPECT_EQ(replacing(target, "new"), QString());
+        EXPECT_EQ(seen.operationKinds(), c.operations);
+    }
+    // A device that keeps other bytes than it was given: the old content goes back.
+    ScopedFileOperationFailure lossy([](int operation) {
+        if (operation == 1) return EACCES;
+        return operation == 8 ? ScopedFileOperationFailure::kReadsOtherBytes : 0;
+    });
+    EXPECT_EQ(replacing(target, "other"), QStringLiteral("Cannot save '%1': Input/output error.").arg(target));
+    EXPECT_EQ(contentOf(target), QByteArray("new"));
+}
+
+// Root may write any file: the refusal of a read-only file is seen only by an
+// ordinary user, in a folder that user may write (where the file could
+// otherwise be replaced by a rename).
+TEST(FileReplacement, AFileTheUserMayNotWriteIsNeverReplaced) {
+    QTemporaryDir dir;
+    const QString target = dir.filePath(QStringLiteral("read-only.xls"));
+    writeFile(target, "keep me");
+    ASSERT_EQ(::chmod(QFile::encodeName(target).constData(), 0444), 0);
+    constexpr uid_t kNobody = 65534;
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::chown(QFile::encodeName(dir.path()).constData(), kNobody, kNobody), 0);
+        ASSERT_EQ(::chown(QFile::encodeName(target).constData(), kNobody, kNobody), 0);
+    }
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (::geteuid() == 0 && (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)) ::_exit(2);
+        ::_exit(replacing(target, "new").endsWith(QStringLiteral(": Permission denied.")) ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    ASSERT_NE(WEXITSTATUS(status), 2) << "cannot become an ordinary user here";
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(contentOf(target), QByteArray("keep me"));
 }

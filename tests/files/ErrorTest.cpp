@@ -1,0 +1,20 @@
+#include "files/Error.h"
+#include "tests/support/QStringPrinter.h"
+
+#include <gtest/gtest.h>
+
+using files::Error;
+using files::ErrorKind;
+
+// A text is worded where it is shown; its arguments go in as they are, a
+// user's name holding "%2" included.
+TEST(Error, TextsAreWordedWhereTheyAreShownWithTheirArgumentsAsGiven) {
+    const Error error(ErrorKind::File, "Cannot save '%1': %2.", {QStringLiteral("100%2.xls"), QStringLiteral("full")});
+    EXPECT_STREQ(error.what(), "Cannot save '100%2.xls': full.");
+    EXPECT_EQ(error.description(), QStringLiteral("Cannot save '100%2.xls': full."));
+    Error::setWording([](const char* text) { return QStringLiteral("[%1]").arg(QString::fromUtf8(text)); });
+    EXPECT_EQ(error.description(), QStringLiteral("[Cannot save '100%2.xls': full.]"));
+    EXPECT_EQ(Error(ErrorKind::Chart, QStringLiteral("as given")).description(), QStringLiteral("as given"));
+    Error::setWording({});
+    EXPECT_STREQ(error.what(), "Cannot save '100%2.xls': full.");
+}

@@ -1,0 +1,58 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Form1</source>
+        <translation>Form1</translation>
+    </message>
+    <message>
+        <source>Start Creating Template</source>
+        <translation>Vorlage erstellen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Load Sample/Example Data</source>
+        <translation>Beispieldaten laden</translation>
+    </message>
+    <message>
+        <source>Family Tree For</source>
+        <translation>Stammbaum für</translation>
+    </message>
+    <message>
+        <source>Number Of Generations (Including Youself)</source>
+        <translation>Anzahl der Generationen (Sie selbst eingeschlossen)</translation>
+    </message>
+</context>
+<context>
+    <name>Form2</name>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>Zoom:</source>
+        <translation>Zoom:</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Vergrößern</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Verkleinern</translation>
+    </message>
+    <message>
+        <source>&lt; Back</source>
+        <translation>&lt; Zurück</translation>
+    </message>
+    <message>
+        <source>Save Results To Excel File</source>
+        <translation>Als Excel-Datei speichern</translation>
+    </message>
+</context>
+</TS>
