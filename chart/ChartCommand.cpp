@@ -9,6 +9,7 @@
 #include "LocaleNumber.h"
 #include "PictureExport.h"
 
+#include "files/Error.h"
 #include "files/FileReplacement.h"
 #include "files/Paths.h"
 #include "spreadsheet/WorkbookFormat.h"
