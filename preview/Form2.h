@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 
+class QAction;
 class QScrollBar;
 
 namespace Ui {
@@ -20,7 +21,8 @@ namespace preview {
 
 // The preview window: the chart's picture in a viewport with scroll bars,
 // zoomed in steps of a quarter and dragged to pan; the buttons that save the
-// chart's workbook or go back. Building it runs its start-up (Form_Load).
+// chart (as a workbook or a picture) or go back; printing (Ctrl+P, or
+// "Print…" on the picture's context menu). Building it runs its start-up (Form_Load).
 // Closing it removes the temporary workbook and ends the application.
 class Form2 : public shell::FormBase, public chart::PreviewWindow {
     Q_OBJECT
@@ -67,6 +69,7 @@ private:
     void PushButton2_Click();
     void PushButton6_Click();
     void PushButton8_Click();
+    void mnuPrint_Click();
     void HScroll1_Change();
     void VScroll1_Change();
     void Picture1_MouseDown(const QPointF& position);
@@ -81,6 +84,7 @@ private:
     QString m_excelFile;
     std::unique_ptr<Ui::Form2> m_ui;
     shell::SaveFileDialog CommonDialog1;
+    QAction* mnuPrint = nullptr;
     std::function<void()> m_showMainWindow;
     chart::TemporaryFile m_heldWorkbook;
 
