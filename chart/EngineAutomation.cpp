@@ -82,7 +82,8 @@ private:
 
 spreadsheet::WorkbookFormat formatOf(int fileFormat) {
     if (const auto format = spreadsheet::workbookFormatFromNumber(fileFormat)) return *format;
-    throw spreadsheet::SpreadsheetError(QStringLiteral("%1 is not a file format a workbook is saved in.").arg(fileFormat));
+    throw spreadsheet::SpreadsheetError(
+        QStringLiteral("%1 is not a file format a workbook is saved in.").arg(fileFormat));
 }
 
 class EngineWorkbook final : public Workbook {

@@ -36,11 +36,11 @@ namespace preview {
 using shell::TrappedHandler;
 using shell::ProcedurePath::Form2_Form_Activate;
 using shell::ProcedurePath::Form2_Form_Load;
+using shell::ProcedurePath::Form2_mnuPrint_Click;
 using shell::ProcedurePath::Form2_PushButton1_Click;
 using shell::ProcedurePath::Form2_PushButton2_Click;
 using shell::ProcedurePath::Form2_PushButton6_Click;
 using shell::ProcedurePath::Form2_PushButton8_Click;
-using shell::ProcedurePath::Form2_mnuPrint_Click;
 
 Form2::Form2(QWidget* parent) : FormBase(parent), m_ui(std::make_unique<Ui::Form2>()) {
     m_ui->setupUi(this);

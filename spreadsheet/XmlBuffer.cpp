@@ -64,4 +64,3 @@ XmlBuffer& XmlBuffer::text(const QString& value, ControlWriter control) {
 }
 
 } // namespace spreadsheet
-

@@ -20,7 +20,7 @@ static lxw_format* cellFormat(lxw_workbook* book, int fill, int edges) {
 }
 
 int main(int argc, char* argv[]) {
-    if (argc != 3) {
+    if (argc != 3 || atoi(argv[1]) < 1 || atoi(argv[1]) > 15) {
         fprintf(stderr, "usage: %s GENERATIONS OUTPUT.xlsx\n", argv[0]);
         return 2;
     }
@@ -52,8 +52,6 @@ int main(int argc, char* argv[]) {
 
     /* Column k's boxes start on row 2^k + 3 (from 0) and repeat every 2^(k+1)
      * rows; between the first and last box its right edge is drawn. */
-    const long lastRow = (1L << (generations - 1)) + 3 + ((1L << (generations - 1)) - 1) * 0; /* unused */
-    (void)lastRow;
     long maxRow = 0;
     for (int k = 0; k < generations; ++k) {
         long first = (1L << k) + 3, spacing = 2L << k;

@@ -6,14 +6,13 @@
 
 namespace spreadsheet::ods {
 
-const char* const kNamespaces =
-    " xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\""
-    " xmlns:style=\"urn:oasis:names:tc:opendocument:xmlns:style:1.0\""
-    " xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\""
-    " xmlns:table=\"urn:oasis:names:tc:opendocument:xmlns:table:1.0\""
-    " xmlns:fo=\"urn:oasis:names:tc:opendocument:xmlns:xsl-fo-compatible:1.0\""
-    " xmlns:svg=\"urn:oasis:names:tc:opendocument:xmlns:svg-compatible:1.0\""
-    " office:version=\"1.3\"";
+const char* const kNamespaces = " xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\""
+                                " xmlns:style=\"urn:oasis:names:tc:opendocument:xmlns:style:1.0\""
+                                " xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\""
+                                " xmlns:table=\"urn:oasis:names:tc:opendocument:xmlns:table:1.0\""
+                                " xmlns:fo=\"urn:oasis:names:tc:opendocument:xmlns:xsl-fo-compatible:1.0\""
+                                " xmlns:svg=\"urn:oasis:names:tc:opendocument:xmlns:svg-compatible:1.0\""
+                                " office:version=\"1.3\"";
 
 namespace {
 
@@ -93,8 +92,8 @@ struct Paper {
     double width;
     double height;
 };
-constexpr Paper kPapers[] = {{1, 215.9, 279.4},  {3, 279.4, 431.8}, {5, 215.9, 355.6}, {8, 297, 420},
-                             {9, 210, 297},      {11, 148, 210},    {13, 182, 257},    {7, 184.15, 266.7}};
+constexpr Paper kPapers[] = {{1, 215.9, 279.4}, {3, 279.4, 431.8}, {5, 215.9, 355.6}, {8, 297, 420},
+                             {9, 210, 297},     {11, 148, 210},    {13, 182, 257},    {7, 184.15, 266.7}};
 
 // A header or footer in Excel's codes ("&LTree&RPage &P of &N") as the
 // three regions of an OpenDocument page; codes other than the page number

@@ -16,8 +16,9 @@ namespace spreadsheet::xlsx {
 namespace {
 
 constexpr std::string_view kHeader = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n";
-constexpr std::string_view kNamespaces = " xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\""
-                                         " xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\"";
+constexpr std::string_view kNamespaces =
+    " xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\""
+    " xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\"";
 
 // A spreadsheet's margins when none are set: 0.75 inch left and right, 1 inch
 // top and bottom, headers and footers 0.5 inch from the edge.
@@ -58,8 +59,8 @@ void escapedControl(XmlBuffer& out, char16_t unit) {
         return;
     }
     static const char kHex[] = "0123456789ABCDEF";
-    const char code[] = {'_', 'x', kHex[unit >> 12], kHex[(unit >> 8) & 0xF], kHex[(unit >> 4) & 0xF],
-                         kHex[unit & 0xF], '_'};
+    const char code[] = {'_', 'x', kHex[unit >> 12], kHex[(unit >> 8) & 0xF], kHex[(unit >> 4) & 0xF], kHex[unit & 0xF],
+                         '_'};
     out.raw(std::string_view(code, sizeof code));
 }
 

@@ -94,8 +94,10 @@ void writeFills(XmlBuffer& out, const std::vector<std::int16_t>& fills) {
 void writeBorders(XmlBuffer& out, const std::vector<Borders>& borders) {
     out.raw("<borders count=\"").number(static_cast<long long>(borders.size())).raw("\">");
     // The file's order of the edges, and where each is in the model's.
-    constexpr std::pair<const char*, Edge> kEdges[] = {
-        {"left", Edge::Left}, {"right", Edge::Right}, {"top", Edge::Top}, {"bottom", Edge::Bottom}};
+    constexpr std::pair<const char*, Edge> kEdges[] = {{"left", Edge::Left},
+                                                       {"right", Edge::Right},
+                                                       {"top", Edge::Top},
+                                                       {"bottom", Edge::Bottom}};
     for (const Borders& border : borders) {
         out.raw("<border>");
         for (const auto& [name, edge] : kEdges) {

@@ -66,6 +66,7 @@ TEST(CupsPrint, ACupsQueuePrintsTheChartOnAsManyPagesAsThePdf) {
     ASSERT_TRUE(info.waitForFinished(30000));
     const QString text = QString::fromLocal8Bit(info.readAllStandardOutput());
     const int pages = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(text).captured(1).toInt();
-    EXPECT_EQ(pages, pageCount(chart::exportedPictureBytes(picture, chart::PictureFileKind::Pdf))) << text.toStdString();
+    EXPECT_EQ(pages, pageCount(chart::exportedPictureBytes(picture, chart::PictureFileKind::Pdf)))
+        << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("(A4)"))) << text.toStdString();
 }

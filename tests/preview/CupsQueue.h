@@ -34,7 +34,8 @@ public:
             }
         // The filters run as the lp user, which must reach the spool through this folder.
         ::chmod(QFile::encodeName(m_dir.path()).constData(), 0755);
-        for (const char* folder : {"spool/tmp", "cache", "state"}) QDir(m_dir.path()).mkpath(QString::fromLatin1(folder));
+        for (const char* folder : {"spool/tmp", "cache", "state"})
+            QDir(m_dir.path()).mkpath(QString::fromLatin1(folder));
         const QString root = m_dir.path();
         write(QStringLiteral("cupsd.conf"),
               QStringLiteral("Listen %1\nLogLevel info\nBrowsing No\nWebInterface No\nDefaultAuthType None\n"
@@ -55,8 +56,8 @@ public:
         while (!QFile::exists(socket()) && m_cupsd.state() != QProcess::NotRunning && waited.elapsed() < 15000)
             QThread::msleep(50);
         if (!QFile::exists(socket())) {
-            m_whyNot = QStringLiteral("cupsd did not start: %1 %2")
-                           .arg(QString::fromLocal8Bit(m_cupsd.readAll()), log());
+            m_whyNot =
+                QStringLiteral("cupsd did not start: %1 %2").arg(QString::fromLocal8Bit(m_cupsd.readAll()), log());
             return;
         }
         QProcess lpadmin;
@@ -67,7 +68,8 @@ public:
                        QStringLiteral("cups-pdf:/"), QStringLiteral("-P"),
                        QStringLiteral("/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd")});
         if (!lpadmin.waitForFinished(30000) || lpadmin.exitCode() != 0)
-            m_whyNot = QStringLiteral("lpadmin could not add the printer: %1").arg(QString::fromLocal8Bit(lpadmin.readAll()));
+            m_whyNot =
+                QStringLiteral("lpadmin could not add the printer: %1").arg(QString::fromLocal8Bit(lpadmin.readAll()));
     }
 
     ~CupsQueue() {

@@ -295,12 +295,12 @@ TEST_F(Form2SaveTest, EachFilterAndTypedExtensionSavesItsOwnFormatUnderTheFinalN
         const char* saved;
         const char* kind;
     };
-    for (const Case& c : {Case{"tree", 1, "tree.xls", "xls"}, Case{"tree", 2, "tree.xlsx", "xlsx"},
-                          Case{"tree", 3, "tree.ods", "ods"}, Case{"tree", 4, "tree.pdf", "pdf"},
-                          Case{"tree", 5, "tree.svg", "svg"}, Case{"tree", 6, "tree.png", "png"},
-                          Case{"typed.ods", 4, "typed.ods", "ods"}, Case{"typed.XLSX", 1, "typed.XLSX", "xlsx"},
-                          Case{"typed.pdf", 2, "typed.pdf", "pdf"}, Case{"typed.xls", 6, "typed.xls", "xls"},
-                          Case{"other.old", 5, "other.old", "svg"}}) {
+    for (const Case& c :
+         {Case{"tree", 1, "tree.xls", "xls"}, Case{"tree", 2, "tree.xlsx", "xlsx"}, Case{"tree", 3, "tree.ods", "ods"},
+          Case{"tree", 4, "tree.pdf", "pdf"}, Case{"tree", 5, "tree.svg", "svg"}, Case{"tree", 6, "tree.png", "png"},
+          Case{"typed.ods", 4, "typed.ods", "ods"}, Case{"typed.XLSX", 1, "typed.XLSX", "xlsx"},
+          Case{"typed.pdf", 2, "typed.pdf", "pdf"}, Case{"typed.xls", 6, "typed.xls", "xls"},
+          Case{"other.old", 5, "other.old", "svg"}}) {
         SCOPED_TRACE(c.saved);
         const QString saved = target(QString::fromLatin1(c.saved));
         writeFile(saved, "the user's own file");
@@ -308,9 +308,9 @@ TEST_F(Form2SaveTest, EachFilterAndTypedExtensionSavesItsOwnFormatUnderTheFinalN
         dialogs.setNextAnswer(target(QString::fromLatin1(c.typed)), c.filter);
         sandbox.messages.setNextAnswer(vbYes);
         save();
-        EXPECT_EQ(texts(), (QStringList{QStringLiteral("Are you sure you wish to overwrite ") + saved
-                                            + QStringLiteral(" ?"),
-                                        QStringLiteral("Done.")}));
+        EXPECT_EQ(texts(),
+                  (QStringList{QStringLiteral("Are you sure you wish to overwrite ") + saved + QStringLiteral(" ?"),
+                               QStringLiteral("Done.")}));
         EXPECT_EQ(kindOf(readAll(saved)), QString::fromLatin1(c.kind));
         if (QByteArray(c.kind) == "xls") {
             EXPECT_EQ(readAll(saved), xls); // the temporary workbook, byte for byte
