@@ -9,20 +9,10 @@ Usage: xlsx_bench.py KINLOOM_CHART XLSXWRITER_PEER [RUNS]
 """
 import os
 import statistics
-import subprocess
 import sys
 import tempfile
-import time
 
-
-def measure(command):
-    start = time.perf_counter()
-    process = subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
-    _, status, usage = os.wait4(process.pid, 0)
-    elapsed = time.perf_counter() - start
-    if status != 0:
-        sys.exit(f"{command[0]} failed: {process.stderr.read().decode()}")
-    return elapsed, usage.ru_maxrss / 1024, usage.ru_utime + usage.ru_stime
+from xls_bench import measure
 
 
 def main():

@@ -188,6 +188,8 @@ void writeRows(XmlBuffer& out, const Worksheet& sheet, LengthStyles& styles) {
         cells.write(row, cellsOfRow);
         out.raw("</table:table-row>");
     }
+    // A table holds at least one row, also an empty sheet's.
+    if (lastRow == 0) ++emptyRun;
     flushEmpty();
 }
 

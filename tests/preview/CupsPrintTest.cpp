@@ -1,38 +1,18 @@
 // Printing through a real CUPS queue, in a program of its own: the CUPS
 // library keeps the first server a process asks, so no other printing may
 // come before it.
-#include "chart/Automation.h"
-#include "chart/ChartLayout.h"
-#include "chart/ExecuteOperation.h"
 #include "chart/PictureExport.h"
 #include "shell/shared/PrintDialog.h"
 
 #include "CupsQueue.h"
 #include "PreviewWindow.h"
+#include "PrintedCharts.h"
 #include "tests/support/ShellSandbox.h"
 
 #include <gtest/gtest.h>
 
 #include <QPrinter>
 #include <QRegularExpression>
-
-namespace {
-
-spreadsheet::VectorPicture chartOf(const char* generations) {
-    auto application = chart::automation::createApplication();
-    auto workbook = application->workbooks().add();
-    auto& sheet = workbook->activeSheet();
-    chart::executeLayout(sheet, chart::BuildChartLayout(QStringLiteral("Halvarsen"), QString::fromLatin1(generations)));
-    const auto used = sheet.usedRange();
-    return sheet.picture({used.row, used.column, used.lastRow(), used.lastColumn()});
-}
-
-int pageCount(const QByteArray& pdf) {
-    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?![s\\w])"));
-    return static_cast<int>(QString::fromLatin1(pdf).count(page));
-}
-
-} // namespace
 
 // Through a real CUPS queue of the test's own, to a cups-pdf printer.
 TEST(CupsPrint, ACupsQueuePrintsTheChartOnAsManyPagesAsThePdf) {

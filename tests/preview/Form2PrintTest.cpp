@@ -1,12 +1,10 @@
-#include "chart/Automation.h"
-#include "chart/ChartLayout.h"
-#include "chart/ExecuteOperation.h"
 #include "chart/PictureExport.h"
 #include "shell/shared/PrintDialog.h"
 #include "shell/shared/ProcedurePaths.h"
 #include "shell/shared/TrappedHandler.h"
 
 #include "PreviewWindow.h"
+#include "PrintedCharts.h"
 #include "tests/support/ErrorReports.h"
 #include "tests/support/FileContents.h"
 #include "tests/support/ShellSandbox.h"
@@ -21,21 +19,6 @@ using namespace shell;
 using preview::Form2;
 
 namespace {
-
-// A chart of the generations as the build run hands it over.
-spreadsheet::VectorPicture chartOf(const char* generations) {
-    auto application = chart::automation::createApplication();
-    auto workbook = application->workbooks().add();
-    auto& sheet = workbook->activeSheet();
-    chart::executeLayout(sheet, chart::BuildChartLayout(QStringLiteral("Halvarsen"), QString::fromLatin1(generations)));
-    const auto used = sheet.usedRange();
-    return sheet.picture({used.row, used.column, used.lastRow(), used.lastColumn()});
-}
-
-int pageCount(const QByteArray& pdf) {
-    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?![s\\w])"));
-    return static_cast<int>(QString::fromLatin1(pdf).count(page));
-}
 
 QString firstMediaBox(const QByteArray& pdf) {
     static const QRegularExpression box(QStringLiteral("/MediaBox\\s*\\[([^\\]]*)\\]"));

@@ -141,6 +141,7 @@ TEST(WorkbookFormats, OpenDocumentBeginsWithItsMediaTypeStoredAsItIs) {
     EXPECT_EQ(ods.mid(30, 8), QByteArray("mimetype"));
     EXPECT_EQ(ods[8], '\0'); // compression method 0: stored
     EXPECT_EQ(ods.mid(38, 46), QByteArray("application/vnd.oasis.opendocument.spreadsheet"));
+    EXPECT_TRUE(partOf(ods, "content.xml").contains("<table:table-row")); // a table holds a row, even empty
 }
 
 // How a sheet prints goes into both formats: paper, orientation, fitting,
