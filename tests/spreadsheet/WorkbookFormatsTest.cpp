@@ -59,13 +59,16 @@ QStringList xlsxTexts(const QByteArray& sharedStrings) {
     return texts;
 }
 
-// The texts of the string cells, paragraphs joined by line feeds, counted
-// spaces and tabs written out.
+// The texts of the string cells as an OpenDocument reader sees them:
+// paragraphs joined by line feeds, white space in the character data
+// collapsed to one space and dropped at a paragraph's start, counted spaces
+// and tabs written out.
 QStringList odsTexts(const QByteArray& content) {
     QStringList texts;
     QXmlStreamReader xml(content);
     QString text;
     int paragraphs = 0;
+    bool collapsing = true; // at a paragraph's start, or after a space of the character data
     while (!xml.atEnd()) {
         xml.readNext();
         const auto name = xml.name();
@@ -74,12 +77,20 @@ QStringList odsTexts(const QByteArray& content) {
             paragraphs = 0;
         } else if (xml.isStartElement() && name == QLatin1String("p")) {
             if (paragraphs++ > 0) text += QLatin1Char('\n');
+            collapsing = true;
         } else if (xml.isStartElement() && name == QLatin1String("s")) {
             text += QString(xml.attributes().value(QLatin1String("text:c")).toInt(), QLatin1Char(' '));
+            collapsing = false;
         } else if (xml.isStartElement() && name == QLatin1String("tab")) {
             text += QLatin1Char('\t');
+            collapsing = false;
         } else if (xml.isCharacters()) {
-            text += xml.text();
+            for (const QChar ch : xml.text()) {
+                const bool space = ch == u' ' || ch == u'\t' || ch == u'\n' || ch == u'\r';
+                if (space && collapsing) continue;
+                text += space ? QChar(u' ') : ch;
+                collapsing = space;
+            }
         } else if (xml.isEndElement() && name == QLatin1String("table-cell") && paragraphs > 0) {
             texts << text;
         }
