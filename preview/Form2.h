@@ -2,6 +2,7 @@
 
 #include "chart/BuildRun.h"
 #include "chart/TemporaryFiles.h"
+#include "preview/ViewerArithmetic.h"
 #include "shell/shared/FormBase.h"
 #include "shell/shared/SaveFileDialog.h"
 
@@ -10,8 +11,9 @@
 #include <functional>
 #include <memory>
 
-class QAction;
+class QMenu;
 class QScrollBar;
+class QWheelEvent;
 
 namespace Ui {
 class Form2;
@@ -24,6 +26,9 @@ namespace preview {
 // chart (as a workbook or a picture) or go back; printing (Ctrl+P, or
 // "Print…" on the picture's context menu). Building it runs its start-up (Form_Load).
 // Closing it removes the temporary workbook and ends the application.
+// Beside the buttons: the picture's menu ("Whole Chart", Ctrl+0, fits the
+// chart into the viewport), and the mouse wheel over the picture, which
+// moves the bars (Shift: the horizontal one) or, with Ctrl, steps the zoom.
 class Form2 : public shell::FormBase, public chart::PreviewWindow {
     Q_OBJECT
 
@@ -56,6 +61,8 @@ public:
     void SetVScrollbarByPercent(QScrollBar& bar, int percent);
 
     float zoom() const { return mZoom; }
+    // Whether the whole-chart view shows, rather than a zoom step.
+    bool showsWholeChart() const { return m_wholeChart; }
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -80,13 +87,22 @@ private:
     void ApplyZoom();
     void SetupScrollbars();
     void deleteExcelFile();
+    void buildPictureMenu();
+    void showWholeChart();
+    void pictureWheel(const QWheelEvent& event);
 
     QString m_excelFile;
     std::unique_ptr<Ui::Form2> m_ui;
     shell::SaveFileDialog CommonDialog1;
-    QAction* mnuPrint = nullptr;
     std::function<void()> m_showMainWindow;
     chart::TemporaryFile m_heldWorkbook;
+    // The one context menu of the picture (canvas and viewport alike).
+    QMenu* m_pictureMenu = nullptr;
+    bool m_wholeChart = false;
+    double m_wholeFactor = 1.0;
+    WheelNotches m_verticalWheel;
+    WheelNotches m_horizontalWheel;
+    WheelNotches m_zoomWheel;
 
     float mDragX = 0;
     float mDragY = 0;

@@ -83,8 +83,8 @@ public:
 
     // Draws the whole picture stretched over target (painter coordinates),
     // only what falls inside exposed. Every sheet pixel covers whole device
-    // pixels, so lines stay sharp at any zoom; lines thinner than a device
-    // pixel are drawn one pixel wide, as faint as they are thin.
+    // pixels, so lines stay sharp at any zoom; a line thinner than a device
+    // pixel is drawn one pixel wide in its full colour.
     void paint(QPainter& painter, const QRectF& target, const QRect& exposed) const;
 
     // A bitmap of the whole picture at size (default: its own size).

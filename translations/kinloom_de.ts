@@ -55,10 +55,6 @@
         <translation>Als Excel-Datei speichern</translation>
     </message>
     <message>
-        <source>Print…</source>
-        <translation>Drucken …</translation>
-    </message>
-    <message>
         <source>Excel Workbook (*.xlsx)</source>
         <translation>Excel-Arbeitsmappe (*.xlsx)</translation>
     </message>
@@ -77,6 +73,17 @@
     <message>
         <source>PNG Picture (*.png)</source>
         <translation>PNG-Bild (*.png)</translation>
+    </message>
+</context>
+<context>
+    <name>preview::Form2</name>
+    <message>
+        <source>Whole Chart</source>
+        <translation>Ganzer Stammbaum</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Drucken …</translation>
     </message>
 </context>
 </TS>

@@ -55,10 +55,6 @@
         <translation>Lagre som Excel-fil</translation>
     </message>
     <message>
-        <source>Print…</source>
-        <translation>Skriv ut …</translation>
-    </message>
-    <message>
         <source>Excel Workbook (*.xlsx)</source>
         <translation>Excel-arbeidsbok (*.xlsx)</translation>
     </message>
@@ -77,6 +73,17 @@
     <message>
         <source>PNG Picture (*.png)</source>
         <translation>PNG-bilde (*.png)</translation>
+    </message>
+</context>
+<context>
+    <name>preview::Form2</name>
+    <message>
+        <source>Whole Chart</source>
+        <translation>Hele slektstreet</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Skriv ut …</translation>
     </message>
 </context>
 </TS>

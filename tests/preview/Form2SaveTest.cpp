@@ -18,6 +18,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTest>
 #include <QTimer>
 
 using namespace shell;
@@ -257,6 +258,24 @@ TEST_F(Form2SaveTest, EveryBackStepReportsItsOwnNumberAndTheNextRuns) {
         EXPECT_EQ(shownMain, step == 104 ? 0 : 1);
         EXPECT_EQ(form.isVisible(), step == 106);
     }
+}
+
+// Enter (and the keypad's Enter) on a focused button clicks it once, as Space does.
+TEST_F(Form2SaveTest, EnterClicksTheFocusedButton) {
+    handOver(form, QSize(200, 100));
+    int shownMain = 0;
+    form.setShowMainWindow([&] { ++shownMain; });
+    for (const auto& [button, key] : {std::pair{"PushButton1", Qt::Key_Return}, std::pair{"PushButton2", Qt::Key_Enter},
+                                      std::pair{"PushButton1", Qt::Key_Enter}, std::pair{"PushButton6", Qt::Key_Return},
+                                      std::pair{"PushButton8", Qt::Key_Enter}}) {
+        form.findChild<QWidget*>(button)->setFocus();
+        QTest::keyClick(form.findChild<QWidget*>(button), key,
+                        key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    }
+    EXPECT_EQ(form.zoom(), 1.25f);
+    EXPECT_EQ(texts(), QStringList{QStringLiteral("Done.")}); // the save dialog was cancelled
+    EXPECT_EQ(shownMain, 1);
+    EXPECT_FALSE(form.isVisible());
 }
 
 namespace {

@@ -6,6 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+
 using namespace shell;
 
 TEST(MessageBoxSeam, RecordsBoxesAndGivesQueuedOrDefaultAnswers) {
@@ -19,6 +23,30 @@ TEST(MessageBoxSeam, RecordsBoxesAndGivesQueuedOrDefaultAnswers) {
     EXPECT_EQ(boxes.shown()[2].style, vbOKOnly);
     EXPECT_EQ(MsgBox(QStringLiteral("x"), vbOKOnly, QStringLiteral("Numerical Value")), vbOK);
     EXPECT_EQ(boxes.shown()[3].caption, QStringLiteral("Numerical Value"));
+}
+
+// A box leaves room for its caption beside the title bar's icon and buttons
+// (about 100 pixels), and shows a line that holds a web address whole.
+TEST(MessageBoxLook, WideEnoughForItsCaptionAndAWebAddressOnOneLine) {
+    for (const ShownMessage& message :
+         {ShownMessage{QStringLiteral("Done."), QStringLiteral("Kinloom"), vbOKOnly},
+          ShownMessage{QStringLiteral("Questions? Please contact Team Brenvik at https://brenvik.example/contact/"),
+                       QStringLiteral("Kinloom"), vbOKOnly},
+          ShownMessage{QStringLiteral("x\r\nhttps://brenvik.example/contact/"), QStringLiteral("Application Error"),
+                       vbExclamation}}) {
+        SCOPED_TRACE(message.text.toStdString());
+        const auto box = messageBoxFor(message);
+        box->show();
+        QApplication::processEvents();
+        QFont captionFont = box->font();
+        captionFont.setBold(true);
+        EXPECT_GE(box->width(), QFontMetrics(captionFont).horizontalAdvance(message.caption) + 100);
+        const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        ASSERT_TRUE(label);
+        const int lines = message.text.count(QLatin1Char('\n')) + 1;
+        EXPECT_LT(label->height(), (lines + 1) * label->fontMetrics().lineSpacing()); // no line wrapped
+        box->close();
+    }
 }
 
 TEST(SaveFileDialogSeam, RecordsTheDialogAndAnswersOrCancels) {
