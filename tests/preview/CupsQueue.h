@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -73,6 +74,8 @@ public:
     }
 
     ~CupsQueue() {
+        // cups-pdf makes its folder for the first file; an empty one it made for us goes again.
+        if (!m_outputExisted) QDir().rmdir(outputFolder());
         if (m_cupsd.state() == QProcess::NotRunning) return;
         m_cupsd.terminate();
         if (!m_cupsd.waitForFinished(10000)) m_cupsd.kill();
@@ -129,6 +132,7 @@ private:
     }
 
     QTemporaryDir m_dir;
+    bool m_outputExisted = QFileInfo::exists(outputFolder());
     QProcess m_cupsd;
     QString m_whyNot;
 };
