@@ -11,7 +11,9 @@ constexpr const char* kDescription = "Makes blank family-tree chart templates in
                                      "person at the root of the tree and the number of generations, the root\n"
                                      "person included (up to 15); Kinloom draws one empty box for each ancestor,\n"
                                      "shows the chart in a preview window where it can be zoomed, scrolled and\n"
-                                     "dragged, and saves it as an Excel 97-2003 workbook (.xls).\n\n"
+                                     "dragged, saves it as an Excel 97-2003 workbook (.xls), an Excel workbook\n"
+                                     "(.xlsx), an OpenDocument spreadsheet (.ods) or a PDF, SVG or PNG picture,\n"
+                                     "and prints it (Ctrl+P).\n\n"
                                      "Given a family file (GEDCOM), Kinloom reads it and asks for the person\n"
                                      "whose ancestors fill the boxes; the main window's context menu (Fill from\n"
                                      "a Family File..., Ctrl+O) and a .ged file dropped on it do the same.";

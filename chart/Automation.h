@@ -87,10 +87,12 @@ class Workbook {
 public:
     virtual ~Workbook() = default;
     virtual Worksheet& activeSheet() = 0;
-    // Saves as an Excel 97-2003 workbook under the path, asking nothing.
-    virtual void saveAs(const QString& path) = 0;
+    // SaveAs: saves under the path, asking nothing, in the file format
+    // (XlFileFormat: xlExcel8 56, the Excel 97-2003 workbook, unless another
+    // is named; xlOpenXMLWorkbook 51, xlOpenDocumentSpreadsheet 60).
+    virtual void saveAs(const QString& path, int fileFormat = spreadsheet::xl::kExcel8) = 0;
     // What saveAs writes, for a caller that puts it in place itself.
-    virtual QByteArray fileBytes() const = 0;
+    virtual QByteArray fileBytes(int fileFormat = spreadsheet::xl::kExcel8) const = 0;
     virtual void close() = 0;
 };
 

@@ -85,6 +85,12 @@ private:
     spreadsheet::Worksheet& m_sheet;
 };
 
+spreadsheet::WorkbookFormat formatOf(int fileFormat) {
+    if (const auto format = spreadsheet::workbookFormatFromNumber(fileFormat)) return *format;
+    throw spreadsheet::SpreadsheetError(
+        QStringLiteral("%1 is not a file format a workbook is saved in.").arg(fileFormat));
+}
+
 class EngineWorkbook final : public Workbook {
 public:
     EngineWorkbook(std::shared_ptr<spreadsheet::Application> app, std::shared_ptr<spreadsheet::Workbook> book)
@@ -95,8 +101,8 @@ public:
         if (!m_sheet) m_sheet = std::make_unique<EngineWorksheet>(sheet);
         return *m_sheet;
     }
-    void saveAs(const QString& path) override { m_book->saveAs(path); }
-    QByteArray fileBytes() const override { return m_book->fileBytes(); }
+    void saveAs(const QString& path, int fileFormat) override { m_book->saveAs(path, formatOf(fileFormat)); }
+    QByteArray fileBytes(int fileFormat) const override { return m_book->fileBytes(formatOf(fileFormat)); }
     void close() override { m_app->workbooks().close(m_book); }
 
 private:

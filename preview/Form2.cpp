@@ -2,12 +2,15 @@
 
 #include "ui_Form2.h"
 
+#include "preview/SaveFormats.h"
 #include "preview/ViewerArithmetic.h"
 #include "preview/ZoomCanvas.h"
 
+#include "chart/ChartFileExport.h"
+#include "chart/PictureExport.h"
+
 #include "files/FileReplacement.h"
 #include "files/Paths.h"
-#include "files/WholeFile.h"
 #include "shell/shared/ApplicationEnd.h"
 #include "shell/shared/ApplicationFolders.h"
 #include "shell/shared/ApplicationIcon.h"
@@ -15,6 +18,7 @@
 #include "shell/shared/FileRoutines.h"
 #include "shell/shared/MessageBox.h"
 #include "shell/shared/PointerShape.h"
+#include "shell/shared/PrintDialog.h"
 #include "shell/shared/ProcedurePaths.h"
 #include "shell/shared/RoundHalfEven.h"
 #include "shell/shared/TrappedHandler.h"
@@ -26,6 +30,7 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPrinter>
 #include <QScrollBar>
 #include <QWheelEvent>
 
@@ -37,6 +42,7 @@ namespace preview {
 using shell::TrappedHandler;
 using shell::ProcedurePath::Form2_Form_Activate;
 using shell::ProcedurePath::Form2_Form_Load;
+using shell::ProcedurePath::Form2_mnuPrint_Click;
 using shell::ProcedurePath::Form2_PushButton1_Click;
 using shell::ProcedurePath::Form2_PushButton2_Click;
 using shell::ProcedurePath::Form2_PushButton6_Click;
@@ -258,6 +264,10 @@ void Form2::buildPictureMenu() {
     QAction* wholeChart = m_pictureMenu->addAction(tr("Whole Chart"), this, &Form2::showWholeChart);
     wholeChart->setObjectName(QStringLiteral("WholeChart"));
     wholeChart->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    m_pictureMenu->addSeparator();
+    QAction* print = m_pictureMenu->addAction(tr("Print…"), this, &Form2::mnuPrint_Click);
+    print->setObjectName(QStringLiteral("mnuPrint"));
+    print->setShortcut(QKeySequence::Print);
     addActions(m_pictureMenu->actions());
 }
 
@@ -315,7 +325,10 @@ void Form2::PushButton6_Click() {
     int answer = 0;
     h.step(106, [&] { CommonDialog1.fileName.clear(); });
     h.step(108, [&] { CommonDialog1.dialogTitle = QStringLiteral("Save File"); });
-    h.step(110, [&] { CommonDialog1.filter = QStringLiteral("Excel Files (*.xls)|*.xls|"); });
+    h.step(110, [&] {
+        CommonDialog1.filter = saveDialogFilter();
+        CommonDialog1.filterIndex = 1;
+    });
     h.step(112, [&] { CommonDialog1.showSave(this); });
     h.step(114, [&] { chosen = CommonDialog1.fileName; });
     if (!h.test(116, [&] { return chosen.isEmpty(); })) {
@@ -342,7 +355,10 @@ void Form2::PushButton6_Click() {
                     QStringLiteral("'%1' is Kinloom's temporary workbook of this chart, which is deleted "
                                    "when you go back or close the preview. Please save under another name.")
                         .arg(chosen));
-            files::replaceFile(chosen, files::readWholeFile(mExcelFile));
+            // An .xls is the temporary workbook's own bytes; any other format
+            // is written from the chart in it.
+            files::replaceFile(chosen,
+                               chart::chartFileBytes(mExcelFile, saveFormatFor(chosen, CommonDialog1.filterIndex)));
         });
     }
     if (copied) h.step(132, [&] { shell::MsgBox(QStringLiteral("Done.")); });
@@ -355,6 +371,25 @@ void Form2::PushButton8_Click() {
         if (m_showMainWindow) m_showMainWindow();
     });
     h.step(106, [&] { hide(); });
+}
+
+// The chart as the PDF lays it out, on the printer the user chooses: A4
+// landscape unless they choose another page. A cancelled dialog prints nothing.
+void Form2::mnuPrint_Click() {
+    TrappedHandler h(Form2_mnuPrint_Click);
+    QPrinter printer(QPrinter::HighResolution);
+    bool chosen = false;
+    h.step(100, [&] {
+        printer.setPageLayout(chart::chartPageLayout());
+        printer.setDocName(QStringLiteral("Kinloom chart"));
+    });
+    h.step(102, [&] { chosen = shell::showPrintDialog(printer, this); });
+    if (!chosen) return;
+    h.step(104, [&] {
+        // The store keeps the picture at its own size; the canvas holds only what shows.
+        if (!chart::paintOnPages(m_ui->Zoom_Ori->sheetPicture(), printer))
+            throw shell::Failure(QStringLiteral("The chart could not be printed on %1.").arg(printer.printerName()));
+    });
 }
 
 bool Form2::eventFilter(QObject* watched, QEvent* event) {

@@ -23,7 +23,8 @@ namespace preview {
 
 // The preview window: the chart's picture in a viewport with scroll bars,
 // zoomed in steps of a quarter and dragged to pan; the buttons that save the
-// chart's workbook or go back. Building it runs its start-up (Form_Load).
+// chart (as a workbook or a picture) or go back; printing (Ctrl+P, or
+// "Print…" on the picture's context menu). Building it runs its start-up (Form_Load).
 // Closing it removes the temporary workbook and ends the application.
 // Beside the buttons: the picture's menu ("Whole Chart", Ctrl+0, fits the
 // chart into the viewport), and the mouse wheel over the picture, which
@@ -75,6 +76,7 @@ private:
     void PushButton2_Click();
     void PushButton6_Click();
     void PushButton8_Click();
+    void mnuPrint_Click();
     void HScroll1_Change();
     void VScroll1_Change();
     void Picture1_MouseDown(const QPointF& position);

@@ -1,10 +1,10 @@
 #include "ColumnFit.h"
 
+#include "ColumnWidth.h"
 #include "ExcelConstants.h"
 #include "SpreadsheetError.h"
 #include "VectorPicture.h"
 #include "Worksheet.h"
-#include "xls/BiffMapping.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -65,10 +65,8 @@ int textWidthPixels(const QString& text, const QString& fontName, double points)
 
 double columnWidthShowing(int textPixels) {
     const int needed = textPixels + kCellRoomPixels;
-    // A whole character is 7 pixels of the standard font, and a column 5 more.
-    double characters = std::max(0.0, std::ceil((needed - 5) / 7.0));
-    while (characters < xl::kMaxColumnWidth && xls::columnWidthPixels(xls::fileColumnWidth(characters)) < needed)
-        ++characters;
+    double characters = std::max(0.0, std::ceil(double(needed - kColumnPaddingPixels) / kDigitWidthPixels));
+    while (characters < xl::kMaxColumnWidth && columnWidthPixels(characters) < needed) ++characters;
     return std::min(characters, xl::kMaxColumnWidth);
 }
 

@@ -54,12 +54,36 @@
         <source>Save Results To Excel File</source>
         <translation>Als Excel-Datei speichern</translation>
     </message>
+    <message>
+        <source>Excel Workbook (*.xlsx)</source>
+        <translation>Excel-Arbeitsmappe (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>OpenDocument Spreadsheet (*.ods)</source>
+        <translation>OpenDocument-Tabelle (*.ods)</translation>
+    </message>
+    <message>
+        <source>PDF Document (*.pdf)</source>
+        <translation>PDF-Dokument (*.pdf)</translation>
+    </message>
+    <message>
+        <source>SVG Picture (*.svg)</source>
+        <translation>SVG-Bild (*.svg)</translation>
+    </message>
+    <message>
+        <source>PNG Picture (*.png)</source>
+        <translation>PNG-Bild (*.png)</translation>
+    </message>
 </context>
 <context>
     <name>preview::Form2</name>
     <message>
         <source>Whole Chart</source>
         <translation>Ganzer Stammbaum</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Drucken …</translation>
     </message>
 </context>
 <context>

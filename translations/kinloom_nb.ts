@@ -54,12 +54,36 @@
         <source>Save Results To Excel File</source>
         <translation>Lagre som Excel-fil</translation>
     </message>
+    <message>
+        <source>Excel Workbook (*.xlsx)</source>
+        <translation>Excel-arbeidsbok (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>OpenDocument Spreadsheet (*.ods)</source>
+        <translation>OpenDocument-regneark (*.ods)</translation>
+    </message>
+    <message>
+        <source>PDF Document (*.pdf)</source>
+        <translation>PDF-dokument (*.pdf)</translation>
+    </message>
+    <message>
+        <source>SVG Picture (*.svg)</source>
+        <translation>SVG-bilde (*.svg)</translation>
+    </message>
+    <message>
+        <source>PNG Picture (*.png)</source>
+        <translation>PNG-bilde (*.png)</translation>
+    </message>
 </context>
 <context>
     <name>preview::Form2</name>
     <message>
         <source>Whole Chart</source>
         <translation>Hele slektstreet</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Skriv ut …</translation>
     </message>
 </context>
 <context>

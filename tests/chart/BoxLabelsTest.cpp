@@ -8,7 +8,7 @@
 #include "spreadsheet/ColumnFit.h"
 #include "spreadsheet/SheetPicture.h"
 #include "spreadsheet/Worksheet.h"
-#include "spreadsheet/xls/BiffMapping.h"
+#include "spreadsheet/ColumnWidth.h"
 
 #include <gtest/gtest.h>
 
@@ -20,9 +20,7 @@ namespace {
 
 const QRgb kLime = qRgb(153, 204, 0);
 
-int columnPixels(double characters) {
-    return spreadsheet::xls::columnWidthPixels(spreadsheet::xls::fileColumnWidth(characters));
-}
+int columnPixels(double characters) { return spreadsheet::columnWidthPixels(characters); }
 
 // Labels of very different lengths, the longest in the oldest generations.
 BoxLabels longLabels(int generations) {

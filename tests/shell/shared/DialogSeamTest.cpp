@@ -76,6 +76,26 @@ TEST(SaveFileDialogSeam, ANameWithoutExtensionGetsTheFiltersOwn) {
         EXPECT_EQ(withFilterExtension(QString::fromUtf8(typed), xls), QString::fromUtf8(saved)) << typed;
     EXPECT_EQ(withFilterExtension(QStringLiteral("/home/u/ingrid"), QStringLiteral("All|*.*|")),
               QStringLiteral("/home/u/ingrid"));
+    // The filter chosen gives its extension, the first one chosen by default.
+    const QString several = QStringLiteral("Excel|*.xls|Open|*.ods;*.fods|Picture|*.png|");
+    EXPECT_EQ(withFilterExtension(QStringLiteral("/home/u/ingrid"), several, 2), QStringLiteral("/home/u/ingrid.ods"));
+    EXPECT_EQ(withFilterExtension(QStringLiteral("/home/u/ingrid"), several, 3), QStringLiteral("/home/u/ingrid.png"));
+    EXPECT_EQ(withFilterExtension(QStringLiteral("/home/u/in.xls"), several, 3), QStringLiteral("/home/u/in.xls"));
+}
+
+TEST(SaveFileDialogSeam, TheFilterChosenComesBackAndNamesTheExtension) {
+    SaveFileDialogTestSeam dialogs;
+    dialogs.setNextAnswer(QStringLiteral("/home/u/chart"), 2);
+    SaveFileDialog dialog;
+    dialog.filter = QStringLiteral("Excel Files (*.xls)|*.xls|OpenDocument (*.ods)|*.ods|");
+    dialog.showSave();
+    EXPECT_EQ(dialog.fileName, QStringLiteral("/home/u/chart.ods"));
+    EXPECT_EQ(dialog.filterIndex, 2);
+    dialog.showSave(); // cancelled: the filter stays as it was shown
+    EXPECT_EQ(dialog.filterIndex, 2);
+    ASSERT_EQ(dialogs.shown().size(), 2u);
+    EXPECT_EQ(dialogs.shown()[0].filterIndex, 1);
+    EXPECT_EQ(dialogs.shown()[1].filterIndex, 2);
 }
 
 TEST(SaveFileDialogSeam, FilterPairsBecomeQtEntries) {
