@@ -40,8 +40,10 @@ package: deps
 	$(MAKE) reconfigure
 	cmake --build $(BUILD_DIR) --target package
 
-bench: deps configure
+# The benchmarks' peers are found when the build is configured: after their packages.
+bench: deps
 	@bash scripts/install-deps.sh bench
+	$(MAKE) reconfigure
 	cmake --build $(BUILD_DIR)
 	bash bench/run-all.sh $(BUILD_DIR)
 

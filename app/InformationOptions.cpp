@@ -1,6 +1,7 @@
 #include "app/InformationOptions.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QStringList>
 
 namespace {
@@ -10,7 +11,12 @@ constexpr const char* kDescription = "Makes blank family-tree chart templates in
                                      "person at the root of the tree and the number of generations, the root\n"
                                      "person included (up to 15); Kinloom draws one empty box for each ancestor,\n"
                                      "shows the chart in a preview window where it can be zoomed, scrolled and\n"
-                                     "dragged, and saves it as an Excel 97-2003 workbook (.xls).";
+                                     "dragged, saves it as an Excel 97-2003 workbook (.xls), an Excel workbook\n"
+                                     "(.xlsx), an OpenDocument spreadsheet (.ods) or a PDF, SVG or PNG picture,\n"
+                                     "and prints it (Ctrl+P).\n\n"
+                                     "Given a family file (GEDCOM), Kinloom reads it and asks for the person\n"
+                                     "whose ancestors fill the boxes; the main window's context menu (Fill from\n"
+                                     "a Family File..., Ctrl+O) and a .ged file dropped on it do the same.";
 
 constexpr const char* kAfterOptions = "\n"
                                       "Other arguments go to Qt, which takes its standard options such as\n"
@@ -22,6 +28,12 @@ constexpr const char* kAfterOptions = "\n"
                                       "Failures while a chart is built or saved are shown in a message box and\n"
                                       "do not end the program. Without a display, Kinloom cannot start.\n";
 
+void addFamilyFileArgument(QCommandLineParser& parser) {
+    parser.addPositionalArgument(QStringLiteral("FILE.ged"),
+                                 QStringLiteral("A family file to fill the chart from (GEDCOM 5.5, 5.5.1 or 7.0)."),
+                                 QStringLiteral("[FILE.ged]"));
+}
+
 } // namespace
 
 std::optional<int> answerInformationOptions(const QStringList& arguments, std::ostream& out) {
@@ -32,6 +44,7 @@ std::optional<int> answerInformationOptions(const QStringList& arguments, std::o
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Shows the version and ends."));
     parser.addOptions({help, version});
+    addFamilyFileArgument(parser);
     // Qt's own options are unknown here and not refused: Qt takes them later.
     (void)parser.parse(arguments);
     if (parser.isSet(help)) {
@@ -43,4 +56,12 @@ std::optional<int> answerInformationOptions(const QStringList& arguments, std::o
         return 0;
     }
     return std::nullopt;
+}
+
+QString familyFileArgument(const QStringList& arguments) {
+    QCommandLineParser parser;
+    addFamilyFileArgument(parser);
+    (void)parser.parse(arguments);
+    const QStringList files = parser.positionalArguments();
+    return files.isEmpty() ? QString() : QFileInfo(files.front()).absoluteFilePath();
 }

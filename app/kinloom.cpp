@@ -10,6 +10,7 @@
 #include "spreadsheet/SheetPicture.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include <iostream>
 
@@ -32,5 +33,8 @@ int main(int argc, char* argv[]) {
 
     ProgramWindows windows;
     windows.mainWindow().show();
+    // A family file named on the command line opens once the window shows.
+    if (const QString file = familyFileArgument(QCoreApplication::arguments()); !file.isEmpty())
+        QTimer::singleShot(0, &windows.mainWindow(), [&windows, file] { windows.mainWindow().openFamilyFile(file); });
     return QApplication::exec();
 }

@@ -10,12 +10,12 @@
 #include <memory>
 
 int main(int argc, char* argv[]) {
-    // Pictures need Qt's drawing and fonts, drawn without a display; a
-    // workbook alone starts faster without them.
+    // Pictures and box texts need Qt's fonts, used without a display; a
+    // blank workbook alone starts faster without them.
     QStringList arguments;
     for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
     std::unique_ptr<QCoreApplication> app;
-    if (chart::chartCommandDrawsPicture(arguments)) {
+    if (chart::chartCommandNeedsFonts(arguments)) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         app = std::make_unique<QGuiApplication>(argc, argv);
         spreadsheet::registerSheetFonts();

@@ -43,8 +43,8 @@ spreadsheet::VectorPicture chartPicture(int generations, int labelLength) {
                          chart::BuildChartLayout(QStringLiteral("Halvarsen"), QString::number(generations)));
     if (labelLength > 0)
         chart::writeBoxTexts(
-            *worksheet, generations, true,
-            std::vector<QString>(std::size_t(1) << generations, QString(labelLength, QLatin1Char('x'))));
+            *worksheet, generations,
+            {true, std::vector<QString>(std::size_t(1) << generations, QString(labelLength, QLatin1Char('x')))});
     return spreadsheet::pictureOfRange(sheet, sheet.usedRange());
 }
 

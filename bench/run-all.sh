@@ -10,6 +10,12 @@ python3 "$here/ratio.py" /tmp/kinloom-layout-bench.json BM_LayoutAndExecute BM_L
 echo
 /usr/bin/python3 "$here/xls_bench.py" "$build/app/kinloom-chart"
 echo
+if [ -x "$build/bench/xlsxwriter_chart" ]; then
+  /usr/bin/python3 "$here/xlsx_bench.py" "$build/app/kinloom-chart" "$build/bench/xlsxwriter_chart"
+else
+  echo "xlsx_bench: no libxlsxwriter peer (libxlsxwriter-dev was missing when the build was configured)"
+fi
+echo
 /usr/bin/python3 "$here/gedcom_bench.py" "$build/app/kinloom-chart"
 echo
 /usr/bin/python3 "$here/gedcom_memory.py" "$build/app/kinloom-chart"
@@ -25,3 +31,5 @@ echo
 "$build/bench/click_bench" "$build/app/kinloom-chart"
 echo
 "$build/bench/typing_bench"
+echo
+"$build/bench/picker_bench"

@@ -72,6 +72,9 @@ public:
     virtual void setInteriorColorIndex(const SheetRange& range, int colorIndex) = 0;
     virtual void setBorderLineStyle(const SheetRange& range, int borderIndex, int lineStyle) = 0;
     virtual void setPageSetup(const PageSetup& pageSetup) = 0;
+    // Columns.AutoFit, except that no column narrows: each column of the
+    // range grows until its widest text shows whole.
+    virtual void widenColumnsToTexts(const SheetRange& columns) = 0;
 
     virtual UsedRange usedRange() const = 0;
     // The range as it shows on screen, as a vector picture.
@@ -85,10 +88,12 @@ class Workbook {
 public:
     virtual ~Workbook() = default;
     virtual Worksheet& activeSheet() = 0;
-    // Saves as an Excel 97-2003 workbook under the path, asking nothing.
-    virtual void saveAs(const QString& path) = 0;
+    // SaveAs: saves under the path, asking nothing, in the file format
+    // (XlFileFormat: xlExcel8 56, the Excel 97-2003 workbook, unless another
+    // is named; xlOpenXMLWorkbook 51, xlOpenDocumentSpreadsheet 60).
+    virtual void saveAs(const QString& path, int fileFormat = spreadsheet::xl::kExcel8) = 0;
     // What saveAs writes, for a caller that puts it in place itself.
-    virtual QByteArray fileBytes() const = 0;
+    virtual QByteArray fileBytes(int fileFormat = spreadsheet::xl::kExcel8) const = 0;
     virtual void close() = 0;
 };
 

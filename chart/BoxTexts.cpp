@@ -1,16 +1,23 @@
 #include "BoxTexts.h"
 
 #include "AncestorBoxes.h"
+#include "ChartStyle.h"
 
 namespace chart {
 
-void writeBoxTexts(automation::Worksheet& sheet, long long boxColumns, bool withNumbers,
-                   const std::vector<QString>& labelByNumber) {
+void writeBoxTexts(automation::Worksheet& sheet, long long boxColumns, const BoxLabels& labels) {
+    bool written = false;
     for (const AncestorBox& box : ancestorBoxes(boxColumns)) {
-        const QString label = box.number < labelByNumber.size() ? labelByNumber[box.number] : QString();
-        QString text = withNumbers ? QString::number(box.number) : QString();
+        const QString label = box.number < labels.labelByNumber.size() ? labels.labelByNumber[box.number] : QString();
+        QString text = labels.withNumbers ? QString::number(box.number) : QString();
         if (!label.isEmpty()) text += (text.isEmpty() ? QString() : QStringLiteral(" ")) + label;
-        if (!text.isEmpty()) sheet.setValue(sheet.cell(box.row, box.column), text);
+        if (text.isEmpty()) continue;
+        sheet.setValue(sheet.cell(box.row, box.column), text);
+        written = true;
+    }
+    if (written) {
+        const int last = kFirstBoxColumn + static_cast<int>(boxColumns) - 1;
+        sheet.widenColumnsToTexts({1, kFirstBoxColumn, sheet.cells().lastRow, last});
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "Automation.h"
 #include "BoxLoop.h"
+#include "BoxTexts.h"
 #include "ChartLayout.h"
 #include "Excel1.h"
 #include "ExecuteOperation.h"
@@ -105,9 +106,11 @@ ChartBuilder drawChart(shell::TrappedHandler& h, BuildRunWindows& windows) {
 
     std::optional<ChartLayout> heading;
     long long boxColumns = 0;
+    BoxLabels labels;
     h.prepare(116, [&] {
         heading = buildChartHeading(windows.rootName(), windows.generationCountText());
         boxColumns = boxColumnsFor(windows.generationCountText());
+        labels = windows.boxLabels();
     });
     if (!heading) return builder;
     const auto execute = [&](const SheetOperation& op) {
@@ -116,6 +119,8 @@ ChartBuilder drawChart(shell::TrappedHandler& h, BuildRunWindows& windows) {
     for (const SheetOperation& op : heading->operations) execute(op); // 116 to 148
     runBoxLoop(
         boxColumns, [&](int step, auto&& statement) { return h.step(step, statement); }, execute);
+    // The blank chart has no labels, and its run no statement more.
+    if (labels.any()) h.step(196, [&] { writeBoxTexts(held(builder.workbook).activeSheet(), boxColumns, labels); });
     return builder;
 }
 

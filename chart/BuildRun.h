@@ -1,5 +1,7 @@
 #pragma once
 
+#include "BoxTexts.h"
+
 #include "spreadsheet/VectorPicture.h"
 
 #include <QString>
@@ -25,13 +27,17 @@ public:
     virtual void focusGenerationCount() = 0;         // Text2, its text selected
     virtual PreviewWindow& previewWindow() = 0;      // loaded on first reference
     virtual void Hide() = 0;
+    // What the boxes show beside their fill and edges; nothing for the
+    // blank chart.
+    virtual BoxLabels boxLabels() const { return {}; }
 };
 
 // "Start Creating Template": checks the count, draws the chart in a new
 // hidden instance, saves it as the temporary workbook, takes its picture in a
 // second instance and hands both to the preview window, which it shows while
-// the main window hides. Every failure is reported under its step number and
-// the run goes on.
+// the main window hides. Box labels, where the windows give them, are
+// written after the boxes, within the box loop's last step. Every failure is
+// reported under its step number and the run goes on.
 void runChartBuild(BuildRunWindows& windows);
 
 } // namespace chart

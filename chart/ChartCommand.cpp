@@ -13,6 +13,7 @@
 #include "files/FileReplacement.h"
 #include "files/Paths.h"
 #include "files/VisibleText.h"
+#include "spreadsheet/WorkbookFormat.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -26,7 +27,10 @@ namespace chart {
 namespace {
 
 const char* const kDescription = "Draws a blank pedigree chart (one empty box for each ancestor, the oldest\n"
-                                 "generation on the left) and saves it as an Excel 97-2003 workbook.\n\n"
+                                 "generation on the left) and saves it as a workbook in the format FILE's\n"
+                                 "extension names: .xls (Excel 97-2003), .xlsx (Excel) or .ods (OpenDocument,\n"
+                                 "LibreOffice's own). Any other extension is refused before anything is\n"
+                                 "written.\n\n"
                                  "COUNT is the number of generations, the root person included, written as\n"
                                  "numbers are written in your locale (a point is accepted too); charts of up\n"
                                  "to 15 generations can be drawn. The count appears in the chart as typed.\n\n"
@@ -49,8 +53,8 @@ const char* const kDescription = "Draws a blank pedigree chart (one empty box fo
 const char* const kExitStatus = "\nExit status:\n"
                                 "  0  the workbook was saved.\n"
                                 "  1  any other failure, with its reason on standard error.\n"
-                                "  2  COUNT or another argument was refused, or --person matches several\n"
-                                "     people (they are listed).\n"
+                                "  2  COUNT, the kind of file FILE names or another argument was refused,\n"
+                                "     or --person matches several people (they are listed).\n"
                                 "\n"
                                 "A failed run leaves no file behind and never changes an existing FILE.\n";
 
@@ -79,7 +83,7 @@ struct ChartOptions {
                             QStringLiteral("NAME"), QStringLiteral("Halvarsen")};
     QCommandLineOption generations{QStringLiteral("generations"), QStringLiteral("Number of generations (default: 5)."),
                                    QStringLiteral("COUNT"), QStringLiteral("5")};
-    QCommandLineOption output{QStringLiteral("output"), QStringLiteral("Workbook to write (.xls)."),
+    QCommandLineOption output{QStringLiteral("output"), QStringLiteral("Workbook to write (.xls, .xlsx or .ods)."),
                               QStringLiteral("FILE")};
     QCommandLineOption picture{QStringLiteral("picture"), QStringLiteral("Also write a picture of the chart."),
                                QStringLiteral("FILE")};
@@ -151,6 +155,11 @@ std::optional<int> refusal(const ChartRequest& request, QTextStream& err) {
         err << "The workbook and the picture cannot be the same file: " << files::visible(request.outputPath) << "\n";
         return kExitBadInput;
     }
+    if (!spreadsheet::workbookFormatOf(request.outputPath)) {
+        err << "Cannot write workbooks of the kind '" << files::visible(request.outputPath)
+            << "' names; use .xls, .xlsx or .ods.\n";
+        return kExitBadInput;
+    }
     if (request.countGiven) {
         const GenerationCountCheck check = checkGenerationCount(request.countText);
         if (check != GenerationCountCheck::Accepted) {
@@ -187,8 +196,8 @@ DrawnChart drawChart(const ChartRequest& request, QTextStream& err) {
     automation::Worksheet& sheet = chart.workbook->activeSheet();
     executeLayout(sheet, BuildChartLayout(rootName, countText));
     if (filled || request.withNumbers)
-        writeBoxTexts(sheet, boxColumnsOf(countText), request.withNumbers,
-                      filled ? filled->labelByNumber : std::vector<QString>());
+        writeBoxTexts(sheet, boxColumnsOf(countText),
+                      {request.withNumbers, filled ? filled->labelByNumber : std::vector<QString>()});
     return chart;
 }
 
@@ -204,7 +213,8 @@ void writeChart(const ChartRequest& request, DrawnChart& chart) {
                         exportedPictureBytes(sheet.picture({used.row, used.column, used.lastRow(), used.lastColumn()}),
                                              *request.picturePath));
     }
-    files::FileReplacement workbook(request.outputPath, chart.workbook->fileBytes());
+    const spreadsheet::WorkbookFormat format = *spreadsheet::workbookFormatOf(request.outputPath);
+    files::FileReplacement workbook(request.outputPath, chart.workbook->fileBytes(static_cast<int>(format)));
     if (picture)
         files::commitTogether({&workbook, &*picture});
     else
@@ -216,11 +226,12 @@ void writeChart(const ChartRequest& request, DrawnChart& chart) {
 
 } // namespace
 
-bool chartCommandDrawsPicture(const QStringList& arguments) {
+bool chartCommandNeedsFonts(const QStringList& arguments) {
     QCommandLineParser parser;
     const ChartOptions options;
     options.addTo(parser);
-    return parser.parse(arguments) && parser.isSet(options.picture);
+    return parser.parse(arguments)
+        && (parser.isSet(options.picture) || parser.isSet(options.gedcom) || parser.isSet(options.numbers));
 }
 
 int runChartCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {

@@ -11,13 +11,14 @@ inline constexpr int kExitFailure = 1;
 inline constexpr int kExitBadInput = 2;
 
 // kinloom-chart [--root NAME] [--generations COUNT] [--numbers]
-//               [--gedcom FILE.ged [--person ID-OR-NAME]] --output FILE.xls
+//               [--gedcom FILE.ged [--person ID-OR-NAME]] --output FILE.xls|.xlsx|.ods
 // Draws the chart in a new engine instance, filled from a GEDCOM file when
-// one is given, and saves it. Arguments include the program name first, as
-// main receives them.
+// one is given, and saves it in the format the extension names. Arguments
+// include the program name first, as main receives them.
 int runChartCommand(const QStringList& arguments, QTextStream& out, QTextStream& err);
 
-// Whether the arguments ask for a picture, which needs Qt's drawing and fonts.
-bool chartCommandDrawsPicture(const QStringList& arguments);
+// Whether the arguments ask for a picture, or for box texts, whose columns
+// are fitted to them: both need Qt's fonts.
+bool chartCommandNeedsFonts(const QStringList& arguments);
 
 } // namespace chart

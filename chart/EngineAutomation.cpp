@@ -4,6 +4,7 @@
 
 #include "files/RunningObjects.h"
 #include "spreadsheet/Application.h"
+#include "spreadsheet/ColumnFit.h"
 #include "spreadsheet/SheetPicture.h"
 #include "spreadsheet/SpreadsheetError.h"
 
@@ -66,6 +67,10 @@ public:
                                   .printGridLines = p.printGridlines});
     }
 
+    void widenColumnsToTexts(const SheetRange& columns) override {
+        spreadsheet::widenColumnsToTexts(m_sheet, columns.firstColumn, columns.lastColumn);
+    }
+
     UsedRange usedRange() const override {
         const auto used = m_sheet.usedRange();
         return {used.firstRow, used.firstColumn, used.rowCount(), used.columnCount()};
@@ -82,6 +87,12 @@ private:
     spreadsheet::Worksheet& m_sheet;
 };
 
+spreadsheet::WorkbookFormat formatOf(int fileFormat) {
+    if (const auto format = spreadsheet::workbookFormatFromNumber(fileFormat)) return *format;
+    throw spreadsheet::SpreadsheetError(
+        QStringLiteral("%1 is not a file format a workbook is saved in.").arg(fileFormat));
+}
+
 class EngineWorkbook final : public Workbook {
 public:
     EngineWorkbook(std::shared_ptr<spreadsheet::Application> app, std::shared_ptr<spreadsheet::Workbook> book)
@@ -92,8 +103,8 @@ public:
         if (!m_sheet) m_sheet = std::make_unique<EngineWorksheet>(sheet);
         return *m_sheet;
     }
-    void saveAs(const QString& path) override { m_book->saveAs(path); }
-    QByteArray fileBytes() const override { return m_book->fileBytes(); }
+    void saveAs(const QString& path, int fileFormat) override { m_book->saveAs(path, formatOf(fileFormat)); }
+    QByteArray fileBytes(int fileFormat) const override { return m_book->fileBytes(formatOf(fileFormat)); }
     void close() override { m_app->workbooks().close(m_book); }
 
 private:

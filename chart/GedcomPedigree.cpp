@@ -57,7 +57,10 @@ QString boxLabel(const gedcom::FamilyTree& tree, int index) {
 
 FilledPedigree readFilledPedigree(const QString& path, const QString& person, int generations) {
     const gedcom::FamilyTree tree = gedcom::readFamilyTree(path);
-    const int root = choosePerson(tree, person);
+    return filledPedigreeOf(tree, choosePerson(tree, person), generations);
+}
+
+FilledPedigree filledPedigreeOf(const gedcom::FamilyTree& tree, int root, int generations) {
     const gedcom::Pedigree pedigree = gedcom::walkPedigree(tree, root, generations > 0 ? generations : kMaxGenerations);
 
     FilledPedigree filled;

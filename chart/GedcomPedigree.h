@@ -1,5 +1,7 @@
 #pragma once
 
+#include "gedcom/FamilyTree.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -30,5 +32,8 @@ public:
 // generations is 0. Throws gedcom::GedcomError for a file it cannot read,
 // PersonChoiceError when the person is not one of the file's.
 FilledPedigree readFilledPedigree(const QString& path, const QString& person, int generations);
+
+// The same from a tree read before, for the person at index root.
+FilledPedigree filledPedigreeOf(const gedcom::FamilyTree& tree, int root, int generations);
 
 } // namespace chart

@@ -21,9 +21,7 @@ QByteArray extensionOf(const QString& path) { return QFileInfo(path).suffix().to
 
 // One sheet pixel is 0.75 point at 96 pixels an inch.
 constexpr double kPointsPerPixel = 0.75;
-// The workbook's printing: A4 landscape with a spreadsheet's default
-// margins (0.75 inch left and right, 1 inch top and bottom), fitted to one
-// page wide and never enlarged.
+// A spreadsheet's default margins: 0.75 inch left and right, 1 inch top and bottom.
 const QMarginsF kPrintMargins(54, 72, 54, 72);
 
 void writeSvg(const spreadsheet::VectorPicture& picture, QIODevice& file) {
@@ -40,14 +38,25 @@ void writeSvg(const spreadsheet::VectorPicture& picture, QIODevice& file) {
 bool writePdf(const spreadsheet::VectorPicture& picture, QIODevice& file) {
     QPdfWriter pdf(&file);
     pdf.setTitle(QStringLiteral("Family tree chart"));
-    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, kPrintMargins, QPageLayout::Point));
-    const QRect page = pdf.pageLayout().paintRectPixels(pdf.resolution());
+    pdf.setPageLayout(chartPageLayout());
+    return paintOnPages(picture, pdf);
+}
+
+} // namespace
+
+QPageLayout chartPageLayout() {
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, kPrintMargins, QPageLayout::Point);
+}
+
+bool paintOnPages(const spreadsheet::VectorPicture& picture, QPagedPaintDevice& device) {
+    const int resolution = device.logicalDpiX();
+    const QRect page = device.pageLayout().paintRectPixels(resolution);
     const spreadsheet::PictureContent& content = picture.content();
     const QSize sheet = picture.sheetSize();
-    const double unitsPerPixel = pdf.resolution() / 72.0 * kPointsPerPixel;
+    const double unitsPerPixel = resolution / 72.0 * kPointsPerPixel;
     const double scale = std::min(unitsPerPixel, page.width() / double(sheet.width()));
 
-    QPainter painter(&pdf);
+    QPainter painter(&device);
     if (!painter.isActive()) return false;
     // Whole rows on every page; the line closing a page's last row is
     // drawn again at the top of the next.
@@ -59,7 +68,7 @@ bool writePdf(const spreadsheet::VectorPicture& picture, QIODevice& file) {
         while (end < content.rowHeights.size()
                && (end == row || (bottom - top + content.rowHeights[end] + 1) * scale <= page.height()))
             bottom += content.rowHeights[end++];
-        if (row > 0) pdf.newPage();
+        if (row > 0 && !device.newPage()) return false;
         const QRectF target(0, -top * scale, sheet.width() * scale, sheet.height() * scale);
         const QRect band(0, 0, static_cast<int>(std::ceil(sheet.width() * scale)),
                          static_cast<int>(std::ceil((bottom - top + 1) * scale)));
@@ -69,8 +78,6 @@ bool writePdf(const spreadsheet::VectorPicture& picture, QIODevice& file) {
     }
     return painter.end();
 }
-
-} // namespace
 
 PictureFileKind pictureFileKind(const QString& path) {
     const QByteArray extension = extensionOf(path);
@@ -83,8 +90,15 @@ PictureFileKind pictureFileKind(const QString& path) {
 
 QByteArray exportedPictureBytes(const spreadsheet::VectorPicture& picture, const QString& path) {
     const PictureFileKind kind = pictureFileKind(path);
+    if (kind == PictureFileKind::Unknown)
+        throw spreadsheet::SpreadsheetError(QStringLiteral("Cannot write pictures of the kind '%1' names.").arg(path));
+    return exportedPictureBytes(picture, kind, extensionOf(path));
+}
+
+QByteArray exportedPictureBytes(const spreadsheet::VectorPicture& picture, PictureFileKind kind,
+                                const QByteArray& bitmapFormat) {
     if (kind == PictureFileKind::Bitmap)
-        return spreadsheet::pictureFileBytes(spreadsheet::bitmapOf(picture), extensionOf(path));
+        return spreadsheet::pictureFileBytes(spreadsheet::bitmapOf(picture), bitmapFormat);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -97,7 +111,7 @@ QByteArray exportedPictureBytes(const spreadsheet::VectorPicture& picture, const
             throw spreadsheet::SpreadsheetError(QStringLiteral("The picture cannot be written as a PDF file."));
         return bytes;
     }
-    throw spreadsheet::SpreadsheetError(QStringLiteral("Cannot write pictures of the kind '%1' names.").arg(path));
+    throw spreadsheet::SpreadsheetError(QStringLiteral("There is no kind of picture to write."));
 }
 
 } // namespace chart

@@ -2,7 +2,10 @@
 
 #include "spreadsheet/VectorPicture.h"
 
+#include <QPageLayout>
 #include <QString>
+
+class QPagedPaintDevice;
 
 namespace chart {
 
@@ -21,5 +24,17 @@ PictureFileKind pictureFileKind(const QString& path);
 // PDF goes on A4 landscape pages as the workbook prints: one page wide, as
 // many tall as needed, rows never split. Throws SpreadsheetError.
 QByteArray exportedPictureBytes(const spreadsheet::VectorPicture& picture, const QString& path);
+// The same in the kind given; a bitmap in the image format named ("png", "bmp").
+QByteArray exportedPictureBytes(const spreadsheet::VectorPicture& picture, PictureFileKind kind,
+                                const QByteArray& bitmapFormat = "png");
+
+// The page a chart prints on, as the workbook sets it up: A4 landscape with a
+// spreadsheet's default margins.
+QPageLayout chartPageLayout();
+// Paints the picture on the device's pages as its page layout allows: one
+// page wide, never enlarged, whole rows on every page, as many pages as
+// needed. A PDF writer and a printer lay a chart out alike. False when the
+// device could not be painted on.
+bool paintOnPages(const spreadsheet::VectorPicture& picture, QPagedPaintDevice& device);
 
 } // namespace chart

@@ -8,9 +8,15 @@
 #include "RecordReader.h"
 #include "Warnings.h"
 
-#include "files/WholeFile.h"
-
 #include <QFile>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <optional>
 
 namespace gedcom {
 
@@ -121,6 +127,48 @@ private:
     bool m_gedcom7 = false;
 };
 
+// The file as the reader sees it: every read counted, and none once a stop
+// is asked for, so that the reader ends at once as at the file's end.
+class WatchedDevice : public QIODevice {
+public:
+    WatchedDevice(QIODevice& file, ReadingProgress& progress) : m_file(file), m_progress(progress) {}
+    bool isSequential() const override { return true; }
+
+protected:
+    qint64 readData(char* data, qint64 maxSize) override {
+        if (m_progress.stopRequested) return -1;
+        const qint64 read = m_file.read(data, maxSize);
+        if (read > 0) m_progress.bytesRead += read;
+        if (read < 0) setErrorString(m_file.errorString());
+        return read;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    QIODevice& m_file;
+    ReadingProgress& m_progress;
+};
+
+// Opens the file once, without waiting for a writer, and judges it by what
+// was opened: a path swapped for a FIFO after a look at it can never block
+// the read. Answers the descriptor.
+int openRegularFile(const QString& path) {
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        const int error = errno;
+        fail(path, 0,
+             error == ENOENT ? QStringLiteral("no such file")
+                             : QStringLiteral("cannot be read: ") + QString::fromLocal8Bit(std::strerror(error)));
+    }
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        // A FIFO or a device would never end, or block.
+        fail(path, 0, QStringLiteral("not a regular file"));
+    }
+    return fd;
+}
+
 } // namespace
 
 FamilyTree readFamilyTree(QIODevice& device, const QString& fileName, qint64 maxRecords) {
@@ -147,10 +195,28 @@ FamilyTree readFamilyTree(QIODevice& device, const QString& fileName, qint64 max
 }
 
 FamilyTree readFamilyTree(const QString& path) {
-    // Opened once and judged by what was opened: a path swapped for a FIFO
-    // after a look at it can never block the read.
-    const std::unique_ptr<QFile> file = files::openRegularFile(path);
-    return readFamilyTree(*file, path);
+    ReadingProgress unwatched;
+    return readFamilyTree(path, unwatched);
+}
+
+FamilyTree readFamilyTree(const QString& path, ReadingProgress& progress) {
+    QFile file;
+    if (!file.open(openRegularFile(path), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        fail(path, 0, QStringLiteral("cannot be read: ") + file.errorString());
+    progress.fileSize = file.size();
+    WatchedDevice watched(file, progress);
+    watched.open(QIODevice::ReadOnly);
+    std::optional<FamilyTree> tree;
+    try {
+        tree = readFamilyTree(watched, path);
+    } catch (const GedcomError&) {
+        // A file cut short by the stop may look broken: it is not.
+        if (progress.stopRequested) throw ReadingStopped();
+        throw;
+    }
+    if (progress.stopRequested) throw ReadingStopped();
+    if (file.error() != QFileDevice::NoError) fail(path, 0, QStringLiteral("cannot be read: ") + file.errorString());
+    return std::move(*tree);
 }
 
 } // namespace gedcom

@@ -2,12 +2,15 @@
 
 #include "ui_Form2.h"
 
+#include "preview/SaveFormats.h"
 #include "preview/ViewerArithmetic.h"
 #include "preview/ZoomCanvas.h"
 
+#include "chart/ChartFileExport.h"
+#include "chart/PictureExport.h"
+
 #include "files/FileReplacement.h"
 #include "files/Paths.h"
-#include "files/WholeFile.h"
 #include "shell/shared/ApplicationEnd.h"
 #include "shell/shared/ApplicationFolders.h"
 #include "shell/shared/ApplicationIcon.h"
@@ -15,21 +18,31 @@
 #include "shell/shared/FileRoutines.h"
 #include "shell/shared/MessageBox.h"
 #include "shell/shared/PointerShape.h"
+#include "shell/shared/PrintDialog.h"
 #include "shell/shared/ProcedurePaths.h"
 #include "shell/shared/RoundHalfEven.h"
 #include "shell/shared/TrappedHandler.h"
 #include "shell/shared/WindowColours.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
-#include <QCoreApplication>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QMouseEvent>
+#include <QPrinter>
 #include <QScrollBar>
+#include <QWheelEvent>
+
+#include <cmath>
+#include <cstdlib>
 
 namespace preview {
 
 using shell::TrappedHandler;
 using shell::ProcedurePath::Form2_Form_Activate;
 using shell::ProcedurePath::Form2_Form_Load;
+using shell::ProcedurePath::Form2_mnuPrint_Click;
 using shell::ProcedurePath::Form2_PushButton1_Click;
 using shell::ProcedurePath::Form2_PushButton2_Click;
 using shell::ProcedurePath::Form2_PushButton6_Click;
@@ -54,6 +67,8 @@ Form2::Form2(QWidget* parent) : FormBase(parent), m_ui(std::make_unique<Ui::Form
     connect(m_ui->HScroll1, &QScrollBar::valueChanged, this, &Form2::HScroll1_Change);
     connect(m_ui->VScroll1, &QScrollBar::valueChanged, this, &Form2::VScroll1_Change);
     m_ui->Picture1->installEventFilter(this);
+    m_ui->Picture2->installEventFilter(this);
+    buildPictureMenu();
 
     trackHoverPointer({m_ui->PushButton1, m_ui->PushButton2, m_ui->PushButton6, m_ui->PushButton8}, {m_ui->Frame1});
 
@@ -63,6 +78,7 @@ Form2::Form2(QWidget* parent) : FormBase(parent), m_ui(std::make_unique<Ui::Form
 Form2::~Form2() = default;
 
 void Form2::setPicture(const spreadsheet::VectorPicture& picture) {
+    m_wholeChart = false;
     m_ui->Picture1->assignPicture(picture);
     // A new chart: the store, base size, zoom and scroll ranges of the last
     // one must not carry over.
@@ -146,8 +162,16 @@ void Form2::PushButton2_Click() {
 }
 
 // A step passes over factors whose picture would reach a cap, so a chart
-// over a cap still steps out and back in to its full size.
+// over a cap still steps out and back in to its full size. From the
+// whole-chart view, which is smaller than any step, only a step in leads
+// back to the steps.
 void Form2::StepZoom(bool zoomOut) {
+    if (m_wholeChart) {
+        if (zoomOut) return;
+        if (const std::optional<float> next = zoomInFromWholeChart(m_wholeFactor, mBaseWidth, mBaseHeight))
+            SetZoom(*next);
+        return;
+    }
     if (const std::optional<float> next = nextZoomFactor(mZoom, zoomOut, mBaseWidth, mBaseHeight)) SetZoom(*next);
 }
 
@@ -163,6 +187,7 @@ void Form2::ApplyZoom() {
     mZoomWidth = zoomedLength(mZoom, mBaseWidth);
     mZoomHeight = zoomedLength(mZoom, mBaseHeight);
     if (!zoomShows(mZoom, mBaseWidth, mBaseHeight)) return; // the canvas keeps what it shows
+    m_wholeChart = false;
     ZoomCanvas& canvas = *m_ui->Picture1;
     canvas.clearPicture();
     canvas.resize(mZoomWidth, mZoomHeight);
@@ -231,13 +256,79 @@ void Form2::SetHScrollbarByPercent(QScrollBar& bar, int percent) {
 
 void Form2::SetVScrollbarByPercent(QScrollBar& bar, int percent) { SetHScrollbarByPercent(bar, percent); }
 
+// Everything the picture offers beyond the buttons, in one menu; its
+// shortcuts work anywhere in the window.
+void Form2::buildPictureMenu() {
+    m_pictureMenu = new QMenu(this);
+    m_pictureMenu->setObjectName(QStringLiteral("PictureMenu"));
+    QAction* wholeChart = m_pictureMenu->addAction(tr("Whole Chart"), this, &Form2::showWholeChart);
+    wholeChart->setObjectName(QStringLiteral("WholeChart"));
+    wholeChart->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    m_pictureMenu->addSeparator();
+    QAction* print = m_pictureMenu->addAction(tr("Print…"), this, &Form2::mnuPrint_Click);
+    print->setObjectName(QStringLiteral("mnuPrint"));
+    print->setShortcut(QKeySequence::Print);
+    addActions(m_pictureMenu->actions());
+}
+
+// The chart fitted into the viewport, outside the zoom steps: the factor
+// stays what it was, and the bars go back to the start, which brings the
+// canvas there, and then off, as the canvas fits.
+void Form2::showWholeChart() {
+    const spreadsheet::VectorPicture& picture = m_ui->Zoom_Ori->sheetPicture();
+    if (picture.isNull() || mBaseWidth <= 0 || mBaseHeight <= 0) return;
+    const QWidget& viewport = *m_ui->Picture2;
+    const WholeChartView whole = wholeChartView(mBaseWidth, mBaseHeight, viewport.width(), viewport.height());
+    m_wholeFactor = whole.factor;
+    ZoomCanvas& canvas = *m_ui->Picture1;
+    canvas.clearPicture();
+    canvas.resize(whole.width, whole.height);
+    canvas.drawStretched(picture, QRect(0, 0, mBaseWidth, mBaseHeight));
+    m_wholeChart = true;
+    m_ui->HScroll1->setValue(0);
+    m_ui->VScroll1->setValue(0);
+    SetupScrollbars();
+}
+
+namespace {
+
+// A wheel moves a bar as many arrow steps a notch as the desktop's wheel
+// setting says; away from the user (or to the left) is back. A bar that is
+// off (the picture fits) stays.
+void scrollByNotches(QScrollBar& bar, int notches) {
+    if (notches == 0 || !bar.isEnabled()) return;
+    bar.setValue(bar.value() - notches * QApplication::wheelScrollLines() * bar.singleStep());
+}
+
+} // namespace
+
+// The picture moves only through the bars' values, as their own arrows move
+// it; Ctrl steps the zoom as the buttons do, a step a notch.
+void Form2::pictureWheel(const QWheelEvent& event) {
+    const QPoint delta = event.angleDelta();
+    if (event.modifiers() & Qt::ControlModifier) {
+        const int notches = m_zoomWheel.add(delta.y());
+        for (int i = 0; i < std::abs(notches); ++i) notches > 0 ? PushButton1_Click() : PushButton2_Click();
+        return;
+    }
+    if (event.modifiers() & Qt::ShiftModifier) {
+        scrollByNotches(*m_ui->HScroll1, m_horizontalWheel.add(delta.y() != 0 ? delta.y() : delta.x()));
+        return;
+    }
+    scrollByNotches(*m_ui->VScroll1, m_verticalWheel.add(delta.y()));
+    scrollByNotches(*m_ui->HScroll1, m_horizontalWheel.add(delta.x()));
+}
+
 void Form2::PushButton6_Click() {
     TrappedHandler h(Form2_PushButton6_Click);
     QString chosen;
     int answer = 0;
     h.step(106, [&] { CommonDialog1.fileName.clear(); });
     h.step(108, [&] { CommonDialog1.dialogTitle = QStringLiteral("Save File"); });
-    h.step(110, [&] { CommonDialog1.filter = QStringLiteral("Excel Files (*.xls)|*.xls|"); });
+    h.step(110, [&] {
+        CommonDialog1.filter = saveDialogFilter();
+        CommonDialog1.filterIndex = 1;
+    });
     h.step(112, [&] { CommonDialog1.showSave(this); });
     h.step(114, [&] { chosen = CommonDialog1.fileName; });
     if (!h.test(116, [&] { return chosen.isEmpty(); })) {
@@ -264,7 +355,10 @@ void Form2::PushButton6_Click() {
                     QStringLiteral("'%1' is Kinloom's temporary workbook of this chart, which is deleted "
                                    "when you go back or close the preview. Please save under another name.")
                         .arg(chosen));
-            files::replaceFile(chosen, files::readWholeFile(mExcelFile));
+            // An .xls is the temporary workbook's own bytes; any other format
+            // is written from the chart in it.
+            files::replaceFile(chosen,
+                               chart::chartFileBytes(mExcelFile, saveFormatFor(chosen, CommonDialog1.filterIndex)));
         });
     }
     if (copied) h.step(132, [&] { shell::MsgBox(QStringLiteral("Done.")); });
@@ -279,7 +373,36 @@ void Form2::PushButton8_Click() {
     h.step(106, [&] { hide(); });
 }
 
+// The chart as the PDF lays it out, on the printer the user chooses: A4
+// landscape unless they choose another page. A cancelled dialog prints nothing.
+void Form2::mnuPrint_Click() {
+    TrappedHandler h(Form2_mnuPrint_Click);
+    QPrinter printer(QPrinter::HighResolution);
+    bool chosen = false;
+    h.step(100, [&] {
+        printer.setPageLayout(chart::chartPageLayout());
+        printer.setDocName(QStringLiteral("Kinloom chart"));
+    });
+    h.step(102, [&] { chosen = shell::showPrintDialog(printer, this); });
+    if (!chosen) return;
+    h.step(104, [&] {
+        // The store keeps the picture at its own size; the canvas holds only what shows.
+        if (!chart::paintOnPages(m_ui->Zoom_Ori->sheetPicture(), printer))
+            throw shell::Failure(QStringLiteral("The chart could not be printed on %1.").arg(printer.printerName()));
+    });
+}
+
 bool Form2::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_ui->Picture1 || watched == m_ui->Picture2) {
+        if (event->type() == QEvent::Wheel) {
+            pictureWheel(*static_cast<QWheelEvent*>(event));
+            return true;
+        }
+        if (event->type() == QEvent::ContextMenu) {
+            m_pictureMenu->popup(static_cast<QContextMenuEvent*>(event)->globalPos());
+            return true;
+        }
+    }
     if (watched == m_ui->Picture1) {
         switch (event->type()) {
         case QEvent::MouseButtonPress: Picture1_MouseDown(static_cast<QMouseEvent*>(event)->position()); return true;

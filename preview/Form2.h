@@ -2,6 +2,7 @@
 
 #include "chart/BuildRun.h"
 #include "chart/TemporaryFiles.h"
+#include "preview/ViewerArithmetic.h"
 #include "shell/shared/FormBase.h"
 #include "shell/shared/SaveFileDialog.h"
 
@@ -10,7 +11,9 @@
 #include <functional>
 #include <memory>
 
+class QMenu;
 class QScrollBar;
+class QWheelEvent;
 
 namespace Ui {
 class Form2;
@@ -20,8 +23,12 @@ namespace preview {
 
 // The preview window: the chart's picture in a viewport with scroll bars,
 // zoomed in steps of a quarter and dragged to pan; the buttons that save the
-// chart's workbook or go back. Building it runs its start-up (Form_Load).
+// chart (as a workbook or a picture) or go back; printing (Ctrl+P, or
+// "Print…" on the picture's context menu). Building it runs its start-up (Form_Load).
 // Closing it removes the temporary workbook and ends the application.
+// Beside the buttons: the picture's menu ("Whole Chart", Ctrl+0, fits the
+// chart into the viewport), and the mouse wheel over the picture, which
+// moves the bars (Shift: the horizontal one) or, with Ctrl, steps the zoom.
 class Form2 : public shell::FormBase, public chart::PreviewWindow {
     Q_OBJECT
 
@@ -54,6 +61,8 @@ public:
     void SetVScrollbarByPercent(QScrollBar& bar, int percent);
 
     float zoom() const { return mZoom; }
+    // Whether the whole-chart view shows, rather than a zoom step.
+    bool showsWholeChart() const { return m_wholeChart; }
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -67,6 +76,7 @@ private:
     void PushButton2_Click();
     void PushButton6_Click();
     void PushButton8_Click();
+    void mnuPrint_Click();
     void HScroll1_Change();
     void VScroll1_Change();
     void Picture1_MouseDown(const QPointF& position);
@@ -77,12 +87,22 @@ private:
     void ApplyZoom();
     void SetupScrollbars();
     void deleteExcelFile();
+    void buildPictureMenu();
+    void showWholeChart();
+    void pictureWheel(const QWheelEvent& event);
 
     QString m_excelFile;
     std::unique_ptr<Ui::Form2> m_ui;
     shell::SaveFileDialog CommonDialog1;
     std::function<void()> m_showMainWindow;
     chart::TemporaryFile m_heldWorkbook;
+    // The one context menu of the picture (canvas and viewport alike).
+    QMenu* m_pictureMenu = nullptr;
+    bool m_wholeChart = false;
+    double m_wholeFactor = 1.0;
+    WheelNotches m_verticalWheel;
+    WheelNotches m_horizontalWheel;
+    WheelNotches m_zoomWheel;
 
     float mDragX = 0;
     float mDragY = 0;

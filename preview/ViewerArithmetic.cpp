@@ -2,6 +2,7 @@
 
 #include "shell/shared/RoundHalfEven.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -49,6 +50,32 @@ std::optional<int> scrollValueAtPercent(int percent, int maximum) {
     const double target = percent / 100.0 * maximum;
     if (target > maximum) return std::nullopt;
     return shell::roundHalfEvenToInt(target);
+}
+
+WholeChartView wholeChartView(int baseWidth, int baseHeight, int viewportWidth, int viewportHeight) {
+    if (baseWidth <= 0 || baseHeight <= 0) return {};
+    const double even = std::min({1.0, viewportWidth / double(baseWidth), viewportHeight / double(baseHeight)});
+    int width = std::max(1, static_cast<int>(baseWidth * even));
+    const int height = std::max(1, static_cast<int>(baseHeight * even));
+    // A chart of many generations is far taller than wide: fitted evenly it
+    // would stand as a sliver, so its width takes the room there is.
+    if (width < viewportWidth / 4) width = std::max(1, std::min(baseWidth, viewportWidth));
+    return {width, height, std::min(width / double(baseWidth), height / double(baseHeight))};
+}
+
+std::optional<float> zoomInFromWholeChart(double wholeFactor, int baseWidth, int baseHeight) {
+    for (float zoom = kZoomMinimum; zoom <= kZoomMaximum; zoom += kZoomStep)
+        if (zoom > wholeFactor && zoomShows(zoom, baseWidth, baseHeight)) return zoom;
+    return std::nullopt;
+}
+
+int WheelNotches::add(int angleDelta) {
+    constexpr int kNotch = 120;
+    if ((angleDelta > 0 && m_rest < 0) || (angleDelta < 0 && m_rest > 0)) m_rest = 0;
+    m_rest += angleDelta;
+    const int notches = m_rest / kNotch;
+    m_rest -= notches * kNotch;
+    return notches;
 }
 
 } // namespace preview

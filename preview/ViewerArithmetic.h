@@ -53,4 +53,32 @@ std::optional<int> scrolledPercent(int canvasOffset, int canvasOuter, int viewpo
 // percentage or one beyond the maximum.
 std::optional<int> scrollValueAtPercent(int percent, int maximum);
 
+// The whole-chart view, outside the zoom steps: the picture fitted evenly
+// into the viewport, never enlarged; where that would leave it a sliver (a
+// chart two hundred times taller than wide), its width takes the room there
+// is, so that its whole shape shows. Its factor is the smaller of the two
+// axes'.
+struct WholeChartView {
+    int width = 0;
+    int height = 0;
+    double factor = 1.0;
+};
+WholeChartView wholeChartView(int baseWidth, int baseHeight, int viewportWidth, int viewportHeight);
+
+// Where "Zoom In" goes from the whole-chart view: the smallest zoom factor
+// above the whole chart's that shows; nothing when none does.
+std::optional<float> zoomInFromWholeChart(double wholeFactor, int baseWidth, int baseHeight);
+
+// Whole notches of a mouse wheel (120 units of its angle each) from the
+// turns it reports, which may come in parts (a fine-grained wheel or a touch
+// pad); the rest waits for the next turn the same way. A turn the other way
+// starts afresh.
+class WheelNotches {
+public:
+    int add(int angleDelta);
+
+private:
+    int m_rest = 0;
+};
+
 } // namespace preview

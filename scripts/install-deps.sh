@@ -3,21 +3,26 @@
 # Usage: install-deps.sh build|package|test|bench|screenshots|fuzz|format|samples ...
 set -euo pipefail
 
-build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev libgsf-1-dev libxcb1-dev
+build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev libgsf-1-dev libzip-dev libxcb1-dev
                 libgtest-dev libgmock-dev libbenchmark-dev fonts-wine fonts-liberation
                 qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 # The Debian package: CPack's dependency scan (dpkg-shlibdeps, file) and the
 # manual pages generated from --help.
 package_packages=(dpkg-dev file help2man)
 # The tests also check the package with the tools a distribution uses, and
-# draw the .svg and .pdf pictures with second renderers (rsvg-convert, pdftoppm).
-# The language tests make their locales from the locales package's sources.
-# The clipboard tests run an X server of their own (Xvfb).
-test_packages=(python3 python3-xlrd "${package_packages[@]}"
-               lintian desktop-file-utils appstream man-db util-linux librsvg2-bin poppler-utils locales xvfb)
-# LibreOffice is large: only its spreadsheet part, without recommends.
-test_lean_packages=(libreoffice-calc)
-bench_packages=(python3 python3-xlwt python3-xlrd libgedcom-perl xvfb)
+# draw the .svg and .pdf pictures with second renderers (rsvg-convert, pdftoppm), read
+# .xlsx and .ods with other readers (openpyxl, Gnumeric's ssconvert) and print through
+# a CUPS queue of their own that writes PDF files (cups, cups-pdf).
+# The language tests make their locales from the locales package's sources;
+# the family-file route runs in a real X session under a window manager, the
+# clipboard tests on an X server of their own.
+test_packages=(python3 python3-xlrd python3-openpyxl "${package_packages[@]}"
+               lintian desktop-file-utils appstream man-db util-linux librsvg2-bin poppler-utils locales
+               xvfb openbox xdotool x11-utils)
+# LibreOffice, Gnumeric and CUPS are large: only what the tests run, without recommends.
+test_lean_packages=(libreoffice-calc gnumeric cups printer-driver-cups-pdf)
+# The .xlsx peer is a small C program on libxlsxwriter.
+bench_packages=(python3 python3-xlwt python3-xlrd libgedcom-perl gcc libxlsxwriter-dev xvfb)
 screenshot_packages=(xvfb xauth imagemagick xdotool openbox)
 # The reader's fuzzer: clang with libFuzzer and the sanitizers' run-time.
 fuzz_packages=(clang libclang-rt-14-dev)

@@ -47,6 +47,11 @@ inline constexpr int kPortrait = 1;
 inline constexpr int kLandscape = 2;
 inline constexpr int kPaperA4 = 9;
 
+// Workbook.SaveAs FileFormat (XlFileFormat)
+inline constexpr int kExcel8 = 56;
+inline constexpr int kOpenXMLWorkbook = 51;
+inline constexpr int kOpenDocumentSpreadsheet = 60;
+
 // Limits of an Excel 97-2003 workbook.
 inline constexpr int kMaxTextLength = 32767;
 inline constexpr double kMaxColumnWidth = 255.0;

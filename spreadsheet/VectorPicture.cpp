@@ -2,6 +2,7 @@
 
 #include "CellFormat.h"
 #include "CellRange.h"
+#include "PixelRuns.h"
 #include "SpreadsheetError.h"
 
 #include <QFont>
@@ -19,7 +20,8 @@ namespace spreadsheet {
 namespace {
 
 constexpr QRgb kGridColor = qRgb(0xD0, 0xD7, 0xE5);
-constexpr int kTextIndent = 3;
+constexpr QRgb kWhite = qRgb(0xFF, 0xFF, 0xFF);
+constexpr QRgb kBlack = qRgb(0, 0, 0);
 // Wider than any column or taller than any row a sheet can have; keeps every
 // sum of them within an int.
 constexpr int kMaxLinePixels = 4096;
@@ -40,10 +42,19 @@ std::vector<int> edgesOf(const std::vector<std::uint16_t>& lengths) {
 
 // Sheet pixel edges to device pixels on one axis: edge v lands on the device
 // pixel boundary nearest to origin + v × scale.
+// floor() for values well within an int, without a library call: the
+// smallest charts drawn take it for every line of every cell.
+int floorToInt(double x) {
+    const int truncated = static_cast<int>(x);
+    return truncated - (x < truncated);
+}
+
 struct Axis {
     double origin;
     double scale;
-    int at(int v) const { return static_cast<int>(std::floor(origin + v * scale + 0.5)); }
+    int at(int v) const { return floorToInt(origin + v * scale + 0.5); }
+    // The device pixel that holds the middle of sheet pixels [v0, v1].
+    int middleOf(int v0, int v1) const { return floorToInt(origin + (v0 + v1 + 1) * 0.5 * scale); }
     // The sheet pixels whose device pixels reach into [from, to).
     int firstSheetPixel(int from) const { return static_cast<int>(std::floor((from - origin) / scale)) - 1; }
     int lastSheetPixel(int to) const { return static_cast<int>(std::ceil((to - origin) / scale)) + 1; }
@@ -122,20 +133,22 @@ const PictureContent& VectorPicture::content() const {
 
 namespace {
 
-// Fills sheet pixels [x0, x1] × [y0, y1] (inclusive) with whole device pixels.
-void fillPixels(QPainter& painter, const Axis& ax, const Axis& ay, int x0, int x1, int y0, int y1,
-                const QColor& color) {
-    int left = ax.at(x0), right = ax.at(x1 + 1), top = ay.at(y0), bottom = ay.at(y1 + 1);
-    double opacity = 1.0;
-    if (right <= left) opacity *= (x1 + 1 - x0) * ax.scale, right = left + 1;
-    if (bottom <= top) opacity *= (y1 + 1 - y0) * ay.scale, bottom = top + 1;
-    if (opacity < 1.0) {
-        painter.setOpacity(std::max(opacity, 0.0));
-        painter.fillRect(QRect(left, top, right - left, bottom - top), color);
-        painter.setOpacity(1.0);
-    } else {
-        painter.fillRect(QRect(left, top, right - left, bottom - top), color);
-    }
+// The device pixels of sheet pixels [x0, x1] × [y0, y1] (inclusive): whole
+// pixels from the boundary nearest each edge, possibly none.
+QRect devicePixels(const Axis& ax, const Axis& ay, int x0, int x1, int y0, int y1) {
+    return QRect(QPoint(ax.at(x0), ay.at(y0)), QPoint(ax.at(x1 + 1) - 1, ay.at(y1 + 1) - 1));
+}
+
+// A line over sheet pixels [x0, x1] × [y0, y1]: at least one device pixel
+// across, however small the scale, and always in its full colour, so that a
+// chart drawn small keeps every line it has. A line thinner than a pixel
+// takes the pixel that holds its middle, which keeps the closing lines of
+// the picture inside it.
+void drawLine(PixelRuns& runs, const Axis& ax, const Axis& ay, int x0, int x1, int y0, int y1, QRgb colour) {
+    QRect r = devicePixels(ax, ay, x0, x1, y0, y1);
+    if (r.width() < 1) r = QRect(ax.middleOf(x0, x1), r.top(), 1, r.height());
+    if (r.height() < 1) r = QRect(r.left(), ay.middleOf(y0, y1), r.width(), 1);
+    runs.fill(r, colour);
 }
 
 // How much of a text is drawn. A text shows only inside its area, so what
@@ -275,14 +288,23 @@ void drawText(QPainter& painter, const Axis& ax, const Axis& ay, const QRect& ar
 
 } // namespace
 
+int textPixelSize(double points) { return std::max(1, static_cast<int>(std::lround(points * 96.0 / 72.0))); }
+
 void VectorPicture::paint(QPainter& painter, const QRectF& target, const QRect& exposed) const {
     if (!m_data || target.isEmpty()) return;
     const Data& d = *m_data;
     const PictureContent& c = d.content;
     const QSize sheet = sheetSize();
-    const Axis ax{target.x(), target.width() / sheet.width()};
-    const Axis ay{target.y(), target.height() / sheet.height()};
-    const QRect shown = exposed.intersected(
+    // Drawn in device pixels, where the painter allows it (no rotation): on a
+    // screen of several device pixels to a point, lines still sit on whole pixels.
+    const QTransform toDevice = painter.deviceTransform();
+    const bool inDevicePixels = toDevice.type() <= QTransform::TxScale && toDevice.m11() > 0 && toDevice.m22() > 0
+        && !toDevice.isIdentity();
+    const QRectF onDevice = inDevicePixels ? toDevice.mapRect(target) : target;
+    const QRect exposedOnDevice = inDevicePixels ? toDevice.mapRect(QRectF(exposed)).toAlignedRect() : exposed;
+    const Axis ax{onDevice.x(), onDevice.width() / sheet.width()};
+    const Axis ay{onDevice.y(), onDevice.height() / sheet.height()};
+    const QRect shown = exposedOnDevice.intersected(
         QRect(ax.at(0), ay.at(0), ax.at(sheet.width()) - ax.at(0), ay.at(sheet.height()) - ay.at(0)));
     if (shown.isEmpty()) return;
 
@@ -301,23 +323,33 @@ void VectorPicture::paint(QPainter& painter, const QRectF& target, const QRect& 
     const QRect inView(QPoint(firstColumn, firstRow), QPoint(lastColumn, lastRow));
 
     painter.save();
+    if (inDevicePixels) painter.setWorldTransform(toDevice.inverted() * painter.worldTransform());
     painter.setClipRect(shown, Qt::IntersectClip);
     painter.fillRect(shown, Qt::white);
 
-    // Grid lines: one at every column and row edge.
-    const QColor grid(kGridColor);
-    for (int i = firstColumn; i <= lastColumn + 1; ++i)
-        fillPixels(painter, ax, ay, d.columnEdges[i], d.columnEdges[i], top, bottom, grid);
-    for (int i = firstRow; i <= lastRow + 1; ++i)
-        fillPixels(painter, ax, ay, left, right, d.rowEdges[i], d.rowEdges[i], grid);
+    // Layer by layer; within one, lines and areas that fall on the same
+    // pixels go as one.
+    PixelRuns runs(painter);
 
-    // Merged areas show as one cell: no grid lines inside.
+    // Grid lines: one at every column and row edge.
+    for (int i = firstColumn; i <= lastColumn + 1; ++i)
+        drawLine(runs, ax, ay, d.columnEdges[i], d.columnEdges[i], top, bottom, kGridColor);
+    for (int i = firstRow; i <= lastRow + 1; ++i)
+        drawLine(runs, ax, ay, left, right, d.rowEdges[i], d.rowEdges[i], kGridColor);
+    runs.flush();
+
+    // Merged areas show as one cell: no grid lines inside. Their own outer
+    // lines stay, also where they are thinner than a device pixel.
     for (const QRect& merge : c.merges) {
         if (!merge.intersects(inView)) continue;
         const QRect p = cellPixels(merge);
-        if (p.width() > 2 && p.height() > 2)
-            fillPixels(painter, ax, ay, p.left() + 1, p.right() - 1, p.top() + 1, p.bottom() - 1, Qt::white);
+        if (p.width() <= 2 || p.height() <= 2) continue;
+        QRect inside = devicePixels(ax, ay, p.left() + 1, p.right() - 1, p.top() + 1, p.bottom() - 1);
+        inside.setLeft(std::max(inside.left(), ax.at(p.left()) + 1));
+        inside.setTop(std::max(inside.top(), ay.at(p.top()) + 1));
+        runs.fill(inside, kWhite);
     }
+    runs.flush();
 
     // Fills, then edges over them.
     const auto eachCell = [&](auto&& draw) {
@@ -328,19 +360,20 @@ void VectorPicture::paint(QPainter& painter, const QRectF& target, const QRect& 
     };
     eachCell([&](const QRect& p, const PictureStyle& style) {
         if (style.hasFill != PictureStyle::kNoFill)
-            fillPixels(painter, ax, ay, p.left() + 1, p.right(), p.top() + 1, p.bottom(), QColor(style.fill));
+            runs.fill(devicePixels(ax, ay, p.left() + 1, p.right(), p.top() + 1, p.bottom()), style.fill);
     });
+    runs.flush();
     const auto has = [](const PictureStyle& style, Edge edge) {
         return style.borders & (1u << static_cast<int>(edge));
     };
     eachCell([&](const QRect& p, const PictureStyle& style) {
         if (!style.borders) return;
-        if (has(style, Edge::Left)) fillPixels(painter, ax, ay, p.left(), p.left(), p.top(), p.bottom(), Qt::black);
-        if (has(style, Edge::Right)) fillPixels(painter, ax, ay, p.right(), p.right(), p.top(), p.bottom(), Qt::black);
-        if (has(style, Edge::Top)) fillPixels(painter, ax, ay, p.left(), p.right(), p.top(), p.top(), Qt::black);
-        if (has(style, Edge::Bottom))
-            fillPixels(painter, ax, ay, p.left(), p.right(), p.bottom(), p.bottom(), Qt::black);
+        if (has(style, Edge::Left)) drawLine(runs, ax, ay, p.left(), p.left(), p.top(), p.bottom(), kBlack);
+        if (has(style, Edge::Right)) drawLine(runs, ax, ay, p.right(), p.right(), p.top(), p.bottom(), kBlack);
+        if (has(style, Edge::Top)) drawLine(runs, ax, ay, p.left(), p.right(), p.top(), p.top(), kBlack);
+        if (has(style, Edge::Bottom)) drawLine(runs, ax, ay, p.left(), p.right(), p.bottom(), p.bottom(), kBlack);
     });
+    runs.flush();
 
     TextFonts fonts;
     const int visibleLeft = std::max(left, ax.firstSheetPixel(shown.left()));

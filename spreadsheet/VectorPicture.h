@@ -20,6 +20,13 @@ namespace spreadsheet {
 // evenly to fit.
 inline constexpr int kMaxShownPictureSide = 327670;
 
+// Room between a cell's grid line and its text, on the side the text is
+// aligned to, in sheet pixels.
+inline constexpr int kTextIndent = 3;
+
+// The pixel size a text of that many points is drawn at (96 dpi).
+int textPixelSize(double points);
+
 // What a picture of a range is made of: the grid, the distinct cell styles
 // and, row by row, the cells that carry one; merged areas and texts. All
 // positions are in sheet pixels (column and row indexes within the range,
@@ -83,8 +90,8 @@ public:
 
     // Draws the whole picture stretched over target (painter coordinates),
     // only what falls inside exposed. Every sheet pixel covers whole device
-    // pixels, so lines stay sharp at any zoom; lines thinner than a device
-    // pixel are drawn one pixel wide, as faint as they are thin.
+    // pixels, so lines stay sharp at any zoom; a line thinner than a device
+    // pixel is drawn one pixel wide in its full colour.
     void paint(QPainter& painter, const QRectF& target, const QRect& exposed) const;
 
     // A bitmap of the whole picture at size (default: its own size).

@@ -15,7 +15,6 @@
 //   nothing after the last text
 #include "SpreadsheetError.h"
 #include "VectorPicture.h"
-#include "xls/ByteBuffer.h"
 
 #include <cstring>
 
@@ -26,14 +25,30 @@ namespace {
 constexpr char kMagic[8] = {'K', 'N', 'L', 'M', 'P', 'I', 'C', 'T'};
 constexpr std::uint16_t kVersion = 1;
 
-void putString(xls::ByteBuffer& out, const QString& text) {
-    out.u32(static_cast<std::uint32_t>(text.size()));
-    for (const QChar ch : text) out.u16(ch.unicode());
-}
+// Writes what the reader below reads: little-endian numbers, strings and rectangles.
+class PictureWriter {
+public:
+    explicit PictureWriter(std::size_t expectedSize) { m_bytes.reserve(static_cast<qsizetype>(expectedSize)); }
 
-void putRect(xls::ByteBuffer& out, const QRect& r) {
-    for (const int v : {r.left(), r.top(), r.right(), r.bottom()}) out.u32(static_cast<std::uint32_t>(v));
-}
+    void u8(std::uint8_t v) { m_bytes.append(static_cast<char>(v)); }
+    void u16(std::uint16_t v) { put(v, 2); }
+    void u32(std::uint32_t v) { put(v, 4); }
+    void raw(const char* data, std::size_t size) { m_bytes.append(data, static_cast<qsizetype>(size)); }
+    void string(const QString& text) {
+        u32(static_cast<std::uint32_t>(text.size()));
+        for (const QChar ch : text) u16(ch.unicode());
+    }
+    void rect(const QRect& r) {
+        for (const int v : {r.left(), r.top(), r.right(), r.bottom()}) u32(static_cast<std::uint32_t>(v));
+    }
+    const QByteArray& bytes() const { return m_bytes; }
+
+private:
+    void put(std::uint32_t v, int width) {
+        for (int i = 0; i < width; ++i) m_bytes.append(static_cast<char>(v >> (8 * i)));
+    }
+    QByteArray m_bytes;
+};
 
 // Reads what the writer wrote; anything short, long or out of range is refused.
 class PictureReader {
@@ -93,9 +108,9 @@ private:
 
 QByteArray VectorPicture::toBytes() const {
     const PictureContent& c = content();
-    xls::ByteBuffer out;
-    out.reserve(64 + 2 * (c.columnWidths.size() + c.rowHeights.size()) + 4 * c.rowStarts.size() + 4 * c.cells.size());
-    out.bytes(reinterpret_cast<const std::uint8_t*>(kMagic), sizeof kMagic);
+    PictureWriter out(64 + 2 * (c.columnWidths.size() + c.rowHeights.size()) + 4 * c.rowStarts.size()
+                      + 4 * c.cells.size());
+    out.raw(kMagic, sizeof kMagic);
     out.u16(kVersion);
     out.u32(static_cast<std::uint32_t>(c.columnWidths.size()));
     for (const std::uint16_t w : c.columnWidths) out.u16(w);
@@ -114,17 +129,17 @@ QByteArray VectorPicture::toBytes() const {
         out.u16(cell.style);
     }
     out.u32(static_cast<std::uint32_t>(c.merges.size()));
-    for (const QRect& m : c.merges) putRect(out, m);
+    for (const QRect& m : c.merges) out.rect(m);
     out.u32(static_cast<std::uint32_t>(c.texts.size()));
     for (const PictureText& t : c.texts) {
-        putRect(out, t.area);
+        out.rect(t.area);
         out.u16(static_cast<std::uint16_t>(t.pixelSize));
         out.u32(t.colour);
         out.u8(static_cast<std::uint8_t>(t.alignment));
-        putString(out, t.fontName);
-        putString(out, t.text);
+        out.string(t.fontName);
+        out.string(t.text);
     }
-    return QByteArray(reinterpret_cast<const char*>(out.data()), static_cast<qsizetype>(out.size()));
+    return out.bytes();
 }
 
 VectorPicture VectorPicture::fromBytes(const QByteArray& bytes) {

@@ -1,7 +1,7 @@
 #include "Workbook.h"
 
 #include "SpreadsheetError.h"
-#include "xls/XlsWriter.h"
+#include "files/FileReplacement.h"
 
 #include <QFileInfo>
 
@@ -19,11 +19,11 @@ const Worksheet& Workbook::activeSheet() const {
     return *m_sheet;
 }
 
-void Workbook::saveAs(const QString& path) {
-    xls::writeWorkbookFile(activeSheet(), path);
+void Workbook::saveAs(const QString& path, WorkbookFormat format) {
+    files::replaceFile(path, fileBytes(format));
     m_name = QFileInfo(path).fileName();
 }
 
-QByteArray Workbook::fileBytes() const { return xls::workbookFileBytes(activeSheet()); }
+QByteArray Workbook::fileBytes(WorkbookFormat format) const { return workbookFileBytes(activeSheet(), format); }
 
 } // namespace spreadsheet

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "WorkbookFormat.h"
 #include "Worksheet.h"
 
 #include <QString>
@@ -20,11 +21,12 @@ public:
     Worksheet& activeSheet();
     const Worksheet& activeSheet() const;
     bool isClosed() const { return m_closed; }
-    // Saves as an Excel 97-2003 workbook, replacing a file of that name
-    // without asking; the workbook takes the file's name.
-    void saveAs(const QString& path);
+    // Saves in the format, an Excel 97-2003 workbook unless another is
+    // named, replacing a file of that name without asking, as a
+    // FileReplacement; the workbook takes the file's name.
+    void saveAs(const QString& path, WorkbookFormat format = WorkbookFormat::Excel8);
     // What saveAs writes, for a caller that puts it in place itself.
-    QByteArray fileBytes() const;
+    QByteArray fileBytes(WorkbookFormat format = WorkbookFormat::Excel8) const;
 
 private:
     friend class Workbooks;

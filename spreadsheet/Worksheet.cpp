@@ -1,5 +1,6 @@
 #include "Worksheet.h"
 
+#include "ColumnWidth.h"
 #include "SpreadsheetError.h"
 
 #include <algorithm>
@@ -224,6 +225,8 @@ double Worksheet::columnWidth(int column) const {
     checkCell(1, column);
     return m_columnWidths[column] >= 0 ? m_columnWidths[column] : kDefaultColumnWidth;
 }
+
+int Worksheet::columnWidthPixels(int column) const { return spreadsheet::columnWidthPixels(columnWidth(column)); }
 
 std::optional<CellRange> Worksheet::mergedAreaAt(int row, int column) const {
     for (const CellRange& merged : m_merges)

@@ -53,6 +53,8 @@ public:
     FormatId formatId(int row, int column) const;
     bool isStored(int row, int column) const { return findCell(row, column) != nullptr; }
     double columnWidth(int column) const;
+    // How wide the column shows, in pixels at 96 dpi (see ColumnWidth.h).
+    int columnWidthPixels(int column) const;
     bool hasCustomWidth(int column) const { return m_columnWidths[column] >= 0; }
     const std::vector<CellRange>& mergedRanges() const { return m_merges; }
     std::optional<CellRange> mergedAreaAt(int row, int column) const;

@@ -2,6 +2,7 @@
 
 #include "ui_Form1.h"
 
+#include "shell/family/FamilyFileDialog.h"
 #include "shell/shared/ApplicationEnd.h"
 #include "shell/shared/ApplicationFolders.h"
 #include "shell/shared/ApplicationIcon.h"
@@ -16,9 +17,14 @@
 #include "shell/shared/WebSite.h"
 #include "shell/shared/WindowColours.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QFocusEvent>
+#include <QMenu>
+#include <QMimeData>
 #include <QScopedValueRollback>
+#include <QTimer>
 
 namespace shell {
 namespace {
@@ -34,6 +40,15 @@ void setAndStore(QLineEdit& box, const QString& key, const QString& text) {
     const bool unchanged = box.text() == text;
     box.setText(text);
     if (unchanged) saveSettingLater(application, section, key, text);
+}
+
+// The family file a drag carries: one local file named .ged.
+QString familyFileIn(const QMimeData* data) {
+    if (!data || !data->hasUrls() || data->urls().size() != 1) return {};
+    const QUrl url = data->urls().front();
+    if (!url.isLocalFile()) return {};
+    const QString path = url.toLocalFile();
+    return QFileInfo(path).suffix().compare(QLatin1String("ged"), Qt::CaseInsensitive) == 0 ? path : QString();
 }
 
 } // namespace
@@ -69,7 +84,18 @@ Form1::Form1(QWidget* parent) : FormBase(parent), m_ui(std::make_unique<Ui::Form
     m_ui->Text1->installEventFilter(this);
     m_ui->Text2->installEventFilter(this);
 
+    // Family files: what the last run used comes back (read before the
+    // start-up stores the inputs, so that it waits for no write of theirs),
+    // the context menu and drops open others, and typing a root name goes
+    // back to blank charts.
+    m_family.restore();
+
     Form_Load();
+
+    addFamilyActions();
+    connect(&m_family, &FamilyFileUse::changed, this, &Form1::showFamilyFileInCaption);
+    connect(m_ui->Text1, &QLineEdit::textEdited, &m_family, &FamilyFileUse::forget);
+    setAcceptDrops(true);
 
     // Typing starts in the root name, replacing it.
     m_ui->Text1->setFocus(Qt::OtherFocusReason);
@@ -115,6 +141,9 @@ void Form1::Form_Load() {
 
 void Form1::PushButton1_Click() {
     const QScopedValueRollback running(m_buildRunning, true);
+    // A family file still being read from the last run is waited for;
+    // stopping its reading stops the build too.
+    if (!m_family.waitForRestore()) return;
     chart::runChartBuild(*this);
 }
 
@@ -127,6 +156,7 @@ void Form1::PushButton6_Click() {
 }
 
 void Form1::PushButton7_Click() {
+    m_family.forget(); // the sample is a blank chart
     TrappedHandler h(ProcedurePath::Form1_PushButton7_Click);
     h.step(100, [&] { setAndStore(*m_ui->Text1, QStringLiteral("Text1"), sampleRootName); });
     h.step(102, [&] { setAndStore(*m_ui->Text2, QStringLiteral("Text2"), sampleGenerationCount); });
@@ -139,11 +169,83 @@ void Form1::Text1_Change() { saveSettingLater(application, section, QStringLiter
 void Form1::Text2_Change() { saveSettingLater(application, section, QStringLiteral("Text2"), m_ui->Text2->text()); }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (takesDrag(event)) return true;
     if (event->type() == QEvent::FocusIn) {
         auto* box = qobject_cast<QLineEdit*>(watched);
         if (box && selectsAllOnFocus(static_cast<QFocusEvent*>(event)->reason())) box->selectAll();
     }
     return FormBase::eventFilter(watched, event);
+}
+
+void Form1::addFamilyActions() {
+    m_fillAction = new QAction(tr("Fill from a Family File…"), this);
+    m_fillAction->setObjectName(QStringLiteral("FillFromFamilyFile"));
+    m_fillAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    connect(m_fillAction, &QAction::triggered, this, [this] {
+        if (!m_buildRunning) fillFromFamilyFile();
+    });
+    addAction(m_fillAction); // the shortcut works without the menu
+
+    m_numbersAction = new QAction(tr("Ancestor Numbers in the Boxes"), this);
+    m_numbersAction->setObjectName(QStringLiteral("AncestorNumbers"));
+    m_numbersAction->setCheckable(true);
+    m_numbersAction->setChecked(m_family.ancestorNumbers());
+    connect(m_numbersAction, &QAction::toggled, &m_family, &FamilyFileUse::setAncestorNumbers);
+}
+
+void Form1::contextMenuEvent(QContextMenuEvent* event) {
+    if (m_buildRunning) return;
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("FamilyMenu"));
+    menu.addAction(m_fillAction);
+    menu.addAction(m_numbersAction);
+    menu.exec(event->globalPos());
+}
+
+void Form1::fillFromFamilyFile() {
+    const QString path = chooseFamilyFile(this, m_family.lastFile());
+    if (!path.isEmpty()) openFamilyFile(path);
+}
+
+void Form1::openFamilyFile(const QString& path) {
+    if (m_buildRunning) return;
+    // The reading lets events through before its progress shows: the
+    // buttons wait for the choice as they wait for a build.
+    const QScopedValueRollback busy(m_buildRunning, true);
+    const FamilyChoice* choice = m_family.open(path, m_ui->Text1->text());
+    if (!choice) return;
+    m_ui->Text1->setText(choice->personName);
+    m_ui->Text2->setText(QString::number(choice->knownGenerations));
+}
+
+void Form1::showFamilyFileInCaption() {
+    const QString product = QString::fromLatin1(kProductDisplayName);
+    const FamilyChoice* choice = m_family.choice();
+    setWindowTitle(choice ? QFileInfo(choice->filePath).fileName() + QStringLiteral(" – ") + product : product);
+}
+
+void Form1::dragEnterEvent(QDragEnterEvent* event) {
+    if (!m_buildRunning && !familyFileIn(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void Form1::dropEvent(QDropEvent* event) {
+    const QString path = familyFileIn(event->mimeData());
+    if (path.isEmpty() || m_buildRunning) return;
+    event->acceptProposedAction();
+    // The drop ends first: the program the file came from waits for it.
+    QTimer::singleShot(0, this, [this, path] { openFamilyFile(path); });
+}
+
+bool Form1::takesDrag(QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop) return false;
+    auto* drop = static_cast<QDropEvent*>(event);
+    if (familyFileIn(drop->mimeData()).isEmpty()) return false;
+    if (type == QEvent::Drop)
+        dropEvent(drop);
+    else if (!m_buildRunning)
+        drop->acceptProposedAction();
+    return true;
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "chart/BuildRun.h"
+#include "shell/family/FamilyFileUse.h"
 #include "shell/shared/FormBase.h"
 #include "shell/shared/SkinFramework.h"
 
@@ -26,6 +27,13 @@ bool selectsAllOnFocus(Qt::FocusReason reason);
 // Closing it ends the application. While a build run is in progress the
 // buttons ignore further clicks. The chart build run reaches the windows
 // through it.
+//
+// Its context menu (a right click outside the text boxes) fills charts from
+// a family file ("Fill from a Family File…", Ctrl+O; a .ged file dropped on
+// the window, or named on the command line, does the same) and puts the
+// ancestor numbers in the boxes. While a file is in use the caption names
+// it; typing a root name or loading the sample inputs goes back to blank
+// charts.
 class Form1 : public FormBase, public chart::BuildRunWindows {
     Q_OBJECT
 
@@ -43,12 +51,22 @@ public:
     void focusGenerationCount() override;
     chart::PreviewWindow& previewWindow() override;
     void Hide() override { hide(); }
+    chart::BoxLabels boxLabels() const override { return m_family.boxLabels(); }
+
+    // Reads the family file, lets the user choose the person and fills the
+    // inputs for their chart; a file that cannot be read is reported and
+    // nothing changes.
+    void openFamilyFile(const QString& path);
+    const FamilyFileUse& familyFile() const { return m_family; }
 
     const SkinFramework& skinFramework() const { return m_skin; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void Form_Load();
@@ -58,10 +76,19 @@ private:
     void Text1_Change();
     void Text2_Change();
 
+    void addFamilyActions();
+    void fillFromFamilyFile();
+    void showFamilyFileInCaption();
+    // A dragged family file over a box is the window's, not the box's text.
+    bool takesDrag(QEvent* event);
+
     std::unique_ptr<Ui::Form1> m_ui;
     SkinFramework m_skin;
     std::function<chart::PreviewWindow&()> m_previewWindow;
     bool m_buildRunning = false;
+    FamilyFileUse m_family{this};
+    QAction* m_fillAction = nullptr;
+    QAction* m_numbersAction = nullptr;
 };
 
 } // namespace shell

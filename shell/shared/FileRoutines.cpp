@@ -4,6 +4,9 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace shell {
 
 int FileExists(const QString& path) {
@@ -12,9 +15,13 @@ int FileExists(const QString& path) {
     return info.exists() && !info.isDir() ? -1 : 0;
 }
 
+// Removing a file needs only its folder to be writable here; a file the
+// user may not write is left as it is, as a read-only file is elsewhere.
 void DeleteFileQuietly(const QString& path) {
     if (QCoreApplication::instance()) QCoreApplication::processEvents();
-    if (FileExists(path) == -1) QFile::remove(path);
+    if (FileExists(path) != -1) return;
+    if (::faccessat(AT_FDCWD, QFile::encodeName(path).constData(), W_OK, AT_EACCESS) != 0) return;
+    QFile::remove(path);
 }
 
 } // namespace shell

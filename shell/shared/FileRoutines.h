@@ -8,7 +8,8 @@ namespace shell {
 int FileExists(const QString& path);
 
 // Lets pending window events run once, then deletes the file at the path.
-// A missing, busy or protected file is left as it is; nothing is reported.
+// A missing, busy or read-only file (one the user may not write) is left as
+// it is; nothing is reported.
 void DeleteFileQuietly(const QString& path);
 
 } // namespace shell

@@ -6,6 +6,7 @@
 #include "TrappedHandler.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
@@ -46,7 +47,10 @@ void FormBase::finishDesignedLayout() {
     buttonFont.setPointSizeF(11.25);
     buttonFont.setBold(true);
     const auto buttons = findChildren<QPushButton*>();
-    for (QPushButton* button : buttons) button->setFont(buttonFont);
+    for (QPushButton* button : buttons) {
+        button->setFont(buttonFont);
+        button->installEventFilter(this);
+    }
 
     centreOnScreen();
 }
@@ -102,7 +106,25 @@ void FormBase::mouseMoveEvent(QMouseEvent* event) {
     QWidget::mouseMoveEvent(event);
 }
 
+namespace {
+
+// Enter or Return, also on the keypad, without Ctrl, Alt or Shift; held
+// down it clicks once, as Space does.
+bool isEnterPress(const QKeyEvent& key) {
+    return (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) && !key.isAutoRepeat()
+        && (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
+} // namespace
+
 bool FormBase::eventFilter(QObject* watched, QEvent* event) {
+    // Enter clicks the focused button, as on the platform the windows come from.
+    if (event->type() == QEvent::KeyPress && isEnterPress(*static_cast<QKeyEvent*>(event))) {
+        if (auto* button = qobject_cast<QPushButton*>(watched); button && button->isEnabled()) {
+            button->click();
+            return true;
+        }
+    }
     if (event->type() == QEvent::MouseMove) {
         auto* widget = qobject_cast<QWidget*>(watched);
         if (m_hoverButtons.contains(widget))

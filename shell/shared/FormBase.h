@@ -16,7 +16,8 @@ QPoint centredFramePosition(const QRect& available, const QSize& frameSize);
 
 // What the application's windows share: the MousePointer and MouseIcon
 // properties, the pointer that follows the mouse over buttons and frames,
-// the hand cursor file, and the fixed, centred frame of a designed window.
+// the hand cursor file, the fixed, centred frame of a designed window, and
+// Enter on a focused button.
 class FormBase : public QWidget {
     Q_OBJECT
     Q_PROPERTY(int MousePointer READ mousePointer WRITE setMousePointer)
@@ -33,9 +34,9 @@ public:
 
 protected:
     // Called after the designed layout is set up: fixes the size, leaves only
-    // the minimise and close boxes, gives the push buttons their font and
-    // centres the window on the screen, frame included once the window
-    // manager has framed it.
+    // the minimise and close boxes, gives the push buttons their font, lets
+    // Enter click a focused push button as Space does, and centres the window
+    // on the screen, frame included once the window manager has framed it.
     void finishDesignedLayout();
 
     // The pointer follows moves without a mouse button held down: the custom

@@ -5,7 +5,13 @@
 #include "files/VisibleText.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
 #include <QMessageBox>
+#include <QScreen>
+
+#include <algorithm>
 
 namespace shell {
 namespace {
@@ -34,19 +40,65 @@ QString displayedText(QString text) {
     return text;
 }
 
+// What a window manager's title bar holds beside the caption: the window's
+// icon and its buttons, with their margins.
+constexpr int kTitleBarRoom = 120;
+
+// Qt's message box breaks its text anywhere, not only between words, once
+// the box would pass this width on a screen of that width; a line holding a
+// web address is kept whole only well within it.
+int widestUnbrokenBox(int screenWidth) { return screenWidth <= 1024 ? screenWidth : std::min(screenWidth - 480, 1000); }
+// Beside the text: the icon's column and the box's margins.
+constexpr int kTextChromeRoom = 120;
+
+bool holdsWebAddress(const QString& paragraph) { return paragraph.contains(QStringLiteral("://")); }
+
+// A box is never narrower than its caption needs, and a paragraph that
+// holds a web address goes on one line, so that the address is never
+// broken where it has a slash.
+void fitCaptionAndAddresses(QMessageBox& box) {
+    auto* layout = qobject_cast<QGridLayout*>(box.layout());
+    auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    auto* buttons = box.findChild<QDialogButtonBox*>(QStringLiteral("qt_msgbox_buttonbox"));
+    if (!layout || !label || !buttons) return;
+    box.ensurePolished(); // measured in the fonts the box shows
+
+    QFont captionFont = box.font();
+    captionFont.setBold(true);
+    const QMargins margins = layout->contentsMargins();
+    // The buttons' row spans the box: holding it wide widens the box.
+    buttons->setMinimumWidth(QFontMetrics(captionFont).horizontalAdvance(box.windowTitle()) + kTitleBarRoom
+                             - margins.left() - margins.right());
+
+    int addressLine = 0;
+    for (const QString& paragraph : label->text().split(QLatin1Char('\n')))
+        if (holdsWebAddress(paragraph))
+            addressLine =
+                std::max(addressLine, label->fontMetrics().boundingRect(paragraph).width() + 2 * label->margin());
+    const QScreen* screen = box.screen() ? box.screen() : QGuiApplication::primaryScreen();
+    const int widest = screen ? widestUnbrokenBox(screen->availableGeometry().width()) - kTextChromeRoom : 0;
+    if (addressLine > 0 && addressLine <= widest) label->setMinimumWidth(addressLine);
+}
+
 int showModal(const ShownMessage& message) {
-    const bool yesNo = (message.style & buttonBits) == vbYesNo;
-    QMessageBox box(iconFor(message.style), message.caption, displayedText(message.text),
-                    yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, QApplication::activeWindow());
-    box.setTextFormat(Qt::PlainText); // a description is never markup
-    box.setDefaultButton(yesNo ? QMessageBox::Yes : QMessageBox::Ok);
-    box.exec();
-    if (box.clickedButton() == box.button(QMessageBox::Yes)) return vbYes;
-    if (yesNo) return vbNo;
+    const std::unique_ptr<QMessageBox> box = messageBoxFor(message, QApplication::activeWindow());
+    box->exec();
+    if (box->clickedButton() == box->button(QMessageBox::Yes)) return vbYes;
+    if ((message.style & buttonBits) == vbYesNo) return vbNo;
     return vbOK;
 }
 
 } // namespace
+
+std::unique_ptr<QMessageBox> messageBoxFor(const ShownMessage& message, QWidget* parent) {
+    const bool yesNo = (message.style & buttonBits) == vbYesNo;
+    auto box = std::make_unique<QMessageBox>(iconFor(message.style), message.caption, displayedText(message.text),
+                                             yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
+    box->setTextFormat(Qt::PlainText); // a description is never markup
+    box->setDefaultButton(yesNo ? QMessageBox::Yes : QMessageBox::Ok);
+    fitCaptionAndAddresses(*box);
+    return box;
+}
 
 int MsgBox(const QString& text, int style, const QString& caption) {
     // A description may quote a file; its line breaks are the message's own.

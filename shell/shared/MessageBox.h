@@ -3,7 +3,11 @@
 #include <QString>
 
 #include <deque>
+#include <memory>
 #include <vector>
+
+class QMessageBox;
+class QWidget;
 
 namespace shell {
 
@@ -32,6 +36,10 @@ struct ShownMessage {
     QString caption;
     int style = vbOKOnly;
 };
+
+// The box MsgBox shows for a message, not yet shown: at least as wide as
+// its caption needs, a paragraph with a web address on one line.
+std::unique_ptr<QMessageBox> messageBoxFor(const ShownMessage& message, QWidget* parent = nullptr);
 
 // Tests: while an object lives no box is shown. Every box is recorded and
 // answered with the next queued answer, or with its default button when none

@@ -15,5 +15,6 @@ inline constexpr char Form2_PushButton1_Click[] = "in Kinloom2016/11/03.Form2.Pu
 inline constexpr char Form2_PushButton2_Click[] = "in Kinloom2016/11/03.Form2.PushButton2_Click ";
 inline constexpr char Form2_PushButton6_Click[] = "in Kinloom2016/11/03.Form2.PushButton6_Click ";
 inline constexpr char Form2_PushButton8_Click[] = "in Kinloom2016/11/03.Form2.PushButton8_Click ";
+inline constexpr char Form2_mnuPrint_Click[] = "in Kinloom2016/11/03.Form2.mnuPrint_Click ";
 
 } // namespace shell::ProcedurePath

@@ -4,14 +4,15 @@
 #include <QFileInfo>
 #include <QStringList>
 
+#include <algorithm>
+
 namespace shell {
 namespace {
 
 SaveFileDialogTestSeam* activeSeam = nullptr;
 
-} // namespace
-
-QString qtFilterFrom(const QString& barSeparatedFilter) {
+// The filter's entries in Qt's form, one for each description and pattern pair.
+QStringList qtFilterEntries(const QString& barSeparatedFilter) {
     const QStringList parts = barSeparatedFilter.split(QLatin1Char('|'));
     QStringList entries;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
@@ -24,11 +25,19 @@ QString qtFilterFrom(const QString& barSeparatedFilter) {
                         ? description
                         : description + QStringLiteral(" (") + pattern + QLatin1Char(')'));
     }
-    return entries.join(QStringLiteral(";;"));
+    return entries;
 }
 
-QString withFilterExtension(const QString& chosen, const QString& barSeparatedFilter) {
-    const QString firstPattern = barSeparatedFilter.section(QLatin1Char('|'), 1, 1).section(QLatin1Char(';'), 0, 0);
+} // namespace
+
+QString qtFilterFrom(const QString& barSeparatedFilter) {
+    return qtFilterEntries(barSeparatedFilter).join(QStringLiteral(";;"));
+}
+
+QString withFilterExtension(const QString& chosen, const QString& barSeparatedFilter, int filterIndex) {
+    const int patternAt = 2 * std::max(filterIndex, 1) - 1;
+    const QString firstPattern =
+        barSeparatedFilter.section(QLatin1Char('|'), patternAt, patternAt).section(QLatin1Char(';'), 0, 0);
     if (!firstPattern.startsWith(QStringLiteral("*."))) return chosen;
     const QString extension = firstPattern.mid(1);
     if (extension.contains(QLatin1Char('*')) || extension.contains(QLatin1Char('?'))) return chosen;
@@ -39,12 +48,20 @@ QString withFilterExtension(const QString& chosen, const QString& barSeparatedFi
 }
 
 void SaveFileDialog::showSave(QWidget* parent) {
-    const ShownSaveDialog dialog{dialogTitle, qtFilterFrom(filter), fileName};
-    const QString chosen = activeSeam
-        ? activeSeam->answer(dialog)
-        : QFileDialog::getSaveFileName(parent, dialog.title, dialog.fileName, dialog.filter, nullptr,
-                                       QFileDialog::DontConfirmOverwrite);
-    fileName = withFilterExtension(chosen, filter);
+    const QStringList entries = qtFilterEntries(filter);
+    const ShownSaveDialog dialog{dialogTitle, entries.join(QStringLiteral(";;")), fileName, filterIndex};
+    QString chosen;
+    if (activeSeam) {
+        const SaveFileDialogTestSeam::Answer answer = activeSeam->answer(dialog);
+        chosen = answer.path;
+        filterIndex = answer.filterIndex;
+    } else {
+        QString selected = entries.value(filterIndex - 1);
+        chosen = QFileDialog::getSaveFileName(parent, dialog.title, dialog.fileName, dialog.filter, &selected,
+                                              QFileDialog::DontConfirmOverwrite);
+        if (const qsizetype at = entries.indexOf(selected); at >= 0) filterIndex = static_cast<int>(at) + 1;
+    }
+    fileName = withFilterExtension(chosen, filter, filterIndex);
 }
 
 SaveFileDialogTestSeam::SaveFileDialogTestSeam() { activeSeam = this; }
@@ -53,10 +70,10 @@ SaveFileDialogTestSeam::~SaveFileDialogTestSeam() {
     if (activeSeam == this) activeSeam = nullptr;
 }
 
-QString SaveFileDialogTestSeam::answer(const ShownSaveDialog& dialog) {
+SaveFileDialogTestSeam::Answer SaveFileDialogTestSeam::answer(const ShownSaveDialog& dialog) {
     m_shown.push_back(dialog);
-    if (m_answers.empty()) return QString();
-    QString next = m_answers.front();
+    if (m_answers.empty()) return {QString(), dialog.filterIndex};
+    Answer next = m_answers.front();
     m_answers.pop_front();
     return next;
 }

@@ -1,5 +1,6 @@
 #include "BiffMapping.h"
 
+#include "spreadsheet/ColumnWidth.h"
 #include "spreadsheet/ExcelConstants.h"
 
 #include <algorithm>
@@ -91,16 +92,18 @@ int modelHorizontalAlignment(std::uint8_t fileAlignment) {
 }
 
 std::uint16_t fileColumnWidth(double characters) {
-    if (characters <= 0) return 0; // a hidden column
-    const double pixels = std::trunc(characters * 7) + 5;
-    return static_cast<std::uint16_t>(std::min(65535.0, std::trunc(pixels * 256 / 7)));
+    const int pixels = spreadsheet::columnWidthPixels(characters);
+    return static_cast<std::uint16_t>(std::min(65535, pixels * 256 / kDigitWidthPixels));
 }
 
-int columnWidthPixels(std::uint16_t fileWidth) { return static_cast<int>(std::lround(fileWidth * 7 / 256.0)); }
+int columnWidthPixels(std::uint16_t fileWidth) {
+    return static_cast<int>(std::lround(fileWidth * kDigitWidthPixels / 256.0));
+}
 
 double modelColumnWidth(std::uint16_t fileWidth) {
     const int pixels = columnWidthPixels(fileWidth);
-    const double characters = pixels <= 5 ? 0.0 : (pixels - 5) / 7.0;
+    const double characters =
+        pixels <= kColumnPaddingPixels ? 0.0 : (pixels - kColumnPaddingPixels) / double(kDigitWidthPixels);
     return std::round(characters * 100) / 100;
 }
 

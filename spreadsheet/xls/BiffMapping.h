@@ -30,8 +30,8 @@ int modelLineStyle(std::uint8_t fileStyle);
 std::uint8_t fileHorizontalAlignment(int alignment);
 int modelHorizontalAlignment(std::uint8_t fileAlignment);
 
-// Column widths: characters typed, as Excel stores them for the 7-pixel digit
-// of the 10-point default font: pixels = trunc(chars * 7) + 5, stored as
+// Column widths: characters typed, stored as Excel stores them, from the
+// column's pixels (ColumnWidth.h) in 256ths of the 7-pixel digit:
 // trunc(pixels * 256 / 7). Width 2 is 694, width 24 is 6326. Reading rounds
 // back to the two decimals Excel shows.
 std::uint16_t fileColumnWidth(double characters);

@@ -6,6 +6,7 @@
 #include "PrintRecords.h"
 #include "StringTable.h"
 
+#include "spreadsheet/FileRows.h"
 #include "spreadsheet/RowHeight.h"
 #include "spreadsheet/Worksheet.h"
 
@@ -64,45 +65,6 @@ void writeDimensions(RecordWriter& stream, const Worksheet& sheet, bool empty) {
     stream.write(record::kDimensions, dims);
 }
 
-// The cells of one row as they go to the file: stored cells plus every cell
-// of a merged area, which all carry the area's format.
-struct FileCell {
-    int column;
-    FormatId format;
-    const QString* text;
-};
-
-class RowCells {
-public:
-    explicit RowCells(const Worksheet& sheet) : m_sheet(sheet) {}
-
-    std::vector<FileCell> of(int row) const {
-        std::vector<FileCell> cells;
-        for (const Cell& cell : m_sheet.storedCells(row))
-            cells.push_back({cell.column, cell.format, cell.text ? &m_sheet.text(cell) : nullptr});
-        bool merged = false;
-        for (const CellRange& area : m_sheet.mergedRanges()) {
-            if (row < area.firstRow || row > area.lastRow) continue;
-            merged = true;
-            const FormatId areaFormat = m_sheet.formatId(area.firstRow, area.firstColumn);
-            for (int c = area.firstColumn; c <= area.lastColumn; ++c) {
-                auto it = std::find_if(cells.begin(), cells.end(), [&](const FileCell& f) { return f.column == c; });
-                if (it == cells.end())
-                    cells.push_back({c, areaFormat, nullptr});
-                else
-                    it->format = areaFormat;
-            }
-        }
-        if (merged)
-            std::sort(cells.begin(), cells.end(),
-                      [](const FileCell& a, const FileCell& b) { return a.column < b.column; });
-        return cells;
-    }
-
-private:
-    const Worksheet& m_sheet;
-};
-
 void writeRow(RecordWriter& stream, int row, const std::vector<FileCell>& cells, int heightPixels) {
     const std::size_t at = stream.begin(record::kRow);
     ByteBuffer& data = stream.body();
@@ -119,8 +81,6 @@ void writeRow(RecordWriter& stream, int row, const std::vector<FileCell>& cells,
     stream.end(at);
 }
 
-bool hasText(const FileCell& cell) { return cell.text && !cell.text->isEmpty(); }
-
 void writeCells(RecordWriter& stream, int row, const std::vector<FileCell>& cells, const FormatRecords& formats,
                 StringTable& strings) {
     const auto r = static_cast<std::uint16_t>(row - 1);
@@ -128,7 +88,7 @@ void writeCells(RecordWriter& stream, int row, const std::vector<FileCell>& cell
     std::size_t i = 0;
     while (i < cells.size()) {
         const FileCell& cell = cells[i];
-        if (hasText(cell)) {
+        if (cell.hasText()) {
             const std::size_t at = stream.begin(record::kLabelSst);
             data.u16(r);
             data.u16(static_cast<std::uint16_t>(cell.column - 1));
@@ -140,7 +100,7 @@ void writeCells(RecordWriter& stream, int row, const std::vector<FileCell>& cell
         }
         // A run of formatted empty cells in adjacent columns: one MULBLANK.
         std::size_t end = i + 1;
-        while (end < cells.size() && cells[end].column == cells[end - 1].column + 1 && !hasText(cells[end])) ++end;
+        while (end < cells.size() && cells[end].column == cells[end - 1].column + 1 && !cells[end].hasText()) ++end;
         const std::size_t at = stream.begin(end - i == 1 ? record::kBlank : record::kMulBlank);
         data.u16(r);
         data.u16(static_cast<std::uint16_t>(cell.column - 1));
@@ -187,8 +147,7 @@ void writeSheetRecords(RecordWriter& stream, const Worksheet& sheet, const Forma
     writePrintRecords(stream, sheet.printSettings());
     writeColumns(stream, sheet, formats);
 
-    int lastRow = sheet.lastStoredRow();
-    for (const CellRange& area : sheet.mergedRanges()) lastRow = std::max(lastRow, area.lastRow);
+    const int lastRow = lastFileRow(sheet);
     writeDimensions(stream, sheet, lastRow < 1);
 
     // Rows in blocks of 32: the ROW records, then the block's cells.

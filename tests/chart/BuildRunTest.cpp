@@ -1,5 +1,7 @@
 #include "chart/BuildRun.h"
 #include "chart/ChartCommand.h"
+#include "chart/ChartLayout.h"
+#include "chart/GedcomPedigree.h"
 #include "chart/TemporaryFiles.h"
 #include "files/FileReplacement.h"
 #include "files/RunningObjects.h"
@@ -127,6 +129,36 @@ TEST_F(BuildRunTest, ARunLeavesTheWorkbookForThePreviewAndNoPicture) {
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     };
     EXPECT_EQ(bytes(workbook), bytes(commandChart));
+}
+
+// A chart filled from a family file: the run draws it with the same steps and
+// writes the workbook kinloom-chart writes for the person, their labels and
+// numbers included.
+TEST_F(BuildRunTest, AFilledChartIsTheOneTheCommandWrites) {
+    struct FilledWindows : FakeWindows {
+        BoxLabels boxLabels() const override { return labels; }
+        BoxLabels labels;
+    } windows;
+    const QString family = QStringLiteral(GEDCOM_FILES "/pedigree.ged");
+    windows.root = QStringLiteral("Anna Hansdotter");
+    windows.labels = {true, readFilledPedigree(family, QStringLiteral("@I1@"), kMaxGenerations).labelByNumber};
+    runChartBuild(windows);
+    EXPECT_TRUE(sandbox.messages.shown().empty());
+    ASSERT_TRUE(windows.preview.shown);
+
+    QTemporaryDir commandFolder;
+    const QString commandChart = commandFolder.filePath(QStringLiteral("chart.xls"));
+    QString out;
+    QTextStream outStream(&out);
+    ASSERT_EQ(runChartCommand({QStringLiteral("kinloom-chart"), QStringLiteral("--gedcom"), family,
+                               QStringLiteral("--numbers"), QStringLiteral("--generations"), windows.count,
+                               QStringLiteral("--output"), commandChart},
+                              outStream, outStream),
+              kExitSuccess)
+        << out.toStdString();
+    QFile ours(windows.preview.excelFile), theirs(commandChart);
+    ASSERT_TRUE(ours.open(QIODevice::ReadOnly) && theirs.open(QIODevice::ReadOnly));
+    EXPECT_EQ(ours.readAll(), theirs.readAll());
 }
 
 TEST_F(BuildRunTest, ATakenNameIsDrawnAgain) {

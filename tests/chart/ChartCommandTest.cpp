@@ -198,6 +198,36 @@ TEST(ChartCommand, RefusedCountsExitWithTwoAndWriteNothing) {
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
 }
 
+// The workbook's format follows --output's extension; any other extension
+// is refused before anything is written, also over an existing file.
+TEST(ChartCommand, TheOutputsExtensionNamesTheWorkbooksFormat) {
+    QTemporaryDir dir;
+    struct Case {
+        const char* name;
+        int status;
+        QByteArray begins; // the file's first bytes, or an existing file's that stay
+    };
+    for (const Case& c :
+         {Case{"chart.xls", kExitSuccess, QByteArray::fromHex("D0CF11E0")},
+          Case{"chart.XLSX", kExitSuccess, "PK\x03\x04"}, Case{"chart.ods", kExitSuccess, "PK\x03\x04\x0A\0\0\0\0\0"},
+          Case{"chart.txt", kExitBadInput, "the old file"}, Case{"chart", kExitBadInput, "the old file"},
+          Case{"chart.xlsx.bak", kExitBadInput, "the old file"}}) {
+        SCOPED_TRACE(c.name);
+        const QString output = dir.filePath(QString::fromLatin1(c.name));
+        writeFile(output, "the old file");
+        const CommandRun r =
+            run({QStringLiteral("--generations"), QStringLiteral("3"), QStringLiteral("--output"), output});
+        EXPECT_EQ(r.status, c.status) << r.err.toStdString();
+        EXPECT_TRUE(bytesOf(output).startsWith(c.begins));
+        if (c.status == kExitBadInput) {
+            EXPECT_EQ(r.err,
+                      QStringLiteral("Cannot write workbooks of the kind '%1' names; use .xls, .xlsx or .ods.\n")
+                          .arg(output));
+        }
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 6);
+}
+
 TEST(ChartCommand, AFailedSaveExitsWithOneAndKeepsTheOldFile) {
     QTemporaryDir dir;
     const CommandRun missingFolder =

@@ -3,6 +3,7 @@
 #include "chart/ChartLayout.h"
 #include "chart/EngineAutomation.h"
 #include "chart/ExecuteOperation.h"
+#include "spreadsheet/PixelRuns.h"
 #include "spreadsheet/SpreadsheetError.h"
 #include "spreadsheet/Worksheet.h"
 #include "tests/support/PictureRegions.h"
@@ -118,6 +119,50 @@ TEST(SheetPicture, ShowsOneSheetPixelAPixelUpToTheScrollBarsReach) {
     EXPECT_EQ(fifteen.size().height(), kMaxShownPictureSide);
     EXPECT_NEAR(double(fifteen.size().width()) / fifteen.size().height(),
                 double(fifteen.sheetSize().width()) / fifteen.sheetSize().height(), 0.001);
+}
+
+// On a screen of two device pixels to a point, a picture drawn at half its
+// size in points is drawn at its own size in device pixels: pixel for pixel
+// the bitmap of one sheet pixel to one pixel, every line one device pixel.
+TEST(SheetPicture, DrawsInWholeDevicePixelsOnAHighDensityScreen) {
+    Worksheet sheet;
+    draw(sheet, 3);
+    const VectorPicture picture = pictureOfRange(sheet, sheet.usedRange());
+    QImage dense(picture.size(), QImage::Format_RGB32);
+    dense.setDevicePixelRatio(2.0);
+    dense.fill(Qt::white);
+    QPainter painter(&dense);
+    picture.paint(painter, QRectF(QPointF(0, 0), QSizeF(picture.size()) / 2), QRect(QPoint(0, 0), picture.size() / 2));
+    painter.end();
+    dense.setDevicePixelRatio(1.0);
+    EXPECT_EQ(dense, picture.toImage());
+}
+
+// A layer drawn as runs is the layer drawn rectangle by rectangle: runs join
+// only what touches or overlaps in the same columns and colour.
+TEST(SheetPicture, ALayerDrawnInRunsIsTheLayerDrawnRectangleByRectangle) {
+    const QRgb black = qRgb(0, 0, 0), lime = qRgb(153, 204, 0);
+    const std::vector<std::vector<std::pair<QRect, QRgb>>> layers{
+        {{QRect(2, 0, 1, 3), black}, {QRect(2, 3, 1, 2), black}, {QRect(2, 6, 1, 2), black}}, // touching, then a gap
+        {{QRect(4, 0, 1, 5), black}, {QRect(4, 2, 1, 1), black}, {QRect(4, 4, 1, 4), black}}, // overlapping
+        {{QRect(5, 5, 1, 2), black}, {QRect(5, 0, 1, 2), black}},                             // a later one above
+        {{QRect(0, 1, 8, 1), black}, {QRect(0, 2, 6, 1), black}, {QRect(0, 4, 8, 1), black}}, // other widths
+        {{QRect(1, 1, 3, 2), lime}, {QRect(1, 3, 3, 2), black}, {QRect(1, 6, 3, 1), lime}},   // other colours
+    };
+    for (const auto& layer : layers) {
+        QImage byRuns(8, 8, QImage::Format_RGB32), direct(8, 8, QImage::Format_RGB32);
+        byRuns.fill(Qt::white);
+        direct.fill(Qt::white);
+        {
+            QPainter runsPainter(&byRuns), directPainter(&direct);
+            PixelRuns runs(runsPainter);
+            for (const auto& [rect, colour] : layer) {
+                runs.fill(rect, colour);
+                directPainter.fillRect(rect, QColor(colour));
+            }
+        }
+        EXPECT_EQ(byRuns, direct) << layer[0].first.x() << "," << layer[0].first.y();
+    }
 }
 
 TEST(SheetPicture, TheClipboardGetsTheVectorPictureAndABitmapBeside) {
@@ -303,8 +348,8 @@ TEST(PictureFile, TheLoaderRefusesWhatNoChartMakesBeforeReadingIt) {
     // Fifteen generations, each box's label as long as a GEDCOM line with its number and years.
     Worksheet sheet;
     draw(sheet, 15);
-    chart::writeBoxTexts(*chart::automation::wrapEngineWorksheet(sheet), 15, true,
-                         std::vector<QString>(std::size_t(1) << 15, QString(300, QLatin1Char('x'))));
+    chart::writeBoxTexts(*chart::automation::wrapEngineWorksheet(sheet), 15,
+                         {true, std::vector<QString>(std::size_t(1) << 15, QString(300, QLatin1Char('x')))});
     const QString largest = dir.filePath(QStringLiteral("temp.bmp"));
     QFile out(largest);
     ASSERT_TRUE(out.open(QIODevice::WriteOnly));

@@ -10,6 +10,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <atomic>
@@ -76,8 +77,8 @@ TEST(GedcomReader, BadFilesNameFileAndLine) {
     };
     const QString files = QStringLiteral(GEDCOM_FILES "/");
     for (const Case& c : {
-             Case{missing, QStringLiteral("'%1' cannot be opened: No such file or directory.").arg(missing)},
-             Case{dir.path(), QStringLiteral("'%1' cannot be opened: it is a folder.").arg(dir.path())},
+             Case{missing, missing + QStringLiteral(": no such file")},
+             Case{dir.path(), dir.path() + QStringLiteral(": not a regular file")},
              Case{files + QStringLiteral("not-gedcom.ged"),
                   files + QStringLiteral("not-gedcom.ged:1: not a GEDCOM file: it does not begin with \"0 HEAD\"")},
              Case{files + QStringLiteral("level-jump.ged"),
@@ -154,7 +155,7 @@ TEST(GedcomReader, APathSwappedForAFifoIsRefusedAndNeverWaitedOn) {
         }
     });
     const QString read = QStringLiteral("(read without an error)");
-    const QString refused = QStringLiteral("'%1' cannot be opened: it is a named pipe.").arg(QFile::decodeName(path));
+    const QString refused = QFile::decodeName(path) + QStringLiteral(": not a regular file");
     QStringList outcomes;
     for (int i = 0; i < 3000; ++i) {
         const QString outcome = messageOf(QFile::decodeName(path));
@@ -265,4 +266,18 @@ TEST(DateYear, ShowsTheYearAndItsKind) {
     };
     for (const auto& [date, year] : cases)
         EXPECT_EQ(displayYear(QString::fromLatin1(date)), QString::fromLatin1(year)) << date;
+}
+
+// A reading watched from another thread counts the whole file, and one asked
+// to stop ends with that, not with the error its cut-short text would give.
+TEST(ReadingProgress, CountsTheFileAndStopsWhenAsked) {
+    const QString path = gedcomFile("pedigree.ged");
+    ReadingProgress whole;
+    EXPECT_EQ(readFamilyTree(path, whole).personCount(), 10);
+    EXPECT_EQ(whole.bytesRead, QFileInfo(path).size());
+    EXPECT_EQ(whole.fileSize, QFileInfo(path).size());
+
+    ReadingProgress stopped;
+    stopped.stopRequested = true;
+    EXPECT_THROW(readFamilyTree(path, stopped), ReadingStopped);
 }

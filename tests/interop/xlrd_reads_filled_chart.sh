@@ -8,7 +8,7 @@ files="$here/../gedcom/files"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 check() {  # FILE GENERATIONS ROOT EXPECTED
-  /usr/bin/python3 "$here/check_chart_with_xlrd.py" "$1" "$2" "$3"
+  /usr/bin/python3 "$here/check_chart_with_xlrd.py" "$1" "$2" "$3" --fitted
   /usr/bin/python3 "$here/check_box_texts_with_xlrd.py" "$1" "$2" "$4"
 }
 

@@ -17,9 +17,10 @@ LAYERS = {
     "shell/shared": {"files"},
     "gedcom": {"files"},
     "chart": {"spreadsheet", "shell/shared", "gedcom", "files"},
-    "shell/mainwindow": {"chart", "spreadsheet", "shell/shared", "gedcom", "files"},
+    "shell/family": {"chart", "spreadsheet", "shell/shared", "gedcom", "files"},
+    "shell/mainwindow": {"shell/family", "chart", "spreadsheet", "shell/shared", "gedcom", "files"},
     "preview": {"chart", "spreadsheet", "shell/shared", "gedcom", "files"},
-    "app": {"shell/mainwindow", "preview", "chart", "spreadsheet", "shell/shared", "gedcom", "files"},
+    "app": {"shell/mainwindow", "shell/family", "preview", "chart", "spreadsheet", "shell/shared", "gedcom", "files"},
 }
 # What stands beside the layers: the tests of a folder see what that folder
 # sees, the folder itself and the tests' own support; the support sees the

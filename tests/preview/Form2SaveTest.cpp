@@ -1,3 +1,6 @@
+#include "chart/Automation.h"
+#include "chart/ChartLayout.h"
+#include "chart/ExecuteOperation.h"
 #include "files/FileReplacement.h"
 #include "preview/Form2.h"
 #include "shell/shared/MessageBox.h"
@@ -15,6 +18,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTest>
 #include <QTimer>
 
 using namespace shell;
@@ -65,7 +69,11 @@ TEST_F(Form2SaveTest, CancelWritesNothingAndSaysDone) {
     save();
     ASSERT_EQ(dialogs.shown().size(), 1u);
     EXPECT_EQ(dialogs.shown()[0].title, QStringLiteral("Save File"));
-    EXPECT_EQ(dialogs.shown()[0].filter, QStringLiteral("Excel Files (*.xls)"));
+    // The Excel file stays the first filter, and the one selected; the other ways out follow it.
+    EXPECT_EQ(dialogs.shown()[0].filter,
+              QStringLiteral("Excel Files (*.xls);;Excel Workbook (*.xlsx);;OpenDocument Spreadsheet (*.ods);;"
+                             "PDF Document (*.pdf);;SVG Picture (*.svg);;PNG Picture (*.png)"));
+    EXPECT_EQ(dialogs.shown()[0].filterIndex, 1);
     EXPECT_EQ(dialogs.shown()[0].fileName, QString());
     ASSERT_EQ(sandbox.messages.shown().size(), 1u);
     const ShownMessage& done = sandbox.messages.shown()[0];
@@ -250,4 +258,97 @@ TEST_F(Form2SaveTest, EveryBackStepReportsItsOwnNumberAndTheNextRuns) {
         EXPECT_EQ(shownMain, step == 104 ? 0 : 1);
         EXPECT_EQ(form.isVisible(), step == 106);
     }
+}
+
+// Enter (and the keypad's Enter) on a focused button clicks it once, as Space does.
+TEST_F(Form2SaveTest, EnterClicksTheFocusedButton) {
+    handOver(form, QSize(200, 100));
+    int shownMain = 0;
+    form.setShowMainWindow([&] { ++shownMain; });
+    for (const auto& [button, key] : {std::pair{"PushButton1", Qt::Key_Return}, std::pair{"PushButton2", Qt::Key_Enter},
+                                      std::pair{"PushButton1", Qt::Key_Enter}, std::pair{"PushButton6", Qt::Key_Return},
+                                      std::pair{"PushButton8", Qt::Key_Enter}}) {
+        form.findChild<QWidget*>(button)->setFocus();
+        QTest::keyClick(form.findChild<QWidget*>(button), key,
+                        key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    }
+    EXPECT_EQ(form.zoom(), 1.25f);
+    EXPECT_EQ(texts(), QStringList{QStringLiteral("Done.")}); // the save dialog was cancelled
+    EXPECT_EQ(shownMain, 1);
+    EXPECT_FALSE(form.isVisible());
+}
+
+namespace {
+
+// The workbook a build run leaves: a three-generation chart, saved by the engine.
+QByteArray chartWorkbook(const QString& path) {
+    auto application = chart::automation::createApplication();
+    auto workbook = application->workbooks().add();
+    chart::executeLayout(workbook->activeSheet(), chart::BuildChartLayout(QStringLiteral("Ærø & <Sons>"), "3"));
+    workbook->saveAs(path);
+    application->quit();
+    return readAll(path);
+}
+
+// What kind of file the bytes are, by what each format begins with or holds.
+QString kindOf(const QByteArray& bytes) {
+    if (bytes.startsWith("\xD0\xCF\x11\xE0")) return QStringLiteral("xls");
+    if (bytes.startsWith("PK\x03\x04") && bytes.contains("mimetypeapplication/vnd.oasis.opendocument.spreadsheet"))
+        return QStringLiteral("ods");
+    if (bytes.startsWith("PK\x03\x04") && bytes.contains("xl/workbook.xml")) return QStringLiteral("xlsx");
+    if (bytes.startsWith("%PDF-")) return QStringLiteral("pdf");
+    if (bytes.contains("<svg")) return QStringLiteral("svg");
+    if (bytes.startsWith("\x89PNG")) return QStringLiteral("png");
+    return QStringLiteral("unknown");
+}
+
+} // namespace
+
+// The typed extension names the format when it is one of the six; else the
+// filter chosen does, and a name without an extension gets the filter's.
+TEST_F(Form2SaveTest, EachFilterAndTypedExtensionSavesItsOwnFormatUnderTheFinalName) {
+    const QByteArray xls = chartWorkbook(form.mExcelFile);
+    struct Case {
+        const char* typed;
+        int filter;
+        const char* saved;
+        const char* kind;
+    };
+    for (const Case& c :
+         {Case{"tree", 1, "tree.xls", "xls"}, Case{"tree", 2, "tree.xlsx", "xlsx"}, Case{"tree", 3, "tree.ods", "ods"},
+          Case{"tree", 4, "tree.pdf", "pdf"}, Case{"tree", 5, "tree.svg", "svg"}, Case{"tree", 6, "tree.png", "png"},
+          Case{"typed.ods", 4, "typed.ods", "ods"}, Case{"typed.XLSX", 1, "typed.XLSX", "xlsx"},
+          Case{"typed.pdf", 2, "typed.pdf", "pdf"}, Case{"typed.xls", 6, "typed.xls", "xls"},
+          Case{"other.old", 5, "other.old", "svg"}}) {
+        SCOPED_TRACE(c.saved);
+        const QString saved = target(QString::fromLatin1(c.saved));
+        writeFile(saved, "the user's own file");
+        sandbox.messages.clear();
+        dialogs.setNextAnswer(target(QString::fromLatin1(c.typed)), c.filter);
+        sandbox.messages.setNextAnswer(vbYes);
+        save();
+        EXPECT_EQ(texts(),
+                  (QStringList{QStringLiteral("Are you sure you wish to overwrite ") + saved + QStringLiteral(" ?"),
+                               QStringLiteral("Done.")}));
+        EXPECT_EQ(kindOf(readAll(saved)), QString::fromLatin1(c.kind));
+        if (QByteArray(c.kind) == "xls") {
+            EXPECT_EQ(readAll(saved), xls); // the temporary workbook, byte for byte
+        }
+    }
+    EXPECT_EQ(readAll(form.mExcelFile), xls);
+    EXPECT_EQ(outFolder().size(), 11);
+}
+
+// Formats written from the chart need a workbook the spreadsheet can open:
+// a damaged one is reported at 130 and leaves the file that was there.
+TEST_F(Form2SaveTest, AWorkbookThatCannotBeOpenedIsReportedAt130AndLeavesTheFile) {
+    const QString existing = target(QStringLiteral("tree.ods"));
+    writeFile(existing, "the user's own file");
+    dialogs.setNextAnswer(existing, 1);
+    sandbox.messages.setNextAnswer(vbYes);
+    save();
+    EXPECT_EQ(readAll(existing), QByteArray("the user's own file"));
+    EXPECT_EQ(errorReports(sandbox.messages), reportsOf("Form2.PushButton6_Click", {130}));
+    EXPECT_FALSE(texts().contains(QStringLiteral("Done.")));
+    EXPECT_EQ(outFolder(), QStringList{QStringLiteral("tree.ods")});
 }

@@ -14,11 +14,16 @@
 #include "PreviewWindow.h"
 #include "tests/support/CursorFile.h"
 #include "tests/support/ErrorReports.h"
+#include "tests/support/SharpLines.h"
 #include "tests/support/ShellSandbox.h"
 
 #include <gtest/gtest.h>
 
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QRegularExpression>
+#include <QWheelEvent>
+#include <map>
 #include <memory>
 #include <tuple>
 
@@ -26,6 +31,13 @@ using namespace shell;
 using preview::Form2;
 
 namespace {
+
+spreadsheet::VectorPicture chartOfGenerations(int generations) {
+    spreadsheet::Worksheet sheet;
+    chart::executeLayout(*chart::automation::wrapEngineWorksheet(sheet),
+                         chart::BuildChartLayout(QStringLiteral("Halvarsen"), QString::number(generations)));
+    return spreadsheet::pictureOfRange(sheet, sheet.usedRange());
+}
 
 class Form2ViewerTest : public ::testing::Test {
 protected:
@@ -43,6 +55,12 @@ protected:
         QApplication::sendEvent(canvas(), &move);
     }
     void release(QPoint at) { QTest::mouseRelease(canvas(), Qt::LeftButton, {}, at); }
+    void wheel(QWidget* over, QPoint angle, Qt::KeyboardModifiers modifiers = {}) {
+        QWheelEvent turn(QPointF(5, 5), over->mapToGlobal(QPointF(5, 5)), QPoint(), angle, Qt::NoButton, modifiers,
+                         Qt::NoScrollPhase, false);
+        QApplication::sendEvent(over, &turn);
+    }
+    void wholeChart() { QTest::keyClick(&form, Qt::Key_0, Qt::ControlModifier); }
 };
 
 } // namespace
@@ -338,4 +356,109 @@ TEST_F(Form2ViewerTest, AtZoomFourABoxEdgeIsFourSharpPixels) {
                                       : QLatin1Char('b');
     }
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^w+b?k{3,5}b?g+$")).match(kinds).hasMatch()) << kinds.toStdString();
+}
+
+// Below its own size, on the scaled-down picture of a 15-generation chart
+// at 1.0 and in the whole-chart view, every box line and connector is black
+// on whole pixels: nothing grey where a line is thinner than a pixel,
+// nothing olive where it meets the fill.
+TEST_F(Form2ViewerTest, BoxLinesAndConnectorsStayBlackAtEverySize) {
+    std::map<int, spreadsheet::VectorPicture> pictures{{3, chartOfGenerations(3)},
+                                                       {5, chartOfGenerations(5)},
+                                                       {15, chartOfGenerations(15)}};
+    for (const auto& [generations, zoomOutClicks, whole] :
+         {std::tuple{3, 2, false}, std::tuple{3, 3, false}, std::tuple{15, 0, false}, std::tuple{5, 0, true},
+          std::tuple{15, 0, true}}) {
+        SCOPED_TRACE(testing::Message() << generations << " generations, " << zoomOutClicks << " steps out, whole "
+                                        << whole);
+        form.setPicture(pictures[generations]);
+        form.Show();
+        clickButton(form, "PushButton2", zoomOutClicks);
+        if (whole) wholeChart();
+        const QSize sheet = pictures[generations].sheetSize();
+        const QImage shot =
+            canvas()->grab(QRect(0, 0, canvas()->width(), std::min(canvas()->height(), 2000))).toImage();
+        EXPECT_EQ(sharpnessFaults(shot, pictures[generations], canvas()->width() / double(sheet.width()),
+                                  canvas()->height() / double(sheet.height())),
+                  QString());
+    }
+}
+
+// "Whole Chart" (Ctrl+0, or the picture's menu over the canvas or beside
+// it) fits the chart evenly into the viewport, never enlarged, a sliver
+// widened, at its start, the bars off, the factor as it was; "Zoom Out"
+// keeps it, "Zoom In" goes to the smallest factor above the smaller axis's
+// that shows.
+TEST_F(Form2ViewerTest, WholeChartFitsTheViewportAndZoomInLeavesIt) {
+    struct Case {
+        QSize picture, whole;
+        float zoomIn;
+    };
+    for (const Case& c : {Case{{100, 17460}, {100, 495}, 0.25f},  // ten generations
+                          Case{{1529, 327670}, {622, 495}, 1.0f}, // fifteen: only 1.0 shows
+                          Case{{900, 600}, {622, 414}, 0.75f},    // evenly, 0.69
+                          Case{{200, 100}, {200, 100}, 1.25f}}) { // fits already
+        SCOPED_TRACE(c.picture.height());
+        handOver(form, c.picture);
+        clickButton(form, "PushButton2");
+        const float zoom = form.zoom();
+        if (vBar()->isEnabled()) vBar()->setValue(vBar()->maximum());
+        wholeChart();
+        EXPECT_TRUE(form.showsWholeChart());
+        EXPECT_EQ(canvas()->geometry(), QRect(QPoint(0, 0), c.whole));
+        EXPECT_EQ(form.zoom(), zoom);
+        EXPECT_FALSE(hBar()->isEnabled() || vBar()->isEnabled() || vBar()->value() != 0);
+        clickButton(form, "PushButton2");
+        EXPECT_EQ(canvas()->size(), c.whole);
+        clickButton(form, "PushButton1");
+        EXPECT_FALSE(form.showsWholeChart());
+        EXPECT_EQ(form.zoom(), c.zoomIn);
+    }
+    auto* menu = form.findChild<QMenu*>("PictureMenu");
+    for (QWidget* over : {canvas(), form.findChild<QWidget*>("Picture2")}) {
+        QContextMenuEvent open(QContextMenuEvent::Mouse, QPoint(400, 300), over->mapToGlobal(QPoint(400, 300)));
+        QApplication::sendEvent(over, &open);
+        ASSERT_TRUE(menu->isVisible());
+        menu->actions().at(0)->trigger();
+        menu->close();
+        EXPECT_TRUE(form.showsWholeChart());
+        clickButton(form, "PushButton1");
+    }
+    wholeChart();
+    handOver(form, QSize(300, 200)); // a new chart starts at 1.0
+    EXPECT_FALSE(form.showsWholeChart());
+    EXPECT_TRUE(sandbox.messages.shown().empty());
+}
+
+// The wheel moves the bars as their arrows do, three steps a notch, parts
+// of a notch adding up; Shift or a sideways wheel moves the horizontal bar;
+// Ctrl steps the zoom as the buttons do, caps included, and leaves the whole
+// chart only inwards.
+TEST_F(Form2ViewerTest, TheWheelMovesTheBarsOrWithCtrlStepsTheZoom) {
+    QApplication::setWheelScrollLines(3);
+    handOver(form, QSize(1122, 1000)); // both bars in steps of 10 pixels
+    for (const auto& [angle, modifiers, canvasAt] : {std::tuple{QPoint(0, -120), Qt::NoModifier, QPoint(0, -30)},
+                                                     std::tuple{QPoint(0, -60), Qt::NoModifier, QPoint(0, -30)},
+                                                     std::tuple{QPoint(0, -60), Qt::NoModifier, QPoint(0, -60)},
+                                                     std::tuple{QPoint(0, 120), Qt::NoModifier, QPoint(0, -30)},
+                                                     std::tuple{QPoint(0, -240), Qt::ShiftModifier, QPoint(-60, -30)},
+                                                     std::tuple{QPoint(120, 0), Qt::NoModifier, QPoint(-30, -30)}}) {
+        wheel(canvas(), angle, modifiers);
+        EXPECT_EQ(canvas()->pos(), canvasAt) << angle.x() << "," << angle.y();
+    }
+    wheel(form.findChild<QWidget*>("Picture2"), QPoint(0, 120), Qt::ControlModifier);
+    EXPECT_EQ(form.zoom(), 1.25f);
+    wheel(canvas(), QPoint(0, -240), Qt::ControlModifier);
+    EXPECT_EQ(form.zoom(), 0.75f);
+
+    handOver(form, QSize(1000, 300));
+    wheel(canvas(), QPoint(0, 120 * 14), Qt::ControlModifier);
+    EXPECT_EQ(form.zoom(), 3.75f); // 4.0 would reach the width cap
+    wholeChart();
+    wheel(canvas(), QPoint(0, -120), Qt::ControlModifier);
+    wheel(canvas(), QPoint(0, -120)); // the bars are off
+    EXPECT_TRUE(form.showsWholeChart());
+    EXPECT_EQ(canvas()->pos(), QPoint(0, 0));
+    wheel(canvas(), QPoint(0, 120), Qt::ControlModifier); // the whole chart is 0.622 wide
+    EXPECT_EQ(form.zoom(), 0.75f);
 }

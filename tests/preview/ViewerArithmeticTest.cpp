@@ -41,3 +41,18 @@ TEST(ViewerArithmetic, AZoomStepPassesOverFactorsThatReachACap) {
             << c.zoom << (c.out ? " out " : " in ") << c.width << "x" << c.height;
     }
 }
+
+TEST(ViewerArithmetic, WheelTurnsCountWholeNotchesAndARevertedTurnStartsAfresh) {
+    struct Case {
+        std::vector<int> turns;
+        std::vector<int> notches;
+    };
+    for (const Case& c : {Case{{120, 240, -360}, {1, 2, -3}}, Case{{40, 40, 40, 40}, {0, 0, 1, 0}},
+                          Case{{100, -30, -90}, {0, 0, -1}}, // the 100 does not cancel the way back
+                          Case{{-150, -90}, {-1, -1}}}) {
+        WheelNotches wheel;
+        std::vector<int> notches;
+        for (const int turn : c.turns) notches.push_back(wheel.add(turn));
+        EXPECT_EQ(notches, c.notches);
+    }
+}

@@ -277,6 +277,27 @@ TEST_F(Form1Test, StartButtonRefusesACountThatIsNotANumber) {
     EXPECT_EQ(form.mousePointer(), vbDefault);
 }
 
+// Enter (and the keypad's Enter) on a focused button clicks it once, as Space does.
+TEST_F(Form1Test, EnterClicksTheFocusedButton) {
+    Form1 form;
+    showActive(form);
+    for (const char* button : {"PushButton1", "PushButton6", "PushButton7"}) {
+        for (const auto& [key, modifiers] :
+             {std::pair{Qt::Key_Return, Qt::NoModifier}, std::pair{Qt::Key_Enter, Qt::KeypadModifier}}) {
+            SCOPED_TRACE(testing::Message() << button << " key " << key);
+            sandbox.messages.clear();
+            box(form, "Text1")->setText(QStringLiteral("Ancestor"));
+            box(form, "Text2")->setText(QStringLiteral("five"));
+            control(form, button)->setFocus();
+            QTest::keyClick(control(form, button), key, modifiers);
+            // The count is refused, the contact page named, or the sample filled in: once.
+            const bool sample = qstrcmp(button, "PushButton7") == 0;
+            EXPECT_EQ(sandbox.messages.shown().size(), sample ? 0u : 1u);
+            EXPECT_EQ(box(form, "Text1")->text() == QStringLiteral("Halvarsen"), sample);
+        }
+    }
+}
+
 TEST_F(Form1Test, DesignedLayout) {
     Form1 form;
     EXPECT_EQ(form.size(), QSize(536, 201));

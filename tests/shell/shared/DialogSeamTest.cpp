@@ -6,6 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+
 using namespace shell;
 
 TEST(MessageBoxSeam, RecordsBoxesAndGivesQueuedOrDefaultAnswers) {
@@ -19,6 +23,30 @@ TEST(MessageBoxSeam, RecordsBoxesAndGivesQueuedOrDefaultAnswers) {
     EXPECT_EQ(boxes.shown()[2].style, vbOKOnly);
     EXPECT_EQ(MsgBox(QStringLiteral("x"), vbOKOnly, QStringLiteral("Numerical Value")), vbOK);
     EXPECT_EQ(boxes.shown()[3].caption, QStringLiteral("Numerical Value"));
+}
+
+// A box leaves room for its caption beside the title bar's icon and buttons
+// (about 100 pixels), and shows a line that holds a web address whole.
+TEST(MessageBoxLook, WideEnoughForItsCaptionAndAWebAddressOnOneLine) {
+    for (const ShownMessage& message :
+         {ShownMessage{QStringLiteral("Done."), QStringLiteral("Kinloom"), vbOKOnly},
+          ShownMessage{QStringLiteral("Questions? Please contact Team Brenvik at https://brenvik.example/contact/"),
+                       QStringLiteral("Kinloom"), vbOKOnly},
+          ShownMessage{QStringLiteral("x\r\nhttps://brenvik.example/contact/"), QStringLiteral("Application Error"),
+                       vbExclamation}}) {
+        SCOPED_TRACE(message.text.toStdString());
+        const auto box = messageBoxFor(message);
+        box->show();
+        QApplication::processEvents();
+        QFont captionFont = box->font();
+        captionFont.setBold(true);
+        EXPECT_GE(box->width(), QFontMetrics(captionFont).horizontalAdvance(message.caption) + 100);
+        const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        ASSERT_TRUE(label);
+        const int lines = message.text.count(QLatin1Char('\n')) + 1;
+        EXPECT_LT(label->height(), (lines + 1) * label->fontMetrics().lineSpacing()); // no line wrapped
+        box->close();
+    }
 }
 
 TEST(SaveFileDialogSeam, RecordsTheDialogAndAnswersOrCancels) {
@@ -48,6 +76,26 @@ TEST(SaveFileDialogSeam, ANameWithoutExtensionGetsTheFiltersOwn) {
         EXPECT_EQ(withFilterExtension(QString::fromUtf8(typed), xls), QString::fromUtf8(saved)) << typed;
     EXPECT_EQ(withFilterExtension(QStringLiteral("/home/u/ingrid"), QStringLiteral("All|*.*|")),
               QStringLiteral("/home/u/ingrid"));
+    // The filter chosen gives its extension, the first one chosen by default.
+    const QString several = QStringLiteral("Excel|*.xls|Open|*.ods;*.fods|Picture|*.png|");
+    EXPECT_EQ(withFilterExtension(QStringLiteral("/home/u/ingrid"), several, 2), QStringLiteral("/home/u/ingrid.ods"));
+    EXPECT_EQ(withFilterExtension(QStringLiteral("/home/u/ingrid"), several, 3), QStringLiteral("/home/u/ingrid.png"));
+    EXPECT_EQ(withFilterExtension(QStringLiteral("/home/u/in.xls"), several, 3), QStringLiteral("/home/u/in.xls"));
+}
+
+TEST(SaveFileDialogSeam, TheFilterChosenComesBackAndNamesTheExtension) {
+    SaveFileDialogTestSeam dialogs;
+    dialogs.setNextAnswer(QStringLiteral("/home/u/chart"), 2);
+    SaveFileDialog dialog;
+    dialog.filter = QStringLiteral("Excel Files (*.xls)|*.xls|OpenDocument (*.ods)|*.ods|");
+    dialog.showSave();
+    EXPECT_EQ(dialog.fileName, QStringLiteral("/home/u/chart.ods"));
+    EXPECT_EQ(dialog.filterIndex, 2);
+    dialog.showSave(); // cancelled: the filter stays as it was shown
+    EXPECT_EQ(dialog.filterIndex, 2);
+    ASSERT_EQ(dialogs.shown().size(), 2u);
+    EXPECT_EQ(dialogs.shown()[0].filterIndex, 1);
+    EXPECT_EQ(dialogs.shown()[1].filterIndex, 2);
 }
 
 TEST(SaveFileDialogSeam, FilterPairsBecomeQtEntries) {

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+#include <deque>
+#include <vector>
+
+class QWidget;
+
+namespace shell {
+
+// The open dialog of "Fill from a Family File…": GEDCOM files first, in the
+// folder of the file used last. The chosen path, or the empty text when the
+// user cancelled.
+QString chooseFamilyFile(QWidget* parent, const QString& lastFile);
+
+// Tests: while an object lives no dialog is shown; each one is counted and
+// answered with the next queued path, or cancelled when none is queued.
+class FamilyFileDialogTestSeam {
+public:
+    FamilyFileDialogTestSeam();
+    ~FamilyFileDialogTestSeam();
+    FamilyFileDialogTestSeam(const FamilyFileDialogTestSeam&) = delete;
+    FamilyFileDialogTestSeam& operator=(const FamilyFileDialogTestSeam&) = delete;
+
+    void setNextAnswer(const QString& path) { m_answers.push_back(path); }
+    int shown() const { return m_shown; }
+
+    QString answer();
+
+private:
+    std::deque<QString> m_answers;
+    int m_shown = 0;
+};
+
+} // namespace shell

@@ -1,0 +1,76 @@
+#include "FamilyFileReading.h"
+
+#include "gedcom/FamilyTreeReader.h"
+#include "shell/shared/ApplicationTitle.h"
+
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QProgressDialog>
+#include <QThread>
+#include <QTimer>
+
+namespace shell {
+
+namespace {
+
+// A reading that ends sooner shows no progress at all.
+constexpr int kProgressDelayMs = 400;
+constexpr int kProgressTickMs = 50;
+constexpr int kProgressSteps = 1000;
+
+} // namespace
+
+FamilyFileReading::FamilyFileReading(QString path, QObject* parent) : QObject(parent), m_path(std::move(path)) {
+    m_thread.reset(QThread::create([this] {
+        try {
+            m_tree = gedcom::readFamilyTree(m_path, m_progress);
+        } catch (...) {
+            m_failure = std::current_exception();
+        }
+    }));
+    connect(m_thread.get(), &QThread::finished, this, &FamilyFileReading::finished);
+}
+
+FamilyFileReading::~FamilyFileReading() {
+    stop();
+    m_thread->wait();
+}
+
+void FamilyFileReading::start() { m_thread->start(); }
+
+bool FamilyFileReading::isFinished() const { return m_thread->isFinished(); }
+
+bool FamilyFileReading::waitShowingProgress(QWidget* parent) {
+    if (!m_thread->isFinished()) {
+        QProgressDialog progress(tr("Reading %1…").arg(QFileInfo(m_path).fileName()), tr("Cancel"), 0, kProgressSteps,
+                                 parent);
+        progress.setObjectName(QStringLiteral("ReadingProgress"));
+        progress.setWindowTitle(applicationTitle());
+        progress.setWindowModality(Qt::WindowModal);
+        progress.setMinimumDuration(kProgressDelayMs);
+        progress.setAutoReset(false);
+        progress.setAutoClose(false);
+        QEventLoop loop;
+        connect(this, &FamilyFileReading::finished, &loop, &QEventLoop::quit);
+        connect(&progress, &QProgressDialog::canceled, &loop, &QEventLoop::quit);
+        QTimer tick;
+        connect(&tick, &QTimer::timeout, &progress, [&] {
+            const qint64 size = std::max<qint64>(1, m_progress.fileSize);
+            progress.setValue(
+                static_cast<int>(std::min<qint64>(kProgressSteps - 1, m_progress.bytesRead * kProgressSteps / size)));
+        });
+        tick.start(kProgressTickMs);
+        if (!m_thread->isFinished()) loop.exec();
+        if (progress.wasCanceled()) stop();
+    }
+    m_thread->wait();
+    return !m_progress.stopRequested;
+}
+
+gedcom::FamilyTree FamilyFileReading::takeTree() {
+    m_thread->wait();
+    if (m_failure) std::rethrow_exception(m_failure);
+    return std::move(*m_tree);
+}
+
+} // namespace shell

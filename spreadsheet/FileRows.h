@@ -1,0 +1,36 @@
+#pragma once
+
+#include "CellFormat.h"
+
+#include <QString>
+
+#include <vector>
+
+namespace spreadsheet {
+
+class Worksheet;
+
+// A cell as every file format stores it: a stored cell, or a cell of a
+// merged area, which all carry the area's format.
+struct FileCell {
+    int column;
+    FormatId format;
+    const QString* text; // null when the cell holds no value
+    bool hasText() const { return text && !text->isEmpty(); }
+};
+
+// The cells of each row as files store them, in column order.
+class RowCells {
+public:
+    explicit RowCells(const Worksheet& sheet) : m_sheet(sheet) {}
+    std::vector<FileCell> of(int row) const;
+
+private:
+    const Worksheet& m_sheet;
+};
+
+// The last row a file holds: the last stored row, or a merged area's last
+// row when one reaches further. 0 for an empty sheet.
+int lastFileRow(const Worksheet& sheet);
+
+} // namespace spreadsheet

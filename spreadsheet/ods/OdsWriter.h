@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QByteArray>
+
+namespace spreadsheet {
+class Worksheet;
+}
+
+namespace spreadsheet::ods {
+
+// The sheet as an OpenDocument spreadsheet (.ods): a zip package of its
+// content, its styles and page, and the manifest naming them.
+// Throws SpreadsheetError.
+QByteArray workbookFileBytes(const Worksheet& sheet);
+
+} // namespace spreadsheet::ods

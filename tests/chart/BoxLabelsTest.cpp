@@ -1,0 +1,97 @@
+// Labels read whole: box columns grow until their widest label shows with
+// room on both sides, in the picture and in a spreadsheet.
+#include "chart/AncestorBoxes.h"
+#include "chart/BoxTexts.h"
+#include "chart/ChartLayout.h"
+#include "chart/EngineAutomation.h"
+#include "chart/ExecuteOperation.h"
+#include "spreadsheet/ColumnFit.h"
+#include "spreadsheet/SheetPicture.h"
+#include "spreadsheet/Worksheet.h"
+#include "spreadsheet/ColumnWidth.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+using namespace chart;
+
+namespace {
+
+const QRgb kLime = qRgb(153, 204, 0);
+
+int columnPixels(double characters) { return spreadsheet::columnWidthPixels(characters); }
+
+// Labels of very different lengths, the longest in the oldest generations.
+BoxLabels longLabels(int generations) {
+    BoxLabels labels{true, std::vector<QString>(std::size_t(1) << generations)};
+    for (std::size_t n = 1; n < labels.labelByNumber.size(); ++n)
+        labels.labelByNumber[n] = QStringLiteral("Kristoffersdatter %1 Bjørnstad-Halvorsen (c. 1765–bef. 1834)")
+                                      .arg(QString(static_cast<qsizetype>(n % 7), QLatin1Char('W')));
+    return labels;
+}
+
+} // namespace
+
+// In the picture of a filled chart, each box's last pixels before its right
+// edge are the box's own fill: no text reaches the edge, in any column.
+TEST(BoxLabels, NoBoxTextReachesItsRightEdgeInThePicture) {
+    spreadsheet::registerSheetFonts();
+    const int generations = 7;
+    spreadsheet::Worksheet sheet;
+    const auto automation = automation::wrapEngineWorksheet(sheet);
+    executeLayout(*automation, BuildChartLayout(QStringLiteral("Anna"), QString::number(generations)));
+    writeBoxTexts(*automation, generations, longLabels(generations));
+
+    const spreadsheet::CellRange used = sheet.usedRange();
+    const QImage picture = spreadsheet::drawRange(sheet, used);
+    const spreadsheet::PictureGrid grid = spreadsheet::pictureGrid(sheet, used);
+    for (const AncestorBox& box : ancestorBoxes(generations)) {
+        const int left = grid.columnEdges[box.column - used.firstColumn];
+        const int right = grid.columnEdges[box.column - used.firstColumn + 1];
+        const int top = grid.rowEdges[box.row - used.firstRow];
+        const int bottom = grid.rowEdges[box.row - used.firstRow + 1];
+        int inked = 0;
+        for (int y = top + 2; y < bottom - 1; ++y) {
+            for (int x = left + 2; x < right; ++x)
+                if (picture.pixel(x, y) != kLime) ++inked;
+            for (int x = right - 3; x < right; ++x)
+                ASSERT_EQ(picture.pixel(x, y), kLime) << "box " << box.number << " at x " << x - left << ", y " << y;
+        }
+        EXPECT_GT(inked, 50) << "box " << box.number << " shows no text";
+    }
+}
+
+// Columns grow to their widest label, the narrowest width that shows it;
+// none narrows, and merged texts (the title) do not count, as in a
+// spreadsheet's own fit.
+TEST(BoxLabels, ColumnsGrowToTheirWidestTextAndNeverNarrow) {
+    spreadsheet::Worksheet sheet;
+    const auto automation = automation::wrapEngineWorksheet(sheet);
+    executeLayout(*automation, BuildChartLayout(QString(200, QLatin1Char('M')), QStringLiteral("7")));
+    const QString wide = QStringLiteral("Kristoffersdatter Marie-Louise Bjørnstad-Halvorsen (c. 1765–bef. 1834)");
+    sheet.setValue({5, 2, 5, 2}, QStringLiteral("short"));
+    sheet.setValue({6, 3, 6, 3}, wide);
+    sheet.setValue({8, 7, 8, 7}, QStringLiteral("64")); // a default-width column
+    automation->widenColumnsToTexts({1, 2, spreadsheet::kMaxRows, 8});
+
+    EXPECT_EQ(sheet.columnWidth(2), 24.0); // short text, long title over it
+    EXPECT_FALSE(sheet.hasCustomWidth(7));
+    EXPECT_FALSE(sheet.hasCustomWidth(8));
+    const int text = spreadsheet::textWidthPixels(wide, QStringLiteral("Tahoma"), 10);
+    const double grown = sheet.columnWidth(3);
+    EXPECT_GE(columnPixels(grown), text + 8);
+    EXPECT_LT(columnPixels(grown - 1), text + 8);
+
+    // The width for any text: the narrowest whole width that gives it its
+    // room, up to the widest column (255 characters, 1,790 pixels).
+    for (int pixels = 0; pixels <= 1782; ++pixels) {
+        const double width = spreadsheet::columnWidthShowing(pixels);
+        ASSERT_EQ(width, std::floor(width));
+        ASSERT_GE(columnPixels(width), pixels + 8) << pixels;
+        if (width >= 1) {
+            ASSERT_LT(columnPixels(width - 1), pixels + 8) << pixels;
+        }
+    }
+    for (const int pixels : {1783, 5000}) EXPECT_EQ(spreadsheet::columnWidthShowing(pixels), 255.0);
+}

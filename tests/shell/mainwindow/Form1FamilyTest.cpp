@@ -1,0 +1,246 @@
+// Family files in the main window: each way of opening one, the picker it
+// leads to, the caption, what is remembered, and the way back to blank charts.
+#include "shell/family/FamilyFileDialog.h"
+#include "shell/mainwindow/Form1.h"
+#include "shell/shared/MessageBox.h"
+
+#include "tests/support/ShellSandbox.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+using namespace shell;
+
+namespace {
+
+const QString kPedigree = QStringLiteral(GEDCOM_FILES "/pedigree.ged");
+
+QLineEdit* box(QWidget& form, const char* name) { return form.findChild<QLineEdit*>(name); }
+
+// Acts on the next popup menu or modal dialog once it shows, from within the
+// loop that waits for it.
+void whenShown(std::function<QWidget*()> find, std::function<void(QWidget*)> act) {
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll, find, act] {
+        if (QWidget* shown = find()) {
+            poll->stop();
+            poll->deleteLater();
+            act(shown);
+        }
+    });
+    poll->start(5);
+}
+
+// The picker, answered by typing into its filter and a key.
+void pickByTyping(const QString& typed, Qt::Key key = Qt::Key_Return) {
+    whenShown([] { return QApplication::activeModalWidget(); },
+              [typed, key](QWidget* picker) {
+                  auto* filter = picker->findChild<QLineEdit*>(QStringLiteral("Filter"));
+                  QTest::keyClicks(filter, typed);
+                  QTest::keyClick(filter, key);
+              });
+}
+
+void dragAndDrop(QWidget* onto, const QString& path, bool* entered = nullptr) {
+    // As file managers offer it: the file, and its address as text.
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path)});
+    data.setText(QUrl::fromLocalFile(path).toString());
+    const QPointF at(onto->width() / 2, onto->height() / 2);
+    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(onto, &enter);
+    if (entered) *entered = enter.isAccepted();
+    if (!enter.isAccepted()) return;
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(onto, &drop);
+}
+
+class Form1FamilyTest : public ::testing::Test {
+protected:
+    static void showActive(QWidget& form) {
+        form.show();
+        QApplication::setActiveWindow(&form);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    }
+    // Chooses Ole Hansen of the test file through the window.
+    static void chooseOle(Form1& form) {
+        pickByTyping(QStringLiteral("ole hansen"));
+        form.openFamilyFile(kPedigree);
+    }
+    QString stored(const char* key) const { return sandbox.stored(QString::fromLatin1(key)).toString(); }
+
+    ShellSandbox sandbox;
+    FamilyFileDialogTestSeam dialogs;
+};
+
+} // namespace
+
+// The command line, Ctrl+O, the context menu and a drop on the window or a
+// box all lead to the picker, and the person chosen fills both inputs.
+TEST_F(Form1FamilyTest, EveryRouteFillsTheInputsFromThePersonChosen) {
+    const struct {
+        const char* route;
+        std::function<void(Form1&, FamilyFileDialogTestSeam&)> open;
+    } routes[] = {
+        {"argument", [](Form1& form, FamilyFileDialogTestSeam&) { form.openFamilyFile(kPedigree); }},
+        {"Ctrl+O",
+         [](Form1& form, FamilyFileDialogTestSeam& dialogs) {
+             dialogs.setNextAnswer(kPedigree);
+             QTest::keyClick(&form, Qt::Key_O, Qt::ControlModifier);
+         }},
+        {"context menu",
+         [](Form1& form, FamilyFileDialogTestSeam& dialogs) {
+             dialogs.setNextAnswer(kPedigree);
+             QStringList items;
+             whenShown([] { return QApplication::activePopupWidget(); },
+                       [&items](QWidget* menu) {
+                           for (const QAction* action : menu->actions())
+                               items << action->text() + QLatin1Char('|') + action->shortcut().toString();
+                           QTest::keyClick(menu, Qt::Key_Down);
+                           QTest::keyClick(menu, Qt::Key_Return);
+                       });
+             const QPoint background(4, 36); // between the buttons
+             QContextMenuEvent click(QContextMenuEvent::Mouse, background, form.mapToGlobal(background));
+             QApplication::sendEvent(&form, &click);
+             EXPECT_EQ(items,
+                       (QStringList{QStringLiteral("Fill from a Family File…|Ctrl+O"),
+                                    QStringLiteral("Ancestor Numbers in the Boxes|")}));
+         }},
+        {"drop on the window", [](Form1& form, FamilyFileDialogTestSeam&) { dragAndDrop(&form, kPedigree); }},
+        {"drop on a box", [](Form1& form, FamilyFileDialogTestSeam&) { dragAndDrop(box(form, "Text2"), kPedigree); }},
+    };
+    for (const auto& route : routes) {
+        SCOPED_TRACE(route.route);
+        sandbox.setStored(QStringLiteral("Text1"), QStringLiteral("Halvarsen"));
+        Form1 form;
+        showActive(form);
+        pickByTyping(QStringLiteral("OLE hans"));
+        route.open(form, dialogs);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return box(form, "Text1")->text() != QStringLiteral("Halvarsen"); }, 2000));
+        EXPECT_EQ(box(form, "Text1")->text(), QStringLiteral("Ole Hansen"));
+        EXPECT_EQ(box(form, "Text2")->text(), QStringLiteral("2"));
+        EXPECT_EQ(form.windowTitle(), QStringLiteral("pedigree.ged – Kinloom"));
+        EXPECT_EQ(stored("FamilyFile"), kPedigree);
+        EXPECT_EQ(stored("FamilyPerson"), QStringLiteral("I4"));
+        EXPECT_EQ(stored("Text1"), QStringLiteral("Ole Hansen"));
+        EXPECT_EQ(form.boxLabels().labelByNumber.at(2), QStringLiteral("Peder Hansen (1770–1840)"));
+        EXPECT_TRUE(sandbox.messages.shown().empty());
+    }
+    // Only a family file is the window's to take.
+    Form1 form;
+    bool entered = true;
+    dragAndDrop(&form, QStringLiteral(GEDCOM_FILES "/notes.txt"), &entered);
+    EXPECT_FALSE(entered);
+}
+
+// The picker starts on the person "Family Tree For" names, else the first.
+TEST_F(Form1FamilyTest, ThePickerStartsOnThePersonTheRootNameNames) {
+    const struct {
+        const char* root;
+        const char* chosen;
+    } cases[] = {{"nilsdatter KARI", "Kari Nilsdatter"}, {"@I9@", "Berit Ås"}, {"Halvarsen", "Anna Hansdotter"}};
+    for (const auto& c : cases) {
+        Form1 form;
+        box(form, "Text1")->setText(QString::fromUtf8(c.root));
+        pickByTyping(QString()); // Enter at once
+        form.openFamilyFile(kPedigree);
+        EXPECT_EQ(box(form, "Text1")->text(), QString::fromUtf8(c.chosen)) << c.root;
+    }
+}
+
+// A file that cannot be read is named with its line; neither it nor a
+// cancelled picker changes the window or the store.
+TEST_F(Form1FamilyTest, UnreadableFileOrCancelLeavesTheWindowAsItWas) {
+    const QString jump = QStringLiteral(GEDCOM_FILES "/level-jump.ged");
+    const QString missing = QStringLiteral(GEDCOM_FILES "/missing.ged");
+    const struct {
+        QString file;
+        QString message; // empty: none
+    } cases[] = {
+        {jump,
+         QStringLiteral("The family file cannot be read:\n") + jump + QStringLiteral(":5: level 3 follows level 1")},
+        {missing, QStringLiteral("The family file cannot be read:\n") + missing + QStringLiteral(": no such file")},
+        {kPedigree, QString()}, // the picker cancelled with Esc
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file.toStdString());
+        sandbox.messages.clear();
+        Form1 form;
+        box(form, "Text2")->setText(QStringLiteral("7"));
+        if (c.message.isEmpty()) pickByTyping(QStringLiteral("ole"), Qt::Key_Escape);
+        form.openFamilyFile(c.file);
+        std::vector<QString> messages;
+        for (const ShownMessage& m : sandbox.messages.shown()) messages.push_back(m.text);
+        EXPECT_EQ(messages, c.message.isEmpty() ? std::vector<QString>() : std::vector<QString>{c.message});
+        EXPECT_EQ(box(form, "Text1")->text(), QStringLiteral("Halvarsen"));
+        EXPECT_EQ(box(form, "Text2")->text(), QStringLiteral("7"));
+        EXPECT_EQ(form.windowTitle(), QStringLiteral("Kinloom"));
+        EXPECT_FALSE(sandbox.stored("FamilyFile").isValid());
+        EXPECT_FALSE(form.boxLabels().any());
+    }
+}
+
+TEST_F(Form1FamilyTest, TypingARootNameOrLoadingTheSampleGoesBackToBlankCharts) {
+    const struct {
+        const char* how;
+        std::function<void(Form1&)> act;
+    } ways[] = {
+        {"typing", [](Form1& form) { QTest::keyClicks(box(form, "Text1"), QStringLiteral("x")); }},
+        {"sample", [](Form1& form) { form.findChild<QPushButton*>(QStringLiteral("PushButton7"))->click(); }},
+    };
+    for (const auto& way : ways) {
+        SCOPED_TRACE(way.how);
+        Form1 form;
+        chooseOle(form);
+        ASSERT_EQ(form.windowTitle(), QStringLiteral("pedigree.ged – Kinloom"));
+        // The count is the user's to change; the file stays.
+        QTest::keyClicks(box(form, "Text2"), QStringLiteral("3"));
+        ASSERT_TRUE(form.boxLabels().any());
+        way.act(form);
+        EXPECT_EQ(form.windowTitle(), QStringLiteral("Kinloom"));
+        EXPECT_FALSE(form.boxLabels().any());
+        EXPECT_EQ(stored("FamilyFile"), QString());
+        EXPECT_EQ(stored("FamilyPerson"), QString());
+    }
+}
+
+TEST_F(Form1FamilyTest, FileAndPersonAndNumbersComeBackAtTheNextStart) {
+    {
+        Form1 form;
+        chooseOle(form);
+        form.findChild<QAction*>(QStringLiteral("AncestorNumbers"))->setChecked(true);
+        EXPECT_TRUE(form.boxLabels().withNumbers);
+        EXPECT_EQ(stored("AncestorNumbers"), QStringLiteral("1"));
+    }
+    {
+        Form1 restarted;
+        ASSERT_TRUE(QTest::qWaitFor([&] { return restarted.familyFile().choice() != nullptr; }, 2000));
+        EXPECT_EQ(restarted.windowTitle(), QStringLiteral("pedigree.ged – Kinloom"));
+        EXPECT_EQ(box(restarted, "Text1")->text(), QStringLiteral("Ole Hansen"));
+        EXPECT_TRUE(restarted.findChild<QAction*>(QStringLiteral("AncestorNumbers"))->isChecked());
+        const chart::BoxLabels labels = restarted.boxLabels();
+        EXPECT_TRUE(labels.withNumbers);
+        EXPECT_EQ(labels.labelByNumber.at(1), QStringLiteral("Ole Hansen (d. aft. 1870)"));
+    }
+    // A file that has gone away goes back to blank charts without a word.
+    sandbox.setStored(QStringLiteral("FamilyFile"), QStringLiteral(GEDCOM_FILES "/gone.ged"));
+    Form1 again;
+    QApplication::processEvents();
+    EXPECT_EQ(again.windowTitle(), QStringLiteral("Kinloom"));
+    EXPECT_EQ(again.familyFile().choice(), nullptr);
+    EXPECT_TRUE(sandbox.messages.shown().empty());
+    EXPECT_EQ(stored("FamilyFile"), QString());
+    EXPECT_TRUE(again.boxLabels().withNumbers); // the numbers stay asked for
+}

@@ -1,0 +1,187 @@
+#include "spreadsheet/SpreadsheetError.h"
+#include "spreadsheet/WorkbookFormat.h"
+#include "spreadsheet/Worksheet.h"
+
+#include "tests/support/QStringPrinter.h"
+
+#include <gtest/gtest.h>
+
+#include <QRegularExpression>
+#include <QXmlStreamReader>
+
+#include <zip.h>
+
+using namespace spreadsheet;
+
+namespace {
+
+// One part of a zip file, read with libzip; empty when it is not there.
+QByteArray partOf(const QByteArray& zipBytes, const char* name) {
+    zip_error_t error;
+    zip_error_init(&error);
+    zip_source_t* source = zip_source_buffer_create(zipBytes.constData(), zipBytes.size(), 0, &error);
+    zip_t* archive = source ? zip_open_from_source(source, ZIP_RDONLY | ZIP_CHECKCONS, &error) : nullptr;
+    QByteArray bytes;
+    if (zip_file_t* file = archive ? zip_fopen(archive, name, 0) : nullptr) {
+        char buffer[65536];
+        zip_int64_t n;
+        while ((n = zip_fread(file, buffer, sizeof buffer)) > 0) bytes.append(buffer, static_cast<qsizetype>(n));
+        zip_fclose(file);
+    }
+    if (archive)
+        zip_close(archive);
+    else if (source)
+        zip_source_free(source);
+    zip_error_fini(&error);
+    return bytes;
+}
+
+// The texts of the shared strings, with the _xHHHH_ escapes read back.
+QStringList xlsxTexts(const QByteArray& sharedStrings) {
+    QStringList texts;
+    QXmlStreamReader xml(sharedStrings);
+    while (xml.readNextStartElement() || !xml.atEnd()) {
+        if (xml.isStartElement() && xml.name() == QLatin1String("t")) {
+            QString text = xml.readElementText();
+            static const QRegularExpression escape(QStringLiteral("_x([0-9A-F]{4})_"));
+            QString decoded;
+            qsizetype from = 0;
+            for (auto it = escape.globalMatch(text); it.hasNext();) {
+                const auto match = it.next();
+                decoded += text.mid(from, match.capturedStart() - from)
+                    + QChar(match.captured(1).toUShort(nullptr, 16));
+                from = match.capturedEnd();
+            }
+            texts << decoded + text.mid(from);
+        }
+        if (xml.hasError()) return {QStringLiteral("XML error: ") + xml.errorString()};
+    }
+    return texts;
+}
+
+// The texts of the string cells as an OpenDocument reader sees them:
+// paragraphs joined by line feeds, white space in the character data
+// collapsed to one space and dropped at a paragraph's start, counted spaces
+// and tabs written out.
+QStringList odsTexts(const QByteArray& content) {
+    QStringList texts;
+    QXmlStreamReader xml(content);
+    QString text;
+    int paragraphs = 0;
+    bool collapsing = true; // at a paragraph's start, or after a space of the character data
+    while (!xml.atEnd()) {
+        xml.readNext();
+        const auto name = xml.name();
+        if (xml.isStartElement() && name == QLatin1String("table-cell")) {
+            text.clear();
+            paragraphs = 0;
+        } else if (xml.isStartElement() && name == QLatin1String("p")) {
+            if (paragraphs++ > 0) text += QLatin1Char('\n');
+            collapsing = true;
+        } else if (xml.isStartElement() && name == QLatin1String("s")) {
+            text += QString(xml.attributes().value(QLatin1String("text:c")).toInt(), QLatin1Char(' '));
+            collapsing = false;
+        } else if (xml.isStartElement() && name == QLatin1String("tab")) {
+            text += QLatin1Char('\t');
+            collapsing = false;
+        } else if (xml.isCharacters()) {
+            for (const QChar ch : xml.text()) {
+                const bool space = ch == u' ' || ch == u'\t' || ch == u'\n' || ch == u'\r';
+                if (space && collapsing) continue;
+                text += space ? QChar(u' ') : ch;
+                collapsing = space;
+            }
+        } else if (xml.isEndElement() && name == QLatin1String("table-cell") && paragraphs > 0) {
+            texts << text;
+        }
+    }
+    if (xml.hasError()) return {QStringLiteral("XML error: ") + xml.errorString()};
+    return texts;
+}
+
+} // namespace
+
+// Names and GEDCOM labels go into the XML as they are: markup characters,
+// runs of spaces, tabs, line breaks, control characters and text that looks
+// like an escape all come back, as far as each format can hold them.
+TEST(WorkbookFormats, EveryTextComesBackAsTyped) {
+    struct Case {
+        QString text;
+        QString odsText; // what OpenDocument can hold of it
+    };
+    const Case cases[] = {
+        {QStringLiteral("Ærø & <Sons> \"Ltd\" 'x'"), QStringLiteral("Ærø & <Sons> \"Ltd\" 'x'")},
+        {QStringLiteral("  two  spaces  "), QStringLiteral("  two  spaces  ")},
+        {QStringLiteral("a\tb\nc \n d"), QStringLiteral("a\tb\nc \n d")},
+        {QStringLiteral("cr\r\nlf\rend"), QStringLiteral("cr\nlf\nend")},
+        {QStringLiteral("bell\x01\x1F"
+                        "end"),
+         QStringLiteral("bellend")},
+        {QStringLiteral("_x0041_ and _X0042_"), QStringLiteral("_x0041_ and _X0042_")},
+        {QString::fromUtf8("漢字 \xF0\x9F\x8C\xB3"), QString::fromUtf8("漢字 \xF0\x9F\x8C\xB3")},
+    };
+    Worksheet sheet;
+    int row = 1;
+    for (const Case& c : cases) sheet.setValue(CellRange::cell(row++, 2), c.text);
+    QStringList typed, held;
+    for (const Case& c : cases) typed << c.text, held << c.odsText;
+
+    EXPECT_EQ(xlsxTexts(partOf(workbookFileBytes(sheet, WorkbookFormat::OpenXmlWorkbook), "xl/sharedStrings.xml")),
+              typed);
+    EXPECT_EQ(odsTexts(partOf(workbookFileBytes(sheet, WorkbookFormat::OpenDocumentSpreadsheet), "content.xml")), held);
+}
+
+TEST(WorkbookFormats, TheExtensionOrTheNumberNamesTheFormat) {
+    const std::pair<const char*, std::optional<WorkbookFormat>> names[] = {
+        {"chart.xls", WorkbookFormat::Excel8},
+        {"/a.b/chart.XLSX", WorkbookFormat::OpenXmlWorkbook},
+        {"chart.Ods", WorkbookFormat::OpenDocumentSpreadsheet},
+        {"chart.xlsx.bak", std::nullopt},
+        {"chart", std::nullopt},
+        {"xlsx", std::nullopt},
+    };
+    for (const auto& [path, format] : names) EXPECT_EQ(workbookFormatOf(QString::fromLatin1(path)), format) << path;
+    EXPECT_EQ(workbookFormatFromNumber(51), WorkbookFormat::OpenXmlWorkbook);
+    EXPECT_EQ(workbookFormatFromNumber(43), std::nullopt); // Excel 95, which the engine does not write
+}
+
+// An OpenDocument reader knows the file by its first part, "mimetype",
+// stored uncompressed at the very start.
+TEST(WorkbookFormats, OpenDocumentBeginsWithItsMediaTypeStoredAsItIs) {
+    const QByteArray ods = workbookFileBytes(Worksheet(), WorkbookFormat::OpenDocumentSpreadsheet);
+    EXPECT_EQ(ods.mid(30, 8), QByteArray("mimetype"));
+    EXPECT_EQ(ods[8], '\0'); // compression method 0: stored
+    EXPECT_EQ(ods.mid(38, 46), QByteArray("application/vnd.oasis.opendocument.spreadsheet"));
+    EXPECT_TRUE(partOf(ods, "content.xml").contains("<table:table-row")); // a table holds a row, even empty
+}
+
+// How a sheet prints goes into both formats: paper, orientation, fitting,
+// grid lines, and Excel's header and footer codes.
+TEST(WorkbookFormats, PrintSettingsGoIntoBothFormats) {
+    Worksheet sheet;
+    PrintSettings print;
+    print.orientation = xl::kPortrait;
+    print.paperSize = 1; // Letter
+    print.printGridLines = true;
+    print.header = QStringLiteral("&LTree && Co&RPage &P of &N");
+    print.footer = QStringLiteral("&C&&Halvarsen");
+    sheet.setPrintSettings(print);
+    const QByteArray xlsx =
+        partOf(workbookFileBytes(sheet, WorkbookFormat::OpenXmlWorkbook), "xl/worksheets/sheet1.xml");
+    for (const char* expected :
+         {"<printOptions gridLines=\"1\"/>", "<pageSetup paperSize=\"1\" orientation=\"portrait\"/>",
+          "<oddHeader>&amp;LTree &amp;&amp; Co&amp;RPage &amp;P of &amp;N</oddHeader>",
+          "<oddFooter>&amp;C&amp;&amp;Halvarsen</oddFooter>"})
+        EXPECT_TRUE(xlsx.contains(expected)) << expected;
+    EXPECT_FALSE(xlsx.contains("fitToPage"));
+
+    const QByteArray ods = partOf(workbookFileBytes(sheet, WorkbookFormat::OpenDocumentSpreadsheet), "styles.xml");
+    for (const char* expected :
+         {"fo:page-width=\"215.9mm\" fo:page-height=\"279.4mm\" style:print-orientation=\"portrait\"",
+          "style:scale-to=\"100%\"", "zero-values grid\"",
+          "<style:region-left><text:p>Tree &amp; Co</text:p></style:region-left>",
+          "<style:region-right><text:p>Page <text:page-number>1</text:page-number> of "
+          "<text:page-count>1</text:page-count></text:p></style:region-right>",
+          "<style:footer><style:region-center><text:p>&amp;Halvarsen</text:p></style:region-center></style:footer>"})
+        EXPECT_TRUE(ods.contains(expected)) << expected;
+}
