@@ -23,7 +23,10 @@
 
 #include <functional>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <vector>
 
@@ -224,6 +227,22 @@ TEST(PictureFile, RoundTripsAndRefusesDamagedOrForeignFiles) {
     };
     EXPECT_TRUE(refused(patched(8, QByteArray::fromHex("0200"))));      // another version
     EXPECT_TRUE(refused(patched(10, QByteArray::fromHex("04000000")))); // one column more than there are widths
+    // A count of four thousand million: refused before room is made for it,
+    // as a process with half a gigabyte to spend sees.
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const rlimit room{512u << 20, 512u << 20};
+        ::setrlimit(RLIMIT_AS, &room);
+        try {
+            ::_exit(refused(patched(10, QByteArray::fromHex("FFFFFFFF"))) ? 0 : 1);
+        } catch (...) {
+            ::_exit(2);
+        }
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
 
     // Content that does not hold together, however it was read.
     const auto sound = [] {
