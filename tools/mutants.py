@@ -134,8 +134,8 @@ MUTANTS = [
            "if (last > kMaxGenerations) return kMaxGenerations + 1;",
            "16 generations are drawn past the sheet's rows"),
     Mutant("layout-title", "chart layout", "chart/ChartLayout.cpp",
-           "QStringLiteral(\"Family Tree for \") + rootName",
-           "QStringLiteral(\"Family Tree for\") + rootName",
+           "\"Family Tree for %1\").arg(rootName)",
+           "\"Family Tree for\").arg(rootName) + rootName",
            "the title loses its blank before the name"),
 
     # Export to SVG and PDF.
