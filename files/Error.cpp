@@ -11,6 +11,14 @@ Error::Wording& installedWording() {
 
 } // namespace
 
+Phrase::Phrase(const char* text, std::vector<Phrase> arguments) : m_text(text), m_arguments(std::move(arguments)) {}
+// Out of line: a phrase nests phrases, and GCC's inlining of that misreads it.
+Phrase::Phrase(const Phrase&) = default;
+Phrase::Phrase(Phrase&&) noexcept = default;
+Phrase& Phrase::operator=(const Phrase&) = default;
+Phrase& Phrase::operator=(Phrase&&) noexcept = default;
+Phrase::~Phrase() = default;
+
 // %1 to %9 replaced in one pass, so that an argument holding "%2" (a name
 // typed by the user) stays as it is.
 template <typename Word>

@@ -37,8 +37,12 @@ public:
     requires std::is_integral_v<Number> &&(!std::is_same_v<Number, bool>)&&(!std::is_same_v<Number, char>)
         Phrase(Number number)
         : m_asGiven(QString::number(number)) {} // NOLINT
-    explicit Phrase(const char* text, std::vector<Phrase> arguments = {})
-        : m_text(text), m_arguments(std::move(arguments)) {}
+    explicit Phrase(const char* text, std::vector<Phrase> arguments = {});
+    Phrase(const Phrase&);
+    Phrase(Phrase&&) noexcept;
+    Phrase& operator=(const Phrase&);
+    Phrase& operator=(Phrase&&) noexcept;
+    ~Phrase();
 
     // In English, as written.
     QString english() const;
