@@ -60,10 +60,11 @@ TEST(MessageBoxLook, ALineLongerThanTheWebAddressShowsWhole) {
     QApplication::processEvents();
     const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
     ASSERT_TRUE(label);
-    if (!label->wordWrap())
+    if (!label->wordWrap()) {
         for (const QString& line : report.split(QLatin1Char('\n')))
             EXPECT_LE(label->fontMetrics().horizontalAdvance(line), label->contentsRect().width())
                 << line.toStdString();
+    }
     EXPECT_GE(label->height(), label->heightForWidth(label->width()));
     box->close();
 }
