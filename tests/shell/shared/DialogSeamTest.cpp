@@ -50,7 +50,8 @@ TEST(MessageBoxLook, WideEnoughForItsCaptionAndAWebAddressOnOneLine) {
 }
 
 // The report of a browser that would not start holds a web address, and
-// after it a longer line: every line shows whole, none cut off at the box's edge.
+// after it a longer line: every line shows whole, none cut off at the box's
+// edge (ctest runs this on a wide screen too, where it counts).
 TEST(MessageBoxLook, ALineLongerThanTheWebAddressShowsWhole) {
     const QString report = QStringLiteral("No web browser could be started for https://brenvik.example/\n"
                                           "in Kinloom2016/11/03.Form1.Form_Load at line 110\n\n"
