@@ -73,7 +73,9 @@ void fitCaptionAndAddresses(QMessageBox& box) {
     int addressLine = 0;
     int longestLine = 0;
     for (const QString& paragraph : label->text().split(QLatin1Char('\n'))) {
-        const int width = label->fontMetrics().boundingRect(paragraph).width() + 2 * label->margin();
+        const QFontMetrics metrics = label->fontMetrics();
+        const int width = std::max(metrics.boundingRect(paragraph).width(), metrics.horizontalAdvance(paragraph))
+            + 2 * label->margin();
         longestLine = std::max(longestLine, width);
         if (holdsWebAddress(paragraph)) addressLine = std::max(addressLine, width);
     }
