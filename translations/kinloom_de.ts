@@ -1134,7 +1134,7 @@ vorhandene DATEI.
     </message>
     <message>
         <source>Please email screenshot of this message to %1</source>
-        <translation>Bitte senden Sie ein Bildschirmfoto dieser Meldung per E-Mail an %1</translation>
+        <translation>Bitte senden Sie ein Bildschirmfoto dieser Meldung an %1</translation>
     </message>
     <message>
         <source>Application Error</source>
@@ -1190,7 +1190,7 @@ vorhandene DATEI.
     </message>
     <message>
         <source>Questions? Please contact Team Brenvik at %1</source>
-        <translation>Fragen? Wenden Sie sich an Team Brenvik unter %1</translation>
+        <translation>Fragen? Schreiben Sie an Team Brenvik: %1</translation>
     </message>
 </context>
 <context>

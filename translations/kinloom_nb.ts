@@ -1124,7 +1124,7 @@ En kjøring som feiler, etterlater ingen fil og endrer aldri en eksisterende FIL
     </message>
     <message>
         <source>Please email screenshot of this message to %1</source>
-        <translation>Send gjerne et skjermbilde av denne meldingen på e-post til %1</translation>
+        <translation>Send et skjermbilde av denne meldingen til %1</translation>
     </message>
     <message>
         <source>Application Error</source>

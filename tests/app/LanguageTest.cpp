@@ -86,7 +86,7 @@ const Language kLanguages[] = {
      "Vergrößern",
      "< Zurück",
      "Als Excel-Datei speichern",
-     "Fragen? Wenden Sie sich an Team Brenvik",
+     "Fragen? Schreiben Sie an Team Brenvik",
      "&Ja",
      "Anwendungsfehler",
      "in Zeile 104",
