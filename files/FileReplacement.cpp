@@ -1,6 +1,7 @@
 #include "FileReplacement.h"
 
 #include "Error.h"
+#include "FileKind.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -107,14 +108,6 @@ void syncFolderOf(const QByteArray& path) {
     ::close(fd);
 }
 
-Phrase kindOf(mode_t mode) {
-    if (S_ISDIR(mode)) return Phrase(QT_TRANSLATE_NOOP("files::Error", "a folder"));
-    if (S_ISFIFO(mode)) return Phrase(QT_TRANSLATE_NOOP("files::Error", "a named pipe"));
-    if (S_ISCHR(mode) || S_ISBLK(mode)) return Phrase(QT_TRANSLATE_NOOP("files::Error", "a device"));
-    if (S_ISSOCK(mode)) return Phrase(QT_TRANSLATE_NOOP("files::Error", "a socket"));
-    return Phrase(QT_TRANSLATE_NOOP("files::Error", "not a regular file"));
-}
-
 // Only a folder that refuses new files makes a writable file worth writing in place.
 bool folderRefusesNewFiles(int error) { return error == EACCES || error == EPERM || error == EROFS; }
 
@@ -190,7 +183,7 @@ void FileReplacement::prepare() {
     if (exists && !S_ISREG(status.st_mode))
         fail(m_target,
              Phrase(QT_TRANSLATE_NOOP("files::Error", "it is %1, not a file that can be saved over"),
-                    {kindOf(status.st_mode)}));
+                    {fileKind(status.st_mode)}));
     // A file the user may not write is never replaced, whatever its folder allows.
     if (exists && ::faccessat(AT_FDCWD, m_resolved.constData(), W_OK, AT_EACCESS) != 0) failWithErrno(m_target);
     m_existed = exists;
@@ -237,7 +230,7 @@ void FileReplacement::prepareInPlace() {
     if (m_inPlace < 0) failWithErrno(m_target);
     struct stat status {};
     if (::fstat(m_inPlace, &status) != 0) failWithErrno(m_target);
-    if (!S_ISREG(status.st_mode)) fail(m_target, kindOf(status.st_mode));
+    if (!S_ISREG(status.st_mode)) fail(m_target, fileKind(status.st_mode));
     if (!readAll(m_inPlace, static_cast<qsizetype>(status.st_size), m_oldBytes)) failWithErrno(m_target);
     // Reserved now, the room cannot run out while the old content is
     // overwritten; where the file system cannot reserve it, the free room

@@ -1,6 +1,7 @@
 #include "WholeFile.h"
 
 #include "Error.h"
+#include "FileKind.h"
 
 #include <cerrno>
 #include <cstring>
@@ -11,14 +12,6 @@
 namespace files {
 
 namespace {
-
-Phrase kindOf(mode_t mode) {
-    if (S_ISDIR(mode)) return Phrase(QT_TRANSLATE_NOOP("files::Error", "it is a folder"));
-    if (S_ISFIFO(mode)) return Phrase(QT_TRANSLATE_NOOP("files::Error", "it is a named pipe"));
-    if (S_ISCHR(mode) || S_ISBLK(mode)) return Phrase(QT_TRANSLATE_NOOP("files::Error", "it is a device"));
-    if (S_ISSOCK(mode)) return Phrase(QT_TRANSLATE_NOOP("files::Error", "it is a socket"));
-    return Phrase(QT_TRANSLATE_NOOP("files::Error", "it is not a regular file"));
-}
 
 [[noreturn]] void cannotOpen(const QString& path, Phrase why) {
     throw Error(ErrorKind::File, QT_TRANSLATE_NOOP("files::Error", "'%1' cannot be opened: %2."),
@@ -40,8 +33,9 @@ std::unique_ptr<QFile> openRegularFile(const QString& path) {
     if (fd < 0) cannotOpen(path, QString::fromLocal8Bit(std::strerror(errno)));
     struct stat status {};
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-        const Phrase why = S_ISREG(status.st_mode) ? QString::fromLocal8Bit(std::strerror(errno))
-                                                   : kindOf(status.st_mode);
+        const Phrase why = S_ISREG(status.st_mode)
+            ? QString::fromLocal8Bit(std::strerror(errno))
+            : Phrase(QT_TRANSLATE_NOOP("files::Error", "it is %1"), {fileKind(status.st_mode)});
         ::close(fd);
         cannotOpen(path, why);
     }

@@ -228,7 +228,8 @@ MUTANTS = [
            "    if (false) buttons->setMinimumWidth(",
            "a message box narrower than its caption"),
     Mutant("box-breaks-address", "windows", "shell/shared/MessageBox.cpp",
-           "if (addressLine > 0 && addressLine <= widest) label->setMinimumWidth(addressLine);",
+           "    if (addressLine > 0 && addressLine <= widest)\n"
+           "        label->setMinimumWidth(std::max(addressLine, std::min(longestLine, widest)));\n",
            "",
            "a message box breaks a web address"),
     Mutant("delete-read-only", "files", "shell/shared/FileRoutines.cpp",

@@ -516,26 +516,6 @@ vorhandene DATEI.
         <translation>sie ist %1, keine Datei, die überschrieben werden kann</translation>
     </message>
     <message>
-        <source>it is a folder</source>
-        <translation>sie ist ein Ordner</translation>
-    </message>
-    <message>
-        <source>it is a named pipe</source>
-        <translation>sie ist eine benannte Pipe</translation>
-    </message>
-    <message>
-        <source>it is a device</source>
-        <translation>sie ist ein Gerät</translation>
-    </message>
-    <message>
-        <source>it is a socket</source>
-        <translation>sie ist ein Socket</translation>
-    </message>
-    <message>
-        <source>it is not a regular file</source>
-        <translation>sie ist keine reguläre Datei</translation>
-    </message>
-    <message>
         <source>&apos;%1&apos; cannot be opened: %2.</source>
         <translation>„%1“ kann nicht geöffnet werden: %2.</translation>
     </message>
@@ -1074,6 +1054,10 @@ vorhandene DATEI.
     <message>
         <source>The workbook could not be put together.</source>
         <translation>Die Arbeitsmappe konnte nicht zusammengestellt werden.</translation>
+    </message>
+    <message>
+        <source>it is %1</source>
+        <translation>sie ist %1</translation>
     </message>
 </context>
 <context>

@@ -506,26 +506,6 @@ En kjøring som feiler, etterlater ingen fil og endrer aldri en eksisterende FIL
         <translation>den er %1, ikke en fil som kan overskrives</translation>
     </message>
     <message>
-        <source>it is a folder</source>
-        <translation>den er en mappe</translation>
-    </message>
-    <message>
-        <source>it is a named pipe</source>
-        <translation>den er et navngitt rør</translation>
-    </message>
-    <message>
-        <source>it is a device</source>
-        <translation>den er en enhet</translation>
-    </message>
-    <message>
-        <source>it is a socket</source>
-        <translation>den er en socket</translation>
-    </message>
-    <message>
-        <source>it is not a regular file</source>
-        <translation>den er ikke en vanlig fil</translation>
-    </message>
-    <message>
         <source>&apos;%1&apos; cannot be opened: %2.</source>
         <translation>«%1» kan ikke åpnes: %2.</translation>
     </message>
@@ -1064,6 +1044,10 @@ En kjøring som feiler, etterlater ingen fil og endrer aldri en eksisterende FIL
     <message>
         <source>The workbook could not be put together.</source>
         <translation>Arbeidsboken kunne ikke settes sammen.</translation>
+    </message>
+    <message>
+        <source>it is %1</source>
+        <translation>den er %1</translation>
     </message>
 </context>
 <context>
