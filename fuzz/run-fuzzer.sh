@@ -2,12 +2,14 @@
 # Runs one of the fuzzers on one core: "file" feeds whole .xls files to the
 # workbook reader, "stream" bare workbook streams, "gedcom" GEDCOM files,
 # "picture" sheet picture files.
-# Usage: [FUZZ_LOG_DIR=folder] fuzz/run-fuzzer.sh [SECONDS] [file|stream|gedcom|picture] [FUZZ_BUILD_FOLDER]
+# Usage: [FUZZ_LOG_DIR=folder] fuzz/run-fuzzer.sh [SECONDS] [file|stream|gedcom|picture] [FUZZ_BUILD_FOLDER] [LIBFUZZER_OPTION...]
+# (for example -max_len=65536 for inputs up to 64 KB)
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 seconds=${1:-1800}
 target=${2:-file}
 build=$(cd "${3:-$here/../fuzz-build}" && pwd)
+shift $(($# < 3 ? $# : 3))
 case "$target" in
   file) fuzzer=xls_reader_fuzzer ;;
   stream) fuzzer=xls_stream_fuzzer ;;
@@ -20,4 +22,4 @@ export LSAN_OPTIONS="suppressions=$here/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}
 # With -jobs libFuzzer writes its log as fuzz-0.log in the current folder.
 cd "${FUZZ_LOG_DIR:-$build}"
 exec "$build/$fuzzer" -jobs=1 -workers=1 -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=10 \
-  -artifact_prefix="$build/findings/$target/" -print_final_stats=1 "$build/corpus/$target" "$build/seeds/$target"
+  -artifact_prefix="$build/findings/$target/" -print_final_stats=1 "$@" "$build/corpus/$target" "$build/seeds/$target"

@@ -18,6 +18,7 @@ import os
 import pathlib
 import re
 import shutil
+import signal
 import subprocess
 import sys
 import tempfile
@@ -36,15 +37,26 @@ def run(command, cwd, timeout=None, env=None):
 
 
 def copy_tree(destination: pathlib.Path):
-    """The files git knows, as they stand in the working tree."""
+    """The files git knows, as they stand in the working tree. A file is
+    written only where its content differs, and then with a fresh time, so
+    that the build in the scratch folder redoes exactly what changed (a fault
+    left in by a run that was stopped included)."""
     listed = run(["git", "ls-files", "-z"], ROOT).stdout.split("\0")
+    wanted = set()
     for name in filter(None, listed):
         source = ROOT / name
         if not source.is_file():
             continue  # deleted in the working tree
+        wanted.add(name)
         target = destination / name
+        if target.is_file() and target.read_bytes() == source.read_bytes():
+            continue
         target.parent.mkdir(parents=True, exist_ok=True)
-        shutil.copy2(source, target, follow_symlinks=False)
+        shutil.copyfile(source, target)
+        shutil.copymode(source, target)
+    for path in destination.rglob("*"):
+        if path.is_file() and path.relative_to(destination).as_posix() not in wanted:
+            path.unlink()
 
 
 def configure(source: pathlib.Path, build: pathlib.Path):
@@ -77,7 +89,12 @@ def selected(mutant, only):
     return not only or mutant.area in only or mutant.id in only
 
 
+def stop(signal_number, frame):
+    raise KeyboardInterrupt  # so that the fault in place is taken out first
+
+
 def main():
+    signal.signal(signal.SIGTERM, stop)
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--work", help="scratch folder (default: a new temporary one)")
     parser.add_argument("--only", nargs="*", default=[], help="areas or fault ids to run")
@@ -86,8 +103,6 @@ def main():
 
     work = pathlib.Path(args.work or tempfile.mkdtemp(prefix="kinloom-mutation-")).resolve()
     source, build = work / "source", work / "build"
-    if source.exists():
-        shutil.rmtree(source)
     copy_tree(source)
     configure(source, build)
     if not build_tree(build):

@@ -6,9 +6,9 @@
 #include "chart/EngineAutomation.h"
 #include "chart/ExecuteOperation.h"
 #include "spreadsheet/ColumnFit.h"
+#include "spreadsheet/ColumnWidth.h"
 #include "spreadsheet/SheetPicture.h"
 #include "spreadsheet/Worksheet.h"
-#include "spreadsheet/ColumnWidth.h"
 
 #include <gtest/gtest.h>
 

@@ -141,8 +141,9 @@ TEST(ChartCommand, WhatAFileHoldsReachesTheTerminalSafelyAndNamed) {
              Case{"0 @I1@ INDI\n1 FAMC @F\x1b[2J\n2 CONT @\n",
                   {},
                   kExitSuccess,
-                  {QStringLiteral(":4: warning: @I1@ names the family @F\\x1b[2J\\x0a@, which the file does not hold; the "
-                                  "parents are left empty")}},
+                  {QStringLiteral(
+                      ":4: warning: @I1@ names the family @F\\x1b[2J\\x0a@, which the file does not hold; the "
+                      "parents are left empty")}},
              Case{"0 @I1@ INDI\n\x07 NAME x\n",
                   {},
                   kExitFailure,
@@ -358,6 +359,7 @@ TEST(ChartCommand, VectorPicturesAreDrawnByOtherRenderers) {
     const QString svg = dir.filePath(QStringLiteral("chart.svg"));
     ASSERT_EQ(run({QStringLiteral("--output"), book, QStringLiteral("--picture"), svg}).status, kExitSuccess);
     EXPECT_EQ(svgRectsFilled(svg, QStringLiteral("#99cc00")), 31);
+    EXPECT_TRUE(QString::fromUtf8(bytesOf(svg)).contains(QStringLiteral("viewBox=\"0 0 "))) << "an SVG that scales";
     const QString png = dir.filePath(QStringLiteral("rsvg.png"));
     ASSERT_EQ(QProcess::execute(QStringLiteral("rsvg-convert"), {QStringLiteral("-o"), png, svg}), 0);
     EXPECT_EQ(regionsOf(QImage(png), qRgb(153, 204, 0)).size(), 31u);

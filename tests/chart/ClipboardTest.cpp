@@ -6,6 +6,8 @@
 #include "chart/Excel1.h"
 #include "chart/ExecuteOperation.h"
 #include "files/RunningObjects.h"
+#include "shell/shared/ProcedurePaths.h"
+#include "shell/shared/TrappedHandler.h"
 #include "spreadsheet/SheetPicture.h"
 #include "spreadsheet/Worksheet.h"
 #include "tests/support/ShellSandbox.h"
@@ -121,6 +123,24 @@ TEST_F(ClipboardOnX, AProgramThatTakesTheClipboardBackNeverGivesTheBuildItsPictu
         ASSERT_TRUE(sandbox.messages.shown().empty()) << sandbox.messages.shown()[0].text.toStdString();
     }
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("another program's picture"));
+    // One that takes the clipboard once the picture is there keeps it:
+    // nothing is put back over it.
+    m_owner.kill();
+    m_owner.waitForFinished();
+    startOwner({QStringLiteral("answer"), QStringLiteral("the user's own text")});
+    {
+        const shell::ScopedFaultInjection copiedMeanwhile([&](const char* path, int step) {
+            if (step == 112 && std::strcmp(path, shell::ProcedurePath::Excel1_saveCellsActivesheet) == 0) {
+                m_owner.kill();
+                m_owner.waitForFinished();
+                startOwner({QStringLiteral("answer"), QStringLiteral("copied meanwhile")});
+            }
+        });
+        EXPECT_TRUE(buildTakesTheChartsPicture(4));
+    }
+    QTest::qWait(200); // the X server's word that the clipboard went
+    EXPECT_FALSE(QGuiApplication::clipboard()->ownsClipboard());
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("copied meanwhile"));
 }
 
 // What the clipboard held comes back after the build, as far as its owner

@@ -17,6 +17,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QMimeData>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QTemporaryDir>
 
@@ -356,4 +357,71 @@ TEST(PictureFile, TheLoaderRefusesWhatNoChartMakesBeforeReadingIt) {
     out.write(pictureOfRange(sheet, sheet.usedRange()).toBytes());
     out.close();
     EXPECT_EQ(readPictureFile(largest).content().texts.size(), 32769u);
+}
+
+namespace {
+
+// A paint device that draws nothing and counts what it is asked to draw.
+class CountingEngine : public QPaintEngine {
+public:
+    int operations = 0;
+    bool begin(QPaintDevice*) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState&) override {}
+    void drawRects(const QRect*, int count) override { operations += count; }
+    void drawRects(const QRectF*, int count) override { operations += count; }
+    void drawPath(const QPainterPath&) override { ++operations; }
+    void drawPolygon(const QPointF*, int, PolygonDrawMode) override { ++operations; }
+    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override { ++operations; }
+    void drawTextItem(const QPointF&, const QTextItem&) override { ++operations; }
+    Type type() const override { return QPaintEngine::User; }
+};
+
+class CountingDevice : public QPaintDevice {
+public:
+    explicit CountingDevice(QSize size) : m_size(size) {}
+    QPaintEngine* paintEngine() const override { return &m_engine; }
+    int operations() const { return m_engine.operations; }
+
+protected:
+    int metric(PaintDeviceMetric metric) const override {
+        switch (metric) {
+        case PdmWidth: return m_size.width();
+        case PdmHeight: return m_size.height();
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY: return 96;
+        case PdmDepth: return 32;
+        case PdmDevicePixelRatio: return 1;
+        case PdmDevicePixelRatioScaled: return int(devicePixelRatioFScale());
+        default: return 1;
+        }
+    }
+
+private:
+    QSize m_size;
+    mutable CountingEngine m_engine;
+};
+
+} // namespace
+
+// A view of the last rows of a 15-generation chart costs what the first rows
+// do: only the rows that show are gone through, not the 32,000 above them.
+TEST(SheetPicture, APaintGoesThroughTheRowsThatShowAlone) {
+    Worksheet sheet;
+    draw(sheet, 15);
+    const VectorPicture picture = pictureOfRange(sheet, sheet.usedRange());
+    const QSize size = picture.size();
+    const auto operationsFor = [&](const QRect& exposed) {
+        CountingDevice device(size);
+        QPainter painter(&device);
+        picture.paint(painter, QRectF(QPointF(0, 0), QSizeF(size)), exposed);
+        painter.end();
+        return device.operations();
+    };
+    const int top = operationsFor(QRect(0, 0, size.width(), 500));
+    const int bottom = operationsFor(QRect(0, size.height() - 500, size.width(), 500));
+    EXPECT_GT(top, 0);
+    EXPECT_LT(bottom, 4 * top) << "top " << top;
 }

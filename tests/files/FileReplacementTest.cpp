@@ -16,8 +16,8 @@
 #include <memory>
 #include <optional>
 #include <sys/mount.h>
-#include <sys/sysmacros.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
