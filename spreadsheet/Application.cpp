@@ -1,7 +1,6 @@
 #include "Application.h"
 
 #include "files/Error.h"
-
 #include "files/RunningObjects.h"
 #include "xls/WorkbookReader.h"
 
