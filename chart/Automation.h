@@ -12,8 +12,8 @@
 // the shape of Excel's object model. Numbers are Excel's own: colour indexes
 // of the default palette (16 grey, 43 lime), Borders(7..10) for the left,
 // top, bottom and right edges, line style 1 continuous, alignment -4131 left.
-// Every call that the spreadsheet rejects throws an exception derived from
-// std::exception whose what() is the description for the user (UTF-8).
+// Every call that the spreadsheet rejects throws a files::Error, worded for
+// the user by its description().
 namespace chart::automation {
 
 // A rectangle of cells, 1-based and inclusive.

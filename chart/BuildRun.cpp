@@ -9,8 +9,8 @@
 #include "GenerationCount.h"
 #include "TemporaryFiles.h"
 
+#include "files/Error.h"
 #include "shell/shared/ApplicationFolders.h"
-#include "shell/shared/Failure.h"
 #include "shell/shared/FileRoutines.h"
 #include "shell/shared/MessageBox.h"
 #include "shell/shared/PointerShape.h"
@@ -18,6 +18,7 @@
 #include "shell/shared/TrappedHandler.h"
 #include "spreadsheet/SheetPicture.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -32,7 +33,9 @@ namespace {
 // failure of the step that needs it.
 template <typename Pointer>
 auto& held(const Pointer& object) {
-    if (!object) throw shell::Failure(QStringLiteral("Object variable not set: an earlier step failed."));
+    if (!object)
+        throw files::Error(files::ErrorKind::Window,
+                           QT_TRANSLATE_NOOP("files::Error", "Object variable not set: an earlier step failed."));
     return *object;
 }
 
@@ -41,7 +44,9 @@ auto& held(const Pointer& object) {
 spreadsheet::VectorPicture loadPicture(const QString& path) {
     if (path.isEmpty() || QFileInfo(path).size() == 0) {
         if (!path.isEmpty()) QFile::remove(path);
-        throw shell::Failure(QStringLiteral("The picture file holds no picture: no picture of the sheet was taken."));
+        throw files::Error(
+            files::ErrorKind::Window,
+            QT_TRANSLATE_NOOP("files::Error", "The picture file holds no picture: no picture of the sheet was taken."));
     }
     return spreadsheet::readPictureFile(path);
 }
@@ -79,8 +84,10 @@ bool countAccepted(shell::TrappedHandler& h, BuildRunWindows& windows) {
             check = checkGenerationCount(windows.generationCountText());
             return check != GenerationCountCheck::Accepted;
         })) {
-        h.step(102,
-               [&] { shell::MsgBox(refusalMessage(check), shell::vbExclamation, QStringLiteral("Numerical Value")); });
+        h.step(102, [&] {
+            shell::MsgBox(refusal(check).worded(), shell::vbExclamation,
+                          QCoreApplication::translate("chart::BuildRun", "Numerical Value"));
+        });
         h.step(104, [&] { windows.focusGenerationCount(); });
         return false;
     }
@@ -129,7 +136,9 @@ ChartBuilder drawChart(shell::TrappedHandler& h, BuildRunWindows& windows) {
 TemporaryFile saveWorkbook(shell::TrappedHandler& h, ChartBuilder& builder) {
     TemporaryFile workbook = claimWorkbookName(h);
     h.step(216, [&] {
-        if (workbook.path().isEmpty()) throw shell::Failure(QStringLiteral("There is no file to save the chart in."));
+        if (workbook.path().isEmpty())
+            throw files::Error(files::ErrorKind::Window,
+                               QT_TRANSLATE_NOOP("files::Error", "There is no file to save the chart in."));
         try {
             held(builder.workbook).saveAs(workbook.path());
         } catch (...) {

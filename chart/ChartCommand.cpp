@@ -26,37 +26,43 @@ namespace chart {
 
 namespace {
 
-const char* const kDescription = "Draws a blank pedigree chart (one empty box for each ancestor, the oldest\n"
-                                 "generation on the left) and saves it as a workbook in the format FILE's\n"
-                                 "extension names: .xls (Excel 97-2003), .xlsx (Excel) or .ods (OpenDocument,\n"
-                                 "LibreOffice's own). Any other extension is refused before anything is\n"
-                                 "written.\n\n"
-                                 "COUNT is the number of generations, the root person included, written as\n"
-                                 "numbers are written in your locale (a point is accepted too); charts of up\n"
-                                 "to 15 generations can be drawn. The count appears in the chart as typed.\n\n"
-                                 "With --picture, the used cells are also drawn as a spreadsheet shows them,\n"
-                                 "in the format the file's extension names: a bitmap (.bmp, .png, ...), or a\n"
-                                 "vector picture, sharp at any size: .svg for the web, .pdf for printing (A4\n"
-                                 "landscape pages, one page wide, as the workbook prints). Bitmaps of charts\n"
-                                 "over 10 generations are scaled down to stay within 32,767 pixels a side.\n"
-                                 "Any other extension is refused before anything is written.\n\n"
-                                 "With --gedcom, the boxes are filled from a GEDCOM file (5.5, 5.5.1 or 7.0)\n"
-                                 "with the ancestors of --person: \"Given Surname (1820-1891)\". Without\n"
-                                 "--generations the chart is as deep as the known pedigree (at most 15);\n"
-                                 "without --root the title names the person. Links that point nowhere and\n"
-                                 "people who would be their own ancestor are left out, with a warning.\n\n"
-                                 "With --numbers, each box holds its ancestor number: the root person is 1,\n"
-                                 "the father of n is 2n, the mother 2n + 1.";
+const char* const kDescription =
+    QT_TRANSLATE_NOOP("chart::ChartCommand",
+                      "Draws a blank pedigree chart (one empty box for each ancestor, the oldest\n"
+                      "generation on the left) and saves it as a workbook in the format FILE's\n"
+                      "extension names: .xls (Excel 97-2003), .xlsx (Excel) or .ods (OpenDocument,\n"
+                      "LibreOffice's own). Any other extension is refused before anything is\n"
+                      "written.\n\n"
+                      "COUNT is the number of generations, the root person included, written as\n"
+                      "numbers are written in your locale (a point is accepted too); charts of up\n"
+                      "to 15 generations can be drawn. The count appears in the chart as typed.\n\n"
+                      "With --picture, the used cells are also drawn as a spreadsheet shows them,\n"
+                      "in the format the file's extension names: a bitmap (.bmp, .png, ...), or a\n"
+                      "vector picture, sharp at any size: .svg for the web, .pdf for printing (A4\n"
+                      "landscape pages, one page wide, as the workbook prints). Bitmaps of charts\n"
+                      "over 10 generations are scaled down to stay within 32,767 pixels a side.\n"
+                      "Any other extension is refused before anything is written.\n\n"
+                      "With --gedcom, the boxes are filled from a GEDCOM file (5.5, 5.5.1 or 7.0)\n"
+                      "with the ancestors of --person: \"Given Surname (1820-1891)\". Without\n"
+                      "--generations the chart is as deep as the known pedigree (at most 15);\n"
+                      "without --root the title names the person. Links that point nowhere and\n"
+                      "people who would be their own ancestor are left out, with a warning.\n\n"
+                      "With --numbers, each box holds its ancestor number: the root person is 1,\n"
+                      "the father of n is 2n, the mother 2n + 1.");
 
 // After the options, as manual pages order them (kinloom-chart(1) is made
 // from this help).
-const char* const kExitStatus = "\nExit status:\n"
-                                "  0  the workbook was saved.\n"
-                                "  1  any other failure, with its reason on standard error.\n"
-                                "  2  COUNT, the kind of file FILE names or another argument was refused,\n"
-                                "     or --person matches several people (they are listed).\n"
-                                "\n"
-                                "A failed run leaves no file behind and never changes an existing FILE.\n";
+const char* const kExitStatus =
+    QT_TRANSLATE_NOOP("chart::ChartCommand",
+                      "\nExit status:\n"
+                      "  0  the workbook was saved.\n"
+                      "  1  any other failure, with its reason on standard error.\n"
+                      "  2  COUNT, the kind of file FILE names or another argument was refused,\n"
+                      "     or --person matches several people (they are listed).\n"
+                      "\n"
+                      "A failed run leaves no file behind and never changes an existing FILE.\n");
+
+QString translated(const char* text) { return QCoreApplication::translate("chart::ChartCommand", text); }
 
 // What the command line asks for.
 struct ChartRequest {
@@ -76,24 +82,37 @@ using Outcome = std::variant<ChartRequest, int>;
 
 // The options, in the order --help lists them.
 struct ChartOptions {
-    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Shows this help.")};
-    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Shows the version.")};
-    QCommandLineOption root{QStringLiteral("root"),
-                            QStringLiteral("Name of the person at the root (default: Halvarsen)."),
-                            QStringLiteral("NAME"), QStringLiteral("Halvarsen")};
-    QCommandLineOption generations{QStringLiteral("generations"), QStringLiteral("Number of generations (default: 5)."),
-                                   QStringLiteral("COUNT"), QStringLiteral("5")};
-    QCommandLineOption output{QStringLiteral("output"), QStringLiteral("Workbook to write (.xls, .xlsx or .ods)."),
-                              QStringLiteral("FILE")};
-    QCommandLineOption picture{QStringLiteral("picture"), QStringLiteral("Also write a picture of the chart."),
-                               QStringLiteral("FILE")};
-    QCommandLineOption numbers{QStringLiteral("numbers"), QStringLiteral("Put each box's ancestor number in it.")};
-    QCommandLineOption gedcom{QStringLiteral("gedcom"), QStringLiteral("Fill the boxes from a GEDCOM file."),
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
+                            QCoreApplication::translate("chart::ChartCommand", "Shows this help.")};
+    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
+                               QCoreApplication::translate("chart::ChartCommand", "Shows the version.")};
+    QCommandLineOption root{
+        QStringLiteral("root"),
+        QCoreApplication::translate("chart::ChartCommand", "Name of the person at the root (default: Halvarsen)."),
+        QCoreApplication::translate("chart::ChartCommand", "NAME"), QStringLiteral("Halvarsen")};
+    QCommandLineOption generations{
+        QStringLiteral("generations"),
+        QCoreApplication::translate("chart::ChartCommand", "Number of generations (default: 5)."),
+        QCoreApplication::translate("chart::ChartCommand", "COUNT"), QStringLiteral("5")};
+    QCommandLineOption output{
+        QStringLiteral("output"),
+        QCoreApplication::translate("chart::ChartCommand", "Workbook to write (.xls, .xlsx or .ods)."),
+        QCoreApplication::translate("chart::ChartCommand", "FILE")};
+    QCommandLineOption picture{QStringLiteral("picture"),
+                               QCoreApplication::translate("chart::ChartCommand", "Also write a picture of the chart."),
+                               QCoreApplication::translate("chart::ChartCommand", "FILE")};
+    QCommandLineOption numbers{
+        QStringLiteral("numbers"),
+        QCoreApplication::translate("chart::ChartCommand", "Put each box's ancestor number in it.")};
+    QCommandLineOption gedcom{QStringLiteral("gedcom"),
+                              QCoreApplication::translate("chart::ChartCommand", "Fill the boxes from a GEDCOM file."),
                               QStringLiteral("GEDCOM")};
     QCommandLineOption person{
         QStringLiteral("person"),
-        QStringLiteral("The root person of --gedcom: an identifier (@I1@) or a name (default: the file's first)."),
-        QStringLiteral("ID-OR-NAME")};
+        QCoreApplication::translate(
+            "chart::ChartCommand",
+            "The root person of --gedcom: an identifier (@I1@) or a name (default: the file's first)."),
+        QCoreApplication::translate("chart::ChartCommand", "ID-OR-NAME")};
 
     void addTo(QCommandLineParser& parser) const {
         parser.addOptions({help, version, root, generations, output, picture, numbers, gedcom, person});
@@ -102,7 +121,7 @@ struct ChartOptions {
 
 Outcome parseArguments(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QString::fromLatin1(kDescription));
+    parser.setApplicationDescription(translated(kDescription));
     const ChartOptions options;
     options.addTo(parser);
     if (!parser.parse(arguments)) {
@@ -110,7 +129,7 @@ Outcome parseArguments(const QStringList& arguments, QTextStream& out, QTextStre
         return kExitBadInput;
     }
     if (parser.isSet(options.help)) {
-        out << parser.helpText() << kExitStatus;
+        out << parser.helpText() << translated(kExitStatus);
         return kExitSuccess;
     }
     if (parser.isSet(options.version)) {
@@ -118,7 +137,9 @@ Outcome parseArguments(const QStringList& arguments, QTextStream& out, QTextStre
         return kExitSuccess;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        err << "Unexpected argument: " << files::visible(parser.positionalArguments().first()) << "\n";
+        err << QCoreApplication::translate("chart::ChartCommand", "Unexpected argument: %1")
+                   .arg(files::visible(parser.positionalArguments().first()))
+            << "\n";
         return kExitBadInput;
     }
     ChartRequest request;
@@ -132,7 +153,9 @@ Outcome parseArguments(const QStringList& arguments, QTextStream& out, QTextStre
     if (parser.isSet(options.gedcom)) request.gedcomPath = parser.value(options.gedcom);
     if (parser.isSet(options.person)) request.person = parser.value(options.person);
     if (parser.isSet(options.person) && !parser.isSet(options.gedcom)) {
-        err << "--person names someone in the file --gedcom reads; give that file too.\n";
+        err << QCoreApplication::translate("chart::ChartCommand",
+                                           "--person names someone in the file --gedcom reads; give that file too.")
+            << "\n";
         return kExitBadInput;
     }
     return request;
@@ -142,28 +165,36 @@ Outcome parseArguments(const QStringList& arguments, QTextStream& out, QTextStre
 // request can go ahead.
 std::optional<int> refusal(const ChartRequest& request, QTextStream& err) {
     if (request.outputPath.isEmpty()) {
-        err << "Name the workbook to write with --output FILE.xls.\n";
+        err << QCoreApplication::translate("chart::ChartCommand", "Name the workbook to write with --output FILE.xls.")
+            << "\n";
         return kExitBadInput;
     }
     if (request.picturePath && pictureFileKind(*request.picturePath) == PictureFileKind::Unknown) {
-        err << "Cannot write pictures of the kind '" << files::visible(*request.picturePath)
-            << "' names; use .bmp, .png, .svg or .pdf.\n";
+        err << QCoreApplication::translate(
+                   "chart::ChartCommand", "Cannot write pictures of the kind '%1' names; use .bmp, .png, .svg or .pdf.")
+                   .arg(files::visible(*request.picturePath))
+            << "\n";
         return kExitBadInput;
     }
     // One file under two names (a link, a hard link, a relative path) is one file.
     if (request.picturePath && files::isSameFile(*request.picturePath, request.outputPath)) {
-        err << "The workbook and the picture cannot be the same file: " << files::visible(request.outputPath) << "\n";
+        err << QCoreApplication::translate("chart::ChartCommand",
+                                           "The workbook and the picture cannot be the same file: %1")
+                   .arg(files::visible(request.outputPath))
+            << "\n";
         return kExitBadInput;
     }
     if (!spreadsheet::workbookFormatOf(request.outputPath)) {
-        err << "Cannot write workbooks of the kind '" << files::visible(request.outputPath)
-            << "' names; use .xls, .xlsx or .ods.\n";
+        err << QCoreApplication::translate("chart::ChartCommand",
+                                           "Cannot write workbooks of the kind '%1' names; use .xls, .xlsx or .ods.")
+                   .arg(files::visible(request.outputPath))
+            << "\n";
         return kExitBadInput;
     }
     if (request.countGiven) {
         const GenerationCountCheck check = checkGenerationCount(request.countText);
         if (check != GenerationCountCheck::Accepted) {
-            err << refusalMessage(check) << "\n";
+            err << refusal(check).worded() << "\n";
             return kExitBadInput;
         }
     }
@@ -242,15 +273,13 @@ int runChartCommand(const QStringList& arguments, QTextStream& out, QTextStream&
     try {
         DrawnChart chart = drawChart(request, err);
         writeChart(request, chart);
-    } catch (const PersonChoiceError& e) {
-        err << files::visible(QString::fromUtf8(e.what()), u"\n") << "\n";
-        return e.ambiguous ? kExitBadInput : kExitFailure;
     } catch (const files::Error& e) {
         // A message may quote a file or a path: nothing in it reaches the terminal as a command.
         err << files::visible(e.description(), u"\n") << "\n";
-        return kExitFailure;
+        return e.kind() == files::ErrorKind::PersonAmbiguous ? kExitBadInput : kExitFailure;
     } catch (const std::bad_alloc&) {
-        err << "There is not enough memory to draw this chart.\n";
+        err << QCoreApplication::translate("chart::ChartCommand", "There is not enough memory to draw this chart.")
+            << "\n";
         return kExitFailure;
     } catch (const std::exception& e) {
         err << files::visible(QString::fromUtf8(e.what()), u"\n") << "\n";

@@ -6,6 +6,8 @@
 
 #include "shell/shared/RoundHalfEven.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -74,7 +76,7 @@ long long boxColumnCount(double generations) {
 
 long long boxColumnsFor(const QString& generationCountText) {
     const GenerationCountCheck check = checkGenerationCount(generationCountText);
-    if (check != GenerationCountCheck::Accepted) throw ChartLayoutError(refusalMessage(check).toStdString());
+    if (check != GenerationCountCheck::Accepted) throw files::Error(files::ErrorKind::Chart, refusal(check));
     return boxColumnCount(*parseLocaleNumber(generationCountText));
 }
 
@@ -101,14 +103,18 @@ ChartLayout buildChartHeading(const QString& rootName, const QString& generation
     out.onCell(132, 2, 2, SheetMember::HorizontalAlignment, out.number(spreadsheet::xl::kHAlignLeft));
     out.onCell(134, 2, 2, SheetMember::FontSize, out.number(kTitleFontSize));
     out.onCell(136, 2, 2, SheetMember::FontName, out.textValue(font));
-    out.onCell(138, 2, 2, SheetMember::Value, out.textValue(QStringLiteral("Family Tree for ") + rootName));
+    //: The chart's title; at most 16 characters go before the name.
+    const QString title = QCoreApplication::translate("chart::ChartLayout", "Family Tree for %1").arg(rootName);
+    out.onCell(138, 2, 2, SheetMember::Value, out.textValue(title));
     out.onCell(140, 2, 2, SheetMember::FontColorIndex, out.number(kTitleColorIndex));
 
     // Generation line, with the count as it was typed.
     out.onRange(142, QStringLiteral("B3:F3"), SheetMember::Merge, {});
     out.onCell(144, 3, 2, SheetMember::HorizontalAlignment, out.number(spreadsheet::xl::kHAlignLeft));
     out.onCell(146, 3, 2, SheetMember::FontSize, out.number(kGenerationLineFontSize));
-    out.onCell(148, 3, 2, SheetMember::Value, out.textValue(generationCountText + QStringLiteral(" Generations")));
+    const QString generationLine =
+        QCoreApplication::translate("chart::ChartLayout", "%1 Generations").arg(generationCountText);
+    out.onCell(148, 3, 2, SheetMember::Value, out.textValue(generationLine));
     return layout;
 }
 

@@ -6,7 +6,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <stdexcept>
 #include <vector>
 
 namespace chart {
@@ -23,12 +22,6 @@ struct ChartLayout {
     const QString& text(TextId id) const { return texts[id]; }
 };
 
-// A generation count the layout cannot draw; what() is the message for the user.
-class ChartLayoutError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
-
 // Number raised to the power Exponent.
 double MyPower(double Number, double Exponent);
 
@@ -37,7 +30,7 @@ double MyPower(double Number, double Exponent);
 long long boxColumnCount(double generations);
 
 // The number of box columns of a chart for a generation count text, as the
-// user's locale writes numbers. Throws ChartLayoutError when the text is not
+// user's locale writes numbers. Throws files::Error (Chart) when the text is not
 // a number or the chart would need more than kMaxGenerations columns.
 long long boxColumnsFor(const QString& generationCountText);
 
@@ -47,7 +40,7 @@ ChartLayout buildChartHeading(const QString& rootName, const QString& generation
 
 // The chart's operations for a root name and a generation count text. The
 // count is converted as the user's locale writes numbers; the text itself
-// goes unchanged into the generation line. Throws ChartLayoutError when the
+// goes unchanged into the generation line. Throws files::Error (Chart) when the
 // text is not a number or the chart would need more than kMaxGenerations columns.
 ChartLayout BuildChartLayout(const QString& rootName, const QString& generationCountText);
 

@@ -2,11 +2,11 @@
 #include "EngineAutomation.h"
 #include "LocaleNumber.h"
 
+#include "files/Error.h"
 #include "files/RunningObjects.h"
 #include "spreadsheet/Application.h"
 #include "spreadsheet/ColumnFit.h"
 #include "spreadsheet/SheetPicture.h"
-#include "spreadsheet/SpreadsheetError.h"
 
 namespace chart::automation {
 
@@ -28,14 +28,17 @@ public:
     SheetRange columns(const QString& address) const override {
         const auto range = spreadsheet::parseAddress(address);
         if (!range.coversWholeColumns())
-            throw spreadsheet::SpreadsheetError(QStringLiteral("'%1' does not name whole columns.").arg(address));
+            throw files::Error(files::ErrorKind::Spreadsheet,
+                               QT_TRANSLATE_NOOP("files::Error", "'%1' does not name whole columns."), {address});
         return fromCells(range);
     }
     SheetRange range(const QString& address) const override { return fromCells(spreadsheet::parseAddress(address)); }
 
     void setColumnWidth(const SheetRange& range, const QString& width) override {
         const auto characters = parseLocaleNumber(width);
-        if (!characters) throw spreadsheet::SpreadsheetError(QStringLiteral("'%1' is not a column width.").arg(width));
+        if (!characters)
+            throw files::Error(files::ErrorKind::Spreadsheet,
+                               QT_TRANSLATE_NOOP("files::Error", "'%1' is not a column width."), {width});
         m_sheet.setColumnWidth(toCells(range), *characters);
     }
     void merge(const SheetRange& range) override { m_sheet.merge(toCells(range)); }
@@ -89,8 +92,9 @@ private:
 
 spreadsheet::WorkbookFormat formatOf(int fileFormat) {
     if (const auto format = spreadsheet::workbookFormatFromNumber(fileFormat)) return *format;
-    throw spreadsheet::SpreadsheetError(
-        QStringLiteral("%1 is not a file format a workbook is saved in.").arg(fileFormat));
+    throw files::Error(files::ErrorKind::Spreadsheet,
+                       QT_TRANSLATE_NOOP("files::Error", "%1 is not a file format a workbook is saved in."),
+                       {fileFormat});
 }
 
 class EngineWorkbook final : public Workbook {
@@ -173,7 +177,8 @@ void setApplicationFactory(ApplicationFactory factory) { installedFactory() = st
 
 QString runningInstanceDefaultMember(const QString& className) {
     if (auto answer = files::runningObjectDefaultMember(className)) return *answer;
-    throw spreadsheet::SpreadsheetError(QStringLiteral("No %1 is running.").arg(className));
+    throw files::Error(files::ErrorKind::Spreadsheet, QT_TRANSLATE_NOOP("files::Error", "No %1 is running."),
+                       {className});
 }
 
 } // namespace chart::automation

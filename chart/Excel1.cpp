@@ -2,13 +2,15 @@
 
 #include "ClipboardKeeper.h"
 
+#include "files/Error.h"
 #include "files/FileReplacement.h"
 #include "shell/shared/ApplicationTitle.h"
-#include "shell/shared/Failure.h"
 #include "shell/shared/MessageBox.h"
 #include "shell/shared/ProcedurePaths.h"
 #include "shell/shared/TrappedHandler.h"
 #include "spreadsheet/SheetPicture.h"
+
+#include <QCoreApplication>
 
 namespace chart::Excel1 {
 
@@ -29,9 +31,12 @@ bool isExcelRunning() {
 
 bool stopForRunningExcel() {
     if (!isExcelRunning()) return false;
-    const QString question = QStringLiteral("Excel may be open. It is recommended that you close Excel first.")
-        + QChar(13) + QStringLiteral("Use Ctrl+Alt+Del > Task Manager > EXCEL.EXE if necessary.")
-        + QStringLiteral("\r\n\r\n") + QStringLiteral("Would you like to proceed anyway?");
+    const auto tr = [](const char* text) { return QCoreApplication::translate("chart::Excel1", text); };
+    const QString question =
+        tr(QT_TRANSLATE_NOOP("chart::Excel1", "Excel may be open. It is recommended that you close Excel first."))
+        + QChar(13)
+        + tr(QT_TRANSLATE_NOOP("chart::Excel1", "Use Ctrl+Alt+Del > Task Manager > EXCEL.EXE if necessary."))
+        + QStringLiteral("\r\n\r\n") + tr(QT_TRANSLATE_NOOP("chart::Excel1", "Would you like to proceed anyway?"));
     try {
         return shell::MsgBox(question, shell::vbYesNo, shell::applicationTitle()) != shell::vbYes;
     } catch (...) {
@@ -49,13 +54,17 @@ void saveCellsActivesheet(automation::Workbook* workbook, const QString& picture
     shell::TrappedHandler h(shell::ProcedurePath::Excel1_saveCellsActivesheet);
     automation::Worksheet* sheet = nullptr;
     const auto activeSheet = [&]() -> automation::Worksheet& {
-        if (!sheet) throw shell::Failure(QStringLiteral("There is no sheet to take the picture of."));
+        if (!sheet)
+            throw files::Error(files::ErrorKind::Window,
+                               QT_TRANSLATE_NOOP("files::Error", "There is no sheet to take the picture of."));
         return *sheet;
     };
     int lastRow = 0;
     int lastColumn = 0;
     h.step(100, [&] {
-        if (!workbook) throw shell::Failure(QStringLiteral("Object variable not set: there is no workbook."));
+        if (!workbook)
+            throw files::Error(files::ErrorKind::Window,
+                               QT_TRANSLATE_NOOP("files::Error", "Object variable not set: there is no workbook."));
         sheet = &workbook->activeSheet();
     });
     h.step(102, [&] { lastRow = activeSheet().usedRange().lastRow(); });
@@ -72,7 +81,9 @@ void saveCellsActivesheet(automation::Workbook* workbook, const QString& picture
     h.step(112, [&] {
         // The picture the clipboard got from the chart, never what another
         // program may have put there since.
-        if (copied.isNull()) throw shell::Failure(QStringLiteral("The clipboard holds no picture of a sheet."));
+        if (copied.isNull())
+            throw files::Error(files::ErrorKind::Window,
+                               QT_TRANSLATE_NOOP("files::Error", "The clipboard holds no picture of a sheet."));
         // Written as it is: the vector picture's own file, under the name given.
         files::replaceFile(picturePath, copied.toBytes());
     });

@@ -19,37 +19,48 @@ namespace {
 constexpr qsizetype kMaxLabelLength = spreadsheet::xl::kMaxTextLength - 16;
 
 int choosePerson(const gedcom::FamilyTree& tree, const QString& wanted) {
+    using files::ErrorKind;
+    using files::Phrase;
     if (tree.personCount() == 0)
-        throw PersonChoiceError(tree.fileName + QStringLiteral(": the file holds no person"), false);
+        throw files::Error(
+            ErrorKind::PersonNotFound,
+            gedcom::located(tree.fileName, 0, Phrase(QT_TRANSLATE_NOOP("files::Error", "the file holds no person"))));
     if (wanted.isEmpty()) return 0;
     const std::vector<int> found = gedcom::findPeople(tree, wanted);
     if (found.empty())
-        throw PersonChoiceError(QStringLiteral("%1: no person is \"%2\"; name one by identifier (@I1@) or name")
-                                    .arg(tree.fileName, gedcom::shown(wanted)),
-                                false);
+        throw files::Error(
+            ErrorKind::PersonNotFound,
+            gedcom::located(
+                tree.fileName, 0,
+                Phrase(QT_TRANSLATE_NOOP("files::Error", "no person is \"%1\"; name one by identifier (@I1@) or name"),
+                       {gedcom::shown(wanted)})));
     if (found.size() == 1) return found.front();
-    QString message = QStringLiteral("%1: %2 people match \"%3\"; name one by identifier:")
-                          .arg(tree.fileName)
-                          .arg(found.size())
-                          .arg(gedcom::shown(wanted));
+    Phrase message =
+        gedcom::located(tree.fileName, 0,
+                        Phrase(QT_TRANSLATE_NOOP("files::Error", "%1 people match \"%2\"; name one by identifier:"),
+                               {found.size(), gedcom::shown(wanted)}));
+    // The list's layout is no language: it is not marked for translation.
     const std::size_t listed = std::min<std::size_t>(found.size(), gedcom::kShownOfOneKind);
     for (std::size_t i = 0; i < listed; ++i) {
         const gedcom::Person p = tree.person(found[i]);
-        message += QStringLiteral("\n  @%1@ %2").arg(gedcom::shown(p.id), gedcom::shown(gedcom::personLabel(p)));
+        message = Phrase("%1\n  @%2@ %3", {message, gedcom::shown(p.id), gedcom::shown(gedcom::personLabel(p))});
     }
-    if (found.size() > listed) message += QStringLiteral("\n  and %1 more").arg(found.size() - listed);
-    throw PersonChoiceError(message, true);
+    if (found.size() > listed)
+        message = Phrase("%1\n  %2",
+                         {message, Phrase(QT_TRANSLATE_NOOP("files::Error", "and %1 more"), {found.size() - listed})});
+    throw files::Error(ErrorKind::PersonAmbiguous, message);
 }
 
 QString boxLabel(const gedcom::FamilyTree& tree, int index) {
     const gedcom::Person person = tree.person(index);
     QString label = gedcom::personLabel(person);
     if (label.size() > kMaxLabelLength)
-        gedcom::fail(tree.fileName, person.nameLine,
-                     QStringLiteral("@%1@ %2 has a name of %3 characters with the years; a box holds at most %4")
-                         .arg(gedcom::shown(person.id), gedcom::shown(person.name, 40))
-                         .arg(label.size())
-                         .arg(kMaxLabelLength));
+        gedcom::fail(
+            tree.fileName, person.nameLine,
+            files::Phrase(QT_TRANSLATE_NOOP("files::Error",
+                                            "@%1@ %2 has a name of %3 characters with the "
+                                            "years; a box holds at most %4"),
+                          {gedcom::shown(person.id), gedcom::shown(person.name, 40), label.size(), kMaxLabelLength}));
     return label;
 }
 

@@ -5,7 +5,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <stdexcept>
 #include <vector>
 
 namespace chart {
@@ -18,19 +17,12 @@ struct FilledPedigree {
     QStringList warnings;               // "FILE:LINE: warning: ..."
 };
 
-// --person names nobody, or several people (listed in what(), one a line).
-class PersonChoiceError : public std::runtime_error {
-public:
-    PersonChoiceError(const QString& message, bool ambiguous)
-        : std::runtime_error(message.toStdString()), ambiguous(ambiguous) {}
-    const bool ambiguous;
-};
-
 // Reads the file and the ancestors of the person (an identifier or a name;
 // the first person of the file when empty) over the given number of
 // generations, or as many as are known (at most kMaxGenerations) when
-// generations is 0. Throws gedcom::GedcomError for a file it cannot read,
-// PersonChoiceError when the person is not one of the file's.
+// generations is 0. Throws a files::Error: of kind Gedcom for a file it
+// cannot read, PersonNotFound when the person is not one of the file's,
+// PersonAmbiguous when several are (listed, one a line).
 FilledPedigree readFilledPedigree(const QString& path, const QString& person, int generations);
 
 // The same from a tree read before, for the person at index root.

@@ -12,13 +12,15 @@ GenerationCountCheck checkGenerationCount(const QString& text) {
     return GenerationCountCheck::Accepted;
 }
 
-QString refusalMessage(GenerationCountCheck check) {
+files::Phrase refusal(GenerationCountCheck check) {
     switch (check) {
-    case GenerationCountCheck::NotNumeric: return QStringLiteral("Number of generations must be numeric.");
-    case GenerationCountCheck::TooMany: return QStringLiteral("Number of generations must be 15 or less.");
+    case GenerationCountCheck::NotNumeric:
+        return files::Phrase(QT_TRANSLATE_NOOP("files::Error", "Number of generations must be numeric."));
+    case GenerationCountCheck::TooMany:
+        return files::Phrase(QT_TRANSLATE_NOOP("files::Error", "Number of generations must be 15 or less."));
     case GenerationCountCheck::Accepted: break;
     }
-    return QString();
+    return {};
 }
 
 } // namespace chart

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "files/Error.h"
+
 #include <QString>
 
 namespace chart {
@@ -13,8 +15,8 @@ enum class GenerationCountCheck {
 
 GenerationCountCheck checkGenerationCount(const QString& text);
 
-// The message for the user when a count is refused ("Number of generations
-// must be numeric.", "Number of generations must be 15 or less.").
-QString refusalMessage(GenerationCountCheck check);
+// Why a count is refused ("Number of generations must be numeric.", "Number
+// of generations must be 15 or less."), to be worded for the user.
+files::Phrase refusal(GenerationCountCheck check);
 
 } // namespace chart

@@ -1,9 +1,10 @@
 #include "PictureExport.h"
 
+#include "files/Error.h"
 #include "spreadsheet/SheetPicture.h"
-#include "spreadsheet/SpreadsheetError.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QPainter>
@@ -30,14 +31,14 @@ void writeSvg(const spreadsheet::VectorPicture& picture, QIODevice& file) {
     svg.setOutputDevice(&file);
     svg.setSize(size);
     svg.setViewBox(QRect(QPoint(0, 0), size));
-    svg.setTitle(QStringLiteral("Family tree chart"));
+    svg.setTitle(QCoreApplication::translate("chart::PictureExport", "Family tree chart"));
     QPainter painter(&svg);
     picture.paint(painter, QRectF(QPointF(0, 0), QSizeF(size)), QRect(QPoint(0, 0), size));
 }
 
 bool writePdf(const spreadsheet::VectorPicture& picture, QIODevice& file) {
     QPdfWriter pdf(&file);
-    pdf.setTitle(QStringLiteral("Family tree chart"));
+    pdf.setTitle(QCoreApplication::translate("chart::PictureExport", "Family tree chart"));
     pdf.setPageLayout(chartPageLayout());
     return paintOnPages(picture, pdf);
 }
@@ -91,7 +92,8 @@ PictureFileKind pictureFileKind(const QString& path) {
 QByteArray exportedPictureBytes(const spreadsheet::VectorPicture& picture, const QString& path) {
     const PictureFileKind kind = pictureFileKind(path);
     if (kind == PictureFileKind::Unknown)
-        throw spreadsheet::SpreadsheetError(QStringLiteral("Cannot write pictures of the kind '%1' names.").arg(path));
+        throw files::Error(files::ErrorKind::Spreadsheet,
+                           QT_TRANSLATE_NOOP("files::Error", "Cannot write pictures of the kind '%1' names."), {path});
     return exportedPictureBytes(picture, kind, extensionOf(path));
 }
 
@@ -108,10 +110,12 @@ QByteArray exportedPictureBytes(const spreadsheet::VectorPicture& picture, Pictu
     }
     if (kind == PictureFileKind::Pdf) {
         if (!writePdf(picture, buffer))
-            throw spreadsheet::SpreadsheetError(QStringLiteral("The picture cannot be written as a PDF file."));
+            throw files::Error(files::ErrorKind::Spreadsheet,
+                               QT_TRANSLATE_NOOP("files::Error", "The picture cannot be written as a PDF file."));
         return bytes;
     }
-    throw spreadsheet::SpreadsheetError(QStringLiteral("There is no kind of picture to write."));
+    throw files::Error(files::ErrorKind::Spreadsheet,
+                       QT_TRANSLATE_NOOP("files::Error", "There is no kind of picture to write."));
 }
 
 } // namespace chart

@@ -1,5 +1,6 @@
 #include "TemporaryFiles.h"
 
+#include "files/Error.h"
 #include "files/FileReplacement.h"
 #include "files/RunningObjects.h"
 
@@ -14,7 +15,6 @@
 #include <cstring>
 #include <fcntl.h>
 #include <random>
-#include <stdexcept>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -79,9 +79,8 @@ bool claimExclusively(const QString& path) {
         return true;
     }
     if (errno == EEXIST) return false;
-    throw std::runtime_error(QStringLiteral("Cannot create '%1': %2")
-                                 .arg(QDir::toNativeSeparators(path), QString::fromLocal8Bit(std::strerror(errno)))
-                                 .toStdString());
+    throw files::Error(files::ErrorKind::File, QT_TRANSLATE_NOOP("files::Error", "Cannot create '%1': %2"),
+                       {QDir::toNativeSeparators(path), QString::fromLocal8Bit(std::strerror(errno))});
 }
 
 std::optional<TemporaryFile> claimTemporaryFile(const QString& path) {
@@ -113,7 +112,7 @@ TemporaryFile claimPictureFile(const QString& applicationFolder, const QString& 
     bool claimed = false;
     try {
         claimed = claimExclusively(fixed) || (takeOver && isOwnRegularFile(fixed));
-    } catch (const std::exception&) {
+    } catch (const files::Error&) {
         // The program's folder is not writable: an installed program.
     }
     if (claimed) return claim;

@@ -9,15 +9,30 @@ Error::Wording& installedWording() {
     return wording;
 }
 
+} // namespace
+
+Phrase::Phrase(const char* text, std::vector<Phrase> arguments) : m_text(text), m_arguments(std::move(arguments)) {}
+// Out of line: a phrase nests phrases, and GCC's inlining of that misreads it.
+Phrase::Phrase(const Phrase&) = default;
+Phrase::Phrase(Phrase&&) noexcept = default;
+Phrase& Phrase::operator=(const Phrase&) = default;
+Phrase& Phrase::operator=(Phrase&&) noexcept = default;
+Phrase::~Phrase() = default;
+
 // %1 to %9 replaced in one pass, so that an argument holding "%2" (a name
 // typed by the user) stays as it is.
-QString filled(const QString& text, const QStringList& arguments) {
+template <typename Word>
+QString Phrase::filledIn(const Word& word) const {
+    if (!m_text) return m_asGiven;
+    const QString text = word(m_text);
     QString result;
     result.reserve(text.size());
+    const auto count = static_cast<int>(m_arguments.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
         const int n = i + 1 < text.size() ? text[i + 1].digitValue() : -1;
-        if (text[i] == QLatin1Char('%') && n >= 1 && n <= arguments.size()) {
-            result += arguments[n - 1];
+        if (text[i] == QLatin1Char('%') && n >= 1 && n <= count) {
+            const Phrase& argument = m_arguments[static_cast<std::size_t>(n - 1)];
+            result += argument.filledIn(word);
             ++i;
         } else {
             result += text[i];
@@ -26,20 +41,18 @@ QString filled(const QString& text, const QStringList& arguments) {
     return result;
 }
 
-} // namespace
-
-Error::Error(ErrorKind kind, const char* text, QStringList arguments)
-    : std::runtime_error(filled(QString::fromUtf8(text), arguments).toStdString()), m_kind(kind), m_text(text),
-      m_arguments(std::move(arguments)) {}
-
-Error::Error(ErrorKind kind, const QString& description)
-    : std::runtime_error(description.toStdString()), m_kind(kind), m_worded(description) {}
-
-QString Error::description() const {
-    if (!m_text) return m_worded;
-    const QString text = installedWording() ? installedWording()(m_text) : QString::fromUtf8(m_text);
-    return filled(text, m_arguments);
+QString Phrase::english() const {
+    return filledIn([](const char* text) { return QString::fromUtf8(text); });
 }
+
+QString Phrase::worded() const {
+    const Error::Wording& wording = installedWording();
+    if (!wording) return english();
+    return filledIn(wording);
+}
+
+Error::Error(ErrorKind kind, Phrase phrase)
+    : std::runtime_error(phrase.english().toStdString()), m_kind(kind), m_phrase(std::move(phrase)) {}
 
 void Error::setWording(Wording wording) { installedWording() = std::move(wording); }
 

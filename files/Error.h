@@ -1,11 +1,12 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
 #include <cstdint>
 #include <functional>
 #include <stdexcept>
+#include <type_traits>
+#include <vector>
 
 namespace files {
 
@@ -14,6 +15,7 @@ namespace files {
 enum class ErrorKind : std::uint8_t {
     File,            // reading, writing or naming a file
     Spreadsheet,     // a call the spreadsheet engine rejects, as Excel would
+    Workbook,        // a workbook file that cannot be read
     Gedcom,          // a family file that cannot be read
     PersonNotFound,  // a family file holds nobody of the name asked for
     PersonAmbiguous, // ... or several people of it
@@ -21,23 +23,58 @@ enum class ErrorKind : std::uint8_t {
     Window,          // a step of the windows
 };
 
-// Every failure the program reports to its user: its kind, and its text as
-// written in English with its arguments (%1, %2, ...). The text is worded in
-// the user's language where it is shown (description()); what() holds it in
-// English, in UTF-8. Texts are marked for translation where they are
-// written: QT_TRANSLATE_NOOP("files::Error", "...").
+// A text for the user, as written in English, with its arguments (%1, %2,
+// ...): each either given as it is (a file's name, a number, a system's
+// reason) or a phrase of its own, worded in turn. Texts are marked for
+// translation where they are written: QT_TRANSLATE_NOOP("files::Error", "...").
+class Phrase {
+public:
+    Phrase() = default;
+    // Given as it is: never translated.
+    Phrase(QString asGiven) : m_asGiven(std::move(asGiven)) {} // NOLINT: a name or number is a phrase
+    // A count or a position, as C writes it: no separators, as in every language.
+    template <typename Number>
+    requires std::is_integral_v<Number> &&(!std::is_same_v<Number, bool>)&&(!std::is_same_v<Number, char>)
+        Phrase(Number number)
+        : m_asGiven(QString::number(number)) {} // NOLINT
+    explicit Phrase(const char* text, std::vector<Phrase> arguments = {});
+    Phrase(const Phrase&);
+    Phrase(Phrase&&) noexcept;
+    Phrase& operator=(const Phrase&);
+    Phrase& operator=(Phrase&&) noexcept;
+    ~Phrase();
+
+    // In English, as written.
+    QString english() const;
+    // In the user's language (see Error::setWording).
+    QString worded() const;
+
+    // The text as written, or null for a phrase given as it is.
+    const char* text() const noexcept { return m_text; }
+    const std::vector<Phrase>& arguments() const noexcept { return m_arguments; }
+
+private:
+    template <typename Word>
+    QString filledIn(const Word& word) const;
+
+    const char* m_text = nullptr;
+    QString m_asGiven;
+    std::vector<Phrase> m_arguments;
+};
+
+// Every failure the program reports to its user: its kind and its phrase.
+// The phrase is worded in the user's language where it is shown
+// (description()); what() holds it in English, in UTF-8.
 class Error : public std::runtime_error {
 public:
-    Error(ErrorKind kind, const char* text, QStringList arguments = {});
-    // A description already worded, such as one that names a system's reason.
-    Error(ErrorKind kind, const QString& description);
+    Error(ErrorKind kind, Phrase phrase);
+    Error(ErrorKind kind, const char* text, std::vector<Phrase> arguments = {})
+        : Error(kind, Phrase(text, std::move(arguments))) {}
 
     ErrorKind kind() const noexcept { return m_kind; }
+    const Phrase& phrase() const noexcept { return m_phrase; }
     // The text in the user's language, its arguments filled in.
-    QString description() const;
-    // As written, with its arguments: what a wording starts from.
-    const char* text() const noexcept { return m_text; }
-    const QStringList& arguments() const noexcept { return m_arguments; }
+    QString description() const { return m_phrase.worded(); }
 
     // How texts are worded for the user; set once by the program at start.
     // Without it they stay in English.
@@ -46,9 +83,7 @@ public:
 
 private:
     ErrorKind m_kind;
-    const char* m_text = nullptr;
-    QStringList m_arguments;
-    QString m_worded; // for a description given whole
+    Phrase m_phrase;
 };
 
 } // namespace files

@@ -1,6 +1,7 @@
 #include "FileReplacement.h"
 
 #include "Error.h"
+#include "FileKind.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -43,8 +44,8 @@ bool seamFails(FileOperation kind) {
 
 QString systemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
-[[noreturn]] void fail(const QString& target, const QString& why) {
-    throw Error(ErrorKind::File, QStringLiteral("Cannot save '%1': %2.").arg(target, why));
+[[noreturn]] void fail(const QString& target, Phrase why) {
+    throw Error(ErrorKind::File, QT_TRANSLATE_NOOP("files::Error", "Cannot save '%1': %2."), {target, std::move(why)});
 }
 
 [[noreturn]] void failWithErrno(const QString& target) { fail(target, systemReason(errno)); }
@@ -107,14 +108,6 @@ void syncFolderOf(const QByteArray& path) {
     ::close(fd);
 }
 
-QString kindOf(mode_t mode) {
-    if (S_ISDIR(mode)) return QStringLiteral("a folder");
-    if (S_ISFIFO(mode)) return QStringLiteral("a named pipe");
-    if (S_ISCHR(mode) || S_ISBLK(mode)) return QStringLiteral("a device");
-    if (S_ISSOCK(mode)) return QStringLiteral("a socket");
-    return QStringLiteral("not a regular file");
-}
-
 // Only a folder that refuses new files makes a writable file worth writing in place.
 bool folderRefusesNewFiles(int error) { return error == EACCES || error == EPERM || error == EROFS; }
 
@@ -172,20 +165,25 @@ void FileReplacement::discard() noexcept {
 
 void FileReplacement::prepare() {
     if (m_target.isEmpty() || m_target.contains(QChar(u'\0')))
-        fail(m_target, QStringLiteral("the name is not a valid file name"));
+        fail(m_target, Phrase(QT_TRANSLATE_NOOP("files::Error", "the name is not a valid file name")));
     m_resolved = QFile::encodeName(m_target);
     struct stat status {};
     bool exists = ::lstat(m_resolved.constData(), &status) == 0;
     if (exists && S_ISLNK(status.st_mode)) {
         // The file the link leads to is the one written, as an editor does.
         char* real = ::realpath(m_resolved.constData(), nullptr);
-        if (!real) fail(m_target, QStringLiteral("it is a link that leads to no file (%1)").arg(systemReason(errno)));
+        if (!real)
+            fail(m_target,
+                 Phrase(QT_TRANSLATE_NOOP("files::Error", "it is a link that leads to no file (%1)"),
+                        {systemReason(errno)}));
         m_resolved = real;
         std::free(real);
         exists = ::stat(m_resolved.constData(), &status) == 0;
     }
     if (exists && !S_ISREG(status.st_mode))
-        fail(m_target, QStringLiteral("it is %1, not a file that can be saved over").arg(kindOf(status.st_mode)));
+        fail(m_target,
+             Phrase(QT_TRANSLATE_NOOP("files::Error", "it is %1, not a file that can be saved over"),
+                    {fileKind(status.st_mode)}));
     // A file the user may not write is never replaced, whatever its folder allows.
     if (exists && ::faccessat(AT_FDCWD, m_resolved.constData(), W_OK, AT_EACCESS) != 0) failWithErrno(m_target);
     m_existed = exists;
@@ -232,7 +230,7 @@ void FileReplacement::prepareInPlace() {
     if (m_inPlace < 0) failWithErrno(m_target);
     struct stat status {};
     if (::fstat(m_inPlace, &status) != 0) failWithErrno(m_target);
-    if (!S_ISREG(status.st_mode)) fail(m_target, kindOf(status.st_mode));
+    if (!S_ISREG(status.st_mode)) fail(m_target, fileKind(status.st_mode));
     if (!readAll(m_inPlace, static_cast<qsizetype>(status.st_size), m_oldBytes)) failWithErrno(m_target);
     // Reserved now, the room cannot run out while the old content is
     // overwritten; where the file system cannot reserve it, the free room

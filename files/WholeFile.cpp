@@ -1,6 +1,7 @@
 #include "WholeFile.h"
 
 #include "Error.h"
+#include "FileKind.h"
 
 #include <cerrno>
 #include <cstring>
@@ -12,30 +13,29 @@ namespace files {
 
 namespace {
 
-QString kindOf(mode_t mode) {
-    if (S_ISDIR(mode)) return QStringLiteral("it is a folder");
-    if (S_ISFIFO(mode)) return QStringLiteral("it is a named pipe");
-    if (S_ISCHR(mode) || S_ISBLK(mode)) return QStringLiteral("it is a device");
-    if (S_ISSOCK(mode)) return QStringLiteral("it is a socket");
-    return QStringLiteral("it is not a regular file");
+[[noreturn]] void cannotOpen(const QString& path, Phrase why) {
+    throw Error(ErrorKind::File, QT_TRANSLATE_NOOP("files::Error", "'%1' cannot be opened: %2."),
+                {path, std::move(why)});
 }
 
-[[noreturn]] void cannotOpen(const QString& path, const QString& why) {
-    throw Error(ErrorKind::File, QStringLiteral("'%1' cannot be opened: %2.").arg(path, why));
+[[noreturn]] void cannotRead(const QString& path, const QString& why) {
+    throw Error(ErrorKind::File, QT_TRANSLATE_NOOP("files::Error", "'%1' cannot be read: %2."), {path, why});
 }
 
 } // namespace
 
 std::unique_ptr<QFile> openRegularFile(const QString& path) {
-    if (path.isEmpty() || path.contains(QChar(u'\0'))) cannotOpen(path, QStringLiteral("the name is not valid"));
+    if (path.isEmpty() || path.contains(QChar(u'\0')))
+        cannotOpen(path, Phrase(QT_TRANSLATE_NOOP("files::Error", "the name is not valid")));
     // Opened without waiting, so that a FIFO without a writer cannot hold the
     // open up; the kind is then read from the descriptor itself.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) cannotOpen(path, QString::fromLocal8Bit(std::strerror(errno)));
     struct stat status {};
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-        const QString why = S_ISREG(status.st_mode) ? QString::fromLocal8Bit(std::strerror(errno))
-                                                    : kindOf(status.st_mode);
+        const Phrase why = S_ISREG(status.st_mode)
+            ? QString::fromLocal8Bit(std::strerror(errno))
+            : Phrase(QT_TRANSLATE_NOOP("files::Error", "it is %1"), {fileKind(status.st_mode)});
         ::close(fd);
         cannotOpen(path, why);
     }
@@ -50,9 +50,7 @@ std::unique_ptr<QFile> openRegularFile(const QString& path) {
 
 QByteArray readRest(QFile& file) {
     const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw Error(ErrorKind::File,
-                    QStringLiteral("'%1' cannot be read: %2.").arg(file.fileName(), file.errorString()));
+    if (file.error() != QFileDevice::NoError) cannotRead(file.fileName(), file.errorString());
     return bytes;
 }
 
@@ -61,14 +59,13 @@ QByteArray readWholeFile(const QString& path, qint64 maxBytes) {
     if (maxBytes < 0) return readRest(*file);
     const auto tooLarge = [&](qint64 size) {
         return Error(ErrorKind::File,
-                     QStringLiteral("'%1' is too large: %2 bytes, where at most %3 are read.")
-                         .arg(path, QString::number(size), QString::number(maxBytes)));
+                     QT_TRANSLATE_NOOP("files::Error", "'%1' is too large: %2 bytes, where at most %3 are read."),
+                     {path, QString::number(size), QString::number(maxBytes)});
     };
     if (file->size() > maxBytes) throw tooLarge(file->size());
     // A file that grows meanwhile is still read no further than the bound.
     const QByteArray bytes = file->read(maxBytes + 1);
-    if (file->error() != QFileDevice::NoError)
-        throw Error(ErrorKind::File, QStringLiteral("'%1' cannot be read: %2.").arg(path, file->errorString()));
+    if (file->error() != QFileDevice::NoError) cannotRead(path, file->errorString());
     if (bytes.size() > maxBytes) throw tooLarge(bytes.size());
     return bytes;
 }

@@ -1,6 +1,6 @@
 // libFuzzer target: any bytes given to the workbook reader end in a sheet or
-// a SpreadsheetError, never a crash, a hang or runaway memory.
-#include "spreadsheet/SpreadsheetError.h"
+// a files::Error, never a crash, a hang or runaway memory.
+#include "files/Error.h"
 #include "spreadsheet/xls/WorkbookReader.h"
 
 #include <glib.h>
@@ -27,6 +27,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const spreadsheet::CellRange used = sheet->usedRange();
         (void)sheet->value(used.lastRow, used.lastColumn);
         (void)sheet->format(used.lastRow, used.lastColumn);
-    } catch (const spreadsheet::SpreadsheetError&) {}
+    } catch (const files::Error&) {}
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "DateYear.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace gedcom {
@@ -38,18 +39,19 @@ QString displayYear(QStringView date) {
     if (words.isEmpty()) return {};
 
     const QString first = words.first();
-    QString prefix;
+    const char* approximate = nullptr;
     if (first == u"ABT" || first == u"EST" || first == u"CAL" || first == u"BET" || first == u"FROM")
-        prefix = QStringLiteral("c. ");
+        approximate = QT_TRANSLATE_NOOP("gedcom::LifeYears", "c. %1");
     else if (first == u"BEF" || first == u"TO")
-        prefix = QStringLiteral("bef. ");
+        approximate = QT_TRANSLATE_NOOP("gedcom::LifeYears", "bef. %1");
     else if (first == u"AFT")
-        prefix = QStringLiteral("aft. ");
+        approximate = QT_TRANSLATE_NOOP("gedcom::LifeYears", "aft. %1");
     // A range keeps its first date's year.
     const qsizetype rangeEnd = words.indexOf(first == u"BET" ? QStringLiteral("AND") : QStringLiteral("TO"), 1);
     if (rangeEnd > 0) words = words.mid(0, rangeEnd);
     const QString year = yearOf(words);
-    return year.isEmpty() ? QString() : prefix + year;
+    if (year.isEmpty() || !approximate) return year;
+    return QCoreApplication::translate("gedcom::LifeYears", approximate).arg(year);
 }
 
 } // namespace gedcom

@@ -52,10 +52,12 @@ public:
             readHeader(record);
         } else if (tag == u"INDI" || tag == u"FAM") {
             if (tree.personCount() + tree.familyCount() >= m_maxRecords)
-                fail(
-                    m_fileName, record.lines.front().lineNumber,
-                    QStringLiteral("the file holds more than %1 records of people and families; no larger file is read")
-                        .arg(m_maxRecords));
+                fail(m_fileName, record.lines.front().lineNumber,
+                     files::Phrase(
+                         QT_TRANSLATE_NOOP(
+                             "files::Error",
+                             "the file holds more than %1 records of people and families; no larger file is read"),
+                         {m_maxRecords}));
             if (tag == u"INDI")
                 readPerson(record);
             else
@@ -102,8 +104,10 @@ private:
             }
         }
         if (!tree.addPerson(person))
-            m_warnings.add(WarningKind::SecondPerson, record.lines.front().lineNumber,
-                           QStringLiteral("a second person @%1@; the first one is used").arg(shown(record.xref)));
+            m_warnings.add(
+                WarningKind::SecondPerson, record.lines.front().lineNumber,
+                files::Phrase(QT_TRANSLATE_NOOP("files::Error", "a second person @%1@; the first one is used"),
+                              {shown(record.xref)}));
     }
 
     void readFamily(const Record& record) {
@@ -117,8 +121,10 @@ private:
                 family.wife = linkOf(record, line);
         }
         if (!tree.addFamily(record.xref, family))
-            m_warnings.add(WarningKind::SecondFamily, record.lines.front().lineNumber,
-                           QStringLiteral("a second family @%1@; the first one is used").arg(shown(record.xref)));
+            m_warnings.add(
+                WarningKind::SecondFamily, record.lines.front().lineNumber,
+                files::Phrase(QT_TRANSLATE_NOOP("files::Error", "a second family @%1@; the first one is used"),
+                              {shown(record.xref)}));
     }
 
     const QString& m_fileName;
@@ -157,14 +163,15 @@ int openRegularFile(const QString& path) {
     if (fd < 0) {
         const int error = errno;
         fail(path, 0,
-             error == ENOENT ? QStringLiteral("no such file")
-                             : QStringLiteral("cannot be read: ") + QString::fromLocal8Bit(std::strerror(error)));
+             error == ENOENT ? files::Phrase(QT_TRANSLATE_NOOP("files::Error", "no such file"))
+                             : files::Phrase(QT_TRANSLATE_NOOP("files::Error", "cannot be read: %1"),
+                                             {QString::fromLocal8Bit(std::strerror(error))}));
     }
     struct stat status {};
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
         ::close(fd);
         // A FIFO or a device would never end, or block.
-        fail(path, 0, QStringLiteral("not a regular file"));
+        fail(path, 0, files::Phrase(QT_TRANSLATE_NOOP("files::Error", "not a regular file")));
     }
     return fd;
 }
@@ -177,9 +184,9 @@ FamilyTree readFamilyTree(QIODevice& device, const QString& fileName, qint64 max
     try {
         Warnings warnings(fileName);
         if (!encoding.unknownCharName.isEmpty())
-            warnings.add(
-                WarningKind::UnknownCharacterSet, 0,
-                QStringLiteral("unknown character set %1; read as UTF-8").arg(shown(encoding.unknownCharName)));
+            warnings.add(WarningKind::UnknownCharacterSet, 0,
+                         files::Phrase(QT_TRANSLATE_NOOP("files::Error", "unknown character set %1; read as UTF-8"),
+                                       {shown(encoding.unknownCharName)}));
         TreeCollector collector(fileName, maxRecords, warnings);
         collector.tree.fileName = fileName;
         RecordReader records(lines, fileName);
@@ -190,7 +197,8 @@ FamilyTree readFamilyTree(QIODevice& device, const QString& fileName, qint64 max
     } catch (const std::bad_alloc&) {
         // What was read is given back by now.
         fail(fileName, lines.lineNumber(),
-             QStringLiteral("there is not enough memory to read the file beyond this line"));
+             files::Phrase(
+                 QT_TRANSLATE_NOOP("files::Error", "there is not enough memory to read the file beyond this line")));
     }
 }
 
@@ -202,20 +210,21 @@ FamilyTree readFamilyTree(const QString& path) {
 FamilyTree readFamilyTree(const QString& path, ReadingProgress& progress) {
     QFile file;
     if (!file.open(openRegularFile(path), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
-        fail(path, 0, QStringLiteral("cannot be read: ") + file.errorString());
+        fail(path, 0, files::Phrase(QT_TRANSLATE_NOOP("files::Error", "cannot be read: %1"), {file.errorString()}));
     progress.fileSize = file.size();
     WatchedDevice watched(file, progress);
     watched.open(QIODevice::ReadOnly);
     std::optional<FamilyTree> tree;
     try {
         tree = readFamilyTree(watched, path);
-    } catch (const GedcomError&) {
+    } catch (const files::Error&) {
         // A file cut short by the stop may look broken: it is not.
         if (progress.stopRequested) throw ReadingStopped();
         throw;
     }
     if (progress.stopRequested) throw ReadingStopped();
-    if (file.error() != QFileDevice::NoError) fail(path, 0, QStringLiteral("cannot be read: ") + file.errorString());
+    if (file.error() != QFileDevice::NoError)
+        fail(path, 0, files::Phrase(QT_TRANSLATE_NOOP("files::Error", "cannot be read: %1"), {file.errorString()}));
     return std::move(*tree);
 }
 

@@ -4,13 +4,14 @@
 
 namespace gedcom {
 
-QString located(const QString& file, qint64 line, const QString& text) {
-    if (line <= 0) return file + QStringLiteral(": ") + text;
-    return file + QLatin1Char(':') + QString::number(line) + QStringLiteral(": ") + text;
+// Where a message points is no language: its form is not translated.
+files::Phrase located(const QString& file, qint64 line, files::Phrase text) {
+    if (line <= 0) return files::Phrase("%1: %2", {file, std::move(text)});
+    return files::Phrase("%1:%2: %3", {file, line, std::move(text)});
 }
 
-void fail(const QString& file, qint64 line, const QString& text) {
-    throw GedcomError(located(file, line, text).toStdString());
+void fail(const QString& file, qint64 line, files::Phrase text) {
+    throw files::Error(files::ErrorKind::Gedcom, located(file, line, std::move(text)));
 }
 
 QString shown(QStringView fileText, qsizetype maxLength) {

@@ -32,7 +32,8 @@ GedcomLine parseLine(QStringView text, const QString& fileName, qint64 lineNumbe
     for (const QChar c : level) digits = digits && c >= QLatin1Char('0') && c <= QLatin1Char('9');
     if (!digits)
         fail(fileName, lineNumber,
-             QStringLiteral("the line does not begin with a level number: \"%1\"").arg(shown(text, 40)));
+             files::Phrase(QT_TRANSLATE_NOOP("files::Error", "the line does not begin with a level number: \"%1\""),
+                           {shown(text, 40)}));
     line.level = level.toInt();
 
     i = skipBlanks(text, end);
@@ -44,7 +45,8 @@ GedcomLine parseLine(QStringView text, const QString& fileName, qint64 lineNumbe
         end = wordEnd(text, i);
         word = text.sliced(i, end - i);
     }
-    if (word.isEmpty()) fail(fileName, lineNumber, QStringLiteral("the line has no tag"));
+    if (word.isEmpty())
+        fail(fileName, lineNumber, files::Phrase(QT_TRANSLATE_NOOP("files::Error", "the line has no tag")));
     line.tag = word;
     // One blank separates tag and value; further blanks belong to the value.
     if (end < text.size()) line.value = text.sliced(end + 1);

@@ -2,14 +2,16 @@
 
 #include "DateYear.h"
 
+#include <QCoreApplication>
+
 namespace gedcom {
 
 QString lifeYears(const Person& person) {
     const QString birth = displayYear(person.birthDate);
     const QString death = displayYear(person.deathDate);
     if (!birth.isEmpty() && !death.isEmpty()) return QStringLiteral("(%1\u2013%2)").arg(birth, death);
-    if (!birth.isEmpty()) return QStringLiteral("(b. %1)").arg(birth);
-    if (!death.isEmpty()) return QStringLiteral("(d. %1)").arg(death);
+    if (!birth.isEmpty()) return QCoreApplication::translate("gedcom::LifeYears", "(b. %1)").arg(birth);
+    if (!death.isEmpty()) return QCoreApplication::translate("gedcom::LifeYears", "(d. %1)").arg(death);
     return {};
 }
 

@@ -19,7 +19,9 @@ bool LineSource::fill() {
     if (m_atEnd) return false;
     QByteArray bytes(kChunkBytes, Qt::Uninitialized);
     const qint64 read = m_device.read(bytes.data(), kChunkBytes);
-    if (read < 0) fail(m_fileName, m_lineNumber + 1, QStringLiteral("cannot be read: ") + m_device.errorString());
+    if (read < 0)
+        fail(m_fileName, m_lineNumber + 1,
+             files::Phrase(QT_TRANSLATE_NOOP("files::Error", "cannot be read: %1"), {m_device.errorString()}));
     if (read == 0) {
         m_atEnd = true;
         return false;
@@ -43,7 +45,9 @@ bool LineSource::next(QStringView& line, qint64& number) {
         while (end < size && data[end] != QLatin1Char('\n') && data[end] != QLatin1Char('\r')) ++end;
         if (end - m_position > kMaxLineLength)
             fail(m_fileName, m_lineNumber + 1,
-                 QStringLiteral("a line longer than %1 characters; this is not a GEDCOM file").arg(kMaxLineLength));
+                 files::Phrase(
+                     QT_TRANSLATE_NOOP("files::Error", "a line longer than %1 characters; this is not a GEDCOM file"),
+                     {kMaxLineLength}));
         const bool complete = end < size;
         if (!complete && fill()) continue;
         if (!complete && m_position == size) return false;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "files/Error.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -22,12 +24,13 @@ enum class WarningKind {
 // The warnings about one file: the first kShownOfOneKind of each kind, then
 // one line that counts the rest ("tree.ged: warning: and 1999979 more ..."),
 // so that a file with a fault repeated a million times neither floods the
-// terminal nor fills memory.
+// terminal nor fills memory. Each is worded in the user's language as it is
+// added.
 class Warnings {
 public:
     explicit Warnings(QString fileName) : m_fileName(std::move(fileName)) {}
 
-    void add(WarningKind kind, qint64 line, const QString& text);
+    void add(WarningKind kind, qint64 line, files::Phrase text);
     // The warnings shown, in the order they came, then the counts of those left out.
     QStringList lines() const;
 

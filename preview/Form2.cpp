@@ -9,12 +9,12 @@
 #include "chart/ChartFileExport.h"
 #include "chart/PictureExport.h"
 
+#include "files/Error.h"
 #include "files/FileReplacement.h"
 #include "files/Paths.h"
 #include "shell/shared/ApplicationEnd.h"
 #include "shell/shared/ApplicationFolders.h"
 #include "shell/shared/ApplicationIcon.h"
-#include "shell/shared/Failure.h"
 #include "shell/shared/FileRoutines.h"
 #include "shell/shared/MessageBox.h"
 #include "shell/shared/PointerShape.h"
@@ -324,7 +324,7 @@ void Form2::PushButton6_Click() {
     QString chosen;
     int answer = 0;
     h.step(106, [&] { CommonDialog1.fileName.clear(); });
-    h.step(108, [&] { CommonDialog1.dialogTitle = QStringLiteral("Save File"); });
+    h.step(108, [&] { CommonDialog1.dialogTitle = tr("Save File"); });
     h.step(110, [&] {
         CommonDialog1.filter = saveDialogFilter();
         CommonDialog1.filterIndex = 1;
@@ -336,9 +336,7 @@ void Form2::PushButton6_Click() {
             h.step(126, [&] { answer = shell::vbYes; });
         } else {
             h.step(120, [&] {
-                answer =
-                    shell::MsgBox(QStringLiteral("Are you sure you wish to overwrite ") + chosen + QStringLiteral(" ?"),
-                                  shell::vbYesNo);
+                answer = shell::MsgBox(tr("Are you sure you wish to overwrite %1 ?").arg(chosen), shell::vbYesNo);
             });
         }
     }
@@ -351,17 +349,19 @@ void Form2::PushButton6_Click() {
             // Back and closing delete the temporary workbook: a chart saved
             // under its name would not stay.
             if (files::isSameFile(mExcelFile, chosen))
-                throw shell::Failure(
-                    QStringLiteral("'%1' is Kinloom's temporary workbook of this chart, which is deleted "
-                                   "when you go back or close the preview. Please save under another name.")
-                        .arg(chosen));
+                throw files::Error(
+                    files::ErrorKind::Window,
+                    QT_TRANSLATE_NOOP("files::Error",
+                                      "'%1' is Kinloom's temporary workbook of this chart, which is deleted "
+                                      "when you go back or close the preview. Please save under another name."),
+                    {chosen});
             // An .xls is the temporary workbook's own bytes; any other format
             // is written from the chart in it.
             files::replaceFile(chosen,
                                chart::chartFileBytes(mExcelFile, saveFormatFor(chosen, CommonDialog1.filterIndex)));
         });
     }
-    if (copied) h.step(132, [&] { shell::MsgBox(QStringLiteral("Done.")); });
+    if (copied) h.step(132, [&] { shell::MsgBox(tr("Done.")); });
 }
 
 void Form2::PushButton8_Click() {
@@ -381,14 +381,16 @@ void Form2::mnuPrint_Click() {
     bool chosen = false;
     h.step(100, [&] {
         printer.setPageLayout(chart::chartPageLayout());
-        printer.setDocName(QStringLiteral("Kinloom chart"));
+        printer.setDocName(tr("Kinloom chart"));
     });
     h.step(102, [&] { chosen = shell::showPrintDialog(printer, this); });
     if (!chosen) return;
     h.step(104, [&] {
         // The store keeps the picture at its own size; the canvas holds only what shows.
         if (!chart::paintOnPages(m_ui->Zoom_Ori->sheetPicture(), printer))
-            throw shell::Failure(QStringLiteral("The chart could not be printed on %1.").arg(printer.printerName()));
+            throw files::Error(files::ErrorKind::Window,
+                               QT_TRANSLATE_NOOP("files::Error", "The chart could not be printed on %1."),
+                               {printer.printerName()});
     });
 }
 

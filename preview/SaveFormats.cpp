@@ -17,7 +17,7 @@ QString saveDialogFilter() {
         return QCoreApplication::translate("Form2", description) + QLatin1Char('|') + QLatin1String(pattern)
             + QLatin1Char('|');
     };
-    return QStringLiteral("Excel Files (*.xls)|*.xls|")
+    return entry(QT_TRANSLATE_NOOP("Form2", "Excel Files (*.xls)"), "*.xls")
         + entry(QT_TRANSLATE_NOOP("Form2", "Excel Workbook (*.xlsx)"), "*.xlsx")
         + entry(QT_TRANSLATE_NOOP("Form2", "OpenDocument Spreadsheet (*.ods)"), "*.ods")
         + entry(QT_TRANSLATE_NOOP("Form2", "PDF Document (*.pdf)"), "*.pdf")

@@ -1,7 +1,6 @@
 #include "Application.h"
 
-#include "SpreadsheetError.h"
-
+#include "files/Error.h"
 #include "files/RunningObjects.h"
 #include "xls/WorkbookReader.h"
 
@@ -33,15 +32,17 @@ int Workbooks::count() const {
 std::shared_ptr<Workbook> Workbooks::item(int index) const {
     m_owner.checkRunning();
     if (index < 1 || index > static_cast<int>(m_items.size()))
-        throw SpreadsheetError(
-            QStringLiteral("There is no workbook %1: %2 workbooks are open.").arg(index).arg(m_items.size()));
+        throw files::Error(files::ErrorKind::Spreadsheet,
+                           QT_TRANSLATE_NOOP("files::Error", "There is no workbook %1: %2 workbooks are open."),
+                           {index, m_items.size()});
     return m_items[static_cast<std::size_t>(index - 1)];
 }
 
 void Workbooks::close(const std::shared_ptr<Workbook>& workbook) {
     const auto it = std::find(m_items.begin(), m_items.end(), workbook);
     if (it == m_items.end() || workbook->isClosed())
-        throw SpreadsheetError(QStringLiteral("The workbook has already been closed."));
+        throw files::Error(files::ErrorKind::Spreadsheet,
+                           QT_TRANSLATE_NOOP("files::Error", "The workbook has already been closed."));
     workbook->markClosed();
     m_items.erase(it);
 }
@@ -80,7 +81,9 @@ void Application::quit() {
 }
 
 void Application::checkRunning() const {
-    if (m_quit) throw SpreadsheetError(QStringLiteral("The spreadsheet application has already quit."));
+    if (m_quit)
+        throw files::Error(files::ErrorKind::Spreadsheet,
+                           QT_TRANSLATE_NOOP("files::Error", "The spreadsheet application has already quit."));
 }
 
 } // namespace spreadsheet

@@ -1,6 +1,6 @@
 #include "CellRange.h"
 
-#include "SpreadsheetError.h"
+#include "files/Error.h"
 
 #include <algorithm>
 #include <optional>
@@ -14,11 +14,15 @@ CellRange CellRange::unitedWith(const CellRange& o) const {
 
 void throwOffSheet(int row, int column) {
     if (row < 1 || row > kMaxRows)
-        throw SpreadsheetError(QStringLiteral("Row %1 is outside the sheet (rows 1 to %2).").arg(row).arg(kMaxRows));
+        throw files::Error(files::ErrorKind::Spreadsheet,
+                           QT_TRANSLATE_NOOP("files::Error", "Row %1 is outside the sheet (rows 1 to %2)."),
+                           {row, kMaxRows});
     if (column < 1 || column > kMaxColumns)
-        throw SpreadsheetError(
-            QStringLiteral("Column %1 is outside the sheet (columns 1 to %2).").arg(column).arg(kMaxColumns));
-    throw SpreadsheetError(QStringLiteral("Cell %1, %2 is outside the sheet.").arg(row).arg(column));
+        throw files::Error(files::ErrorKind::Spreadsheet,
+                           QT_TRANSLATE_NOOP("files::Error", "Column %1 is outside the sheet (columns 1 to %2)."),
+                           {column, kMaxColumns});
+    throw files::Error(files::ErrorKind::Spreadsheet,
+                       QT_TRANSLATE_NOOP("files::Error", "Cell %1, %2 is outside the sheet."), {row, column});
 }
 
 namespace {
@@ -61,7 +65,9 @@ std::optional<Reference> parseReference(QStringView text) {
 
 CellRange parseAddress(QStringView address) {
     const auto invalid = [&] {
-        return SpreadsheetError(QStringLiteral("'%1' is not a valid cell address.").arg(address.toString()));
+        return files::Error(files::ErrorKind::Spreadsheet,
+                            QT_TRANSLATE_NOOP("files::Error", "'%1' is not a valid cell address."),
+                            {address.toString()});
     };
     const QStringView trimmed = address.trimmed();
     const qsizetype colon = trimmed.indexOf(u':');

@@ -2,9 +2,10 @@
 
 #include "ColumnWidth.h"
 #include "ExcelConstants.h"
-#include "SpreadsheetError.h"
 #include "VectorPicture.h"
 #include "Worksheet.h"
+
+#include "files/Error.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -53,7 +54,8 @@ private:
 
 void requireFonts() {
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-        throw SpreadsheetError(QStringLiteral("There are no fonts to measure the texts with."));
+        throw files::Error(files::ErrorKind::Spreadsheet,
+                           QT_TRANSLATE_NOOP("files::Error", "There are no fonts to measure the texts with."));
 }
 
 } // namespace

@@ -1,37 +1,38 @@
 #include "PrintSettings.h"
 
-#include "SpreadsheetError.h"
+#include "files/Error.h"
 
 namespace spreadsheet {
 
 namespace {
 
-void checkFitPages(int pages, const char* direction) {
+// text names what is refused, with %1 for the value.
+void checkFitPages(int pages, const char* text) {
     if (pages < 0 || pages > xl::kMaxFitToPages)
-        throw SpreadsheetError(QStringLiteral("%1 is not a number of pages %2 (0 to %3).")
-                                   .arg(pages)
-                                   .arg(QLatin1String(direction))
-                                   .arg(xl::kMaxFitToPages));
+        throw files::Error(files::ErrorKind::Spreadsheet, text, {pages, xl::kMaxFitToPages});
 }
 
-void checkHeaderFooter(const QString& text, const char* what) {
+void checkHeaderFooter(const QString& text, const char* refusal) {
     if (text.size() > xl::kMaxHeaderFooterLength)
-        throw SpreadsheetError(
-            QStringLiteral("A %1 has at most %2 characters.").arg(QLatin1String(what)).arg(xl::kMaxHeaderFooterLength));
+        throw files::Error(files::ErrorKind::Spreadsheet, refusal, {xl::kMaxHeaderFooterLength});
 }
 
 } // namespace
 
 void checkPrintSettings(const PrintSettings& settings) {
     if (settings.orientation != xl::kPortrait && settings.orientation != xl::kLandscape)
-        throw SpreadsheetError(
-            QStringLiteral("%1 is not a page orientation (1 portrait, 2 landscape).").arg(settings.orientation));
+        throw files::Error(files::ErrorKind::Spreadsheet,
+                           QT_TRANSLATE_NOOP("files::Error", "%1 is not a page orientation (1 portrait, 2 landscape)."),
+                           {settings.orientation});
     if (settings.paperSize < 1 || settings.paperSize > xl::kMaxPaperSize)
-        throw SpreadsheetError(QStringLiteral("%1 is not a paper size.").arg(settings.paperSize));
-    checkFitPages(settings.fitToPagesWide, "wide");
-    checkFitPages(settings.fitToPagesTall, "tall");
-    checkHeaderFooter(settings.header, "header");
-    checkHeaderFooter(settings.footer, "footer");
+        throw files::Error(files::ErrorKind::Spreadsheet, QT_TRANSLATE_NOOP("files::Error", "%1 is not a paper size."),
+                           {settings.paperSize});
+    checkFitPages(settings.fitToPagesWide,
+                  QT_TRANSLATE_NOOP("files::Error", "%1 is not a number of pages wide (0 to %2)."));
+    checkFitPages(settings.fitToPagesTall,
+                  QT_TRANSLATE_NOOP("files::Error", "%1 is not a number of pages tall (0 to %2)."));
+    checkHeaderFooter(settings.header, QT_TRANSLATE_NOOP("files::Error", "A header has at most %1 characters."));
+    checkHeaderFooter(settings.footer, QT_TRANSLATE_NOOP("files::Error", "A footer has at most %1 characters."));
 }
 
 } // namespace spreadsheet

@@ -2,8 +2,8 @@
 
 #include "Palette.h"
 #include "RowHeight.h"
-#include "SpreadsheetError.h"
 #include "Worksheet.h"
+#include "files/Error.h"
 #include "files/FileReplacement.h"
 #include "files/WholeFile.h"
 
@@ -161,7 +161,8 @@ private:
 
 VectorPicture copyPictureToClipboard(const Worksheet& sheet, const CellRange& range) {
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-        throw SpreadsheetError(QStringLiteral("There is no clipboard to copy the picture to."));
+        throw files::Error(files::ErrorKind::Spreadsheet,
+                           QT_TRANSLATE_NOOP("files::Error", "There is no clipboard to copy the picture to."));
     VectorPicture picture = pictureOfRange(sheet, range);
     QGuiApplication::clipboard()->setMimeData(new PictureMimeData(picture));
     return picture;
@@ -173,8 +174,9 @@ QByteArray pictureFileBytes(const QImage& picture, const QByteArray& format) {
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, format);
     if (!writer.write(picture))
-        throw SpreadsheetError(QStringLiteral("The picture cannot be written as %1: %2")
-                                   .arg(QString::fromLatin1(format), writer.errorString()));
+        throw files::Error(files::ErrorKind::Spreadsheet,
+                           QT_TRANSLATE_NOOP("files::Error", "The picture cannot be written as %1: %2"),
+                           {QString::fromLatin1(format), writer.errorString()});
     return bytes;
 }
 
@@ -186,8 +188,9 @@ VectorPicture readPictureFile(const QString& path) {
     const QByteArray bytes = files::readWholeFile(path, kMaxPictureFileBytes);
     try {
         return VectorPicture::fromBytes(bytes);
-    } catch (const SpreadsheetError& e) {
-        throw SpreadsheetError(QStringLiteral("Cannot load the picture '%1': %2").arg(path, e.description()));
+    } catch (const files::Error& e) {
+        throw files::Error(files::ErrorKind::Spreadsheet,
+                           QT_TRANSLATE_NOOP("files::Error", "Cannot load the picture '%1': %2"), {path, e.phrase()});
     }
 }
 

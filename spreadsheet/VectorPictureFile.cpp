@@ -13,8 +13,9 @@
 //   texts u32, then each: left, top, right, bottom u32, pixel size u16,
 //     colour u32, alignment u8, font name, text (each: length u32 in UTF-16 units, then the units)
 //   nothing after the last text
-#include "SpreadsheetError.h"
 #include "VectorPicture.h"
+
+#include "files/Error.h"
 
 #include <cstring>
 
@@ -88,7 +89,9 @@ public:
     }
     bool atEnd() const { return m_at == m_size; }
     [[noreturn]] static void damaged() {
-        throw SpreadsheetError(QStringLiteral("The picture is damaged: it ends early or holds values out of range."));
+        throw files::Error(
+            files::ErrorKind::Spreadsheet,
+            QT_TRANSLATE_NOOP("files::Error", "The picture is damaged: it ends early or holds values out of range."));
     }
 
 private:
@@ -144,8 +147,12 @@ QByteArray VectorPicture::toBytes() const {
 
 VectorPicture VectorPicture::fromBytes(const QByteArray& bytes) {
     PictureReader in(bytes);
-    if (!in.atMagic()) throw SpreadsheetError(QStringLiteral("The file holds no sheet picture."));
-    if (in.u16() != kVersion) throw SpreadsheetError(QStringLiteral("The sheet picture is of an unknown version."));
+    if (!in.atMagic())
+        throw files::Error(files::ErrorKind::Spreadsheet,
+                           QT_TRANSLATE_NOOP("files::Error", "The file holds no sheet picture."));
+    if (in.u16() != kVersion)
+        throw files::Error(files::ErrorKind::Spreadsheet,
+                           QT_TRANSLATE_NOOP("files::Error", "The sheet picture is of an unknown version."));
     PictureContent c;
     c.columnWidths.resize(in.count(2));
     for (auto& w : c.columnWidths) w = in.u16();

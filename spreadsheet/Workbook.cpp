@@ -1,6 +1,6 @@
 #include "Workbook.h"
 
-#include "SpreadsheetError.h"
+#include "files/Error.h"
 #include "files/FileReplacement.h"
 
 #include <QFileInfo>
@@ -15,7 +15,9 @@ Workbook::Workbook(QString name, std::unique_ptr<Worksheet> sheet)
 Worksheet& Workbook::activeSheet() { return const_cast<Worksheet&>(std::as_const(*this).activeSheet()); }
 
 const Worksheet& Workbook::activeSheet() const {
-    if (m_closed) throw SpreadsheetError(QStringLiteral("The workbook '%1' has been closed.").arg(m_name));
+    if (m_closed)
+        throw files::Error(files::ErrorKind::Spreadsheet,
+                           QT_TRANSLATE_NOOP("files::Error", "The workbook '%1' has been closed."), {m_name});
     return *m_sheet;
 }
 

@@ -1,6 +1,6 @@
 #include "ZipPackage.h"
 
-#include "SpreadsheetError.h"
+#include "files/Error.h"
 
 #include <zip.h>
 
@@ -16,9 +16,12 @@ constexpr zip_uint16_t kDosDate = (0 << 9) | (1 << 5) | 1;
 constexpr zip_uint32_t kFastestLevel = 1;
 
 [[noreturn]] void fail(const char* doing, zip_error_t* error) {
-    throw SpreadsheetError(
-        QStringLiteral("The workbook could not be put together (%1: %2).")
-            .arg(QLatin1String(doing), QString::fromLocal8Bit(error ? zip_error_strerror(error) : "unknown error")));
+    // What was being done and libzip's reason are its own words, given as they are.
+    const files::Phrase why = error ? files::Phrase(QString::fromLocal8Bit(zip_error_strerror(error)))
+                                    : files::Phrase(QT_TRANSLATE_NOOP("files::Error", "unknown error"));
+    throw files::Error(files::ErrorKind::Spreadsheet,
+                       QT_TRANSLATE_NOOP("files::Error", "The workbook could not be put together (%1: %2)."),
+                       {QString::fromLatin1(doing), why});
 }
 
 } // namespace

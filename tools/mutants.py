@@ -134,8 +134,8 @@ MUTANTS = [
            "if (boxColumnCount(*generations) > kMaxGenerations + 1)",
            "16 generations are drawn past the sheet's rows"),
     Mutant("layout-title", "chart layout", "chart/ChartLayout.cpp",
-           "QStringLiteral(\"Family Tree for \") + rootName",
-           "QStringLiteral(\"Family Tree for\") + rootName",
+           "\"Family Tree for %1\").arg(rootName)",
+           "\"Family Tree for\").arg(rootName) + rootName",
            "the title loses its blank before the name"),
 
     # Export to SVG and PDF.
@@ -299,7 +299,8 @@ MUTANTS = [
            "    if (false) buttons->setMinimumWidth(",
            "a message box narrower than its caption"),
     Mutant("box-breaks-address", "windows", "shell/shared/MessageBox.cpp",
-           "if (addressLine > 0 && addressLine <= widest) label->setMinimumWidth(addressLine);",
+           "    if (addressLine > 0 && addressLine <= widest)\n"
+           "        label->setMinimumWidth(std::max(addressLine, std::min(longestLine, widest)));\n",
            "",
            "a message box breaks a web address"),
     Mutant("delete-read-only", "files", "shell/shared/FileRoutines.cpp",

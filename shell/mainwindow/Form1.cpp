@@ -2,12 +2,12 @@
 
 #include "ui_Form1.h"
 
+#include "files/Error.h"
 #include "shell/family/FamilyFileDialog.h"
 #include "shell/shared/ApplicationEnd.h"
 #include "shell/shared/ApplicationFolders.h"
 #include "shell/shared/ApplicationIcon.h"
 #include "shell/shared/ApplicationTitle.h"
-#include "shell/shared/Failure.h"
 #include "shell/shared/FileRoutines.h"
 #include "shell/shared/MessageBox.h"
 #include "shell/shared/PointerShape.h"
@@ -118,7 +118,8 @@ void Form1::focusGenerationCount() {
 }
 
 chart::PreviewWindow& Form1::previewWindow() {
-    if (!m_previewWindow) throw Failure(QStringLiteral("There is no preview window."));
+    if (!m_previewWindow)
+        throw files::Error(files::ErrorKind::Window, QT_TRANSLATE_NOOP("files::Error", "There is no preview window."));
     return m_previewWindow();
 }
 
@@ -150,8 +151,8 @@ void Form1::PushButton1_Click() {
 void Form1::PushButton6_Click() {
     TrappedHandler h(ProcedurePath::Form1_PushButton6_Click);
     h.step(100, [] {
-        MsgBox(QStringLiteral("Questions? Please contact Team Brenvik at ") + QLatin1String(kContactPageAddress),
-               vbOKOnly, applicationTitle());
+        MsgBox(tr("Questions? Please contact Team Brenvik at %1").arg(QLatin1String(kContactPageAddress)), vbOKOnly,
+               applicationTitle());
     });
 }
 

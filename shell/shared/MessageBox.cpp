@@ -71,13 +71,21 @@ void fitCaptionAndAddresses(QMessageBox& box) {
                              - margins.left() - margins.right());
 
     int addressLine = 0;
-    for (const QString& paragraph : label->text().split(QLatin1Char('\n')))
-        if (holdsWebAddress(paragraph))
-            addressLine =
-                std::max(addressLine, label->fontMetrics().boundingRect(paragraph).width() + 2 * label->margin());
+    int longestLine = 0;
+    for (const QString& paragraph : label->text().split(QLatin1Char('\n'))) {
+        const QFontMetrics metrics = label->fontMetrics();
+        const int width = std::max(metrics.boundingRect(paragraph).width(), metrics.horizontalAdvance(paragraph))
+            + 2 * label->margin();
+        longestLine = std::max(longestLine, width);
+        if (holdsWebAddress(paragraph)) addressLine = std::max(addressLine, width);
+    }
     const QScreen* screen = box.screen() ? box.screen() : QGuiApplication::primaryScreen();
     const int widest = screen ? widestUnbrokenBox(screen->availableGeometry().width()) - kTextChromeRoom : 0;
-    if (addressLine > 0 && addressLine <= widest) label->setMinimumWidth(addressLine);
+    // A minimum width stands in for the label's own: never below its longest
+    // line, or a box Qt leaves unwrapped cuts that line off (up to the limit,
+    // past which Qt wraps the rest).
+    if (addressLine > 0 && addressLine <= widest)
+        label->setMinimumWidth(std::max(addressLine, std::min(longestLine, widest)));
 }
 
 int showModal(const ShownMessage& message) {

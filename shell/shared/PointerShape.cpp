@@ -1,6 +1,6 @@
 #include "PointerShape.h"
 
-#include "Failure.h"
+#include "files/Error.h"
 
 #include <QFile>
 #include <QImageReader>
@@ -32,11 +32,13 @@ QCursor cursorForPointer(int mousePointer, const std::optional<QCursor>& mouseIc
 
 QCursor loadCursorPicture(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) throw Failure(QStringLiteral("Invalid picture"));
+    if (!file.open(QIODevice::ReadOnly))
+        throw files::Error(files::ErrorKind::Window, QT_TRANSLATE_NOOP("files::Error", "Invalid picture"));
     const std::optional<QPoint> hotSpot = cursorHotSpot(file.peek(22));
     QImageReader reader(&file, "ico");
     const QImage image = reader.read();
-    if (image.isNull()) throw Failure(QStringLiteral("Invalid picture"));
+    if (image.isNull())
+        throw files::Error(files::ErrorKind::Window, QT_TRANSLATE_NOOP("files::Error", "Invalid picture"));
     const QPixmap pixmap = QPixmap::fromImage(image);
     if (hotSpot && hotSpot->x() < image.width() && hotSpot->y() < image.height())
         return QCursor(pixmap, hotSpot->x(), hotSpot->y());

@@ -1,7 +1,6 @@
 #include "SettingsStore.h"
 
-#include "Failure.h"
-
+#include "files/Error.h"
 #include "files/FolderOverride.h"
 
 #include <QSettings>
@@ -32,7 +31,9 @@ QString getSetting(const QString& application, const QString& section, const QSt
     flushSettings();
     const QSettings store(settingsFilePath(application), QSettings::IniFormat);
     if (store.status() != QSettings::NoError)
-        throw Failure(QStringLiteral("The settings store %1 cannot be read.").arg(store.fileName()));
+        throw files::Error(files::ErrorKind::Window,
+                           QT_TRANSLATE_NOOP("files::Error", "The settings store %1 cannot be read."),
+                           {store.fileName()});
     const QString path = keyPath(section, key);
     if (!store.contains(path)) return defaultValue;
     return store.value(path).toString();
@@ -47,7 +48,9 @@ void saveSettingIn(const QString& file, const QString& section, const QString& k
     store.setValue(keyPath(section, key), value);
     store.sync();
     if (store.status() != QSettings::NoError)
-        throw Failure(QStringLiteral("The settings store %1 cannot be written.").arg(store.fileName()));
+        throw files::Error(files::ErrorKind::Window,
+                           QT_TRANSLATE_NOOP("files::Error", "The settings store %1 cannot be written."),
+                           {store.fileName()});
 }
 
 } // namespace shell

@@ -1,7 +1,6 @@
 #include "SkinFramework.h"
 
-#include "Failure.h"
-
+#include "files/Error.h"
 #include "files/WholeFile.h"
 
 #include <QWidget>
@@ -14,7 +13,8 @@ void SkinFramework::loadSkin(const QString& skinPath, const QString& /*variant*/
 }
 
 void SkinFramework::applyWindow(QWidget& window) const {
-    if (!m_loaded) throw Failure(QStringLiteral("No skin is loaded."));
+    if (!m_loaded)
+        throw files::Error(files::ErrorKind::Window, QT_TRANSLATE_NOOP("files::Error", "No skin is loaded."));
     if (m_options & kApplyStyleSheet) window.setStyleSheet(m_styleSheet);
 }
 

@@ -1,8 +1,10 @@
 #include "TrappedHandler.h"
 
 #include "ErrorReport.h"
-#include "Failure.h"
 
+#include "files/Error.h"
+
+#include <QCoreApplication>
 #include <QString>
 
 #include <cstring>
@@ -14,7 +16,8 @@ void TrappedHandler::reportFailure(const QString& description) noexcept {
 }
 
 void TrappedHandler::reportUnknownFailure() noexcept {
-    ShowErrorReport(QStringLiteral("Unknown error"), QString::fromUtf8(m_path), m_step);
+    ShowErrorReport(QCoreApplication::translate("shell::ErrorReport", "Unknown error"), QString::fromUtf8(m_path),
+                    m_step);
 }
 
 ScopedFaultInjection::ScopedFaultInjection(TrappedHandler::FaultInjection injection)
@@ -24,7 +27,8 @@ ScopedFaultInjection::ScopedFaultInjection(TrappedHandler::FaultInjection inject
 
 ScopedFaultInjection::ScopedFaultInjection(const char* procedurePath, int step, const char* description)
     : ScopedFaultInjection([procedurePath, step, description](const char* path, int number) {
-          if (number == step && std::strcmp(path, procedurePath) == 0) throw Failure(QString::fromUtf8(description));
+          if (number == step && std::strcmp(path, procedurePath) == 0)
+              throw files::Error(files::ErrorKind::Window, QString::fromUtf8(description));
       }) {}
 
 ScopedFaultInjection::~ScopedFaultInjection() { TrappedHandler::setFaultInjection(nullptr); }

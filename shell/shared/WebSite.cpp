@@ -1,6 +1,6 @@
 #include "WebSite.h"
 
-#include "Failure.h"
+#include "files/Error.h"
 
 #include <QDesktopServices>
 #include <QRandomGenerator>
@@ -31,7 +31,10 @@ void MaybeOpenWebSite() {
     if (webSiteChanceNumber(draw) != visitingNumber) return;
     const QUrl address(QString::fromLatin1(kHomePageAddress));
     const bool started = urlOpener() ? urlOpener()(address) : QDesktopServices::openUrl(address);
-    if (!started) throw Failure(QStringLiteral("No web browser could be started for %1").arg(address.toString()));
+    if (!started)
+        throw files::Error(files::ErrorKind::Window,
+                           QT_TRANSLATE_NOOP("files::Error", "No web browser could be started for %1"),
+                           {address.toString()});
 }
 
 void setRandomDraw(std::function<double()> draw) { randomDraw() = std::move(draw); }

@@ -1,7 +1,7 @@
 #include "CompoundFile.h"
 
 #include "GsfObject.h"
-#include "ReadFailure.h"
+#include "ReadFailures.h"
 
 #include <gsf/gsf-infile-msole.h>
 #include <gsf/gsf-infile.h>
@@ -38,31 +38,35 @@ bool hasCompoundFileSignature(QByteArrayView start) {
 QByteArray workbookStream(QByteArrayView file) {
     initialiseGsf();
 
-    if (!hasCompoundFileSignature(file)) throw ReadFailure(ReadFailure::Kind::NotAWorkbook, QString());
+    if (!hasCompoundFileSignature(file)) throwNotAWorkbook();
     GsfPtr<GsfInput> input(gsf_input_memory_new(reinterpret_cast<const guint8*>(file.data()), file.size(), FALSE));
     GError* error = nullptr;
     GsfPtr<GsfInfile> root(gsf_infile_msole_new(input.get(), &error));
     if (!root) {
         const QString why = error ? QString::fromUtf8(error->message) : QString();
         g_clear_error(&error);
-        throwDamaged(QStringLiteral("its compound file structure cannot be read%1")
-                         .arg(why.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(why)));
+        if (why.isEmpty())
+            throwDamaged(
+                files::Phrase(QT_TRANSLATE_NOOP("files::Error", "its compound file structure cannot be read")));
+        throwDamaged(
+            files::Phrase(QT_TRANSLATE_NOOP("files::Error", "its compound file structure cannot be read (%1)"), {why}));
     }
 
     GsfPtr<GsfInput> stream = childStream(root.get(), "Workbook");
     if (!stream) {
-        if (childStream(root.get(), "Book")) throw ReadFailure(ReadFailure::Kind::OlderExcel, QString());
-        throw ReadFailure(ReadFailure::Kind::NotAWorkbook, QStringLiteral("it holds no workbook stream"));
+        if (childStream(root.get(), "Book")) throwOlderExcel();
+        throwNotAWorkbook(files::Phrase(QT_TRANSLATE_NOOP("files::Error", "it holds no workbook stream")));
     }
     if (GSF_IS_INFILE(stream.get()) && gsf_infile_num_children(GSF_INFILE(stream.get())) >= 0)
-        throw ReadFailure(ReadFailure::Kind::NotAWorkbook, QStringLiteral("its workbook entry is not a stream"));
+        throwNotAWorkbook(files::Phrase(QT_TRANSLATE_NOOP("files::Error", "its workbook entry is not a stream")));
 
     // A stream cannot hold more than the file around it.
     const gsf_off_t size = gsf_input_size(stream.get());
-    if (size < 0 || size > file.size()) throwDamaged(QStringLiteral("its workbook stream claims %1 bytes").arg(size));
+    if (size < 0 || size > file.size())
+        throwDamaged(files::Phrase(QT_TRANSLATE_NOOP("files::Error", "its workbook stream claims %1 bytes"), {size}));
     QByteArray bytes(static_cast<qsizetype>(size), Qt::Uninitialized);
     if (size > 0 && !gsf_input_read(stream.get(), static_cast<size_t>(size), reinterpret_cast<guint8*>(bytes.data())))
-        throwDamaged(QStringLiteral("its workbook stream cannot be read in full"));
+        throwDamaged(files::Phrase(QT_TRANSLATE_NOOP("files::Error", "its workbook stream cannot be read in full")));
     return bytes;
 }
 

@@ -6,7 +6,7 @@
 namespace spreadsheet::xls {
 
 // The "Workbook" stream of an OLE2 compound file, read with libgsf. Throws a
-// ReadFailure when the bytes are no compound file, when it holds no workbook
+// reader's failure (ReadFailures.h) when the bytes are no compound file, when it holds no workbook
 // stream, or holds only an Excel 5.0/95 "Book" stream.
 QByteArray workbookStream(QByteArrayView file);
 

@@ -1,7 +1,7 @@
 #include "PrintRecords.h"
 
 #include "BiffRecords.h"
-#include "ReadFailure.h"
+#include "ReadFailures.h"
 #include "RecordReader.h"
 #include "UnicodeStringReader.h"
 
@@ -75,7 +75,7 @@ bool PrintSettingsReader::read(const Record& r) {
     }
     try {
         readRecord(r);
-    } catch (const ReadFailure&) {
+    } catch (const files::Error&) {
         // Too short for its fields: what it would have set keeps its default.
     }
     return true;

@@ -1,6 +1,6 @@
 #include "RecordReader.h"
 
-#include "ReadFailure.h"
+#include "ReadFailures.h"
 
 #include <QtEndian>
 
@@ -11,7 +11,8 @@ namespace spreadsheet::xls {
 
 QByteArrayView RecordReader::bytes(std::size_t count) {
     if (count > remaining())
-        fail(QStringLiteral("it is %1 bytes long, too short for its content").arg(m_record.data.size()));
+        fail(files::Phrase(QT_TRANSLATE_NOOP("files::Error", "it is %1 bytes long, too short for its content"),
+                           {m_record.data.size()}));
     const QByteArrayView view = m_record.data.sliced(static_cast<qsizetype>(m_position), static_cast<qsizetype>(count));
     m_position += count;
     return view;
@@ -19,7 +20,8 @@ QByteArrayView RecordReader::bytes(std::size_t count) {
 
 QByteArrayView RecordReader::peekLast(std::size_t count) const {
     if (count > remaining())
-        fail(QStringLiteral("it is %1 bytes long, too short for its content").arg(m_record.data.size()));
+        fail(files::Phrase(QT_TRANSLATE_NOOP("files::Error", "it is %1 bytes long, too short for its content"),
+                           {m_record.data.size()}));
     return m_record.data.last(static_cast<qsizetype>(count));
 }
 
@@ -42,11 +44,9 @@ std::size_t RecordReader::bytesToPieceEnd() const {
     return it == ends.end() ? 0 : *it - m_position;
 }
 
-void RecordReader::fail(const QString& what) const {
-    throwDamaged(QStringLiteral("the %1 record at byte %2 is not valid: %3")
-                     .arg(recordName(m_record.id))
-                     .arg(m_record.offset)
-                     .arg(what));
+void RecordReader::fail(files::Phrase what) const {
+    throwDamaged(files::Phrase(QT_TRANSLATE_NOOP("files::Error", "the %1 record at byte %2 is not valid: %3"),
+                               {recordName(m_record.id), m_record.offset, std::move(what)}));
 }
 
 } // namespace spreadsheet::xls

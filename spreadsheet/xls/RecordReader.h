@@ -2,6 +2,8 @@
 
 #include "RecordStream.h"
 
+#include "files/Error.h"
+
 #include <QByteArrayView>
 
 #include <cstddef>
@@ -30,7 +32,7 @@ public:
     // (or at the end), where a split string expects its new option byte.
     std::size_t bytesToPieceEnd() const;
 
-    [[noreturn]] void fail(const QString& what) const;
+    [[noreturn]] void fail(files::Phrase what) const;
 
 private:
     const Record& m_record;

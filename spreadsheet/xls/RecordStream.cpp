@@ -1,7 +1,7 @@
 #include "RecordStream.h"
 
 #include "BiffRecords.h"
-#include "ReadFailure.h"
+#include "ReadFailures.h"
 
 #include <QtEndian>
 
@@ -13,23 +13,22 @@ constexpr std::size_t kHeaderSize = 4;
 
 void RecordStream::seek(std::size_t offset) {
     if (offset >= size())
-        throwDamaged(QStringLiteral("a sheet starts at byte %1, past the end of the %2-byte workbook stream")
-                         .arg(offset)
-                         .arg(size()));
+        throwDamaged(files::Phrase(
+            QT_TRANSLATE_NOOP("files::Error", "a sheet starts at byte %1, past the end of the %2-byte workbook stream"),
+            {offset, size()}));
     m_position = offset;
 }
 
 RecordStream::Header RecordStream::headerAt(std::size_t offset) const {
     if (size() - offset < kHeaderSize)
-        throwDamaged(QStringLiteral("the workbook stream ends inside a record header at byte %1").arg(offset));
+        throwDamaged(files::Phrase(
+            QT_TRANSLATE_NOOP("files::Error", "the workbook stream ends inside a record header at byte %1"), {offset}));
     const auto* p = reinterpret_cast<const uchar*>(m_stream.data()) + offset;
     const Header header{qFromLittleEndian<quint16>(p), qFromLittleEndian<quint16>(p + 2)};
     if (size() - offset - kHeaderSize < header.length)
-        throwDamaged(QStringLiteral("the %1 record at byte %2 is cut short (%3 of its %4 bytes are there)")
-                         .arg(recordName(header.id))
-                         .arg(offset)
-                         .arg(size() - offset - kHeaderSize)
-                         .arg(header.length));
+        throwDamaged(files::Phrase(
+            QT_TRANSLATE_NOOP("files::Error", "the %1 record at byte %2 is cut short (%3 of its %4 bytes are there)"),
+            {recordName(header.id), offset, size() - offset - kHeaderSize, header.length}));
     return header;
 }
 

@@ -1,7 +1,7 @@
 #include "WorkbookGlobals.h"
 
 #include "BiffRecords.h"
-#include "ReadFailure.h"
+#include "ReadFailures.h"
 #include "RecordReader.h"
 #include "UnicodeStringReader.h"
 
@@ -15,18 +15,19 @@ constexpr std::uint16_t kBiff5Version = 0x0500;
 
 void checkWorkbookBof(const Record& bof) {
     if (bof.id != record::kBof)
-        throw ReadFailure(ReadFailure::Kind::NotAWorkbook,
-                          QStringLiteral("its workbook stream does not start with a BOF record"));
+        throwNotAWorkbook(
+            files::Phrase(QT_TRANSLATE_NOOP("files::Error", "its workbook stream does not start with a BOF record")));
     RecordReader in(bof);
     const std::uint16_t version = in.u16();
     const std::uint16_t type = in.u16();
-    if (version == kBiff5Version) throw ReadFailure(ReadFailure::Kind::OlderExcel, QString());
+    if (version == kBiff5Version) throwOlderExcel();
     if (version != record::kBiff8Version)
-        throw ReadFailure(ReadFailure::Kind::NotAWorkbook,
-                          QStringLiteral("its BOF record gives the unknown version 0x%1").arg(version, 0, 16));
+        throwNotAWorkbook(
+            files::Phrase(QT_TRANSLATE_NOOP("files::Error", "its BOF record gives the unknown version 0x%1"),
+                          {QString::number(version, 16)}));
     if (type != record::kBofWorkbookGlobals)
-        throw ReadFailure(ReadFailure::Kind::NotAWorkbook,
-                          QStringLiteral("its first part is not the workbook globals"));
+        throwNotAWorkbook(
+            files::Phrase(QT_TRANSLATE_NOOP("files::Error", "its first part is not the workbook globals")));
 }
 
 FontRecord readFont(const Record& r) {
@@ -80,16 +81,18 @@ int readActiveTab(const Record& r) {
 
 WorkbookGlobals readWorkbookGlobals(RecordStream& stream) {
     if (stream.atEnd())
-        throw ReadFailure(ReadFailure::Kind::NotAWorkbook, QStringLiteral("its workbook stream is empty"));
+        throwNotAWorkbook(files::Phrase(QT_TRANSLATE_NOOP("files::Error", "its workbook stream is empty")));
     checkWorkbookBof(stream.next());
     WorkbookGlobals globals;
     bool sawWindow = false;
     for (;;) {
-        if (stream.atEnd()) throwDamaged(QStringLiteral("the workbook stream ends before the end of its globals"));
+        if (stream.atEnd())
+            throwDamaged(files::Phrase(
+                QT_TRANSLATE_NOOP("files::Error", "the workbook stream ends before the end of its globals")));
         const Record& r = stream.next();
         switch (r.id) {
         case record::kEof: return globals;
-        case record::kFilePass: throw ReadFailure(ReadFailure::Kind::Encrypted, QString());
+        case record::kFilePass: throwEncrypted();
         case record::kFont: globals.fonts.push_back(readFont(r)); break;
         case record::kXf: globals.xfs.push_back(readXf(r)); break;
         case record::kBoundSheet: globals.sheets.push_back(readBoundSheet(r)); break;
@@ -100,7 +103,9 @@ WorkbookGlobals readWorkbookGlobals(RecordStream& stream) {
             sawWindow = true;
             break;
         case record::kBof:
-            throwDamaged(QStringLiteral("a BOF record at byte %1 comes before the end of the globals").arg(r.offset));
+            throwDamaged(files::Phrase(
+                QT_TRANSLATE_NOOP("files::Error", "a BOF record at byte %1 comes before the end of the globals"),
+                {r.offset}));
         default: break;
         }
     }

@@ -1,13 +1,13 @@
 #include "WorkbookReader.h"
 
 #include "CompoundFile.h"
-#include "ReadFailure.h"
+#include "ReadFailures.h"
 #include "RecordStream.h"
 #include "SheetReader.h"
 #include "WorkbookGlobals.h"
 
+#include "files/Error.h"
 #include "files/WholeFile.h"
-#include "spreadsheet/SpreadsheetError.h"
 
 namespace spreadsheet::xls {
 
@@ -20,7 +20,7 @@ const SheetEntry& activeWorksheet(const WorkbookGlobals& globals) {
         return sheets[globals.activeTab];
     for (const SheetEntry& sheet : sheets)
         if (sheet.type == kWorksheetType) return sheet;
-    throwDamaged(QStringLiteral("it holds no worksheet"));
+    throwDamaged(files::Phrase(QT_TRANSLATE_NOOP("files::Error", "it holds no worksheet")));
 }
 
 std::unique_ptr<Worksheet> readStream(const QByteArray& streamBytes) {
@@ -29,32 +29,15 @@ std::unique_ptr<Worksheet> readStream(const QByteArray& streamBytes) {
     return readWorksheet(stream, globals, activeWorksheet(globals));
 }
 
-QString describe(const ReadFailure& failure, const QString& name) {
-    switch (failure.kind()) {
-    case ReadFailure::Kind::NotAWorkbook:
-        return failure.detail().isEmpty()
-            ? QStringLiteral("'%1' is not an Excel 97-2003 workbook.").arg(name)
-            : QStringLiteral("'%1' is not an Excel 97-2003 workbook: %2.").arg(name, failure.detail());
-    case ReadFailure::Kind::OlderExcel:
-        return QStringLiteral(
-                   "'%1' is not an Excel 97-2003 workbook: it is an Excel 5.0/95 workbook, which cannot be opened.")
-            .arg(name);
-    case ReadFailure::Kind::Encrypted:
-        return QStringLiteral("'%1' is password-protected: encrypted workbooks cannot be opened.").arg(name);
-    case ReadFailure::Kind::Damaged: break;
-    }
-    return QStringLiteral("'%1' is damaged: %2.").arg(name, failure.detail());
-}
-
 template <typename Read>
 std::unique_ptr<Worksheet> describingFailures(const QString& name, Read read) {
     try {
         return read();
-    } catch (const ReadFailure& failure) {
-        throw SpreadsheetError(describe(failure, name));
-    } catch (const SpreadsheetError& refused) {
+    } catch (const files::Error& failure) {
+        if (failure.kind() == files::ErrorKind::Workbook) throw named(failure, name);
         // The model refused what the file holds, such as too many formats.
-        throw SpreadsheetError(QStringLiteral("'%1' cannot be opened: %2").arg(name, refused.description()));
+        throw files::Error(files::ErrorKind::Workbook, QT_TRANSLATE_NOOP("files::Error", "'%1' cannot be opened: %2"),
+                           {name, failure.phrase()});
     }
 }
 

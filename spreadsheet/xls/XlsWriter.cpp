@@ -7,8 +7,8 @@
 #include "SheetRecords.h"
 #include "StringTable.h"
 
+#include "files/Error.h"
 #include "files/FileReplacement.h"
-#include "spreadsheet/SpreadsheetError.h"
 #include "spreadsheet/Worksheet.h"
 
 #include <gsf/gsf-infile-msole.h>
@@ -93,7 +93,9 @@ QByteArray workbookFileBytes(const Worksheet& sheet) {
     const bool written = gsf_output_write(workbook.get(), static_cast<std::size_t>(stream.size()),
                                           reinterpret_cast<const guint8*>(stream.constData()))
         && gsf_output_close(workbook.get()) && gsf_output_close(GSF_OUTPUT(container.get()));
-    if (!written) throw SpreadsheetError(QStringLiteral("The workbook could not be put together."));
+    if (!written)
+        throw files::Error(files::ErrorKind::Spreadsheet,
+                           QT_TRANSLATE_NOOP("files::Error", "The workbook could not be put together."));
     const auto* data = gsf_output_memory_get_bytes(GSF_OUTPUT_MEMORY(memory.get()));
     return QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(gsf_output_size(memory.get())));
 }

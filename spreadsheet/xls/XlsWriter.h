@@ -17,7 +17,7 @@ QByteArray workbookStream(const Worksheet& sheet);
 QByteArray workbookFileBytes(const Worksheet& sheet);
 
 // Writes the workbook to the path as a FileReplacement: a failure never
-// leaves half a file or destroys an existing one. Throws SpreadsheetError
+// leaves half a file or destroys an existing one. Throws files::Error (Spreadsheet)
 // with the reason.
 void writeWorkbookFile(const Worksheet& sheet, const QString& path);
 

@@ -139,6 +139,30 @@ TEST(ChartProcess, UnderAnEnglishOrCLocaleTheDefaultWorkbookIsAsItAlwaysWas) {
     }
 }
 
+// LANGUAGE picks among the user's languages, but a C locale shows the texts
+// as written, as the C library's own messages do: a script that sets
+// LC_ALL=C reads the English it parses, whatever languages its user chose.
+TEST(ChartProcess, ACLocaleShowsTheTextsAsWrittenWhateverLanguageAsks) {
+    const QStringList refused{QStringLiteral("--generations"), QStringLiteral("x"), QStringLiteral("--output"),
+                              QStringLiteral("c.xls")};
+    struct Session {
+        const char* lcAll;
+        const char* lang;
+    };
+    for (const Session session :
+         {Session{"C", "de_DE.UTF-8"}, Session{"POSIX", nullptr}, Session{nullptr, "C.UTF-8"}}) {
+        SCOPED_TRACE(session.lcAll ? session.lcAll : session.lang);
+        const ChartRun run = runChart(refused, [session] {
+            session.lcAll ? ::setenv("LC_ALL", session.lcAll, 1) : ::unsetenv("LC_ALL");
+            session.lang ? ::setenv("LANG", session.lang, 1) : ::unsetenv("LANG");
+            ::unsetenv("LC_MESSAGES");
+            ::setenv("LANGUAGE", "de:nb", 1);
+        });
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.err, QStringLiteral("Number of generations must be numeric.\n"));
+    }
+}
+
 // A family file larger than the memory the program may take: the reader
 // stops with the file and the line it reached, not with the allocator's
 // "std::bad_alloc", and nothing is written.

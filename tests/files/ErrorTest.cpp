@@ -18,3 +18,20 @@ TEST(Error, TextsAreWordedWhereTheyAreShownWithTheirArgumentsAsGiven) {
     Error::setWording({});
     EXPECT_STREQ(error.what(), "Cannot save '100%2.xls': full.");
 }
+
+// A reason that is a phrase of its own is worded too, at every depth; what is
+// given as it is (a name, a number) never is, and what() stays English.
+TEST(Error, PhrasesWithinPhrasesAreWordedEachWhereTheyStand) {
+    using files::Phrase;
+    const Error error(ErrorKind::File, "Cannot save '%1': %2.",
+                      {QStringLiteral("a folder"),
+                       Phrase("it is %1, not a file that can be saved over (%2)", {Phrase("a folder"), 42})});
+    const char* const english = "Cannot save 'a folder': it is a folder, not a file that can be saved over (42).";
+    EXPECT_STREQ(error.what(), english);
+    Error::setWording([](const char* text) { return QStringLiteral("<%1>").arg(QString::fromUtf8(text)); });
+    EXPECT_EQ(error.description(),
+              QStringLiteral("<Cannot save 'a folder': <it is <a folder>, not a file that can be saved over (42)>.>"));
+    EXPECT_STREQ(error.what(), english);
+    Error::setWording({});
+    EXPECT_EQ(error.description(), QString::fromUtf8(english));
+}

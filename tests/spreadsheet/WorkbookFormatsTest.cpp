@@ -1,4 +1,4 @@
-#include "spreadsheet/SpreadsheetError.h"
+#include "files/Error.h"
 #include "spreadsheet/WorkbookFormat.h"
 #include "spreadsheet/Worksheet.h"
 

@@ -1,5 +1,5 @@
 #include "spreadsheet/Worksheet.h"
-#include "spreadsheet/SpreadsheetError.h"
+#include "files/Error.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@ namespace {
 std::string descriptionOf(auto&& call) {
     try {
         call();
-    } catch (const SpreadsheetError& e) {
+    } catch (const files::Error& e) {
         return e.description().toStdString();
     }
     return "(accepted)";

@@ -1,7 +1,7 @@
 #include "BiffTestFiles.h"
 
+#include "files/Error.h"
 #include "spreadsheet/Application.h"
-#include "spreadsheet/SpreadsheetError.h"
 #include "spreadsheet/xls/BiffRecords.h"
 #include "spreadsheet/xls/WorkbookReader.h"
 #include "spreadsheet/xls/XlsWriter.h"
@@ -31,7 +31,7 @@ QByteArray utf16(const QString& text) {
 QString readError(const QByteArray& bytes, const QString& name = QStringLiteral("chart.xls")) {
     try {
         xls::readWorkbookBytes(bytes, name);
-    } catch (const SpreadsheetError& error) {
+    } catch (const files::Error& error) {
         return error.description();
     }
     return QStringLiteral("(read without error)");
@@ -349,7 +349,7 @@ TEST_F(XlsReaderSamples, FilesThatCannotBeReadGiveAClearError) {
 }
 
 // Inputs the fuzzers found breaking the reader: each must now give a sheet
-// or a SpreadsheetError, nothing else. "file-*" are whole files, "stream-*"
+// or a files::Error, nothing else. "file-*" are whole files, "stream-*"
 // bare workbook streams.
 TEST(XlsReader, InputsThatOnceBrokeTheReaderAreReadOrRefused) {
     const QDir folder(QStringLiteral(KINLOOM_XLS_REGRESSIONS));
@@ -364,7 +364,7 @@ TEST(XlsReader, InputsThatOnceBrokeTheReaderAreReadOrRefused) {
                 xls::readWorkbookStream(bytes, input);
             else
                 xls::readWorkbookBytes(bytes, input);
-        } catch (const SpreadsheetError& error) {
+        } catch (const files::Error& error) {
             EXPECT_THAT(error.description().toStdString(), ::testing::StartsWith("'" + input.toStdString() + "' "));
         }
     }

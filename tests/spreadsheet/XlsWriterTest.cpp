@@ -1,6 +1,6 @@
 #include "spreadsheet/xls/XlsWriter.h"
+#include "files/Error.h"
 #include "spreadsheet/RowHeight.h"
-#include "spreadsheet/SpreadsheetError.h"
 #include "spreadsheet/Worksheet.h"
 #include "spreadsheet/xls/BiffMapping.h"
 #include "spreadsheet/xls/BiffRecords.h"

@@ -49,6 +49,27 @@ TEST(MessageBoxLook, WideEnoughForItsCaptionAndAWebAddressOnOneLine) {
     }
 }
 
+// The report of a browser that would not start holds a web address, and
+// after it a longer line: every line shows whole, none cut off at the box's
+// edge (ctest runs this on a wide screen too, where it counts).
+TEST(MessageBoxLook, ALineLongerThanTheWebAddressShowsWhole) {
+    const QString report = QStringLiteral("No web browser could be started for https://brenvik.example/\n"
+                                          "in Kinloom2016/11/03.Form1.Form_Load at line 110\n\n"
+                                          "Please email screenshot of this message to support@brenvik.example");
+    const auto box = messageBoxFor({report, QStringLiteral("Application Error"), vbExclamation});
+    box->show();
+    QApplication::processEvents();
+    const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    ASSERT_TRUE(label);
+    if (!label->wordWrap()) {
+        for (const QString& line : report.split(QLatin1Char('\n')))
+            EXPECT_LE(label->fontMetrics().horizontalAdvance(line), label->contentsRect().width())
+                << line.toStdString();
+    }
+    EXPECT_GE(label->height(), label->heightForWidth(label->width()));
+    box->close();
+}
+
 TEST(SaveFileDialogSeam, RecordsTheDialogAndAnswersOrCancels) {
     SaveFileDialogTestSeam dialogs;
     dialogs.setNextAnswer(QStringLiteral("/home/u/chart"));

@@ -1,6 +1,6 @@
+#include "files/Error.h"
 #include "shell/shared/ApplicationFolders.h"
 #include "shell/shared/ApplicationTitle.h"
-#include "shell/shared/Failure.h"
 #include "shell/shared/SettingsStore.h"
 #include "shell/shared/WebSite.h"
 
@@ -45,7 +45,7 @@ TEST(MaybeOpenWebSite, OpensTheHomePageExactlyForSeven) {
 
     setUrlOpener([](const QUrl&) { return false; });
     setRandomDraw([] { return 0.06; });
-    EXPECT_THROW(MaybeOpenWebSite(), Failure);
+    EXPECT_THROW(MaybeOpenWebSite(), files::Error);
 }
 
 TEST(SettingsStore, MissingGivesDefaultEmptyStaysEmptyAndTextRoundTrips) {
@@ -72,9 +72,9 @@ TEST(SettingsStore, UnreadableStoreFails) {
     ShellSandbox sandbox;
     QDir().mkpath(sandbox.storeFile()); // a folder where the file should be
     EXPECT_THROW(getSetting(QStringLiteral("Brenvik"), QStringLiteral("Kinloom"), QStringLiteral("Text1"), QString()),
-                 Failure);
+                 files::Error);
     EXPECT_THROW(saveSetting(QStringLiteral("Brenvik"), QStringLiteral("Kinloom"), QStringLiteral("Text1"), QString()),
-                 Failure);
+                 files::Error);
 }
 
 TEST(ApplicationFolders, TempFolderFollowsTheTempVariableWhateverItsCase) {

@@ -1,5 +1,5 @@
+#include "files/Error.h"
 #include "shell/shared/ApplicationFolders.h"
-#include "shell/shared/Failure.h"
 #include "shell/shared/FormBase.h"
 #include "shell/shared/PictureBox.h"
 #include "shell/shared/PointerShape.h"
@@ -105,10 +105,10 @@ TEST(PointerShape, CursorFileKeepsItsHotSpotAndAnythingElseIsAnInvalidPicture) {
     try {
         loadCursorPicture(sandbox.appFile(QStringLiteral("broken.cur")));
         FAIL() << "a broken cursor file loaded";
-    } catch (const Failure& failure) {
+    } catch (const files::Error& failure) {
         EXPECT_STREQ(failure.what(), "Invalid picture");
     }
-    EXPECT_THROW(loadCursorPicture(sandbox.appFile(QStringLiteral("missing.cur"))), Failure);
+    EXPECT_THROW(loadCursorPicture(sandbox.appFile(QStringLiteral("missing.cur"))), files::Error);
 }
 
 TEST(FormBase, AWindowIsCentredWithItsFrame) {
