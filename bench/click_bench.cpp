@@ -133,6 +133,85 @@ long peakMegabytes(const std::vector<std::string>& arguments) {
     return usage.ru_maxrss / 1024;
 }
 
+// Click to preview against the peer's whole process writing the same chart.
+bool clickTable(QTextStream& out, const QString& peer, int runs, const QTemporaryDir& work) {
+    out << "  G   click to preview s   kinloom-chart --picture .bmp s   peer/ours\n";
+    for (int generations : {5, 10, 12, 15}) {
+        std::vector<double> ours, theirs;
+        // Ours first, then the peer's processes, so that neither disturbs the other.
+        for (int i = 0; i < runs; ++i) {
+            QElapsedTimer timer;
+            timer.start();
+            if (!buildOnce(generations)) {
+                out << "the preview did not show\n";
+                return false;
+            }
+            ours.push_back(timer.nsecsElapsed() / 1e9);
+        }
+        for (int i = 0; i < runs; ++i) {
+            QElapsedTimer timer;
+            timer.start();
+            QProcess::execute(peer,
+                              {QStringLiteral("--generations"), QString::number(generations),
+                               QStringLiteral("--output"), work.filePath(QStringLiteral("peer.xls")),
+                               QStringLiteral("--picture"), work.filePath(QStringLiteral("peer.bmp"))});
+            theirs.push_back(timer.nsecsElapsed() / 1e9);
+        }
+        out << QStringLiteral("%1   %2   %3   %4x\n")
+                   .arg(generations, 3)
+                   .arg(median(ours), 18, 'f', 3)
+                   .arg(median(theirs), 30, 'f', 3)
+                   .arg(median(theirs) / median(ours), 9, 'f', 2);
+        out.flush();
+    }
+    out << "targets: 5 generations under 0.02 s, 10 under 0.06 s, 15 under 0.3 s\n\n";
+    return true;
+}
+
+// The same click for a chart filled from a family file, beside the blank chart.
+bool filledTable(QTextStream& out, int runs, const QTemporaryDir& work) {
+    const QString family = work.filePath(QStringLiteral("family.ged"));
+    writeFamilyFile(family, 10);
+    out << "  G   blank: click to preview s   filled, numbered: click to preview s   filled/blank\n";
+    for (int generations : {10, 15}) {
+        std::vector<double> blank, filled;
+        for (int i = 0; i < runs; ++i) {
+            blank.push_back(clickToPreview(generations, QString()));
+            filled.push_back(clickToPreview(generations, family));
+        }
+        if (*std::min_element(filled.begin(), filled.end()) < 0) {
+            out << "the filled chart's preview did not show\n";
+            return false;
+        }
+        out << QStringLiteral("%1   %2   %3   %4x\n")
+                   .arg(generations, 3)
+                   .arg(median(blank), 26, 'f', 3)
+                   .arg(median(filled), 37, 'f', 3)
+                   .arg(median(filled) / median(blank), 12, 'f', 2);
+        out.flush();
+    }
+    out << "target: a filled 10-generation chart under 0.1 s\n\n";
+    return true;
+}
+
+// Peak memory after one build, against the same build holding its bitmap too.
+void memoryTable(QTextStream& out) {
+    out << "  G   peak MB after one build   with the bitmap held too   peer/ours\n";
+    const std::string self = QCoreApplication::applicationFilePath().toStdString();
+    for (int generations : {12, 15}) {
+        const std::string count = std::to_string(generations);
+        const long ours = peakMegabytes({self, "--once", count});
+        const long theirs = peakMegabytes({self, "--once", count, "--bitmap"});
+        out << QStringLiteral("%1   %2   %3   %4x\n")
+                   .arg(generations, 3)
+                   .arg(ours, 23)
+                   .arg(theirs, 24)
+                   .arg(ours > 0 ? double(theirs) / ours : 0.0, 9, 'f', 2);
+        out.flush();
+    }
+    out << "targets: under 80 MB after 12 generations, under 150 MB after 15\n";
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -163,73 +242,7 @@ int main(int argc, char* argv[]) {
     QTextStream out(stdout);
     // The process's first build loads fonts and plug-ins once; it is not counted.
     if (!buildOnce(5)) return 1;
-    out << "  G   click to preview s   kinloom-chart --picture .bmp s   peer/ours\n";
-    for (int generations : {5, 10, 12, 15}) {
-        std::vector<double> ours, theirs;
-        // Ours first, then the peer's processes, so that neither disturbs the other.
-        for (int i = 0; i < runs; ++i) {
-            QElapsedTimer timer;
-            timer.start();
-            if (!buildOnce(generations)) {
-                out << "the preview did not show\n";
-                return 1;
-            }
-            ours.push_back(timer.nsecsElapsed() / 1e9);
-        }
-        for (int i = 0; i < runs; ++i) {
-            QElapsedTimer timer;
-            timer.start();
-            QProcess::execute(peer,
-                              {QStringLiteral("--generations"), QString::number(generations),
-                               QStringLiteral("--output"), work.filePath(QStringLiteral("peer.xls")),
-                               QStringLiteral("--picture"), work.filePath(QStringLiteral("peer.bmp"))});
-            theirs.push_back(timer.nsecsElapsed() / 1e9);
-        }
-        out << QStringLiteral("%1   %2   %3   %4x\n")
-                   .arg(generations, 3)
-                   .arg(median(ours), 18, 'f', 3)
-                   .arg(median(theirs), 30, 'f', 3)
-                   .arg(median(theirs) / median(ours), 9, 'f', 2);
-        out.flush();
-    }
-    out << "targets: 5 generations under 0.02 s, 10 under 0.06 s, 15 under 0.3 s\n\n";
-
-    // The same click for a chart filled from a family file, beside the blank chart.
-    const QString family = work.filePath(QStringLiteral("family.ged"));
-    writeFamilyFile(family, 10);
-    out << "  G   blank: click to preview s   filled, numbered: click to preview s   filled/blank\n";
-    for (int generations : {10, 15}) {
-        std::vector<double> blank, filled;
-        for (int i = 0; i < runs; ++i) {
-            blank.push_back(clickToPreview(generations, QString()));
-            filled.push_back(clickToPreview(generations, family));
-        }
-        if (*std::min_element(filled.begin(), filled.end()) < 0) {
-            out << "the filled chart's preview did not show\n";
-            return 1;
-        }
-        out << QStringLiteral("%1   %2   %3   %4x\n")
-                   .arg(generations, 3)
-                   .arg(median(blank), 26, 'f', 3)
-                   .arg(median(filled), 37, 'f', 3)
-                   .arg(median(filled) / median(blank), 12, 'f', 2);
-        out.flush();
-    }
-    out << "target: a filled 10-generation chart under 0.1 s\n\n";
-
-    out << "  G   peak MB after one build   with the bitmap held too   peer/ours\n";
-    const std::string self = QCoreApplication::applicationFilePath().toStdString();
-    for (int generations : {12, 15}) {
-        const std::string count = std::to_string(generations);
-        const long ours = peakMegabytes({self, "--once", count});
-        const long theirs = peakMegabytes({self, "--once", count, "--bitmap"});
-        out << QStringLiteral("%1   %2   %3   %4x\n")
-                   .arg(generations, 3)
-                   .arg(ours, 23)
-                   .arg(theirs, 24)
-                   .arg(ours > 0 ? double(theirs) / ours : 0.0, 9, 'f', 2);
-        out.flush();
-    }
-    out << "targets: under 80 MB after 12 generations, under 150 MB after 15\n";
+    if (!clickTable(out, peer, runs, work) || !filledTable(out, runs, work)) return 1;
+    memoryTable(out);
     return 0;
 }

@@ -62,21 +62,24 @@ double pictureScale(qint64 width, qint64 height) {
     return scale;
 }
 
-VectorPicture pictureOfRange(const Worksheet& sheet, const CellRange& range) {
-    const PictureGrid grid = pictureGrid(sheet, range);
-    PictureContent c;
-    c.columnWidths.reserve(static_cast<std::size_t>(range.columnCount()));
-    for (std::size_t i = 0; i + 1 < grid.columnEdges.size(); ++i)
-        c.columnWidths.push_back(pixelLength(grid.columnEdges[i + 1] - grid.columnEdges[i]));
-    c.rowHeights.reserve(static_cast<std::size_t>(range.rowCount()));
-    for (std::size_t i = 0; i + 1 < grid.rowEdges.size(); ++i)
-        c.rowHeights.push_back(pixelLength(grid.rowEdges[i + 1] - grid.rowEdges[i]));
+namespace {
 
-    // One picture style for each sheet format that shows a fill or an edge.
-    std::unordered_map<FormatId, std::uint16_t> styleOf;
-    const auto styleFor = [&](FormatId id) -> int {
-        if (const auto it = styleOf.find(id); it != styleOf.end()) return it->second;
-        const CellFormat& format = sheet.formats().at(id);
+std::vector<std::uint16_t> lengthsBetween(const std::vector<int>& edges) {
+    std::vector<std::uint16_t> lengths;
+    lengths.reserve(edges.size() - 1);
+    for (std::size_t i = 0; i + 1 < edges.size(); ++i) lengths.push_back(pixelLength(edges[i + 1] - edges[i]));
+    return lengths;
+}
+
+// One picture style for each sheet format that shows a fill or an edge.
+class PictureStyles {
+public:
+    PictureStyles(const Worksheet& sheet, std::vector<PictureStyle>& styles) : m_sheet(sheet), m_styles(styles) {}
+
+    // The style's index, or -1 for a format that draws nothing.
+    int styleFor(FormatId id) {
+        if (const auto it = m_styleOf.find(id); it != m_styleOf.end()) return it->second;
+        const CellFormat& format = m_sheet.formats().at(id);
         PictureStyle style;
         if (format.fillColorIndex != xl::kColorIndexNone) {
             style.hasFill = 1;
@@ -85,13 +88,55 @@ VectorPicture pictureOfRange(const Worksheet& sheet, const CellRange& range) {
         for (int e = 0; e < kEdgeCount; ++e)
             if (format.borders[static_cast<std::size_t>(e)] != xl::kLineStyleNone)
                 style.borders |= std::uint8_t(1u << e);
-        if (!style.hasFill && !style.borders) return -1;
-        const auto same = std::find(c.styles.begin(), c.styles.end(), style);
-        const auto index = static_cast<std::uint16_t>(same - c.styles.begin());
-        if (same == c.styles.end()) c.styles.push_back(style);
-        return styleOf[id] = index;
-    };
+        if (!style.hasFill && !style.borders) return m_styleOf[id] = -1;
+        const auto same = std::find(m_styles.begin(), m_styles.end(), style);
+        const auto index = static_cast<int>(same - m_styles.begin());
+        if (same == m_styles.end()) m_styles.push_back(style);
+        return m_styleOf[id] = index;
+    }
 
+private:
+    const Worksheet& m_sheet;
+    std::vector<PictureStyle>& m_styles;
+    std::unordered_map<FormatId, int> m_styleOf;
+};
+
+// A text shows in its cell, at of the range, or across the merged area it begins.
+PictureText textOf(const Worksheet& sheet, const CellRange& range, const Cell& cell, int row, QPoint at) {
+    QPoint end = at;
+    if (const auto merged = sheet.mergedAreaAt(row, cell.column))
+        end = QPoint(std::min(merged->lastColumn, range.lastColumn) - range.firstColumn,
+                     std::min(merged->lastRow, range.lastRow) - range.firstRow);
+    const CellFormat& format = sheet.formats().at(cell.format);
+    return {QRect(at, end),
+            sheet.text(cell),
+            sheet.fontName(format),
+            textPixelSize(format.fontSize()),
+            paletteColor(format.fontColorIndex, 0xFF000000u),
+            textAlignment(format.horizontalAlignment)};
+}
+
+// The merged areas that reach into the range, cut to it, in its cell indexes.
+std::vector<QRect> mergesWithin(const Worksheet& sheet, const CellRange& range) {
+    std::vector<QRect> merges;
+    for (const CellRange& area : sheet.mergedRanges()) {
+        if (!area.intersects(range)) continue;
+        merges.push_back(QRect(QPoint(std::max(area.firstColumn, range.firstColumn) - range.firstColumn,
+                                      std::max(area.firstRow, range.firstRow) - range.firstRow),
+                               QPoint(std::min(area.lastColumn, range.lastColumn) - range.firstColumn,
+                                      std::min(area.lastRow, range.lastRow) - range.firstRow)));
+    }
+    return merges;
+}
+
+} // namespace
+
+VectorPicture pictureOfRange(const Worksheet& sheet, const CellRange& range) {
+    const PictureGrid grid = pictureGrid(sheet, range);
+    PictureContent c;
+    c.columnWidths = lengthsBetween(grid.columnEdges);
+    c.rowHeights = lengthsBetween(grid.rowEdges);
+    PictureStyles styles(sheet, c.styles);
     c.rowStarts.reserve(static_cast<std::size_t>(range.rowCount()) + 1);
     c.rowStarts.push_back(0);
     const int lastRow = std::min(range.lastRow, sheet.lastStoredRow());
@@ -100,29 +145,14 @@ VectorPicture pictureOfRange(const Worksheet& sheet, const CellRange& range) {
             for (const Cell& cell : sheet.storedCells(row)) {
                 if (cell.column < range.firstColumn || cell.column > range.lastColumn) continue;
                 const QPoint at(cell.column - range.firstColumn, row - range.firstRow);
-                if (const int style = styleFor(cell.format); style >= 0)
+                if (const int style = styles.styleFor(cell.format); style >= 0)
                     c.cells.push_back({static_cast<std::uint16_t>(at.x()), static_cast<std::uint16_t>(style)});
-                if (!cell.text) continue;
-                // A text shows in its cell, or across the merged area it begins.
-                QPoint end = at;
-                if (const auto merged = sheet.mergedAreaAt(row, cell.column))
-                    end = QPoint(std::min(merged->lastColumn, range.lastColumn) - range.firstColumn,
-                                 std::min(merged->lastRow, range.lastRow) - range.firstRow);
-                const CellFormat& format = sheet.formats().at(cell.format);
-                c.texts.push_back({QRect(at, end), sheet.text(cell), sheet.fontName(format),
-                                   textPixelSize(format.fontSize()), paletteColor(format.fontColorIndex, 0xFF000000u),
-                                   textAlignment(format.horizontalAlignment)});
+                if (cell.text) c.texts.push_back(textOf(sheet, range, cell, row, at));
             }
         }
         c.rowStarts.push_back(static_cast<std::uint32_t>(c.cells.size()));
     }
-    for (const CellRange& area : sheet.mergedRanges()) {
-        if (!area.intersects(range)) continue;
-        c.merges.push_back(QRect(QPoint(std::max(area.firstColumn, range.firstColumn) - range.firstColumn,
-                                        std::max(area.firstRow, range.firstRow) - range.firstRow),
-                                 QPoint(std::min(area.lastColumn, range.lastColumn) - range.firstColumn,
-                                        std::min(area.lastRow, range.lastRow) - range.firstRow)));
-    }
+    c.merges = mergesWithin(sheet, range);
     return VectorPicture(std::move(c));
 }
 

@@ -57,6 +57,8 @@ private:
     void putCell(const CellHeader& cell, const QString* text);
     void readMulBlank(const Record& r);
     void readMulRk(const Record& r);
+    void readValueCell(const Record& r);
+    void readFormulaText(const Record& r);
     void readFormula(const Record& r);
     void readColumnInfo(const Record& r);
     void readMergedCells(const Record& r);
@@ -115,64 +117,65 @@ void SheetBuilder::putCell(const CellHeader& cell, const QString* text) {
 
 void SheetBuilder::read(const Record& r) {
     if (m_print.read(r)) return;
-    RecordReader in(r);
     // A formula's text comes in the STRING record after it, perhaps behind
     // shared-formula or array records; the next cell record ends the wait.
     if (isCellRecord(r.id)) m_pendingFormula.reset();
     switch (r.id) {
-    case record::kBlank: putCell(readCellHeader(in), nullptr); break;
-    case record::kLabelSst: {
-        const CellHeader cell = readCellHeader(in);
+    case record::kBlank: {
+        RecordReader in(r);
+        putCell(readCellHeader(in), nullptr);
+        break;
+    }
+    case record::kLabelSst:
+    case record::kLabel:
+    case record::kRString:
+    case record::kNumber:
+    case record::kRk:
+    case record::kBoolErr: readValueCell(r); break;
+    case record::kMulBlank: readMulBlank(r); break;
+    case record::kMulRk: readMulRk(r); break;
+    case record::kFormula: readFormula(r); break;
+    case record::kString: readFormulaText(r); break;
+    case record::kColInfo: readColumnInfo(r); break;
+    case record::kMergedCells: readMergedCells(r); break;
+    default: break; // rows, dimensions, window and all else
+    }
+}
+
+void SheetBuilder::readValueCell(const Record& r) {
+    RecordReader in(r);
+    const CellHeader cell = readCellHeader(in);
+    if (r.id == record::kLabelSst) {
         const std::uint32_t index = in.u32();
         if (index >= m_globals.sharedStrings.size())
             in.fail(files::Phrase(
                 QT_TRANSLATE_NOOP("files::Error", "cell %1 refers to shared string %2, but the workbook has only %3"),
                 {addressText(CellRange::cell(cell.row, cell.column)), index, m_globals.sharedStrings.size()}));
         putCell(cell, &m_globals.sharedStrings[index]);
-        break;
+        return;
     }
-    case record::kLabel:
-    case record::kRString: {
-        const CellHeader cell = readCellHeader(in);
-        const QString text = readUnicodeString(in, CountSize::TwoBytes);
-        putCell(cell, &text);
-        break;
-    }
-    case record::kNumber: {
-        const CellHeader cell = readCellHeader(in);
-        const QString text = numberText(in.f64());
-        putCell(cell, &text);
-        break;
-    }
-    case record::kRk: {
-        const CellHeader cell = readCellHeader(in);
-        const QString text = numberText(rkNumber(in.u32()));
-        putCell(cell, &text);
-        break;
-    }
+    QString text;
+    switch (r.id) {
+    case record::kNumber: text = numberText(in.f64()); break;
+    case record::kRk: text = numberText(rkNumber(in.u32())); break;
     case record::kBoolErr: {
-        const CellHeader cell = readCellHeader(in);
         const std::uint8_t value = in.u8();
-        const QString text = in.u8() ? errorText(value) : booleanText(value != 0);
-        putCell(cell, &text);
+        text = in.u8() ? errorText(value) : booleanText(value != 0);
         break;
     }
-    case record::kMulBlank: readMulBlank(r); break;
-    case record::kMulRk: readMulRk(r); break;
-    case record::kFormula: readFormula(r); break;
-    case record::kString:
-        if (m_pendingFormula) {
-            const QString text = readUnicodeString(in, CountSize::TwoBytes);
-            if (text.size() > xl::kMaxTextLength)
-                in.fail(files::Phrase(QT_TRANSLATE_NOOP("files::Error", "a formula's text is too long")));
-            m_sheet->setValue(CellRange::cell(m_pendingFormula->row, m_pendingFormula->column), text);
-            m_pendingFormula.reset();
-        }
-        break;
-    case record::kColInfo: readColumnInfo(r); break;
-    case record::kMergedCells: readMergedCells(r); break;
-    default: break; // rows, dimensions, window and all else
+    default: text = readUnicodeString(in, CountSize::TwoBytes); break; // LABEL, RSTRING
     }
+    putCell(cell, &text);
+}
+
+void SheetBuilder::readFormulaText(const Record& r) {
+    if (!m_pendingFormula) return;
+    RecordReader in(r);
+    const QString text = readUnicodeString(in, CountSize::TwoBytes);
+    if (text.size() > xl::kMaxTextLength)
+        in.fail(files::Phrase(QT_TRANSLATE_NOOP("files::Error", "a formula's text is too long")));
+    m_sheet->setValue(CellRange::cell(m_pendingFormula->row, m_pendingFormula->column), text);
+    m_pendingFormula.reset();
 }
 
 SheetBuilder::CellRun SheetBuilder::readCellRun(RecordReader& in, std::size_t entrySize) {

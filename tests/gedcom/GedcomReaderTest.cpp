@@ -30,6 +30,9 @@ struct FirstPerson {
     const char* birth;
 };
 
+// Named by its file in test output.
+void PrintTo(const FirstPerson& p, std::ostream* out) { *out << p.file; }
+
 class FirstPersonOf : public testing::TestWithParam<FirstPerson> {};
 
 QString messageOf(const QString& path) {
