@@ -290,6 +290,29 @@ void Form2::showWholeChart() {
     SetupScrollbars();
 }
 
+// A click on the whole-chart view, the pointer kept still, zooms in there;
+// anywhere else a click is the start and end of a drag, as ever.
+void Form2::pictureClick(const QMouseEvent& event) {
+    if (!m_wholeChart || event.button() != Qt::LeftButton) return;
+    if ((event.position() - m_pressedAt).manhattanLength() > QApplication::startDragDistance()) return;
+    zoomInAt(event.position());
+}
+
+// As "Zoom In" does from the whole-chart view, and then the bars bring the
+// spot to the middle of the viewport, as far as they reach: a big chart's
+// root box is a click away.
+void Form2::zoomInAt(const QPointF& onCanvas) {
+    const QSize whole = m_ui->Picture1->size();
+    StepZoom(false);
+    if (m_wholeChart) return; // no zoom step shows
+    const QSize zoomed = m_ui->Picture1->size();
+    const QWidget& viewport = *m_ui->Picture2;
+    QScrollBar& h = *m_ui->HScroll1;
+    QScrollBar& v = *m_ui->VScroll1;
+    h.setValue(barValueCentring(onCanvas.x(), whole.width(), zoomed.width(), viewport.width(), mHStep, h.maximum()));
+    v.setValue(barValueCentring(onCanvas.y(), whole.height(), zoomed.height(), viewport.height(), mVStep, v.maximum()));
+}
+
 namespace {
 
 // A wheel moves a bar as many arrow steps a notch as the desktop's wheel
@@ -407,12 +430,18 @@ bool Form2::eventFilter(QObject* watched, QEvent* event) {
     }
     if (watched == m_ui->Picture1) {
         switch (event->type()) {
-        case QEvent::MouseButtonPress: Picture1_MouseDown(static_cast<QMouseEvent*>(event)->position()); return true;
+        case QEvent::MouseButtonPress:
+            m_pressedAt = static_cast<QMouseEvent*>(event)->position();
+            Picture1_MouseDown(m_pressedAt);
+            return true;
         case QEvent::MouseMove:
             if (static_cast<QMouseEvent*>(event)->buttons() != Qt::NoButton)
                 Picture1_MouseMove(static_cast<QMouseEvent*>(event)->position());
             return true;
-        case QEvent::MouseButtonRelease: Picture1_MouseUp(); return true;
+        case QEvent::MouseButtonRelease:
+            Picture1_MouseUp();
+            pictureClick(*static_cast<QMouseEvent*>(event));
+            return true;
         default: break;
         }
     }

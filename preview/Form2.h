@@ -27,7 +27,7 @@ namespace preview {
 // "Print…" on the picture's context menu). Building it runs its start-up (Form_Load).
 // Closing it removes the temporary workbook and ends the application.
 // Beside the buttons: the picture's menu ("Whole Chart", Ctrl+0, fits the
-// chart into the viewport), and the mouse wheel over the picture, which
+// chart into the viewport, where a click zooms in on the spot), and the mouse wheel over the picture, which
 // moves the bars (Shift: the horizontal one) or, with Ctrl, steps the zoom.
 class Form2 : public shell::FormBase, public chart::PreviewWindow {
     Q_OBJECT
@@ -89,6 +89,8 @@ private:
     void deleteExcelFile();
     void buildPictureMenu();
     void showWholeChart();
+    void zoomInAt(const QPointF& onCanvas);
+    void pictureClick(const QMouseEvent& event);
     void pictureWheel(const QWheelEvent& event);
 
     QString m_excelFile;
@@ -100,6 +102,7 @@ private:
     QMenu* m_pictureMenu = nullptr;
     bool m_wholeChart = false;
     double m_wholeFactor = 1.0;
+    QPointF m_pressedAt; // where a button last went down on the canvas
     WheelNotches m_verticalWheel;
     WheelNotches m_horizontalWheel;
     WheelNotches m_zoomWheel;

@@ -69,6 +69,12 @@ std::optional<float> zoomInFromWholeChart(double wholeFactor, int baseWidth, int
     return std::nullopt;
 }
 
+int barValueCentring(double at, int wholeLength, int zoomedLength, int viewportLength, int step, int maximum) {
+    if (step <= 0 || wholeLength <= 0) return 0;
+    const double wanted = (at * zoomedLength / wholeLength - viewportLength / 2.0) / step;
+    return static_cast<int>(std::clamp<double>(std::lround(wanted), 0, std::max(maximum, 0)));
+}
+
 int WheelNotches::add(int angleDelta) {
     constexpr int kNotch = 120;
     if ((angleDelta > 0 && m_rest < 0) || (angleDelta < 0 && m_rest > 0)) m_rest = 0;

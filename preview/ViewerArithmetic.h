@@ -69,6 +69,11 @@ WholeChartView wholeChartView(int baseWidth, int baseHeight, int viewportWidth, 
 // above the whole chart's that shows; nothing when none does.
 std::optional<float> zoomInFromWholeChart(double wholeFactor, int baseWidth, int baseHeight);
 
+// The bar value that brings a point of the whole-chart view (at, on a canvas
+// wholeLength long) to the middle of the viewport once the canvas is
+// zoomedLength long; within the bar's range, 0 for a bar that is off (step 0).
+int barValueCentring(double at, int wholeLength, int zoomedLength, int viewportLength, int step, int maximum);
+
 // Whole notches of a mouse wheel (120 units of its angle each) from the
 // turns it reports, which may come in parts (a fine-grained wheel or a touch
 // pad); the rest waits for the next turn the same way. A turn the other way

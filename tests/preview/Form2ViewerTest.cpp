@@ -430,6 +430,43 @@ TEST_F(Form2ViewerTest, WholeChartFitsTheViewportAndZoomInLeavesIt) {
     EXPECT_TRUE(sandbox.messages.shown().empty());
 }
 
+// A click that keeps still on the whole chart zooms in as Zoom In does and
+// brings the spot to the middle of the viewport, or as near as the bars go;
+// a drag there zooms nothing.
+TEST_F(Form2ViewerTest, AClickOnTheWholeChartZoomsInOnTheSpot) {
+    const QSize picture(1529, 327670), whole(622, 495); // fifteen generations
+    const QWidget* viewport = form.findChild<QWidget*>("Picture2");
+    for (const QPoint at : {QPoint(1, 1), QPoint(611, 247), QPoint(300, 494), QPoint(200, 100)}) {
+        SCOPED_TRACE(at.x() * 1000 + at.y());
+        handOver(form, picture);
+        wholeChart();
+        ASSERT_EQ(canvas()->size(), whole);
+        QTest::mouseClick(canvas(), Qt::LeftButton, {}, at);
+        ASSERT_FALSE(form.showsWholeChart());
+        EXPECT_EQ(form.zoom(), 1.0f);
+        // The canvas is scrolled by as much as brings the spot to the
+        // middle, to the bar's step, or as far as the bar goes.
+        const auto check = [](const QScrollBar* bar, int offset, double spot, int viewportLength) {
+            const double wanted = spot - viewportLength / 2.0;
+            if (wanted <= 0) {
+                EXPECT_EQ(bar->value(), 0);
+            } else if (wanted >= bar->maximum() * 10) {
+                EXPECT_EQ(bar->value(), bar->maximum());
+            } else {
+                EXPECT_NEAR(-offset, wanted, 5);
+            }
+        };
+        check(hBar(), canvas()->x(), at.x() * double(canvas()->width()) / whole.width(), viewport->width());
+        check(vBar(), canvas()->y(), at.y() * double(canvas()->height()) / whole.height(), viewport->height());
+    }
+    wholeChart();
+    press(QPoint(100, 100));
+    dragTo(QPoint(140, 100));
+    release(QPoint(140, 100));
+    EXPECT_TRUE(form.showsWholeChart());
+    EXPECT_TRUE(sandbox.messages.shown().empty());
+}
+
 // The wheel moves the bars as their arrows do, three steps a notch, parts
 // of a notch adding up; Shift or a sideways wheel moves the horizontal bar;
 // Ctrl steps the zoom as the buttons do, caps included, and leaves the whole

@@ -56,3 +56,18 @@ TEST(ViewerArithmetic, WheelTurnsCountWholeNotchesAndARevertedTurnStartsAfresh) 
         EXPECT_EQ(notches, c.notches);
     }
 }
+
+// A spot of the whole-chart view comes to the middle of the viewport, in the
+// bar's steps, as far as the bar reaches.
+TEST(ViewerArithmetic, TheSpotClickedOnTheWholeChartComesToTheMiddle) {
+    struct Case {
+        double at;
+        int whole, zoomed, viewport, step, maximum, value;
+    };
+    for (const Case& c : {Case{311, 622, 1244, 622, 1, 622, 311}, Case{100, 100, 1000, 300, 10, 100, 85},
+                          Case{104.5, 100, 1000, 300, 10, 100, 90}, // 89.5 rounds away from zero
+                          Case{0, 622, 1531, 622, 1, 909, 0}, Case{622, 622, 1531, 622, 1, 909, 909},
+                          Case{300, 622, 500, 622, 0, 0, 0}}) { // the bar is off
+        EXPECT_EQ(barValueCentring(c.at, c.whole, c.zoomed, c.viewport, c.step, c.maximum), c.value) << c.at;
+    }
+}
