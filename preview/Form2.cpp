@@ -299,18 +299,18 @@ void Form2::pictureClick(const QMouseEvent& event) {
 }
 
 // As "Zoom In" does from the whole-chart view, and then the bars bring the
-// spot to the middle of the viewport, as far as they reach: a big chart's
-// root box is a click away.
+// spot to the middle of the viewport, as far as they reach.
 void Form2::zoomInAt(const QPointF& onCanvas) {
     const QSize whole = m_ui->Picture1->size();
     StepZoom(false);
     if (m_wholeChart) return; // no zoom step shows
     const QSize zoomed = m_ui->Picture1->size();
+    const QPointF spot = onCanvas + QPointF(0.5, 0.5); // the middle of the pixel clicked
     const QWidget& viewport = *m_ui->Picture2;
     QScrollBar& h = *m_ui->HScroll1;
     QScrollBar& v = *m_ui->VScroll1;
-    h.setValue(barValueCentring(onCanvas.x(), whole.width(), zoomed.width(), viewport.width(), mHStep, h.maximum()));
-    v.setValue(barValueCentring(onCanvas.y(), whole.height(), zoomed.height(), viewport.height(), mVStep, v.maximum()));
+    h.setValue(barValueCentring(spot.x(), whole.width(), zoomed.width(), viewport.width(), mHStep, h.maximum()));
+    v.setValue(barValueCentring(spot.y(), whole.height(), zoomed.height(), viewport.height(), mVStep, v.maximum()));
 }
 
 namespace {

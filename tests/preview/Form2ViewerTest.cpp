@@ -456,8 +456,8 @@ TEST_F(Form2ViewerTest, AClickOnTheWholeChartZoomsInOnTheSpot) {
                 EXPECT_NEAR(-offset, wanted, 5);
             }
         };
-        check(hBar(), canvas()->x(), at.x() * double(canvas()->width()) / whole.width(), viewport->width());
-        check(vBar(), canvas()->y(), at.y() * double(canvas()->height()) / whole.height(), viewport->height());
+        check(hBar(), canvas()->x(), (at.x() + 0.5) * canvas()->width() / whole.width(), viewport->width());
+        check(vBar(), canvas()->y(), (at.y() + 0.5) * canvas()->height() / whole.height(), viewport->height());
     }
     wholeChart();
     press(QPoint(100, 100));
