@@ -53,6 +53,9 @@ enum class Mode {
     InPlace
 };
 
+const char* nameOf(Mode mode) { return mode == Mode::InPlace ? "InPlace" : "Beside"; }
+void PrintTo(Mode mode, std::ostream* out) { *out << nameOf(mode); }
+
 class FullDisk : public ::testing::TestWithParam<Mode> {};
 
 } // namespace
@@ -91,7 +94,7 @@ TEST_P(FullDisk, AtEveryPointOfASaveTheOldFileStaysAndTheReasonIsGiven) {
 }
 
 INSTANTIATE_TEST_SUITE_P(FileReplacement, FullDisk, ::testing::Values(Mode::Beside, Mode::InPlace),
-                         [](const auto& info) { return info.param == Mode::InPlace ? "InPlace" : "Beside"; });
+                         [](const auto& info) { return nameOf(info.param); });
 
 TEST(FileReplacement, AFileInAFolderThatRefusesNewFilesIsWrittenInPlaceAndReadBack) {
     QTemporaryDir dir;
