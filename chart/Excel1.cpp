@@ -31,12 +31,12 @@ bool isExcelRunning() {
 
 bool stopForRunningExcel() {
     if (!isExcelRunning()) return false;
-    const auto tr = [](const char* text) { return QCoreApplication::translate("chart::Excel1", text); };
     const QString question =
-        tr(QT_TRANSLATE_NOOP("chart::Excel1", "Excel may be open. It is recommended that you close Excel first."))
+        QCoreApplication::translate("chart::Excel1", "Excel may be open. It is recommended that you close Excel first.")
         + QChar(13)
-        + tr(QT_TRANSLATE_NOOP("chart::Excel1", "Use Ctrl+Alt+Del > Task Manager > EXCEL.EXE if necessary."))
-        + QStringLiteral("\r\n\r\n") + tr(QT_TRANSLATE_NOOP("chart::Excel1", "Would you like to proceed anyway?"));
+        + QCoreApplication::translate("chart::Excel1", "Use Ctrl+Alt+Del > Task Manager > EXCEL.EXE if necessary.")
+        + QStringLiteral("\r\n\r\n")
+        + QCoreApplication::translate("chart::Excel1", "Would you like to proceed anyway?");
     try {
         return shell::MsgBox(question, shell::vbYesNo, shell::applicationTitle()) != shell::vbYes;
     } catch (...) {
@@ -75,7 +75,7 @@ void saveCellsActivesheet(automation::Workbook* workbook, const QString& picture
     spreadsheet::VectorPicture copied;
     h.step(110, [&] {
         const automation::UsedRange used = activeSheet().usedRange();
-        copied = activeSheet().copyPicture({used.row, used.column, used.lastRow(), used.lastColumn()});
+        copied = activeSheet().copyPicture(used.range());
         keeper.pictureCopied();
     });
     h.step(112, [&] {

@@ -387,6 +387,21 @@ vorhandene DATEI.
     </message>
 </context>
 <context>
+    <name>chart::Excel1</name>
+    <message>
+        <source>Excel may be open. It is recommended that you close Excel first.</source>
+        <translation>Excel ist möglicherweise geöffnet. Es wird empfohlen, Excel zuerst zu schließen.</translation>
+    </message>
+    <message>
+        <source>Use Ctrl+Alt+Del &gt; Task Manager &gt; EXCEL.EXE if necessary.</source>
+        <translation>Verwenden Sie bei Bedarf Strg+Alt+Entf &gt; Task-Manager &gt; EXCEL.EXE.</translation>
+    </message>
+    <message>
+        <source>Would you like to proceed anyway?</source>
+        <translation>Möchten Sie trotzdem fortfahren?</translation>
+    </message>
+</context>
+<context>
     <name>chart::PictureExport</name>
     <message>
         <source>Family tree chart</source>

@@ -377,6 +377,21 @@ En kjøring som feiler, etterlater ingen fil og endrer aldri en eksisterende FIL
     </message>
 </context>
 <context>
+    <name>chart::Excel1</name>
+    <message>
+        <source>Excel may be open. It is recommended that you close Excel first.</source>
+        <translation>Excel kan være åpent. Det anbefales at du lukker Excel først.</translation>
+    </message>
+    <message>
+        <source>Use Ctrl+Alt+Del &gt; Task Manager &gt; EXCEL.EXE if necessary.</source>
+        <translation>Bruk Ctrl+Alt+Del &gt; Oppgavebehandling &gt; EXCEL.EXE om nødvendig.</translation>
+    </message>
+    <message>
+        <source>Would you like to proceed anyway?</source>
+        <translation>Vil du fortsette likevel?</translation>
+    </message>
+</context>
+<context>
     <name>chart::PictureExport</name>
     <message>
         <source>Family tree chart</source>
