@@ -11,6 +11,7 @@
 // Times are medians over the runs, after one build that warms the process.
 // Usage: click_bench KINLOOM_CHART [RUNS]
 //        click_bench --once GENERATIONS [--bitmap]   (one build; prints nothing)
+#include "Median.h"
 #include "app/ProgramWindows.h"
 #include "chart/Excel1.h"
 #include "files/RunningObjects.h"
@@ -41,11 +42,6 @@ extern char** environ;
 
 namespace {
 
-double median(std::vector<double> samples) {
-    std::sort(samples.begin(), samples.end());
-    return samples[samples.size() / 2];
-}
-
 // The chart's bitmap as the preview held it before: drawn, written as BMP,
 // read back and made a pixmap.
 QPixmap bitmapPathPicture(const QString& workbook, const QString& bmp) {
@@ -53,8 +49,7 @@ QPixmap bitmapPathPicture(const QString& workbook, const QString& bmp) {
     const auto book = instance->workbooks().item(1);
     auto& sheet = book->activeSheet();
     const auto used = sheet.usedRange();
-    spreadsheet::writePictureFile(
-        spreadsheet::bitmapOf(sheet.picture({used.row, used.column, used.lastRow(), used.lastColumn()})), bmp, "bmp");
+    spreadsheet::writePictureFile(spreadsheet::bitmapOf(sheet.picture(used.range())), bmp, "bmp");
     return QPixmap::fromImage(QImageReader(bmp).read());
 }
 

@@ -35,7 +35,7 @@ int main(int argc, char* argv[]) {
         auto application = chart::automation::createApplication();
         auto workbook = application->workbooks().add();
         const chart::ChartLayout layout = chart::BuildChartLayout(QStringLiteral("Halvarsen"), QStringLiteral("5"));
-        for (const auto& op : layout.operations) chart::executeOperation(workbook->activeSheet(), layout, op);
+        chart::executeLayout(workbook->activeSheet(), layout);
         timer.start();
         chart::Excel1::saveCellsActivesheet(workbook.get(), folder.filePath(QStringLiteral("temp.bmp")));
     }

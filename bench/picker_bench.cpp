@@ -6,6 +6,7 @@
 // QStandardItemModel behind a QSortFilterProxyModel filtering by a regular
 // expression (the words in any order, case ignored), in the same view.
 // Usage: picker_bench [RUNS]
+#include "Median.h"
 #include "shell/family/FamilyFileReading.h"
 #include "shell/family/PersonPicker.h"
 
@@ -30,11 +31,6 @@ namespace {
 
 constexpr int kPeople = 100'000;
 const QString kTyped = QStringLiteral("hansen ole");
-
-double median(std::vector<double> samples) {
-    std::sort(samples.begin(), samples.end());
-    return samples[samples.size() / 2];
-}
 
 // Person i's parents are 2i and 2i + 1, as the GEDCOM benchmark's file.
 void writeFamilyFile(const QString& path) {

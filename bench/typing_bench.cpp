@@ -3,6 +3,7 @@
 // The peer is the same text stored as Qt programs commonly do it, with a
 // QSettings write and sync at the change.
 // Usage: typing_bench [KEYSTROKES]
+#include "Median.h"
 #include "shell/mainwindow/Form1.h"
 #include "shell/shared/ApplicationFolders.h"
 #include "shell/shared/SettingsStore.h"
@@ -20,11 +21,6 @@
 #include <vector>
 
 namespace {
-
-double median(std::vector<double> samples) {
-    std::sort(samples.begin(), samples.end());
-    return samples[samples.size() / 2];
-}
 
 // A settings file that other programs of the maker filled to about the size.
 void fillSettings(const QString& file, qint64 megabytes) {

@@ -9,6 +9,7 @@
 #include "chart/EngineAutomation.h"
 #include "chart/ExecuteOperation.h"
 #include "preview/Form2.h"
+#include "preview/ViewerArithmetic.h"
 #include "spreadsheet/SheetPicture.h"
 #include "spreadsheet/Worksheet.h"
 
@@ -144,8 +145,11 @@ void BM_WholeChartRepaint(benchmark::State& state) {
 
 void BM_WholeChartRepaintPeerBitmap(benchmark::State& state) {
     BitmapPreview preview(static_cast<int>(state.range(0)));
+    // Fitted as ours is, so that both paint the same area.
     const QSize full = preview.canvas.size();
-    preview.canvas.zoomTo(std::min(1.0, std::min(622.0 / full.width(), 495.0 / full.height())));
+    const preview::WholeChartView whole =
+        preview::wholeChartView(full.width(), full.height(), preview.viewport.width(), preview.viewport.height());
+    preview.canvas.resize(whole.width, whole.height);
     for (auto _ : state) benchmark::DoNotOptimize(preview.viewport.grab());
 }
 

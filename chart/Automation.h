@@ -49,6 +49,7 @@ struct UsedRange {
     int columnCount = 1;
     int lastRow() const { return row + rowCount - 1; }
     int lastColumn() const { return column + columnCount - 1; }
+    SheetRange range() const { return {row, column, lastRow(), lastColumn()}; }
 };
 
 class Worksheet {

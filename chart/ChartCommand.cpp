@@ -147,11 +147,11 @@ Outcome parseArguments(const QStringList& arguments, QTextStream& out, QTextStre
     request.rootGiven = parser.isSet(options.root);
     request.countText = parser.value(options.generations);
     request.countGiven = parser.isSet(options.generations) || !parser.isSet(options.gedcom);
-    request.outputPath = parser.isSet(options.output) ? parser.value(options.output) : QString();
+    request.outputPath = parser.value(options.output);
     if (parser.isSet(options.picture)) request.picturePath = parser.value(options.picture);
     request.withNumbers = parser.isSet(options.numbers);
     if (parser.isSet(options.gedcom)) request.gedcomPath = parser.value(options.gedcom);
-    if (parser.isSet(options.person)) request.person = parser.value(options.person);
+    request.person = parser.value(options.person);
     if (parser.isSet(options.person) && !parser.isSet(options.gedcom)) {
         err << QCoreApplication::translate("chart::ChartCommand",
                                            "--person names someone in the file --gedcom reads; give that file too.")
@@ -226,9 +226,8 @@ DrawnChart drawChart(const ChartRequest& request, QTextStream& err) {
     chart.application->setVisible(false);
     automation::Worksheet& sheet = chart.workbook->activeSheet();
     executeLayout(sheet, BuildChartLayout(rootName, countText));
-    if (filled || request.withNumbers)
-        writeBoxTexts(sheet, boxColumnsOf(countText),
-                      {request.withNumbers, filled ? filled->labelByNumber : std::vector<QString>()});
+    const BoxLabels labels{request.withNumbers, filled ? std::move(filled->labelByNumber) : std::vector<QString>()};
+    if (labels.any()) writeBoxTexts(sheet, boxColumnsOf(countText), labels);
     return chart;
 }
 
@@ -240,9 +239,7 @@ void writeChart(const ChartRequest& request, DrawnChart& chart) {
     std::optional<files::FileReplacement> picture;
     if (request.picturePath) {
         const automation::UsedRange used = sheet.usedRange();
-        picture.emplace(*request.picturePath,
-                        exportedPictureBytes(sheet.picture({used.row, used.column, used.lastRow(), used.lastColumn()}),
-                                             *request.picturePath));
+        picture.emplace(*request.picturePath, exportedPictureBytes(sheet.picture(used.range()), *request.picturePath));
     }
     const spreadsheet::WorkbookFormat format = *spreadsheet::workbookFormatOf(request.outputPath);
     files::FileReplacement workbook(request.outputPath, chart.workbook->fileBytes(static_cast<int>(format)));

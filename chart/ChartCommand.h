@@ -11,7 +11,8 @@ inline constexpr int kExitFailure = 1;
 inline constexpr int kExitBadInput = 2;
 
 // kinloom-chart [--root NAME] [--generations COUNT] [--numbers]
-//               [--gedcom FILE.ged [--person ID-OR-NAME]] --output FILE.xls|.xlsx|.ods
+//               [--gedcom FILE.ged [--person ID-OR-NAME]] [--picture FILE]
+//               --output FILE.xls|.xlsx|.ods
 // Draws the chart in a new engine instance, filled from a GEDCOM file when
 // one is given, and saves it in the format the extension names. Arguments
 // include the program name first, as main receives them.

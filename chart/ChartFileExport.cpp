@@ -54,8 +54,7 @@ QByteArray chartFileBytes(const QString& workbookPath, ChartFileFormat format) {
     } else {
         automation::Worksheet& sheet = book->activeSheet();
         const automation::UsedRange used = sheet.usedRange();
-        bytes = exportedPictureBytes(sheet.picture({used.row, used.column, used.lastRow(), used.lastColumn()}),
-                                     pictureKind(format));
+        bytes = exportedPictureBytes(sheet.picture(used.range()), pictureKind(format));
     }
     application->setDisplayAlerts(false);
     book->close();

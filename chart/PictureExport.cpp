@@ -12,7 +12,6 @@
 #include <QSvgGenerator>
 
 #include <algorithm>
-#include <numeric>
 
 namespace chart {
 

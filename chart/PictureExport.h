@@ -9,7 +9,7 @@ class QPagedPaintDevice;
 
 namespace chart {
 
-// The kinds of picture file kinloom-chart writes, named by the file's
+// The kinds of picture file a chart is written as, named by the file's
 // extension: bitmaps (.bmp, .png and the other formats Qt writes) and the
 // vector formats .svg and .pdf. Unknown for any other extension.
 enum class PictureFileKind {

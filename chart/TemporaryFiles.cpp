@@ -80,7 +80,7 @@ bool claimExclusively(const QString& path) {
     }
     if (errno == EEXIST) return false;
     throw files::Error(files::ErrorKind::File, QT_TRANSLATE_NOOP("files::Error", "Cannot create '%1': %2"),
-                       {QDir::toNativeSeparators(path), QString::fromLocal8Bit(std::strerror(errno))});
+                       {QDir::toNativeSeparators(path), files::systemReason(errno)});
 }
 
 std::optional<TemporaryFile> claimTemporaryFile(const QString& path) {

@@ -22,7 +22,8 @@ using Reply = std::unique_ptr<T, FreeReply>;
 // left is not taken.
 constexpr quint32 kWordsPerRead = 1 << 20;
 
-// Targets that describe the clipboard, not what it holds.
+// What the clipboard holds (texts, MIME types), not the targets that
+// describe it (TARGETS, TIMESTAMP, MULTIPLE).
 bool isHeldContent(const QByteArray& name) { return name == "UTF8_STRING" || name.contains('/'); }
 
 // The next event that matches, or nullptr at the deadline.

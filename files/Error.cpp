@@ -1,5 +1,7 @@
 #include "Error.h"
 
+#include <cstring>
+
 namespace files {
 
 namespace {
@@ -55,5 +57,7 @@ Error::Error(ErrorKind kind, Phrase phrase)
     : std::runtime_error(phrase.english().toStdString()), m_kind(kind), m_phrase(std::move(phrase)) {}
 
 void Error::setWording(Wording wording) { installedWording() = std::move(wording); }
+
+QString systemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
 } // namespace files

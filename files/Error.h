@@ -62,6 +62,9 @@ private:
     std::vector<Phrase> m_arguments;
 };
 
+// The system's reason for an errno value, as given (never translated here).
+QString systemReason(int error);
+
 // Every failure the program reports to its user: its kind and its phrase.
 // The phrase is worded in the user's language where it is shown
 // (description()); what() holds it in English, in UTF-8.

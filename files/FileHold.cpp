@@ -1,8 +1,7 @@
 #include "FileHold.h"
 
+#include "Paths.h"
 #include "RunningObjects.h"
-
-#include <QFileInfo>
 
 namespace files {
 
@@ -21,11 +20,7 @@ FileHold& FileHold::operator=(FileHold&&) noexcept = default;
 
 bool FileHold::isRegistered() const { return m_entry && m_entry->isRegistered(); }
 
-QString heldName(const QString& path) {
-    const QFileInfo info(path);
-    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
-    return (folder.isEmpty() ? info.absolutePath() : folder) + QLatin1Char('/') + info.fileName();
-}
+QString heldName(const QString& path) { return inCanonicalFolder(path); }
 
 QStringList heldFiles() { return runningObjectDefaultMembers(kHoldClass); }
 

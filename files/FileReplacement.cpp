@@ -42,8 +42,6 @@ bool seamFails(FileOperation kind) {
     return true;
 }
 
-QString systemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
-
 [[noreturn]] void fail(const QString& target, Phrase why) {
     throw Error(ErrorKind::File, QT_TRANSLATE_NOOP("files::Error", "Cannot save '%1': %2."), {target, std::move(why)});
 }
@@ -188,7 +186,7 @@ void FileReplacement::prepare() {
     if (exists && ::faccessat(AT_FDCWD, m_resolved.constData(), W_OK, AT_EACCESS) != 0) failWithErrno(m_target);
     m_existed = exists;
 
-    const int fd = createBeside();
+    const int fd = createHidden(0666, m_beside, m_besideHold);
     if (fd < 0) {
         if (exists && folderRefusesNewFiles(errno)) return prepareInPlace();
         failWithErrno(m_target);
@@ -196,20 +194,32 @@ void FileReplacement::prepare() {
     writeBeside(fd, exists ? &status : nullptr);
 }
 
-int FileReplacement::createBeside() {
+// A fresh hidden name beside the file, taken by make (which answers as
+// open() or link() do), tried again while the name happens to be taken. On
+// success the name and its hold go into name and hold.
+int FileReplacement::underHiddenName(const std::function<int(const QByteArray&)>& make, QByteArray& name,
+                                     std::optional<FileHold>& hold) {
     for (int tries = 0; tries < 100; ++tries) {
-        std::optional<FileHold> hold;
-        const QByteArray beside = hiddenNameBeside(m_resolved, hold);
-        const int fd = seamFails(FileOperation::Create)
-            ? -1
-            : ::open(beside.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0) {
-            m_beside = beside;
-            m_besideHold = std::move(hold);
+        std::optional<FileHold> held;
+        const QByteArray candidate = hiddenNameBeside(m_resolved, held);
+        const int made = make(candidate);
+        if (made >= 0) {
+            name = candidate;
+            hold = std::move(held);
         }
-        if (fd >= 0 || errno != EEXIST) return fd;
+        if (made >= 0 || errno != EEXIST) return made;
     }
     return -1;
+}
+
+int FileReplacement::createHidden(mode_t mode, QByteArray& name, std::optional<FileHold>& hold) {
+    return underHiddenName(
+        [mode](const QByteArray& candidate) {
+            return seamFails(FileOperation::Create)
+                ? -1
+                : ::open(candidate.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        },
+        name, hold);
 }
 
 void FileReplacement::writeBeside(int fd, const struct stat* old) {
@@ -273,17 +283,10 @@ void FileReplacement::place(bool keepOld) {
 // The old file stays under a hidden name until the replacement is done: a
 // second name for it where the file system allows, else a flushed copy.
 void FileReplacement::keepOldVersion() {
-    for (int tries = 0; tries < 100; ++tries) {
-        std::optional<FileHold> hold;
-        const QByteArray name = hiddenNameBeside(m_resolved, hold);
-        if (!seamFails(FileOperation::Link) && ::link(m_resolved.constData(), name.constData()) == 0) {
-            m_backup = name;
-            m_backupHold = std::move(hold);
-            return;
-        }
-        if (errno != EEXIST) break;
-    }
-    if (!copyOldVersion()) failWithErrno(m_target);
+    const auto link = [this](const QByteArray& name) {
+        return seamFails(FileOperation::Link) ? -1 : ::link(m_resolved.constData(), name.constData());
+    };
+    if (underHiddenName(link, m_backup, m_backupHold) < 0 && !copyOldVersion()) failWithErrno(m_target);
 }
 
 bool FileReplacement::copyOldVersion() {
@@ -298,13 +301,8 @@ bool FileReplacement::copyOldVersion() {
         errno = readError;
         return false;
     }
-    std::optional<FileHold> hold;
-    const QByteArray name = hiddenNameBeside(m_resolved, hold);
-    int fd = seamFails(FileOperation::Create) ? -1
-                                              : ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    int fd = createHidden(0600, m_backup, m_backupHold); // from here on, release() removes it
     if (fd < 0) return false;
-    m_backup = name; // from here on, release() removes it
-    m_backupHold = std::move(hold);
     int error = 0;
     if (!(writeAll(fd, old) && syncFile(fd))) error = errno;
     if (!closeFile(fd) && !error) error = errno;
@@ -312,12 +310,13 @@ bool FileReplacement::copyOldVersion() {
     return error == 0;
 }
 
+bool FileReplacement::putInPlace(const QByteArray& bytes) {
+    if (!writeAll(m_inPlace, bytes)) return false;
+    if (seamFails(FileOperation::Truncate) || ::ftruncate(m_inPlace, bytes.size()) != 0) return false;
+    return syncFile(m_inPlace);
+}
+
 void FileReplacement::writeInPlace() {
-    const auto putInPlace = [this](const QByteArray& bytes) {
-        if (!writeAll(m_inPlace, bytes)) return false;
-        if (seamFails(FileOperation::Truncate) || ::ftruncate(m_inPlace, bytes.size()) != 0) return false;
-        return syncFile(m_inPlace);
-    };
     QByteArray readBack;
     bool written = putInPlace(m_bytes) && readAll(m_inPlace, m_bytes.size(), readBack);
     if (written && readBack != m_bytes) {
@@ -335,8 +334,7 @@ void FileReplacement::writeInPlace() {
 void FileReplacement::undo() noexcept {
     if (m_state != State::Placed) return;
     if (m_inPlace >= 0) {
-        // Written back as the failure path of a write in place does.
-        if (writeAll(m_inPlace, m_oldBytes) && ::ftruncate(m_inPlace, m_oldBytes.size()) == 0) ::fsync(m_inPlace);
+        putInPlace(m_oldBytes); // as the failure path of a write in place does
     } else if (!m_backup.isEmpty()) {
         // Should even this fail, the old file stays under its hidden name
         // rather than go.

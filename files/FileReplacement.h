@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <sys/types.h>
+
 #include <functional>
 #include <initializer_list>
 #include <optional>
@@ -49,12 +51,15 @@ private:
     };
 
     void prepare();
-    int createBeside();
+    int underHiddenName(const std::function<int(const QByteArray&)>& make, QByteArray& name,
+                        std::optional<FileHold>& hold);
+    int createHidden(mode_t mode, QByteArray& name, std::optional<FileHold>& hold);
     void writeBeside(int fd, const struct stat* old);
     void prepareInPlace();
     void place(bool keepOld);
     void keepOldVersion();
     bool copyOldVersion();
+    bool putInPlace(const QByteArray& bytes);
     void writeInPlace();
     void undo() noexcept;
     void release() noexcept;

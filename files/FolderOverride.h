@@ -11,7 +11,6 @@ class FolderOverride {
 public:
     // The folder set, or the standard one when none is.
     QString folderOr(const QString& standard) const { return m_folder.isEmpty() ? standard : m_folder; }
-    bool isSet() const { return !m_folder.isEmpty(); }
     // An empty text goes back to the standard folder.
     void set(const QString& folder) { m_folder = folder; }
 

@@ -10,8 +10,13 @@ namespace files {
 QString resolvedPath(const QString& path) {
     const QFileInfo info(path);
     if (const QString canonical = info.canonicalFilePath(); !canonical.isEmpty()) return canonical;
+    return inCanonicalFolder(path);
+}
+
+QString inCanonicalFolder(const QString& path) {
+    const QFileInfo info(path);
     const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
-    return folder.isEmpty() ? info.absoluteFilePath() : folder + QLatin1Char('/') + info.fileName();
+    return (folder.isEmpty() ? info.absolutePath() : folder) + QLatin1Char('/') + info.fileName();
 }
 
 bool isSameFile(const QString& first, const QString& second) {

@@ -30,12 +30,12 @@ std::unique_ptr<QFile> openRegularFile(const QString& path) {
     // Opened without waiting, so that a FIFO without a writer cannot hold the
     // open up; the kind is then read from the descriptor itself.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0) cannotOpen(path, QString::fromLocal8Bit(std::strerror(errno)));
+    if (fd < 0) cannotOpen(path, systemReason(errno));
     struct stat status {};
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-        const Phrase why = S_ISREG(status.st_mode)
-            ? QString::fromLocal8Bit(std::strerror(errno))
-            : Phrase(QT_TRANSLATE_NOOP("files::Error", "it is %1"), {fileKind(status.st_mode)});
+    const bool known = ::fstat(fd, &status) == 0;
+    if (!known || !S_ISREG(status.st_mode)) {
+        const Phrase why = known ? Phrase(QT_TRANSLATE_NOOP("files::Error", "it is %1"), {fileKind(status.st_mode)})
+                                 : Phrase(systemReason(errno));
         ::close(fd);
         cannotOpen(path, why);
     }

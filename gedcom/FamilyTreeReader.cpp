@@ -165,7 +165,7 @@ int openRegularFile(const QString& path) {
         fail(path, 0,
              error == ENOENT ? files::Phrase(QT_TRANSLATE_NOOP("files::Error", "no such file"))
                              : files::Phrase(QT_TRANSLATE_NOOP("files::Error", "cannot be read: %1"),
-                                             {QString::fromLocal8Bit(std::strerror(error))}));
+                                             {files::systemReason(error)}));
     }
     struct stat status {};
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {

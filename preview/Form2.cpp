@@ -13,7 +13,6 @@
 #include "files/FileReplacement.h"
 #include "files/Paths.h"
 #include "shell/shared/ApplicationEnd.h"
-#include "shell/shared/ApplicationFolders.h"
 #include "shell/shared/ApplicationIcon.h"
 #include "shell/shared/FileRoutines.h"
 #include "shell/shared/MessageBox.h"
@@ -34,7 +33,6 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 
-#include <cmath>
 #include <cstdlib>
 
 namespace preview {
@@ -294,7 +292,7 @@ void Form2::showWholeChart() {
 // anywhere else a click is the start and end of a drag, as ever.
 void Form2::pictureClick(const QMouseEvent& event) {
     if (!m_wholeChart || event.button() != Qt::LeftButton) return;
-    if ((event.position() - m_pressedAt).manhattanLength() > QApplication::startDragDistance()) return;
+    if ((event.position() - QPointF(mDragX, mDragY)).manhattanLength() > QApplication::startDragDistance()) return;
     zoomInAt(event.position());
 }
 
@@ -363,12 +361,12 @@ void Form2::PushButton6_Click() {
             });
         }
     }
-    // The old file is not deleted beforehand: the copy replaces it only once
-    // complete, so a failed save leaves the user's file as it was.
+    // The old file is not deleted beforehand: the new one replaces it only
+    // once complete, so a failed save leaves the user's file as it was.
     if (h.test(122, [&] { return answer == shell::vbYes; })) h.step(124, [] {});
-    bool copied = true;
+    bool saved = true;
     if (h.test(128, [&] { return answer == shell::vbYes; })) {
-        copied = h.step(130, [&] {
+        saved = h.step(130, [&] {
             // Back and closing delete the temporary workbook: a chart saved
             // under its name would not stay.
             if (files::isSameFile(mExcelFile, chosen))
@@ -384,7 +382,7 @@ void Form2::PushButton6_Click() {
                                chart::chartFileBytes(mExcelFile, saveFormatFor(chosen, CommonDialog1.filterIndex)));
         });
     }
-    if (copied) h.step(132, [&] { shell::MsgBox(tr("Done.")); });
+    if (saved) h.step(132, [&] { shell::MsgBox(tr("Done.")); });
 }
 
 void Form2::PushButton8_Click() {
@@ -430,10 +428,7 @@ bool Form2::eventFilter(QObject* watched, QEvent* event) {
     }
     if (watched == m_ui->Picture1) {
         switch (event->type()) {
-        case QEvent::MouseButtonPress:
-            m_pressedAt = static_cast<QMouseEvent*>(event)->position();
-            Picture1_MouseDown(m_pressedAt);
-            return true;
+        case QEvent::MouseButtonPress: Picture1_MouseDown(static_cast<QMouseEvent*>(event)->position()); return true;
         case QEvent::MouseMove:
             if (static_cast<QMouseEvent*>(event)->buttons() != Qt::NoButton)
                 Picture1_MouseMove(static_cast<QMouseEvent*>(event)->position());

@@ -36,8 +36,8 @@ public:
     explicit Form2(QWidget* parent = nullptr);
     ~Form2() override;
 
-    // The temporary workbook of the chart shown: what a save copies, and what
-    // going back or closing deletes. Set through setExcelFile, which holds it.
+    // The temporary workbook of the chart shown: what a save writes out (as it
+    // is, or in another format), and what going back or closing deletes. Set through setExcelFile, which holds it.
     const QString& mExcelFile{m_excelFile};
 
     // Hands over a chart's picture: the canvas shows it at its own size, and
@@ -102,7 +102,6 @@ private:
     QMenu* m_pictureMenu = nullptr;
     bool m_wholeChart = false;
     double m_wholeFactor = 1.0;
-    QPointF m_pressedAt; // where a button last went down on the canvas
     WheelNotches m_verticalWheel;
     WheelNotches m_horizontalWheel;
     WheelNotches m_zoomWheel;

@@ -3,31 +3,41 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <array>
 
 namespace preview {
 
 namespace {
 
-constexpr int kFormatCount = static_cast<int>(chart::ChartFileFormat::Png) + 1;
+struct SaveFilter {
+    const char* description;
+    const char* pattern;
+    chart::ChartFileFormat format;
+};
+
+// In the dialog's order.
+constexpr std::array kFilters{
+    SaveFilter{QT_TRANSLATE_NOOP("Form2", "Excel Files (*.xls)"), "*.xls", chart::ChartFileFormat::Xls},
+    SaveFilter{QT_TRANSLATE_NOOP("Form2", "Excel Workbook (*.xlsx)"), "*.xlsx", chart::ChartFileFormat::Xlsx},
+    SaveFilter{QT_TRANSLATE_NOOP("Form2", "OpenDocument Spreadsheet (*.ods)"), "*.ods", chart::ChartFileFormat::Ods},
+    SaveFilter{QT_TRANSLATE_NOOP("Form2", "PDF Document (*.pdf)"), "*.pdf", chart::ChartFileFormat::Pdf},
+    SaveFilter{QT_TRANSLATE_NOOP("Form2", "SVG Picture (*.svg)"), "*.svg", chart::ChartFileFormat::Svg},
+    SaveFilter{QT_TRANSLATE_NOOP("Form2", "PNG Picture (*.png)"), "*.png", chart::ChartFileFormat::Png},
+};
 
 } // namespace
 
 QString saveDialogFilter() {
-    const auto entry = [](const char* description, const char* pattern) {
-        return QCoreApplication::translate("Form2", description) + QLatin1Char('|') + QLatin1String(pattern)
-            + QLatin1Char('|');
-    };
-    return entry(QT_TRANSLATE_NOOP("Form2", "Excel Files (*.xls)"), "*.xls")
-        + entry(QT_TRANSLATE_NOOP("Form2", "Excel Workbook (*.xlsx)"), "*.xlsx")
-        + entry(QT_TRANSLATE_NOOP("Form2", "OpenDocument Spreadsheet (*.ods)"), "*.ods")
-        + entry(QT_TRANSLATE_NOOP("Form2", "PDF Document (*.pdf)"), "*.pdf")
-        + entry(QT_TRANSLATE_NOOP("Form2", "SVG Picture (*.svg)"), "*.svg")
-        + entry(QT_TRANSLATE_NOOP("Form2", "PNG Picture (*.png)"), "*.png");
+    QString filter;
+    for (const SaveFilter& entry : kFilters)
+        filter += QCoreApplication::translate("Form2", entry.description) + QLatin1Char('|')
+            + QLatin1String(entry.pattern) + QLatin1Char('|');
+    return filter;
 }
 
 chart::ChartFileFormat saveFormatFor(const QString& chosen, int filterIndex) {
     if (const std::optional<chart::ChartFileFormat> named = chart::chartFileFormatOf(chosen)) return *named;
-    return static_cast<chart::ChartFileFormat>(std::clamp(filterIndex, 1, kFormatCount) - 1);
+    return kFilters[std::clamp(filterIndex, 1, static_cast<int>(kFilters.size())) - 1].format;
 }
 
 } // namespace preview

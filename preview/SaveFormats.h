@@ -7,8 +7,7 @@
 namespace preview {
 
 // The save dialog's filter: the Excel file first, the one the preview
-// always offered and still offers first, then the other ways out, in the
-// order of chart::ChartFileFormat.
+// always offered and still offers first, then the other ways out.
 QString saveDialogFilter();
 
 // The format a save writes: the one the chosen name's extension names when

@@ -12,4 +12,7 @@ int columnWidthPixels(double characters);
 inline constexpr int kDigitWidthPixels = 7;
 inline constexpr int kColumnPaddingPixels = 5;
 
+// A width of so many pixels as files store it: in 1/256 of a digit's width.
+inline constexpr int columnWidth256ths(int pixels) { return pixels * 256 / kDigitWidthPixels; }
+
 } // namespace spreadsheet

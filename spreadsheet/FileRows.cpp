@@ -17,10 +17,12 @@ std::vector<FileCell> RowCells::of(int row) const {
         const FormatId areaFormat = m_sheet.formatId(area.firstRow, area.firstColumn);
         for (int c = area.firstColumn; c <= area.lastColumn; ++c) {
             auto it = std::find_if(cells.begin(), cells.end(), [&](const FileCell& f) { return f.column == c; });
-            if (it == cells.end())
-                cells.push_back({c, areaFormat, nullptr});
-            else
+            if (it == cells.end()) {
+                cells.push_back({c, areaFormat, nullptr, &area});
+            } else {
                 it->format = areaFormat;
+                it->area = &area;
+            }
         }
     }
     if (merged)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CellFormat.h"
+#include "CellRange.h"
 
 #include <QString>
 
@@ -15,8 +16,11 @@ class Worksheet;
 struct FileCell {
     int column;
     FormatId format;
-    const QString* text; // null when the cell holds no value
+    const QString* text;             // null when the cell holds no value
+    const CellRange* area = nullptr; // the merged area it lies in, if any (the sheet's own)
     bool hasText() const { return text && !text->isEmpty(); }
+    // A merged area's cell other than its first, which shows the area.
+    bool isCovered(int row) const { return area && !(area->firstRow == row && area->firstColumn == column); }
 };
 
 // The cells of each row as files store them, in column order.

@@ -101,7 +101,8 @@ private:
     std::unordered_map<FormatId, int> m_styleOf;
 };
 
-// A text shows in its cell, at of the range, or across the merged area it begins.
+// A text shows in its cell (at, in the range's cell indexes), or across the
+// merged area it begins.
 PictureText textOf(const Worksheet& sheet, const CellRange& range, const Cell& cell, int row, QPoint at) {
     QPoint end = at;
     if (const auto merged = sheet.mergedAreaAt(row, cell.column))

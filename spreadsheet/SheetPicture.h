@@ -47,7 +47,8 @@ VectorPicture copyPictureToClipboard(const Worksheet& sheet, const CellRange& ra
 QByteArray pictureFileBytes(const QImage& picture, const QByteArray& format);
 
 // Writes a picture file as a FileReplacement: any file there is replaced
-// only once the new one is complete. Throws files::Error (Spreadsheet).
+// only once the new one is complete. Throws files::Error: File when it
+// cannot be written, Spreadsheet when the picture cannot be encoded.
 void writePictureFile(const QImage& picture, const QString& path, const QByteArray& format);
 // The largest picture file read. A 15-generation chart's picture is 1.9 MB;
 // filled, every label 300 characters long (a GEDCOM line's 255, with the
@@ -56,8 +57,8 @@ inline constexpr qint64 kMaxPictureFileBytes = 32 * 1024 * 1024;
 
 // Reads a vector picture's file: a regular file of at most
 // kMaxPictureFileBytes, judged before anything is read. Throws
-// files::Error (Spreadsheet) for a file that cannot be read, is larger, or holds no
-// sound picture.
+// files::Error: File for a file that cannot be read or is larger,
+// Spreadsheet for one that holds no sound picture.
 VectorPicture readPictureFile(const QString& path);
 
 // Makes the sheet's fonts available: Tahoma from the system, or from

@@ -38,8 +38,6 @@ FamilyFileReading::~FamilyFileReading() {
 
 void FamilyFileReading::start() { m_thread->start(); }
 
-bool FamilyFileReading::isFinished() const { return m_thread->isFinished(); }
-
 bool FamilyFileReading::waitShowingProgress(QWidget* parent) {
     if (!m_thread->isFinished()) {
         QProgressDialog progress(tr("Reading %1…").arg(QFileInfo(m_path).fileName()), tr("Cancel"), 0, kProgressSteps,

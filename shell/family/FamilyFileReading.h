@@ -29,7 +29,6 @@ public:
     void start();
     // Asks the reading to stop; it ends soon after, without a tree.
     void stop() { m_progress.stopRequested = true; }
-    bool isFinished() const;
 
     // Waits for the end of the reading. When it takes a while, it shows how
     // far it has come, with a Cancel button that stops it. False when the

@@ -11,8 +11,6 @@
 
 #include <QFileInfo>
 
-#include <algorithm>
-
 namespace shell {
 
 namespace {
@@ -24,9 +22,9 @@ const QString personKey = QStringLiteral("FamilyPerson");
 const QString numbersKey = QStringLiteral("AncestorNumbers");
 
 FamilyChoice choiceOf(const QString& path, const gedcom::FamilyTree& tree, int person) {
-    const chart::FilledPedigree filled = chart::filledPedigreeOf(tree, person, chart::kMaxGenerations);
-    return {path, tree.person(person).id, tree.person(person).name, std::max(1, filled.knownGenerations),
-            filled.labelByNumber};
+    chart::FilledPedigree filled = chart::filledPedigreeOf(tree, person, chart::kMaxGenerations);
+    return {path, tree.person(person).id, std::move(filled.personName), filled.knownGenerations,
+            std::move(filled.labelByNumber)};
 }
 
 void reportUnreadable(const std::exception& failure) {

@@ -68,8 +68,7 @@ const CharacterFold& tabledFold(char16_t c) {
     return table[c];
 }
 
-} // namespace
-
+// The search words of a text, added to words.
 void appendSearchWords(QStringView text, QString& words) {
     bool inWord = false;
     for (const QChar c : text) {
@@ -84,14 +83,6 @@ void appendSearchWords(QStringView text, QString& words) {
         words.append(reinterpret_cast<const QChar*>(fold.letters), fold.length);
     }
 }
-
-QString searchWords(QStringView text) {
-    QString words;
-    appendSearchWords(text, words);
-    return words;
-}
-
-namespace {
 
 // The years of a GEDCOM date, as words: "ABT 12 MAR 1864" gives " 1864".
 void appendYears(QStringView date, QString& words) {
@@ -111,13 +102,19 @@ void appendYears(QStringView date, QString& words) {
 
 } // namespace
 
+QString searchWords(QStringView text) {
+    QString words;
+    appendSearchWords(text, words);
+    return words;
+}
+
 PeopleIndex::PeopleIndex(const gedcom::FamilyTree& tree) {
     const int count = tree.personCount();
     m_starts.reserve(static_cast<std::size_t>(count) + 1);
     m_words.reserve(static_cast<qsizetype>(count) * 40);
     for (int i = 0; i < count; ++i) {
         m_starts.push_back(m_words.size());
-        const gedcom::Person& person = tree.person(i);
+        const gedcom::Person person = tree.person(i);
         appendSearchWords(person.name, m_words);
         appendYears(person.birthDate, m_words);
         appendYears(person.deathDate, m_words);

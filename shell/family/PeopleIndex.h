@@ -13,7 +13,6 @@ namespace shell {
 // stand for ("Ø" as "o", "Æ" as "ae", "ß" as "ss"), every run of what is
 // neither letter nor digit one blank, and a blank before each word.
 QString searchWords(QStringView text);
-void appendSearchWords(QStringView text, QString& words);
 
 // The people of a file, made quick to filter as the user types: each
 // person's name, years of birth and death and identifier, folded once.

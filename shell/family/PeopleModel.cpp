@@ -28,9 +28,10 @@ int PeopleModel::columnCount(const QModelIndex& parent) const { return parent.is
 
 QVariant PeopleModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount()) return {};
-    const gedcom::Person& person = m_tree.person(personAt(index.row()));
+    const int at = personAt(index.row());
+    if (index.column() == Name) return m_tree.nameOf(at).toString(); // without building the whole person
+    const gedcom::Person person = m_tree.person(at);
     switch (index.column()) {
-    case Name: return person.name;
     case Years: {
         // The years without their parentheses: "1820–1891", "b. 1820".
         const QString years = gedcom::lifeYears(person);

@@ -72,8 +72,8 @@ void fitCaptionAndAddresses(QMessageBox& box) {
 
     int addressLine = 0;
     int longestLine = 0;
+    const QFontMetrics metrics = label->fontMetrics();
     for (const QString& paragraph : label->text().split(QLatin1Char('\n'))) {
-        const QFontMetrics metrics = label->fontMetrics();
         const int width = std::max(metrics.boundingRect(paragraph).width(), metrics.horizontalAdvance(paragraph))
             + 2 * label->margin();
         longestLine = std::max(longestLine, width);
@@ -85,7 +85,7 @@ void fitCaptionAndAddresses(QMessageBox& box) {
     // line, or a box Qt leaves unwrapped cuts that line off (up to the limit,
     // past which Qt wraps the rest).
     if (addressLine > 0 && addressLine <= widest)
-        label->setMinimumWidth(std::max(addressLine, std::min(longestLine, widest)));
+        label->setMinimumWidth(std::min(longestLine, widest)); // the address line is among them
 }
 
 int showModal(const ShownMessage& message) {

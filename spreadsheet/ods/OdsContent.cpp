@@ -7,7 +7,6 @@
 #include "spreadsheet/Worksheet.h"
 #include "spreadsheet/XmlBuffer.h"
 
-#include <algorithm>
 #include <map>
 #include <optional>
 
@@ -102,7 +101,7 @@ void writeParagraphs(XmlBuffer& out, const QString& text) {
 // written once with a count.
 class RowWriter {
 public:
-    RowWriter(XmlBuffer& out, const Worksheet& sheet) : m_out(out), m_sheet(sheet) {}
+    explicit RowWriter(XmlBuffer& out) : m_out(out) {}
 
     void write(int row, const std::vector<FileCell>& cells) {
         int column = 1;
@@ -110,10 +109,9 @@ public:
         while (i < cells.size()) {
             const FileCell& cell = cells[i];
             if (cell.column > column) gap(cell.column - column);
-            const std::optional<CellRange> area = m_sheet.mergedAreaAt(row, cell.column);
-            const bool covered = area && !(area->firstRow == row && area->firstColumn == cell.column);
-            if (cell.hasText() || (area && !covered)) {
-                single(cell, area && !covered ? &*area : nullptr);
+            const bool covered = cell.isCovered(row);
+            if (cell.hasText() || (cell.area && !covered)) {
+                single(cell, cell.area && !covered ? cell.area : nullptr);
                 column = cell.column + 1;
                 ++i;
                 continue;
@@ -121,8 +119,7 @@ public:
             // A run of empty cells in adjacent columns, alike in format and in being covered.
             std::size_t end = i + 1;
             while (end < cells.size() && cells[end].column == cells[end - 1].column + 1
-                   && cells[end].format == cell.format && !cells[end].hasText()
-                   && isCovered(row, cells[end].column) == covered)
+                   && cells[end].format == cell.format && !cells[end].hasText() && cells[end].isCovered(row) == covered)
                 ++end;
             m_out.raw(covered ? "<table:covered-table-cell" : "<table:table-cell");
             m_out.raw(" table:style-name=\"ce").number(cell.format).raw("\"");
@@ -135,10 +132,6 @@ public:
     }
 
 private:
-    bool isCovered(int row, int column) const {
-        const std::optional<CellRange> area = m_sheet.mergedAreaAt(row, column);
-        return area && !(area->firstRow == row && area->firstColumn == column);
-    }
     void gap(int count) {
         m_out.raw("<table:table-cell");
         if (count > 1) m_out.raw(" table:number-columns-repeated=\"").number(count).raw("\"");
@@ -160,12 +153,11 @@ private:
     }
 
     XmlBuffer& m_out;
-    const Worksheet& m_sheet;
 };
 
 void writeRows(XmlBuffer& out, const Worksheet& sheet, LengthStyles& styles) {
     const RowCells rowCells(sheet);
-    RowWriter cells(out, sheet);
+    RowWriter cells(out);
     const int lastRow = lastFileRow(sheet);
     int emptyRun = 0; // rows without cells, of the default height, not yet written
     const int defaultStyle = styles.of(defaultRowHeightPixels(sheet));

@@ -93,7 +93,7 @@ int modelHorizontalAlignment(std::uint8_t fileAlignment) {
 
 std::uint16_t fileColumnWidth(double characters) {
     const int pixels = spreadsheet::columnWidthPixels(characters);
-    return static_cast<std::uint16_t>(std::min(65535, pixels * 256 / kDigitWidthPixels));
+    return static_cast<std::uint16_t>(std::min(65535, columnWidth256ths(pixels)));
 }
 
 int columnWidthPixels(std::uint16_t fileWidth) {

@@ -8,7 +8,6 @@
 #include "StringTable.h"
 
 #include "files/Error.h"
-#include "files/FileReplacement.h"
 #include "spreadsheet/Worksheet.h"
 
 #include <gsf/gsf-infile-msole.h>
@@ -98,10 +97,6 @@ QByteArray workbookFileBytes(const Worksheet& sheet) {
                            QT_TRANSLATE_NOOP("files::Error", "The workbook could not be put together."));
     const auto* data = gsf_output_memory_get_bytes(GSF_OUTPUT_MEMORY(memory.get()));
     return QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(gsf_output_size(memory.get())));
-}
-
-void writeWorkbookFile(const Worksheet& sheet, const QString& path) {
-    files::replaceFile(path, workbookFileBytes(sheet));
 }
 
 } // namespace spreadsheet::xls

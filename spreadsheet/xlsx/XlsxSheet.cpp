@@ -1,5 +1,6 @@
 #include "XlsxSheet.h"
 
+#include "spreadsheet/ColumnWidth.h"
 #include "spreadsheet/FileRows.h"
 #include "spreadsheet/RowHeight.h"
 #include "spreadsheet/Worksheet.h"
@@ -101,7 +102,7 @@ private:
 
 // Widths as Excel stores them: the column's pixels in characters of the
 // 7-pixel digit, to 1/256.
-double fileWidth(int pixels) { return (pixels * 256 / 7) / 256.0; }
+double fileWidth(int pixels) { return columnWidth256ths(pixels) / 256.0; }
 
 void writeColumns(XmlBuffer& out, const Worksheet& sheet) {
     struct Column {

@@ -88,8 +88,7 @@ protected:
         QFile::remove(path);
         Excel1::saveCellsActivesheet(workbook.get(), path);
         const automation::UsedRange used = workbook->activeSheet().usedRange();
-        const QByteArray chart =
-            workbook->activeSheet().picture({used.row, used.column, used.lastRow(), used.lastColumn()}).toBytes();
+        const QByteArray chart = workbook->activeSheet().picture(used.range()).toBytes();
         application->setDisplayAlerts(false);
         workbook->close();
         application->quit();
