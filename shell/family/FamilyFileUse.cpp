@@ -112,7 +112,12 @@ const FamilyChoice* FamilyFileUse::open(const QString& path, const QString& root
     const std::optional<int> person =
         choosePerson(m_window, *tree, named.empty() ? 0 : named.front(), QFileInfo(path).fileName());
     if (!person) return nullptr;
-    m_choice = choiceOf(reading.path(), *tree, *person);
+    try {
+        m_choice = choiceOf(reading.path(), *tree, *person);
+    } catch (const files::Error& failure) { // a label too long for its box
+        reportUnreadable(failure);
+        return nullptr;
+    }
     m_lastFile = reading.path();
     remember();
     emit changed();

@@ -12,10 +12,12 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDialog>
+#include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -165,6 +167,12 @@ TEST_F(Form1FamilyTest, ThePickerStartsOnThePersonTheRootNameNames) {
 TEST_F(Form1FamilyTest, UnreadableFileOrCancelLeavesTheWindowAsItWas) {
     const QString jump = QStringLiteral(GEDCOM_FILES "/level-jump.ged");
     const QString missing = QStringLiteral(GEDCOM_FILES "/missing.ged");
+    QTemporaryDir dir;
+    const QString longName = dir.filePath(QStringLiteral("long-name.ged"));
+    QFile file(longName);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("0 HEAD\n1 CHAR UTF-8\n0 @I1@ INDI\n1 NAME " + QByteArray(40'000, 'a') + "\n0 TRLR\n");
+    file.close();
     const struct {
         QString file;
         QString message; // empty: none
@@ -172,6 +180,11 @@ TEST_F(Form1FamilyTest, UnreadableFileOrCancelLeavesTheWindowAsItWas) {
         {jump,
          QStringLiteral("The family file cannot be read:\n") + jump + QStringLiteral(":5: level 3 follows level 1")},
         {missing, QStringLiteral("The family file cannot be read:\n") + missing + QStringLiteral(": no such file")},
+        {longName,
+         QStringLiteral("The family file cannot be read:\n") + longName
+             + QStringLiteral(":4: @I1@ %1… has a name of 40000 characters with the years; a box holds "
+                              "at most 32751")
+                   .arg(QString(40, QLatin1Char('a')))},
         {kPedigree, QString()}, // the picker cancelled with Esc
     };
     for (const auto& c : cases) {
@@ -180,6 +193,7 @@ TEST_F(Form1FamilyTest, UnreadableFileOrCancelLeavesTheWindowAsItWas) {
         Form1 form;
         box(form, "Text2")->setText(QStringLiteral("7"));
         if (c.message.isEmpty()) pickByTyping(QStringLiteral("ole"), Qt::Key_Escape);
+        if (c.file == longName) pickByTyping(QString());
         form.openFamilyFile(c.file);
         std::vector<QString> messages;
         for (const ShownMessage& m : sandbox.messages.shown()) messages.push_back(m.text);
