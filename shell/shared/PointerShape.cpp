@@ -1,6 +1,7 @@
 #include "PointerShape.h"
 
 #include "files/Error.h"
+#include "files/WholeFile.h"
 
 #include <QFile>
 #include <QImageReader>
@@ -31,11 +32,16 @@ QCursor cursorForPointer(int mousePointer, const std::optional<QCursor>& mouseIc
 }
 
 QCursor loadCursorPicture(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // Only a regular file is read: a named pipe in its place would hold the
+    // window's start-up up for good.
+    std::unique_ptr<QFile> file;
+    try {
+        file = files::openRegularFile(path);
+    } catch (const files::Error&) {
         throw files::Error(files::ErrorKind::Window, QT_TRANSLATE_NOOP("files::Error", "Invalid picture"));
-    const std::optional<QPoint> hotSpot = cursorHotSpot(file.peek(22));
-    QImageReader reader(&file, "ico");
+    }
+    const std::optional<QPoint> hotSpot = cursorHotSpot(file->peek(22));
+    QImageReader reader(file.get(), "ico");
     const QImage image = reader.read();
     if (image.isNull())
         throw files::Error(files::ErrorKind::Window, QT_TRANSLATE_NOOP("files::Error", "Invalid picture"));

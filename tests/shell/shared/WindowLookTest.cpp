@@ -17,6 +17,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <sys/stat.h>
+
 using namespace shell;
 
 namespace {
@@ -109,6 +111,10 @@ TEST(PointerShape, CursorFileKeepsItsHotSpotAndAnythingElseIsAnInvalidPicture) {
         EXPECT_STREQ(failure.what(), "Invalid picture");
     }
     EXPECT_THROW(loadCursorPicture(sandbox.appFile(QStringLiteral("missing.cur"))), files::Error);
+    // A named pipe in the cursor's place is refused at once, not waited on.
+    const QString pipe = sandbox.appFile(QStringLiteral("pipe.cur"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    EXPECT_THROW(loadCursorPicture(pipe), files::Error);
 }
 
 TEST(FormBase, AWindowIsCentredWithItsFrame) {
