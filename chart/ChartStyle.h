@@ -15,6 +15,11 @@ inline constexpr int kBoxColorIndex = spreadsheet::xl::kPaletteLime;
 inline constexpr const char* kMarginColumnWidth = "2";
 inline constexpr const char* kBoxColumnWidth = "24";
 
+// The title and the generation line stand in column B, the title above.
+inline constexpr int kTitleRow = 2;
+inline constexpr int kGenerationLineRow = 3;
+inline constexpr int kTextColumn = 2;
+
 // The oldest generation's boxes stand in column B; the first box of the k-th
 // box column (from 0) on row 2^k + kFirstBoxRowOffset.
 inline constexpr int kFirstBoxColumn = 2;

@@ -14,6 +14,9 @@ const char* const kLeftOut[] = {
     QT_TRANSLATE_NOOP("files::Error", "and %1 more links to families the file does not hold"),
     QT_TRANSLATE_NOOP("files::Error", "and %1 more links to people the file does not hold"),
     QT_TRANSLATE_NOOP("files::Error", "and %1 more people who would be their own ancestor"),
+    QT_TRANSLATE_NOOP("files::Error", "and %1 more boxes that begin with a number not their own"),
+    QT_TRANSLATE_NOOP("files::Error", "and %1 more labels kept whole as names"),
+    QT_TRANSLATE_NOOP("files::Error", "and %1 more texts outside the boxes"),
 };
 
 files::Phrase warning(files::Phrase text) {

@@ -19,6 +19,9 @@ enum class WarningKind {
     MissingFamily,
     MissingPerson,
     OwnAncestor,
+    OtherNumber,  // a chart's box begins with a number that is not its own
+    UnreadLabel,  // a chart's label kept whole as a name
+    OutsideBoxes, // a chart's text that stands in no box
 };
 
 // The warnings about one file: the first kShownOfOneKind of each kind, then
@@ -35,7 +38,7 @@ public:
     QStringList lines() const;
 
 private:
-    static constexpr std::size_t kKinds = static_cast<std::size_t>(WarningKind::OwnAncestor) + 1;
+    static constexpr std::size_t kKinds = static_cast<std::size_t>(WarningKind::OutsideBoxes) + 1;
 
     QString m_fileName;
     QStringList m_shown;

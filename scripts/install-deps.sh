@@ -5,7 +5,7 @@ set -euo pipefail
 
 build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev libgsf-1-dev libzip-dev libxcb1-dev
                 libgtest-dev libgmock-dev libbenchmark-dev fonts-wine fonts-liberation fonts-dejavu-core
-                qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
+                qt6-tools-dev qt6-l10n-tools qt6-translations-l10n liborcus-dev)
 # The Debian package: CPack's dependency scan (dpkg-shlibdeps, file) and the
 # manual pages generated from --help.
 package_packages=(dpkg-dev file help2man)
@@ -15,12 +15,13 @@ package_packages=(dpkg-dev file help2man)
 # a CUPS queue of their own that writes PDF files (cups, cups-pdf).
 # The language tests make their locales from the locales package's sources;
 # the family-file route runs in a real X session under a window manager, the
-# clipboard tests on an X server of their own.
+# clipboard tests on an X server of their own. A family file written from a chart
+# is read by other genealogy programs: Gramps and libgedcom-perl's validation.
 test_packages=(python3 python3-xlrd python3-openpyxl "${package_packages[@]}"
                lintian desktop-file-utils appstream man-db util-linux librsvg2-bin poppler-utils locales
-               xvfb openbox xdotool x11-utils)
-# LibreOffice, Gnumeric and CUPS are large: only what the tests run, without recommends.
-test_lean_packages=(libreoffice-calc gnumeric cups printer-driver-cups-pdf)
+               xvfb openbox xdotool x11-utils libgedcom-perl)
+# LibreOffice, Gnumeric, Gramps and CUPS are large: only what the tests run, without recommends.
+test_lean_packages=(libreoffice-calc gnumeric gramps cups printer-driver-cups-pdf)
 # The .xlsx peer is a small C program on libxlsxwriter.
 bench_packages=(python3 python3-xlwt python3-xlrd libgedcom-perl gcc libxlsxwriter-dev xvfb)
 screenshot_packages=(xvfb xauth imagemagick xdotool openbox)

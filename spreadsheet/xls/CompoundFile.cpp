@@ -55,6 +55,8 @@ QByteArray workbookStream(QByteArrayView file) {
     GsfPtr<GsfInput> stream = childStream(root.get(), "Workbook");
     if (!stream) {
         if (childStream(root.get(), "Book")) throwOlderExcel();
+        // An .xlsx or .ods saved with a password is an encrypted package in a compound file.
+        if (childStream(root.get(), "EncryptedPackage")) throwEncrypted();
         throwNotAWorkbook(files::Phrase(QT_TRANSLATE_NOOP("files::Error", "it holds no workbook stream")));
     }
     if (GSF_IS_INFILE(stream.get()) && gsf_infile_num_children(GSF_INFILE(stream.get())) >= 0)

@@ -13,20 +13,21 @@ namespace spreadsheet::xls {
 
 namespace {
 
-// The tab WINDOW1 shows if it is a worksheet, else the first worksheet.
-const SheetEntry& activeWorksheet(const WorkbookGlobals& globals) {
+// The tab WINDOW1 shows if it is a worksheet and asked for, else the first worksheet.
+const SheetEntry& chosenWorksheet(const WorkbookGlobals& globals, SheetChoice choice) {
     const auto& sheets = globals.sheets;
-    if (globals.activeTab < static_cast<int>(sheets.size()) && sheets[globals.activeTab].type == kWorksheetType)
+    if (choice == SheetChoice::Active && globals.activeTab < static_cast<int>(sheets.size())
+        && sheets[globals.activeTab].type == kWorksheetType)
         return sheets[globals.activeTab];
     for (const SheetEntry& sheet : sheets)
         if (sheet.type == kWorksheetType) return sheet;
     throwDamaged(files::Phrase(QT_TRANSLATE_NOOP("files::Error", "it holds no worksheet")));
 }
 
-std::unique_ptr<Worksheet> readStream(const QByteArray& streamBytes) {
+std::unique_ptr<Worksheet> readStream(const QByteArray& streamBytes, SheetChoice choice = SheetChoice::Active) {
     RecordStream stream(streamBytes);
     const WorkbookGlobals globals = readWorkbookGlobals(stream);
-    return readWorksheet(stream, globals, activeWorksheet(globals));
+    return readWorksheet(stream, globals, chosenWorksheet(globals, choice));
 }
 
 template <typename Read>
@@ -43,8 +44,9 @@ std::unique_ptr<Worksheet> describingFailures(const QString& name, Read read) {
 
 } // namespace
 
-std::unique_ptr<Worksheet> readWorkbookBytes(const QByteArray& bytes, const QString& nameForMessages) {
-    return describingFailures(nameForMessages, [&] { return readStream(workbookStream(bytes)); });
+std::unique_ptr<Worksheet> readWorkbookBytes(const QByteArray& bytes, const QString& nameForMessages,
+                                             SheetChoice choice) {
+    return describingFailures(nameForMessages, [&] { return readStream(workbookStream(bytes), choice); });
 }
 
 std::unique_ptr<Worksheet> readWorkbookStream(const QByteArray& stream, const QString& nameForMessages) {

@@ -1,0 +1,83 @@
+#include "ChartOnSheet.h"
+
+#include "AncestorBoxes.h"
+#include "ChartLayout.h"
+#include "ChartStyle.h"
+#include "ChartWords.h"
+
+#include "files/Error.h"
+#include "spreadsheet/CellRange.h"
+
+#include <unordered_set>
+
+namespace chart {
+
+namespace {
+
+using files::Phrase;
+
+QString cellName(int row, int column) { return spreadsheet::columnName(column) + QString::number(row); }
+
+[[noreturn]] void throwNoChart(const QString& fileName, const QString& sheetName, Phrase why) {
+    throw files::Error(files::ErrorKind::Workbook,
+                       QT_TRANSLATE_NOOP("files::Error",
+                                         "'%1' holds no chart as Kinloom draws it on its first sheet, "
+                                         "'%2': %3."),
+                       {fileName, sheetName, std::move(why)});
+}
+
+long long boxColumnsOf(const spreadsheet::SheetContent& sheet, const QString& fileName) {
+    const QString line = sheet.text(kGenerationLineRow, kTextColumn);
+    const std::optional<double> count = ChartWords::spoken().generationCount(line);
+    if (!count)
+        throwNoChart(fileName, sheet.sheetName,
+                     Phrase(QT_TRANSLATE_NOOP("files::Error", "%1 should hold the number of generations (\"%2\")"),
+                            {cellName(kGenerationLineRow, kTextColumn), ChartWords::generationLineExample()}));
+    const long long columns = boxColumnCount(*count);
+    if (columns < 1 || columns > kMaxGenerations)
+        throwNoChart(fileName, sheet.sheetName,
+                     Phrase(QT_TRANSLATE_NOOP("files::Error", "%1 says \"%2\"; a chart has 1 to %3 generations"),
+                            {cellName(kGenerationLineRow, kTextColumn), line.simplified().left(40), kMaxGenerations}));
+    return columns;
+}
+
+} // namespace
+
+ChartOnSheet findChart(const spreadsheet::SheetContent& sheet, const QString& fileName) {
+    ChartOnSheet chart;
+    const std::optional<QString> root = ChartWords::spoken().titleName(sheet.text(kTitleRow, kTextColumn));
+    if (!root)
+        throwNoChart(fileName, sheet.sheetName,
+                     Phrase(QT_TRANSLATE_NOOP("files::Error", "%1 should hold the chart's title (\"%2\")"),
+                            {cellName(kTitleRow, kTextColumn), ChartWords::titleExample()}));
+    chart.titleName = *root;
+    chart.boxColumns = boxColumnsOf(sheet, fileName);
+
+    std::unordered_set<std::uint64_t> boxCells;
+    const auto key = [](int row, int column) {
+        return (std::uint64_t(std::uint32_t(row)) << 32) | std::uint32_t(column);
+    };
+    for (const AncestorBox& box : ancestorBoxes(chart.boxColumns)) {
+        if (!sheet.isFilled(box.row, box.column))
+            throwNoChart(fileName, sheet.sheetName,
+                         Phrase(QT_TRANSLATE_NOOP("files::Error",
+                                                  "a chart of %1 generations has a box at %2, and "
+                                                  "there is none; were rows or columns inserted or "
+                                                  "deleted?"),
+                                {chart.boxColumns, cellName(box.row, box.column)}));
+        boxCells.insert(key(box.row, box.column));
+        QString text = sheet.text(box.row, box.column).simplified();
+        if (!text.isEmpty()) chart.boxTexts.push_back({box.number, box.row, box.column, std::move(text)});
+    }
+    std::sort(chart.boxTexts.begin(), chart.boxTexts.end(),
+              [](const PlacedText& a, const PlacedText& b) { return a.number < b.number; });
+
+    for (const spreadsheet::ContentCell& cell : sheet.cells()) {
+        const bool heading = cell.column == kTextColumn && (cell.row == kTitleRow || cell.row == kGenerationLineRow);
+        if (heading || cell.text.trimmed().isEmpty() || boxCells.count(key(cell.row, cell.column))) continue;
+        chart.outside.push_back({0, cell.row, cell.column, cell.text.simplified()});
+    }
+    return chart;
+}
+
+} // namespace chart

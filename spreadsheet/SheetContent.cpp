@@ -1,0 +1,151 @@
+#include "SheetContent.h"
+
+#include "Worksheet.h"
+#include "orcus/OrcusSheetImport.h"
+#include "xls/CompoundFile.h"
+#include "xls/ReadFailures.h"
+#include "xls/WorkbookReader.h"
+
+#include "files/Error.h"
+#include "files/WholeFile.h"
+
+#include <orcus/format_detection.hpp>
+#include <orcus/zip_archive.hpp>
+#include <orcus/zip_archive_stream.hpp>
+
+#include <algorithm>
+#include <optional>
+
+namespace spreadsheet {
+
+void SheetContent::finish() {
+    std::stable_sort(m_cells.begin(), m_cells.end(), [](const ContentCell& a, const ContentCell& b) {
+        return a.row != b.row ? a.row < b.row : a.column < b.column;
+    });
+    // A file may give a cell's value and its format apart: one cell of both.
+    std::vector<ContentCell> merged;
+    merged.reserve(m_cells.size());
+    for (ContentCell& cell : m_cells) {
+        if (merged.empty() || merged.back().row != cell.row || merged.back().column != cell.column) {
+            merged.push_back(std::move(cell));
+            continue;
+        }
+        ContentCell& kept = merged.back();
+        if (!cell.text.isEmpty()) kept.text = std::move(cell.text);
+        if (cell.fill != CellFill::Inherited) kept.fill = cell.fill;
+    }
+    m_cells = std::move(merged);
+}
+
+const ContentCell* SheetContent::find(int row, int column) const {
+    const auto at = std::lower_bound(m_cells.begin(), m_cells.end(), std::pair{row, column},
+                                     [](const ContentCell& cell, const std::pair<int, int>& wanted) {
+                                         return std::pair{cell.row, cell.column} < wanted;
+                                     });
+    return at != m_cells.end() && at->row == row && at->column == column ? &*at : nullptr;
+}
+
+QString SheetContent::text(int row, int column) const {
+    const ContentCell* cell = find(row, column);
+    return cell ? cell->text : QString();
+}
+
+bool SheetContent::isFilled(int row, int column) const {
+    const ContentCell* cell = find(row, column);
+    if (cell && cell->fill != CellFill::Inherited) return cell->fill == CellFill::Filled;
+    return std::any_of(m_filledAreas.begin(), m_filledAreas.end(),
+                       [&](const CellRange& area) { return area.contains(row, column); });
+}
+
+namespace {
+
+using files::Phrase;
+
+[[noreturn]] void throwUnreadable(const char* text, const QString& name, Phrase detail = {}) {
+    throw files::Error(files::ErrorKind::Workbook, text, {name, std::move(detail)});
+}
+
+bool filled(const CellFormat& format) {
+    return format.fillColorIndex != xl::kColorIndexNone && format.fillColorIndex != xl::kColorIndexAutomatic;
+}
+
+SheetContent contentOf(const Worksheet& sheet) {
+    SheetContent content;
+    content.sheetName = sheet.name();
+    for (int row = 1; row <= sheet.lastStoredRow(); ++row)
+        for (const Cell& cell : sheet.storedCells(row))
+            content.add({row, cell.column, cell.text ? sheet.text(cell) : QString(),
+                         filled(sheet.format(row, cell.column)) ? CellFill::Filled : CellFill::Unfilled});
+    for (int column = 1; column <= kMaxColumns; ++column) {
+        const std::optional<FormatId> format = sheet.columnFormatId(column);
+        if (format && filled(sheet.formats().at(*format))) content.addFilledArea({1, column, kMaxRows, column});
+    }
+    if (filled(sheet.formats().at(sheet.sheetFormatId()))) content.addFilledArea(CellRange::wholeSheet());
+    content.finish();
+    return content;
+}
+
+// A zip package is an .xlsx or an .ods by what it holds, or is neither.
+std::optional<orcus::PackageKind> packageKind(const QByteArray& bytes, const QString& name) {
+    const auto* data = reinterpret_cast<const unsigned char*>(bytes.constData());
+    ::orcus::zip_archive_stream_blob stream(data, static_cast<std::size_t>(bytes.size()));
+    ::orcus::zip_archive archive(&stream);
+    std::vector<unsigned char> manifest;
+    bool hasManifest = false;
+    ::orcus::format_t format = ::orcus::format_t::unknown;
+    try {
+        archive.load();
+        hasManifest = archive.read_file_entry("META-INF/manifest.xml", manifest);
+        format = ::orcus::detect(data, static_cast<std::size_t>(bytes.size()));
+    } catch (const std::exception& e) {
+        throwUnreadable(QT_TRANSLATE_NOOP("files::Error", "'%1' is damaged: %2."), name,
+                        Phrase(QT_TRANSLATE_NOOP("files::Error", "its zip package cannot be read (%1)"),
+                               {QString::fromUtf8(e.what())}));
+    }
+    // OpenDocument's own encryption keeps the package and scrambles its parts.
+    if (hasManifest
+        && std::string_view(reinterpret_cast<const char*>(manifest.data()), manifest.size()).find("encryption-data")
+            != std::string_view::npos)
+        throwUnreadable(
+            QT_TRANSLATE_NOOP("files::Error", "'%1' is password-protected: encrypted workbooks cannot be opened."),
+            name);
+    switch (format) {
+    case ::orcus::format_t::xlsx: return orcus::PackageKind::OfficeOpenXml;
+    case ::orcus::format_t::ods: return orcus::PackageKind::OpenDocument;
+    default: return std::nullopt;
+    }
+}
+
+SheetContent packagedContent(const QByteArray& bytes, const QString& name) {
+    const std::optional<orcus::PackageKind> kind = packageKind(bytes, name);
+    if (!kind)
+        throwUnreadable(QT_TRANSLATE_NOOP("files::Error", "'%1' is not a workbook: %2."), name,
+                        Phrase(QT_TRANSLATE_NOOP("files::Error", "the zip file holds no .xlsx or .ods workbook")));
+    try {
+        return orcus::readPackagedSheet(bytes, *kind);
+    } catch (const files::Error& failure) {
+        throw xls::named(failure, name);
+    } catch (const std::bad_alloc&) {
+        throw;
+    } catch (const std::exception& e) {
+        throwUnreadable(QT_TRANSLATE_NOOP("files::Error", "'%1' is damaged: %2."), name,
+                        Phrase(QT_TRANSLATE_NOOP("files::Error", "it cannot be read as a workbook (%1)"),
+                               {QString::fromUtf8(e.what())}));
+    }
+}
+
+} // namespace
+
+SheetContent sheetContentOf(const QByteArray& bytes, const QString& nameForMessages) {
+    if (xls::hasCompoundFileSignature(bytes))
+        return contentOf(*xls::readWorkbookBytes(bytes, nameForMessages, xls::SheetChoice::First));
+    if (bytes.startsWith("PK\x03\x04")) return packagedContent(bytes, nameForMessages);
+    throwUnreadable(QT_TRANSLATE_NOOP("files::Error", "'%1' is not a workbook: %2."), nameForMessages,
+                    Phrase(QT_TRANSLATE_NOOP("files::Error", "Kinloom reads .xls, .xlsx and .ods files")));
+}
+
+SheetContent readSheetContent(const QString& path) {
+    return sheetContentOf(files::readWholeFile(path, kMaxWorkbookFileBytes), path);
+}
+
+} // namespace spreadsheet
