@@ -20,4 +20,14 @@ std::vector<AncestorBox> ancestorBoxes(long long boxColumns) {
     return boxes;
 }
 
+std::uint32_t boxNumberAt(long long boxColumns, int row, int column) {
+    const long long k = column - kFirstBoxColumn;
+    if (k < 0 || k >= boxColumns) return 0;
+    const long long below = row - (1LL << k) - kFirstBoxRowOffset; // rows below the column's first box
+    const long long spacing = 2LL << k;
+    const long long generation = boxColumns - 1 - k;
+    if (below < 0 || below % spacing != 0 || below / spacing >= (1LL << generation)) return 0;
+    return static_cast<std::uint32_t>((1LL << generation) + below / spacing);
+}
+
 } // namespace chart

@@ -18,4 +18,7 @@ struct AncestorBox {
 // generation top to bottom.
 std::vector<AncestorBox> ancestorBoxes(long long boxColumns);
 
+// The ancestor number of the box at a cell, 0 where the chart has no box.
+std::uint32_t boxNumberAt(long long boxColumns, int row, int column);
+
 } // namespace chart

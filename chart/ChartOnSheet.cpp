@@ -8,7 +8,7 @@
 #include "files/Error.h"
 #include "spreadsheet/CellRange.h"
 
-#include <unordered_set>
+#include <algorithm>
 
 namespace chart {
 
@@ -53,10 +53,6 @@ ChartOnSheet findChart(const spreadsheet::SheetContent& sheet, const QString& fi
     chart.titleName = *root;
     chart.boxColumns = boxColumnsOf(sheet, fileName);
 
-    std::unordered_set<std::uint64_t> boxCells;
-    const auto key = [](int row, int column) {
-        return (std::uint64_t(std::uint32_t(row)) << 32) | std::uint32_t(column);
-    };
     for (const AncestorBox& box : ancestorBoxes(chart.boxColumns)) {
         if (!sheet.isFilled(box.row, box.column))
             throwNoChart(fileName, sheet.sheetName,
@@ -65,7 +61,6 @@ ChartOnSheet findChart(const spreadsheet::SheetContent& sheet, const QString& fi
                                                   "there is none; were rows or columns inserted or "
                                                   "deleted?"),
                                 {chart.boxColumns, cellName(box.row, box.column)}));
-        boxCells.insert(key(box.row, box.column));
         QString text = sheet.text(box.row, box.column).simplified();
         if (!text.isEmpty()) chart.boxTexts.push_back({box.number, box.row, box.column, std::move(text)});
     }
@@ -74,7 +69,8 @@ ChartOnSheet findChart(const spreadsheet::SheetContent& sheet, const QString& fi
 
     for (const spreadsheet::ContentCell& cell : sheet.cells()) {
         const bool heading = cell.column == kTextColumn && (cell.row == kTitleRow || cell.row == kGenerationLineRow);
-        if (heading || cell.text.trimmed().isEmpty() || boxCells.count(key(cell.row, cell.column))) continue;
+        if (heading || cell.text.trimmed().isEmpty() || boxNumberAt(chart.boxColumns, cell.row, cell.column) != 0)
+            continue;
         chart.outside.push_back({0, cell.row, cell.column, cell.text.simplified()});
     }
     return chart;

@@ -5,6 +5,8 @@
 #include <QRegularExpression>
 #include <QStringList>
 
+#include <vector>
+
 namespace chart {
 
 namespace {
@@ -21,11 +23,8 @@ QString oneOf(const QStringList& words) {
     return QStringLiteral("(%1)").arg(escaped.join(QLatin1Char('|')));
 }
 
-// Years at a label's end, in parentheses or after a blank, behind the name.
-// Group 1 is the name; the groups of the years follow, first for the form
-// in parentheses, then for the one without.
-QRegularExpression atEnd(const QString& years) {
-    return QRegularExpression(QStringLiteral("^(.*?)\\s*(?:\\(\\s*%1\\s*\\)|(?:^|(?<=\\s))%1)$").arg(years),
+QRegularExpression whole(const QString& pattern) {
+    return QRegularExpression(QStringLiteral("\\A%1\\z").arg(pattern),
                               QRegularExpression::CaseInsensitiveOption
                                   | QRegularExpression::UseUnicodePropertiesOption);
 }
@@ -35,7 +34,7 @@ QString qualifiedYear() { return QStringLiteral("(?:%1\\s*)?%2").arg(oneOf(Chart
 // "1820–1891", "c. 1820 - bef. 1891": word, year, word, year.
 const QRegularExpression& rangePattern() {
     static const QRegularExpression p =
-        atEnd(qualifiedYear() + QStringLiteral("\\s*[%1]\\s*").arg(kDashes) + qualifiedYear());
+        whole(qualifiedYear() + QStringLiteral("\\s*[%1]\\s*").arg(kDashes) + qualifiedYear());
     return p;
 }
 
@@ -43,7 +42,7 @@ const QRegularExpression& rangePattern() {
 const QRegularExpression& eventPattern() {
     const ChartWords& words = ChartWords::spoken();
     static const QRegularExpression p =
-        atEnd(QStringLiteral("%1\\s*%2").arg(oneOf(words.bornWords() + words.diedWords()), qualifiedYear()));
+        whole(QStringLiteral("%1\\s*%2").arg(oneOf(words.bornWords() + words.diedWords()), qualifiedYear()));
     return p;
 }
 
@@ -61,36 +60,57 @@ std::optional<QString> dated(QStringView word, const QString& year) {
     return year;
 }
 
-// The years at the label's end, taken off it; false when it ends in none.
-bool takeYears(QString& text, BoxLabel& label) {
-    if (const QRegularExpressionMatch m = rangePattern().match(text); m.hasMatch()) {
-        const bool inParentheses = m.hasCaptured(2) || m.hasCaptured(3);
-        const int at = inParentheses ? 2 : 6;
-        const auto birth = dated(m.captured(at), m.captured(at + 1));
-        const auto death = dated(m.captured(at + 2), m.captured(at + 3));
+// The dates of years written alone ("c. 1820–1891", "b. 1820"), if they are.
+bool readYears(const QString& years, BoxLabel& label) {
+    if (const QRegularExpressionMatch m = rangePattern().match(years); m.hasMatch()) {
+        const auto birth = dated(m.captured(1), m.captured(2));
+        const auto death = dated(m.captured(3), m.captured(4));
         if (!birth || !death) return false;
         label.birthDate = *birth;
         label.deathDate = *death;
-        text = m.captured(1);
         return true;
     }
-    if (const QRegularExpressionMatch m = eventPattern().match(text); m.hasMatch()) {
-        const bool inParentheses = m.hasCaptured(2) || m.hasCaptured(4);
-        const int at = inParentheses ? 2 : 5;
-        const QString event = m.captured(at);
-        const auto date = dated(m.captured(at + 1), m.captured(at + 2));
+    if (const QRegularExpressionMatch m = eventPattern().match(years); m.hasMatch()) {
+        const auto date = dated(m.captured(2), m.captured(3));
         if (!date) return false;
-        (ChartWords::spoken().isBornWord(event) ? label.birthDate : label.deathDate) = *date;
-        text = m.captured(1);
+        (ChartWords::spoken().isBornWord(m.captured(1)) ? label.birthDate : label.deathDate) = *date;
         return true;
     }
     return false;
 }
 
+// The years at the label's end, taken off it: in parentheses, or after a
+// blank, where they begin at one of the last few blanks; false when it ends
+// in none.
+bool takeYears(QString& text, BoxLabel& label) {
+    if (text.endsWith(QLatin1Char(')'))) {
+        const qsizetype open = text.lastIndexOf(QLatin1Char('('));
+        if (open < 0 || !readYears(text.mid(open + 1, text.size() - open - 2).trimmed(), label)) return false;
+        text.truncate(open);
+        return true;
+    }
+    if (text.isEmpty() || !text.back().isDigit()) return false;
+    constexpr int kMostWords = 6; // "c. 1820 – bef. 1891" and a little room
+    std::vector<qsizetype> starts;
+    for (qsizetype at = text.size() - 1; at > 0 && starts.size() < kMostWords; --at)
+        if (text[at - 1] == QLatin1Char(' ')) starts.push_back(at);
+    if (starts.size() < kMostWords) starts.push_back(0);
+    for (auto start = starts.rbegin(); start != starts.rend(); ++start) {
+        if (!readYears(text.mid(*start), label)) continue;
+        text.truncate(*start);
+        return true;
+    }
+    return false;
+}
+
+// A name holds no parentheses or digits, and its surname's slashes come in a pair.
 bool readsWhole(const QString& name) {
-    static const QRegularExpression odd(QStringLiteral("[()\\d]"));
-    const qsizetype slashes = name.count(QLatin1Char('/'));
-    return !name.contains(odd) && (slashes == 0 || slashes == 2);
+    int slashes = 0;
+    for (const QChar c : name) {
+        if (c == QLatin1Char('(') || c == QLatin1Char(')') || c.isDigit()) return false;
+        slashes += c == QLatin1Char('/');
+    }
+    return slashes == 0 || slashes == 2;
 }
 
 // Words that belong to the surname after them: "van", "von", "de", "af", ...

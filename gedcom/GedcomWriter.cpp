@@ -4,6 +4,9 @@
 
 #include <QStringList>
 
+#include <algorithm>
+#include <cstring>
+
 namespace gedcom {
 
 namespace {
@@ -14,14 +17,21 @@ constexpr qsizetype kMaxLine = 255;
 // A NAME value holds at most 120 characters.
 constexpr qsizetype kMaxName = 120;
 
+bool breaksLine(QChar c) {
+    return c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() < 0xA0) || c == QChar::LineSeparator
+        || c == QChar::ParagraphSeparator;
+}
+
 // A text value as a line may hold it: line breaks and other control
 // characters, which would begin a line of their own, read as blanks, and an
 // '@', which would begin a pointer, is doubled.
 QString lineValue(const QString& text) {
+    if (std::none_of(text.begin(), text.end(), [](QChar c) { return breaksLine(c) || c == QLatin1Char('@'); }))
+        return text;
     QString value;
-    value.reserve(text.size());
+    value.reserve(text.size() + 8);
     for (const QChar c : text) {
-        if (c.category() == QChar::Other_Control || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
+        if (breaksLine(c))
             value += QLatin1Char(' ');
         else if (c == QLatin1Char('@'))
             value += QStringLiteral("@@");
@@ -56,46 +66,58 @@ qsizetype cutPoint(const QString& value, qsizetype room) {
 
 class GedcomText {
 public:
-    void line(int level, QStringView tag, const QString& value = {}) {
-        m_text += QString::number(level);
-        m_text += QLatin1Char(' ');
-        m_text += tag;
+    void line(int level, const char* tag, const QString& value = {}) {
+        m_bytes += char('0' + level);
+        m_bytes += ' ';
+        m_bytes += tag;
         if (!value.isEmpty()) {
-            m_text += QLatin1Char(' ');
-            m_text += value;
+            m_bytes += ' ';
+            m_bytes += value.toUtf8();
         }
-        m_text += QLatin1Char('\n');
+        m_bytes += '\n';
     }
-    void record(const QString& id, QStringView tag) { m_text += QStringLiteral("0 @%1@ %2\n").arg(id, tag.toString()); }
+    void pointer(int level, const char* tag, char kind, std::size_t number) {
+        m_bytes += char('0' + level);
+        m_bytes += ' ';
+        m_bytes += tag;
+        m_bytes += " @";
+        m_bytes += kind;
+        m_bytes += QByteArray::number(qulonglong(number));
+        m_bytes += "@\n";
+    }
+    void record(char kind, std::size_t number, const char* tag) {
+        m_bytes += "0 @";
+        m_bytes += kind;
+        m_bytes += QByteArray::number(qulonglong(number));
+        m_bytes += "@ ";
+        m_bytes += tag;
+        m_bytes += '\n';
+    }
 
     // A text of any length and lines: its lines continued by CONT, each cut
     // into lines that fit by CONC.
-    void text(int level, QStringView tag, const QString& text) {
+    void text(int level, const char* tag, const QString& text) {
         const QStringList lines = text.split(QLatin1Char('\n'));
         for (qsizetype i = 0; i < lines.size(); ++i) {
             QString rest = lineValue(lines[i]);
-            QStringView lineTag = i == 0 ? tag : QStringView(u"CONT");
+            const char* lineTag = i == 0 ? tag : "CONT";
             int lineLevel = i == 0 ? level : level + 1;
             do {
-                const qsizetype room = kMaxLine
-                    - QStringLiteral("%1 %2 \n").arg(lineLevel).arg(lineTag).toUtf8().size();
+                const qsizetype room = kMaxLine - qsizetype(std::strlen(lineTag)) - 4; // "1 TAG value\n"
                 const qsizetype cut = cutPoint(rest, room);
                 line(lineLevel, lineTag, rest.left(cut));
                 rest = rest.mid(cut);
-                lineTag = u"CONC";
+                lineTag = "CONC";
                 lineLevel = level + 1;
             } while (!rest.isEmpty());
         }
     }
 
-    QByteArray bytes() const { return m_text.toUtf8(); }
+    QByteArray bytes() const { return m_bytes; }
 
 private:
-    QString m_text;
+    QByteArray m_bytes;
 };
-
-QString personId(std::size_t number) { return QStringLiteral("I%1").arg(number); }
-QString familyId(std::size_t childNumber) { return QStringLiteral("F%1").arg(childNumber); }
 
 bool has(const PedigreePeople& people, std::size_t number) { return number < people.size() && people[number]; }
 bool hasParents(const PedigreePeople& people, std::size_t number) {
@@ -103,16 +125,16 @@ bool hasParents(const PedigreePeople& people, std::size_t number) {
 }
 
 void writeHeader(GedcomText& out) {
-    out.line(0, u"HEAD");
-    out.line(1, u"SOUR", QStringLiteral("KINLOOM"));
-    out.line(2, u"NAME", QStringLiteral("Kinloom"));
-    out.line(1, u"SUBM", QStringLiteral("@U1@"));
-    out.line(1, u"GEDC");
-    out.line(2, u"VERS", QStringLiteral("5.5.1"));
-    out.line(2, u"FORM", QStringLiteral("LINEAGE-LINKED"));
-    out.line(1, u"CHAR", QStringLiteral("UTF-8"));
-    out.record(QStringLiteral("U1"), u"SUBM");
-    out.line(1, u"NAME", QStringLiteral("Kinloom"));
+    out.line(0, "HEAD");
+    out.line(1, "SOUR", QStringLiteral("KINLOOM"));
+    out.line(2, "NAME", QStringLiteral("Kinloom"));
+    out.pointer(1, "SUBM", 'U', 1);
+    out.line(1, "GEDC");
+    out.line(2, "VERS", QStringLiteral("5.5.1"));
+    out.line(2, "FORM", QStringLiteral("LINEAGE-LINKED"));
+    out.line(1, "CHAR", QStringLiteral("UTF-8"));
+    out.record('U', 1, "SUBM");
+    out.line(1, "NAME", QStringLiteral("Kinloom"));
 }
 
 // A name too long for its line: as much of it as fits, cut between words,
@@ -125,34 +147,30 @@ QString shortenedName(const QString& name) {
 
 void writePerson(GedcomText& out, const PedigreePeople& people, std::size_t number) {
     const PedigreePerson& person = *people[number];
-    out.record(personId(number), u"INDI");
+    out.record('I', number, "INDI");
     const QString name = lineValue(person.name);
     if (name.size() > kMaxName) {
-        out.line(1, u"NAME", lineValue(shortenedName(person.name)));
-        out.text(1, u"NOTE", person.name);
+        out.line(1, "NAME", lineValue(shortenedName(person.name)));
+        out.text(1, "NOTE", person.name);
     } else if (!name.isEmpty()) {
-        out.line(1, u"NAME", name);
+        out.line(1, "NAME", name);
     }
     if (person.sex != Sex::Unknown)
-        out.line(1, u"SEX", person.sex == Sex::Male ? QStringLiteral("M") : QStringLiteral("F"));
-    for (const auto& [tag, date] : {std::pair{u"BIRT", &person.birthDate}, std::pair{u"DEAT", &person.deathDate}}) {
+        out.line(1, "SEX", person.sex == Sex::Male ? QStringLiteral("M") : QStringLiteral("F"));
+    for (const auto& [tag, date] : {std::pair{"BIRT", &person.birthDate}, std::pair{"DEAT", &person.deathDate}}) {
         if (date->isEmpty()) continue;
         out.line(1, tag);
-        out.line(2, u"DATE", lineValue(*date));
+        out.line(2, "DATE", lineValue(*date));
     }
-    if (hasParents(people, number)) out.line(1, u"FAMC", QLatin1Char('@') + familyId(number) + QLatin1Char('@'));
-    if (number >= 2 && has(people, number / 2))
-        out.line(1, u"FAMS", QLatin1Char('@') + familyId(number / 2) + QLatin1Char('@'));
+    if (hasParents(people, number)) out.pointer(1, "FAMC", 'F', number);
+    if (number >= 2 && has(people, number / 2)) out.pointer(1, "FAMS", 'F', number / 2);
 }
 
 void writeFamily(GedcomText& out, const PedigreePeople& people, std::size_t child) {
-    out.record(familyId(child), u"FAM");
-    const auto link = [&](QStringView tag, std::size_t number) {
-        if (has(people, number)) out.line(1, tag, QLatin1Char('@') + personId(number) + QLatin1Char('@'));
-    };
-    link(u"HUSB", 2 * child);
-    link(u"WIFE", 2 * child + 1);
-    link(u"CHIL", child);
+    out.record('F', child, "FAM");
+    if (has(people, 2 * child)) out.pointer(1, "HUSB", 'I', 2 * child);
+    if (has(people, 2 * child + 1)) out.pointer(1, "WIFE", 'I', 2 * child + 1);
+    out.pointer(1, "CHIL", 'I', child);
 }
 
 } // namespace
@@ -164,7 +182,7 @@ QByteArray familyFileBytes(const PedigreePeople& people) {
         if (people[number]) writePerson(out, people, number);
     for (std::size_t child = 1; child < people.size(); ++child)
         if (people[child] && hasParents(people, child)) writeFamily(out, people, child);
-    out.line(0, u"TRLR");
+    out.line(0, "TRLR");
     return out.bytes();
 }
 

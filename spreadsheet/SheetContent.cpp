@@ -69,18 +69,30 @@ bool filled(const CellFormat& format) {
     return format.fillColorIndex != xl::kColorIndexNone && format.fillColorIndex != xl::kColorIndexAutomatic;
 }
 
+// The texts and the fills of a sheet; cells without either only where a
+// column or the sheet is filled, since only then do they say something.
 SheetContent contentOf(const Worksheet& sheet) {
     SheetContent content;
     content.sheetName = sheet.name();
-    for (int row = 1; row <= sheet.lastStoredRow(); ++row)
-        for (const Cell& cell : sheet.storedCells(row))
-            content.add({row, cell.column, cell.text ? sheet.text(cell) : QString(),
-                         filled(sheet.format(row, cell.column)) ? CellFill::Filled : CellFill::Unfilled});
+    bool filledAreas = false;
     for (int column = 1; column <= kMaxColumns; ++column) {
         const std::optional<FormatId> format = sheet.columnFormatId(column);
-        if (format && filled(sheet.formats().at(*format))) content.addFilledArea({1, column, kMaxRows, column});
+        if (format && filled(sheet.formats().at(*format))) {
+            content.addFilledArea({1, column, kMaxRows, column});
+            filledAreas = true;
+        }
     }
-    if (filled(sheet.formats().at(sheet.sheetFormatId()))) content.addFilledArea(CellRange::wholeSheet());
+    if (filled(sheet.formats().at(sheet.sheetFormatId()))) {
+        content.addFilledArea(CellRange::wholeSheet());
+        filledAreas = true;
+    }
+    for (int row = 1; row <= sheet.lastStoredRow(); ++row)
+        for (const Cell& cell : sheet.storedCells(row)) {
+            const bool fills = filled(sheet.format(row, cell.column));
+            if (cell.text || fills || filledAreas)
+                content.add({row, cell.column, cell.text ? sheet.text(cell) : QString(),
+                             fills ? CellFill::Filled : CellFill::Unfilled});
+        }
     content.finish();
     return content;
 }

@@ -155,12 +155,17 @@ private:
                 m_cellStyles = 0;
 };
 
-// A cell's value or its format, as the file gives them (often apart).
-struct RawCell {
+// A cell's value and its format, as the file gives them: apart.
+struct RawText {
     ss::row_t row = 0;
     ss::col_t column = 0;
     QString text;
-    std::int64_t xf = -1; // none of its own
+};
+
+struct RawFormat {
+    ss::row_t row = 0;
+    ss::col_t column = 0;
+    std::size_t xf = 0;
 };
 
 struct RawArea {
@@ -216,7 +221,7 @@ public:
     void set_format(ss::row_t row, ss::col_t column, size_t xf) override {
         if (!m_kept) return;
         count(1);
-        m_cells.push_back({row, column, {}, static_cast<std::int64_t>(xf)});
+        m_formats.push_back({row, column, xf});
     }
     void set_format(ss::row_t firstRow, ss::col_t firstColumn, ss::row_t lastRow, ss::col_t lastColumn,
                     size_t xf) override {
@@ -225,47 +230,56 @@ public:
     // A row repeated: the cell again on each of the rows below it.
     void fill_down_cells(ss::row_t row, ss::col_t column, ss::row_t rows) override {
         if (!m_kept || rows <= 0) return;
-        std::vector<RawCell> source;
-        for (auto it = m_cells.rbegin(); it != m_cells.rend() && it->row == row && it->column == column; ++it)
-            source.push_back(*it);
-        count(source.size() * static_cast<std::size_t>(rows));
-        for (ss::row_t r = 1; r <= rows && row + r < kSheetRows; ++r)
-            for (auto it = source.rbegin(); it != source.rend(); ++it)
-                m_cells.push_back({row + r, column, it->text, it->xf});
+        const bool hasText = !m_texts.empty() && m_texts.back().row == row && m_texts.back().column == column;
+        const bool hasFormat = !m_formats.empty() && m_formats.back().row == row && m_formats.back().column == column;
+        count((std::size_t(hasText) + std::size_t(hasFormat)) * static_cast<std::size_t>(rows));
+        const RawText text = hasText ? m_texts.back() : RawText();
+        const RawFormat format = hasFormat ? m_formats.back() : RawFormat();
+        for (ss::row_t r = 1; r <= rows && row + r < kSheetRows; ++r) {
+            if (hasText) m_texts.push_back({row + r, column, text.text});
+            if (hasFormat) m_formats.push_back({row + r, column, format.xf});
+        }
     }
     ss::range_size_t get_sheet_size() const override { return {kSheetRows, kSheetColumns}; }
 
     void put(ss::row_t row, ss::col_t column, QString text) {
         if (!m_kept) return;
         count(1);
-        m_cells.push_back({row, column, std::move(text), -1});
+        m_texts.push_back({row, column, std::move(text)});
     }
 
+    // The texts, and the formats that tell something: those that fill, and,
+    // where areas are filled, those that do not.
     SheetContent content(const FillStyles& styles, QString name) && {
         SheetContent content;
         content.sheetName = std::move(name);
-        for (RawCell& cell : m_cells) {
-            const CellFill fill = cell.xf < 0        ? CellFill::Inherited
-                : styles.fills(std::size_t(cell.xf)) ? CellFill::Filled
-                                                     : CellFill::Unfilled;
-            content.add({cell.row + 1, cell.column + 1, std::move(cell.text), fill});
+        bool filledAreas = false;
+        for (const RawArea& area : m_areas) {
+            if (!styles.fills(area.xf)) continue;
+            content.addFilledArea({area.range.first.row + 1, area.range.first.column + 1, area.range.last.row + 1,
+                                   area.range.last.column + 1});
+            filledAreas = true;
         }
-        for (const RawArea& area : m_areas)
-            if (styles.fills(area.xf))
-                content.addFilledArea({area.range.first.row + 1, area.range.first.column + 1, area.range.last.row + 1,
-                                       area.range.last.column + 1});
+        for (RawText& text : m_texts)
+            content.add({text.row + 1, text.column + 1, std::move(text.text), CellFill::Inherited});
+        for (const RawFormat& format : m_formats) {
+            const bool fills = styles.fills(format.xf);
+            if (fills || filledAreas)
+                content.add({format.row + 1, format.column + 1, {}, fills ? CellFill::Filled : CellFill::Unfilled});
+        }
         return content;
     }
 
 private:
     void count(std::size_t more) {
-        if (more > kMaxCells || m_cells.size() + more > kMaxCells) throwTooLarge();
+        if (more > kMaxCells || m_texts.size() + m_formats.size() + more > kMaxCells) throwTooLarge();
     }
 
     const SharedStrings& m_strings;
     const bool m_kept; // only the first sheet's cells are kept
     FormulaResults m_formulas{*this};
-    std::vector<RawCell> m_cells;
+    std::vector<RawText> m_texts;
+    std::vector<RawFormat> m_formats;
     std::vector<RawArea> m_areas;
 };
 
