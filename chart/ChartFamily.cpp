@@ -32,7 +32,7 @@ gedcom::Sex sexOf(std::size_t number) {
 }
 
 gedcom::PedigreePerson personOf(const BoxLabel& label, std::size_t number) {
-    return {gedcomName(label.name), sexOf(number), label.birthDate, label.deathDate};
+    return {label.nameForGedcom(), sexOf(number), label.birthDate, label.deathDate};
 }
 
 // A box without a person of its own holds the line when someone stands behind it.

@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 #include <QStringList>
 
+#include <algorithm>
 #include <vector>
 
 namespace chart {
@@ -114,17 +115,17 @@ bool readsWhole(const QString& name) {
 }
 
 // Words that belong to the surname after them: "van", "von", "de", "af", ...
-bool isParticle(const QString& word) {
-    static const QStringList particles = {
-        QStringLiteral("af"),  QStringLiteral("av"),  QStringLiteral("da"),    QStringLiteral("das"),
-        QStringLiteral("de"),  QStringLiteral("del"), QStringLiteral("della"), QStringLiteral("den"),
-        QStringLiteral("der"), QStringLiteral("des"), QStringLiteral("di"),    QStringLiteral("do"),
-        QStringLiteral("dos"), QStringLiteral("du"),  QStringLiteral("la"),    QStringLiteral("le"),
-        QStringLiteral("'t"),  QStringLiteral("te"),  QStringLiteral("ten"),   QStringLiteral("ter"),
-        QStringLiteral("van"), QStringLiteral("von"), QStringLiteral("zu"),    QStringLiteral("zum"),
-        QStringLiteral("zur"),
+bool isParticle(QStringView word) {
+    static const QLatin1String particles[] = {
+        QLatin1String("af"),  QLatin1String("av"),    QLatin1String("da"),  QLatin1String("das"), QLatin1String("de"),
+        QLatin1String("del"), QLatin1String("della"), QLatin1String("den"), QLatin1String("der"), QLatin1String("des"),
+        QLatin1String("di"),  QLatin1String("do"),    QLatin1String("dos"), QLatin1String("du"),  QLatin1String("la"),
+        QLatin1String("le"),  QLatin1String("'t"),    QLatin1String("te"),  QLatin1String("ten"), QLatin1String("ter"),
+        QLatin1String("van"), QLatin1String("von"),   QLatin1String("zu"),  QLatin1String("zum"), QLatin1String("zur"),
     };
-    return particles.contains(word.toCaseFolded());
+    if (word.size() > 5) return false;
+    return std::any_of(std::begin(particles), std::end(particles),
+                       [&](QLatin1String particle) { return word.compare(particle, Qt::CaseInsensitive) == 0; });
 }
 
 } // namespace
@@ -149,15 +150,20 @@ BoxLabel readBoxLabel(const QString& text, std::uint32_t boxNumber) {
     return label;
 }
 
+QString BoxLabel::nameForGedcom() const { return reading == LabelReading::NotWhole ? name : gedcomName(name); }
+
 QString gedcomName(const QString& name) {
     if (name.count(QLatin1Char('/')) == 2) return name;
-    QStringList words = QString(name).remove(QLatin1Char('/')).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    if (words.size() < 2) return words.join(QLatin1Char(' '));
-    qsizetype surname = words.size() - 1;
-    while (surname > 0 && isParticle(words[surname - 1])) --surname;
-    const QString given = words.mid(0, surname).join(QLatin1Char(' '));
-    const QString family = QLatin1Char('/') + words.mid(surname).join(QLatin1Char(' ')) + QLatin1Char('/');
-    return given.isEmpty() ? family : given + QLatin1Char(' ') + family;
+    const QString plain = name.contains(QLatin1Char('/')) ? QString(name).remove(QLatin1Char('/')).simplified() : name;
+    qsizetype surname = plain.lastIndexOf(QLatin1Char(' ')) + 1;
+    if (surname == 0) return plain; // one word: a given name
+    while (surname > 1) {
+        const qsizetype previous = plain.lastIndexOf(QLatin1Char(' '), surname - 2) + 1;
+        if (!isParticle(QStringView(plain).mid(previous, surname - 1 - previous))) break;
+        surname = previous;
+    }
+    const QString family = QLatin1Char('/') + plain.mid(surname) + QLatin1Char('/');
+    return surname == 0 ? family : plain.left(surname) + family;
 }
 
 } // namespace chart

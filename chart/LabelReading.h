@@ -24,6 +24,9 @@ struct BoxLabel {
     LabelReading reading = LabelReading::Whole;
 
     bool isEmpty() const { return name.isEmpty() && birthDate.isEmpty() && deathDate.isEmpty(); }
+    // The name as a family file writes it (see gedcomName); a label not read
+    // whole keeps its text as it is.
+    QString nameForGedcom() const;
 };
 
 // Reads a label. A leading number is taken off only when it is the box's.

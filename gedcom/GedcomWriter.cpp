@@ -66,6 +66,11 @@ qsizetype cutPoint(const QString& value, qsizetype room) {
 
 class GedcomText {
 public:
+    // Room for about as many people as there are places for.
+    explicit GedcomText(std::size_t people) {
+        m_bytes.reserve(qsizetype(std::min<std::size_t>(people, 1 << 20)) * 120);
+    }
+
     void line(int level, const char* tag, const QString& value = {}) {
         m_bytes += char('0' + level);
         m_bytes += ' ';
@@ -176,7 +181,7 @@ void writeFamily(GedcomText& out, const PedigreePeople& people, std::size_t chil
 } // namespace
 
 QByteArray familyFileBytes(const PedigreePeople& people) {
-    GedcomText out;
+    GedcomText out(people.size());
     writeHeader(out);
     for (std::size_t number = 1; number < people.size(); ++number)
         if (people[number]) writePerson(out, people, number);

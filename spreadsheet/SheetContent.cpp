@@ -1,17 +1,15 @@
 #include "SheetContent.h"
 
 #include "Worksheet.h"
-#include "orcus/OrcusSheetImport.h"
+#include "ZipParts.h"
+#include "ods/OdsSheetReader.h"
 #include "xls/CompoundFile.h"
 #include "xls/ReadFailures.h"
 #include "xls/WorkbookReader.h"
+#include "xlsx/XlsxSheetReader.h"
 
 #include "files/Error.h"
 #include "files/WholeFile.h"
-
-#include <orcus/format_detection.hpp>
-#include <orcus/zip_archive.hpp>
-#include <orcus/zip_archive_stream.hpp>
 
 #include <algorithm>
 #include <optional>
@@ -57,6 +55,13 @@ bool SheetContent::isFilled(int row, int column) const {
                        [&](const CellRange& area) { return area.contains(row, column); });
 }
 
+void throwTooManyCells() {
+    throw files::Error(files::ErrorKind::Workbook, QT_TRANSLATE_NOOP("files::Error", "'%1' is damaged: %2."),
+                       {QString(),
+                        files::Phrase(QT_TRANSLATE_NOOP("files::Error", "its first sheet holds more than %1 cells"),
+                                      {kMaxContentCells})});
+}
+
 namespace {
 
 using files::Phrase;
@@ -97,44 +102,41 @@ SheetContent contentOf(const Worksheet& sheet) {
     return content;
 }
 
+enum class PackageKind {
+    Xlsx,
+    Ods
+};
+
 // A zip package is an .xlsx or an .ods by what it holds, or is neither.
-std::optional<orcus::PackageKind> packageKind(const QByteArray& bytes, const QString& name) {
-    const auto* data = reinterpret_cast<const unsigned char*>(bytes.constData());
-    ::orcus::zip_archive_stream_blob stream(data, static_cast<std::size_t>(bytes.size()));
-    ::orcus::zip_archive archive(&stream);
-    std::vector<unsigned char> manifest;
-    bool hasManifest = false;
-    ::orcus::format_t format = ::orcus::format_t::unknown;
+std::optional<PackageKind> packageKind(const QByteArray& bytes, const QString& name) {
+    std::optional<QByteArray> mimeType, manifest, contentTypes;
     try {
-        archive.load();
-        hasManifest = archive.read_file_entry("META-INF/manifest.xml", manifest);
-        format = ::orcus::detect(data, static_cast<std::size_t>(bytes.size()));
+        const ZipParts parts(bytes);
+        mimeType = parts.part(QStringLiteral("mimetype"));
+        manifest = parts.part(QStringLiteral("META-INF/manifest.xml"));
+        contentTypes = parts.part(QStringLiteral("[Content_Types].xml"));
     } catch (const std::exception& e) {
         throwUnreadable(QT_TRANSLATE_NOOP("files::Error", "'%1' is damaged: %2."), name,
                         Phrase(QT_TRANSLATE_NOOP("files::Error", "its zip package cannot be read (%1)"),
                                {QString::fromUtf8(e.what())}));
     }
     // OpenDocument's own encryption keeps the package and scrambles its parts.
-    if (hasManifest
-        && std::string_view(reinterpret_cast<const char*>(manifest.data()), manifest.size()).find("encryption-data")
-            != std::string_view::npos)
+    if (manifest && manifest->contains("encryption-data"))
         throwUnreadable(
             QT_TRANSLATE_NOOP("files::Error", "'%1' is password-protected: encrypted workbooks cannot be opened."),
             name);
-    switch (format) {
-    case ::orcus::format_t::xlsx: return orcus::PackageKind::OfficeOpenXml;
-    case ::orcus::format_t::ods: return orcus::PackageKind::OpenDocument;
-    default: return std::nullopt;
-    }
+    if (mimeType && mimeType->trimmed() == "application/vnd.oasis.opendocument.spreadsheet") return PackageKind::Ods;
+    if (contentTypes && contentTypes->contains("spreadsheetml")) return PackageKind::Xlsx;
+    return std::nullopt;
 }
 
 SheetContent packagedContent(const QByteArray& bytes, const QString& name) {
-    const std::optional<orcus::PackageKind> kind = packageKind(bytes, name);
+    const std::optional<PackageKind> kind = packageKind(bytes, name);
     if (!kind)
         throwUnreadable(QT_TRANSLATE_NOOP("files::Error", "'%1' is not a workbook: %2."), name,
                         Phrase(QT_TRANSLATE_NOOP("files::Error", "the zip file holds no .xlsx or .ods workbook")));
     try {
-        return orcus::readPackagedSheet(bytes, *kind);
+        return *kind == PackageKind::Xlsx ? xlsx::readFirstSheet(bytes) : ods::readFirstSheet(bytes);
     } catch (const files::Error& failure) {
         throw xls::named(failure, name);
     } catch (const std::bad_alloc&) {

@@ -50,6 +50,14 @@ private:
     std::vector<CellRange> m_filledAreas;
 };
 
+// The most cells a reader keeps of one sheet: a filled chart of 15
+// generations has some 500,000 formatted cells, while repeated rows could
+// claim billions.
+inline constexpr std::size_t kMaxContentCells = std::size_t(1) << 22;
+// Throws files::Error (Workbook) saying that a sheet holds more cells than
+// that, its file named %1 and left empty.
+[[noreturn]] void throwTooManyCells();
+
 // The most a workbook file may take: a filled chart of 15 generations takes
 // a few megabytes in any format.
 inline constexpr qint64 kMaxWorkbookFileBytes = 256LL << 20;

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+namespace spreadsheet {
+
+// The parts of a zip package (the container of .xlsx and .ods files) read
+// through liborcus's zip reader. Throws std::exception for a file that is
+// no zip file or whose directory cannot be read.
+class ZipParts {
+public:
+    explicit ZipParts(const QByteArray& package);
+    ~ZipParts();
+    ZipParts(const ZipParts&) = delete;
+    ZipParts& operator=(const ZipParts&) = delete;
+
+    // A part by its name, its case ignored as package part names are compared;
+    // nothing where the package holds no such part. Each ends in a null byte
+    // after its size, which liborcus's XML parser takes as the end.
+    std::optional<QByteArray> part(const QString& name) const;
+
+private:
+    struct Archive;
+    std::unique_ptr<Archive> m_archive;
+};
+
+} // namespace spreadsheet

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "spreadsheet/SheetContent.h"
+
+#include <QByteArray>
+
+namespace spreadsheet::xlsx {
+
+// The first worksheet of an .xlsx package, in the workbook's order: the text
+// each cell shows (shared strings with their rich text runs, strings written
+// in the cells themselves, numbers, booleans, errors and formula results)
+// and the cells and columns its formats fill. Read by a reader of our own
+// on liborcus's zip and XML parsers: liborcus's own .xlsx import reads
+// nothing of a sheet whose part is named from the package root, as
+// openpyxl names them, and passes over strings written in the cells, as
+// openpyxl and Gnumeric write them. Throws std::exception for a package it
+// cannot read, files::Error (Workbook, its file named %1 and left empty) for
+// one too large to hold.
+SheetContent readFirstSheet(const QByteArray& package);
+
+} // namespace spreadsheet::xlsx
