@@ -22,7 +22,7 @@ QString cellName(int row, int column) { return spreadsheet::columnName(column) +
     throw files::Error(files::ErrorKind::Workbook,
                        QT_TRANSLATE_NOOP("files::Error",
                                          "'%1' holds no chart as Kinloom draws it on its first sheet, "
-                                         "'%2': %3."),
+                                         "'%2': %3"),
                        {fileName, sheetName, std::move(why)});
 }
 
@@ -31,12 +31,12 @@ long long boxColumnsOf(const spreadsheet::SheetContent& sheet, const QString& fi
     const std::optional<double> count = ChartWords::spoken().generationCount(line);
     if (!count)
         throwNoChart(fileName, sheet.sheetName,
-                     Phrase(QT_TRANSLATE_NOOP("files::Error", "%1 should hold the number of generations (\"%2\")"),
+                     Phrase(QT_TRANSLATE_NOOP("files::Error", "%1 should hold the number of generations (\"%2\")."),
                             {cellName(kGenerationLineRow, kTextColumn), ChartWords::generationLineExample()}));
     const long long columns = boxColumnCount(*count);
     if (columns < 1 || columns > kMaxGenerations)
         throwNoChart(fileName, sheet.sheetName,
-                     Phrase(QT_TRANSLATE_NOOP("files::Error", "%1 says \"%2\"; a chart has 1 to %3 generations"),
+                     Phrase(QT_TRANSLATE_NOOP("files::Error", "%1 says \"%2\"; a chart has 1 to %3 generations."),
                             {cellName(kGenerationLineRow, kTextColumn), line.simplified().left(40), kMaxGenerations}));
     return columns;
 }
@@ -48,7 +48,7 @@ ChartOnSheet findChart(const spreadsheet::SheetContent& sheet, const QString& fi
     const std::optional<QString> root = ChartWords::spoken().titleName(sheet.text(kTitleRow, kTextColumn));
     if (!root)
         throwNoChart(fileName, sheet.sheetName,
-                     Phrase(QT_TRANSLATE_NOOP("files::Error", "%1 should hold the chart's title (\"%2\")"),
+                     Phrase(QT_TRANSLATE_NOOP("files::Error", "%1 should hold the chart's title (\"%2\")."),
                             {cellName(kTitleRow, kTextColumn), ChartWords::titleExample()}));
     chart.titleName = *root;
     chart.boxColumns = boxColumnsOf(sheet, fileName);
