@@ -2,6 +2,7 @@
 
 #include "Automation.h"
 #include "BoxTexts.h"
+#include "ChartFamily.h"
 #include "ChartLayout.h"
 #include "ExecuteOperation.h"
 #include "GedcomPedigree.h"
@@ -13,6 +14,7 @@
 #include "files/FileReplacement.h"
 #include "files/Paths.h"
 #include "files/VisibleText.h"
+#include "gedcom/GedcomWriter.h"
 #include "spreadsheet/WorkbookFormat.h"
 
 #include <QCommandLineParser>
@@ -48,14 +50,23 @@ const char* const kDescription =
                       "without --root the title names the person. Links that point nowhere and\n"
                       "people who would be their own ancestor are left out, with a warning.\n\n"
                       "With --numbers, each box holds its ancestor number: the root person is 1,\n"
-                      "the father of n is 2n, the mother 2n + 1.");
+                      "the father of n is 2n, the mother 2n + 1.\n\n"
+                      "With --output FILE.ged, a family file (GEDCOM 5.5.1) is written instead of a\n"
+                      "workbook, holding the people the chart shows: with --gedcom, the ancestors\n"
+                      "drawn; with --chart, those typed into a chart Kinloom made, read back from\n"
+                      "its workbook (.xls, .xlsx or .ods, as saved by any spreadsheet program).\n"
+                      "Each filled box gives a person (a father's box a man, a mother's a woman)\n"
+                      "with the name and years its label shows: \"12 Ole Hansen (c. 1820-1891)\",\n"
+                      "\"Marit /Olsdatter/ 1790-1850\"; the title names the root when the root's box\n"
+                      "is empty. A label that cannot be read whole is kept as the name, with a\n"
+                      "warning. Identifiers follow the ancestor numbers (@I1@ is the root).");
 
 // After the options, as manual pages order them (kinloom-chart(1) is made
 // from this help).
 const char* const kExitStatus =
     QT_TRANSLATE_NOOP("chart::ChartCommand",
                       "\nExit status:\n"
-                      "  0  the workbook was saved.\n"
+                      "  0  the workbook, or the family file, was saved.\n"
                       "  1  any other failure, with its reason on standard error.\n"
                       "  2  COUNT, the kind of file FILE names or another argument was refused,\n"
                       "     or --person matches several people (they are listed).\n"
@@ -75,6 +86,9 @@ struct ChartRequest {
     bool withNumbers = false;
     std::optional<QString> gedcomPath;
     QString person;
+    std::optional<QString> chartPath;
+
+    bool writesFamilyFile() const { return outputPath.endsWith(QLatin1String(".ged"), Qt::CaseInsensitive); }
 };
 
 // An exit status when the command ends before a chart is drawn.
@@ -96,7 +110,8 @@ struct ChartOptions {
         QCoreApplication::translate("chart::ChartCommand", "COUNT"), QStringLiteral("5")};
     QCommandLineOption output{
         QStringLiteral("output"),
-        QCoreApplication::translate("chart::ChartCommand", "Workbook to write (.xls, .xlsx or .ods)."),
+        QCoreApplication::translate("chart::ChartCommand",
+                                    "Workbook to write (.xls, .xlsx or .ods), or family file (.ged)."),
         QCoreApplication::translate("chart::ChartCommand", "FILE")};
     QCommandLineOption picture{QStringLiteral("picture"),
                                QCoreApplication::translate("chart::ChartCommand", "Also write a picture of the chart."),
@@ -107,6 +122,11 @@ struct ChartOptions {
     QCommandLineOption gedcom{QStringLiteral("gedcom"),
                               QCoreApplication::translate("chart::ChartCommand", "Fill the boxes from a GEDCOM file."),
                               QStringLiteral("GEDCOM")};
+    QCommandLineOption chart{
+        QStringLiteral("chart"),
+        QCoreApplication::translate(
+            "chart::ChartCommand", "Read the people typed into a chart's workbook; write them with --output FILE.ged."),
+        QCoreApplication::translate("chart::ChartCommand", "WORKBOOK")};
     QCommandLineOption person{
         QStringLiteral("person"),
         QCoreApplication::translate(
@@ -115,7 +135,7 @@ struct ChartOptions {
         QCoreApplication::translate("chart::ChartCommand", "ID-OR-NAME")};
 
     void addTo(QCommandLineParser& parser) const {
-        parser.addOptions({help, version, root, generations, output, picture, numbers, gedcom, person});
+        parser.addOptions({help, version, root, generations, output, picture, numbers, gedcom, person, chart});
     }
 };
 
@@ -152,6 +172,18 @@ Outcome parseArguments(const QStringList& arguments, QTextStream& out, QTextStre
     request.withNumbers = parser.isSet(options.numbers);
     if (parser.isSet(options.gedcom)) request.gedcomPath = parser.value(options.gedcom);
     request.person = parser.value(options.person);
+    if (parser.isSet(options.chart)) {
+        request.chartPath = parser.value(options.chart);
+        for (const QCommandLineOption* drawing : {&options.root, &options.generations, &options.picture,
+                                                  &options.numbers, &options.gedcom, &options.person})
+            if (parser.isSet(*drawing)) {
+                err << QCoreApplication::translate("chart::ChartCommand",
+                                                   "--chart reads a chart already drawn; give it with --output "
+                                                   "FILE.ged alone.")
+                    << "\n";
+                return kExitBadInput;
+            }
+    }
     if (parser.isSet(options.person) && !parser.isSet(options.gedcom)) {
         err << QCoreApplication::translate("chart::ChartCommand",
                                            "--person names someone in the file --gedcom reads; give that file too.")
@@ -184,7 +216,20 @@ std::optional<int> refusal(const ChartRequest& request, QTextStream& err) {
             << "\n";
         return kExitBadInput;
     }
-    if (!spreadsheet::workbookFormatOf(request.outputPath)) {
+    if (request.chartPath && !request.writesFamilyFile()) {
+        err << QCoreApplication::translate("chart::ChartCommand",
+                                           "Name the family file to write from the chart with --output FILE.ged.")
+            << "\n";
+        return kExitBadInput;
+    }
+    if (request.writesFamilyFile() && !request.chartPath && !request.gedcomPath) {
+        err << QCoreApplication::translate("chart::ChartCommand",
+                                           "A blank chart holds nobody to write to a family file; fill it with "
+                                           "--gedcom, or read a filled one with --chart.")
+            << "\n";
+        return kExitBadInput;
+    }
+    if (!request.writesFamilyFile() && !spreadsheet::workbookFormatOf(request.outputPath)) {
         err << QCoreApplication::translate("chart::ChartCommand",
                                            "Cannot write workbooks of the kind '%1' names; use .xls, .xlsx or .ods.")
                    .arg(files::visible(request.outputPath))
@@ -208,6 +253,7 @@ long long boxColumnsOf(const QString& countText) { return boxColumnCount(*parseL
 struct DrawnChart {
     std::unique_ptr<automation::Application> application;
     std::shared_ptr<automation::Workbook> workbook;
+    std::optional<ChartFamily> family; // the people it shows, where a family file is asked for
 };
 
 DrawnChart drawChart(const ChartRequest& request, QTextStream& err) {
@@ -226,6 +272,10 @@ DrawnChart drawChart(const ChartRequest& request, QTextStream& err) {
     chart.application->setVisible(false);
     automation::Worksheet& sheet = chart.workbook->activeSheet();
     executeLayout(sheet, BuildChartLayout(rootName, countText));
+    if (filled && request.writesFamilyFile()) {
+        chart.family = familyOfLabels(filled->labelByNumber, rootName, boxColumnsOf(countText), *request.gedcomPath);
+        for (const QString& warning : chart.family->warnings) err << files::visible(warning) << "\n";
+    }
     const BoxLabels labels{request.withNumbers, filled ? std::move(filled->labelByNumber) : std::vector<QString>()};
     if (labels.any()) writeBoxTexts(sheet, boxColumnsOf(countText), labels);
     return chart;
@@ -241,8 +291,10 @@ void writeChart(const ChartRequest& request, DrawnChart& chart) {
         const automation::UsedRange used = sheet.usedRange();
         picture.emplace(*request.picturePath, exportedPictureBytes(sheet.picture(used.range()), *request.picturePath));
     }
-    const spreadsheet::WorkbookFormat format = *spreadsheet::workbookFormatOf(request.outputPath);
-    files::FileReplacement workbook(request.outputPath, chart.workbook->fileBytes(static_cast<int>(format)));
+    const QByteArray bytes = chart.family
+        ? gedcom::familyFileBytes(chart.family->people)
+        : chart.workbook->fileBytes(static_cast<int>(*spreadsheet::workbookFormatOf(request.outputPath)));
+    files::FileReplacement workbook(request.outputPath, bytes);
     if (picture)
         files::commitTogether({&workbook, &*picture});
     else
@@ -268,6 +320,12 @@ int runChartCommand(const QStringList& arguments, QTextStream& out, QTextStream&
     const ChartRequest& request = std::get<ChartRequest>(parsed);
     if (const std::optional<int> status = refusal(request, err)) return *status;
     try {
+        if (request.chartPath) {
+            const ChartFamily family = readChartFamily(*request.chartPath);
+            for (const QString& warning : family.warnings) err << files::visible(warning) << "\n";
+            gedcom::writeFamilyFile(request.outputPath, family.people);
+            return kExitSuccess;
+        }
         DrawnChart chart = drawChart(request, err);
         writeChart(request, chart);
     } catch (const files::Error& e) {

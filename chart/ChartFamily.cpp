@@ -83,16 +83,37 @@ ChartFamily familyOfChart(const ChartOnSheet& chart, const QString& fileName) {
     return family;
 }
 
-ChartFamily readChartFamily(const QString& workbookPath) {
-    const ChartOnSheet chart = findChart(spreadsheet::readSheetContent(workbookPath), workbookPath);
-    ChartFamily family = familyOfChart(chart, workbookPath);
+ChartFamily familyOfLabels(const std::vector<QString>& labelByNumber, const QString& titleName, long long boxColumns,
+                           const QString& fileName) {
+    ChartOnSheet chart{titleName, boxColumns, {}, {}};
+    const std::size_t boxes = std::size_t(1) << boxColumns;
+    for (std::size_t number = 1; number < std::min(boxes, labelByNumber.size()); ++number)
+        if (!labelByNumber[number].isEmpty())
+            chart.boxTexts.push_back({static_cast<std::uint32_t>(number), 0, 0, labelByNumber[number]});
+    return familyOfChart(chart, fileName);
+}
+
+namespace {
+
+ChartFamily familyOfSheet(const spreadsheet::SheetContent& sheet, const QString& name) {
+    ChartFamily family = familyOfChart(findChart(sheet, name), name);
     if (family.personCount() == 0)
         throw files::Error(files::ErrorKind::Workbook,
                            QT_TRANSLATE_NOOP("files::Error",
                                              "'%1' holds a chart with every box empty and no name "
                                              "in its title: there is nobody to write."),
-                           {workbookPath});
+                           {name});
     return family;
+}
+
+} // namespace
+
+ChartFamily readChartFamily(const QString& workbookPath) {
+    return familyOfSheet(spreadsheet::readSheetContent(workbookPath), workbookPath);
+}
+
+ChartFamily chartFamilyOf(const QByteArray& workbook, const QString& nameForMessages) {
+    return familyOfSheet(spreadsheet::sheetContentOf(workbook, nameForMessages), nameForMessages);
 }
 
 } // namespace chart

@@ -30,10 +30,18 @@ struct ChartFamily {
 // about, as `fileName` says where.
 ChartFamily familyOfChart(const ChartOnSheet& chart, const QString& fileName);
 
+// The people of a chart drawn with these labels by ancestor number (a chart
+// filled from a family file), as familyOfChart reads them from its sheet;
+// warnings name the boxes.
+ChartFamily familyOfLabels(const std::vector<QString>& labelByNumber, const QString& titleName, long long boxColumns,
+                           const QString& fileName);
+
 // Reads the chart on the first sheet of a workbook (.xls, .xlsx or .ods) and
 // its people. Throws files::Error: File or Workbook as a workbook is read
 // (see spreadsheet::readSheetContent), Workbook when it holds no chart
 // (see findChart) or a chart without anybody in it.
 ChartFamily readChartFamily(const QString& workbookPath);
+// The same from a workbook's bytes; nameForMessages names it.
+ChartFamily chartFamilyOf(const QByteArray& workbook, const QString& nameForMessages);
 
 } // namespace chart

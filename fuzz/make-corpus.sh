@@ -6,13 +6,16 @@
 # SEED_FOLDER/stream; the GEDCOM tests' files and the GEDCOM inputs that once
 # broke that reader to SEED_FOLDER/gedcom; the charts' sheet pictures (taken
 # as the build run takes them) and the pictures that once broke their loader
-# to SEED_FOLDER/picture.
+# to SEED_FOLDER/picture; charts in each format, blank, numbered and filled
+# from the GEDCOM tests' pedigree, to SEED_FOLDER/chart-xls, chart-xlsx and
+# chart-ods, with the inputs kept from earlier runs.
 # Usage: fuzz/make-corpus.sh SEED_FOLDER [KINLOOM_BUILD_FOLDER]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 seeds=${1:?usage: make-corpus.sh SEED_FOLDER [BUILD_FOLDER]}
 build=${2:-$here/../build}
-mkdir -p "$seeds/file" "$seeds/stream" "$seeds/gedcom" "$seeds/picture"
+mkdir -p "$seeds/file" "$seeds/stream" "$seeds/gedcom" "$seeds/picture" "$seeds/chart-xls" "$seeds/chart-xlsx" \
+  "$seeds/chart-ods"
 samples="$here/../tests/spreadsheet/data"
 cp "$samples"/*.xls "$seeds/file/"
 cp "$samples"/*.stream "$seeds/stream/"
@@ -24,7 +27,15 @@ if [ -x "$chart" ]; then
       QT_QPA_PLATFORM=offscreen "$build/bench/picture_bench" "$seeds/file/chart-$g.xls" "$seeds/picture/chart-$g.bmp" >/dev/null
     fi
   done
+  for format in xls xlsx ods; do
+    "$chart" --root "Seed" --generations 2 --output "$seeds/chart-$format/blank.$format"
+    "$chart" --generations 3 --numbers --output "$seeds/chart-$format/numbered.$format"
+    "$chart" --gedcom "$here/../tests/gedcom/files/pedigree.ged" --numbers --generations 4 \
+      --output "$seeds/chart-$format/filled.$format" 2>/dev/null
+  done
 fi
+chartKept="$here/../tests/chart/chart-corpus/inputs.tar.gz"
+[ -f "$chartKept" ] && tar -xzf "$chartKept" -C "$seeds"
 regressions="$here/../tests/spreadsheet/xls-regressions"
 cp "$regressions"/file-* "$seeds/file/" 2>/dev/null || true
 cp "$regressions"/stream-* "$seeds/stream/" 2>/dev/null || true
@@ -33,4 +44,4 @@ kept="$here/../tests/spreadsheet/xls-corpus/inputs.tar.gz"
 cp "$here/../tests/gedcom/files"/*.ged "$seeds/gedcom/"
 cp "$here/../tests/gedcom/regressions"/* "$seeds/gedcom/" 2>/dev/null || true
 cp "$here/../tests/chart/picture-regressions"/* "$seeds/picture/" 2>/dev/null || true
-ls -l "$seeds/file" "$seeds/stream" "$seeds/gedcom" "$seeds/picture"
+ls -l "$seeds/file" "$seeds/stream" "$seeds/gedcom" "$seeds/picture" "$seeds"/chart-*

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Runs one of the fuzzers on one core: "file" feeds whole .xls files to the
 # workbook reader, "stream" bare workbook streams, "gedcom" GEDCOM files,
-# "picture" sheet picture files.
-# Usage: [FUZZ_LOG_DIR=folder] fuzz/run-fuzzer.sh [SECONDS] [file|stream|gedcom|picture] [FUZZ_BUILD_FOLDER] [LIBFUZZER_OPTION...]
+# "picture" sheet picture files, "chart-xls", "chart-xlsx" and "chart-ods"
+# filled charts in each format to the reading of a chart back.
+# Usage: [FUZZ_LOG_DIR=folder] fuzz/run-fuzzer.sh [SECONDS] [file|stream|gedcom|picture|chart-xls|chart-xlsx|chart-ods] [FUZZ_BUILD_FOLDER] [LIBFUZZER_OPTION...]
 # (for example -max_len=65536 for inputs up to 64 KB)
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -15,7 +16,8 @@ case "$target" in
   stream) fuzzer=xls_stream_fuzzer ;;
   gedcom) fuzzer=gedcom_reader_fuzzer ;;
   picture) fuzzer=picture_fuzzer ;;
-  *) echo "unknown fuzzer: $target (file, stream, gedcom or picture)" >&2; exit 2 ;;
+  chart-xls|chart-xlsx|chart-ods) fuzzer=chart_reader_fuzzer ;;
+  *) echo "unknown fuzzer: $target (file, stream, gedcom, picture, chart-xls, chart-xlsx or chart-ods)" >&2; exit 2 ;;
 esac
 mkdir -p "$build/corpus/$target" "$build/findings/$target"
 export LSAN_OPTIONS="suppressions=$here/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Keeps the fuzzers' findings with the tests: merges the inputs kept so far
-# (tests/spreadsheet/xls-corpus/inputs.tar.gz), the seeds and the corpus the
-# fuzzers grew into the smallest set that covers as much, packs it again,
-# and records the outcome of every input, which the spreadsheet tests then
-# check on every run.
+# (tests/spreadsheet/xls-corpus/inputs.tar.gz, and the chart reader's in
+# tests/chart/chart-corpus/), the seeds and the corpus the fuzzers grew into
+# the smallest set that covers as much, packs it again, and records the
+# outcome of every input, which the spreadsheet and chart tests then check
+# on every run.
 # Usage: fuzz/save-corpus.sh [FUZZ_BUILD_FOLDER] [KINLOOM_BUILD_FOLDER]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -29,3 +30,22 @@ mkdir -p "$kept"
 tar --sort=name --mtime=@0 --owner=0 --group=0 --numeric-owner -C "$work/merged" -cf - file stream | gzip -n -9 >"$kept/inputs.tar.gz"
 KINLOOM_RECORD_CORPUS=1 "$build/tests/spreadsheet/spreadsheet_tests" --gtest_filter='XlsCorpus.*'
 ls -l "$kept"
+
+# The chart reader's inputs, each format apart.
+chartKept=$here/../tests/chart/chart-corpus
+mkdir -p "$work/chart-kept"
+[ -f "$chartKept/inputs.tar.gz" ] && tar -xzf "$chartKept/inputs.tar.gz" -C "$work/chart-kept"
+for kind in chart-xls chart-xlsx chart-ods; do
+  mkdir -p "$work/chart-merged/$kind"
+  sources=()
+  for folder in "$work/chart-kept/$kind" "$fuzz/seeds/$kind" "$fuzz/corpus/$kind"; do
+    [ -d "$folder" ] && sources+=("$folder")
+  done
+  "$fuzz/chart_reader_fuzzer" -merge=1 -rss_limit_mb=2048 -timeout=10 "$work/chart-merged/$kind" "${sources[@]}" \
+    2>"$work/merge-$kind.log" || { tail -n 20 "$work/merge-$kind.log"; exit 1; }
+done
+mkdir -p "$chartKept"
+tar --sort=name --mtime=@0 --owner=0 --group=0 --numeric-owner -C "$work/chart-merged" -cf - chart-xls chart-xlsx chart-ods |
+  gzip -n -9 >"$chartKept/inputs.tar.gz"
+KINLOOM_RECORD_CORPUS=1 "$build/tests/chart/chart_tests" --gtest_filter='ChartCorpus.*'
+ls -l "$chartKept"

@@ -1,0 +1,31 @@
+// libFuzzer target: any bytes as a filled chart's workbook (.xls, .xlsx or
+// .ods, told by the content), read for its chart and its people, whose family
+// file is then written. Each ends in a family file or a files::Error, never a
+// crash, a hang or runaway memory.
+#include "chart/ChartFamily.h"
+#include "files/Error.h"
+#include "gedcom/GedcomWriter.h"
+
+#include <glib.h>
+
+#include <cstddef>
+#include <cstdint>
+
+namespace {
+void ignoreLog(const gchar*, GLogLevelFlags, const gchar*, gpointer) {}
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    // libgsf reports broken containers as critical warnings before it fails.
+    g_log_set_default_handler(ignoreLog, nullptr);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    try {
+        const chart::ChartFamily family = chart::chartFamilyOf(bytes, QStringLiteral("fuzz"));
+        (void)gedcom::familyFileBytes(family.people);
+    } catch (const files::Error&) {}
+    return 0;
+}

@@ -1,0 +1,88 @@
+// The chart reader's fuzzing corpus, replayed on every run: its seeds and
+// every input the fuzzers kept, a workbook of each format a folder
+// ("chart-xls/", "chart-xlsx/", "chart-ods/"). Each input must end as it
+// ended when the corpus was recorded: read into the same people and
+// warnings (a digest of the family file written and of the warnings), or
+// refused with the same message.
+//
+// After a deliberate change of the reading, record the outcomes again:
+//   KINLOOM_RECORD_CORPUS=1 build/tests/chart/chart_tests --gtest_filter='ChartCorpus.*'
+#include "chart/ChartFamily.h"
+#include "files/Error.h"
+#include "gedcom/GedcomWriter.h"
+#include "tests/support/QStringPrinter.h"
+
+#include <gtest/gtest.h>
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <map>
+
+namespace {
+
+QString outcomeOf(const QByteArray& bytes) {
+    try {
+        const chart::ChartFamily family = chart::chartFamilyOf(bytes, QStringLiteral("input"));
+        const QByteArray written = gedcom::familyFileBytes(family.people) + family.warnings.join(u'\n').toUtf8();
+        return QStringLiteral("read %1 people, %2 warnings, %3")
+            .arg(family.personCount())
+            .arg(family.warnings.size())
+            .arg(QString::fromLatin1(QCryptographicHash::hash(written, QCryptographicHash::Sha1).toHex().left(16)));
+    } catch (const files::Error& refused) {
+        return QStringLiteral("refused ") + QString(refused.description()).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    }
+}
+
+std::map<QString, QString> recorded(const QString& path) {
+    std::map<QString, QString> outcomes;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return outcomes;
+    while (!file.atEnd()) {
+        const QString line = QString::fromUtf8(file.readLine()).chopped(1);
+        outcomes[line.section(QLatin1Char(' '), 0, 0)] = line.section(QLatin1Char(' '), 1);
+    }
+    return outcomes;
+}
+
+} // namespace
+
+TEST(ChartCorpus, EveryInputEndsAsItEndedWhenRecorded) {
+    const QString folder = QStringLiteral(KINLOOM_CHART_CORPUS);
+    QTemporaryDir inputs;
+    ASSERT_EQ(QProcess::execute(QStringLiteral("tar"), {QStringLiteral("-xzf"), folder + QStringLiteral("/inputs.tar.gz"),
+                                                         QStringLiteral("-C"), inputs.path()}),
+              0);
+    std::map<QString, QString> outcomes;
+    for (const QString& kind : {QStringLiteral("chart-xls"), QStringLiteral("chart-xlsx"), QStringLiteral("chart-ods")}) {
+        const QDir dir(inputs.filePath(kind));
+        for (const QString& name : dir.entryList(QDir::Files, QDir::Name)) {
+            QFile input(dir.filePath(name));
+            ASSERT_TRUE(input.open(QIODevice::ReadOnly));
+            outcomes[kind + QLatin1Char('/') + name] = outcomeOf(input.readAll());
+        }
+    }
+    const QString outcomesFile = folder + QStringLiteral("/outcomes.txt");
+    if (qEnvironmentVariableIsSet("KINLOOM_RECORD_CORPUS")) {
+        QFile file(outcomesFile);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Text));
+        for (const auto& [input, outcome] : outcomes)
+            file.write((input + QLatin1Char(' ') + outcome + QLatin1Char('\n')).toUtf8());
+    }
+    const std::map<QString, QString> expected = recorded(outcomesFile);
+    ASSERT_GE(expected.size(), 30u) << "the recorded outcomes are missing";
+    for (const auto& [input, outcome] : expected) {
+        SCOPED_TRACE(input.toStdString());
+        const auto found = outcomes.find(input);
+        ASSERT_NE(found, outcomes.end()) << "the input is missing from the corpus";
+        EXPECT_EQ(found->second, outcome);
+    }
+    EXPECT_EQ(outcomes.size(), expected.size());
+    std::size_t refused = 0;
+    for (const auto& [input, outcome] : outcomes) refused += outcome.startsWith(QLatin1String("refused"));
+    std::printf("[ figures  ] %zu chart corpus inputs replayed: %zu read, %zu refused\n", outcomes.size(),
+                outcomes.size() - refused, refused);
+}
