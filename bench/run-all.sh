@@ -20,6 +20,8 @@ echo
 echo
 /usr/bin/python3 "$here/gedcom_memory.py" "$build/app/kinloom-chart"
 echo
+/usr/bin/python3 "$here/chart_back_bench.py" "$build/app/kinloom-chart"
+echo
 /usr/bin/python3 "$here/picture_bench.py" "$build"
 echo
 "$build/bench/zoom_bench"

@@ -22,8 +22,10 @@ test_packages=(python3 python3-xlrd python3-openpyxl "${package_packages[@]}"
                xvfb openbox xdotool x11-utils libgedcom-perl)
 # LibreOffice, Gnumeric, Gramps and CUPS are large: only what the tests run, without recommends.
 test_lean_packages=(libreoffice-calc gnumeric gramps cups printer-driver-cups-pdf)
-# The .xlsx peer is a small C program on libxlsxwriter.
+# The .xlsx peer is a small C program on libxlsxwriter; Gramps imports the
+# family file read back from a chart (without its recommends, as for test).
 bench_packages=(python3 python3-xlwt python3-xlrd libgedcom-perl gcc libxlsxwriter-dev xvfb)
+bench_lean_packages=(gramps)
 screenshot_packages=(xvfb xauth imagemagick xdotool openbox)
 # The reader's fuzzer: clang with libFuzzer and the sanitizers' run-time.
 fuzz_packages=(clang libclang-rt-14-dev)
@@ -61,7 +63,8 @@ for group in "$@"; do
     package) install "" "${package_packages[@]}" ;;
     test) install "" "${test_packages[@]}"
           install "--no-install-recommends" "${test_lean_packages[@]}" ;;
-    bench) install "" "${bench_packages[@]}" ;;
+    bench) install "" "${bench_packages[@]}"
+           install "--no-install-recommends" "${bench_lean_packages[@]}" ;;
     screenshots) install "" "${screenshot_packages[@]}" ;;
     fuzz) install "" "${fuzz_packages[@]}" ;;
     format) install "" "${format_packages[@]}" ;;
