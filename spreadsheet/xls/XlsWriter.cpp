@@ -2,25 +2,19 @@
 
 #include "BiffRecords.h"
 #include "ByteBuffer.h"
+#include "CompoundFileWriter.h"
 #include "FormatRecords.h"
-#include "GsfObject.h"
 #include "SheetRecords.h"
 #include "StringTable.h"
 
-#include "files/Error.h"
 #include "spreadsheet/Worksheet.h"
 
-#include <gsf/gsf-infile-msole.h>
-#include <gsf/gsf-outfile-msole.h>
-#include <gsf/gsf-output-memory.h>
+#include <algorithm>
+#include <cstring>
 
 namespace spreadsheet::xls {
 
 namespace {
-
-// Excel keeps streams under 4,096 bytes in the compound file's small-block
-// area and expects the workbook stream in the regular one: pad to that size.
-constexpr std::size_t kMinimumStreamSize = 4096;
 
 void writeWindow1(RecordWriter& stream) {
     ByteBuffer window;
@@ -47,19 +41,27 @@ std::size_t writeBoundSheet(RecordWriter& stream, const QString& name) {
     return at;
 }
 
-} // namespace
+// The globals and the sheet, written apart: the sheet is laid out first, since
+// its texts fill the string table that the globals, which come before it, hold.
+struct StreamParts {
+    RecordWriter globals;
+    RecordWriter sheet;
+    std::size_t size() const { return globals.bytes().size() + sheet.bytes().size(); }
+    void copyTo(char* to) const {
+        std::memcpy(to, globals.bytes().data(), globals.bytes().size());
+        std::memcpy(to + globals.bytes().size(), sheet.bytes().data(), sheet.bytes().size());
+    }
+};
 
-QByteArray workbookStream(const Worksheet& sheet) {
+StreamParts streamParts(const Worksheet& sheet) {
     const FormatRecords formats(sheet);
     StringTable strings;
-    // The sheet is laid out first: its texts fill the string table, which the
-    // globals, written before it, must hold.
-    RecordWriter sheetStream;
-    sheetStream.reserve(sheet.storedCellCount() * 6 + 4096);
-    writeSheetRecords(sheetStream, sheet, formats, strings);
+    StreamParts parts;
+    parts.sheet.reserve(sheet.storedCellCount() * 6 + 4096);
+    writeSheetRecords(parts.sheet, sheet, formats, strings);
 
-    RecordWriter stream;
-    stream.reserve(sheetStream.bytes().size() + 65536);
+    RecordWriter& stream = parts.globals;
+    stream.reserve(65536);
     stream.writeBof(record::kBofWorkbookGlobals);
     stream.writeU16(record::kCodePage, 1200); // UTF-16
     writeWindow1(stream);
@@ -73,30 +75,22 @@ QByteArray workbookStream(const Worksheet& sheet) {
     stream.write(record::kCountry, country);
     strings.write(stream);
     stream.write(record::kEof, ByteBuffer{});
-
     stream.patchU32(sheetPositionAt, static_cast<std::uint32_t>(stream.position()));
-    stream.writeRaw(sheetStream.bytes());
+    return parts;
+}
 
-    QByteArray bytes(reinterpret_cast<const char*>(stream.bytes().data()),
-                     static_cast<qsizetype>(stream.bytes().size()));
-    if (bytes.size() < static_cast<qsizetype>(kMinimumStreamSize)) bytes.resize(kMinimumStreamSize, '\0');
+} // namespace
+
+QByteArray workbookStream(const Worksheet& sheet) {
+    const StreamParts parts = streamParts(sheet);
+    QByteArray bytes(static_cast<qsizetype>(std::max(parts.size(), CompoundFileWriter::kMinimumStreamSize)), '\0');
+    parts.copyTo(bytes.data());
     return bytes;
 }
 
 QByteArray workbookFileBytes(const Worksheet& sheet) {
-    const QByteArray stream = workbookStream(sheet);
-    initialiseGsf();
-    GsfPtr<GsfOutput> memory(gsf_output_memory_new());
-    GsfPtr<GsfOutfile> container(gsf_outfile_msole_new(memory.get()));
-    GsfPtr<GsfOutput> workbook(gsf_outfile_new_child(container.get(), "Workbook", FALSE));
-    const bool written = gsf_output_write(workbook.get(), static_cast<std::size_t>(stream.size()),
-                                          reinterpret_cast<const guint8*>(stream.constData()))
-        && gsf_output_close(workbook.get()) && gsf_output_close(GSF_OUTPUT(container.get()));
-    if (!written)
-        throw files::Error(files::ErrorKind::Spreadsheet,
-                           QT_TRANSLATE_NOOP("files::Error", "The workbook could not be put together."));
-    const auto* data = gsf_output_memory_get_bytes(GSF_OUTPUT_MEMORY(memory.get()));
-    return QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(gsf_output_size(memory.get())));
+    const StreamParts parts = streamParts(sheet);
+    return CompoundFileWriter::file(parts.size(), [&](char* stream) { parts.copyTo(stream); });
 }
 
 } // namespace spreadsheet::xls
