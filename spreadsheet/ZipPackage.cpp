@@ -25,8 +25,16 @@ constexpr qsizetype kLocalHeader = 30;
                        {QString::fromLatin1(doing), files::Phrase(QT_TRANSLATE_NOOP("files::Error", "unknown error"))});
 }
 
+// Without the 64-bit extensions a zip file counts in 32 bits.
+std::uint32_t checked32(std::size_t n, const char* doing) {
+    if (n >= std::numeric_limits<std::uint32_t>::max()) fail(doing);
+    return static_cast<std::uint32_t>(n);
+}
+
+} // namespace
+
 // Little-endian fields, as every number in a zip file is stored.
-class Fields {
+class ZipPackage::Fields {
 public:
     explicit Fields(char* at) : m_at(at) {}
     Fields& u16(std::uint16_t v) {
@@ -39,14 +47,6 @@ public:
 private:
     char* m_at;
 };
-
-// Without the 64-bit extensions a zip file counts in 32 bits.
-std::uint32_t checked32(std::size_t n, const char* doing) {
-    if (n >= std::numeric_limits<std::uint32_t>::max()) fail(doing);
-    return static_cast<std::uint32_t>(n);
-}
-
-} // namespace
 
 ZipPackage::ZipPackage() : m_compressor(libdeflate_alloc_compressor(kFastestLevel)) {
     if (!m_compressor) fail("memory");
@@ -77,9 +77,17 @@ void ZipPackage::add(const char* name, const QByteArray& bytes, Compression comp
                       checked32(written, name),
                       checked32(size, name),
                       checked32(static_cast<std::size_t>(at), name)};
-    Fields(m_bytes.data() + at)
-        .u32(0x04034B50)
-        .u16(stored ? 10 : 20) // the version that reads it
+    Fields header(m_bytes.data() + at);
+    header.u32(0x04034B50);
+    describe(header, entry).u16(0); // no extra field
+    std::memcpy(m_bytes.data() + at + kLocalHeader, name, static_cast<std::size_t>(nameLength));
+    m_entries.push_back(entry);
+}
+
+// What the local and the central header of a part both say, from the version
+// that reads it to the length of its name.
+ZipPackage::Fields& ZipPackage::describe(Fields& header, const Entry& entry) {
+    return header.u16(entry.method == kStored ? 10 : 20)
         .u16(0)
         .u16(entry.method)
         .u16(kDosTime)
@@ -87,10 +95,7 @@ void ZipPackage::add(const char* name, const QByteArray& bytes, Compression comp
         .u32(entry.crc)
         .u32(entry.compressedSize)
         .u32(entry.size)
-        .u16(static_cast<std::uint16_t>(nameLength))
-        .u16(0);
-    std::memcpy(m_bytes.data() + at + kLocalHeader, name, static_cast<std::size_t>(nameLength));
-    m_entries.push_back(entry);
+        .u16(static_cast<std::uint16_t>(entry.name.size()));
 }
 
 QByteArray ZipPackage::finish() {
@@ -102,18 +107,9 @@ QByteArray ZipPackage::finish() {
     qsizetype at = m_bytes.size();
     m_bytes.resize(at + directorySize + kEnd);
     for (const Entry& entry : m_entries) {
-        Fields(m_bytes.data() + at)
-            .u32(0x02014B50)
-            .u16(20) // made by: MS-DOS attributes, version 2.0
-            .u16(entry.method == kStored ? 10 : 20)
-            .u16(0)
-            .u16(entry.method)
-            .u16(kDosTime)
-            .u16(kDosDate)
-            .u32(entry.crc)
-            .u32(entry.compressedSize)
-            .u32(entry.size)
-            .u16(static_cast<std::uint16_t>(entry.name.size()))
+        Fields header(m_bytes.data() + at);
+        header.u32(0x02014B50).u16(20); // made by: MS-DOS attributes, version 2.0
+        describe(header, entry)
             .u16(0) // no extra field
             .u16(0) // no comment
             .u16(0) // disk

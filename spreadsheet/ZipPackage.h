@@ -41,6 +41,9 @@ private:
         std::uint32_t size;
         std::uint32_t offset;
     };
+    class Fields;
+    static Fields& describe(Fields& header, const Entry& entry);
+
     QByteArray m_bytes;
     std::vector<Entry> m_entries;
     libdeflate_compressor* m_compressor = nullptr;
