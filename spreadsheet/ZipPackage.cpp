@@ -15,6 +15,7 @@ namespace {
 constexpr std::uint16_t kDosTime = 0;
 constexpr std::uint16_t kDosDate = (0 << 9) | (1 << 5) | 1;
 constexpr int kFastestLevel = 1;
+constexpr int kCompactLevel = 6;
 constexpr std::uint16_t kStored = 0;
 constexpr std::uint16_t kDeflated = 8;
 constexpr qsizetype kLocalHeader = 30;
@@ -48,16 +49,26 @@ private:
     char* m_at;
 };
 
-ZipPackage::ZipPackage() : m_compressor(libdeflate_alloc_compressor(kFastestLevel)) {
-    if (!m_compressor) fail("memory");
+ZipPackage::ZipPackage() = default;
+
+ZipPackage::~ZipPackage() {
+    libdeflate_free_compressor(m_fast);
+    libdeflate_free_compressor(m_compact);
 }
 
-ZipPackage::~ZipPackage() { libdeflate_free_compressor(m_compressor); }
+libdeflate_compressor* ZipPackage::compressor(Compression compression) {
+    const bool fast = compression == Compression::Fast;
+    libdeflate_compressor*& made = fast ? m_fast : m_compact;
+    if (!made) made = libdeflate_alloc_compressor(fast ? kFastestLevel : kCompactLevel);
+    if (!made) fail("memory");
+    return made;
+}
 
 void ZipPackage::add(const char* name, const QByteArray& bytes, Compression compression) {
     const auto size = static_cast<std::size_t>(bytes.size());
     const bool stored = compression == Compression::Stored;
-    const std::size_t room = stored ? size : libdeflate_deflate_compress_bound(m_compressor, size);
+    libdeflate_compressor* deflater = stored ? nullptr : compressor(compression);
+    const std::size_t room = stored ? size : libdeflate_deflate_compress_bound(deflater, size);
     const qsizetype nameLength = static_cast<qsizetype>(std::strlen(name));
     const qsizetype at = m_bytes.size();
     // The part goes straight in after its header; the header is written once its size is known.
@@ -67,7 +78,7 @@ void ZipPackage::add(const char* name, const QByteArray& bytes, Compression comp
     if (stored) {
         if (size) std::memcpy(data, bytes.constData(), size);
     } else {
-        written = libdeflate_deflate_compress(m_compressor, bytes.constData(), size, data, room);
+        written = libdeflate_deflate_compress(deflater, bytes.constData(), size, data, room);
         if (written == 0 && size != 0) fail(name);
     }
     m_bytes.resize(at + kLocalHeader + nameLength + static_cast<qsizetype>(written));

@@ -10,16 +10,18 @@ struct libdeflate_compressor;
 namespace spreadsheet {
 
 // A zip file made in memory, the container of the .xlsx and .ods formats.
-// Parts go in the order they are added, each compressed as it comes (with
-// libdeflate, at its fastest level, which shrinks a chart's XML more than
-// zlib's fastest does in half the time); every part carries the same fixed
+// Parts go in the order they are added, each compressed as it comes with
+// libdeflate (at its fastest level it shrinks a chart's .xlsx rows more than
+// zlib's fastest does, in half the time); every part carries the same fixed
 // date, so that one chart always gives the same bytes.
 class ZipPackage {
 public:
     enum class Compression {
-        Stored, // as it is: the OpenDocument "mimetype" part must be
-        Fast,   // deflated at the fastest level: a chart's XML repeats itself so much that
-                // more effort hardly shrinks it, at several times the time
+        Stored,  // as it is: the OpenDocument "mimetype" part must be
+        Fast,    // deflated at the fastest level: a chart's .xlsx rows repeat themselves so
+                 // closely that more effort hardly shrinks them, at twice the time
+        Compact, // deflated at a middle level, for XML whose repeats lie further apart (a chart's
+                 // OpenDocument rows), which the fastest level leaves twice as large
     };
 
     ZipPackage();
@@ -46,7 +48,9 @@ private:
 
     QByteArray m_bytes;
     std::vector<Entry> m_entries;
-    libdeflate_compressor* m_compressor = nullptr;
+    libdeflate_compressor* compressor(Compression compression);
+    libdeflate_compressor* m_fast = nullptr;
+    libdeflate_compressor* m_compact = nullptr;
 };
 
 } // namespace spreadsheet
