@@ -2,12 +2,16 @@
 
 #include "BiffRecords.h"
 #include "ByteBuffer.h"
-#include "CompoundFileWriter.h"
 #include "FormatRecords.h"
+#include "GsfObject.h"
 #include "SheetRecords.h"
 #include "StringTable.h"
 
+#include "files/Error.h"
 #include "spreadsheet/Worksheet.h"
+
+#include <gsf/gsf-outfile-msole.h>
+#include <gsf/gsf-output-memory.h>
 
 #include <algorithm>
 #include <cstring>
@@ -15,6 +19,10 @@
 namespace spreadsheet::xls {
 
 namespace {
+
+// Excel keeps streams under 4,096 bytes in the compound file's small-block
+// area and expects the workbook stream in the regular one: pad to that size.
+constexpr std::size_t kMinimumStreamSize = 4096;
 
 void writeWindow1(RecordWriter& stream) {
     ByteBuffer window;
@@ -83,14 +91,31 @@ StreamParts streamParts(const Worksheet& sheet) {
 
 QByteArray workbookStream(const Worksheet& sheet) {
     const StreamParts parts = streamParts(sheet);
-    QByteArray bytes(static_cast<qsizetype>(std::max(parts.size(), CompoundFileWriter::kMinimumStreamSize)), '\0');
+    QByteArray bytes(static_cast<qsizetype>(std::max(parts.size(), kMinimumStreamSize)), '\0');
     parts.copyTo(bytes.data());
     return bytes;
 }
 
 QByteArray workbookFileBytes(const Worksheet& sheet) {
     const StreamParts parts = streamParts(sheet);
-    return CompoundFileWriter::file(parts.size(), [&](char* stream) { parts.copyTo(stream); });
+    const auto write = [](GsfOutput* to, const std::uint8_t* bytes, std::size_t size) {
+        return size == 0 || gsf_output_write(to, size, bytes);
+    };
+    static constexpr std::uint8_t kZeros[kMinimumStreamSize] = {};
+    initialiseGsf();
+    GsfPtr<GsfOutput> memory(gsf_output_memory_new());
+    GsfPtr<GsfOutfile> container(gsf_outfile_msole_new(memory.get()));
+    GsfPtr<GsfOutput> workbook(gsf_outfile_new_child(container.get(), "Workbook", FALSE));
+    // The two parts go straight into the container, never joined in a copy of their own.
+    const bool written = write(workbook.get(), parts.globals.bytes().data(), parts.globals.bytes().size())
+        && write(workbook.get(), parts.sheet.bytes().data(), parts.sheet.bytes().size())
+        && write(workbook.get(), kZeros, kMinimumStreamSize - std::min(parts.size(), kMinimumStreamSize)) && gsf_output_close(workbook.get())
+        && gsf_output_close(GSF_OUTPUT(container.get()));
+    if (!written)
+        throw files::Error(files::ErrorKind::Spreadsheet,
+                           QT_TRANSLATE_NOOP("files::Error", "The workbook could not be put together."));
+    const auto* data = gsf_output_memory_get_bytes(GSF_OUTPUT_MEMORY(memory.get()));
+    return QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(gsf_output_size(memory.get())));
 }
 
 } // namespace spreadsheet::xls
