@@ -271,7 +271,7 @@ DrawnChart drawChart(const ChartRequest& request, QTextStream& err) {
     chart.workbook = chart.application->workbooks().add();
     chart.application->setVisible(false);
     automation::Worksheet& sheet = chart.workbook->activeSheet();
-    executeLayout(sheet, BuildChartLayout(rootName, countText));
+    drawChartLayout(sheet, rootName, countText);
     if (filled && request.writesFamilyFile()) {
         chart.family = familyOfLabels(filled->labelByNumber, rootName, boxColumnsOf(countText), *request.gedcomPath);
         for (const QString& warning : chart.family->warnings) err << files::visible(warning) << "\n";
