@@ -85,7 +85,7 @@ ChartFamily familyOfChart(const ChartOnSheet& chart, const QString& fileName) {
 
 ChartFamily familyOfLabels(const std::vector<QString>& labelByNumber, const QString& titleName, long long boxColumns,
                            const QString& fileName) {
-    ChartOnSheet chart{titleName, boxColumns, {}, {}};
+    ChartOnSheet chart{titleName, QString::number(boxColumns), boxColumns, {}, {}};
     const std::size_t boxes = std::size_t(1) << boxColumns;
     for (std::size_t number = 1; number < std::min(boxes, labelByNumber.size()); ++number)
         if (!labelByNumber[number].isEmpty())

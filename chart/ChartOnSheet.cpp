@@ -9,6 +9,7 @@
 #include "spreadsheet/CellRange.h"
 
 #include <algorithm>
+#include <tuple>
 
 namespace chart {
 
@@ -26,19 +27,20 @@ QString cellName(int row, int column) { return spreadsheet::columnName(column) +
                        {fileName, sheetName, std::move(why)});
 }
 
-long long boxColumnsOf(const spreadsheet::SheetContent& sheet, const QString& fileName) {
+// The count the generation line states, and the box columns it gives.
+std::pair<QString, long long> boxColumnsOf(const spreadsheet::SheetContent& sheet, const QString& fileName) {
     const QString line = sheet.text(kGenerationLineRow, kTextColumn);
-    const std::optional<double> count = ChartWords::spoken().generationCount(line);
+    const std::optional<ChartWords::StatedCount> count = ChartWords::spoken().generationCount(line);
     if (!count)
         throwNoChart(fileName, sheet.sheetName,
                      Phrase(QT_TRANSLATE_NOOP("files::Error", "%1 should hold the number of generations (\"%2\")."),
                             {cellName(kGenerationLineRow, kTextColumn), ChartWords::generationLineExample()}));
-    const long long columns = boxColumnCount(*count);
+    const long long columns = boxColumnCount(count->value);
     if (columns < 1 || columns > kMaxGenerations)
         throwNoChart(fileName, sheet.sheetName,
                      Phrase(QT_TRANSLATE_NOOP("files::Error", "%1 says \"%2\"; a chart has 1 to %3 generations."),
                             {cellName(kGenerationLineRow, kTextColumn), line.simplified().left(40), kMaxGenerations}));
-    return columns;
+    return {count->text, columns};
 }
 
 } // namespace
@@ -51,7 +53,7 @@ ChartOnSheet findChart(const spreadsheet::SheetContent& sheet, const QString& fi
                      Phrase(QT_TRANSLATE_NOOP("files::Error", "%1 should hold the chart's title (\"%2\")."),
                             {cellName(kTitleRow, kTextColumn), ChartWords::titleExample()}));
     chart.titleName = *root;
-    chart.boxColumns = boxColumnsOf(sheet, fileName);
+    std::tie(chart.generationText, chart.boxColumns) = boxColumnsOf(sheet, fileName);
 
     for (const AncestorBox& box : ancestorBoxes(chart.boxColumns)) {
         if (!sheet.isFilled(box.row, box.column))

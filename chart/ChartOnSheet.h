@@ -21,6 +21,7 @@ struct PlacedText {
 // the text in each of its boxes.
 struct ChartOnSheet {
     QString titleName;                // the root's name, as the title gives it
+    QString generationText;           // the count as the generation line writes it ("5", "2,5")
     long long boxColumns = 0;         // the generations the chart shows
     std::vector<PlacedText> boxTexts; // boxes that hold text, by ancestor number
     std::vector<PlacedText> outside;  // texts in no box, by row and column

@@ -99,17 +99,17 @@ std::optional<QString> ChartWords::titleName(const QString& title) const {
     return name;
 }
 
-std::optional<double> ChartWords::generationCount(const QString& line) const {
+std::optional<ChartWords::StatedCount> ChartWords::generationCount(const QString& line) const {
     for (const Wording& wording : m_wordings) {
         const std::optional<QString> count = filledIn(wording.generationLine, line);
         if (!count) continue;
         // The count as typed: in the chart's language's form, or in the C form.
         bool ok = false;
         const double value = QLocale::c().toDouble(*count, &ok);
-        if (ok) return value;
+        if (ok) return StatedCount{*count, value};
         for (const Wording& other : m_wordings) {
             const double inLanguage = other.locale.toDouble(*count, &ok);
-            if (ok) return inLanguage;
+            if (ok) return StatedCount{*count, inLanguage};
         }
     }
     return std::nullopt;

@@ -29,8 +29,13 @@ public:
 
     // The name the title gives ("Family Tree for Ole" -> "Ole"), if the text is a title.
     std::optional<QString> titleName(const QString& title) const;
-    // The count a generation line states ("5 Generations" -> 5), if the text is one.
-    std::optional<double> generationCount(const QString& line) const;
+    // The count a generation line states, as written ("2,5 Generationen" ->
+    // "2,5") and as a number (2.5), if the text is one.
+    struct StatedCount {
+        QString text;
+        double value = 0;
+    };
+    std::optional<StatedCount> generationCount(const QString& line) const;
 
     // The words of a label's years, case folded and without their point:
     // before the birth year ("b", "f", "*"), the death year ("d", "†"), and

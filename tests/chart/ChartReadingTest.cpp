@@ -125,13 +125,14 @@ TEST(ChartOnSheet, ReadsTitleAndGenerationLineInEachLanguage) {
         const char* title;
         const char* line;
         const char* root;
+        const char* count;
         long long columns;
     } cases[] = {
-        {"Family Tree for Ole Hansen", "4 Generations", "Ole Hansen", 4},
-        {"Family Tree for ", "1 Generations", "", 1},
-        {"Slektstre for Kari", "3 generasjoner", "Kari", 3},
-        {"Stammbaum für Jürgen", "2,5 Generationen", "Jürgen", 3},
-        {"family tree for  Ole", "3.0 GENERATIONS", "Ole", 3},
+        {"Family Tree for Ole Hansen", "4 Generations", "Ole Hansen", "4", 4},
+        {"Family Tree for ", "1 Generations", "", "1", 1},
+        {"Slektstre for Kari", "3 generasjoner", "Kari", "3", 3},
+        {"Stammbaum für Jürgen", "2,5 Generationen", "Jürgen", "2,5", 3},
+        {"family tree for  Ole", "3.0 GENERATIONS", "Ole", "3.0", 3},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.title);
@@ -139,6 +140,7 @@ TEST(ChartOnSheet, ReadsTitleAndGenerationLineInEachLanguage) {
             chartSheet(int(c.columns), QString::fromUtf8(c.title), {}, QString::fromUtf8(c.line));
         const ChartOnSheet chart = findChart(sheet, QStringLiteral("chart.ods"));
         EXPECT_EQ(chart.titleName, QString::fromUtf8(c.root));
+        EXPECT_EQ(chart.generationText, QString::fromUtf8(c.count));
         EXPECT_EQ(chart.boxColumns, c.columns);
     }
 }
