@@ -90,7 +90,7 @@ bool FamilyFileUse::waitForRestore() {
     return whole;
 }
 
-const FamilyChoice* FamilyFileUse::open(const QString& path, const QString& rootName) {
+const FamilyChoice* FamilyFileUse::open(const QString& path, const QString& rootName, const QString& personId) {
     if (!waitForRestore()) return nullptr;
     FamilyFileReading reading(QFileInfo(path).absoluteFilePath());
     reading.start();
@@ -108,9 +108,11 @@ const FamilyChoice* FamilyFileUse::open(const QString& path, const QString& root
         MsgBox(tr("%1 holds no person.").arg(reading.path()), vbExclamation);
         return nullptr;
     }
-    const std::vector<int> named = gedcom::findPeople(*tree, rootName);
-    const std::optional<int> person =
-        choosePerson(m_window, *tree, named.empty() ? 0 : named.front(), QFileInfo(path).fileName());
+    std::optional<int> person = personId.isEmpty() ? std::nullopt : tree->personIndex(personId);
+    if (!person) {
+        const std::vector<int> named = gedcom::findPeople(*tree, rootName);
+        person = choosePerson(m_window, *tree, named.empty() ? 0 : named.front(), QFileInfo(path).fileName());
+    }
     if (!person) return nullptr;
     try {
         m_choice = choiceOf(reading.path(), *tree, *person);

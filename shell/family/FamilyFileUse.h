@@ -45,11 +45,12 @@ public:
 
     // Reads the file, showing how far it has come when that takes a while,
     // and lets the user choose the person, starting on the one rootName
-    // names, else on the file's first. The choice is used from then on and
-    // remembered. A file that cannot be read is reported, naming file and
-    // line; then, and when the user cancels, nothing changes and the answer
-    // is null.
-    const FamilyChoice* open(const QString& path, const QString& rootName);
+    // names, else on the file's first; or takes the person of the identifier
+    // given, where the file holds one, without asking. The choice is used
+    // from then on and remembered. A file that cannot be read is reported,
+    // naming file and line; then, and when the user cancels, nothing changes
+    // and the answer is null.
+    const FamilyChoice* open(const QString& path, const QString& rootName, const QString& personId = {});
 
     // Back to blank charts: the file and person are forgotten.
     void forget();
