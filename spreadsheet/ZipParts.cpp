@@ -1,41 +1,72 @@
 #include "ZipParts.h"
 
-#include <orcus/zip_archive.hpp>
-#include <orcus/zip_archive_stream.hpp>
+#include <zip.h>
 
-#include <vector>
+#include <stdexcept>
+#include <string>
 
 namespace spreadsheet {
 
-struct ZipParts::Archive {
-    explicit Archive(const QByteArray& bytes)
-        : stream(reinterpret_cast<const std::uint8_t*>(bytes.constData()), static_cast<std::size_t>(bytes.size())),
-          zip(&stream) {}
+namespace {
 
-    ::orcus::zip_archive_stream_blob stream;
-    ::orcus::zip_archive zip;
+// The most one part may hold unpacked: a filled chart of 15 generations
+// takes some 11 MB in its largest part, while a zip file's sizes can claim
+// anything.
+constexpr qint64 kMaxPartBytes = 256LL << 20;
+
+std::string reason(zip_error_t& error) {
+    std::string text = zip_error_strerror(&error);
+    zip_error_fini(&error);
+    return text;
+}
+
+} // namespace
+
+struct ZipParts::Archive {
+    zip_t* zip = nullptr;
+    ~Archive() {
+        if (zip) zip_discard(zip);
+    }
 };
 
-ZipParts::ZipParts(const QByteArray& package) : m_archive(std::make_unique<Archive>(package)) { m_archive->zip.load(); }
+ZipParts::ZipParts(const QByteArray& package) : m_archive(std::make_unique<Archive>()) {
+    zip_error_t error;
+    zip_error_init(&error);
+    // The source reads the caller's bytes, which outlive the archive.
+    zip_source_t* source = zip_source_buffer_create(package.constData(), zip_uint64_t(package.size()), 0, &error);
+    if (!source) throw std::runtime_error(reason(error));
+    m_archive->zip = zip_open_from_source(source, ZIP_RDONLY, &error);
+    if (!m_archive->zip) {
+        zip_source_free(source);
+        throw std::runtime_error(reason(error));
+    }
+    zip_error_fini(&error);
+}
 
 ZipParts::~ZipParts() = default;
 
 std::optional<QByteArray> ZipParts::part(const QString& name) const {
-    std::string entry = name.toStdString();
-    if (!entry.empty() && entry.front() == '/') entry.erase(0, 1);
-    for (std::size_t i = 0, count = m_archive->zip.get_file_entry_count(); i < count; ++i) {
-        const std::string_view stored = m_archive->zip.get_file_entry_name(i);
-        if (QString::fromUtf8(stored.data(), qsizetype(stored.size()))
-                .compare(QString::fromStdString(entry), Qt::CaseInsensitive)
-            != 0)
-            continue;
-        std::vector<unsigned char> bytes;
-        if (!m_archive->zip.read_file_entry(stored, bytes)) return std::nullopt;
-        // liborcus ends each part with a null byte already, for its own parsers.
-        if (bytes.empty() || bytes.back() != 0) bytes.push_back(0);
-        return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()) - 1);
+    QByteArray entry = name.toUtf8();
+    if (entry.startsWith('/')) entry.remove(0, 1);
+    const zip_int64_t index = zip_name_locate(m_archive->zip, entry.constData(), ZIP_FL_NOCASE);
+    if (index < 0) return std::nullopt;
+    zip_file_t* file = zip_fopen_index(m_archive->zip, zip_uint64_t(index), 0);
+    if (!file) throw std::runtime_error(zip_strerror(m_archive->zip));
+    // Read as it comes, whatever the directory claims, up to the most a part may hold.
+    QByteArray bytes;
+    char buffer[65536];
+    zip_int64_t read = 0;
+    while ((read = zip_fread(file, buffer, sizeof buffer)) > 0) {
+        if (bytes.size() + read > kMaxPartBytes) {
+            zip_fclose(file);
+            throw std::runtime_error("its part " + entry.toStdString() + " unpacks to more than 256 MB");
+        }
+        bytes.append(buffer, qsizetype(read));
     }
-    return std::nullopt;
+    const std::string failure = read < 0 ? zip_file_strerror(file) : std::string();
+    zip_fclose(file);
+    if (read < 0) throw std::runtime_error("its part " + entry.toStdString() + " cannot be unpacked: " + failure);
+    return bytes;
 }
 
 } // namespace spreadsheet

@@ -9,8 +9,10 @@
 namespace spreadsheet {
 
 // The parts of a zip package (the container of .xlsx and .ods files) read
-// through liborcus's zip reader. Throws std::exception for a file that is
-// no zip file or whose directory cannot be read.
+// through libzip, each as its bytes come and never more than 256 MB, whatever
+// sizes the zip file claims. Throws std::exception for a file that is no zip
+// file or whose directory cannot be read, and for a part that cannot be
+// unpacked (its checksum wrong) or is larger.
 class ZipParts {
 public:
     explicit ZipParts(const QByteArray& package);
@@ -20,7 +22,8 @@ public:
 
     // A part by its name, its case ignored as package part names are compared;
     // nothing where the package holds no such part. Each ends in a null byte
-    // after its size, which liborcus's XML parser takes as the end.
+    // after its size (as every QByteArray does), which liborcus's XML parser
+    // takes as the end.
     std::optional<QByteArray> part(const QString& name) const;
 
 private:

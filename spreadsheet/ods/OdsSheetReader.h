@@ -10,7 +10,7 @@ namespace spreadsheet::ods {
 // paragraphs, one a line, with their spans, spaces, tabs and line breaks;
 // comments left out) and the cells its styles fill, with repeated rows and
 // cells repeated and the columns' default cell styles. Read by a reader of
-// our own on liborcus's zip and XML parsers: liborcus 0.17's own .ods
+// our own on libzip and liborcus's XML parser: liborcus 0.17's own .ods
 // import keeps only the last paragraph of a cell, drops <text:s/> spaces,
 // the content of repeated rows and the style of repeated cells. Throws
 // std::exception for a package it cannot read, files::Error (Workbook, its

@@ -10,7 +10,7 @@ namespace spreadsheet::xlsx {
 // each cell shows (shared strings with their rich text runs, strings written
 // in the cells themselves, numbers, booleans, errors and formula results)
 // and the cells and columns its formats fill. Read by a reader of our own
-// on liborcus's zip and XML parsers: liborcus's own .xlsx import reads
+// on libzip and liborcus's XML parser: liborcus's own .xlsx import reads
 // nothing of a sheet whose part is named from the package root, as
 // openpyxl names them, and passes over strings written in the cells, as
 // openpyxl and Gnumeric write them. Throws std::exception for a package it
