@@ -2,6 +2,7 @@
 
 #include "HiddenNames.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -82,15 +83,20 @@ bool isOwnRegularFile(const QByteArray& path) {
     return ::lstat(path.constData(), &status) == 0 && S_ISREG(status.st_mode) && status.st_uid == ::geteuid();
 }
 
-// The file the save put in place goes; its old one comes back. A target that
-// holds another file by now (the save never reached it, or it was written
-// since) is left as it is.
-void putBack(const CommittedFile& file) {
+bool isPlaced(const CommittedFile& file) {
+    struct stat status {};
+    return ::lstat(file.target.constData(), &status) == 0 && S_ISREG(status.st_mode)
+        && FileIdentity::of(status) == file.newFile;
+}
+
+// The file the save put in place goes, and its old one comes back; only the
+// old one kept goes where the save is whole (killed while its records went).
+// A target that holds another file by now (the save never reached it, or it
+// was written since) is left as it is.
+void putBack(const CommittedFile& file, bool saveIsWhole) {
     const bool keptIsOurs = !file.oldKept.isEmpty() && folderOf(file.oldKept) == folderOf(file.target)
         && isHiddenNameOf(nameOf(file.oldKept), file.target) && isOwnRegularFile(file.oldKept);
-    struct stat status {};
-    const bool placed = ::lstat(file.target.constData(), &status) == 0 && S_ISREG(status.st_mode)
-        && FileIdentity::of(status) == file.newFile;
+    const bool placed = !saveIsWhole && isPlaced(file);
     if (placed && keptIsOurs)
         ::rename(file.oldKept.constData(), file.target.constData());
     else if (placed && file.oldKept.isEmpty())
@@ -170,7 +176,8 @@ void finishInterruptedCommit(const QByteArray& target) {
         && ::flock(fd, LOCK_EX | LOCK_NB) == 0) {
         const QByteArray record = readRecord(fd);
         const std::vector<CommittedFile> files = filesOf(record);
-        for (const CommittedFile& file : files) putBack(file);
+        const bool whole = std::all_of(files.begin(), files.end(), isPlaced);
+        for (const CommittedFile& file : files) putBack(file, whole);
         for (const CommittedFile& file : files)
             if (recordPathFor(file.target) != path) removeTwin(recordPathFor(file.target), record);
         ::unlink(path.constData());

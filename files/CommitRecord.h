@@ -33,7 +33,9 @@ struct CommittedFile {
 // flushed before the first file goes in place and removed once all are in
 // place or all back. A run killed in between (SIGKILL, a lost machine)
 // leaves it behind, and the next save to any of the files puts back the old
-// files of all: the files of one save are never left half old, half new.
+// files of all, unless all new ones were in place already (the run was
+// killed while it removed its records): the files of one save are never
+// left half old, half new.
 // While its save runs, each record is locked, so that no other save takes a
 // live one for one left behind.
 class CommitRecord {

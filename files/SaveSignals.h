@@ -21,7 +21,8 @@ public:
 
 // A file-size limit (ulimit -f) would end the program with SIGXFSZ part-way
 // through a write; ignored, the write fails with "File too large" instead,
-// and the save can put things back. Called by every save; done once.
+// and the save can put things back. Called by the programs at start and by
+// every save; done once.
 void failWritesBeyondTheSizeLimit();
 
 } // namespace files

@@ -95,7 +95,7 @@ int main(int argc, char* argv[]) {
         }
         for (const xcb_intern_atom_cookie_t cookie : asked) {
             xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection, cookie, nullptr);
-            offers.push_back({reply ? reply->atom : XCB_NONE, "x"});
+            offers.push_back({reply ? reply->atom : xcb_atom_t{XCB_NONE}, "x"});
             std::free(reply);
         }
     } else if (mode == "retake" && argc > 2) {

@@ -7,7 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <QCryptographicHash>
+#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -125,6 +127,7 @@ TEST(ChartProcess, AWritableFileInAFolderTheUserCannotWriteIsWrittenInPlace) {
 
     // A larger chart under a file-size limit (ulimit -f 20) is refused before the file is touched.
     const QByteArray saved4 = contentOf(shared);
+    const QDateTime written = QFileInfo(shared).lastModified();
     const ChartRun limited =
         runChart({QStringLiteral("--generations"), QStringLiteral("9"), QStringLiteral("--output"), shared}, [&] {
             std::signal(SIGXFSZ, SIG_DFL);
@@ -135,6 +138,7 @@ TEST(ChartProcess, AWritableFileInAFolderTheUserCannotWriteIsWrittenInPlace) {
     EXPECT_EQ(limited.status, 1);
     EXPECT_TRUE(limited.err.contains(QStringLiteral("File too large"))) << limited.err.toStdString();
     EXPECT_EQ(contentOf(shared), saved4);
+    EXPECT_EQ(QFileInfo(shared).lastModified(), written); // not written and put back: not written at all
 }
 
 // A file name that is not valid UTF-8 names no other file: text would turn

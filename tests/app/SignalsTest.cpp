@@ -10,6 +10,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -17,6 +18,7 @@
 #include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <fcntl.h>
 #include <random>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -40,8 +42,10 @@ pid_t startChart(const QString& folder, int variant) {
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
     pid_t child = -1;
-    posix_spawn(&child, KINLOOM_CHART, &actions, nullptr, const_cast<char* const*>(arguments), environ);
+    const int failed =
+        posix_spawn(&child, KINLOOM_CHART, &actions, nullptr, const_cast<char* const*>(arguments), environ);
     posix_spawn_file_actions_destroy(&actions);
+    if (failed || child <= 0) std::abort(); // never kill(-1) nor wait for another's child
     return child;
 }
 
@@ -104,20 +108,42 @@ TEST(Signals, KillsAtRandomMomentsOfATwoFileSaveLeaveBothOldOrBothNew) {
                 std::this_thread::sleep_for(std::chrono::milliseconds(delayMs));
                 ::kill(child, signal);
                 const int status = finish(child);
-                if (signal == SIGINT && !hiddenIn(folder).isEmpty()) ++leftBehind; // nothing to put right
+                if (signal == SIGINT && !hiddenIn(folder).isEmpty()) { // nothing to put right
+                    ++leftBehind;
+                    std::printf("SIGINT after %d ms left %s\n", delayMs, qPrintable(hiddenIn(folder).join(u' ')));
+                }
                 if (WIFSIGNALED(status) && pairIn(folder) == charts[next]) ++killedInSave;
+                const QString before = QDir(folder).entryList(QDir::Files | QDir::Hidden).join(u' ');
+                const Pair pairBefore = pairIn(folder);
                 for (const char* name : {"/chart.xls", "/chart.png"})
                     files::repairInterruptedSave(QFile::encodeName(folder + QString::fromLatin1(name)));
                 const Pair now = pairIn(folder);
                 if (now == charts[next])
                     state = next;
-                else if (!(now == charts[state]))
+                else if (!(now == charts[state])) {
                     ++inconsistent;
-                if (!hiddenIn(folder).isEmpty()) ++leftBehind;
+                    const auto which = [&](const QByteArray& bytes, QByteArray Pair::*part) {
+                        return bytes == charts[state].*part ? "old" : bytes == charts[next].*part ? "new" : "neither";
+                    };
+                    std::printf("%s after %d ms (status %d) left the workbook %s, the picture %s\n",
+                                signal == SIGINT ? "SIGINT" : "SIGKILL", delayMs, status, which(now.book, &Pair::book),
+                                which(now.picture, &Pair::picture));
+                    std::printf("  before repair: %s; %s %s\n", qPrintable(before), which(pairBefore.book, &Pair::book),
+                                which(pairBefore.picture, &Pair::picture));
+                }
+                if (!hiddenIn(folder).isEmpty()) {
+                    ++leftBehind;
+                    std::printf("%s after %d ms left %s\n", signal == SIGINT ? "SIGINT" : "SIGKILL", delayMs,
+                                qPrintable(hiddenIn(folder).join(u' ')));
+                }
             }
             // A whole run afterwards: what any kill left is gone.
-            finish(startChart(folder, 1 - state));
-            if (!(pairIn(folder) == charts[1 - state]) || !hiddenIn(folder).isEmpty()) ++leftBehind;
+            const int last = finish(startChart(folder, 1 - state));
+            if (!(pairIn(folder) == charts[1 - state]) || !hiddenIn(folder).isEmpty()) {
+                ++leftBehind;
+                std::printf("the run after the kills ended with %d and left %s\n", last,
+                            qPrintable(hiddenIn(folder).join(u' ')));
+            }
         });
     for (std::thread& worker : workers) worker.join();
     std::printf("[ figures  ] %d kills, %d of them while the files went in place or after\n", kWorkers * kKillsEach,

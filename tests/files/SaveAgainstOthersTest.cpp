@@ -105,6 +105,7 @@ TEST_F(Saves, AnotherUsersLinkInASharedFolderIsRefused) {
     if (::geteuid() != 0) GTEST_SKIP() << "a second user's link needs root to make";
     ASSERT_TRUE(QDir(m_dir.path()).mkdir(QStringLiteral("shared")));
     ASSERT_TRUE(QDir(m_dir.path()).mkdir(QStringLiteral("private")));
+    ASSERT_EQ(::chmod(QFile::encodeName(m_dir.path()).constData(), 0755), 0);
     ASSERT_EQ(::chmod(QFile::encodeName(at("shared")).constData(), 01777), 0);
     writeFile(at("private/chart.xls"), "victim's");
     ASSERT_EQ(asNobody([&] {

@@ -111,7 +111,7 @@ TEST(WorkbookFormats, EveryTextComesBackAsTyped) {
     struct Case {
         QString text;
         QString held;    // what the workbooks hold of it
-        QString odsHeld; // ... where OpenDocument differs
+        QString odsHeld = {}; // ... where OpenDocument differs
     };
     const QString lone = QStringLiteral("lone ") + QChar(0xD800) + QStringLiteral(" and ") + QChar(0xDC00);
     const Case cases[] = {
