@@ -5,6 +5,7 @@
 #include "app/Translations.h"
 #include "chart/TemporaryFiles.h"
 #include "files/Paths.h"
+#include "files/SaveSignals.h"
 #include "files/VisibleText.h"
 #include "shell/shared/ApplicationFolders.h"
 #include "shell/shared/ApplicationIcon.h"
@@ -26,6 +27,7 @@ int main(int argc, char* argv[]) {
         if (const auto status = answerInformationOptions(QCoreApplication::arguments(), std::cout)) return *status;
     }
     const files::ProgramArguments given = files::programArguments(argc, argv);
+    files::failWritesBeyondTheSizeLimit(); // every write, the table of running objects' too
     QApplication app(argc, argv);
     installTranslations(app);
     QApplication::setWindowIcon(shell::applicationIcon());

@@ -15,6 +15,7 @@ int main(int argc, char* argv[]) {
     // Pictures and box texts need Qt's fonts, used without a display; a
     // blank workbook alone starts faster without them.
     const files::ProgramArguments given = files::programArguments(argc, argv);
+    files::failWritesBeyondTheSizeLimit(); // every write, the table of running objects' too
     std::unique_ptr<QCoreApplication> app;
     if (chart::chartCommandNeedsFonts(given.texts)) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

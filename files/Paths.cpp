@@ -1,12 +1,12 @@
 #include "Paths.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <cstdlib>
 #include <deque>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -86,7 +86,11 @@ bool cameFromLostBytes(const QString& name, const QStringList& lossy) {
 FollowedPath followLinksProtected(const QByteArray& path) {
     FollowedPath followed;
     QByteArray start = path;
-    if (!start.startsWith('/')) start = QFile::encodeName(QDir::currentPath()) + '/' + start;
+    if (!start.startsWith('/')) {
+        char* folder = ::getcwd(nullptr, 0); // as bytes: the folder's name need not be text
+        start = QByteArray(folder ? folder : ".") + '/' + start;
+        std::free(folder);
+    }
     std::deque<QByteArray> parts = partsOf(start);
     QByteArray reached; // empty for the root
     int links = 0;
