@@ -6,6 +6,7 @@
 #include "files/FileHold.h"
 #include "files/FileReplacement.h"
 #include "files/RunningObjects.h"
+#include "tests/support/Replacing.h"
 #include "tests/support/FileContents.h"
 #include "tests/support/QStringPrinter.h"
 
@@ -31,15 +32,6 @@ constexpr uid_t kNobody = 65534;
 
 QStringList entries(const QString& folder) {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
-}
-
-QString replacing(const QString& target, const QByteArray& bytes) {
-    try {
-        replaceFile(target, bytes);
-    } catch (const Error& e) {
-        return e.description();
-    }
-    return QString();
 }
 
 // Runs the work in a child process as "nobody"; its exit status, or -1 when
