@@ -8,7 +8,8 @@
 # as the build run takes them) and the pictures that once broke their loader
 # to SEED_FOLDER/picture; charts in each format, blank, numbered and filled
 # from the GEDCOM tests' pedigree, to SEED_FOLDER/chart-xls, chart-xlsx and
-# chart-ods, with the inputs kept from earlier runs.
+# chart-ods, with the inputs kept from earlier runs and those that once broke
+# the reading (tests/chart/chart-regressions/, named by format).
 # Usage: fuzz/make-corpus.sh SEED_FOLDER [KINLOOM_BUILD_FOLDER]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -34,6 +35,9 @@ if [ -x "$chart" ]; then
       --output "$seeds/chart-$format/filled.$format" 2>/dev/null
   done
 fi
+for format in xls xlsx ods; do
+  cp "$here/../tests/chart/chart-regressions/$format"-* "$seeds/chart-$format/" 2>/dev/null || true
+done
 chartKept="$here/../tests/chart/chart-corpus/inputs.tar.gz"
 [ -f "$chartKept" ] && tar -xzf "$chartKept" -C "$seeds"
 regressions="$here/../tests/spreadsheet/xls-regressions"

@@ -1,6 +1,7 @@
 // The chart reader's fuzzing corpus, replayed on every run: its seeds and
 // every input the fuzzers kept, a workbook of each format a folder
-// ("chart-xls/", "chart-xlsx/", "chart-ods/"). Each input must end as it
+// ("chart-xls/", "chart-xlsx/", "chart-ods/"), and the inputs that once
+// broke the reader ("regressions/", kept apart). Each input must end as it
 // ended when the corpus was recorded: read into the same people and
 // warnings (a digest of the family file written and of the warnings), or
 // refused with the same message.
@@ -57,8 +58,14 @@ TEST(ChartCorpus, EveryInputEndsAsItEndedWhenRecorded) {
                                                          QStringLiteral("-C"), inputs.path()}),
               0);
     std::map<QString, QString> outcomes;
-    for (const QString& kind : {QStringLiteral("chart-xls"), QStringLiteral("chart-xlsx"), QStringLiteral("chart-ods")}) {
-        const QDir dir(inputs.filePath(kind));
+    const std::pair<QString, QString> folders[] = {
+        {QStringLiteral("chart-xls"), inputs.filePath(QStringLiteral("chart-xls"))},
+        {QStringLiteral("chart-xlsx"), inputs.filePath(QStringLiteral("chart-xlsx"))},
+        {QStringLiteral("chart-ods"), inputs.filePath(QStringLiteral("chart-ods"))},
+        {QStringLiteral("regressions"), QStringLiteral(KINLOOM_CHART_REGRESSIONS)},
+    };
+    for (const auto& [kind, path] : folders) {
+        const QDir dir(path);
         for (const QString& name : dir.entryList(QDir::Files, QDir::Name)) {
             QFile input(dir.filePath(name));
             ASSERT_TRUE(input.open(QIODevice::ReadOnly));
