@@ -1,6 +1,6 @@
 #include "app/Translations.h"
 
-#include "files/Error.h"
+#include "core/Error.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

@@ -1,6 +1,6 @@
 // kinloom-chart: draws a chart and saves it as a workbook, with no window.
 #include "app/Translations.h"
-#include "chart/ChartCommand.h"
+#include "command/ChartCommand.h"
 #include "spreadsheet/SheetPicture.h"
 
 #include <QCoreApplication>

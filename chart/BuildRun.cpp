@@ -9,7 +9,7 @@
 #include "GenerationCount.h"
 #include "TemporaryFiles.h"
 
-#include "files/Error.h"
+#include "core/Error.h"
 #include "shell/shared/ApplicationFolders.h"
 #include "shell/shared/FileRoutines.h"
 #include "shell/shared/MessageBox.h"

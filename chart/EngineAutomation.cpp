@@ -2,7 +2,7 @@
 #include "EngineAutomation.h"
 #include "LocaleNumber.h"
 
-#include "files/Error.h"
+#include "core/Error.h"
 #include "files/RunningObjects.h"
 #include "spreadsheet/Application.h"
 #include "spreadsheet/ColumnFit.h"

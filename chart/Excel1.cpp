@@ -2,7 +2,7 @@
 
 #include "ClipboardKeeper.h"
 
-#include "files/Error.h"
+#include "core/Error.h"
 #include "files/FileReplacement.h"
 #include "shell/shared/ApplicationTitle.h"
 #include "shell/shared/MessageBox.h"

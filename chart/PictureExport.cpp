@@ -1,6 +1,6 @@
 #include "PictureExport.h"
 
-#include "files/Error.h"
+#include "core/Error.h"
 #include "spreadsheet/SheetPicture.h"
 
 #include <QBuffer>

@@ -1,6 +1,6 @@
 #include "TemporaryFiles.h"
 
-#include "files/Error.h"
+#include "core/Error.h"
 #include "files/FileReplacement.h"
 #include "files/RunningObjects.h"
 

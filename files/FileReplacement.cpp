@@ -1,6 +1,6 @@
 #include "FileReplacement.h"
 
-#include "Error.h"
+#include "core/Error.h"
 #include "FileKind.h"
 
 #include <QFile>

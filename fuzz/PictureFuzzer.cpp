@@ -1,7 +1,7 @@
 // libFuzzer target for the sheet picture's file: any bytes end in a picture
 // or a files::Error, never a crash, a hang or runaway memory; a picture
 // that loads is drawn, whole and in part, at a small and a large scale.
-#include "files/Error.h"
+#include "core/Error.h"
 #include "spreadsheet/VectorPicture.h"
 
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
 // libFuzzer target: any bytes given to the workbook reader end in a sheet or
 // a files::Error, never a crash, a hang or runaway memory.
-#include "files/Error.h"
+#include "core/Error.h"
 #include "spreadsheet/xls/WorkbookReader.h"
 
 #include <glib.h>

@@ -1,6 +1,6 @@
 // libFuzzer target for the records alone: the bare workbook stream, without
 // the compound file around it, so that every mutation lands in a record.
-#include "files/Error.h"
+#include "core/Error.h"
 #include "spreadsheet/xls/WorkbookReader.h"
 
 #include <cstddef>

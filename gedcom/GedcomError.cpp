@@ -1,6 +1,6 @@
 #include "GedcomError.h"
 
-#include "files/VisibleText.h"
+#include "core/VisibleText.h"
 
 namespace gedcom {
 

@@ -2,14 +2,14 @@
 
 #include "ui_Form2.h"
 
-#include "preview/SaveFormats.h"
+#include "chart/FileFormats.h"
 #include "preview/ViewerArithmetic.h"
 #include "preview/ZoomCanvas.h"
 
 #include "chart/ChartFileExport.h"
 #include "chart/PictureExport.h"
 
-#include "files/Error.h"
+#include "core/Error.h"
 #include "files/FileReplacement.h"
 #include "files/Paths.h"
 #include "shell/shared/ApplicationEnd.h"

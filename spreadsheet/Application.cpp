@@ -1,6 +1,6 @@
 #include "Application.h"
 
-#include "files/Error.h"
+#include "core/Error.h"
 #include "files/RunningObjects.h"
 #include "xls/WorkbookReader.h"
 

@@ -1,6 +1,6 @@
 #include "CellFormat.h"
 
-#include "files/Error.h"
+#include "core/Error.h"
 
 #include <cstring>
 

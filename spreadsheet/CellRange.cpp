@@ -1,6 +1,6 @@
 #include "CellRange.h"
 
-#include "files/Error.h"
+#include "core/Error.h"
 
 #include <algorithm>
 #include <optional>

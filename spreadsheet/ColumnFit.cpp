@@ -5,7 +5,7 @@
 #include "VectorPicture.h"
 #include "Worksheet.h"
 
-#include "files/Error.h"
+#include "core/Error.h"
 
 #include <QFont>
 #include <QFontMetricsF>

@@ -1,6 +1,6 @@
 #include "PrintSettings.h"
 
-#include "files/Error.h"
+#include "core/Error.h"
 
 namespace spreadsheet {
 

@@ -3,7 +3,7 @@
 #include "Palette.h"
 #include "RowHeight.h"
 #include "Worksheet.h"
-#include "files/Error.h"
+#include "core/Error.h"
 #include "files/FileReplacement.h"
 #include "files/WholeFile.h"
 

@@ -4,7 +4,7 @@
 #include "CellRange.h"
 #include "VectorPictureData.h"
 
-#include "files/Error.h"
+#include "core/Error.h"
 
 #include <algorithm>
 #include <cmath>

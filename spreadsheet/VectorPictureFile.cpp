@@ -15,7 +15,7 @@
 //   nothing after the last text
 #include "VectorPicture.h"
 
-#include "files/Error.h"
+#include "core/Error.h"
 
 #include <cstring>
 

@@ -1,6 +1,6 @@
 #include "Workbook.h"
 
-#include "files/Error.h"
+#include "core/Error.h"
 #include "files/FileReplacement.h"
 
 #include <QFileInfo>

@@ -2,7 +2,7 @@
 
 #include "ColumnWidth.h"
 
-#include "files/Error.h"
+#include "core/Error.h"
 
 #include <algorithm>
 #include <cmath>

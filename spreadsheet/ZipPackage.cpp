@@ -1,6 +1,6 @@
 #include "ZipPackage.h"
 
-#include "files/Error.h"
+#include "core/Error.h"
 
 #include <zip.h>
 

@@ -4,7 +4,7 @@
 
 #include "chart/ChartLayout.h"
 #include "chart/GedcomPedigree.h"
-#include "files/Error.h"
+#include "core/Error.h"
 #include "gedcom/PersonLookup.h"
 #include "shell/shared/MessageBox.h"
 #include "shell/shared/SettingsStore.h"

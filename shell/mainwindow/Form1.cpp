@@ -2,7 +2,7 @@
 
 #include "ui_Form1.h"
 
-#include "files/Error.h"
+#include "core/Error.h"
 #include "shell/family/FamilyFileDialog.h"
 #include "shell/shared/ApplicationEnd.h"
 #include "shell/shared/ApplicationFolders.h"

@@ -2,7 +2,7 @@
 
 #include "ApplicationTitle.h"
 
-#include "files/VisibleText.h"
+#include "core/VisibleText.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>

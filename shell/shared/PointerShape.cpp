@@ -1,6 +1,6 @@
 #include "PointerShape.h"
 
-#include "files/Error.h"
+#include "core/Error.h"
 #include "files/WholeFile.h"
 
 #include <QFile>

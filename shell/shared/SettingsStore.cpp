@@ -1,6 +1,6 @@
 #include "SettingsStore.h"
 
-#include "files/Error.h"
+#include "core/Error.h"
 #include "files/FolderOverride.h"
 
 #include <QSettings>

@@ -1,6 +1,6 @@
 #include "SkinFramework.h"
 
-#include "files/Error.h"
+#include "core/Error.h"
 #include "files/WholeFile.h"
 
 #include <QWidget>

@@ -2,7 +2,7 @@
 
 #include "ErrorReport.h"
 
-#include "files/Error.h"
+#include "core/Error.h"
 
 #include <QCoreApplication>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "WebSite.h"
 
-#include "files/Error.h"
+#include "core/Error.h"
 
 #include <QDesktopServices>
 #include <QRandomGenerator>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "files/Error.h"
+#include "core/Error.h"
 
 // Why a workbook file could not be read: a files::Error of kind Workbook.
 // The reader's modules do not know the file's name; their phrases keep the

@@ -2,7 +2,7 @@
 
 #include "RecordStream.h"
 
-#include "files/Error.h"
+#include "core/Error.h"
 
 #include <QByteArrayView>
 

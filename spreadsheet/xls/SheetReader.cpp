@@ -9,7 +9,7 @@
 #include "RecordReader.h"
 #include "UnicodeStringReader.h"
 
-#include "files/Error.h"
+#include "core/Error.h"
 
 #include <array>
 #include <map>

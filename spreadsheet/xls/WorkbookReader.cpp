@@ -6,7 +6,7 @@
 #include "SheetReader.h"
 #include "WorkbookGlobals.h"
 
-#include "files/Error.h"
+#include "core/Error.h"
 #include "files/WholeFile.h"
 
 namespace spreadsheet::xls {

@@ -7,7 +7,7 @@
 #include "SheetRecords.h"
 #include "StringTable.h"
 
-#include "files/Error.h"
+#include "core/Error.h"
 #include "spreadsheet/Worksheet.h"
 
 #include <gsf/gsf-infile-msole.h>

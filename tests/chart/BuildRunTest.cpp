@@ -1,5 +1,5 @@
 #include "chart/BuildRun.h"
-#include "chart/ChartCommand.h"
+#include "command/ChartCommand.h"
 #include "chart/ChartLayout.h"
 #include "chart/GedcomPedigree.h"
 #include "chart/TemporaryFiles.h"

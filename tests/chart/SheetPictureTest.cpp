@@ -3,7 +3,7 @@
 #include "chart/ChartLayout.h"
 #include "chart/EngineAutomation.h"
 #include "chart/ExecuteOperation.h"
-#include "files/Error.h"
+#include "core/Error.h"
 #include "spreadsheet/PixelRuns.h"
 #include "spreadsheet/Worksheet.h"
 #include "tests/support/PictureRegions.h"

@@ -1,5 +1,5 @@
 #include "files/FileReplacement.h"
-#include "files/Error.h"
+#include "core/Error.h"
 #include "tests/support/FileContents.h"
 #include "tests/support/QStringPrinter.h"
 

@@ -1,6 +1,6 @@
 #include "GedcomFiles.h"
 
-#include "files/Error.h"
+#include "core/Error.h"
 #include "gedcom/DateYear.h"
 #include "gedcom/GedcomError.h"
 #include "tests/support/QStringPrinter.h"

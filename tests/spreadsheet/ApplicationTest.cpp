@@ -1,5 +1,5 @@
 #include "spreadsheet/Application.h"
-#include "files/Error.h"
+#include "core/Error.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "spreadsheet/CellRange.h"
-#include "files/Error.h"
+#include "core/Error.h"
 
 #include <gtest/gtest.h>
 

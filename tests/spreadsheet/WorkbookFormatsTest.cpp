@@ -1,4 +1,4 @@
-#include "files/Error.h"
+#include "core/Error.h"
 #include "spreadsheet/WorkbookFormat.h"
 #include "spreadsheet/Worksheet.h"
 

@@ -7,7 +7,7 @@
 //
 // After a deliberate change of the reader, record the outcomes again:
 //   KINLOOM_RECORD_CORPUS=1 build/tests/spreadsheet/spreadsheet_tests --gtest_filter='XlsCorpus.*'
-#include "files/Error.h"
+#include "core/Error.h"
 #include "spreadsheet/Worksheet.h"
 #include "spreadsheet/xls/WorkbookReader.h"
 #include "tests/support/QStringPrinter.h"

@@ -1,6 +1,6 @@
 #include "BiffTestFiles.h"
 
-#include "files/Error.h"
+#include "core/Error.h"
 #include "spreadsheet/Application.h"
 #include "spreadsheet/xls/BiffRecords.h"
 #include "spreadsheet/xls/WorkbookReader.h"

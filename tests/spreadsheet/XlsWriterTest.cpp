@@ -1,5 +1,5 @@
 #include "spreadsheet/xls/XlsWriter.h"
-#include "files/Error.h"
+#include "core/Error.h"
 #include "files/FileReplacement.h"
 #include "spreadsheet/RowHeight.h"
 #include "spreadsheet/Worksheet.h"

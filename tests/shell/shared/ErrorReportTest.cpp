@@ -1,5 +1,5 @@
 #include "shell/shared/ErrorReport.h"
-#include "files/Error.h"
+#include "core/Error.h"
 #include "shell/shared/MessageBox.h"
 #include "shell/shared/ProcedurePaths.h"
 #include "shell/shared/TrappedHandler.h"

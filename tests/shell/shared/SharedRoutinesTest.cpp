@@ -1,4 +1,4 @@
-#include "files/Error.h"
+#include "core/Error.h"
 #include "shell/shared/ApplicationFolders.h"
 #include "shell/shared/ApplicationTitle.h"
 #include "shell/shared/SettingsStore.h"

@@ -1,4 +1,4 @@
-#include "files/Error.h"
+#include "core/Error.h"
 #include "shell/shared/ApplicationFolders.h"
 #include "shell/shared/FormBase.h"
 #include "shell/shared/PictureBox.h"

@@ -1,18 +1,18 @@
 #include "ChartCommand.h"
 
-#include "Automation.h"
-#include "BoxTexts.h"
-#include "ChartLayout.h"
-#include "ExecuteOperation.h"
-#include "GedcomPedigree.h"
-#include "GenerationCount.h"
-#include "LocaleNumber.h"
-#include "PictureExport.h"
+#include "chart/Automation.h"
+#include "chart/BoxTexts.h"
+#include "chart/ChartLayout.h"
+#include "chart/ExecuteOperation.h"
+#include "chart/GedcomPedigree.h"
+#include "chart/GenerationCount.h"
+#include "chart/LocaleNumber.h"
+#include "chart/PictureExport.h"
 
-#include "files/Error.h"
+#include "core/Error.h"
 #include "files/FileReplacement.h"
 #include "files/Paths.h"
-#include "files/VisibleText.h"
+#include "core/VisibleText.h"
 #include "spreadsheet/WorkbookFormat.h"
 
 #include <QCommandLineParser>

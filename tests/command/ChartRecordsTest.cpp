@@ -1,6 +1,6 @@
 #include "RecordListing.h"
 
-#include "chart/ChartCommand.h"
+#include "command/ChartCommand.h"
 #include "spreadsheet/xls/CompoundFile.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "files/Error.h"
+#include "core/Error.h"
 #include "tests/support/QStringPrinter.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "SaveFormats.h"
+#include "FileFormats.h"
 
 #include <QCoreApplication>
 
