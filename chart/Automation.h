@@ -12,7 +12,7 @@
 // the shape of Excel's object model. Numbers are Excel's own: colour indexes
 // of the default palette (16 grey, 43 lime), Borders(7..10) for the left,
 // top, bottom and right edges, line style 1 continuous, alignment -4131 left.
-// Every call that the spreadsheet rejects throws a files::Error, worded for
+// Every call that the spreadsheet rejects throws a core::Error, worded for
 // the user by its description().
 namespace chart::automation {
 

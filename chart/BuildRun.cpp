@@ -34,8 +34,8 @@ namespace {
 template <typename Pointer>
 auto& held(const Pointer& object) {
     if (!object)
-        throw files::Error(files::ErrorKind::Window,
-                           QT_TRANSLATE_NOOP("files::Error", "Object variable not set: an earlier step failed."));
+        throw core::Error(core::ErrorKind::Window,
+                           QT_TRANSLATE_NOOP("core::Error", "Object variable not set: an earlier step failed."));
     return *object;
 }
 
@@ -44,9 +44,9 @@ auto& held(const Pointer& object) {
 spreadsheet::VectorPicture loadPicture(const QString& path) {
     if (path.isEmpty() || QFileInfo(path).size() == 0) {
         if (!path.isEmpty()) QFile::remove(path);
-        throw files::Error(
-            files::ErrorKind::Window,
-            QT_TRANSLATE_NOOP("files::Error", "The picture file holds no picture: no picture of the sheet was taken."));
+        throw core::Error(
+            core::ErrorKind::Window,
+            QT_TRANSLATE_NOOP("core::Error", "The picture file holds no picture: no picture of the sheet was taken."));
     }
     return spreadsheet::readPictureFile(path);
 }
@@ -137,8 +137,8 @@ TemporaryFile saveWorkbook(shell::TrappedHandler& h, ChartBuilder& builder) {
     TemporaryFile workbook = claimWorkbookName(h);
     h.step(216, [&] {
         if (workbook.path().isEmpty())
-            throw files::Error(files::ErrorKind::Window,
-                               QT_TRANSLATE_NOOP("files::Error", "There is no file to save the chart in."));
+            throw core::Error(core::ErrorKind::Window,
+                               QT_TRANSLATE_NOOP("core::Error", "There is no file to save the chart in."));
         try {
             held(builder.workbook).saveAs(workbook.path());
         } catch (...) {

@@ -25,7 +25,7 @@ std::optional<ChartFileFormat> chartFileFormatOf(const QString& path);
 // the file's own bytes, unchanged. The other workbooks are written by the
 // spreadsheet from the chart, in a new instance that opens the file, and
 // the pictures are drawn from its used cells as the preview shows them.
-// Throws files::Error.
+// Throws core::Error.
 QByteArray chartFileBytes(const QString& workbookPath, ChartFileFormat format);
 
 } // namespace chart

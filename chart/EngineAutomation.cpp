@@ -28,8 +28,8 @@ public:
     SheetRange columns(const QString& address) const override {
         const auto range = spreadsheet::parseAddress(address);
         if (!range.coversWholeColumns())
-            throw files::Error(files::ErrorKind::Spreadsheet,
-                               QT_TRANSLATE_NOOP("files::Error", "'%1' does not name whole columns."), {address});
+            throw core::Error(core::ErrorKind::Spreadsheet,
+                               QT_TRANSLATE_NOOP("core::Error", "'%1' does not name whole columns."), {address});
         return fromCells(range);
     }
     SheetRange range(const QString& address) const override { return fromCells(spreadsheet::parseAddress(address)); }
@@ -37,8 +37,8 @@ public:
     void setColumnWidth(const SheetRange& range, const QString& width) override {
         const auto characters = parseLocaleNumber(width);
         if (!characters)
-            throw files::Error(files::ErrorKind::Spreadsheet,
-                               QT_TRANSLATE_NOOP("files::Error", "'%1' is not a column width."), {width});
+            throw core::Error(core::ErrorKind::Spreadsheet,
+                               QT_TRANSLATE_NOOP("core::Error", "'%1' is not a column width."), {width});
         m_sheet.setColumnWidth(toCells(range), *characters);
     }
     void merge(const SheetRange& range) override { m_sheet.merge(toCells(range)); }
@@ -92,8 +92,8 @@ private:
 
 spreadsheet::WorkbookFormat formatOf(int fileFormat) {
     if (const auto format = spreadsheet::workbookFormatFromNumber(fileFormat)) return *format;
-    throw files::Error(files::ErrorKind::Spreadsheet,
-                       QT_TRANSLATE_NOOP("files::Error", "%1 is not a file format a workbook is saved in."),
+    throw core::Error(core::ErrorKind::Spreadsheet,
+                       QT_TRANSLATE_NOOP("core::Error", "%1 is not a file format a workbook is saved in."),
                        {fileFormat});
 }
 
@@ -177,7 +177,7 @@ void setApplicationFactory(ApplicationFactory factory) { installedFactory() = st
 
 QString runningInstanceDefaultMember(const QString& className) {
     if (auto answer = files::runningObjectDefaultMember(className)) return *answer;
-    throw files::Error(files::ErrorKind::Spreadsheet, QT_TRANSLATE_NOOP("files::Error", "No %1 is running."),
+    throw core::Error(core::ErrorKind::Spreadsheet, QT_TRANSLATE_NOOP("core::Error", "No %1 is running."),
                        {className});
 }
 

@@ -12,12 +12,12 @@ GenerationCountCheck checkGenerationCount(const QString& text) {
     return GenerationCountCheck::Accepted;
 }
 
-files::Phrase refusal(GenerationCountCheck check) {
+core::Phrase refusal(GenerationCountCheck check) {
     switch (check) {
     case GenerationCountCheck::NotNumeric:
-        return files::Phrase(QT_TRANSLATE_NOOP("files::Error", "Number of generations must be numeric."));
+        return core::Phrase(QT_TRANSLATE_NOOP("core::Error", "Number of generations must be numeric."));
     case GenerationCountCheck::TooMany:
-        return files::Phrase(QT_TRANSLATE_NOOP("files::Error", "Number of generations must be 15 or less."));
+        return core::Phrase(QT_TRANSLATE_NOOP("core::Error", "Number of generations must be 15 or less."));
     case GenerationCountCheck::Accepted: break;
     }
     return {};

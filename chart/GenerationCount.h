@@ -17,6 +17,6 @@ GenerationCountCheck checkGenerationCount(const QString& text);
 
 // Why a count is refused ("Number of generations must be numeric.", "Number
 // of generations must be 15 or less."), to be worded for the user.
-files::Phrase refusal(GenerationCountCheck check);
+core::Phrase refusal(GenerationCountCheck check);
 
 } // namespace chart

@@ -91,8 +91,8 @@ PictureFileKind pictureFileKind(const QString& path) {
 QByteArray exportedPictureBytes(const spreadsheet::VectorPicture& picture, const QString& path) {
     const PictureFileKind kind = pictureFileKind(path);
     if (kind == PictureFileKind::Unknown)
-        throw files::Error(files::ErrorKind::Spreadsheet,
-                           QT_TRANSLATE_NOOP("files::Error", "Cannot write pictures of the kind '%1' names."), {path});
+        throw core::Error(core::ErrorKind::Spreadsheet,
+                           QT_TRANSLATE_NOOP("core::Error", "Cannot write pictures of the kind '%1' names."), {path});
     return exportedPictureBytes(picture, kind, extensionOf(path));
 }
 
@@ -109,12 +109,12 @@ QByteArray exportedPictureBytes(const spreadsheet::VectorPicture& picture, Pictu
     }
     if (kind == PictureFileKind::Pdf) {
         if (!writePdf(picture, buffer))
-            throw files::Error(files::ErrorKind::Spreadsheet,
-                               QT_TRANSLATE_NOOP("files::Error", "The picture cannot be written as a PDF file."));
+            throw core::Error(core::ErrorKind::Spreadsheet,
+                               QT_TRANSLATE_NOOP("core::Error", "The picture cannot be written as a PDF file."));
         return bytes;
     }
-    throw files::Error(files::ErrorKind::Spreadsheet,
-                       QT_TRANSLATE_NOOP("files::Error", "There is no kind of picture to write."));
+    throw core::Error(core::ErrorKind::Spreadsheet,
+                       QT_TRANSLATE_NOOP("core::Error", "There is no kind of picture to write."));
 }
 
 } // namespace chart

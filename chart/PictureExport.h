@@ -22,7 +22,7 @@ PictureFileKind pictureFileKind(const QString& path);
 
 // The bytes of the picture file in the kind the path's extension names. A
 // PDF goes on A4 landscape pages as the workbook prints: one page wide, as
-// many tall as needed, rows never split. Throws files::Error (Spreadsheet).
+// many tall as needed, rows never split. Throws core::Error (Spreadsheet).
 QByteArray exportedPictureBytes(const spreadsheet::VectorPicture& picture, const QString& path);
 // The same in the kind given; a bitmap in the image format named ("png", "bmp").
 QByteArray exportedPictureBytes(const spreadsheet::VectorPicture& picture, PictureFileKind kind,

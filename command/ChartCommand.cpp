@@ -125,7 +125,7 @@ Outcome parseArguments(const QStringList& arguments, QTextStream& out, QTextStre
     const ChartOptions options;
     options.addTo(parser);
     if (!parser.parse(arguments)) {
-        err << files::visible(parser.errorText(), u"\n") << "\n";
+        err << core::visible(parser.errorText(), u"\n") << "\n";
         return kExitBadInput;
     }
     if (parser.isSet(options.help)) {
@@ -138,7 +138,7 @@ Outcome parseArguments(const QStringList& arguments, QTextStream& out, QTextStre
     }
     if (!parser.positionalArguments().isEmpty()) {
         err << QCoreApplication::translate("chart::ChartCommand", "Unexpected argument: %1")
-                   .arg(files::visible(parser.positionalArguments().first()))
+                   .arg(core::visible(parser.positionalArguments().first()))
             << "\n";
         return kExitBadInput;
     }
@@ -172,7 +172,7 @@ std::optional<int> refusal(const ChartRequest& request, QTextStream& err) {
     if (request.picturePath && pictureFileKind(*request.picturePath) == PictureFileKind::Unknown) {
         err << QCoreApplication::translate(
                    "chart::ChartCommand", "Cannot write pictures of the kind '%1' names; use .bmp, .png, .svg or .pdf.")
-                   .arg(files::visible(*request.picturePath))
+                   .arg(core::visible(*request.picturePath))
             << "\n";
         return kExitBadInput;
     }
@@ -180,14 +180,14 @@ std::optional<int> refusal(const ChartRequest& request, QTextStream& err) {
     if (request.picturePath && files::isSameFile(*request.picturePath, request.outputPath)) {
         err << QCoreApplication::translate("chart::ChartCommand",
                                            "The workbook and the picture cannot be the same file: %1")
-                   .arg(files::visible(request.outputPath))
+                   .arg(core::visible(request.outputPath))
             << "\n";
         return kExitBadInput;
     }
     if (!spreadsheet::workbookFormatOf(request.outputPath)) {
         err << QCoreApplication::translate("chart::ChartCommand",
                                            "Cannot write workbooks of the kind '%1' names; use .xls, .xlsx or .ods.")
-                   .arg(files::visible(request.outputPath))
+                   .arg(core::visible(request.outputPath))
             << "\n";
         return kExitBadInput;
     }
@@ -215,7 +215,7 @@ DrawnChart drawChart(const ChartRequest& request, QTextStream& err) {
     if (request.gedcomPath) {
         const int generations = request.countGiven ? std::max(1, static_cast<int>(boxColumnsOf(request.countText))) : 0;
         filled = readFilledPedigree(*request.gedcomPath, request.person, generations);
-        for (const QString& warning : filled->warnings) err << files::visible(warning) << "\n";
+        for (const QString& warning : filled->warnings) err << core::visible(warning) << "\n";
     }
     const QString countText = request.countGiven ? request.countText : QString::number(filled->knownGenerations);
     const QString rootName = filled && !request.rootGiven ? filled->personName : request.rootName;
@@ -270,16 +270,16 @@ int runChartCommand(const QStringList& arguments, QTextStream& out, QTextStream&
     try {
         DrawnChart chart = drawChart(request, err);
         writeChart(request, chart);
-    } catch (const files::Error& e) {
+    } catch (const core::Error& e) {
         // A message may quote a file or a path: nothing in it reaches the terminal as a command.
-        err << files::visible(e.description(), u"\n") << "\n";
-        return e.kind() == files::ErrorKind::PersonAmbiguous ? kExitBadInput : kExitFailure;
+        err << core::visible(e.description(), u"\n") << "\n";
+        return e.kind() == core::ErrorKind::PersonAmbiguous ? kExitBadInput : kExitFailure;
     } catch (const std::bad_alloc&) {
         err << QCoreApplication::translate("chart::ChartCommand", "There is not enough memory to draw this chart.")
             << "\n";
         return kExitFailure;
     } catch (const std::exception& e) {
-        err << files::visible(QString::fromUtf8(e.what()), u"\n") << "\n";
+        err << core::visible(QString::fromUtf8(e.what()), u"\n") << "\n";
         return kExitFailure;
     }
     return kExitSuccess;

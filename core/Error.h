@@ -8,7 +8,7 @@
 #include <type_traits>
 #include <vector>
 
-namespace files {
+namespace core {
 
 // Which part of the program refused, and for some what exactly, where a
 // caller answers it differently.
@@ -26,7 +26,7 @@ enum class ErrorKind : std::uint8_t {
 // A text for the user, as written in English, with its arguments (%1, %2,
 // ...): each either given as it is (a file's name, a number, a system's
 // reason) or a phrase of its own, worded in turn. Texts are marked for
-// translation where they are written: QT_TRANSLATE_NOOP("files::Error", "...").
+// translation where they are written: QT_TRANSLATE_NOOP("core::Error", "...").
 class Phrase {
 public:
     Phrase() = default;
@@ -89,4 +89,4 @@ private:
     Phrase m_phrase;
 };
 
-} // namespace files
+} // namespace core

@@ -1,6 +1,6 @@
 #include "VisibleText.h"
 
-namespace files {
+namespace core {
 
 namespace {
 
@@ -30,4 +30,4 @@ QString visible(QStringView text, QStringView kept) {
     return shown;
 }
 
-} // namespace files
+} // namespace core

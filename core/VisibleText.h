@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringView>
 
-namespace files {
+namespace core {
 
 // Text from outside (a file, a clipboard, a command line) as it may be shown
 // in a terminal or a message: control characters, which a terminal obeys
@@ -14,4 +14,4 @@ namespace files {
 // breaks of a message of several lines) stay too.
 QString visible(QStringView text, QStringView kept = {});
 
-} // namespace files
+} // namespace core

@@ -42,11 +42,11 @@ bool seamFails(FileOperation kind) {
     return true;
 }
 
-[[noreturn]] void fail(const QString& target, Phrase why) {
-    throw Error(ErrorKind::File, QT_TRANSLATE_NOOP("files::Error", "Cannot save '%1': %2."), {target, std::move(why)});
+[[noreturn]] void fail(const QString& target, core::Phrase why) {
+    throw core::Error(core::ErrorKind::File, QT_TRANSLATE_NOOP("core::Error", "Cannot save '%1': %2."), {target, std::move(why)});
 }
 
-[[noreturn]] void failWithErrno(const QString& target) { fail(target, systemReason(errno)); }
+[[noreturn]] void failWithErrno(const QString& target) { fail(target, core::systemReason(errno)); }
 
 // Large files go in pieces, so that a disk running out part-way shows.
 constexpr qsizetype kPiece = 64 * 1024;
@@ -163,7 +163,7 @@ void FileReplacement::discard() noexcept {
 
 void FileReplacement::prepare() {
     if (m_target.isEmpty() || m_target.contains(QChar(u'\0')))
-        fail(m_target, Phrase(QT_TRANSLATE_NOOP("files::Error", "the name is not a valid file name")));
+        fail(m_target, core::Phrase(QT_TRANSLATE_NOOP("core::Error", "the name is not a valid file name")));
     m_resolved = QFile::encodeName(m_target);
     struct stat status {};
     bool exists = ::lstat(m_resolved.constData(), &status) == 0;
@@ -172,15 +172,15 @@ void FileReplacement::prepare() {
         char* real = ::realpath(m_resolved.constData(), nullptr);
         if (!real)
             fail(m_target,
-                 Phrase(QT_TRANSLATE_NOOP("files::Error", "it is a link that leads to no file (%1)"),
-                        {systemReason(errno)}));
+                 core::Phrase(QT_TRANSLATE_NOOP("core::Error", "it is a link that leads to no file (%1)"),
+                        {core::systemReason(errno)}));
         m_resolved = real;
         std::free(real);
         exists = ::stat(m_resolved.constData(), &status) == 0;
     }
     if (exists && !S_ISREG(status.st_mode))
         fail(m_target,
-             Phrase(QT_TRANSLATE_NOOP("files::Error", "it is %1, not a file that can be saved over"),
+             core::Phrase(QT_TRANSLATE_NOOP("core::Error", "it is %1, not a file that can be saved over"),
                     {fileKind(status.st_mode)}));
     // A file the user may not write is never replaced, whatever its folder allows.
     if (exists && ::faccessat(AT_FDCWD, m_resolved.constData(), W_OK, AT_EACCESS) != 0) failWithErrno(m_target);

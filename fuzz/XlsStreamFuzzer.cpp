@@ -13,6 +13,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const spreadsheet::CellRange used = sheet->usedRange();
         (void)sheet->value(used.lastRow, used.lastColumn);
         (void)sheet->format(used.lastRow, used.lastColumn);
-    } catch (const files::Error&) {}
+    } catch (const core::Error&) {}
     return 0;
 }

@@ -370,9 +370,9 @@ void Form2::PushButton6_Click() {
             // Back and closing delete the temporary workbook: a chart saved
             // under its name would not stay.
             if (files::isSameFile(mExcelFile, chosen))
-                throw files::Error(
-                    files::ErrorKind::Window,
-                    QT_TRANSLATE_NOOP("files::Error",
+                throw core::Error(
+                    core::ErrorKind::Window,
+                    QT_TRANSLATE_NOOP("core::Error",
                                       "'%1' is Kinloom's temporary workbook of this chart, which is deleted "
                                       "when you go back or close the preview. Please save under another name."),
                     {chosen});
@@ -409,8 +409,8 @@ void Form2::mnuPrint_Click() {
     h.step(104, [&] {
         // The store keeps the picture at its own size; the canvas holds only what shows.
         if (!chart::paintOnPages(m_ui->Zoom_Ori->sheetPicture(), printer))
-            throw files::Error(files::ErrorKind::Window,
-                               QT_TRANSLATE_NOOP("files::Error", "The chart could not be printed on %1."),
+            throw core::Error(core::ErrorKind::Window,
+                               QT_TRANSLATE_NOOP("core::Error", "The chart could not be printed on %1."),
                                {printer.printerName()});
     });
 }

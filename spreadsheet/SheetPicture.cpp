@@ -192,8 +192,8 @@ private:
 
 VectorPicture copyPictureToClipboard(const Worksheet& sheet, const CellRange& range) {
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-        throw files::Error(files::ErrorKind::Spreadsheet,
-                           QT_TRANSLATE_NOOP("files::Error", "There is no clipboard to copy the picture to."));
+        throw core::Error(core::ErrorKind::Spreadsheet,
+                           QT_TRANSLATE_NOOP("core::Error", "There is no clipboard to copy the picture to."));
     VectorPicture picture = pictureOfRange(sheet, range);
     QGuiApplication::clipboard()->setMimeData(new PictureMimeData(picture));
     return picture;
@@ -205,8 +205,8 @@ QByteArray pictureFileBytes(const QImage& picture, const QByteArray& format) {
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, format);
     if (!writer.write(picture))
-        throw files::Error(files::ErrorKind::Spreadsheet,
-                           QT_TRANSLATE_NOOP("files::Error", "The picture cannot be written as %1: %2"),
+        throw core::Error(core::ErrorKind::Spreadsheet,
+                           QT_TRANSLATE_NOOP("core::Error", "The picture cannot be written as %1: %2"),
                            {QString::fromLatin1(format), writer.errorString()});
     return bytes;
 }
@@ -219,9 +219,9 @@ VectorPicture readPictureFile(const QString& path) {
     const QByteArray bytes = files::readWholeFile(path, kMaxPictureFileBytes);
     try {
         return VectorPicture::fromBytes(bytes);
-    } catch (const files::Error& e) {
-        throw files::Error(files::ErrorKind::Spreadsheet,
-                           QT_TRANSLATE_NOOP("files::Error", "Cannot load the picture '%1': %2"), {path, e.phrase()});
+    } catch (const core::Error& e) {
+        throw core::Error(core::ErrorKind::Spreadsheet,
+                           QT_TRANSLATE_NOOP("core::Error", "Cannot load the picture '%1': %2"), {path, e.phrase()});
     }
 }
 

@@ -26,7 +26,7 @@ std::optional<WorkbookFormat> workbookFormatOf(const QString& path);
 // The format of an XlFileFormat number; nothing for a number the engine does not write.
 std::optional<WorkbookFormat> workbookFormatFromNumber(int fileFormat);
 
-// The sheet as a workbook file of that format. Throws files::Error (Spreadsheet).
+// The sheet as a workbook file of that format. Throws core::Error (Spreadsheet).
 QByteArray workbookFileBytes(const Worksheet& sheet, WorkbookFormat format);
 
 } // namespace spreadsheet

@@ -17,10 +17,10 @@ constexpr zip_uint32_t kFastestLevel = 1;
 
 [[noreturn]] void fail(const char* doing, zip_error_t* error) {
     // What was being done and libzip's reason are its own words, given as they are.
-    const files::Phrase why = error ? files::Phrase(QString::fromLocal8Bit(zip_error_strerror(error)))
-                                    : files::Phrase(QT_TRANSLATE_NOOP("files::Error", "unknown error"));
-    throw files::Error(files::ErrorKind::Spreadsheet,
-                       QT_TRANSLATE_NOOP("files::Error", "The workbook could not be put together (%1: %2)."),
+    const core::Phrase why = error ? core::Phrase(QString::fromLocal8Bit(zip_error_strerror(error)))
+                                    : core::Phrase(QT_TRANSLATE_NOOP("core::Error", "unknown error"));
+    throw core::Error(core::ErrorKind::Spreadsheet,
+                       QT_TRANSLATE_NOOP("core::Error", "The workbook could not be put together (%1: %2)."),
                        {QString::fromLatin1(doing), why});
 }
 

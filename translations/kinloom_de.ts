@@ -409,7 +409,7 @@ vorhandene DATEI.
     </message>
 </context>
 <context>
-    <name>files::Error</name>
+    <name>core::Error</name>
     <message>
         <source>Object variable not set: an earlier step failed.</source>
         <translation>Objektvariable nicht festgelegt: Ein früherer Schritt ist fehlgeschlagen.</translation>

@@ -399,7 +399,7 @@ En kjøring som feiler, etterlater ingen fil og endrer aldri en eksisterende FIL
     </message>
 </context>
 <context>
-    <name>files::Error</name>
+    <name>core::Error</name>
     <message>
         <source>Object variable not set: an earlier step failed.</source>
         <translation>Objektvariabelen er ikke satt: et tidligere trinn feilet.</translation>

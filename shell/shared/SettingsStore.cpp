@@ -31,8 +31,8 @@ QString getSetting(const QString& application, const QString& section, const QSt
     flushSettings();
     const QSettings store(settingsFilePath(application), QSettings::IniFormat);
     if (store.status() != QSettings::NoError)
-        throw files::Error(files::ErrorKind::Window,
-                           QT_TRANSLATE_NOOP("files::Error", "The settings store %1 cannot be read."),
+        throw core::Error(core::ErrorKind::Window,
+                           QT_TRANSLATE_NOOP("core::Error", "The settings store %1 cannot be read."),
                            {store.fileName()});
     const QString path = keyPath(section, key);
     if (!store.contains(path)) return defaultValue;
@@ -48,8 +48,8 @@ void saveSettingIn(const QString& file, const QString& section, const QString& k
     store.setValue(keyPath(section, key), value);
     store.sync();
     if (store.status() != QSettings::NoError)
-        throw files::Error(files::ErrorKind::Window,
-                           QT_TRANSLATE_NOOP("files::Error", "The settings store %1 cannot be written."),
+        throw core::Error(core::ErrorKind::Window,
+                           QT_TRANSLATE_NOOP("core::Error", "The settings store %1 cannot be written."),
                            {store.fileName()});
 }
 

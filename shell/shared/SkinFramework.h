@@ -16,7 +16,7 @@ public:
 
     // Reads the skin file; the second argument names a section of a skin
     // with several variants and is unused by style-sheet skins. Throws
-    // files::Error when the file cannot be read.
+    // core::Error when the file cannot be read.
     void loadSkin(const QString& skinPath, const QString& variant);
 
     int options() const { return m_options; }
@@ -29,7 +29,7 @@ public:
     bool applyToDialogs() const { return m_applyToDialogs; }
     void setApplyToDialogs(bool on) { m_applyToDialogs = on; }
 
-    // Lays the loaded sheet over the window. Throws files::Error when no skin
+    // Lays the loaded sheet over the window. Throws core::Error when no skin
     // has been loaded.
     void applyWindow(QWidget& window) const;
 

@@ -32,8 +32,8 @@ void MaybeOpenWebSite() {
     const QUrl address(QString::fromLatin1(kHomePageAddress));
     const bool started = urlOpener() ? urlOpener()(address) : QDesktopServices::openUrl(address);
     if (!started)
-        throw files::Error(files::ErrorKind::Window,
-                           QT_TRANSLATE_NOOP("files::Error", "No web browser could be started for %1"),
+        throw core::Error(core::ErrorKind::Window,
+                           QT_TRANSLATE_NOOP("core::Error", "No web browser could be started for %1"),
                            {address.toString()});
 }
 

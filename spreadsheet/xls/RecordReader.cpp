@@ -11,7 +11,7 @@ namespace spreadsheet::xls {
 
 QByteArrayView RecordReader::bytes(std::size_t count) {
     if (count > remaining())
-        fail(files::Phrase(QT_TRANSLATE_NOOP("files::Error", "it is %1 bytes long, too short for its content"),
+        fail(core::Phrase(QT_TRANSLATE_NOOP("core::Error", "it is %1 bytes long, too short for its content"),
                            {m_record.data.size()}));
     const QByteArrayView view = m_record.data.sliced(static_cast<qsizetype>(m_position), static_cast<qsizetype>(count));
     m_position += count;
@@ -20,7 +20,7 @@ QByteArrayView RecordReader::bytes(std::size_t count) {
 
 QByteArrayView RecordReader::peekLast(std::size_t count) const {
     if (count > remaining())
-        fail(files::Phrase(QT_TRANSLATE_NOOP("files::Error", "it is %1 bytes long, too short for its content"),
+        fail(core::Phrase(QT_TRANSLATE_NOOP("core::Error", "it is %1 bytes long, too short for its content"),
                            {m_record.data.size()}));
     return m_record.data.last(static_cast<qsizetype>(count));
 }
@@ -44,8 +44,8 @@ std::size_t RecordReader::bytesToPieceEnd() const {
     return it == ends.end() ? 0 : *it - m_position;
 }
 
-void RecordReader::fail(files::Phrase what) const {
-    throwDamaged(files::Phrase(QT_TRANSLATE_NOOP("files::Error", "the %1 record at byte %2 is not valid: %3"),
+void RecordReader::fail(core::Phrase what) const {
+    throwDamaged(core::Phrase(QT_TRANSLATE_NOOP("core::Error", "the %1 record at byte %2 is not valid: %3"),
                                {recordName(m_record.id), m_record.offset, std::move(what)}));
 }
 

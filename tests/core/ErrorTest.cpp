@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-using files::Error;
-using files::ErrorKind;
+using core::Error;
+using core::ErrorKind;
 
 // A text is worded where it is shown; its arguments go in as they are, a
 // user's name holding "%2" included.
@@ -22,7 +22,7 @@ TEST(Error, TextsAreWordedWhereTheyAreShownWithTheirArgumentsAsGiven) {
 // A reason that is a phrase of its own is worded too, at every depth; what is
 // given as it is (a name, a number) never is, and what() stays English.
 TEST(Error, PhrasesWithinPhrasesAreWordedEachWhereTheyStand) {
-    using files::Phrase;
+    using core::Phrase;
     const Error error(ErrorKind::File, "Cannot save '%1': %2.",
                       {QStringLiteral("a folder"),
                        Phrase("it is %1, not a file that can be saved over (%2)", {Phrase("a folder"), 42})});

@@ -29,7 +29,7 @@ namespace {
 QString replacing(const QString& target, const QByteArray& bytes) {
     try {
         replaceFile(target, bytes);
-    } catch (const Error& e) {
+    } catch (const core::Error& e) {
         return e.description();
     }
     return QString();
@@ -206,7 +206,7 @@ TEST(FileReplacement, TwoFilesGoInPlaceAsOneOrNotAtAll) {
                 failing.emplace(point, EIO);
                 try {
                     commitTogether({first.get(), second.get()});
-                } catch (const Error& e) {
+                } catch (const core::Error& e) {
                     failure = e.description();
                 }
             }
@@ -245,7 +245,7 @@ TEST(FileReplacement, WhereRoomCannotBeReservedAFileThatWouldNotFitIsLeftUntouch
     try {
         FileReplacement replacement(target, QByteArray(512 * 1024, 'n'));
         ADD_FAILURE() << "made ready without the room for it";
-    } catch (const Error& e) {
+    } catch (const core::Error& e) {
         EXPECT_EQ(e.description(), QStringLiteral("Cannot save '%1': No space left on device.").arg(target));
     }
     EXPECT_EQ(contentOf(target), QByteArray(64 * 1024, 'o'));

@@ -64,7 +64,7 @@ QString outcomeOf(const QByteArray& bytes, bool bareStream) {
         const auto sheet = bareStream ? xls::readWorkbookStream(bytes, QStringLiteral("input"))
                                       : xls::readWorkbookBytes(bytes, QStringLiteral("input"));
         return digestOf(*sheet);
-    } catch (const files::Error& refused) {
+    } catch (const core::Error& refused) {
         return QStringLiteral("refused ") + QString(refused.description()).replace(QLatin1Char('\n'), QLatin1Char(' '));
     }
 }

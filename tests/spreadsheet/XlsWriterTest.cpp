@@ -155,7 +155,7 @@ TEST(XlsWriter, AFailedSaveLeavesNoFileAndKeepsTheOldOne) {
     try {
         files::replaceFile(blocked + QStringLiteral("/chart.xls"), workbookFileBytes(sheet));
         ADD_FAILURE() << "saved under a plain file";
-    } catch (const files::Error& e) {
+    } catch (const core::Error& e) {
         EXPECT_TRUE(e.description().startsWith(QStringLiteral("Cannot save '") + blocked)) << e.what();
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot),

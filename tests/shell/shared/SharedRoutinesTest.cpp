@@ -45,7 +45,7 @@ TEST(MaybeOpenWebSite, OpensTheHomePageExactlyForSeven) {
 
     setUrlOpener([](const QUrl&) { return false; });
     setRandomDraw([] { return 0.06; });
-    EXPECT_THROW(MaybeOpenWebSite(), files::Error);
+    EXPECT_THROW(MaybeOpenWebSite(), core::Error);
 }
 
 TEST(SettingsStore, MissingGivesDefaultEmptyStaysEmptyAndTextRoundTrips) {
@@ -72,9 +72,9 @@ TEST(SettingsStore, UnreadableStoreFails) {
     ShellSandbox sandbox;
     QDir().mkpath(sandbox.storeFile()); // a folder where the file should be
     EXPECT_THROW(getSetting(QStringLiteral("Brenvik"), QStringLiteral("Kinloom"), QStringLiteral("Text1"), QString()),
-                 files::Error);
+                 core::Error);
     EXPECT_THROW(saveSetting(QStringLiteral("Brenvik"), QStringLiteral("Kinloom"), QStringLiteral("Text1"), QString()),
-                 files::Error);
+                 core::Error);
 }
 
 TEST(ApplicationFolders, TempFolderFollowsTheTempVariableWhateverItsCase) {

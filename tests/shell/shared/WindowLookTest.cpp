@@ -107,14 +107,14 @@ TEST(PointerShape, CursorFileKeepsItsHotSpotAndAnythingElseIsAnInvalidPicture) {
     try {
         loadCursorPicture(sandbox.appFile(QStringLiteral("broken.cur")));
         FAIL() << "a broken cursor file loaded";
-    } catch (const files::Error& failure) {
+    } catch (const core::Error& failure) {
         EXPECT_STREQ(failure.what(), "Invalid picture");
     }
-    EXPECT_THROW(loadCursorPicture(sandbox.appFile(QStringLiteral("missing.cur"))), files::Error);
+    EXPECT_THROW(loadCursorPicture(sandbox.appFile(QStringLiteral("missing.cur"))), core::Error);
     // A named pipe in the cursor's place is refused at once, not waited on.
     const QString pipe = sandbox.appFile(QStringLiteral("pipe.cur"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
-    EXPECT_THROW(loadCursorPicture(pipe), files::Error);
+    EXPECT_THROW(loadCursorPicture(pipe), core::Error);
 }
 
 TEST(FormBase, AWindowIsCentredWithItsFrame) {
