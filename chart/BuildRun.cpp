@@ -34,7 +34,7 @@ namespace {
 template <typename Pointer>
 auto& held(const Pointer& object) {
     if (!object)
-        throw core::Error(core::ErrorKind::Window,
+        throw core::Error(core::ErrorKind::StepFailed,
                            QT_TRANSLATE_NOOP("core::Error", "Object variable not set: an earlier step failed."));
     return *object;
 }
@@ -45,7 +45,7 @@ spreadsheet::VectorPicture loadPicture(const QString& path) {
     if (path.isEmpty() || QFileInfo(path).size() == 0) {
         if (!path.isEmpty()) QFile::remove(path);
         throw core::Error(
-            core::ErrorKind::Window,
+            core::ErrorKind::StepFailed,
             QT_TRANSLATE_NOOP("core::Error", "The picture file holds no picture: no picture of the sheet was taken."));
     }
     return spreadsheet::readPictureFile(path);
@@ -137,7 +137,7 @@ TemporaryFile saveWorkbook(shell::TrappedHandler& h, ChartBuilder& builder) {
     TemporaryFile workbook = claimWorkbookName(h);
     h.step(216, [&] {
         if (workbook.path().isEmpty())
-            throw core::Error(core::ErrorKind::Window,
+            throw core::Error(core::ErrorKind::StepFailed,
                                QT_TRANSLATE_NOOP("core::Error", "There is no file to save the chart in."));
         try {
             held(builder.workbook).saveAs(workbook.path());

@@ -76,7 +76,7 @@ long long boxColumnCount(double generations) {
 
 long long boxColumnsFor(const QString& generationCountText) {
     const GenerationCountCheck check = checkGenerationCount(generationCountText);
-    if (check != GenerationCountCheck::Accepted) throw core::Error(core::ErrorKind::Chart, refusal(check));
+    if (check != GenerationCountCheck::Accepted) throw core::Error(core::ErrorKind::InputRefused, refusal(check));
     return boxColumnCount(*parseLocaleNumber(generationCountText));
 }
 

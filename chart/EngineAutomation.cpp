@@ -28,7 +28,7 @@ public:
     SheetRange columns(const QString& address) const override {
         const auto range = spreadsheet::parseAddress(address);
         if (!range.coversWholeColumns())
-            throw core::Error(core::ErrorKind::Spreadsheet,
+            throw core::Error(core::ErrorKind::CallRejected,
                                QT_TRANSLATE_NOOP("core::Error", "'%1' does not name whole columns."), {address});
         return fromCells(range);
     }
@@ -37,7 +37,7 @@ public:
     void setColumnWidth(const SheetRange& range, const QString& width) override {
         const auto characters = parseLocaleNumber(width);
         if (!characters)
-            throw core::Error(core::ErrorKind::Spreadsheet,
+            throw core::Error(core::ErrorKind::CallRejected,
                                QT_TRANSLATE_NOOP("core::Error", "'%1' is not a column width."), {width});
         m_sheet.setColumnWidth(toCells(range), *characters);
     }
@@ -92,7 +92,7 @@ private:
 
 spreadsheet::WorkbookFormat formatOf(int fileFormat) {
     if (const auto format = spreadsheet::workbookFormatFromNumber(fileFormat)) return *format;
-    throw core::Error(core::ErrorKind::Spreadsheet,
+    throw core::Error(core::ErrorKind::CallRejected,
                        QT_TRANSLATE_NOOP("core::Error", "%1 is not a file format a workbook is saved in."),
                        {fileFormat});
 }
@@ -177,7 +177,7 @@ void setApplicationFactory(ApplicationFactory factory) { installedFactory() = st
 
 QString runningInstanceDefaultMember(const QString& className) {
     if (auto answer = files::runningObjectDefaultMember(className)) return *answer;
-    throw core::Error(core::ErrorKind::Spreadsheet, QT_TRANSLATE_NOOP("core::Error", "No %1 is running."),
+    throw core::Error(core::ErrorKind::NotFound, QT_TRANSLATE_NOOP("core::Error", "No %1 is running."),
                        {className});
 }
 

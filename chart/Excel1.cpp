@@ -55,7 +55,7 @@ void saveCellsActivesheet(automation::Workbook* workbook, const QString& picture
     automation::Worksheet* sheet = nullptr;
     const auto activeSheet = [&]() -> automation::Worksheet& {
         if (!sheet)
-            throw core::Error(core::ErrorKind::Window,
+            throw core::Error(core::ErrorKind::StepFailed,
                                QT_TRANSLATE_NOOP("core::Error", "There is no sheet to take the picture of."));
         return *sheet;
     };
@@ -63,7 +63,7 @@ void saveCellsActivesheet(automation::Workbook* workbook, const QString& picture
     int lastColumn = 0;
     h.step(100, [&] {
         if (!workbook)
-            throw core::Error(core::ErrorKind::Window,
+            throw core::Error(core::ErrorKind::StepFailed,
                                QT_TRANSLATE_NOOP("core::Error", "Object variable not set: there is no workbook."));
         sheet = &workbook->activeSheet();
     });
@@ -82,7 +82,7 @@ void saveCellsActivesheet(automation::Workbook* workbook, const QString& picture
         // The picture the clipboard got from the chart, never what another
         // program may have put there since.
         if (copied.isNull())
-            throw core::Error(core::ErrorKind::Window,
+            throw core::Error(core::ErrorKind::StepFailed,
                                QT_TRANSLATE_NOOP("core::Error", "The clipboard holds no picture of a sheet."));
         // Written as it is: the vector picture's own file, under the name given.
         files::replaceFile(picturePath, copied.toBytes());

@@ -23,13 +23,13 @@ int choosePerson(const gedcom::FamilyTree& tree, const QString& wanted) {
     using core::Phrase;
     if (tree.personCount() == 0)
         throw core::Error(
-            ErrorKind::PersonNotFound,
+            ErrorKind::NotFound,
             gedcom::located(tree.fileName, 0, Phrase(QT_TRANSLATE_NOOP("core::Error", "the file holds no person"))));
     if (wanted.isEmpty()) return 0;
     const std::vector<int> found = gedcom::findPeople(tree, wanted);
     if (found.empty())
         throw core::Error(
-            ErrorKind::PersonNotFound,
+            ErrorKind::NotFound,
             gedcom::located(
                 tree.fileName, 0,
                 Phrase(QT_TRANSLATE_NOOP("core::Error", "no person is \"%1\"; name one by identifier (@I1@) or name"),
@@ -48,7 +48,7 @@ int choosePerson(const gedcom::FamilyTree& tree, const QString& wanted) {
     if (found.size() > listed)
         message = Phrase("%1\n  %2",
                          {message, Phrase(QT_TRANSLATE_NOOP("core::Error", "and %1 more"), {found.size() - listed})});
-    throw core::Error(ErrorKind::PersonAmbiguous, message);
+    throw core::Error(ErrorKind::InputRefused, message);
 }
 
 QString boxLabel(const gedcom::FamilyTree& tree, int index) {

@@ -91,7 +91,7 @@ PictureFileKind pictureFileKind(const QString& path) {
 QByteArray exportedPictureBytes(const spreadsheet::VectorPicture& picture, const QString& path) {
     const PictureFileKind kind = pictureFileKind(path);
     if (kind == PictureFileKind::Unknown)
-        throw core::Error(core::ErrorKind::Spreadsheet,
+        throw core::Error(core::ErrorKind::CallRejected,
                            QT_TRANSLATE_NOOP("core::Error", "Cannot write pictures of the kind '%1' names."), {path});
     return exportedPictureBytes(picture, kind, extensionOf(path));
 }
@@ -109,11 +109,11 @@ QByteArray exportedPictureBytes(const spreadsheet::VectorPicture& picture, Pictu
     }
     if (kind == PictureFileKind::Pdf) {
         if (!writePdf(picture, buffer))
-            throw core::Error(core::ErrorKind::Spreadsheet,
+            throw core::Error(core::ErrorKind::CallRejected,
                                QT_TRANSLATE_NOOP("core::Error", "The picture cannot be written as a PDF file."));
         return bytes;
     }
-    throw core::Error(core::ErrorKind::Spreadsheet,
+    throw core::Error(core::ErrorKind::CallRejected,
                        QT_TRANSLATE_NOOP("core::Error", "There is no kind of picture to write."));
 }
 

@@ -79,7 +79,7 @@ bool claimExclusively(const QString& path) {
         return true;
     }
     if (errno == EEXIST) return false;
-    throw core::Error(core::ErrorKind::File, QT_TRANSLATE_NOOP("core::Error", "Cannot create '%1': %2"),
+    throw core::Error(core::ErrorKind::FileFailed, QT_TRANSLATE_NOOP("core::Error", "Cannot create '%1': %2"),
                        {QDir::toNativeSeparators(path), core::systemReason(errno)});
 }
 

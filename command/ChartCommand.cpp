@@ -273,7 +273,7 @@ int runChartCommand(const QStringList& arguments, QTextStream& out, QTextStream&
     } catch (const core::Error& e) {
         // A message may quote a file or a path: nothing in it reaches the terminal as a command.
         err << core::visible(e.description(), u"\n") << "\n";
-        return e.kind() == core::ErrorKind::PersonAmbiguous ? kExitBadInput : kExitFailure;
+        return e.kind() == core::ErrorKind::InputRefused ? kExitBadInput : kExitFailure;
     } catch (const std::bad_alloc&) {
         err << QCoreApplication::translate("chart::ChartCommand", "There is not enough memory to draw this chart.")
             << "\n";

@@ -43,7 +43,7 @@ bool seamFails(FileOperation kind) {
 }
 
 [[noreturn]] void fail(const QString& target, core::Phrase why) {
-    throw core::Error(core::ErrorKind::File, QT_TRANSLATE_NOOP("core::Error", "Cannot save '%1': %2."), {target, std::move(why)});
+    throw core::Error(core::ErrorKind::FileFailed, QT_TRANSLATE_NOOP("core::Error", "Cannot save '%1': %2."), {target, std::move(why)});
 }
 
 [[noreturn]] void failWithErrno(const QString& target) { fail(target, core::systemReason(errno)); }

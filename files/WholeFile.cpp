@@ -14,12 +14,12 @@ namespace files {
 namespace {
 
 [[noreturn]] void cannotOpen(const QString& path, core::Phrase why) {
-    throw core::Error(core::ErrorKind::File, QT_TRANSLATE_NOOP("core::Error", "'%1' cannot be opened: %2."),
+    throw core::Error(core::ErrorKind::FileFailed, QT_TRANSLATE_NOOP("core::Error", "'%1' cannot be opened: %2."),
                 {path, std::move(why)});
 }
 
 [[noreturn]] void cannotRead(const QString& path, const QString& why) {
-    throw core::Error(core::ErrorKind::File, QT_TRANSLATE_NOOP("core::Error", "'%1' cannot be read: %2."), {path, why});
+    throw core::Error(core::ErrorKind::FileFailed, QT_TRANSLATE_NOOP("core::Error", "'%1' cannot be read: %2."), {path, why});
 }
 
 } // namespace
@@ -58,7 +58,7 @@ QByteArray readWholeFile(const QString& path, qint64 maxBytes) {
     const std::unique_ptr<QFile> file = openRegularFile(path);
     if (maxBytes < 0) return readRest(*file);
     const auto tooLarge = [&](qint64 size) {
-        return core::Error(core::ErrorKind::File,
+        return core::Error(core::ErrorKind::FileFailed,
                      QT_TRANSLATE_NOOP("core::Error", "'%1' is too large: %2 bytes, where at most %3 are read."),
                      {path, QString::number(size), QString::number(maxBytes)});
     };

@@ -11,7 +11,7 @@ core::Phrase located(const QString& file, qint64 line, core::Phrase text) {
 }
 
 void fail(const QString& file, qint64 line, core::Phrase text) {
-    throw core::Error(core::ErrorKind::Gedcom, located(file, line, std::move(text)));
+    throw core::Error(core::ErrorKind::DataDamaged, located(file, line, std::move(text)));
 }
 
 QString shown(QStringView fileText, qsizetype maxLength) {

@@ -371,7 +371,7 @@ void Form2::PushButton6_Click() {
             // under its name would not stay.
             if (files::isSameFile(mExcelFile, chosen))
                 throw core::Error(
-                    core::ErrorKind::Window,
+                    core::ErrorKind::StepFailed,
                     QT_TRANSLATE_NOOP("core::Error",
                                       "'%1' is Kinloom's temporary workbook of this chart, which is deleted "
                                       "when you go back or close the preview. Please save under another name."),
@@ -409,7 +409,7 @@ void Form2::mnuPrint_Click() {
     h.step(104, [&] {
         // The store keeps the picture at its own size; the canvas holds only what shows.
         if (!chart::paintOnPages(m_ui->Zoom_Ori->sheetPicture(), printer))
-            throw core::Error(core::ErrorKind::Window,
+            throw core::Error(core::ErrorKind::StepFailed,
                                QT_TRANSLATE_NOOP("core::Error", "The chart could not be printed on %1."),
                                {printer.printerName()});
     });

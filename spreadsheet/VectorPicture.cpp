@@ -19,7 +19,7 @@ constexpr int kMaxLinePixels = 4096;
 constexpr int kMaxTextPixelSize = 2048;
 
 [[noreturn]] void refuse(const char* what) {
-    throw core::Error(core::ErrorKind::Spreadsheet, QT_TRANSLATE_NOOP("core::Error", "The picture is damaged: %1."),
+    throw core::Error(core::ErrorKind::DataDamaged, QT_TRANSLATE_NOOP("core::Error", "The picture is damaged: %1."),
                        {core::Phrase(what)});
 }
 

@@ -90,7 +90,7 @@ public:
     bool atEnd() const { return m_at == m_size; }
     [[noreturn]] static void damaged() {
         throw core::Error(
-            core::ErrorKind::Spreadsheet,
+            core::ErrorKind::DataDamaged,
             QT_TRANSLATE_NOOP("core::Error", "The picture is damaged: it ends early or holds values out of range."));
     }
 
@@ -148,10 +148,10 @@ QByteArray VectorPicture::toBytes() const {
 VectorPicture VectorPicture::fromBytes(const QByteArray& bytes) {
     PictureReader in(bytes);
     if (!in.atMagic())
-        throw core::Error(core::ErrorKind::Spreadsheet,
+        throw core::Error(core::ErrorKind::DataDamaged,
                            QT_TRANSLATE_NOOP("core::Error", "The file holds no sheet picture."));
     if (in.u16() != kVersion)
-        throw core::Error(core::ErrorKind::Spreadsheet,
+        throw core::Error(core::ErrorKind::DataDamaged,
                            QT_TRANSLATE_NOOP("core::Error", "The sheet picture is of an unknown version."));
     PictureContent c;
     c.columnWidths.resize(in.count(2));

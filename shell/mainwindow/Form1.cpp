@@ -119,7 +119,7 @@ void Form1::focusGenerationCount() {
 
 chart::PreviewWindow& Form1::previewWindow() {
     if (!m_previewWindow)
-        throw core::Error(core::ErrorKind::Window, QT_TRANSLATE_NOOP("core::Error", "There is no preview window."));
+        throw core::Error(core::ErrorKind::StepFailed, QT_TRANSLATE_NOOP("core::Error", "There is no preview window."));
     return m_previewWindow();
 }
 

@@ -38,13 +38,13 @@ QCursor loadCursorPicture(const QString& path) {
     try {
         file = files::openRegularFile(path);
     } catch (const core::Error&) {
-        throw core::Error(core::ErrorKind::Window, QT_TRANSLATE_NOOP("core::Error", "Invalid picture"));
+        throw core::Error(core::ErrorKind::StepFailed, QT_TRANSLATE_NOOP("core::Error", "Invalid picture"));
     }
     const std::optional<QPoint> hotSpot = cursorHotSpot(file->peek(22));
     QImageReader reader(file.get(), "ico");
     const QImage image = reader.read();
     if (image.isNull())
-        throw core::Error(core::ErrorKind::Window, QT_TRANSLATE_NOOP("core::Error", "Invalid picture"));
+        throw core::Error(core::ErrorKind::StepFailed, QT_TRANSLATE_NOOP("core::Error", "Invalid picture"));
     const QPixmap pixmap = QPixmap::fromImage(image);
     if (hotSpot && hotSpot->x() < image.width() && hotSpot->y() < image.height())
         return QCursor(pixmap, hotSpot->x(), hotSpot->y());

@@ -31,7 +31,7 @@ QString getSetting(const QString& application, const QString& section, const QSt
     flushSettings();
     const QSettings store(settingsFilePath(application), QSettings::IniFormat);
     if (store.status() != QSettings::NoError)
-        throw core::Error(core::ErrorKind::Window,
+        throw core::Error(core::ErrorKind::FileFailed,
                            QT_TRANSLATE_NOOP("core::Error", "The settings store %1 cannot be read."),
                            {store.fileName()});
     const QString path = keyPath(section, key);
@@ -48,7 +48,7 @@ void saveSettingIn(const QString& file, const QString& section, const QString& k
     store.setValue(keyPath(section, key), value);
     store.sync();
     if (store.status() != QSettings::NoError)
-        throw core::Error(core::ErrorKind::Window,
+        throw core::Error(core::ErrorKind::FileFailed,
                            QT_TRANSLATE_NOOP("core::Error", "The settings store %1 cannot be written."),
                            {store.fileName()});
 }

@@ -14,7 +14,7 @@ void SkinFramework::loadSkin(const QString& skinPath, const QString& /*variant*/
 
 void SkinFramework::applyWindow(QWidget& window) const {
     if (!m_loaded)
-        throw core::Error(core::ErrorKind::Window, QT_TRANSLATE_NOOP("core::Error", "No skin is loaded."));
+        throw core::Error(core::ErrorKind::StepFailed, QT_TRANSLATE_NOOP("core::Error", "No skin is loaded."));
     if (m_options & kApplyStyleSheet) window.setStyleSheet(m_styleSheet);
 }
 

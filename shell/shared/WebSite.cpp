@@ -32,7 +32,7 @@ void MaybeOpenWebSite() {
     const QUrl address(QString::fromLatin1(kHomePageAddress));
     const bool started = urlOpener() ? urlOpener()(address) : QDesktopServices::openUrl(address);
     if (!started)
-        throw core::Error(core::ErrorKind::Window,
+        throw core::Error(core::ErrorKind::StepFailed,
                            QT_TRANSLATE_NOOP("core::Error", "No web browser could be started for %1"),
                            {address.toString()});
 }

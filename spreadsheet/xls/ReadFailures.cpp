@@ -5,7 +5,7 @@ namespace spreadsheet::xls {
 namespace {
 
 [[noreturn]] void throwUnnamed(const char* text, core::Phrase detail = {}) {
-    throw core::Error(core::ErrorKind::Workbook, text, {QString(), std::move(detail)});
+    throw core::Error(core::ErrorKind::DataDamaged, text, {QString(), std::move(detail)});
 }
 
 } // namespace

@@ -34,9 +34,9 @@ std::unique_ptr<Worksheet> describingFailures(const QString& name, Read read) {
     try {
         return read();
     } catch (const core::Error& failure) {
-        if (failure.kind() == core::ErrorKind::Workbook) throw named(failure, name);
+        if (failure.kind() == core::ErrorKind::DataDamaged) throw named(failure, name);
         // The model refused what the file holds, such as too many formats.
-        throw core::Error(core::ErrorKind::Workbook, QT_TRANSLATE_NOOP("core::Error", "'%1' cannot be opened: %2"),
+        throw core::Error(core::ErrorKind::DataDamaged, QT_TRANSLATE_NOOP("core::Error", "'%1' cannot be opened: %2"),
                            {name, failure.phrase()});
     }
 }
