@@ -56,7 +56,6 @@ public:
     bool displayAlerts() const { return m_displayAlerts; }
     void setDisplayAlerts(bool displayAlerts);
     void quit();
-    bool hasQuit() const { return m_quit; }
     // Throws when the application has quit: nothing can be asked of it then.
     void checkRunning() const;
 
