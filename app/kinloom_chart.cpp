@@ -15,7 +15,7 @@ int main(int argc, char* argv[]) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
     std::unique_ptr<QCoreApplication> app;
-    if (chart::chartCommandNeedsFonts(arguments)) {
+    if (command::chartCommandNeedsFonts(arguments)) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         app = std::make_unique<QGuiApplication>(argc, argv);
         spreadsheet::registerSheetFonts();
@@ -27,5 +27,5 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationVersion(QStringLiteral(KINLOOM_VERSION));
     QTextStream out(stdout);
     QTextStream err(stderr);
-    return chart::runChartCommand(QCoreApplication::arguments(), out, err);
+    return command::runChartCommand(QCoreApplication::arguments(), out, err);
 }

@@ -56,7 +56,7 @@ void saveCellsActivesheet(automation::Workbook* workbook, const QString& picture
     const auto activeSheet = [&]() -> automation::Worksheet& {
         if (!sheet)
             throw core::Error(core::ErrorKind::StepFailed,
-                               QT_TRANSLATE_NOOP("core::Error", "There is no sheet to take the picture of."));
+                              QT_TRANSLATE_NOOP("core::Error", "There is no sheet to take the picture of."));
         return *sheet;
     };
     int lastRow = 0;
@@ -64,7 +64,7 @@ void saveCellsActivesheet(automation::Workbook* workbook, const QString& picture
     h.step(100, [&] {
         if (!workbook)
             throw core::Error(core::ErrorKind::StepFailed,
-                               QT_TRANSLATE_NOOP("core::Error", "Object variable not set: there is no workbook."));
+                              QT_TRANSLATE_NOOP("core::Error", "Object variable not set: there is no workbook."));
         sheet = &workbook->activeSheet();
     });
     h.step(102, [&] { lastRow = activeSheet().usedRange().lastRow(); });
@@ -83,7 +83,7 @@ void saveCellsActivesheet(automation::Workbook* workbook, const QString& picture
         // program may have put there since.
         if (copied.isNull())
             throw core::Error(core::ErrorKind::StepFailed,
-                               QT_TRANSLATE_NOOP("core::Error", "The clipboard holds no picture of a sheet."));
+                              QT_TRANSLATE_NOOP("core::Error", "The clipboard holds no picture of a sheet."));
         // Written as it is: the vector picture's own file, under the name given.
         files::replaceFile(picturePath, copied.toBytes());
     });

@@ -58,9 +58,9 @@ QString boxLabel(const gedcom::FamilyTree& tree, int index) {
         gedcom::fail(
             tree.fileName, person.nameLine,
             core::Phrase(QT_TRANSLATE_NOOP("core::Error",
-                                            "@%1@ %2 has a name of %3 characters with the "
-                                            "years; a box holds at most %4"),
-                          {gedcom::shown(person.id), gedcom::shown(person.name, 40), label.size(), kMaxLabelLength}));
+                                           "@%1@ %2 has a name of %3 characters with the "
+                                           "years; a box holds at most %4"),
+                         {gedcom::shown(person.id), gedcom::shown(person.name, 40), label.size(), kMaxLabelLength}));
     return label;
 }
 

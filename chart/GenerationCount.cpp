@@ -5,11 +5,22 @@
 
 namespace chart {
 
-GenerationCountCheck checkGenerationCount(const QString& text) {
+GenerationCountCheck readGenerationCount(const QString& text, GenerationCount& count) {
     const auto generations = parseLocaleNumber(text);
     if (!generations) return GenerationCountCheck::NotNumeric;
-    if (boxColumnCount(*generations) > kMaxGenerations) return GenerationCountCheck::TooMany;
+    const long long columns = boxColumnCount(*generations);
+    if (columns > kMaxGenerations) return GenerationCountCheck::TooMany;
+    count = {text, columns};
     return GenerationCountCheck::Accepted;
+}
+
+GenerationCountCheck checkGenerationCount(const QString& text) {
+    GenerationCount unused;
+    return readGenerationCount(text, unused);
+}
+
+GenerationCount generationCountOf(int generations) {
+    return {QString::number(generations), boxColumnCount(generations)};
 }
 
 core::Phrase refusal(GenerationCountCheck check) {

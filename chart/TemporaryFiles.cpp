@@ -80,7 +80,7 @@ bool claimExclusively(const QString& path) {
     }
     if (errno == EEXIST) return false;
     throw core::Error(core::ErrorKind::FileFailed, QT_TRANSLATE_NOOP("core::Error", "Cannot create '%1': %2"),
-                       {QDir::toNativeSeparators(path), core::systemReason(errno)});
+                      {QDir::toNativeSeparators(path), core::systemReason(errno)});
 }
 
 std::optional<TemporaryFile> claimTemporaryFile(const QString& path) {

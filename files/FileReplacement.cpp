@@ -1,7 +1,7 @@
 #include "FileReplacement.h"
 
-#include "core/Error.h"
 #include "FileKind.h"
+#include "core/Error.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -43,7 +43,8 @@ bool seamFails(FileOperation kind) {
 }
 
 [[noreturn]] void fail(const QString& target, core::Phrase why) {
-    throw core::Error(core::ErrorKind::FileFailed, QT_TRANSLATE_NOOP("core::Error", "Cannot save '%1': %2."), {target, std::move(why)});
+    throw core::Error(core::ErrorKind::FileFailed, QT_TRANSLATE_NOOP("core::Error", "Cannot save '%1': %2."),
+                      {target, std::move(why)});
 }
 
 [[noreturn]] void failWithErrno(const QString& target) { fail(target, core::systemReason(errno)); }
@@ -173,7 +174,7 @@ void FileReplacement::prepare() {
         if (!real)
             fail(m_target,
                  core::Phrase(QT_TRANSLATE_NOOP("core::Error", "it is a link that leads to no file (%1)"),
-                        {core::systemReason(errno)}));
+                              {core::systemReason(errno)}));
         m_resolved = real;
         std::free(real);
         exists = ::stat(m_resolved.constData(), &status) == 0;
@@ -181,7 +182,7 @@ void FileReplacement::prepare() {
     if (exists && !S_ISREG(status.st_mode))
         fail(m_target,
              core::Phrase(QT_TRANSLATE_NOOP("core::Error", "it is %1, not a file that can be saved over"),
-                    {fileKind(status.st_mode)}));
+                          {fileKind(status.st_mode)}));
     // A file the user may not write is never replaced, whatever its folder allows.
     if (exists && ::faccessat(AT_FDCWD, m_resolved.constData(), W_OK, AT_EACCESS) != 0) failWithErrno(m_target);
     m_existed = exists;

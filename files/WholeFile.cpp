@@ -1,7 +1,7 @@
 #include "WholeFile.h"
 
-#include "core/Error.h"
 #include "FileKind.h"
+#include "core/Error.h"
 
 #include <cerrno>
 #include <cstring>
@@ -15,11 +15,12 @@ namespace {
 
 [[noreturn]] void cannotOpen(const QString& path, core::Phrase why) {
     throw core::Error(core::ErrorKind::FileFailed, QT_TRANSLATE_NOOP("core::Error", "'%1' cannot be opened: %2."),
-                {path, std::move(why)});
+                      {path, std::move(why)});
 }
 
 [[noreturn]] void cannotRead(const QString& path, const QString& why) {
-    throw core::Error(core::ErrorKind::FileFailed, QT_TRANSLATE_NOOP("core::Error", "'%1' cannot be read: %2."), {path, why});
+    throw core::Error(core::ErrorKind::FileFailed, QT_TRANSLATE_NOOP("core::Error", "'%1' cannot be read: %2."),
+                      {path, why});
 }
 
 } // namespace
@@ -34,8 +35,9 @@ std::unique_ptr<QFile> openRegularFile(const QString& path) {
     struct stat status {};
     const bool known = ::fstat(fd, &status) == 0;
     if (!known || !S_ISREG(status.st_mode)) {
-        const core::Phrase why = known ? core::Phrase(QT_TRANSLATE_NOOP("core::Error", "it is %1"), {fileKind(status.st_mode)})
-                                 : core::Phrase(core::systemReason(errno));
+        const core::Phrase why = known
+            ? core::Phrase(QT_TRANSLATE_NOOP("core::Error", "it is %1"), {fileKind(status.st_mode)})
+            : core::Phrase(core::systemReason(errno));
         ::close(fd);
         cannotOpen(path, why);
     }
@@ -59,8 +61,8 @@ QByteArray readWholeFile(const QString& path, qint64 maxBytes) {
     if (maxBytes < 0) return readRest(*file);
     const auto tooLarge = [&](qint64 size) {
         return core::Error(core::ErrorKind::FileFailed,
-                     QT_TRANSLATE_NOOP("core::Error", "'%1' is too large: %2 bytes, where at most %3 are read."),
-                     {path, QString::number(size), QString::number(maxBytes)});
+                           QT_TRANSLATE_NOOP("core::Error", "'%1' is too large: %2 bytes, where at most %3 are read."),
+                           {path, QString::number(size), QString::number(maxBytes)});
     };
     if (file->size() > maxBytes) throw tooLarge(file->size());
     // A file that grows meanwhile is still read no further than the bound.

@@ -104,10 +104,9 @@ private:
             }
         }
         if (!tree.addPerson(person))
-            m_warnings.add(
-                WarningKind::SecondPerson, record.lines.front().lineNumber,
-                core::Phrase(QT_TRANSLATE_NOOP("core::Error", "a second person @%1@; the first one is used"),
-                              {shown(record.xref)}));
+            m_warnings.add(WarningKind::SecondPerson, record.lines.front().lineNumber,
+                           core::Phrase(QT_TRANSLATE_NOOP("core::Error", "a second person @%1@; the first one is used"),
+                                        {shown(record.xref)}));
     }
 
     void readFamily(const Record& record) {
@@ -121,10 +120,9 @@ private:
                 family.wife = linkOf(record, line);
         }
         if (!tree.addFamily(record.xref, family))
-            m_warnings.add(
-                WarningKind::SecondFamily, record.lines.front().lineNumber,
-                core::Phrase(QT_TRANSLATE_NOOP("core::Error", "a second family @%1@; the first one is used"),
-                              {shown(record.xref)}));
+            m_warnings.add(WarningKind::SecondFamily, record.lines.front().lineNumber,
+                           core::Phrase(QT_TRANSLATE_NOOP("core::Error", "a second family @%1@; the first one is used"),
+                                        {shown(record.xref)}));
     }
 
     const QString& m_fileName;
@@ -163,9 +161,9 @@ int openRegularFile(const QString& path) {
     if (fd < 0) {
         const int error = errno;
         fail(path, 0,
-             error == ENOENT ? core::Phrase(QT_TRANSLATE_NOOP("core::Error", "no such file"))
-                             : core::Phrase(QT_TRANSLATE_NOOP("core::Error", "cannot be read: %1"),
-                                             {core::systemReason(error)}));
+             error == ENOENT
+                 ? core::Phrase(QT_TRANSLATE_NOOP("core::Error", "no such file"))
+                 : core::Phrase(QT_TRANSLATE_NOOP("core::Error", "cannot be read: %1"), {core::systemReason(error)}));
     }
     struct stat status {};
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
@@ -186,7 +184,7 @@ FamilyTree readFamilyTree(QIODevice& device, const QString& fileName, qint64 max
         if (!encoding.unknownCharName.isEmpty())
             warnings.add(WarningKind::UnknownCharacterSet, 0,
                          core::Phrase(QT_TRANSLATE_NOOP("core::Error", "unknown character set %1; read as UTF-8"),
-                                       {shown(encoding.unknownCharName)}));
+                                      {shown(encoding.unknownCharName)}));
         TreeCollector collector(fileName, maxRecords, warnings);
         collector.tree.fileName = fileName;
         RecordReader records(lines, fileName);

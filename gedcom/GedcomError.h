@@ -6,7 +6,7 @@
 
 namespace gedcom {
 
-// A file that cannot be read as GEDCOM is a core::Error of kind Gedcom that
+// A file that cannot be read as GEDCOM is a core::Error of kind DataDamaged that
 // names the file and, where there is one, the line:
 // "tree.ged:12: level 3 follows level 1".
 

@@ -33,7 +33,7 @@ GedcomLine parseLine(QStringView text, const QString& fileName, qint64 lineNumbe
     if (!digits)
         fail(fileName, lineNumber,
              core::Phrase(QT_TRANSLATE_NOOP("core::Error", "the line does not begin with a level number: \"%1\""),
-                           {shown(text, 40)}));
+                          {shown(text, 40)}));
     line.level = level.toInt();
 
     i = skipBlanks(text, end);

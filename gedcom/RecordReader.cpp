@@ -89,9 +89,8 @@ void RecordReader::addLine(Record& record, QStringView text, qint64 number) {
     if (continuation) {
         RecordLine& joined = record.lines[parent];
         if (joined.valueSize + line.value.size() + 1 > kMaxLineLength)
-            fail(
-                m_fileName, number,
-                core::Phrase(QT_TRANSLATE_NOOP("core::Error", "a text longer than %1 characters"), {kMaxLineLength}));
+            fail(m_fileName, number,
+                 core::Phrase(QT_TRANSLATE_NOOP("core::Error", "a text longer than %1 characters"), {kMaxLineLength}));
         // The joined value moves to the end of the text, unless it is there already.
         if (joined.valueAt + joined.valueSize != record.text.size()) {
             const QString before = record.value(joined).toString();

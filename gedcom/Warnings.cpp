@@ -31,9 +31,8 @@ QStringList Warnings::lines() const {
     QStringList all = m_shown;
     for (std::size_t kind = 0; kind < kKinds; ++kind)
         if (m_counts[kind] > kShownOfOneKind)
-            all.append(
-                located(m_fileName, 0, warning(core::Phrase(kLeftOut[kind], {m_counts[kind] - kShownOfOneKind})))
-                    .worded());
+            all.append(located(m_fileName, 0, warning(core::Phrase(kLeftOut[kind], {m_counts[kind] - kShownOfOneKind})))
+                           .worded());
     return all;
 }
 

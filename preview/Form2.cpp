@@ -2,11 +2,11 @@
 
 #include "ui_Form2.h"
 
-#include "chart/FileFormats.h"
 #include "preview/ViewerArithmetic.h"
 #include "preview/ZoomCanvas.h"
 
 #include "chart/ChartFileExport.h"
+#include "chart/FileFormats.h"
 #include "chart/PictureExport.h"
 
 #include "core/Error.h"
@@ -347,7 +347,7 @@ void Form2::PushButton6_Click() {
     h.step(106, [&] { CommonDialog1.fileName.clear(); });
     h.step(108, [&] { CommonDialog1.dialogTitle = tr("Save File"); });
     h.step(110, [&] {
-        CommonDialog1.filter = saveDialogFilter();
+        CommonDialog1.filter = chart::saveDialogFilter();
         CommonDialog1.filterIndex = 1;
     });
     h.step(112, [&] { CommonDialog1.showSave(this); });
@@ -378,8 +378,8 @@ void Form2::PushButton6_Click() {
                     {chosen});
             // An .xls is the temporary workbook's own bytes; any other format
             // is written from the chart in it.
-            files::replaceFile(chosen,
-                               chart::chartFileBytes(mExcelFile, saveFormatFor(chosen, CommonDialog1.filterIndex)));
+            files::replaceFile(
+                chosen, chart::chartFileBytes(mExcelFile, chart::saveFormatFor(chosen, CommonDialog1.filterIndex)));
         });
     }
     if (saved) h.step(132, [&] { shell::MsgBox(tr("Done.")); });
@@ -410,8 +410,8 @@ void Form2::mnuPrint_Click() {
         // The store keeps the picture at its own size; the canvas holds only what shows.
         if (!chart::paintOnPages(m_ui->Zoom_Ori->sheetPicture(), printer))
             throw core::Error(core::ErrorKind::StepFailed,
-                               QT_TRANSLATE_NOOP("core::Error", "The chart could not be printed on %1."),
-                               {printer.printerName()});
+                              QT_TRANSLATE_NOOP("core::Error", "The chart could not be printed on %1."),
+                              {printer.printerName()});
     });
 }
 
@@ -445,6 +445,9 @@ bool Form2::eventFilter(QObject* watched, QEvent* event) {
 
 void Form2::closeEvent(QCloseEvent* event) {
     deleteExcelFile();
+    // Events waiting now are delivered twice before the close goes ahead, as
+    // the close flow always did: whatever the user did meanwhile runs before
+    // the application ends.
     QCoreApplication::processEvents();
     QCoreApplication::processEvents();
     event->accept();

@@ -33,8 +33,8 @@ std::shared_ptr<Workbook> Workbooks::item(int index) const {
     m_owner.checkRunning();
     if (index < 1 || index > static_cast<int>(m_items.size()))
         throw core::Error(core::ErrorKind::CallRejected,
-                           QT_TRANSLATE_NOOP("core::Error", "There is no workbook %1: %2 workbooks are open."),
-                           {index, m_items.size()});
+                          QT_TRANSLATE_NOOP("core::Error", "There is no workbook %1: %2 workbooks are open."),
+                          {index, m_items.size()});
     return m_items[static_cast<std::size_t>(index - 1)];
 }
 
@@ -42,7 +42,7 @@ void Workbooks::close(const std::shared_ptr<Workbook>& workbook) {
     const auto it = std::find(m_items.begin(), m_items.end(), workbook);
     if (it == m_items.end() || workbook->isClosed())
         throw core::Error(core::ErrorKind::CallRejected,
-                           QT_TRANSLATE_NOOP("core::Error", "The workbook has already been closed."));
+                          QT_TRANSLATE_NOOP("core::Error", "The workbook has already been closed."));
     workbook->markClosed();
     m_items.erase(it);
 }
@@ -83,7 +83,7 @@ void Application::quit() {
 void Application::checkRunning() const {
     if (m_quit)
         throw core::Error(core::ErrorKind::CallRejected,
-                           QT_TRANSLATE_NOOP("core::Error", "The spreadsheet application has already quit."));
+                          QT_TRANSLATE_NOOP("core::Error", "The spreadsheet application has already quit."));
 }
 
 } // namespace spreadsheet

@@ -15,14 +15,14 @@ CellRange CellRange::unitedWith(const CellRange& o) const {
 void throwOffSheet(int row, int column) {
     if (row < 1 || row > kMaxRows)
         throw core::Error(core::ErrorKind::CallRejected,
-                           QT_TRANSLATE_NOOP("core::Error", "Row %1 is outside the sheet (rows 1 to %2)."),
-                           {row, kMaxRows});
+                          QT_TRANSLATE_NOOP("core::Error", "Row %1 is outside the sheet (rows 1 to %2)."),
+                          {row, kMaxRows});
     if (column < 1 || column > kMaxColumns)
         throw core::Error(core::ErrorKind::CallRejected,
-                           QT_TRANSLATE_NOOP("core::Error", "Column %1 is outside the sheet (columns 1 to %2)."),
-                           {column, kMaxColumns});
+                          QT_TRANSLATE_NOOP("core::Error", "Column %1 is outside the sheet (columns 1 to %2)."),
+                          {column, kMaxColumns});
     throw core::Error(core::ErrorKind::CallRejected,
-                       QT_TRANSLATE_NOOP("core::Error", "Cell %1, %2 is outside the sheet."), {row, column});
+                      QT_TRANSLATE_NOOP("core::Error", "Cell %1, %2 is outside the sheet."), {row, column});
 }
 
 namespace {
@@ -66,8 +66,7 @@ std::optional<Reference> parseReference(QStringView text) {
 CellRange parseAddress(QStringView address) {
     const auto invalid = [&] {
         return core::Error(core::ErrorKind::CallRejected,
-                            QT_TRANSLATE_NOOP("core::Error", "'%1' is not a valid cell address."),
-                            {address.toString()});
+                           QT_TRANSLATE_NOOP("core::Error", "'%1' is not a valid cell address."), {address.toString()});
     };
     const QStringView trimmed = address.trimmed();
     const qsizetype colon = trimmed.indexOf(u':');

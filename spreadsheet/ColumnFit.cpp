@@ -55,7 +55,7 @@ private:
 void requireFonts() {
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         throw core::Error(core::ErrorKind::CallRejected,
-                           QT_TRANSLATE_NOOP("core::Error", "There are no fonts to measure the texts with."));
+                          QT_TRANSLATE_NOOP("core::Error", "There are no fonts to measure the texts with."));
 }
 
 } // namespace

@@ -22,11 +22,11 @@ void checkHeaderFooter(const QString& text, const char* refusal) {
 void checkPrintSettings(const PrintSettings& settings) {
     if (settings.orientation != xl::kPortrait && settings.orientation != xl::kLandscape)
         throw core::Error(core::ErrorKind::CallRejected,
-                           QT_TRANSLATE_NOOP("core::Error", "%1 is not a page orientation (1 portrait, 2 landscape)."),
-                           {settings.orientation});
+                          QT_TRANSLATE_NOOP("core::Error", "%1 is not a page orientation (1 portrait, 2 landscape)."),
+                          {settings.orientation});
     if (settings.paperSize < 1 || settings.paperSize > xl::kMaxPaperSize)
         throw core::Error(core::ErrorKind::CallRejected, QT_TRANSLATE_NOOP("core::Error", "%1 is not a paper size."),
-                           {settings.paperSize});
+                          {settings.paperSize});
     checkFitPages(settings.fitToPagesWide,
                   QT_TRANSLATE_NOOP("core::Error", "%1 is not a number of pages wide (0 to %2)."));
     checkFitPages(settings.fitToPagesTall,

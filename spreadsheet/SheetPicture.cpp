@@ -193,7 +193,7 @@ private:
 VectorPicture copyPictureToClipboard(const Worksheet& sheet, const CellRange& range) {
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         throw core::Error(core::ErrorKind::CallRejected,
-                           QT_TRANSLATE_NOOP("core::Error", "There is no clipboard to copy the picture to."));
+                          QT_TRANSLATE_NOOP("core::Error", "There is no clipboard to copy the picture to."));
     VectorPicture picture = pictureOfRange(sheet, range);
     QGuiApplication::clipboard()->setMimeData(new PictureMimeData(picture));
     return picture;
@@ -206,8 +206,8 @@ QByteArray pictureFileBytes(const QImage& picture, const QByteArray& format) {
     QImageWriter writer(&buffer, format);
     if (!writer.write(picture))
         throw core::Error(core::ErrorKind::CallRejected,
-                           QT_TRANSLATE_NOOP("core::Error", "The picture cannot be written as %1: %2"),
-                           {QString::fromLatin1(format), writer.errorString()});
+                          QT_TRANSLATE_NOOP("core::Error", "The picture cannot be written as %1: %2"),
+                          {QString::fromLatin1(format), writer.errorString()});
     return bytes;
 }
 
@@ -221,7 +221,7 @@ VectorPicture readPictureFile(const QString& path) {
         return VectorPicture::fromBytes(bytes);
     } catch (const core::Error& e) {
         throw core::Error(core::ErrorKind::CallRejected,
-                           QT_TRANSLATE_NOOP("core::Error", "Cannot load the picture '%1': %2"), {path, e.phrase()});
+                          QT_TRANSLATE_NOOP("core::Error", "Cannot load the picture '%1': %2"), {path, e.phrase()});
     }
 }
 

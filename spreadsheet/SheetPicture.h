@@ -38,12 +38,12 @@ QImage drawRange(const Worksheet& sheet, const CellRange& range);
 
 // Puts the picture of the range on the system clipboard, as Excel's
 // CopyPicture does: the vector picture (VectorPicture::mimeType()), and a
-// bitmap for other programs, drawn when one asks. Throws core::Error (Spreadsheet)
+// bitmap for other programs, drawn when one asks. Throws core::Error (CallRejected)
 // when there is no clipboard (no QGuiApplication). Answers the picture.
 VectorPicture copyPictureToClipboard(const Worksheet& sheet, const CellRange& range);
 
 // The bytes of a picture file in the given format ("bmp", "png", ...).
-// Throws core::Error (Spreadsheet).
+// Throws core::Error (CallRejected).
 QByteArray pictureFileBytes(const QImage& picture, const QByteArray& format);
 
 // Writes a picture file as a FileReplacement: any file there is replaced

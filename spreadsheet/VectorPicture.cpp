@@ -20,7 +20,7 @@ constexpr int kMaxTextPixelSize = 2048;
 
 [[noreturn]] void refuse(const char* what) {
     throw core::Error(core::ErrorKind::DataDamaged, QT_TRANSLATE_NOOP("core::Error", "The picture is damaged: %1."),
-                       {core::Phrase(what)});
+                      {core::Phrase(what)});
 }
 
 std::vector<int> edgesOf(const std::vector<std::uint16_t>& lengths) {

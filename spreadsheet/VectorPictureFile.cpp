@@ -149,10 +149,10 @@ VectorPicture VectorPicture::fromBytes(const QByteArray& bytes) {
     PictureReader in(bytes);
     if (!in.atMagic())
         throw core::Error(core::ErrorKind::DataDamaged,
-                           QT_TRANSLATE_NOOP("core::Error", "The file holds no sheet picture."));
+                          QT_TRANSLATE_NOOP("core::Error", "The file holds no sheet picture."));
     if (in.u16() != kVersion)
         throw core::Error(core::ErrorKind::DataDamaged,
-                           QT_TRANSLATE_NOOP("core::Error", "The sheet picture is of an unknown version."));
+                          QT_TRANSLATE_NOOP("core::Error", "The sheet picture is of an unknown version."));
     PictureContent c;
     c.columnWidths.resize(in.count(2));
     for (auto& w : c.columnWidths) w = in.u16();

@@ -17,7 +17,7 @@ Worksheet& Workbook::activeSheet() { return const_cast<Worksheet&>(std::as_const
 const Worksheet& Workbook::activeSheet() const {
     if (m_closed)
         throw core::Error(core::ErrorKind::CallRejected,
-                           QT_TRANSLATE_NOOP("core::Error", "The workbook '%1' has been closed."), {m_name});
+                          QT_TRANSLATE_NOOP("core::Error", "The workbook '%1' has been closed."), {m_name});
     return *m_sheet;
 }
 

@@ -16,7 +16,7 @@ void checkRange(const CellRange& range) {
     checkCell(range.lastRow, range.lastColumn);
     if (range.firstRow > range.lastRow || range.firstColumn > range.lastColumn)
         throw core::Error(core::ErrorKind::CallRejected,
-                           QT_TRANSLATE_NOOP("core::Error", "The range's first cell lies after its last cell."));
+                          QT_TRANSLATE_NOOP("core::Error", "The range's first cell lies after its last cell."));
 }
 
 bool isPaletteColor(int index) { return index >= xl::kFirstPaletteIndex && index <= xl::kLastPaletteIndex; }
@@ -70,7 +70,7 @@ void Worksheet::setFontSize(const CellRange& range, double points) {
     checkRange(range);
     if (!(points >= xl::kMinFontSize && points <= xl::kMaxFontSize))
         throw core::Error(core::ErrorKind::CallRejected,
-                           QT_TRANSLATE_NOOP("core::Error", "A font size must lie between 1 and 409 points."));
+                          QT_TRANSLATE_NOOP("core::Error", "A font size must lie between 1 and 409 points."));
     const auto height = static_cast<std::int16_t>(std::lround(points * 20));
     applyChange(range, {FormatChange::Kind::FontHeight, Edge::Left, height});
 }
@@ -79,8 +79,8 @@ void Worksheet::setFontColorIndex(const CellRange& range, int colorIndex) {
     checkRange(range);
     if (!isPaletteColor(colorIndex) && colorIndex != xl::kColorIndexAutomatic)
         throw core::Error(core::ErrorKind::CallRejected,
-                           QT_TRANSLATE_NOOP("core::Error", "%1 is not a colour index (1 to 56, or automatic)."),
-                           {colorIndex});
+                          QT_TRANSLATE_NOOP("core::Error", "%1 is not a colour index (1 to 56, or automatic)."),
+                          {colorIndex});
     applyChange(range, {FormatChange::Kind::FontColor, Edge::Left, static_cast<std::int16_t>(colorIndex)});
 }
 
@@ -88,8 +88,8 @@ void Worksheet::setInteriorColorIndex(const CellRange& range, int colorIndex) {
     checkRange(range);
     if (!isPaletteColor(colorIndex) && colorIndex != xl::kColorIndexNone && colorIndex != xl::kColorIndexAutomatic)
         throw core::Error(core::ErrorKind::CallRejected,
-                           QT_TRANSLATE_NOOP("core::Error", "%1 is not a fill colour index (1 to 56, or none)."),
-                           {colorIndex});
+                          QT_TRANSLATE_NOOP("core::Error", "%1 is not a fill colour index (1 to 56, or none)."),
+                          {colorIndex});
     if (colorIndex == xl::kColorIndexAutomatic) colorIndex = xl::kColorIndexNone;
     applyChange(range, {FormatChange::Kind::Fill, Edge::Left, static_cast<std::int16_t>(colorIndex)});
 }
@@ -98,7 +98,7 @@ void Worksheet::setBorderLineStyle(const CellRange& range, int borderIndex, int 
     checkRange(range);
     if (!isLineStyle(lineStyle))
         throw core::Error(core::ErrorKind::CallRejected,
-                           QT_TRANSLATE_NOOP("core::Error", "%1 is not a border line style."), {lineStyle});
+                          QT_TRANSLATE_NOOP("core::Error", "%1 is not a border line style."), {lineStyle});
     const auto style = static_cast<std::int16_t>(lineStyle);
     switch (borderIndex) {
     case xl::kEdgeLeft: applyEdge(range, Edge::Left, style); break;
@@ -117,7 +117,7 @@ void Worksheet::setBorderLineStyle(const CellRange& range, int borderIndex, int 
         break;
     default:
         throw core::Error(core::ErrorKind::CallRejected,
-                           QT_TRANSLATE_NOOP("core::Error", "%1 is not a border index (7 to 12)."), {borderIndex});
+                          QT_TRANSLATE_NOOP("core::Error", "%1 is not a border index (7 to 12)."), {borderIndex});
     }
 }
 
@@ -125,7 +125,7 @@ void Worksheet::setHorizontalAlignment(const CellRange& range, int alignment) {
     checkRange(range);
     if (!isHorizontalAlignment(alignment))
         throw core::Error(core::ErrorKind::CallRejected,
-                           QT_TRANSLATE_NOOP("core::Error", "%1 is not a horizontal alignment."), {alignment});
+                          QT_TRANSLATE_NOOP("core::Error", "%1 is not a horizontal alignment."), {alignment});
     applyChange(range, {FormatChange::Kind::HorizontalAlignment, Edge::Left, static_cast<std::int16_t>(alignment)});
 }
 
@@ -133,7 +133,7 @@ void Worksheet::setColumnWidth(const CellRange& range, double characters) {
     checkRange(range);
     if (!(characters >= 0 && characters <= xl::kMaxColumnWidth))
         throw core::Error(core::ErrorKind::CallRejected,
-                           QT_TRANSLATE_NOOP("core::Error", "A column width must lie between 0 and 255 characters."));
+                          QT_TRANSLATE_NOOP("core::Error", "A column width must lie between 0 and 255 characters."));
     for (int c = range.firstColumn; c <= range.lastColumn; ++c) m_columnWidths[c] = characters;
 }
 
@@ -143,8 +143,8 @@ void Worksheet::merge(const CellRange& range) {
     for (const CellRange& existing : m_merges) {
         if (existing.intersects(range))
             throw core::Error(core::ErrorKind::CallRejected,
-                               QT_TRANSLATE_NOOP("core::Error", "Cannot merge %1: it overlaps the merged cells %2."),
-                               {addressText(range), addressText(existing)});
+                              QT_TRANSLATE_NOOP("core::Error", "Cannot merge %1: it overlaps the merged cells %2."),
+                              {addressText(range), addressText(existing)});
     }
     // The merged cell keeps the top-left cell's value and format.
     const FormatId areaFormat = formatId(range.firstRow, range.firstColumn);
@@ -172,10 +172,9 @@ void Worksheet::setPrintSettings(const PrintSettings& settings) {
 void Worksheet::setValue(const CellRange& range, const QString& text) {
     checkRange(range);
     if (text.size() > xl::kMaxTextLength)
-        throw core::Error(
-            core::ErrorKind::CallRejected,
-            QT_TRANSLATE_NOOP("core::Error", "A cell holds at most 32,767 characters; this text has %1."),
-            {text.size()});
+        throw core::Error(core::ErrorKind::CallRejected,
+                          QT_TRANSLATE_NOOP("core::Error", "A cell holds at most 32,767 characters; this text has %1."),
+                          {text.size()});
     for (int r = range.firstRow; r <= range.lastRow; ++r) {
         for (int c = range.firstColumn; c <= range.lastColumn; ++c) {
             if (text.isEmpty()) {

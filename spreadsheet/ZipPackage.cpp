@@ -18,10 +18,10 @@ constexpr zip_uint32_t kFastestLevel = 1;
 [[noreturn]] void fail(const char* doing, zip_error_t* error) {
     // What was being done and libzip's reason are its own words, given as they are.
     const core::Phrase why = error ? core::Phrase(QString::fromLocal8Bit(zip_error_strerror(error)))
-                                    : core::Phrase(QT_TRANSLATE_NOOP("core::Error", "unknown error"));
+                                   : core::Phrase(QT_TRANSLATE_NOOP("core::Error", "unknown error"));
     throw core::Error(core::ErrorKind::CallRejected,
-                       QT_TRANSLATE_NOOP("core::Error", "The workbook could not be put together (%1: %2)."),
-                       {QString::fromLatin1(doing), why});
+                      QT_TRANSLATE_NOOP("core::Error", "The workbook could not be put together (%1: %2)."),
+                      {QString::fromLatin1(doing), why});
 }
 
 } // namespace

@@ -22,9 +22,9 @@ public:
     ZipPackage(const ZipPackage&) = delete;
     ZipPackage& operator=(const ZipPackage&) = delete;
 
-    // The package keeps the bytes until finish(). Throws core::Error (Spreadsheet).
+    // The package keeps the bytes until finish(). Throws core::Error (CallRejected).
     void add(const char* name, QByteArray bytes, Compression compression = Compression::Fast);
-    // The whole zip file. Throws core::Error (Spreadsheet).
+    // The whole zip file. Throws core::Error (CallRejected).
     QByteArray finish();
 
 private:

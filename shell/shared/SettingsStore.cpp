@@ -32,8 +32,8 @@ QString getSetting(const QString& application, const QString& section, const QSt
     const QSettings store(settingsFilePath(application), QSettings::IniFormat);
     if (store.status() != QSettings::NoError)
         throw core::Error(core::ErrorKind::FileFailed,
-                           QT_TRANSLATE_NOOP("core::Error", "The settings store %1 cannot be read."),
-                           {store.fileName()});
+                          QT_TRANSLATE_NOOP("core::Error", "The settings store %1 cannot be read."),
+                          {store.fileName()});
     const QString path = keyPath(section, key);
     if (!store.contains(path)) return defaultValue;
     return store.value(path).toString();
@@ -49,8 +49,8 @@ void saveSettingIn(const QString& file, const QString& section, const QString& k
     store.sync();
     if (store.status() != QSettings::NoError)
         throw core::Error(core::ErrorKind::FileFailed,
-                           QT_TRANSLATE_NOOP("core::Error", "The settings store %1 cannot be written."),
-                           {store.fileName()});
+                          QT_TRANSLATE_NOOP("core::Error", "The settings store %1 cannot be written."),
+                          {store.fileName()});
 }
 
 } // namespace shell

@@ -33,8 +33,8 @@ void MaybeOpenWebSite() {
     const bool started = urlOpener() ? urlOpener()(address) : QDesktopServices::openUrl(address);
     if (!started)
         throw core::Error(core::ErrorKind::StepFailed,
-                           QT_TRANSLATE_NOOP("core::Error", "No web browser could be started for %1"),
-                           {address.toString()});
+                          QT_TRANSLATE_NOOP("core::Error", "No web browser could be started for %1"),
+                          {address.toString()});
 }
 
 void setRandomDraw(std::function<double()> draw) { randomDraw() = std::move(draw); }

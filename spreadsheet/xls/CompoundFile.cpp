@@ -46,8 +46,7 @@ QByteArray workbookStream(QByteArrayView file) {
         const QString why = error ? QString::fromUtf8(error->message) : QString();
         g_clear_error(&error);
         if (why.isEmpty())
-            throwDamaged(
-                core::Phrase(QT_TRANSLATE_NOOP("core::Error", "its compound file structure cannot be read")));
+            throwDamaged(core::Phrase(QT_TRANSLATE_NOOP("core::Error", "its compound file structure cannot be read")));
         throwDamaged(
             core::Phrase(QT_TRANSLATE_NOOP("core::Error", "its compound file structure cannot be read (%1)"), {why}));
     }

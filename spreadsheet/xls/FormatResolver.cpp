@@ -28,9 +28,9 @@ FormatResolver::FormatResolver(const WorkbookGlobals& globals, Worksheet& sheet)
 
 FormatId FormatResolver::formatOf(std::uint16_t xfIndex, int row, int column) {
     if (xfIndex >= m_byXf.size())
-        throwDamaged(core::Phrase(
-            QT_TRANSLATE_NOOP("core::Error", "%1 refers to cell format %2, but the workbook has only %3"),
-            {placeName(row, column), xfIndex, m_byXf.size()}));
+        throwDamaged(
+            core::Phrase(QT_TRANSLATE_NOOP("core::Error", "%1 refers to cell format %2, but the workbook has only %3"),
+                         {placeName(row, column), xfIndex, m_byXf.size()}));
     auto& known = m_byXf[xfIndex];
     if (!known) known = m_sheet.internFormat(modelFormat(m_globals.xfs[xfIndex], row, column));
     return *known;

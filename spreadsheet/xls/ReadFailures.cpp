@@ -23,8 +23,7 @@ void throwOlderExcel() {
 }
 
 void throwEncrypted() {
-    throwUnnamed(
-        QT_TRANSLATE_NOOP("core::Error", "'%1' is password-protected: encrypted workbooks cannot be opened."));
+    throwUnnamed(QT_TRANSLATE_NOOP("core::Error", "'%1' is password-protected: encrypted workbooks cannot be opened."));
 }
 
 void throwDamaged(core::Phrase what) {

@@ -2,7 +2,7 @@
 
 #include "core/Error.h"
 
-// Why a workbook file could not be read: a core::Error of kind Workbook.
+// Why a workbook file could not be read: a core::Error of kind DataDamaged.
 // The reader's modules do not know the file's name; their phrases keep the
 // first argument (%1) for it, and readWorkbookBytes() fills it in (named()).
 namespace spreadsheet::xls {

@@ -12,7 +12,7 @@ namespace spreadsheet::xls {
 QByteArrayView RecordReader::bytes(std::size_t count) {
     if (count > remaining())
         fail(core::Phrase(QT_TRANSLATE_NOOP("core::Error", "it is %1 bytes long, too short for its content"),
-                           {m_record.data.size()}));
+                          {m_record.data.size()}));
     const QByteArrayView view = m_record.data.sliced(static_cast<qsizetype>(m_position), static_cast<qsizetype>(count));
     m_position += count;
     return view;
@@ -21,7 +21,7 @@ QByteArrayView RecordReader::bytes(std::size_t count) {
 QByteArrayView RecordReader::peekLast(std::size_t count) const {
     if (count > remaining())
         fail(core::Phrase(QT_TRANSLATE_NOOP("core::Error", "it is %1 bytes long, too short for its content"),
-                           {m_record.data.size()}));
+                          {m_record.data.size()}));
     return m_record.data.last(static_cast<qsizetype>(count));
 }
 
@@ -46,7 +46,7 @@ std::size_t RecordReader::bytesToPieceEnd() const {
 
 void RecordReader::fail(core::Phrase what) const {
     throwDamaged(core::Phrase(QT_TRANSLATE_NOOP("core::Error", "the %1 record at byte %2 is not valid: %3"),
-                               {recordName(m_record.id), m_record.offset, std::move(what)}));
+                              {recordName(m_record.id), m_record.offset, std::move(what)}));
 }
 
 } // namespace spreadsheet::xls

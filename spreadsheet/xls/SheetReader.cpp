@@ -191,7 +191,7 @@ SheetBuilder::CellRun SheetBuilder::readCellRun(RecordReader& in, std::size_t en
     run.lastColumn = (static_cast<std::uint8_t>(last[0]) | static_cast<std::uint8_t>(last[1]) << 8) + 1;
     if (run.lastColumn - run.firstColumn + 1 != static_cast<int>(entries))
         in.fail(core::Phrase(QT_TRANSLATE_NOOP("core::Error", "it gives columns %1 to %2 but %3 cells"),
-                              {run.firstColumn, run.lastColumn, entries}));
+                             {run.firstColumn, run.lastColumn, entries}));
     checkColumn(in, run.row, run.lastColumn);
     return run;
 }
@@ -263,7 +263,7 @@ void SheetBuilder::readMergedCells(const Record& r) {
     const std::size_t count = in.u16();
     if (count > in.remaining() / kRangeSize)
         in.fail(core::Phrase(QT_TRANSLATE_NOOP("core::Error", "it announces %1 merged areas but has room for %2"),
-                              {count, in.remaining() / kRangeSize}));
+                             {count, in.remaining() / kRangeSize}));
     for (std::size_t i = 0; i < count; ++i) {
         CellRange area;
         area.firstRow = in.u16() + 1;
@@ -271,12 +271,12 @@ void SheetBuilder::readMergedCells(const Record& r) {
         area.firstColumn = in.u16() + 1;
         area.lastColumn = in.u16() + 1;
         if (area.firstRow > area.lastRow || area.firstColumn > area.lastColumn || area.lastColumn > kMaxColumns)
-            in.fail(core::Phrase(QT_TRANSLATE_NOOP("core::Error", "merged area %1 is not a range of the sheet"),
-                                  {i + 1}));
+            in.fail(
+                core::Phrase(QT_TRANSLATE_NOOP("core::Error", "merged area %1 is not a range of the sheet"), {i + 1}));
         if (area.isSingleCell()) continue;
         if (m_merges.size() >= kMaxMergedAreas)
             in.fail(core::Phrase(QT_TRANSLATE_NOOP("core::Error", "the sheet has more than %1 merged areas"),
-                                  {kMaxMergedAreas}));
+                                 {kMaxMergedAreas}));
         m_merges.push_back(area);
     }
 }
@@ -349,8 +349,8 @@ std::unique_ptr<Worksheet> readWorksheet(RecordStream& stream, const WorkbookGlo
     int depth = 1;
     while (depth > 0) {
         if (stream.atEnd())
-            throwDamaged(core::Phrase(QT_TRANSLATE_NOOP("core::Error", "sheet '%1' ends before its EOF record"),
-                                       {entry.name}));
+            throwDamaged(
+                core::Phrase(QT_TRANSLATE_NOOP("core::Error", "sheet '%1' ends before its EOF record"), {entry.name}));
         const Record& r = stream.next();
         if (r.id == record::kBof)
             ++depth;

@@ -36,7 +36,7 @@ QString readUnicodeString(RecordReader& in, CountSize countSize) {
         if (available == 0) {
             if (in.remaining() == 0)
                 in.fail(core::Phrase(QT_TRANSLATE_NOOP("core::Error", "a text ends before its %1 characters"),
-                                      {text.size() + left}));
+                                     {text.size() + left}));
             options = in.u8(); // the characters go on in a CONTINUE piece
             continue;
         }
@@ -66,7 +66,7 @@ std::vector<QString> readSharedStrings(const Record& sst) {
     for (std::uint32_t i = 0; i < count; ++i) {
         if (in.remaining() == 0)
             in.fail(core::Phrase(QT_TRANSLATE_NOOP("core::Error", "it announces %1 strings but holds only %2"),
-                                  {count, i}));
+                                 {count, i}));
         strings.push_back(readUnicodeString(in, CountSize::TwoBytes));
     }
     return strings;

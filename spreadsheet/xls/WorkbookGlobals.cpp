@@ -24,10 +24,9 @@ void checkWorkbookBof(const Record& bof) {
     if (version != record::kBiff8Version)
         throwNotAWorkbook(
             core::Phrase(QT_TRANSLATE_NOOP("core::Error", "its BOF record gives the unknown version 0x%1"),
-                          {QString::number(version, 16)}));
+                         {QString::number(version, 16)}));
     if (type != record::kBofWorkbookGlobals)
-        throwNotAWorkbook(
-            core::Phrase(QT_TRANSLATE_NOOP("core::Error", "its first part is not the workbook globals")));
+        throwNotAWorkbook(core::Phrase(QT_TRANSLATE_NOOP("core::Error", "its first part is not the workbook globals")));
 }
 
 FontRecord readFont(const Record& r) {

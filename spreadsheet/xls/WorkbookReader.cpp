@@ -37,7 +37,7 @@ std::unique_ptr<Worksheet> describingFailures(const QString& name, Read read) {
         if (failure.kind() == core::ErrorKind::DataDamaged) throw named(failure, name);
         // The model refused what the file holds, such as too many formats.
         throw core::Error(core::ErrorKind::DataDamaged, QT_TRANSLATE_NOOP("core::Error", "'%1' cannot be opened: %2"),
-                           {name, failure.phrase()});
+                          {name, failure.phrase()});
     }
 }
 

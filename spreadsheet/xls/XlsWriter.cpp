@@ -94,7 +94,7 @@ QByteArray workbookFileBytes(const Worksheet& sheet) {
         && gsf_output_close(workbook.get()) && gsf_output_close(GSF_OUTPUT(container.get()));
     if (!written)
         throw core::Error(core::ErrorKind::CallRejected,
-                           QT_TRANSLATE_NOOP("core::Error", "The workbook could not be put together."));
+                          QT_TRANSLATE_NOOP("core::Error", "The workbook could not be put together."));
     const auto* data = gsf_output_memory_get_bytes(GSF_OUTPUT_MEMORY(memory.get()));
     return QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(gsf_output_size(memory.get())));
 }

@@ -18,6 +18,7 @@
 #include <unistd.h>
 
 using namespace chart;
+using namespace command;
 
 namespace {
 

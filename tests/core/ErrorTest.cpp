@@ -9,7 +9,8 @@ using core::ErrorKind;
 // A text is worded where it is shown; its arguments go in as they are, a
 // user's name holding "%2" included.
 TEST(Error, TextsAreWordedWhereTheyAreShownWithTheirArgumentsAsGiven) {
-    const Error error(ErrorKind::FileFailed, "Cannot save '%1': %2.", {QStringLiteral("100%2.xls"), QStringLiteral("full")});
+    const Error error(ErrorKind::FileFailed, "Cannot save '%1': %2.",
+                      {QStringLiteral("100%2.xls"), QStringLiteral("full")});
     EXPECT_STREQ(error.what(), "Cannot save '100%2.xls': full.");
     EXPECT_EQ(error.description(), QStringLiteral("Cannot save '100%2.xls': full."));
     Error::setWording([](const char* text) { return QStringLiteral("[%1]").arg(QString::fromUtf8(text)); });

@@ -131,20 +131,6 @@ TEST(WorkbookFormats, EveryTextComesBackAsTyped) {
     EXPECT_EQ(odsTexts(partOf(workbookFileBytes(sheet, WorkbookFormat::OpenDocumentSpreadsheet), "content.xml")), held);
 }
 
-TEST(WorkbookFormats, TheExtensionOrTheNumberNamesTheFormat) {
-    const std::pair<const char*, std::optional<WorkbookFormat>> names[] = {
-        {"chart.xls", WorkbookFormat::Excel8},
-        {"/a.b/chart.XLSX", WorkbookFormat::OpenXmlWorkbook},
-        {"chart.Ods", WorkbookFormat::OpenDocumentSpreadsheet},
-        {"chart.xlsx.bak", std::nullopt},
-        {"chart", std::nullopt},
-        {"xlsx", std::nullopt},
-    };
-    for (const auto& [path, format] : names) EXPECT_EQ(workbookFormatOf(QString::fromLatin1(path)), format) << path;
-    EXPECT_EQ(workbookFormatFromNumber(51), WorkbookFormat::OpenXmlWorkbook);
-    EXPECT_EQ(workbookFormatFromNumber(43), std::nullopt); // Excel 95, which the engine does not write
-}
-
 // An OpenDocument reader knows the file by its first part, "mimetype",
 // stored uncompressed at the very start.
 TEST(WorkbookFormats, OpenDocumentBeginsWithItsMediaTypeStoredAsItIs) {
