@@ -166,13 +166,23 @@ Outcome parseArguments(const QStringList& arguments, QTextStream& out, QTextStre
 
 // What is refused before anything is read or written; nothing when the
 // request can go ahead, its files' types and its count then read.
-std::optional<int> refusal(CommandRequest& request, QTextStream& err) {
+std::optional<int> refusal(CommandRequest& request, const QStringList& lossyArguments, QTextStream& err) {
     if (request.outputPath.isEmpty()) {
         err << QCoreApplication::translate("command::ChartCommand",
                                            "Name the workbook to write with --output FILE.xls.")
             << "\n";
         return kExitBadInput;
     }
+    for (const std::optional<QString>& path :
+         {std::optional(request.outputPath), request.picturePath, request.gedcomPath})
+        if (path && files::cameFromLostBytes(*path, lossyArguments)) {
+            err << QCoreApplication::translate("command::ChartCommand",
+                                               "Cannot name the file '%1': its name is not valid UTF-8, and another "
+                                               "file would be used in its place.")
+                       .arg(core::visible(*path))
+                << "\n";
+            return kExitBadInput;
+        }
     if (request.picturePath) request.picture = chart::chartFileTypeOf(*request.picturePath);
     if (request.picturePath && (!request.picture || request.picture->kind != chart::ChartFileKind::Picture)) {
         err << QCoreApplication::translate(
@@ -258,11 +268,12 @@ bool chartCommandNeedsFonts(const QStringList& arguments) {
         && (parser.isSet(options.picture) || parser.isSet(options.gedcom) || parser.isSet(options.numbers));
 }
 
-int runChartCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+int runChartCommand(const QStringList& arguments, QTextStream& out, QTextStream& err,
+                    const QStringList& lossyArguments) {
     Outcome parsed = parseArguments(arguments, out, err);
     if (const int* status = std::get_if<int>(&parsed)) return *status;
     CommandRequest& request = std::get<CommandRequest>(parsed);
-    if (const std::optional<int> status = refusal(request, err)) return *status;
+    if (const std::optional<int> status = refusal(request, lossyArguments, err)) return *status;
     try {
         const chart::ChartRequest chart = chartRequestOf(request, err);
         chart::StraightStatements straight;

@@ -4,6 +4,7 @@
 #include "RowHeight.h"
 #include "Worksheet.h"
 #include "core/Error.h"
+#include "core/VisibleText.h"
 #include "files/FileReplacement.h"
 #include "files/WholeFile.h"
 
@@ -110,7 +111,7 @@ PictureText textOf(const Worksheet& sheet, const CellRange& range, const Cell& c
                      std::min(merged->lastRow, range.lastRow) - range.firstRow);
     const CellFormat& format = sheet.formats().at(cell.format);
     return {QRect(at, end),
-            sheet.text(cell),
+            core::storableText(sheet.text(cell)),
             sheet.fontName(format),
             textPixelSize(format.fontSize()),
             paletteColor(format.fontColorIndex, 0xFF000000u),

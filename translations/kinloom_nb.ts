@@ -397,6 +397,10 @@ En kjøring som feiler, etterlater ingen fil og endrer aldri en eksisterende FIL
         <source>There is not enough memory to draw this chart.</source>
         <translation>Det er ikke nok minne til å tegne dette slektstreet.</translation>
     </message>
+    <message>
+        <source>Cannot name the file &apos;%1&apos;: its name is not valid UTF-8, and another file would be used in its place.</source>
+        <translation>Kan ikke bruke filnavnet «%1»: navnet er ikke gyldig UTF-8, og en annen fil ville blitt brukt i stedet.</translation>
+    </message>
 </context>
 <context>
     <name>core::Error</name>
@@ -1055,6 +1059,10 @@ En kjøring som feiler, etterlater ingen fil og endrer aldri en eksisterende FIL
     <message>
         <source>it is %1</source>
         <translation>den er %1</translation>
+    </message>
+    <message>
+        <source>it leads through %1, a link that another user made in a folder everyone may write</source>
+        <translation>den fører gjennom %1, en lenke som en annen bruker har laget i en mappe alle kan skrive i</translation>
     </message>
 </context>
 <context>
