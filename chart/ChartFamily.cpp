@@ -2,7 +2,7 @@
 
 #include "LabelReading.h"
 
-#include "files/Error.h"
+#include "core/Error.h"
 #include "gedcom/GedcomError.h"
 #include "gedcom/PersonName.h"
 #include "gedcom/Warnings.h"
@@ -14,12 +14,12 @@ namespace chart {
 
 namespace {
 
-using files::Phrase;
+using core::Phrase;
 
 // Where a text stands, as a warning names it: its cell, or its box where it has none.
 Phrase placeOf(const PlacedText& text) {
     if (text.row > 0) return spreadsheet::columnName(text.column) + QString::number(text.row);
-    return Phrase(QT_TRANSLATE_NOOP("files::Error", "box %1"), {text.number});
+    return Phrase(QT_TRANSLATE_NOOP("core::Error", "box %1"), {text.number});
 }
 
 void warn(gedcom::Warnings& warnings, gedcom::WarningKind kind, const PlacedText& at, const char* text) {
@@ -60,12 +60,12 @@ ChartFamily familyOfChart(const ChartOnSheet& chart, const QString& fileName) {
         const BoxLabel label = readBoxLabel(box.text, box.number);
         if (label.reading == LabelReading::OtherNumber)
             warn(warnings, gedcom::WarningKind::OtherNumber, box,
-                 QT_TRANSLATE_NOOP("files::Error",
+                 QT_TRANSLATE_NOOP("core::Error",
                                    "\"%1\" begins with a number that is not this box's; it is kept "
                                    "in the name"));
         if (label.reading == LabelReading::NotWhole)
             warn(warnings, gedcom::WarningKind::UnreadLabel, box,
-                 QT_TRANSLATE_NOOP("files::Error",
+                 QT_TRANSLATE_NOOP("core::Error",
                                    "\"%1\" cannot be read as a name with years; it is kept whole "
                                    "as the name"));
         if (!label.isEmpty()) family.people[box.number] = personOf(label, box.number);
@@ -73,7 +73,7 @@ ChartFamily familyOfChart(const ChartOnSheet& chart, const QString& fileName) {
     }
     for (const PlacedText& text : chart.outside)
         warn(warnings, gedcom::WarningKind::OutsideBoxes, text,
-             QT_TRANSLATE_NOOP("files::Error", "\"%1\" stands in no box and is left out"));
+             QT_TRANSLATE_NOOP("core::Error", "\"%1\" stands in no box and is left out"));
     if (!family.people[1] && !chart.titleName.isEmpty()) {
         family.people[1] = gedcom::PedigreePerson{gedcomName(chart.titleName), gedcom::Sex::Unknown, {}, {}};
         family.rootName = chart.titleName;
@@ -95,25 +95,43 @@ ChartFamily familyOfLabels(const std::vector<QString>& labelByNumber, const QStr
 
 namespace {
 
-ChartFamily familyOfSheet(const spreadsheet::SheetContent& sheet, const QString& name) {
-    ChartFamily family = familyOfChart(findChart(sheet, name), name);
+// Refused when it gives nobody: a blank chart whose title names no one.
+ChartFamily checkedFamily(ChartFamily family, const QString& name) {
     if (family.personCount() == 0)
-        throw files::Error(files::ErrorKind::Workbook,
-                           QT_TRANSLATE_NOOP("files::Error",
-                                             "'%1' holds a chart with every box empty and no name "
-                                             "in its title: there is nobody to write."),
-                           {name});
+        throw core::Error(core::ErrorKind::DataDamaged,
+                          QT_TRANSLATE_NOOP("core::Error",
+                                            "'%1' holds a chart with every box empty and no name "
+                                            "in its title: there is nobody to write."),
+                          {name});
     return family;
 }
 
 } // namespace
 
-ChartFamily readChartFamily(const QString& workbookPath) {
-    return familyOfSheet(spreadsheet::readSheetContent(workbookPath), workbookPath);
+ChartFamily familyOfWorkbook(automation::Workbook& book, const QString& nameForMessages) {
+    const spreadsheet::SheetContent sheet =
+        spreadsheet::sheetContentOf(book.fileBytes(spreadsheet::WorkbookFormat::Excel8), nameForMessages);
+    return familyOfChart(findChart(sheet, nameForMessages), nameForMessages);
 }
 
+ChartRequest redrawingOf(const ChartOnSheet& chart, ChartFileFormat format) {
+    ChartRequest request{chart.titleName, {chart.generationText, chart.boxColumns}, {}, format};
+    if (!chart.boxTexts.empty()) request.labels.labelByNumber.resize(std::size_t(1) << chart.boxColumns);
+    for (const PlacedText& box : chart.boxTexts) request.labels.labelByNumber[box.number] = box.text;
+    return request;
+}
+
+FilledChart readFilledChart(const QString& workbookPath) {
+    ChartOnSheet chart = findChart(spreadsheet::readSheetContent(workbookPath), workbookPath);
+    ChartFamily family = checkedFamily(familyOfChart(chart, workbookPath), workbookPath);
+    return {std::move(chart), std::move(family)};
+}
+
+ChartFamily readChartFamily(const QString& workbookPath) { return readFilledChart(workbookPath).family; }
+
 ChartFamily chartFamilyOf(const QByteArray& workbook, const QString& nameForMessages) {
-    return familyOfSheet(spreadsheet::sheetContentOf(workbook, nameForMessages), nameForMessages);
+    const spreadsheet::SheetContent sheet = spreadsheet::sheetContentOf(workbook, nameForMessages);
+    return checkedFamily(familyOfChart(findChart(sheet, nameForMessages), nameForMessages), nameForMessages);
 }
 
 } // namespace chart

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "Automation.h"
 #include "ChartOnSheet.h"
+#include "ChartRequest.h"
 
 #include "gedcom/PedigreePeople.h"
 
@@ -36,11 +38,28 @@ ChartFamily familyOfChart(const ChartOnSheet& chart, const QString& fileName);
 ChartFamily familyOfLabels(const std::vector<QString>& labelByNumber, const QString& titleName, long long boxColumns,
                            const QString& fileName);
 
+// The people the chart in a drawn workbook shows, read back from its sheet
+// as a filled chart's workbook is read.
+ChartFamily familyOfWorkbook(automation::Workbook& book, const QString& nameForMessages);
+
+// A filled chart read back from a workbook: where its texts stand, and the
+// people they give.
+struct FilledChart {
+    ChartOnSheet chart;
+    ChartFamily family;
+};
+
+// The request that draws a chart found on a sheet again, in another format:
+// its title's name, its count as its generation line writes it, each box's
+// text as it stands (numbers included).
+ChartRequest redrawingOf(const ChartOnSheet& chart, ChartFileFormat format);
+
 // Reads the chart on the first sheet of a workbook (.xls, .xlsx or .ods) and
-// its people. Throws files::Error: File or Workbook as a workbook is read
-// (see spreadsheet::readSheetContent), Workbook when it holds no chart
+// its people. Throws core::Error: FileFailed or DataDamaged as a workbook is read
+// (see spreadsheet::readSheetContent), DataDamaged when it holds no chart
 // (see findChart) or a chart without anybody in it.
 ChartFamily readChartFamily(const QString& workbookPath);
+FilledChart readFilledChart(const QString& workbookPath);
 // The same from a workbook's bytes; nameForMessages names it.
 ChartFamily chartFamilyOf(const QByteArray& workbook, const QString& nameForMessages);
 

@@ -5,7 +5,7 @@
 #include "ChartStyle.h"
 #include "ChartWords.h"
 
-#include "files/Error.h"
+#include "core/Error.h"
 #include "spreadsheet/CellRange.h"
 
 #include <algorithm>
@@ -15,13 +15,13 @@ namespace chart {
 
 namespace {
 
-using files::Phrase;
+using core::Phrase;
 
 QString cellName(int row, int column) { return spreadsheet::columnName(column) + QString::number(row); }
 
 [[noreturn]] void throwNoChart(const QString& fileName, const QString& sheetName, Phrase why) {
-    throw files::Error(files::ErrorKind::Workbook,
-                       QT_TRANSLATE_NOOP("files::Error",
+    throw core::Error(core::ErrorKind::DataDamaged,
+                       QT_TRANSLATE_NOOP("core::Error",
                                          "'%1' holds no chart as Kinloom draws it on its first sheet, "
                                          "'%2': %3"),
                        {fileName, sheetName, std::move(why)});
@@ -33,12 +33,12 @@ std::pair<QString, long long> boxColumnsOf(const spreadsheet::SheetContent& shee
     const std::optional<ChartWords::StatedCount> count = ChartWords::spoken().generationCount(line);
     if (!count)
         throwNoChart(fileName, sheet.sheetName,
-                     Phrase(QT_TRANSLATE_NOOP("files::Error", "%1 should hold the number of generations (\"%2\")."),
+                     Phrase(QT_TRANSLATE_NOOP("core::Error", "%1 should hold the number of generations (\"%2\")."),
                             {cellName(kGenerationLineRow, kTextColumn), ChartWords::generationLineExample()}));
     const long long columns = boxColumnCount(count->value);
     if (columns < 1 || columns > kMaxGenerations)
         throwNoChart(fileName, sheet.sheetName,
-                     Phrase(QT_TRANSLATE_NOOP("files::Error", "%1 says \"%2\"; a chart has 1 to %3 generations."),
+                     Phrase(QT_TRANSLATE_NOOP("core::Error", "%1 says \"%2\"; a chart has 1 to %3 generations."),
                             {cellName(kGenerationLineRow, kTextColumn), line.simplified().left(40), kMaxGenerations}));
     return {count->text, columns};
 }
@@ -50,7 +50,7 @@ ChartOnSheet findChart(const spreadsheet::SheetContent& sheet, const QString& fi
     const std::optional<QString> root = ChartWords::spoken().titleName(sheet.text(kTitleRow, kTextColumn));
     if (!root)
         throwNoChart(fileName, sheet.sheetName,
-                     Phrase(QT_TRANSLATE_NOOP("files::Error", "%1 should hold the chart's title (\"%2\")."),
+                     Phrase(QT_TRANSLATE_NOOP("core::Error", "%1 should hold the chart's title (\"%2\")."),
                             {cellName(kTitleRow, kTextColumn), ChartWords::titleExample()}));
     chart.titleName = *root;
     std::tie(chart.generationText, chart.boxColumns) = boxColumnsOf(sheet, fileName);
@@ -58,7 +58,7 @@ ChartOnSheet findChart(const spreadsheet::SheetContent& sheet, const QString& fi
     for (const AncestorBox& box : ancestorBoxes(chart.boxColumns)) {
         if (!sheet.isFilled(box.row, box.column))
             throwNoChart(fileName, sheet.sheetName,
-                         Phrase(QT_TRANSLATE_NOOP("files::Error",
+                         Phrase(QT_TRANSLATE_NOOP("core::Error",
                                                   "a chart of %1 generations has a box at %2, and "
                                                   "there is none; were rows or columns inserted or "
                                                   "deleted?"),

@@ -29,7 +29,7 @@ struct ChartOnSheet {
 
 // Finds the chart on a sheet where the layout puts it: the title in B2, the
 // generation line in B3, whose count says where each box stands, and a
-// filled cell at each box. Throws files::Error (Workbook) naming the file and
+// filled cell at each box. Throws core::Error (DataDamaged) naming the file and
 // the cell where what is missing was expected, as when rows or columns were
 // inserted or deleted or another sheet comes first.
 ChartOnSheet findChart(const spreadsheet::SheetContent& sheet, const QString& fileName);

@@ -104,14 +104,16 @@ bool takeYears(QString& text, BoxLabel& label) {
     return false;
 }
 
-// A name holds no parentheses or digits, and its surname's slashes come in a pair.
+// A name holds no digits, its parentheses come in pairs (a nickname's), and
+// its surname's slashes too.
 bool readsWhole(const QString& name) {
-    int slashes = 0;
+    int slashes = 0, open = 0;
     for (const QChar c : name) {
-        if (c == QLatin1Char('(') || c == QLatin1Char(')') || c.isDigit()) return false;
+        if (c.isDigit() || (c == QLatin1Char(')') && --open < 0)) return false;
+        open += c == QLatin1Char('(');
         slashes += c == QLatin1Char('/');
     }
-    return slashes == 0 || slashes == 2;
+    return open == 0 && (slashes == 0 || slashes == 2);
 }
 
 // Words that belong to the surname after them: "van", "von", "de", "af", ...

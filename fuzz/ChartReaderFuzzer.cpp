@@ -1,9 +1,9 @@
 // libFuzzer target: any bytes as a filled chart's workbook (.xls, .xlsx or
 // .ods, told by the content), read for its chart and its people, whose family
-// file is then written. Each ends in a family file or a files::Error, never a
+// file is then written. Each ends in a family file or a core::Error, never a
 // crash, a hang or runaway memory.
 #include "chart/ChartFamily.h"
-#include "files/Error.h"
+#include "core/Error.h"
 #include "gedcom/GedcomWriter.h"
 
 #include <glib.h>
@@ -26,6 +26,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         const chart::ChartFamily family = chart::chartFamilyOf(bytes, QStringLiteral("fuzz"));
         (void)gedcom::familyFileBytes(family.people);
-    } catch (const files::Error&) {}
+    } catch (const core::Error&) {}
     return 0;
 }

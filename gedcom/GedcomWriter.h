@@ -18,7 +18,7 @@ namespace gedcom {
 QByteArray familyFileBytes(const PedigreePeople& people);
 
 // Writes the file as every save is written: beside its place, then in place
-// whole (files::FileReplacement). Throws files::Error (File).
+// whole (files::FileReplacement). Throws core::Error (FileFailed).
 void writeFamilyFile(const QString& path, const PedigreePeople& people);
 
 } // namespace gedcom

@@ -8,7 +8,7 @@
 #include "xls/WorkbookReader.h"
 #include "xlsx/XlsxSheetReader.h"
 
-#include "files/Error.h"
+#include "core/Error.h"
 #include "files/WholeFile.h"
 
 #include <algorithm>
@@ -56,18 +56,18 @@ bool SheetContent::isFilled(int row, int column) const {
 }
 
 void throwTooManyCells() {
-    throw files::Error(files::ErrorKind::Workbook, QT_TRANSLATE_NOOP("files::Error", "'%1' is damaged: %2."),
+    throw core::Error(core::ErrorKind::DataDamaged, QT_TRANSLATE_NOOP("core::Error", "'%1' is damaged: %2."),
                        {QString(),
-                        files::Phrase(QT_TRANSLATE_NOOP("files::Error", "its first sheet holds more than %1 cells"),
+                        core::Phrase(QT_TRANSLATE_NOOP("core::Error", "its first sheet holds more than %1 cells"),
                                       {kMaxContentCells})});
 }
 
 namespace {
 
-using files::Phrase;
+using core::Phrase;
 
 [[noreturn]] void throwUnreadable(const char* text, const QString& name, Phrase detail = {}) {
-    throw files::Error(files::ErrorKind::Workbook, text, {name, std::move(detail)});
+    throw core::Error(core::ErrorKind::DataDamaged, text, {name, std::move(detail)});
 }
 
 bool filled(const CellFormat& format) {
@@ -116,14 +116,14 @@ std::optional<PackageKind> packageKind(const QByteArray& bytes, const QString& n
         manifest = parts.part(QStringLiteral("META-INF/manifest.xml"));
         contentTypes = parts.part(QStringLiteral("[Content_Types].xml"));
     } catch (const std::exception& e) {
-        throwUnreadable(QT_TRANSLATE_NOOP("files::Error", "'%1' is damaged: %2."), name,
-                        Phrase(QT_TRANSLATE_NOOP("files::Error", "its zip package cannot be read (%1)"),
+        throwUnreadable(QT_TRANSLATE_NOOP("core::Error", "'%1' is damaged: %2."), name,
+                        Phrase(QT_TRANSLATE_NOOP("core::Error", "its zip package cannot be read (%1)"),
                                {QString::fromUtf8(e.what())}));
     }
     // OpenDocument's own encryption keeps the package and scrambles its parts.
     if (manifest && manifest->contains("encryption-data"))
         throwUnreadable(
-            QT_TRANSLATE_NOOP("files::Error", "'%1' is password-protected: encrypted workbooks cannot be opened."),
+            QT_TRANSLATE_NOOP("core::Error", "'%1' is password-protected: encrypted workbooks cannot be opened."),
             name);
     if (mimeType && mimeType->trimmed() == "application/vnd.oasis.opendocument.spreadsheet") return PackageKind::Ods;
     if (contentTypes && contentTypes->contains("spreadsheetml")) return PackageKind::Xlsx;
@@ -133,17 +133,17 @@ std::optional<PackageKind> packageKind(const QByteArray& bytes, const QString& n
 SheetContent packagedContent(const QByteArray& bytes, const QString& name) {
     const std::optional<PackageKind> kind = packageKind(bytes, name);
     if (!kind)
-        throwUnreadable(QT_TRANSLATE_NOOP("files::Error", "'%1' is not a workbook: %2."), name,
-                        Phrase(QT_TRANSLATE_NOOP("files::Error", "the zip file holds no .xlsx or .ods workbook")));
+        throwUnreadable(QT_TRANSLATE_NOOP("core::Error", "'%1' is not a workbook: %2."), name,
+                        Phrase(QT_TRANSLATE_NOOP("core::Error", "the zip file holds no .xlsx or .ods workbook")));
     try {
         return *kind == PackageKind::Xlsx ? xlsx::readFirstSheet(bytes) : ods::readFirstSheet(bytes);
-    } catch (const files::Error& failure) {
+    } catch (const core::Error& failure) {
         throw xls::named(failure, name);
     } catch (const std::bad_alloc&) {
         throw;
     } catch (const std::exception& e) {
-        throwUnreadable(QT_TRANSLATE_NOOP("files::Error", "'%1' is damaged: %2."), name,
-                        Phrase(QT_TRANSLATE_NOOP("files::Error", "it cannot be read as a workbook (%1)"),
+        throwUnreadable(QT_TRANSLATE_NOOP("core::Error", "'%1' is damaged: %2."), name,
+                        Phrase(QT_TRANSLATE_NOOP("core::Error", "it cannot be read as a workbook (%1)"),
                                {QString::fromUtf8(e.what())}));
     }
 }
@@ -154,8 +154,8 @@ SheetContent sheetContentOf(const QByteArray& bytes, const QString& nameForMessa
     if (xls::hasCompoundFileSignature(bytes))
         return contentOf(*xls::readWorkbookBytes(bytes, nameForMessages, xls::SheetChoice::First));
     if (bytes.startsWith("PK\x03\x04")) return packagedContent(bytes, nameForMessages);
-    throwUnreadable(QT_TRANSLATE_NOOP("files::Error", "'%1' is not a workbook: %2."), nameForMessages,
-                    Phrase(QT_TRANSLATE_NOOP("files::Error", "Kinloom reads .xls, .xlsx and .ods files")));
+    throwUnreadable(QT_TRANSLATE_NOOP("core::Error", "'%1' is not a workbook: %2."), nameForMessages,
+                    Phrase(QT_TRANSLATE_NOOP("core::Error", "Kinloom reads .xls, .xlsx and .ods files")));
 }
 
 SheetContent readSheetContent(const QString& path) {

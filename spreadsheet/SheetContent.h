@@ -54,7 +54,7 @@ private:
 // generations has some 500,000 formatted cells, while repeated rows could
 // claim billions.
 inline constexpr std::size_t kMaxContentCells = std::size_t(1) << 22;
-// Throws files::Error (Workbook) saying that a sheet holds more cells than
+// Throws core::Error (DataDamaged) saying that a sheet holds more cells than
 // that, its file named %1 and left empty.
 [[noreturn]] void throwTooManyCells();
 
@@ -63,8 +63,8 @@ inline constexpr std::size_t kMaxContentCells = std::size_t(1) << 22;
 inline constexpr qint64 kMaxWorkbookFileBytes = 256LL << 20;
 
 // Reads the first worksheet of an .xls, .xlsx or .ods file, whatever its
-// name says: the format is told by the content. Throws files::Error: File
-// when the file cannot be read, Workbook when it is no workbook of these
+// name says: the format is told by the content. Throws core::Error: FileFailed
+// when the file cannot be read, DataDamaged when it is no workbook of these
 // formats, is password-protected or damaged, each message naming the file.
 SheetContent readSheetContent(const QString& path);
 SheetContent sheetContentOf(const QByteArray& bytes, const QString& nameForMessages);

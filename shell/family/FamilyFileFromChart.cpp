@@ -1,7 +1,7 @@
 #include "FamilyFileFromChart.h"
 
 #include "chart/ChartFamily.h"
-#include "files/Error.h"
+#include "core/Error.h"
 #include "gedcom/GedcomWriter.h"
 #include "shell/shared/FileRoutines.h"
 #include "shell/shared/MessageBox.h"
@@ -20,7 +20,7 @@ namespace {
 constexpr int kWarningsShown = 8;
 
 QString descriptionOf(const std::exception& failure) {
-    const auto* worded = dynamic_cast<const files::Error*>(&failure);
+    const auto* worded = dynamic_cast<const core::Error*>(&failure);
     return worded ? worded->description() : QString::fromUtf8(failure.what());
 }
 

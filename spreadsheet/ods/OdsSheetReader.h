@@ -13,7 +13,7 @@ namespace spreadsheet::ods {
 // our own on libzip and liborcus's XML parser: liborcus 0.17's own .ods
 // import keeps only the last paragraph of a cell, drops <text:s/> spaces,
 // the content of repeated rows and the style of repeated cells. Throws
-// std::exception for a package it cannot read, files::Error (Workbook, its
+// std::exception for a package it cannot read, core::Error (DataDamaged, its
 // file named %1 and left empty) for one too large to hold.
 SheetContent readFirstSheet(const QByteArray& package);
 

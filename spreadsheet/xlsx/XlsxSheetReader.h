@@ -14,7 +14,7 @@ namespace spreadsheet::xlsx {
 // nothing of a sheet whose part is named from the package root, as
 // openpyxl names them, and passes over strings written in the cells, as
 // openpyxl and Gnumeric write them. Throws std::exception for a package it
-// cannot read, files::Error (Workbook, its file named %1 and left empty) for
+// cannot read, core::Error (DataDamaged, its file named %1 and left empty) for
 // one too large to hold.
 SheetContent readFirstSheet(const QByteArray& package);
 

@@ -9,7 +9,7 @@
 // After a deliberate change of the reading, record the outcomes again:
 //   KINLOOM_RECORD_CORPUS=1 build/tests/chart/chart_tests --gtest_filter='ChartCorpus.*'
 #include "chart/ChartFamily.h"
-#include "files/Error.h"
+#include "core/Error.h"
 #include "gedcom/GedcomWriter.h"
 #include "tests/support/QStringPrinter.h"
 
@@ -33,7 +33,7 @@ QString outcomeOf(const QByteArray& bytes) {
             .arg(family.personCount())
             .arg(family.warnings.size())
             .arg(QString::fromLatin1(QCryptographicHash::hash(written, QCryptographicHash::Sha1).toHex().left(16)));
-    } catch (const files::Error& refused) {
+    } catch (const core::Error& refused) {
         return QStringLiteral("refused ") + QString(refused.description()).replace(QLatin1Char('\n'), QLatin1Char(' '));
     }
 }

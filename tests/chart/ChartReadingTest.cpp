@@ -1,11 +1,11 @@
 #include "chart/AncestorBoxes.h"
 #include "chart/ChartFamily.h"
 #include "chart/ChartLayout.h"
+#include "chart/FileFormats.h"
 #include "chart/EngineAutomation.h"
 #include "chart/ExecuteOperation.h"
-#include "files/Error.h"
+#include "core/Error.h"
 #include "spreadsheet/Workbook.h"
-#include "spreadsheet/WorkbookFormat.h"
 #include "spreadsheet/Worksheet.h"
 #include "tests/support/QStringPrinter.h"
 
@@ -52,8 +52,8 @@ std::string refusalOf(const SheetContent& sheet) {
     try {
         findChart(sheet, QStringLiteral("chart.xlsx"));
         return "found";
-    } catch (const files::Error& e) {
-        EXPECT_EQ(e.kind(), files::ErrorKind::Workbook);
+    } catch (const core::Error& e) {
+        EXPECT_EQ(e.kind(), core::ErrorKind::DataDamaged);
         return e.what();
     }
 }
@@ -214,7 +214,7 @@ TEST(ChartFamily, ReadsTheSamePeopleFromEachFormat) {
     for (const char* extension : {"xls", "xlsx", "ods"}) {
         SCOPED_TRACE(extension);
         const QString path = dir.filePath(QStringLiteral("chart.") + QLatin1String(extension));
-        book.saveAs(path, *spreadsheet::workbookFormatOf(path));
+        book.saveAs(path, chartFileTypeOf(path)->workbook);
         const ChartFamily family = readChartFamily(path);
         EXPECT_EQ(people(family.people), expected);
         EXPECT_TRUE(family.warnings.isEmpty()) << family.warnings.join(u'\n').toStdString();

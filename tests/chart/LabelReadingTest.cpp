@@ -42,6 +42,7 @@ const LabelCase kLabels[] = {
     {"Anna Christina af Ekström", 3, "Anna Christina /af Ekström/", "", ""},
     {"/Olsdatter/ Marit", 3, "/Olsdatter/ Marit", "", ""},
     {"Ole", 2, "Ole", "", ""},
+    {"John (Jack) Smith (1820–1891)", 2, "John (Jack) /Smith/", "1820", "1891"},
     {"Иван Зыков (1846–1891)", 2, "Иван /Зыков/", "1846", "1891"},
     {"李 小龍 (1940–1973)", 2, "李 /小龍/", "1940", "1973"},
     // A number that is not the box's stays in the name; what cannot be read whole stays whole.

@@ -1,6 +1,6 @@
 #include "BiffTestFiles.h"
 
-#include "files/Error.h"
+#include "core/Error.h"
 #include "spreadsheet/SheetContent.h"
 #include "spreadsheet/ZipPackage.h"
 #include "spreadsheet/xls/BiffRecords.h"
@@ -199,8 +199,8 @@ TEST(SheetContent, RefusesWhatIsNoWorkbookOrCannotBeOpened) {
         try {
             sheetContentOf(c.bytes, QStringLiteral("chart.xlsx"));
             ADD_FAILURE() << "read";
-        } catch (const files::Error& e) {
-            EXPECT_EQ(e.kind(), files::ErrorKind::Workbook);
+        } catch (const core::Error& e) {
+            EXPECT_EQ(e.kind(), core::ErrorKind::DataDamaged);
             EXPECT_TRUE(QString::fromUtf8(e.what()).startsWith(QString::fromUtf8(c.message))) << e.what();
         }
     }

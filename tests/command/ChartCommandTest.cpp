@@ -1,4 +1,4 @@
-#include "chart/ChartCommand.h"
+#include "command/ChartCommand.h"
 #include "chart/ExecuteOperation.h"
 
 #include <gtest/gtest.h>
@@ -18,6 +18,7 @@
 #include <unistd.h>
 
 using namespace chart;
+using namespace command;
 
 namespace {
 
@@ -199,8 +200,9 @@ TEST(ChartCommand, RefusedCountsExitWithTwoAndWriteNothing) {
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
 }
 
-// The workbook's format follows --output's extension; any other extension
-// is refused before anything is written, also over an existing file.
+// The workbook's format follows --output's extension (a family file's too);
+// any other extension is refused before anything is written, also over an
+// existing file.
 TEST(ChartCommand, TheOutputsExtensionNamesTheWorkbooksFormat) {
     QTemporaryDir dir;
     struct Case {
@@ -211,6 +213,7 @@ TEST(ChartCommand, TheOutputsExtensionNamesTheWorkbooksFormat) {
     for (const Case& c :
          {Case{"chart.xls", kExitSuccess, QByteArray::fromHex("D0CF11E0")},
           Case{"chart.XLSX", kExitSuccess, "PK\x03\x04"}, Case{"chart.ods", kExitSuccess, "PK\x03\x04\x0A\0\0\0\0\0"},
+          Case{"chart.GED", kExitSuccess, "0 HEAD\n"},
           Case{"chart.txt", kExitBadInput, "the old file"}, Case{"chart", kExitBadInput, "the old file"},
           Case{"chart.xlsx.bak", kExitBadInput, "the old file"}}) {
         SCOPED_TRACE(c.name);
@@ -221,12 +224,15 @@ TEST(ChartCommand, TheOutputsExtensionNamesTheWorkbooksFormat) {
         EXPECT_EQ(r.status, c.status) << r.err.toStdString();
         EXPECT_TRUE(bytesOf(output).startsWith(c.begins));
         if (c.status == kExitBadInput) {
-            EXPECT_EQ(r.err,
-                      QStringLiteral("Cannot write workbooks of the kind '%1' names; use .xls, .xlsx or .ods.\n")
-                          .arg(output));
+            EXPECT_EQ(
+                r.err,
+                QStringLiteral(
+                    "Cannot write files of the kind '%1' names; use .xls, .xlsx or .ods for a workbook, .ged for a "
+                    "family file.\n")
+                    .arg(output));
         }
     }
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 6);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 7);
 }
 
 TEST(ChartCommand, AFailedSaveExitsWithOneAndKeepsTheOldFile) {
