@@ -249,85 +249,6 @@ kann Kinloom nicht starten.
 <context>
     <name>command::ChartCommand</name>
     <message>
-        <source>Draws a blank pedigree chart (one empty box for each ancestor, the oldest
-generation on the left) and saves it as a workbook in the format FILE&apos;s
-extension names: .xls (Excel 97-2003), .xlsx (Excel) or .ods (OpenDocument,
-LibreOffice&apos;s own). Any other extension is refused before anything is
-written.
-
-COUNT is the number of generations, the root person included, written as
-numbers are written in your locale (a point is accepted too); charts of up
-to 15 generations can be drawn. The count appears in the chart as typed.
-
-With --picture, the used cells are also drawn as a spreadsheet shows them,
-in the format the file&apos;s extension names: a bitmap (.bmp, .png, ...), or a
-vector picture, sharp at any size: .svg for the web, .pdf for printing (A4
-landscape pages, one page wide, as the workbook prints). Bitmaps of charts
-over 10 generations are scaled down to stay within 32,767 pixels a side.
-Any other extension is refused before anything is written.
-
-With --gedcom, the boxes are filled from a GEDCOM file (5.5, 5.5.1 or 7.0)
-with the ancestors of --person: &quot;Given Surname (1820-1891)&quot;. Without
---generations the chart is as deep as the known pedigree (at most 15);
-without --root the title names the person. Links that point nowhere and
-people who would be their own ancestor are left out, with a warning.
-
-With --numbers, each box holds its ancestor number: the root person is 1,
-the father of n is 2n, the mother 2n + 1.</source>
-        <translation>Zeichnet einen leeren Stammbaum (ein leeres Kästchen für jeden Vorfahren,
-die älteste Generation links) und speichert ihn als Arbeitsmappe im Format,
-das die Endung von DATEI nennt: .xls (Excel 97-2003), .xlsx (Excel) oder
-.ods (OpenDocument, das eigene Format von LibreOffice). Jede andere Endung
-wird abgelehnt, bevor etwas geschrieben wird.
-
-ANZAHL ist die Anzahl der Generationen einschließlich der Ausgangsperson,
-geschrieben, wie Zahlen in Ihrem Gebietsschema geschrieben werden (ein Punkt
-wird ebenfalls akzeptiert); Stammbäume mit bis zu 15 Generationen können
-gezeichnet werden. Die Anzahl erscheint im Stammbaum so, wie sie eingegeben
-wurde.
-
-Mit --picture werden die benutzten Zellen zusätzlich so gezeichnet, wie eine
-Tabellenkalkulation sie zeigt, im Format, das die Endung der Datei nennt:
-als Rastergrafik (.bmp, .png, …) oder als Vektorgrafik, die in jeder Größe
-scharf bleibt: .svg für das Web, .pdf zum Drucken (A4-Seiten im Querformat,
-eine Seite breit, wie die Arbeitsmappe gedruckt wird). Rastergrafiken von
-Stammbäumen mit über 10 Generationen werden verkleinert, damit keine Seite
-32.767 Pixel überschreitet. Jede andere Endung wird abgelehnt, bevor etwas
-geschrieben wird.
-
-Mit --gedcom werden die Kästchen aus einer GEDCOM-Datei (5.5, 5.5.1 oder 7.0)
-mit den Vorfahren von --person gefüllt: „Vorname Nachname (1820–1891)“. Ohne
---generations ist der Stammbaum so tief wie die bekannte Ahnenreihe
-(höchstens 15); ohne --root nennt der Titel die Person. Verweise, die ins
-Leere zeigen, und Personen, die ihr eigener Vorfahr wären, werden mit einer
-Warnung ausgelassen.
-
-Mit --numbers enthält jedes Kästchen seine Ahnennummer: Die Ausgangsperson
-ist 1, der Vater von n ist 2n, die Mutter 2n + 1.</translation>
-    </message>
-    <message>
-        <source>
-Exit status:
-  0  the workbook was saved.
-  1  any other failure, with its reason on standard error.
-  2  COUNT, the kind of file FILE names or another argument was refused,
-     or --person matches several people (they are listed).
-
-A failed run leaves no file behind and never changes an existing FILE.
-</source>
-        <translation>
-Rückgabewert:
-  0  die Arbeitsmappe wurde gespeichert.
-  1  jeder andere Fehler, mit seinem Grund auf der Standardfehlerausgabe.
-  2  ANZAHL, die Dateiart, die DATEI nennt, oder ein anderes Argument wurde
-     abgelehnt, oder --person passt auf mehrere Personen (sie werden
-     aufgeführt).
-
-Ein fehlgeschlagener Lauf hinterlässt keine Datei und ändert nie eine
-vorhandene DATEI.
-</translation>
-    </message>
-    <message>
         <source>Shows this help.</source>
         <translation>Zeigt diese Hilfe.</translation>
     </message>
@@ -350,10 +271,6 @@ vorhandene DATEI.
     <message>
         <source>COUNT</source>
         <translation>ANZAHL</translation>
-    </message>
-    <message>
-        <source>Workbook to write (.xls, .xlsx or .ods).</source>
-        <translation>Zu schreibende Arbeitsmappe (.xls, .xlsx oder .ods).</translation>
     </message>
     <message>
         <source>FILE</source>
@@ -400,16 +317,136 @@ vorhandene DATEI.
         <translation>Arbeitsmappe und Bild können nicht dieselbe Datei sein: %1</translation>
     </message>
     <message>
-        <source>Cannot write workbooks of the kind &apos;%1&apos; names; use .xls, .xlsx or .ods.</source>
-        <translation>Arbeitsmappen der Art, die „%1“ nennt, können nicht geschrieben werden; verwenden Sie .xls, .xlsx oder .ods.</translation>
-    </message>
-    <message>
         <source>There is not enough memory to draw this chart.</source>
         <translation>Für diesen Stammbaum reicht der Speicher nicht aus.</translation>
     </message>
     <message>
         <source>Cannot name the file &apos;%1&apos;: its name is not valid UTF-8, and another file would be used in its place.</source>
         <translation>Die Datei „%1“ kann nicht benannt werden: Ihr Name ist kein gültiges UTF-8, und eine andere Datei würde an ihrer Stelle verwendet.</translation>
+    </message>
+    <message>
+        <source>Draws a blank pedigree chart (one empty box for each ancestor, the oldest
+generation on the left) and saves it as a workbook in the format FILE&apos;s
+extension names: .xls (Excel 97-2003), .xlsx (Excel) or .ods (OpenDocument,
+LibreOffice&apos;s own). Any other extension is refused before anything is
+written.
+
+COUNT is the number of generations, the root person included, written as
+numbers are written in your locale (a point is accepted too); charts of up
+to 15 generations can be drawn. The count appears in the chart as typed.
+
+With --picture, the used cells are also drawn as a spreadsheet shows them,
+in the format the file&apos;s extension names: a bitmap (.bmp, .png, ...), or a
+vector picture, sharp at any size: .svg for the web, .pdf for printing (A4
+landscape pages, one page wide, as the workbook prints). Bitmaps of charts
+over 10 generations are scaled down to stay within 32,767 pixels a side.
+Any other extension is refused before anything is written.
+
+With --gedcom, the boxes are filled from a GEDCOM file (5.5, 5.5.1 or 7.0)
+with the ancestors of --person: &quot;Given Surname (1820-1891)&quot;. Without
+--generations the chart is as deep as the known pedigree (at most 15);
+without --root the title names the person. Links that point nowhere and
+people who would be their own ancestor are left out, with a warning.
+
+With --numbers, each box holds its ancestor number: the root person is 1,
+the father of n is 2n, the mother 2n + 1.
+
+With --output FILE.ged, a family file (GEDCOM 5.5.1) is written instead of a
+workbook, holding the people the chart shows. With --chart, the chart is one
+Kinloom made and a person filled in, read back from its workbook (.xls, .xlsx
+or .ods, as any spreadsheet program saved it): each filled box gives a
+person (a father&apos;s box a man, a mother&apos;s a woman) with the name and years its
+label shows, &quot;12 Ole Hansen (c. 1820-1891)&quot;, &quot;Marit /Olsdatter/ 1790-1850&quot;;
+the title names the root when the root&apos;s box is empty. A label that cannot
+be read whole is kept as the name, with a warning. Identifiers follow the
+ancestor numbers (@I1@ is the root). --output FILE.xls, .xlsx or .ods draws
+the chart read again in that format.</source>
+        <translation>Zeichnet einen leeren Stammbaum (ein leeres Kästchen für jeden Vorfahren,
+die älteste Generation links) und speichert ihn als Arbeitsmappe im Format,
+das die Endung von DATEI nennt: .xls (Excel 97-2003), .xlsx (Excel) oder
+.ods (OpenDocument, das eigene Format von LibreOffice). Jede andere Endung
+wird abgelehnt, bevor etwas geschrieben wird.
+
+ANZAHL ist die Anzahl der Generationen einschließlich der Ausgangsperson,
+geschrieben, wie Zahlen in Ihrem Gebietsschema geschrieben werden (ein Punkt
+wird ebenfalls akzeptiert); Stammbäume mit bis zu 15 Generationen können
+gezeichnet werden. Die Anzahl erscheint im Stammbaum so, wie sie eingegeben
+wurde.
+
+Mit --picture werden die benutzten Zellen zusätzlich so gezeichnet, wie eine
+Tabellenkalkulation sie zeigt, im Format, das die Endung der Datei nennt:
+als Rastergrafik (.bmp, .png, …) oder als Vektorgrafik, die in jeder Größe
+scharf bleibt: .svg für das Web, .pdf zum Drucken (A4-Seiten im Querformat,
+eine Seite breit, wie die Arbeitsmappe gedruckt wird). Rastergrafiken von
+Stammbäumen mit über 10 Generationen werden verkleinert, damit keine Seite
+32.767 Pixel überschreitet. Jede andere Endung wird abgelehnt, bevor etwas
+geschrieben wird.
+
+Mit --gedcom werden die Kästchen aus einer GEDCOM-Datei (5.5, 5.5.1 oder 7.0)
+mit den Vorfahren von --person gefüllt: „Vorname Nachname (1820–1891)“. Ohne
+--generations ist der Stammbaum so tief wie die bekannte Ahnenreihe
+(höchstens 15); ohne --root nennt der Titel die Person. Verweise, die ins
+Leere zeigen, und Personen, die ihr eigener Vorfahr wären, werden mit einer
+Warnung ausgelassen.
+
+Mit --numbers enthält jedes Kästchen seine Ahnennummer: Die Ausgangsperson
+ist 1, der Vater von n ist 2n, die Mutter 2n + 1.
+
+Mit --output DATEI.ged wird statt einer Arbeitsmappe eine Familiendatei
+(GEDCOM 5.5.1) geschrieben, mit den Personen, die der Stammbaum zeigt. Mit
+--chart ist der Stammbaum einer, den Kinloom gezeichnet und jemand
+ausgefüllt hat, aus seiner Arbeitsmappe zurückgelesen (.xls, .xlsx oder
+.ods, wie eine beliebige Tabellenkalkulation sie gespeichert hat): Jedes
+ausgefüllte Kästchen ergibt eine Person (das Kästchen eines Vaters einen
+Mann, das einer Mutter eine Frau) mit dem Namen und den Jahren, die seine
+Beschriftung zeigt, „12 Ole Hansen (um 1820-1891)“, „Marit /Olsdatter/
+1790-1850“; der Titel nennt die Ausgangsperson, wenn ihr Kästchen leer ist.
+Eine Beschriftung, die nicht ganz gelesen werden kann, bleibt als Name
+erhalten, mit einer Warnung. Die Kennungen folgen den Ahnennummern (@I1@ ist
+die Ausgangsperson). --output DATEI.xls, .xlsx oder .ods zeichnet den
+gelesenen Stammbaum erneut in diesem Format.</translation>
+    </message>
+    <message>
+        <source>
+Exit status:
+  0  the workbook, or the family file, was saved.
+  1  any other failure, with its reason on standard error.
+  2  COUNT, the kind of file FILE names or another argument was refused,
+     or --person matches several people (they are listed).
+
+A failed run leaves no file behind and never changes an existing FILE.
+</source>
+        <translation>
+Rückgabewert:
+  0  die Arbeitsmappe oder die Familiendatei wurde gespeichert.
+  1  jeder andere Fehler, mit seinem Grund auf der Standardfehlerausgabe.
+  2  ANZAHL, die Dateiart, die DATEI nennt, oder ein anderes Argument wurde
+     abgelehnt, oder --person passt auf mehrere Personen (sie werden
+     aufgeführt).
+
+Ein fehlgeschlagener Lauf hinterlässt keine Datei und ändert nie eine
+vorhandene DATEI.
+</translation>
+    </message>
+    <message>
+        <source>Workbook to write (.xls, .xlsx or .ods), or family file (.ged).</source>
+        <translation>Zu schreibende Arbeitsmappe (.xls, .xlsx oder .ods) oder Familiendatei (.ged).</translation>
+    </message>
+    <message>
+        <source>Read back a chart a person filled in, from its workbook, instead of drawing one.</source>
+        <translation>Einen Stammbaum, den jemand ausgefüllt hat, aus seiner Arbeitsmappe zurücklesen, statt einen zu zeichnen.</translation>
+    </message>
+    <message>
+        <source>WORKBOOK</source>
+        <translation>ARBEITSMAPPE</translation>
+    </message>
+    <message>
+        <source>--chart reads a chart as it was filled in; --root, --generations, --numbers, --gedcom and --person cannot go with it.</source>
+        <translation>--chart liest einen Stammbaum so, wie er ausgefüllt wurde; --root, --generations, --numbers, --gedcom und --person können nicht mit ihm verwendet werden.</translation>
+    </message>
+    <message>
+        <source>Cannot write files of the kind &apos;%1&apos; names; use .xls, .xlsx or .ods for a workbook, .ged for a family file.</source>
+        <translation>Dateien der Art, die „%1“ nennt, können nicht geschrieben werden; verwenden Sie .xls, .xlsx oder .ods für eine Arbeitsmappe, .ged für eine Familiendatei.</translation>
     </message>
 </context>
 <context>
@@ -1074,6 +1111,82 @@ vorhandene DATEI.
         <source>it leads through %1, a link that another user made in a folder everyone may write</source>
         <translation>sie führt über %1, einen Verweis, den ein anderer Benutzer in einem Ordner angelegt hat, in den jeder schreiben darf</translation>
     </message>
+    <message>
+        <source>box %1</source>
+        <translation>Kästchen %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; begins with a number that is not this box&apos;s; it is kept in the name</source>
+        <translation>„%1“ beginnt mit einer Zahl, die nicht die dieses Kästchens ist; sie bleibt im Namen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be read as a name with years; it is kept whole as the name</source>
+        <translation>„%1“ kann nicht als Name mit Jahren gelesen werden; der ganze Text bleibt der Name</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; stands in no box and is left out</source>
+        <translation>„%1“ steht in keinem Kästchen und wird ausgelassen</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; holds a chart with every box empty and no name in its title: there is nobody to write.</source>
+        <translation>„%1“ enthält einen Stammbaum, dessen Kästchen alle leer sind und dessen Titel keinen Namen nennt: Es gibt niemanden zu schreiben.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; holds no chart as Kinloom draws it on its first sheet, &apos;%2&apos;: %3</source>
+        <translation>„%1“ enthält auf seinem ersten Blatt, „%2“, keinen Stammbaum, wie Kinloom ihn zeichnet: %3</translation>
+    </message>
+    <message>
+        <source>%1 should hold the number of generations (&quot;%2&quot;).</source>
+        <translation>%1 sollte die Anzahl der Generationen enthalten („%2“).</translation>
+    </message>
+    <message>
+        <source>%1 says &quot;%2&quot;; a chart has 1 to %3 generations.</source>
+        <translation>%1 sagt „%2“; ein Stammbaum hat 1 bis %3 Generationen.</translation>
+    </message>
+    <message>
+        <source>%1 should hold the chart&apos;s title (&quot;%2&quot;).</source>
+        <translation>%1 sollte den Titel des Stammbaums enthalten („%2“).</translation>
+    </message>
+    <message>
+        <source>a chart of %1 generations has a box at %2, and there is none; were rows or columns inserted or deleted?</source>
+        <translation>ein Stammbaum mit %1 Generationen hat ein Kästchen in %2, und dort ist keines; wurden Zeilen oder Spalten eingefügt oder gelöscht?</translation>
+    </message>
+    <message>
+        <source>and %1 more boxes that begin with a number not their own</source>
+        <translation>und %1 weitere Kästchen, die mit einer fremden Zahl beginnen</translation>
+    </message>
+    <message>
+        <source>and %1 more labels kept whole as names</source>
+        <translation>und %1 weitere Beschriftungen, die ganz als Namen bleiben</translation>
+    </message>
+    <message>
+        <source>and %1 more texts outside the boxes</source>
+        <translation>und %1 weitere Texte außerhalb der Kästchen</translation>
+    </message>
+    <message>
+        <source>its first sheet holds more than %1 cells</source>
+        <translation>sein erstes Blatt enthält mehr als %1 Zellen</translation>
+    </message>
+    <message>
+        <source>its zip package cannot be read (%1)</source>
+        <translation>sein ZIP-Paket kann nicht gelesen werden (%1)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a workbook: %2.</source>
+        <translation>„%1“ ist keine Arbeitsmappe: %2.</translation>
+    </message>
+    <message>
+        <source>the zip file holds no .xlsx or .ods workbook</source>
+        <translation>die ZIP-Datei enthält keine .xlsx- oder .ods-Arbeitsmappe</translation>
+    </message>
+    <message>
+        <source>it cannot be read as a workbook (%1)</source>
+        <translation>sie kann nicht als Arbeitsmappe gelesen werden (%1)</translation>
+    </message>
+    <message>
+        <source>Kinloom reads .xls, .xlsx and .ods files</source>
+        <translation>Kinloom liest .xls-, .xlsx- und .ods-Dateien</translation>
+    </message>
 </context>
 <context>
     <name>gedcom::LifeYears</name>
@@ -1153,6 +1266,43 @@ vorhandene DATEI.
     <message>
         <source>GEDCOM Files (*.ged *.GED);;All Files (*)</source>
         <translation>GEDCOM-Dateien (*.ged *.GED);;Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
+    <name>shell::FamilyFileFromChart</name>
+    <message>
+        <source>The chart cannot be read:</source>
+        <translation>Der Stammbaum kann nicht gelesen werden:</translation>
+    </message>
+    <message>
+        <source>Family File from a Filled Chart</source>
+        <translation>Familiendatei aus einem ausgefüllten Stammbaum</translation>
+    </message>
+    <message>
+        <source>Family Files (*.ged)|*.ged|</source>
+        <translation>Familiendateien (*.ged)|*.ged|</translation>
+    </message>
+    <message>
+        <source>Are you sure you wish to overwrite %1 ?</source>
+        <translation>Möchten Sie %1 wirklich überschreiben?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n people written to %1.</source>
+        <translation>
+            <numerusform>%n Person in %1 geschrieben.</numerusform>
+            <numerusform>%n Personen in %1 geschrieben.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more warnings</source>
+        <translation>
+            <numerusform>und %n weitere Warnung</numerusform>
+            <numerusform>und %n weitere Warnungen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The family file cannot be saved:</source>
+        <translation>Die Familiendatei kann nicht gespeichert werden:</translation>
     </message>
 </context>
 <context>

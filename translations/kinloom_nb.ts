@@ -246,78 +246,6 @@ avslutter ikke programmet. Uten skjerm kan ikke Kinloom starte.
 <context>
     <name>command::ChartCommand</name>
     <message>
-        <source>Draws a blank pedigree chart (one empty box for each ancestor, the oldest
-generation on the left) and saves it as a workbook in the format FILE&apos;s
-extension names: .xls (Excel 97-2003), .xlsx (Excel) or .ods (OpenDocument,
-LibreOffice&apos;s own). Any other extension is refused before anything is
-written.
-
-COUNT is the number of generations, the root person included, written as
-numbers are written in your locale (a point is accepted too); charts of up
-to 15 generations can be drawn. The count appears in the chart as typed.
-
-With --picture, the used cells are also drawn as a spreadsheet shows them,
-in the format the file&apos;s extension names: a bitmap (.bmp, .png, ...), or a
-vector picture, sharp at any size: .svg for the web, .pdf for printing (A4
-landscape pages, one page wide, as the workbook prints). Bitmaps of charts
-over 10 generations are scaled down to stay within 32,767 pixels a side.
-Any other extension is refused before anything is written.
-
-With --gedcom, the boxes are filled from a GEDCOM file (5.5, 5.5.1 or 7.0)
-with the ancestors of --person: &quot;Given Surname (1820-1891)&quot;. Without
---generations the chart is as deep as the known pedigree (at most 15);
-without --root the title names the person. Links that point nowhere and
-people who would be their own ancestor are left out, with a warning.
-
-With --numbers, each box holds its ancestor number: the root person is 1,
-the father of n is 2n, the mother 2n + 1.</source>
-        <translation>Tegner et tomt slektstre (én tom boks for hver ane, den eldste generasjonen
-til venstre) og lagrer det som en arbeidsbok i formatet som filendelsen til
-FIL angir: .xls (Excel 97-2003), .xlsx (Excel) eller .ods (OpenDocument,
-LibreOffices eget). Alle andre endelser avvises før noe blir skrevet.
-
-ANTALL er antall generasjoner, hovedpersonen medregnet, skrevet slik tall
-skrives i din lokalinnstilling (punktum godtas også); slektstrær på opptil
-15 generasjoner kan tegnes. Antallet står i slektstreet slik det ble skrevet.
-
-Med --picture tegnes også de brukte cellene slik et regneark viser dem, i
-formatet som filendelsen angir: et punktbilde (.bmp, .png, …) eller et
-vektorbilde som er skarpt i alle størrelser: .svg for nettet, .pdf for
-utskrift (A4-sider i liggende format, én side bred, slik arbeidsboken
-skrives ut). Punktbilder av slektstrær på over 10 generasjoner skaleres ned
-for å holde seg innenfor 32 767 piksler per side. Alle andre endelser avvises
-før noe blir skrevet.
-
-Med --gedcom fylles boksene fra en GEDCOM-fil (5.5, 5.5.1 eller 7.0) med
-anene til --person: «Fornavn Etternavn (1820–1891)». Uten --generations er
-slektstreet så dypt som de kjente anene (høyst 15); uten --root navngir
-tittelen personen. Lenker som ikke peker noen steder, og personer som ville
-vært sin egen ane, utelates med en advarsel.
-
-Med --numbers får hver boks sitt anenummer: hovedpersonen er 1, faren til n
-er 2n og moren 2n + 1.</translation>
-    </message>
-    <message>
-        <source>
-Exit status:
-  0  the workbook was saved.
-  1  any other failure, with its reason on standard error.
-  2  COUNT, the kind of file FILE names or another argument was refused,
-     or --person matches several people (they are listed).
-
-A failed run leaves no file behind and never changes an existing FILE.
-</source>
-        <translation>
-Avslutningsstatus:
-  0  arbeidsboken ble lagret.
-  1  enhver annen feil, med årsaken på standard feilutgang.
-  2  ANTALL, filtypen FIL angir eller et annet argument ble avvist,
-     eller --person passer på flere personer (de blir listet opp).
-
-En kjøring som feiler, etterlater ingen fil og endrer aldri en eksisterende FIL.
-</translation>
-    </message>
-    <message>
         <source>Shows this help.</source>
         <translation>Viser denne hjelpen.</translation>
     </message>
@@ -340,10 +268,6 @@ En kjøring som feiler, etterlater ingen fil og endrer aldri en eksisterende FIL
     <message>
         <source>COUNT</source>
         <translation>ANTALL</translation>
-    </message>
-    <message>
-        <source>Workbook to write (.xls, .xlsx or .ods).</source>
-        <translation>Arbeidsboken som skal skrives (.xls, .xlsx eller .ods).</translation>
     </message>
     <message>
         <source>FILE</source>
@@ -390,16 +314,127 @@ En kjøring som feiler, etterlater ingen fil og endrer aldri en eksisterende FIL
         <translation>Arbeidsboken og bildet kan ikke være samme fil: %1</translation>
     </message>
     <message>
-        <source>Cannot write workbooks of the kind &apos;%1&apos; names; use .xls, .xlsx or .ods.</source>
-        <translation>Kan ikke skrive arbeidsbøker av typen «%1» angir; bruk .xls, .xlsx eller .ods.</translation>
-    </message>
-    <message>
         <source>There is not enough memory to draw this chart.</source>
         <translation>Det er ikke nok minne til å tegne dette slektstreet.</translation>
     </message>
     <message>
         <source>Cannot name the file &apos;%1&apos;: its name is not valid UTF-8, and another file would be used in its place.</source>
         <translation>Kan ikke bruke filnavnet «%1»: navnet er ikke gyldig UTF-8, og en annen fil ville blitt brukt i stedet.</translation>
+    </message>
+    <message>
+        <source>Draws a blank pedigree chart (one empty box for each ancestor, the oldest
+generation on the left) and saves it as a workbook in the format FILE&apos;s
+extension names: .xls (Excel 97-2003), .xlsx (Excel) or .ods (OpenDocument,
+LibreOffice&apos;s own). Any other extension is refused before anything is
+written.
+
+COUNT is the number of generations, the root person included, written as
+numbers are written in your locale (a point is accepted too); charts of up
+to 15 generations can be drawn. The count appears in the chart as typed.
+
+With --picture, the used cells are also drawn as a spreadsheet shows them,
+in the format the file&apos;s extension names: a bitmap (.bmp, .png, ...), or a
+vector picture, sharp at any size: .svg for the web, .pdf for printing (A4
+landscape pages, one page wide, as the workbook prints). Bitmaps of charts
+over 10 generations are scaled down to stay within 32,767 pixels a side.
+Any other extension is refused before anything is written.
+
+With --gedcom, the boxes are filled from a GEDCOM file (5.5, 5.5.1 or 7.0)
+with the ancestors of --person: &quot;Given Surname (1820-1891)&quot;. Without
+--generations the chart is as deep as the known pedigree (at most 15);
+without --root the title names the person. Links that point nowhere and
+people who would be their own ancestor are left out, with a warning.
+
+With --numbers, each box holds its ancestor number: the root person is 1,
+the father of n is 2n, the mother 2n + 1.
+
+With --output FILE.ged, a family file (GEDCOM 5.5.1) is written instead of a
+workbook, holding the people the chart shows. With --chart, the chart is one
+Kinloom made and a person filled in, read back from its workbook (.xls, .xlsx
+or .ods, as any spreadsheet program saved it): each filled box gives a
+person (a father&apos;s box a man, a mother&apos;s a woman) with the name and years its
+label shows, &quot;12 Ole Hansen (c. 1820-1891)&quot;, &quot;Marit /Olsdatter/ 1790-1850&quot;;
+the title names the root when the root&apos;s box is empty. A label that cannot
+be read whole is kept as the name, with a warning. Identifiers follow the
+ancestor numbers (@I1@ is the root). --output FILE.xls, .xlsx or .ods draws
+the chart read again in that format.</source>
+        <translation>Tegner et tomt slektstre (én tom boks for hver ane, den eldste generasjonen
+til venstre) og lagrer det som en arbeidsbok i formatet som filendelsen til
+FIL angir: .xls (Excel 97-2003), .xlsx (Excel) eller .ods (OpenDocument,
+LibreOffices eget). Alle andre endelser avvises før noe blir skrevet.
+
+ANTALL er antall generasjoner, hovedpersonen medregnet, skrevet slik tall
+skrives i din lokalinnstilling (punktum godtas også); slektstrær på opptil
+15 generasjoner kan tegnes. Antallet står i slektstreet slik det ble skrevet.
+
+Med --picture tegnes også de brukte cellene slik et regneark viser dem, i
+formatet som filendelsen angir: et punktbilde (.bmp, .png, …) eller et
+vektorbilde som er skarpt i alle størrelser: .svg for nettet, .pdf for
+utskrift (A4-sider i liggende format, én side bred, slik arbeidsboken
+skrives ut). Punktbilder av slektstrær på over 10 generasjoner skaleres ned
+for å holde seg innenfor 32 767 piksler per side. Alle andre endelser avvises
+før noe blir skrevet.
+
+Med --gedcom fylles boksene fra en GEDCOM-fil (5.5, 5.5.1 eller 7.0) med
+anene til --person: «Fornavn Etternavn (1820–1891)». Uten --generations er
+slektstreet så dypt som de kjente anene (høyst 15); uten --root navngir
+tittelen personen. Lenker som ikke peker noen steder, og personer som ville
+vært sin egen ane, utelates med en advarsel.
+
+Med --numbers får hver boks sitt anenummer: hovedpersonen er 1, faren til n
+er 2n og moren 2n + 1.
+
+Med --output FIL.ged skrives en slektsfil (GEDCOM 5.5.1) i stedet for en
+arbeidsbok, med personene slektstreet viser. Med --chart er slektstreet et
+Kinloom laget og noen fylte ut, lest tilbake fra arbeidsboken (.xls, .xlsx
+eller .ods, slik et hvilket som helst regneark lagret den): hver utfylt boks
+gir en person (en fars boks en mann, en mors en kvinne) med navnet og årene
+etiketten viser, «12 Ole Hansen (ca. 1820-1891)», «Marit /Olsdatter/
+1790-1850»; tittelen navngir hovedpersonen når hovedpersonens boks er tom.
+En etikett som ikke kan leses hel, beholdes som navn, med en advarsel.
+Identifikatorene følger anenumrene (@I1@ er hovedpersonen). --output
+FIL.xls, .xlsx eller .ods tegner det innleste slektstreet på nytt i det
+formatet.</translation>
+    </message>
+    <message>
+        <source>
+Exit status:
+  0  the workbook, or the family file, was saved.
+  1  any other failure, with its reason on standard error.
+  2  COUNT, the kind of file FILE names or another argument was refused,
+     or --person matches several people (they are listed).
+
+A failed run leaves no file behind and never changes an existing FILE.
+</source>
+        <translation>
+Avslutningsstatus:
+  0  arbeidsboken, eller slektsfilen, ble lagret.
+  1  enhver annen feil, med årsaken på standard feilutgang.
+  2  ANTALL, filtypen FIL angir eller et annet argument ble avvist,
+     eller --person passer på flere personer (de blir listet opp).
+
+En kjøring som feiler, etterlater ingen fil og endrer aldri en eksisterende FIL.
+</translation>
+    </message>
+    <message>
+        <source>Workbook to write (.xls, .xlsx or .ods), or family file (.ged).</source>
+        <translation>Arbeidsboken som skal skrives (.xls, .xlsx eller .ods), eller slektsfilen (.ged).</translation>
+    </message>
+    <message>
+        <source>Read back a chart a person filled in, from its workbook, instead of drawing one.</source>
+        <translation>Les tilbake et slektstre noen har fylt ut, fra arbeidsboken, i stedet for å tegne et.</translation>
+    </message>
+    <message>
+        <source>WORKBOOK</source>
+        <translation>ARBEIDSBOK</translation>
+    </message>
+    <message>
+        <source>--chart reads a chart as it was filled in; --root, --generations, --numbers, --gedcom and --person cannot go with it.</source>
+        <translation>--chart leser et slektstre slik det ble fylt ut; --root, --generations, --numbers, --gedcom og --person kan ikke brukes sammen med det.</translation>
+    </message>
+    <message>
+        <source>Cannot write files of the kind &apos;%1&apos; names; use .xls, .xlsx or .ods for a workbook, .ged for a family file.</source>
+        <translation>Kan ikke skrive filer av typen «%1» angir; bruk .xls, .xlsx eller .ods for en arbeidsbok, .ged for en slektsfil.</translation>
     </message>
 </context>
 <context>
@@ -1064,6 +1099,82 @@ En kjøring som feiler, etterlater ingen fil og endrer aldri en eksisterende FIL
         <source>it leads through %1, a link that another user made in a folder everyone may write</source>
         <translation>den fører gjennom %1, en lenke som en annen bruker har laget i en mappe alle kan skrive i</translation>
     </message>
+    <message>
+        <source>box %1</source>
+        <translation>boks %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; begins with a number that is not this box&apos;s; it is kept in the name</source>
+        <translation>«%1» begynner med et tall som ikke er denne boksens; det beholdes i navnet</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be read as a name with years; it is kept whole as the name</source>
+        <translation>«%1» kan ikke leses som et navn med årstall; det beholdes helt som navnet</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; stands in no box and is left out</source>
+        <translation>«%1» står ikke i noen boks og utelates</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; holds a chart with every box empty and no name in its title: there is nobody to write.</source>
+        <translation>«%1» inneholder et slektstre der alle boksene er tomme og tittelen ikke har noe navn: det er ingen å skrive.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; holds no chart as Kinloom draws it on its first sheet, &apos;%2&apos;: %3</source>
+        <translation>«%1» har ikke noe slektstre slik Kinloom tegner det på det første arket, «%2»: %3</translation>
+    </message>
+    <message>
+        <source>%1 should hold the number of generations (&quot;%2&quot;).</source>
+        <translation>%1 skulle inneholde antallet generasjoner («%2»).</translation>
+    </message>
+    <message>
+        <source>%1 says &quot;%2&quot;; a chart has 1 to %3 generations.</source>
+        <translation>%1 sier «%2»; et slektstre har 1 til %3 generasjoner.</translation>
+    </message>
+    <message>
+        <source>%1 should hold the chart&apos;s title (&quot;%2&quot;).</source>
+        <translation>%1 skulle inneholde slektstreets tittel («%2»).</translation>
+    </message>
+    <message>
+        <source>a chart of %1 generations has a box at %2, and there is none; were rows or columns inserted or deleted?</source>
+        <translation>et slektstre på %1 generasjoner har en boks i %2, og der er ingen; ble rader eller kolonner satt inn eller slettet?</translation>
+    </message>
+    <message>
+        <source>and %1 more boxes that begin with a number not their own</source>
+        <translation>og %1 bokser til som begynner med et tall som ikke er deres eget</translation>
+    </message>
+    <message>
+        <source>and %1 more labels kept whole as names</source>
+        <translation>og %1 etiketter til som er beholdt hele som navn</translation>
+    </message>
+    <message>
+        <source>and %1 more texts outside the boxes</source>
+        <translation>og %1 tekster til utenfor boksene</translation>
+    </message>
+    <message>
+        <source>its first sheet holds more than %1 cells</source>
+        <translation>det første arket har mer enn %1 celler</translation>
+    </message>
+    <message>
+        <source>its zip package cannot be read (%1)</source>
+        <translation>zip-pakken kan ikke leses (%1)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a workbook: %2.</source>
+        <translation>«%1» er ikke en arbeidsbok: %2.</translation>
+    </message>
+    <message>
+        <source>the zip file holds no .xlsx or .ods workbook</source>
+        <translation>zip-filen inneholder ingen .xlsx- eller .ods-arbeidsbok</translation>
+    </message>
+    <message>
+        <source>it cannot be read as a workbook (%1)</source>
+        <translation>den kan ikke leses som en arbeidsbok (%1)</translation>
+    </message>
+    <message>
+        <source>Kinloom reads .xls, .xlsx and .ods files</source>
+        <translation>Kinloom leser .xls-, .xlsx- og .ods-filer</translation>
+    </message>
 </context>
 <context>
     <name>gedcom::LifeYears</name>
@@ -1143,6 +1254,43 @@ En kjøring som feiler, etterlater ingen fil og endrer aldri en eksisterende FIL
     <message>
         <source>GEDCOM Files (*.ged *.GED);;All Files (*)</source>
         <translation>GEDCOM-filer (*.ged *.GED);;Alle filer (*)</translation>
+    </message>
+</context>
+<context>
+    <name>shell::FamilyFileFromChart</name>
+    <message>
+        <source>The chart cannot be read:</source>
+        <translation>Slektstreet kan ikke leses:</translation>
+    </message>
+    <message>
+        <source>Family File from a Filled Chart</source>
+        <translation>Slektsfil fra et utfylt slektstre</translation>
+    </message>
+    <message>
+        <source>Family Files (*.ged)|*.ged|</source>
+        <translation>Slektsfiler (*.ged)|*.ged|</translation>
+    </message>
+    <message>
+        <source>Are you sure you wish to overwrite %1 ?</source>
+        <translation>Er du sikker på at du vil overskrive %1?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n people written to %1.</source>
+        <translation>
+            <numerusform>%n person skrevet til %1.</numerusform>
+            <numerusform>%n personer skrevet til %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more warnings</source>
+        <translation>
+            <numerusform>og %n advarsel til</numerusform>
+            <numerusform>og %n advarsler til</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The family file cannot be saved:</source>
+        <translation>Slektsfilen kan ikke lagres:</translation>
     </message>
 </context>
 <context>
