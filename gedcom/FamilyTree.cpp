@@ -143,6 +143,16 @@ std::optional<Family> FamilyTree::family(QStringView id) const {
     return family;
 }
 
+void FamilyTree::addChild(QStringView familyId, const Link& child) {
+    if (!familyId.isEmpty() && !child.target.isEmpty())
+        m_listedIn[child.target].push_back({familyId.toString(), child.lineNumber});
+}
+
+std::vector<Link> FamilyTree::familiesListing(QStringView personId) const {
+    const auto found = m_listedIn.constFind(personId.toString());
+    return found == m_listedIn.cend() ? std::vector<Link>() : *found;
+}
+
 // A slot holds a record's index in its low 24 bits and 8 bits of its
 // identifier's hash above them, so that most slots of other identifiers are
 // passed over without reading their texts.

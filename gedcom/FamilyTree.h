@@ -63,6 +63,12 @@ public:
     std::optional<int> personIndex(QStringView id) const;
     std::optional<Family> family(QStringView id) const;
 
+    // The family lists the person as a child (CHIL) on the link's line.
+    void addChild(QStringView familyId, const Link& child);
+    // The families that list the person as a child, in the file's order:
+    // each link names the family and the CHIL line.
+    std::vector<Link> familiesListing(QStringView personId) const;
+
     QString fileName; // the file it was read from, for messages
     QStringList warnings;
 
@@ -94,6 +100,7 @@ private:
     QList<qsizetype> m_familyAt; // where each family's texts begin
     IdTable m_personIds;
     IdTable m_familyIds;
+    QHash<QString, std::vector<Link>> m_listedIn; // by the child's identifier
 };
 
 } // namespace gedcom

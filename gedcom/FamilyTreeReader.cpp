@@ -3,12 +3,14 @@
 #include "CharacterSet.h"
 #include "GedcomError.h"
 #include "GedcomLine.h"
+#include "GedzipDataset.h"
 #include "LineSource.h"
 #include "PersonName.h"
 #include "RecordReader.h"
 #include "Warnings.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <cerrno>
 #include <cstring>
@@ -16,6 +18,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <memory>
 #include <optional>
 
 namespace gedcom {
@@ -112,6 +115,7 @@ private:
 
     void readFamily(const Record& record) {
         Family family;
+        std::vector<Link> children;
         for (const RecordLine& line : record.lines) {
             if (line.parent != 0) continue;
             const QStringView tag = record.tag(line);
@@ -119,8 +123,12 @@ private:
                 family.husband = linkOf(record, line);
             else if (tag == u"WIFE" && family.wife.lineNumber == 0)
                 family.wife = linkOf(record, line);
+            else if (tag == u"CHIL")
+                children.push_back(linkOf(record, line));
         }
-        if (!tree.addFamily(record.xref, family))
+        if (tree.addFamily(record.xref, family))
+            for (const Link& child : children) tree.addChild(record.xref, child);
+        else
             m_warnings.add(
                 WarningKind::SecondFamily, record.lines.front().lineNumber,
                 files::Phrase(QT_TRANSLATE_NOOP("files::Error", "a second family @%1@; the first one is used"),
@@ -192,6 +200,10 @@ FamilyTree readFamilyTree(QIODevice& device, const QString& fileName, qint64 max
         RecordReader records(lines, fileName);
         Record record;
         while (records.next(record)) collector.take(record);
+        if (!records.sawTrailer())
+            warnings.add(WarningKind::NoTrailer, lines.lineNumber(),
+                         files::Phrase(QT_TRANSLATE_NOOP(
+                             "files::Error", "the file ends without its trailer line \"0 TRLR\": the file may be cut short")));
         collector.tree.warnings = warnings.lines();
         return std::move(collector.tree);
     } catch (const std::bad_alloc&) {
@@ -200,6 +212,11 @@ FamilyTree readFamilyTree(QIODevice& device, const QString& fileName, qint64 max
              files::Phrase(
                  QT_TRANSLATE_NOOP("files::Error", "there is not enough memory to read the file beyond this line")));
     }
+}
+
+bool isFamilyFileName(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix();
+    return suffix.compare(u"ged", Qt::CaseInsensitive) == 0 || suffix.compare(u"gdz", Qt::CaseInsensitive) == 0;
 }
 
 FamilyTree readFamilyTree(const QString& path) {
@@ -211,8 +228,17 @@ FamilyTree readFamilyTree(const QString& path, ReadingProgress& progress) {
     QFile file;
     if (!file.open(openRegularFile(path), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
         fail(path, 0, files::Phrase(QT_TRANSLATE_NOOP("files::Error", "cannot be read: %1"), {file.errorString()}));
-    progress.fileSize = file.size();
-    WatchedDevice watched(file, progress);
+    std::unique_ptr<GedzipDataset> archived;
+    if (isZipArchive(file.peek(4))) {
+        const int descriptor = ::fcntl(file.handle(), F_DUPFD_CLOEXEC, 0);
+        if (descriptor < 0)
+            fail(path, 0,
+                 files::Phrase(QT_TRANSLATE_NOOP("files::Error", "cannot be read: %1"), {files::systemReason(errno)}));
+        archived = std::make_unique<GedzipDataset>(descriptor, path);
+    }
+    QIODevice& data = archived ? static_cast<QIODevice&>(*archived) : file;
+    progress.fileSize = archived ? archived->datasetSize() : file.size();
+    WatchedDevice watched(data, progress);
     watched.open(QIODevice::ReadOnly);
     std::optional<FamilyTree> tree;
     try {

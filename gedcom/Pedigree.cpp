@@ -19,14 +19,24 @@ public:
         : m_tree(tree), m_pedigree(pedigree), m_warnings(tree.fileName) {}
     void finish() { m_pedigree.warnings = m_warnings.lines(); }
 
-    // The family whose children the person is, if it can be found.
+    // The family whose children the person is, if it can be found: the one
+    // the person names (FAMC), else the first that lists them (CHIL).
     std::optional<Family> parentsFamily(const Person& person) {
         const ChildOf* chosen = nullptr;
         for (const ChildOf& link : person.childOf) {
             if (link.family.target.isEmpty()) continue;
             if (!chosen || (link.birth && !chosen->birth)) chosen = &link;
         }
-        if (!chosen) return std::nullopt;
+        const std::vector<Link> listing = m_tree.familiesListing(person.id);
+        if (!chosen) return listing.empty() ? std::nullopt : m_tree.family(listing.front().target);
+        for (const Link& family : listing)
+            if (std::none_of(person.childOf.begin(), person.childOf.end(),
+                             [&family](const ChildOf& link) { return link.family.target == family.target; }))
+                warn(WarningKind::ParentsDisagree, family.lineNumber,
+                     files::Phrase(QT_TRANSLATE_NOOP("files::Error",
+                                                     "the family @%1@ lists @%2@ as a child, but @%2@ names the "
+                                                     "family @%3@; the parents are taken from @%3@"),
+                                   {shown(family.target), shown(person.id), shown(chosen->family.target)}));
         std::optional<Family> family = m_tree.family(chosen->family.target);
         if (!family)
             warn(WarningKind::MissingFamily, chosen->family.lineNumber,

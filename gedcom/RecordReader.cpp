@@ -12,6 +12,9 @@ namespace {
 constexpr std::size_t kMaxRecordLines = 1'000'000;
 constexpr qsizetype kMaxRecordText = 16 * kMaxLineLength;
 
+// A DOS end-of-file mark (Ctrl-Z) that older programs put after the text.
+constexpr QChar kEndOfFileMark(0x1A);
+
 bool beginsWithHeader(QStringView text) {
     const QStringView trimmed = text.trimmed();
     return trimmed.startsWith(u"0 HEAD") && (trimmed.size() == 6 || trimmed[6].isSpace());
@@ -29,10 +32,15 @@ bool RecordReader::next(Record& record) {
     if (!m_pendingText.isEmpty()) {
         addLine(record, m_pendingText, m_pendingNumber);
         m_pendingText.clear();
+        if (m_sawTrailer) {
+            m_ended = true;
+            return true;
+        }
     }
     QStringView text;
     qint64 number = 0;
     while (m_lines.next(text, number)) {
+        if (text.trimmed().startsWith(kEndOfFileMark)) break;
         if (!m_started) {
             if (!beginsWithHeader(text))
                 fail(m_fileName, number,
@@ -48,6 +56,11 @@ bool RecordReader::next(Record& record) {
             return true;
         }
         addLine(record, text, number);
+        // What follows the trailer is no part of the file's records.
+        if (m_sawTrailer) {
+            m_ended = true;
+            return true;
+        }
     }
     if (!m_started)
         fail(m_fileName, 0, files::Phrase(QT_TRANSLATE_NOOP("files::Error", "not a GEDCOM file: it is empty")));
@@ -69,7 +82,7 @@ void RecordReader::addLine(Record& record, QStringView text, qint64 number) {
         if (line.level != 0)
             fail(m_fileName, number,
                  files::Phrase(QT_TRANSLATE_NOOP("files::Error", "a record begins at level %1, not 0"), {line.level}));
-        if (line.tag == u"TRLR") m_ended = true;
+        m_sawTrailer = line.tag == u"TRLR" || (line.tag.startsWith(u"TRLR") && line.tag.sliced(4) == kEndOfFileMark);
         m_openLines.assign(1, 0);
         record.xref = line.xref.toString();
         const qsizetype tagAt = keep(line.tag);

@@ -32,13 +32,16 @@ struct Record {
     QStringView tag() const { return tag(lines.front()); }
 };
 
-// The records of a file in order, from HEAD to TRLR. Throws files::Error (Gedcom) for
+// The records of a file in order, from HEAD to TRLR; what follows the
+// trailer, and a Ctrl-Z that ends the text, is not read. Throws files::Error (Gedcom) for
 // a file that does not begin with a header, for a level that jumps by more
 // than one, and for a record or text too large to be a genealogy's.
 class RecordReader {
 public:
     RecordReader(LineSource& lines, QString fileName);
     bool next(Record& record);
+    // Whether the records ended at "0 TRLR": a file without it may be cut short.
+    bool sawTrailer() const { return m_sawTrailer; }
 
 private:
     void addLine(Record& record, QStringView text, qint64 number);
@@ -48,6 +51,7 @@ private:
     std::vector<int> m_openLines; // the record's last line at each level
     bool m_started = false;
     bool m_ended = false;
+    bool m_sawTrailer = false;
     QString m_pendingText; // the first line of the next record
     qint64 m_pendingNumber = 0;
 };

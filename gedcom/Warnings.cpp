@@ -14,6 +14,8 @@ const char* const kLeftOut[] = {
     QT_TRANSLATE_NOOP("files::Error", "and %1 more links to families the file does not hold"),
     QT_TRANSLATE_NOOP("files::Error", "and %1 more links to people the file does not hold"),
     QT_TRANSLATE_NOOP("files::Error", "and %1 more people who would be their own ancestor"),
+    QT_TRANSLATE_NOOP("files::Error", "and %1 more children whose family is not the one that lists them"),
+    nullptr, // a file has one end
 };
 
 files::Phrase warning(files::Phrase text) {

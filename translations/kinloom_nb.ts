@@ -1064,6 +1064,30 @@ En kjøring som feiler, etterlater ingen fil og endrer aldri en eksisterende FIL
         <source>it is %1</source>
         <translation>den er %1</translation>
     </message>
+    <message>
+        <source>the file ends without its trailer line &quot;0 TRLR&quot;: the file may be cut short</source>
+        <translation>filen slutter uten sluttlinjen «0 TRLR»: filen kan være avkortet</translation>
+    </message>
+    <message>
+        <source>not a GEDZIP file: %1</source>
+        <translation>ikke en GEDZIP-fil: %1</translation>
+    </message>
+    <message>
+        <source>not a GEDZIP file: it holds no %1</source>
+        <translation>ikke en GEDZIP-fil: den inneholder ingen %1</translation>
+    </message>
+    <message>
+        <source>%1 in the archive cannot be read: %2</source>
+        <translation>%1 i arkivet kan ikke leses: %2</translation>
+    </message>
+    <message>
+        <source>the family @%1@ lists @%2@ as a child, but @%2@ names the family @%3@; the parents are taken from @%3@</source>
+        <translation>familien @%1@ fører opp @%2@ som barn, men @%2@ oppgir familien @%3@; foreldrene hentes fra @%3@</translation>
+    </message>
+    <message>
+        <source>and %1 more children whose family is not the one that lists them</source>
+        <translation>og %1 barn til hvis familie ikke er den som fører dem opp</translation>
+    </message>
 </context>
 <context>
     <name>gedcom::LifeYears</name>
@@ -1086,6 +1110,10 @@ En kjøring som feiler, etterlater ingen fil og endrer aldri en eksisterende FIL
     <message>
         <source>(d. %1)</source>
         <translation>(d. %1)</translation>
+    </message>
+    <message>
+        <source>%1 B.C.</source>
+        <translation>%1 f.Kr.</translation>
     </message>
 </context>
 <context>
@@ -1141,8 +1169,8 @@ En kjøring som feiler, etterlater ingen fil og endrer aldri en eksisterende FIL
         <translation>Fyll ut fra en slektsfil</translation>
     </message>
     <message>
-        <source>GEDCOM Files (*.ged *.GED);;All Files (*)</source>
-        <translation>GEDCOM-filer (*.ged *.GED);;Alle filer (*)</translation>
+        <source>GEDCOM Files (*.ged *.GED *.gdz *.GDZ);;All Files (*)</source>
+        <translation>GEDCOM-filer (*.ged *.GED *.gdz *.GDZ);;Alle filer (*)</translation>
     </message>
 </context>
 <context>

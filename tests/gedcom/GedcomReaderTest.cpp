@@ -3,6 +3,7 @@
 #include "files/Error.h"
 #include "gedcom/DateYear.h"
 #include "gedcom/GedcomError.h"
+#include "gedcom/LifeYears.h"
 #include "tests/support/QStringPrinter.h"
 
 #include <gtest/gtest.h>
@@ -69,7 +70,8 @@ INSTANTIATE_TEST_SUITE_P(Files, FirstPersonOf,
                                          FirstPerson{"crlf.ged", "Liv Dahl", "1820"},
                                          FirstPerson{"cr-leading-blanks.ged", "Per Lund", "1 JAN 1900"},
                                          FirstPerson{"conc-cont.ged", "Maria Berg@Dal", ""},
-                                         FirstPerson{"gedcom7.ged", "@Sofie Holm", "JULIAN 1700"}));
+                                         FirstPerson{"gedcom7.ged", "@Sofie Holm", "JULIAN 1700"},
+                                         FirstPerson{"family.gdz", "Anna Hansdotter", "12 MAR 1864"}));
 
 TEST(GedcomReader, BadFilesNameFileAndLine) {
     QTemporaryDir dir;
@@ -86,6 +88,10 @@ TEST(GedcomReader, BadFilesNameFileAndLine) {
                   files + QStringLiteral("not-gedcom.ged:1: not a GEDCOM file: it does not begin with \"0 HEAD\"")},
              Case{files + QStringLiteral("level-jump.ged"),
                   files + QStringLiteral("level-jump.ged:5: level 3 follows level 1")},
+             Case{files + QStringLiteral("no-dataset.gdz"),
+                  files + QStringLiteral("no-dataset.gdz: not a GEDZIP file: it holds no gedcom.ged")},
+             Case{files + QStringLiteral("not-gedcom.gdz"),
+                  files + QStringLiteral("not-gedcom.gdz: not a GEDZIP file: Not a zip archive")},
              Case{
                  files + QStringLiteral("level-not-number.ged"),
                  files
@@ -233,6 +239,7 @@ TEST(GedcomReader, EveryErrorNamesTheLineAndQuotesTheFileSafely) {
 TEST(GedcomReader, WarningsOfOneKindStopAtTwentyAndAreCounted) {
     QByteArray file = "0 HEAD\n0 @I1@ INDI\n0 @F1@ FAM\n0 @F1@ FAM\n";
     for (int i = 0; i < 25; ++i) file += "0 @I1@ INDI\n";
+    file += "0 TRLR\n";
     QBuffer buffer(&file);
     buffer.open(QIODevice::ReadOnly);
     const QStringList warnings = readFamilyTree(buffer, QStringLiteral("t.ged")).warnings;
@@ -240,6 +247,34 @@ TEST(GedcomReader, WarningsOfOneKindStopAtTwentyAndAreCounted) {
     EXPECT_EQ(warnings[0], QStringLiteral("t.ged:4: warning: a second family @F1@; the first one is used"));
     EXPECT_EQ(warnings[20], QStringLiteral("t.ged:24: warning: a second person @I1@; the first one is used"));
     EXPECT_EQ(warnings[21], QStringLiteral("t.ged: warning: and 5 more people under an identifier another person has"));
+}
+
+// Reading ends at the trailer, whatever follows it (another program's
+// sample ends in a blank line and "The end", older files in a Ctrl-Z); a
+// file that ends without it is read and said to be perhaps cut short.
+TEST(GedcomReader, ReadingEndsAtTheTrailerAndItsAbsenceIsWarnedOf) {
+    struct Case {
+        const char* file;
+        int people;
+        QString label;
+        QStringList warnings;
+    };
+    const QString cutShort = gedcomFile("cut-short.ged");
+    for (const Case& c : {
+             Case{"text-after-trailer.ged", 1, QStringLiteral("Leona C. Davis (b. 1863)"), {}},
+             Case{"ctrl-z-after-trailer.ged", 1, QStringLiteral("Per Lund"), {}},
+             Case{"cut-short.ged",
+                  2,
+                  QStringLiteral("Per Lund"),
+                  {cutShort
+                   + QStringLiteral(
+                       ":8: warning: the file ends without its trailer line \"0 TRLR\": the file may be cut short")}},
+         }) {
+        const FamilyTree tree = readTestFile(c.file);
+        ASSERT_EQ(tree.personCount(), c.people) << c.file;
+        EXPECT_EQ(personLabel(tree.person(0)), c.label) << c.file;
+        EXPECT_EQ(tree.warnings, c.warnings) << c.file;
+    }
 }
 
 // Inputs that once broke the reader: each is read or refused, nothing else.
@@ -250,23 +285,58 @@ TEST(GedcomReader, RegressionInputsAreReadOrRefused) {
     }
 }
 
-TEST(DateYear, ShowsTheYearAndItsKind) {
+// The forms of a DATE value, each with the year a chart shows for it.
+TEST(DateYear, ShowsTheYearWhereTheGrammarPutsIt) {
     const std::pair<const char*, const char*> cases[] = {
-        {"12 MAR 1820", "1820"},
+        // A year alone, after a month, after a day and month; none without one.
+        {"1820", "1820"},
         {"MAR 1820", "1820"},
+        {"12 MAR 1820", "1820"},
+        {"20 MAR", ""},
+        {"MAR", ""},
+        {"12 1820", ""},
+        {"", ""},
+        // Approximations, ranges and periods: the first date's year and its kind.
         {"ABT 1820", "c. 1820"},
         {"est 1820", "c. 1820"},
         {"CAL 1820", "c. 1820"},
         {"BET 1820 AND 1825", "c. 1820"},
+        {"BET 20 MAR AND 1825", ""},
         {"FROM 1820 TO 1825", "c. 1820"},
+        {"FROM 1820", "c. 1820"},
         {"BEF 3 MAY 1820", "bef. 1820"},
         {"TO 1825", "bef. 1825"},
         {"AFT 1820", "aft. 1820"},
-        {"@#DJULIAN@ 1 JAN 1700/01", "1700"},
-        {"JULIAN 1700", "1700"},
         {"INT 1820 (about Easter)", "1820"},
         {"(stillborn)", ""},
-        {"", ""},
+        // Eras and dual years as written.
+        {"15 MAR 44 B.C.", "44 B.C."},
+        {"ABT 300 BCE", "c. 300 B.C."},
+        {"11 FEB 1750/51", "1750/51"},
+        {"@#DGREGORIAN@ 1750/51", "1750/51"},
+        // Julian dates in the Gregorian year of their day; a dual year counted from January.
+        {"@#DJULIAN@ 20 DEC 1700", "1700"},
+        {"@#DJULIAN@ 25 DEC 1700", "1701"},
+        {"@#DJULIAN@ 1 JAN 1700/01", "1701"},
+        {"JULIAN 1700", "1700"},
+        {"@#DJULIAN@ 15 MAR 44 B.C.", "44 B.C."},
+        // Hebrew dates: a month that ends one Gregorian year, one that begins the next.
+        {"@#DHEBREW@ TSH 5560", "1799"},
+        {"@#DHEBREW@ 5560", "1800"},
+        {"@#DHEBREW@ 10 TVT 5784", "2023"},
+        {"@#DHEBREW@ 20 TVT 5784", "2024"},
+        {"HEBREW 14 ADS 5784", "2024"},
+        {"@#DHEBREW@ 30 TVT 5784", ""},
+        {"@#DHEBREW@ MAR 5784", ""},
+        // French Republican dates in the years the calendar was used.
+        {"@#DFRENCH R@ 1 VEND 8", "1799"},
+        {"FRENCH_R 10 NIVO 14", "1805"},
+        {"FRENCH_R 11 NIVO 14", "1806"},
+        {"@#DFRENCH R@ 6 COMP 11", "1803"},
+        {"@#DFRENCH R@ 6 COMP 10", ""},
+        {"@#DFRENCH R@ 1 VEND 80", ""},
+        // A calendar that cannot be placed.
+        {"@#DROMAN@ 1820", ""},
     };
     for (const auto& [date, year] : cases)
         EXPECT_EQ(displayYear(QString::fromLatin1(date)), QString::fromLatin1(year)) << date;
