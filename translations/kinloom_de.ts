@@ -1098,6 +1098,14 @@ vorhandene DATEI.
         <source>and %1 more children whose family is not the one that lists them</source>
         <translation>und %1 weitere Kinder, deren Familie nicht die ist, die sie führt</translation>
     </message>
+    <message>
+        <source>the file has changed since it was read; open it again</source>
+        <translation>die Datei hat sich geändert, seit sie gelesen wurde; öffnen Sie sie erneut</translation>
+    </message>
+    <message>
+        <source>cannot be unpacked into the temporary folder: %1</source>
+        <translation>kann nicht in den temporären Ordner entpackt werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>gedcom::LifeYears</name>

@@ -1088,6 +1088,14 @@ En kjøring som feiler, etterlater ingen fil og endrer aldri en eksisterende FIL
         <source>and %1 more children whose family is not the one that lists them</source>
         <translation>og %1 barn til hvis familie ikke er den som fører dem opp</translation>
     </message>
+    <message>
+        <source>the file has changed since it was read; open it again</source>
+        <translation>filen er endret siden den ble lest; åpne den på nytt</translation>
+    </message>
+    <message>
+        <source>cannot be unpacked into the temporary folder: %1</source>
+        <translation>kan ikke pakkes ut i den midlertidige mappen: %1</translation>
+    </message>
 </context>
 <context>
     <name>gedcom::LifeYears</name>

@@ -342,6 +342,27 @@ TEST(DateYear, ShowsTheYearWhereTheGrammarPutsIt) {
         EXPECT_EQ(displayYear(QString::fromLatin1(date)), QString::fromLatin1(year)) << date;
 }
 
+// People are read again from the file as it was read: one written over
+// meanwhile is refused, never read as the records it no longer holds.
+TEST(GedcomReader, AFileChangedSinceItWasReadIsRefused) {
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("tree.ged")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("0 HEAD\n0 @I1@ INDI\n1 NAME Per /Lund/\n0 TRLR\n");
+    file.close();
+    const FamilyTree tree = readFamilyTree(file.fileName());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write("0 HEAD\n0 @I7@ INDI\n1 NAME Ola /Berg/\n0 TRLR\n\n");
+    file.close();
+    try {
+        (void)tree.person(0);
+        ADD_FAILURE() << "read again without an error";
+    } catch (const files::Error& e) {
+        EXPECT_EQ(QString::fromUtf8(e.what()),
+                  file.fileName() + QStringLiteral(": the file has changed since it was read; open it again"));
+    }
+}
+
 // A reading watched from another thread counts the whole file, and one asked
 // to stop ends with that, not with the error its cut-short text would give.
 TEST(ReadingProgress, CountsTheFileAndStopsWhenAsked) {
@@ -354,4 +375,37 @@ TEST(ReadingProgress, CountsTheFileAndStopsWhenAsked) {
     ReadingProgress stopped;
     stopped.stopRequested = true;
     EXPECT_THROW(readFamilyTree(path, stopped), ReadingStopped);
+}
+
+// A stop that comes while a large file is read ends the reading within the
+// next megabyte read, however much of the file is left.
+TEST(ReadingProgress, AStopEndsTheReadingWhereverItComes) {
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("large.ged")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("0 HEAD\n");
+    const QByteArray person = "0 INDI\n1 NOTE " + QByteArray(200, 'x') + "\n";
+    for (int i = 0; i < 150'000; ++i) file.write(person);
+    file.close();
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        ReadingProgress progress;
+        std::atomic<qint64> readAtStop{-1};
+        std::thread stopper([&] {
+            while (progress.bytesRead == 0) std::this_thread::yield();
+            readAtStop = progress.bytesRead.load();
+            progress.stopRequested = true;
+        });
+        bool stopped = false;
+        try {
+            readFamilyTree(file.fileName(), progress);
+        } catch (const ReadingStopped&) {
+            stopped = true;
+        }
+        stopper.join();
+        if (!stopped) continue; // the whole file went by before the stop: try again
+        EXPECT_LE(progress.bytesRead - readAtStop, 2 * 1024 * 1024);
+        EXPECT_LT(progress.bytesRead, file.size());
+        return;
+    }
+    FAIL() << "the file was read to its end every time";
 }

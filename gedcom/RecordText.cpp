@@ -1,74 +1,22 @@
-#include "RecordReader.h"
+#include "RecordText.h"
 
 #include "GedcomError.h"
 #include "GedcomLine.h"
 
 namespace gedcom {
 
-namespace {
-
-// Bounds that no genealogy reaches and that keep a hostile file's record
-// from taking memory without end.
-constexpr std::size_t kMaxRecordLines = 1'000'000;
-constexpr qsizetype kMaxRecordText = 16 * kMaxLineLength;
-
-// A DOS end-of-file mark (Ctrl-Z) that older programs put after the text.
-constexpr QChar kEndOfFileMark(0x1A);
-
-bool beginsWithHeader(QStringView text) {
-    const QStringView trimmed = text.trimmed();
-    return trimmed.startsWith(u"0 HEAD") && (trimmed.size() == 6 || trimmed[6].isSpace());
+bool beginsRecord(QStringView line) {
+    const QStringView trimmed = line.trimmed();
+    return trimmed.size() > 1 && trimmed[0] == u'0' && trimmed[1].isSpace();
 }
 
-} // namespace
+bool endsText(QStringView line) { return line.trimmed().startsWith(QLatin1Char(kEndOfFileMark)); }
 
-RecordReader::RecordReader(LineSource& lines, QString fileName) : m_lines(lines), m_fileName(std::move(fileName)) {}
-
-bool RecordReader::next(Record& record) {
-    record.xref.clear();
-    record.text.resize(0); // keeps its memory for the next record
-    record.lines.clear();
-    if (m_ended) return false;
-    if (!m_pendingText.isEmpty()) {
-        addLine(record, m_pendingText, m_pendingNumber);
-        m_pendingText.clear();
-        if (m_sawTrailer) {
-            m_ended = true;
-            return true;
-        }
-    }
-    QStringView text;
-    qint64 number = 0;
-    while (m_lines.next(text, number)) {
-        if (text.trimmed().startsWith(kEndOfFileMark)) break;
-        if (!m_started) {
-            if (!beginsWithHeader(text))
-                fail(m_fileName, number,
-                     files::Phrase(
-                         QT_TRANSLATE_NOOP("files::Error", "not a GEDCOM file: it does not begin with \"0 HEAD\"")));
-            m_started = true;
-        }
-        const QStringView trimmed = text.trimmed();
-        if (!record.lines.empty() && trimmed.startsWith(QLatin1Char('0')) && trimmed.size() > 1
-            && trimmed[1].isSpace()) {
-            m_pendingText = text.toString();
-            m_pendingNumber = number;
-            return true;
-        }
-        addLine(record, text, number);
-        // What follows the trailer is no part of the file's records.
-        if (m_sawTrailer) {
-            m_ended = true;
-            return true;
-        }
-    }
-    if (!m_started)
-        fail(m_fileName, 0, files::Phrase(QT_TRANSLATE_NOOP("files::Error", "not a GEDCOM file: it is empty")));
-    m_ended = true;
-    return !record.lines.empty();
+bool isTrailerTag(QStringView tag) {
+    return tag == u"TRLR" || (tag.size() == 5 && tag.startsWith(u"TRLR") && tag[4] == QLatin1Char(kEndOfFileMark));
 }
 
-void RecordReader::addLine(Record& record, QStringView text, qint64 number) {
+void RecordBuilder::addLine(Record& record, QStringView text, qint64 number) {
     const GedcomLine line = parseLine(text, m_fileName, number);
     if (record.text.size() + text.size() > kMaxRecordText)
         fail(m_fileName, number,
@@ -82,7 +30,6 @@ void RecordReader::addLine(Record& record, QStringView text, qint64 number) {
         if (line.level != 0)
             fail(m_fileName, number,
                  files::Phrase(QT_TRANSLATE_NOOP("files::Error", "a record begins at level %1, not 0"), {line.level}));
-        m_sawTrailer = line.tag == u"TRLR" || (line.tag.startsWith(u"TRLR") && line.tag.sliced(4) == kEndOfFileMark);
         m_openLines.assign(1, 0);
         record.xref = line.xref.toString();
         const qsizetype tagAt = keep(line.tag);
@@ -122,6 +69,23 @@ void RecordReader::addLine(Record& record, QStringView text, qint64 number) {
     m_openLines[line.level] = static_cast<int>(record.lines.size());
     const qsizetype tagAt = keep(line.tag);
     record.lines.push_back({line.level, tagAt, line.tag.size(), keep(line.value), line.value.size(), number, parent});
+}
+
+Record parseRecord(QStringView text, qint64 firstLine, const QString& fileName) {
+    Record record;
+    RecordBuilder builder(fileName);
+    qint64 number = firstLine;
+    for (qsizetype at = 0; at < text.size(); ++number) {
+        qsizetype end = at;
+        while (end < text.size() && text[end] != u'\n' && text[end] != u'\r') ++end;
+        const QStringView line = text.sliced(at, end - at);
+        at = end + 1;
+        if (end + 1 < text.size() && text[end] == u'\r' && text[end + 1] == u'\n') ++at;
+        if (line.trimmed().isEmpty()) continue;
+        if (endsText(line) || (!record.lines.empty() && beginsRecord(line))) break;
+        builder.addLine(record, line, number);
+    }
+    return record;
 }
 
 } // namespace gedcom
