@@ -33,18 +33,21 @@ qint64 hebrewElapsedDays(qint64 year) {
 }
 
 qint64 hebrewNewYear(qint64 year) {
-    const qint64 before = hebrewElapsedDays(year - 1), now = hebrewElapsedDays(year), after = hebrewElapsedDays(year + 1);
+    const qint64 before = hebrewElapsedDays(year - 1), now = hebrewElapsedDays(year),
+                 after = hebrewElapsedDays(year + 1);
     const int delay = after - now == 356 ? 2 : now - before == 382 ? 1 : 0;
     return kHebrewEpoch + now + delay;
 }
 
 // The first day of each year of the French Republic, as it was proclaimed
 // (the autumn equinox at Paris), from the year I to the year XV.
+// clang-format off
 constexpr std::array<std::array<int, 3>, 15> kRepublicanNewYears = {{
     {1792, 9, 22}, {1793, 9, 22}, {1794, 9, 22}, {1795, 9, 23}, {1796, 9, 22},
     {1797, 9, 22}, {1798, 9, 22}, {1799, 9, 23}, {1800, 9, 23}, {1801, 9, 23},
     {1802, 9, 23}, {1803, 9, 24}, {1804, 9, 23}, {1805, 9, 23}, {1806, 9, 23},
 }};
+// clang-format on
 
 qint64 republicanNewYear(int year) {
     const auto& [y, m, d] = kRepublicanNewYears[static_cast<std::size_t>(year - 1)];
@@ -78,7 +81,8 @@ std::optional<DaySpan> hebrewDays(int year, int month, int day) {
     const bool shortKislev = yearLength % 10 == 3;
     // Tishri, Heshvan, Kislev, Tevet, Shevat, Adar (I), Adar II, Nisan ... Elul.
     const std::array<int, 13> lengths = {
-        30, longHeshvan ? 30 : 29, shortKislev ? 29 : 30, 29, 30, leap ? 30 : 29, leap ? 29 : 0, 30, 29, 30, 29, 30, 29};
+        30, longHeshvan ? 30 : 29, shortKislev ? 29 : 30, 29, 30, leap ? 30 : 29, leap ? 29 : 0, 30, 29, 30, 29, 30,
+        29};
     // Adar II in a year without it is the one Adar.
     if (!leap && month == 8) month = 7;
     qint64 monthStart = start;

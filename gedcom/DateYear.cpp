@@ -11,7 +11,13 @@ namespace gedcom {
 
 namespace {
 
-enum class Calendar { Gregorian, Julian, Hebrew, FrenchRepublican, Unknown };
+enum class Calendar {
+    Gregorian,
+    Julian,
+    Hebrew,
+    FrenchRepublican,
+    Unknown
+};
 
 constexpr std::array<const char16_t*, 12> kMonths = {u"JAN", u"FEB", u"MAR", u"APR", u"MAY", u"JUN",
                                                      u"JUL", u"AUG", u"SEP", u"OCT", u"NOV", u"DEC"};
@@ -42,7 +48,8 @@ int monthOf(Calendar calendar, QStringView word) {
 QString withCalendarWords(QString text) {
     text.replace(QStringLiteral("@#DFRENCH R@"), QStringLiteral(" FRENCH_R "));
     for (const char* name : {"GREGORIAN", "JULIAN", "HEBREW", "ROMAN", "UNKNOWN"})
-        text.replace(QStringLiteral("@#D%1@").arg(QLatin1String(name)), QStringLiteral(" %1 ").arg(QLatin1String(name)));
+        text.replace(QStringLiteral("@#D%1@").arg(QLatin1String(name)),
+                     QStringLiteral(" %1 ").arg(QLatin1String(name)));
     return text;
 }
 
@@ -56,7 +63,7 @@ Calendar calendarNamed(QStringView word) {
 
 bool isCalendarWord(QStringView word) {
     return word == u"GREGORIAN" || word == u"JULIAN" || word == u"HEBREW" || word == u"FRENCH_R" || word == u"ROMAN"
-           || word == u"UNKNOWN" || word.startsWith(u"@#") || (word.startsWith(u'_') && word.size() > 1);
+        || word == u"UNKNOWN" || word.startsWith(u"@#") || (word.startsWith(u'_') && word.size() > 1);
 }
 
 bool isEra(QStringView word) { return word == u"B.C." || word == u"BC" || word == u"BCE" || word == u"B.C.E."; }
@@ -74,7 +81,7 @@ constexpr int kUnknownMonth = -1;
 struct SingleDate {
     Calendar calendar = Calendar::Gregorian;
     int day = 0;
-    int month = 0; // kUnknownMonth for a word that is no month of the calendar
+    int month = 0;        // kUnknownMonth for a word that is no month of the calendar
     QStringView yearText; // as written, a dual year's "/51" included
     bool beforeChrist = false;
 };

@@ -66,8 +66,9 @@ void FamilyTree::finish(std::shared_ptr<RecordStore> store, CharacterSet set, bo
         stopWhenAsked(++step, stopRequested);
         if (person < 0) {
             const auto later = static_cast<std::size_t>(-person);
-            const QByteArrayView id = QByteArrayView(m_laterChildren)
-                                          .sliced(m_laterChildAt[later - 1], m_laterChildAt[later] - m_laterChildAt[later - 1]);
+            const QByteArrayView id =
+                QByteArrayView(m_laterChildren)
+                    .sliced(m_laterChildAt[later - 1], m_laterChildAt[later] - m_laterChildAt[later - 1]);
             person = m_personIds.find(id);
         }
         if (person >= 0) ++m_listedAt[static_cast<std::size_t>(person) + 1];

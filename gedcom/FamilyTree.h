@@ -112,9 +112,9 @@ private:
     // or -1 - the index of their identifier among the children not come yet;
     // turned into m_listedAt and m_listing by finish().
     std::vector<std::pair<qint32, qint32>> m_childLinks;
-    QByteArray m_laterChildren;              // their identifiers, one after another
-    std::vector<qsizetype> m_laterChildAt;   // where each begins; the last closes them
-    std::vector<quint32> m_listedAt; // where each person's families begin in m_listing; the last closes them
+    QByteArray m_laterChildren;            // their identifiers, one after another
+    std::vector<qsizetype> m_laterChildAt; // where each begins; the last closes them
+    std::vector<quint32> m_listedAt;       // where each person's families begin in m_listing; the last closes them
     std::vector<qint32> m_listing;
     std::shared_ptr<RecordStore> m_store;
     CharacterSet m_set = CharacterSet::Utf8;

@@ -52,9 +52,9 @@ private:
 
 [[noreturn]] void failUnreadable(const QString& path, int error) {
     fail(path, 0,
-         error == ENOENT ? files::Phrase(QT_TRANSLATE_NOOP("files::Error", "no such file"))
-                         : files::Phrase(QT_TRANSLATE_NOOP("files::Error", "cannot be read: %1"),
-                                         {files::systemReason(error)}));
+         error == ENOENT
+             ? files::Phrase(QT_TRANSLATE_NOOP("files::Error", "no such file"))
+             : files::Phrase(QT_TRANSLATE_NOOP("files::Error", "cannot be read: %1"), {files::systemReason(error)}));
 }
 
 // Opens the file once, without waiting for a writer, and judges it by what
@@ -96,9 +96,7 @@ int unnamedTemporaryFile(const QString& path) {
     return fd;
 }
 
-bool isUtf16(CharacterSet set) {
-    return set == CharacterSet::Utf16LittleEndian || set == CharacterSet::Utf16BigEndian;
-}
+bool isUtf16(CharacterSet set) { return set == CharacterSet::Utf16LittleEndian || set == CharacterSet::Utf16BigEndian; }
 
 // Reads the device's text into the tree: scanned once, chunk by chunk, UTF-16
 // as UTF-8; copied into the store unless the store is the file itself.
@@ -118,7 +116,7 @@ FamilyTree scanInto(QIODevice& device, const QString& fileName, qint64 maxRecord
     RecordScanner scanner(tree, textSet, maxRecords, warnings);
     try {
         QStringDecoder fromUtf16(encoding.set == CharacterSet::Utf16BigEndian ? QStringConverter::Utf16BE
-                                                                               : QStringConverter::Utf16LE);
+                                                                              : QStringConverter::Utf16LE);
         QByteArray chunk(kChunkBytes, Qt::Uninitialized);
         QByteArray converted;
         for (;;) {
@@ -134,10 +132,10 @@ FamilyTree scanInto(QIODevice& device, const QString& fileName, qint64 maxRecord
         }
         scanner.finish();
         if (!scanner.sawTrailer())
-            warnings.add(WarningKind::NoTrailer, scanner.lineNumber(),
-                         files::Phrase(QT_TRANSLATE_NOOP(
-                             "files::Error",
-                             "the file ends without its trailer line \"0 TRLR\": the file may be cut short")));
+            warnings.add(
+                WarningKind::NoTrailer, scanner.lineNumber(),
+                files::Phrase(QT_TRANSLATE_NOOP(
+                    "files::Error", "the file ends without its trailer line \"0 TRLR\": the file may be cut short")));
         if (copy) store->seal();
         tree.finish(store, textSet, scanner.isGedcom7(), stopRequested);
     } catch (const std::bad_alloc&) {

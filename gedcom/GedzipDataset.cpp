@@ -37,8 +37,7 @@ GedzipDataset::GedzipDataset(int descriptor, const QString& fileName) : m_archiv
     m_archive->zip = zip_fdopen(descriptor, ZIP_RDONLY, &code);
     if (!m_archive->zip) {
         ::close(descriptor);
-        fail(fileName, 0,
-             files::Phrase(QT_TRANSLATE_NOOP("files::Error", "not a GEDZIP file: %1"), {zipReason(code)}));
+        fail(fileName, 0, files::Phrase(QT_TRANSLATE_NOOP("files::Error", "not a GEDZIP file: %1"), {zipReason(code)}));
     }
     // Names in a GEDZIP file are case-sensitive.
     const zip_int64_t entry = zip_name_locate(m_archive->zip, kDatasetName, ZIP_FL_ENC_RAW);

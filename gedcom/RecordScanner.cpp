@@ -111,8 +111,10 @@ bool RecordScanner::feed(QByteArrayView bytes) {
         if (m_ended) return false;
         at = end + 1;
         if (data[end] == '\r') {
-            if (at == size) m_skipLineFeed = true;
-            else if (data[at] == '\n') ++at;
+            if (at == size)
+                m_skipLineFeed = true;
+            else if (data[at] == '\n')
+                ++at;
         }
     }
     m_offset += size;
@@ -249,10 +251,10 @@ void RecordScanner::startRecord(const Line& line, qint64 offset) {
     m_recordLine = m_lineNumber;
     m_xref.resize(0); // keeps its room for the next record's
     m_xref.append(line.xref);
-    m_kind = isTag(line.tag, "INDI")   ? Kind::Person
-             : isTag(line.tag, "FAM")  ? Kind::Family
-             : isTag(line.tag, "HEAD") ? Kind::Header
-                                       : Kind::Other;
+    m_kind = isTag(line.tag, "INDI") ? Kind::Person
+        : isTag(line.tag, "FAM")     ? Kind::Family
+        : isTag(line.tag, "HEAD")    ? Kind::Header
+                                     : Kind::Other;
     m_open.assign(1, {0, line.valueSize});
     m_lineCount = 1;
     m_lastJoined = 0;
@@ -269,25 +271,14 @@ void RecordScanner::startRecord(const Line& line, qint64 offset) {
 
 void RecordScanner::addToRecord(const Line& line, QByteArrayView value, const QString* decodedValue) {
     const QString& fileName = m_tree.fileName;
-    if (m_textSize + line.size > kMaxRecordText)
-        fail(fileName, m_lineNumber,
-             files::Phrase(QT_TRANSLATE_NOOP("files::Error", "a record of more than %1 characters"), {kMaxRecordText}));
-    const int deepest = static_cast<int>(m_open.size()) - 1;
-    if (line.level > deepest + 1)
-        fail(fileName, m_lineNumber,
-             files::Phrase(QT_TRANSLATE_NOOP("files::Error", "level %1 follows level %2"), {line.level, deepest}));
-    if (line.level == 0)
-        fail(fileName, m_lineNumber,
-             files::Phrase(QT_TRANSLATE_NOOP("files::Error", "a second record begins inside a record")));
+    checkRecordRoom(fileName, m_lineNumber, m_textSize, line.size);
+    checkLevel(fileName, m_lineNumber, line.level, static_cast<int>(m_open.size()) - 1);
     if (m_kind == Kind::Header) m_header.append(line.raw).append('\n');
 
     const bool continued = isTag(line.tag, "CONT");
     if (continued || isTag(line.tag, "CONC")) {
         OpenLine& joined = m_open[static_cast<std::size_t>(line.level - 1)];
-        if (joined.valueSize + line.valueSize + 1 > kMaxLineLength)
-            fail(
-                fileName, m_lineNumber,
-                files::Phrase(QT_TRANSLATE_NOOP("files::Error", "a text longer than %1 characters"), {kMaxLineLength}));
+        checkJoinedText(fileName, m_lineNumber, joined.valueSize + line.valueSize + 1);
         // The joined value is counted again where it moves to the end of the record's text.
         if (m_lastJoined != joined.index) m_textSize += joined.valueSize;
         const qsizetype added = (continued ? 1 : 0) + line.valueSize;
@@ -296,9 +287,7 @@ void RecordScanner::addToRecord(const Line& line, QByteArrayView value, const QS
         m_lastJoined = joined.index;
         return;
     }
-    if (m_lineCount >= kMaxRecordLines)
-        fail(fileName, m_lineNumber,
-             files::Phrase(QT_TRANSLATE_NOOP("files::Error", "a record of more than %1 lines"), {kMaxRecordLines}));
+    checkLineCount(fileName, m_lineNumber, m_lineCount);
     m_open.resize(static_cast<std::size_t>(line.level) + 1);
     m_open.back() = {m_lineCount, line.valueSize};
     m_lastJoined = m_lineCount++;
@@ -327,17 +316,18 @@ void RecordScanner::finishRecord(qint64 end) {
     if (m_kind != Kind::Person && m_kind != Kind::Family) return;
     if (m_tree.personCount() + m_tree.familyCount() >= m_maxRecords)
         fail(m_tree.fileName, m_recordLine,
-             files::Phrase(
-                 QT_TRANSLATE_NOOP("files::Error",
-                                   "the file holds more than %1 records of people and families; no larger file is read"),
-                 {m_maxRecords}));
+             files::Phrase(QT_TRANSLATE_NOOP(
+                               "files::Error",
+                               "the file holds more than %1 records of people and families; no larger file is read"),
+                           {m_maxRecords}));
     const RecordPlace place{m_recordAt, m_recordLine, end - m_recordAt};
     const QString shownId = shown(QString::fromUtf8(m_xref));
     if (m_kind == Kind::Person) {
         if (!m_tree.addPerson(m_xref, place))
-            m_warnings.add(WarningKind::SecondPerson, m_recordLine,
-                           files::Phrase(QT_TRANSLATE_NOOP("files::Error", "a second person @%1@; the first one is used"),
-                                         {shownId}));
+            m_warnings.add(
+                WarningKind::SecondPerson, m_recordLine,
+                files::Phrase(QT_TRANSLATE_NOOP("files::Error", "a second person @%1@; the first one is used"),
+                              {shownId}));
         return;
     }
     m_childList.clear();
@@ -346,9 +336,9 @@ void RecordScanner::finishRecord(qint64 end) {
         start = end;
     }
     if (!m_tree.addFamily(m_xref, place, m_childList))
-        m_warnings.add(WarningKind::SecondFamily, m_recordLine,
-                       files::Phrase(QT_TRANSLATE_NOOP("files::Error", "a second family @%1@; the first one is used"),
-                                     {shownId}));
+        m_warnings.add(
+            WarningKind::SecondFamily, m_recordLine,
+            files::Phrase(QT_TRANSLATE_NOOP("files::Error", "a second family @%1@; the first one is used"), {shownId}));
 }
 
 } // namespace gedcom

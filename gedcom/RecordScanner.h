@@ -59,7 +59,12 @@ private:
         std::size_t index = 0;
         qsizetype valueSize = 0; // with its CONC and CONT lines
     };
-    enum class Kind { Header, Person, Family, Other };
+    enum class Kind {
+        Header,
+        Person,
+        Family,
+        Other
+    };
 
     void takeLine(QByteArrayView bytes, qint64 offset);
     void takeDecodedLine(QByteArrayView bytes, qint64 offset);
@@ -74,8 +79,8 @@ private:
     CharacterSet m_set;
     qint64 m_maxRecords;
     Warnings& m_warnings;
-    qint64 m_offset = 0;     // of the next byte fed
-    QByteArray m_partLine;   // a line the last chunk ended within
+    qint64 m_offset = 0;   // of the next byte fed
+    QByteArray m_partLine; // a line the last chunk ended within
     bool m_inPartLine = false;
     qint64 m_partLineAt = 0; // where it begins
     qint64 m_endAt = 0;      // where a Ctrl-Z ended the text
@@ -96,9 +101,9 @@ private:
     std::size_t m_lineCount = 0;
     std::size_t m_lastJoined = 0; // the line whose value ends the record's text
     qsizetype m_textSize = 0;
-    QByteArray m_decodedId;              // an identifier in another script, as UTF-8
-    QByteArray m_children;               // the identifiers of the family's children, one after another
-    std::vector<qsizetype> m_childEnds;  // where each ends
+    QByteArray m_decodedId;             // an identifier in another script, as UTF-8
+    QByteArray m_children;              // the identifiers of the family's children, one after another
+    std::vector<qsizetype> m_childEnds; // where each ends
     std::vector<QByteArrayView> m_childList;
     QByteArray m_header; // the header's lines, read once it ends
 };

@@ -38,7 +38,8 @@ void RecordStore::append(QByteArrayView bytes) {
         return;
     }
     for (qsizetype written = 0; written < bytes.size();) {
-        const ssize_t n = ::write(m_descriptor, bytes.data() + written, static_cast<std::size_t>(bytes.size() - written));
+        const ssize_t n =
+            ::write(m_descriptor, bytes.data() + written, static_cast<std::size_t>(bytes.size() - written));
         if (n < 0 && errno == EINTR) continue;
         if (n < 0)
             fail(m_fileName, 0,
@@ -57,16 +58,18 @@ QByteArrayView RecordStore::read(qint64 offset, qint64 size) const {
         struct stat now {};
         if (::fstat(m_descriptor, &now) != 0 || !sameFile(now, m_sealed))
             fail(m_fileName, 0,
-                 files::Phrase(QT_TRANSLATE_NOOP("files::Error", "the file has changed since it was read; open it again")));
+                 files::Phrase(
+                     QT_TRANSLATE_NOOP("files::Error", "the file has changed since it was read; open it again")));
         m_block.resize(std::max(size, kBlockBytes));
         qint64 filled = 0;
         while (filled < m_block.size()) {
-            const ssize_t n = ::pread(m_descriptor, m_block.data() + filled, static_cast<std::size_t>(m_block.size() - filled),
-                                      m_base + offset + filled);
+            const ssize_t n = ::pread(m_descriptor, m_block.data() + filled,
+                                      static_cast<std::size_t>(m_block.size() - filled), m_base + offset + filled);
             if (n < 0 && errno == EINTR) continue;
             if (n < 0)
                 fail(m_fileName, 0,
-                     files::Phrase(QT_TRANSLATE_NOOP("files::Error", "cannot be read: %1"), {files::systemReason(errno)}));
+                     files::Phrase(QT_TRANSLATE_NOOP("files::Error", "cannot be read: %1"),
+                                   {files::systemReason(errno)}));
             if (n == 0) break;
             filled += n;
         }

@@ -16,11 +16,36 @@ bool isTrailerTag(QStringView tag) {
     return tag == u"TRLR" || (tag.size() == 5 && tag.startsWith(u"TRLR") && tag[4] == QLatin1Char(kEndOfFileMark));
 }
 
+void checkRecordRoom(const QString& fileName, qint64 number, qsizetype textSoFar, qsizetype lineSize) {
+    if (textSoFar + lineSize > kMaxRecordText)
+        fail(fileName, number,
+             files::Phrase(QT_TRANSLATE_NOOP("files::Error", "a record of more than %1 characters"), {kMaxRecordText}));
+}
+
+void checkLevel(const QString& fileName, qint64 number, int level, int deepest) {
+    if (level > deepest + 1)
+        fail(fileName, number,
+             files::Phrase(QT_TRANSLATE_NOOP("files::Error", "level %1 follows level %2"), {level, deepest}));
+    if (level == 0)
+        fail(fileName, number,
+             files::Phrase(QT_TRANSLATE_NOOP("files::Error", "a second record begins inside a record")));
+}
+
+void checkJoinedText(const QString& fileName, qint64 number, qsizetype joinedSize) {
+    if (joinedSize > kMaxLineLength)
+        fail(fileName, number,
+             files::Phrase(QT_TRANSLATE_NOOP("files::Error", "a text longer than %1 characters"), {kMaxLineLength}));
+}
+
+void checkLineCount(const QString& fileName, qint64 number, std::size_t linesSoFar) {
+    if (linesSoFar >= kMaxRecordLines)
+        fail(fileName, number,
+             files::Phrase(QT_TRANSLATE_NOOP("files::Error", "a record of more than %1 lines"), {kMaxRecordLines}));
+}
+
 void RecordBuilder::addLine(Record& record, QStringView text, qint64 number) {
     const GedcomLine line = parseLine(text, m_fileName, number);
-    if (record.text.size() + text.size() > kMaxRecordText)
-        fail(m_fileName, number,
-             files::Phrase(QT_TRANSLATE_NOOP("files::Error", "a record of more than %1 characters"), {kMaxRecordText}));
+    checkRecordRoom(m_fileName, number, record.text.size(), text.size());
     const auto keep = [&record](QStringView part) {
         const qsizetype at = record.text.size();
         record.text.append(part);
@@ -36,22 +61,13 @@ void RecordBuilder::addLine(Record& record, QStringView text, qint64 number) {
         record.lines.push_back({0, tagAt, line.tag.size(), keep(line.value), line.value.size(), number, -1});
         return;
     }
-    const int deepest = static_cast<int>(m_openLines.size()) - 1;
-    if (line.level > deepest + 1)
-        fail(m_fileName, number,
-             files::Phrase(QT_TRANSLATE_NOOP("files::Error", "level %1 follows level %2"), {line.level, deepest}));
-    if (line.level == 0)
-        fail(m_fileName, number,
-             files::Phrase(QT_TRANSLATE_NOOP("files::Error", "a second record begins inside a record")));
+    checkLevel(m_fileName, number, line.level, static_cast<int>(m_openLines.size()) - 1);
     const int parent = m_openLines[line.level - 1];
 
     const bool continuation = line.tag == u"CONC" || line.tag == u"CONT";
     if (continuation) {
         RecordLine& joined = record.lines[parent];
-        if (joined.valueSize + line.value.size() + 1 > kMaxLineLength)
-            fail(
-                m_fileName, number,
-                files::Phrase(QT_TRANSLATE_NOOP("files::Error", "a text longer than %1 characters"), {kMaxLineLength}));
+        checkJoinedText(m_fileName, number, joined.valueSize + line.value.size() + 1);
         // The joined value moves to the end of the text, unless it is there already.
         if (joined.valueAt + joined.valueSize != record.text.size()) {
             const QString before = record.value(joined).toString();
@@ -62,9 +78,7 @@ void RecordBuilder::addLine(Record& record, QStringView text, qint64 number) {
         joined.valueSize = record.text.size() - joined.valueAt;
         return;
     }
-    if (record.lines.size() >= kMaxRecordLines)
-        fail(m_fileName, number,
-             files::Phrase(QT_TRANSLATE_NOOP("files::Error", "a record of more than %1 lines"), {kMaxRecordLines}));
+    checkLineCount(m_fileName, number, record.lines.size());
     m_openLines.resize(line.level + 1);
     m_openLines[line.level] = static_cast<int>(record.lines.size());
     const qsizetype tagAt = keep(line.tag);

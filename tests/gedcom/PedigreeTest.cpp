@@ -86,8 +86,13 @@ TEST(Pedigree, ParentsComeFromEitherLinkTheChildsOwnFirst) {
     const FamilyTree tree = readTestFile("child-links.ged");
     const Pedigree pedigree = walkPedigree(tree, 0, 3);
     EXPECT_EQ(labels(tree, pedigree),
-              (QStringList{QStringLiteral("Sigrid Moe"), QStringLiteral("Knut Moe"), QStringLiteral("Gro Dal"),
-                           QStringLiteral("Lars Moe"), QStringLiteral("Tone Aas"), {}, {}}));
+              (QStringList{QStringLiteral("Sigrid Moe"),
+                           QStringLiteral("Knut Moe"),
+                           QStringLiteral("Gro Dal"),
+                           QStringLiteral("Lars Moe"),
+                           QStringLiteral("Tone Aas"),
+                           {},
+                           {}}));
     EXPECT_EQ(pedigree.warnings,
               QStringList{gedcomFile("child-links.ged")
                           + QStringLiteral(":22: warning: the family @F2@ lists @I2@ as a child, but @I2@ names the "
