@@ -235,6 +235,57 @@ TEST(GedcomReader, EveryErrorNamesTheLineAndQuotesTheFileSafely) {
     }
 }
 
+// Lines are read as bytes where they begin as nearly all do, and as text
+// where they begin otherwise: both ways give what the grammar says, with
+// blanks of other scripts, a byte-order mark inside the file, tabs, and
+// identifiers in another script.
+TEST(GedcomReader, EveryShapeOfLineIsReadAsTheGrammarSays) {
+    struct Case {
+        QByteArray file;
+        QString outcome; // the message, or the first person's identifier and label
+    };
+    const auto outcomeOf = [](QByteArray file) {
+        QBuffer buffer(&file);
+        buffer.open(QIODevice::ReadOnly);
+        try {
+            const FamilyTree tree = readFamilyTree(buffer, QStringLiteral("t.ged"));
+            const Person first = tree.person(0);
+            return QStringLiteral("@%1@ %2").arg(first.id, personLabel(first));
+        } catch (const files::Error& e) {
+            return QString::fromUtf8(e.what());
+        }
+    };
+    for (const Case& c : {
+             Case{"0 HEAD\n\xc2\xa0"
+                  "1 NOTE x\n0 TRLR\n",
+                  QString::fromUtf8("t.ged:2: the line does not begin with a level number: \"\u00a01 NOTE x\"")},
+             Case{"0 HEAD\n\xef\xbb\xbf"
+                  "0 @I1@ INDI\n0 TRLR\n",
+                  QString::fromUtf8("t.ged:2: the line does not begin with a level number: \"\ufeff0 @I1@ INDI\"")},
+             Case{"0 HEAD\n\v0 @I1@ INDI\n0 TRLR\n",
+                  QStringLiteral("t.ged:2: the line does not begin with a level number: \"\\x0b0 @I1@ INDI\"")},
+             Case{"0 HEAD\n0 \xc2\xa0\n0 TRLR\n", QStringLiteral("t.ged:2: a second record begins inside a record")},
+             Case{"0 HEAD\n00 @I1@ INDI\n0 TRLR\n", QStringLiteral("t.ged:2: a second record begins inside a record")},
+             Case{"0 HEAD\n0 @I1@ INDI\n1\tNAME\tPer /Lund/\n1 BIRT\n2 DATE 1820 \n0 TRLR\n",
+                  QStringLiteral("@I1@ Per Lund (b. 1820)")},
+             Case{"0 HEAD\n1 CHAR ANSI\n0 @\xd8"
+                  "1@ INDI\n1 NAME Per\n0 TRLR\n",
+                  QString::fromUtf8("@Ø1@ Per")},
+         })
+        EXPECT_EQ(outcomeOf(c.file), c.outcome) << c.file.toStdString();
+
+    // An identifier in another script is found by its text, also from a family's line.
+    QByteArray file = "0 HEAD\n1 CHAR ANSI\n0 @F1@ FAM\n1 CHIL @\xd8"
+                      "1@\n0 @\xd8"
+                      "1@ INDI\n0 TRLR\n";
+    QBuffer buffer(&file);
+    buffer.open(QIODevice::ReadOnly);
+    const FamilyTree tree = readFamilyTree(buffer, QStringLiteral("t.ged"));
+    ASSERT_EQ(tree.personIndex(QString::fromUtf8("Ø1")), 0);
+    ASSERT_EQ(tree.familiesListing(0).size(), 1u);
+    EXPECT_EQ(tree.familyId(tree.familiesListing(0)[0]), QStringLiteral("F1"));
+}
+
 // A fault repeated in every record is shown 20 times and then counted.
 TEST(GedcomReader, WarningsOfOneKindStopAtTwentyAndAreCounted) {
     QByteArray file = "0 HEAD\n0 @I1@ INDI\n0 @F1@ FAM\n0 @F1@ FAM\n";
