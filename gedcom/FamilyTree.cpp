@@ -7,6 +7,8 @@
 #include "RecordText.h"
 #include "TextDecoder.h"
 
+#include <algorithm>
+
 namespace gedcom {
 
 static_assert(kMaxRecords < (1 << 24), "record indexes fit the identifier tables' slots");
@@ -22,6 +24,21 @@ void stopWhenAsked(std::size_t step, const std::atomic<bool>& stopRequested) {
 
 } // namespace
 
+void RecordPlaces::add(const RecordPlace& place) {
+    const bool apart = place.size >= kApart || place.line >= kApart;
+    if (apart) m_apart.emplace_back(static_cast<int>(m_places.size()), place);
+    m_places.push_back({place.offset, apart ? kApart : static_cast<quint32>(place.size),
+                        apart ? kApart : static_cast<quint32>(place.line)});
+}
+
+RecordPlace RecordPlaces::operator[](int index) const {
+    const Packed& packed = m_places[static_cast<std::size_t>(index)];
+    if (packed.size != kApart) return {packed.offset, packed.line, packed.size};
+    return std::lower_bound(m_apart.begin(), m_apart.end(), index,
+                            [](const std::pair<int, RecordPlace>& kept, int wanted) { return kept.first < wanted; })
+        ->second;
+}
+
 FamilyTree::FamilyTree() = default;
 FamilyTree::~FamilyTree() = default;
 FamilyTree::FamilyTree(FamilyTree&&) noexcept = default;
@@ -29,7 +46,7 @@ FamilyTree& FamilyTree::operator=(FamilyTree&&) noexcept = default;
 
 bool FamilyTree::addPerson(QByteArrayView id, const RecordPlace& place) {
     if (m_personIds.add(id) < 0) return false;
-    m_personPlaces.push_back(place);
+    m_personPlaces.add(place);
     return true;
 }
 
@@ -37,7 +54,7 @@ bool FamilyTree::addFamily(QByteArrayView id, const RecordPlace& place, std::spa
     if (id.isEmpty()) return true;
     const int family = m_familyIds.add(id);
     if (family < 0) return false;
-    m_familyPlaces.push_back(place);
+    m_familyPlaces.add(place);
     for (const QByteArrayView child : children) {
         const int person = m_personIds.find(child);
         if (person >= 0) {
@@ -95,7 +112,7 @@ Record FamilyTree::recordAt(const RecordPlace& place) const {
 }
 
 Person FamilyTree::person(int index) const {
-    Person person = personOf(recordAt(m_personPlaces[static_cast<std::size_t>(index)]), m_gedcom7);
+    Person person = personOf(recordAt(m_personPlaces[index]), m_gedcom7);
     // The identifier as the tree holds it, whatever the record at that place says now.
     person.id = QString::fromUtf8(m_personIds.at(index));
     return person;
@@ -104,7 +121,7 @@ Person FamilyTree::person(int index) const {
 QString FamilyTree::nameOf(int index) const { return person(index).name; }
 
 Family FamilyTree::family(int index) const {
-    Family family = familyOf(recordAt(m_familyPlaces[static_cast<std::size_t>(index)]));
+    Family family = familyOf(recordAt(m_familyPlaces[index]));
     family.id = familyId(index);
     return family;
 }

@@ -58,6 +58,24 @@ struct RecordPlace {
     qint64 size = 0;   // in bytes, to the next record's first
 };
 
+// Where each record of a kind stands, in 16 bytes a record: a line number or
+// size beyond 32 bits, which only files of more than 4 GB hold, is kept apart.
+class RecordPlaces {
+public:
+    void add(const RecordPlace& place);
+    RecordPlace operator[](int index) const;
+
+private:
+    static constexpr quint32 kApart = 0xFFFFFFFF;
+    struct Packed {
+        qint64 offset;
+        quint32 size;
+        quint32 line;
+    };
+    std::vector<Packed> m_places;
+    std::vector<std::pair<int, RecordPlace>> m_apart; // by index
+};
+
 // The people and families of a file, and what the reader warned about.
 //
 // The tree holds what finds a record, where each stands in the file and who
@@ -106,8 +124,8 @@ private:
 
     Identifiers m_personIds;
     Identifiers m_familyIds;
-    std::vector<RecordPlace> m_personPlaces;
-    std::vector<RecordPlace> m_familyPlaces;
+    RecordPlaces m_personPlaces;
+    RecordPlaces m_familyPlaces;
     // Each family's children as the reader found them: the person's index,
     // or -1 - the index of their identifier among the children not come yet;
     // turned into m_listedAt and m_listing by finish().
