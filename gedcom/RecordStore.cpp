@@ -11,7 +11,10 @@ namespace gedcom {
 
 namespace {
 
-constexpr qint64 kBlockBytes = 32 * 1024;
+// Records read in the file's order are read ahead in large blocks; one read
+// on its own (a chart's ancestors lie anywhere) takes a page or two.
+constexpr qint64 kAheadBytes = 64 * 1024;
+constexpr qint64 kPageBytes = 4 * 1024;
 
 bool sameFile(const struct stat& a, const struct stat& b) {
     return a.st_size == b.st_size && a.st_mtim.tv_sec == b.st_mtim.tv_sec && a.st_mtim.tv_nsec == b.st_mtim.tv_nsec;
@@ -60,7 +63,8 @@ QByteArrayView RecordStore::read(qint64 offset, qint64 size) const {
             fail(m_fileName, 0,
                  files::Phrase(
                      QT_TRANSLATE_NOOP("files::Error", "the file has changed since it was read; open it again")));
-        m_block.resize(std::max(size, kBlockBytes));
+        const bool onward = m_blockAt >= 0 && offset >= m_blockAt && offset <= m_blockAt + m_block.size() + kAheadBytes;
+        m_block.resize(std::max(size, onward ? kAheadBytes : kPageBytes));
         qint64 filled = 0;
         while (filled < m_block.size()) {
             const ssize_t n = ::pread(m_descriptor, m_block.data() + filled,
