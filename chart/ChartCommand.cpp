@@ -163,12 +163,22 @@ Outcome parseArguments(const QStringList& arguments, QTextStream& out, QTextStre
 
 // What is refused before anything is read or written; nothing when the
 // request can go ahead.
-std::optional<int> refusal(const ChartRequest& request, QTextStream& err) {
+std::optional<int> refusal(const ChartRequest& request, const QStringList& lossyArguments, QTextStream& err) {
     if (request.outputPath.isEmpty()) {
         err << QCoreApplication::translate("chart::ChartCommand", "Name the workbook to write with --output FILE.xls.")
             << "\n";
         return kExitBadInput;
     }
+    for (const std::optional<QString>& path :
+         {std::optional(request.outputPath), request.picturePath, request.gedcomPath})
+        if (path && files::cameFromLostBytes(*path, lossyArguments)) {
+            err << QCoreApplication::translate("chart::ChartCommand",
+                                               "Cannot name the file '%1': its name is not valid UTF-8, and another "
+                                               "file would be used in its place.")
+                       .arg(files::visible(*path))
+                << "\n";
+            return kExitBadInput;
+        }
     if (request.picturePath && pictureFileKind(*request.picturePath) == PictureFileKind::Unknown) {
         err << QCoreApplication::translate(
                    "chart::ChartCommand", "Cannot write pictures of the kind '%1' names; use .bmp, .png, .svg or .pdf.")
@@ -225,7 +235,7 @@ DrawnChart drawChart(const ChartRequest& request, QTextStream& err) {
     chart.workbook = chart.application->workbooks().add();
     chart.application->setVisible(false);
     automation::Worksheet& sheet = chart.workbook->activeSheet();
-    executeLayout(sheet, BuildChartLayout(rootName, countText));
+    drawChartLayout(sheet, rootName, countText);
     const BoxLabels labels{request.withNumbers, filled ? std::move(filled->labelByNumber) : std::vector<QString>()};
     if (labels.any()) writeBoxTexts(sheet, boxColumnsOf(countText), labels);
     return chart;
@@ -262,11 +272,12 @@ bool chartCommandNeedsFonts(const QStringList& arguments) {
         && (parser.isSet(options.picture) || parser.isSet(options.gedcom) || parser.isSet(options.numbers));
 }
 
-int runChartCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+int runChartCommand(const QStringList& arguments, QTextStream& out, QTextStream& err,
+                    const QStringList& lossyArguments) {
     Outcome parsed = parseArguments(arguments, out, err);
     if (const int* status = std::get_if<int>(&parsed)) return *status;
     const ChartRequest& request = std::get<ChartRequest>(parsed);
-    if (const std::optional<int> status = refusal(request, err)) return *status;
+    if (const std::optional<int> status = refusal(request, lossyArguments, err)) return *status;
     try {
         DrawnChart chart = drawChart(request, err);
         writeChart(request, chart);

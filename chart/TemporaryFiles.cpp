@@ -1,7 +1,7 @@
 #include "TemporaryFiles.h"
 
 #include "files/Error.h"
-#include "files/FileReplacement.h"
+#include "files/HiddenNames.h"
 #include "files/RunningObjects.h"
 
 #include <QDir>

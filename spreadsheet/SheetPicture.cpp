@@ -5,6 +5,7 @@
 #include "Worksheet.h"
 #include "files/Error.h"
 #include "files/FileReplacement.h"
+#include "files/VisibleText.h"
 #include "files/WholeFile.h"
 
 #include <QBuffer>
@@ -110,7 +111,7 @@ PictureText textOf(const Worksheet& sheet, const CellRange& range, const Cell& c
                      std::min(merged->lastRow, range.lastRow) - range.firstRow);
     const CellFormat& format = sheet.formats().at(cell.format);
     return {QRect(at, end),
-            sheet.text(cell),
+            files::storableText(sheet.text(cell)),
             sheet.fontName(format),
             textPixelSize(format.fontSize()),
             paletteColor(format.fontColorIndex, 0xFF000000u),

@@ -373,6 +373,10 @@ vorhandene DATEI.
         <source>There is not enough memory to draw this chart.</source>
         <translation>Für diesen Stammbaum reicht der Speicher nicht aus.</translation>
     </message>
+    <message>
+        <source>Cannot name the file &apos;%1&apos;: its name is not valid UTF-8, and another file would be used in its place.</source>
+        <translation>Die Datei „%1“ kann nicht benannt werden: Ihr Name ist kein gültiges UTF-8, und eine andere Datei würde an ihrer Stelle verwendet.</translation>
+    </message>
 </context>
 <context>
     <name>chart::ChartLayout</name>
@@ -1105,6 +1109,10 @@ vorhandene DATEI.
     <message>
         <source>cannot be unpacked into the temporary folder: %1</source>
         <translation>kann nicht in den temporären Ordner entpackt werden: %1</translation>
+    </message>
+    <message>
+        <source>it leads through %1, a link that another user made in a folder everyone may write</source>
+        <translation>sie führt über %1, einen Verweis, den ein anderer Benutzer in einem Ordner angelegt hat, in den jeder schreiben darf</translation>
     </message>
 </context>
 <context>

@@ -363,6 +363,10 @@ En kjøring som feiler, etterlater ingen fil og endrer aldri en eksisterende FIL
         <source>There is not enough memory to draw this chart.</source>
         <translation>Det er ikke nok minne til å tegne dette slektstreet.</translation>
     </message>
+    <message>
+        <source>Cannot name the file &apos;%1&apos;: its name is not valid UTF-8, and another file would be used in its place.</source>
+        <translation>Kan ikke bruke filnavnet «%1»: navnet er ikke gyldig UTF-8, og en annen fil ville blitt brukt i stedet.</translation>
+    </message>
 </context>
 <context>
     <name>chart::ChartLayout</name>
@@ -1095,6 +1099,10 @@ En kjøring som feiler, etterlater ingen fil og endrer aldri en eksisterende FIL
     <message>
         <source>cannot be unpacked into the temporary folder: %1</source>
         <translation>kan ikke pakkes ut i den midlertidige mappen: %1</translation>
+    </message>
+    <message>
+        <source>it leads through %1, a link that another user made in a folder everyone may write</source>
+        <translation>den fører gjennom %1, en lenke som en annen bruker har laget i en mappe alle kan skrive i</translation>
     </message>
 </context>
 <context>

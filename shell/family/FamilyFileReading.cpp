@@ -2,6 +2,7 @@
 
 #include "gedcom/FamilyTreeReader.h"
 #include "shell/shared/ApplicationTitle.h"
+#include "shell/shared/TrappedHandler.h"
 
 #include <QEventLoop>
 #include <QFileInfo>
@@ -59,7 +60,9 @@ bool FamilyFileReading::waitShowingProgress(QWidget* parent) {
         });
         tick.start(kProgressTickMs);
         if (!m_thread->isFinished()) loop.exec();
-        if (progress.wasCanceled()) stop();
+        // Cancel stops the reading, and so does the end of the program
+        // (SIGTERM, a log-out), which ended the wait too.
+        if (progress.wasCanceled() || TrappedHandler::applicationEnded()) stop();
     }
     m_thread->wait();
     return !m_progress.stopRequested;

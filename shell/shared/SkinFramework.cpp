@@ -7,8 +7,16 @@
 
 namespace shell {
 
+namespace {
+
+// A style sheet of a few pages; a skin file of hundreds of megabytes is not
+// read into memory.
+constexpr qint64 kMaxSkinBytes = 4 * 1024 * 1024;
+
+} // namespace
+
 void SkinFramework::loadSkin(const QString& skinPath, const QString& /*variant*/) {
-    m_styleSheet = QString::fromUtf8(files::readWholeFile(skinPath));
+    m_styleSheet = QString::fromUtf8(files::readWholeFile(skinPath, kMaxSkinBytes));
     m_loaded = true;
 }
 

@@ -1,5 +1,6 @@
 #include "files/FileReplacement.h"
 #include "files/Error.h"
+#include "tests/support/Replacing.h"
 #include "tests/support/FileContents.h"
 #include "tests/support/QStringPrinter.h"
 
@@ -24,16 +25,6 @@
 using namespace files;
 
 namespace {
-
-// The failure's description, or an empty text when the replacement went through.
-QString replacing(const QString& target, const QByteArray& bytes) {
-    try {
-        replaceFile(target, bytes);
-    } catch (const Error& e) {
-        return e.description();
-    }
-    return QString();
-}
 
 struct stat statusOf(const QString& path) {
     struct stat status {};
