@@ -4,9 +4,9 @@
 #include "app/ProgramWindows.h"
 #include "app/Translations.h"
 #include "chart/TemporaryFiles.h"
+#include "core/VisibleText.h"
 #include "files/Paths.h"
 #include "files/SaveSignals.h"
-#include "files/VisibleText.h"
 #include "shell/shared/ApplicationFolders.h"
 #include "shell/shared/ApplicationIcon.h"
 #include "shell/shared/EndOnSignals.h"
@@ -42,10 +42,10 @@ int main(int argc, char* argv[]) {
     // A family file named on the command line opens once the window shows.
     const QString file = familyFileArgument(QCoreApplication::arguments());
     if (files::cameFromLostBytes(file, given.lossy))
-        std::cerr << QCoreApplication::translate("chart::ChartCommand",
+        std::cerr << QCoreApplication::translate("command::ChartCommand",
                                                  "Cannot name the file '%1': its name is not valid UTF-8, and another "
                                                  "file would be used in its place.")
-                         .arg(files::visible(file))
+                         .arg(core::visible(file))
                          .toStdString()
                   << '\n';
     else if (!file.isEmpty())

@@ -1,6 +1,6 @@
 // kinloom-chart: draws a chart and saves it as a workbook, with no window.
 #include "app/Translations.h"
-#include "chart/ChartCommand.h"
+#include "command/ChartCommand.h"
 #include "files/Paths.h"
 #include "files/SaveSignals.h"
 #include "spreadsheet/SheetPicture.h"
@@ -17,7 +17,7 @@ int main(int argc, char* argv[]) {
     const files::ProgramArguments given = files::programArguments(argc, argv);
     files::failWritesBeyondTheSizeLimit(); // every write, the table of running objects' too
     std::unique_ptr<QCoreApplication> app;
-    if (chart::chartCommandNeedsFonts(given.texts)) {
+    if (command::chartCommandNeedsFonts(given.texts)) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         app = std::make_unique<QGuiApplication>(argc, argv);
         spreadsheet::registerSheetFonts();
@@ -31,5 +31,5 @@ int main(int argc, char* argv[]) {
     QTextStream err(stderr);
     // Ctrl+C or a log-out while the files go in place waits for them.
     files::deferEndingSignalsDuringSaves();
-    return chart::runChartCommand(QCoreApplication::arguments(), out, err, given.lossy);
+    return command::runChartCommand(QCoreApplication::arguments(), out, err, given.lossy);
 }

@@ -1,10 +1,10 @@
 #include "FileReplacement.h"
 
 #include "CommitRecord.h"
-#include "Error.h"
 #include "FileKind.h"
 #include "HiddenNames.h"
 #include "Paths.h"
+#include "core/Error.h"
 
 #include <QFile>
 
@@ -44,11 +44,12 @@ bool seamFails(FileOperation kind) {
     return true;
 }
 
-[[noreturn]] void fail(const QString& target, Phrase why) {
-    throw Error(ErrorKind::File, QT_TRANSLATE_NOOP("files::Error", "Cannot save '%1': %2."), {target, std::move(why)});
+[[noreturn]] void fail(const QString& target, core::Phrase why) {
+    throw core::Error(core::ErrorKind::FileFailed, QT_TRANSLATE_NOOP("core::Error", "Cannot save '%1': %2."),
+                      {target, std::move(why)});
 }
 
-[[noreturn]] void failWithErrno(const QString& target) { fail(target, systemReason(errno)); }
+[[noreturn]] void failWithErrno(const QString& target) { fail(target, core::systemReason(errno)); }
 
 // Large files go in pieces, so that a disk running out part-way shows.
 constexpr qsizetype kPiece = 64 * 1024;
@@ -138,21 +139,21 @@ void FileReplacement::discard() noexcept {
 
 void FileReplacement::prepare() {
     if (m_target.isEmpty() || m_target.contains(QChar(u'\0')))
-        fail(m_target, Phrase(QT_TRANSLATE_NOOP("files::Error", "the name is not a valid file name")));
+        fail(m_target, core::Phrase(QT_TRANSLATE_NOOP("core::Error", "the name is not a valid file name")));
     failWritesBeyondTheSizeLimit();
     const FollowedPath followed = followLinksProtected(QFile::encodeName(m_target));
     if (!followed.refused.isEmpty())
         fail(m_target,
-             Phrase(QT_TRANSLATE_NOOP("files::Error",
-                                      "it leads through %1, a link that another user made in a folder "
-                                      "everyone may write"),
-                    {QFile::decodeName(followed.refused)}));
+             core::Phrase(QT_TRANSLATE_NOOP("core::Error",
+                                            "it leads through %1, a link that another user made in a folder "
+                                            "everyone may write"),
+                          {QFile::decodeName(followed.refused)}));
     struct stat status {};
     const bool exists = !followed.error && ::lstat(followed.path.constData(), &status) == 0;
     if (followed.lastWasLink && !exists)
         fail(m_target,
-             Phrase(QT_TRANSLATE_NOOP("files::Error", "it is a link that leads to no file (%1)"),
-                    {systemReason(followed.error ? followed.error : errno)}));
+             core::Phrase(QT_TRANSLATE_NOOP("core::Error", "it is a link that leads to no file (%1)"),
+                          {core::systemReason(followed.error ? followed.error : errno)}));
     if (followed.error) {
         errno = followed.error;
         failWithErrno(m_target);
@@ -160,8 +161,8 @@ void FileReplacement::prepare() {
     m_resolved = followed.path;
     if (exists && !S_ISREG(status.st_mode))
         fail(m_target,
-             Phrase(QT_TRANSLATE_NOOP("files::Error", "it is %1, not a file that can be saved over"),
-                    {fileKind(status.st_mode)}));
+             core::Phrase(QT_TRANSLATE_NOOP("core::Error", "it is %1, not a file that can be saved over"),
+                          {fileKind(status.st_mode)}));
     // A file the user may not write is never replaced, whatever its folder allows.
     if (exists && ::faccessat(AT_FDCWD, m_resolved.constData(), W_OK, AT_EACCESS) != 0) failWithErrno(m_target);
     m_existed = exists;

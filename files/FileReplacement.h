@@ -20,7 +20,7 @@ namespace files {
 
 // Puts new bytes in the place of a file so that a failure never costs the
 // file that was there. Every write, flush and close is checked before the
-// new bytes take its place; a failure is thrown as a files::Error that
+// new bytes take its place; a failure is thrown as a core::Error that
 // names the file and the system's reason ("No space left on device").
 //
 // Where the folder can be written, the bytes go to a new hidden file beside

@@ -107,7 +107,7 @@ Record FamilyTree::recordAt(const RecordPlace& place) const {
     Record record = parseRecord(decodeText(m_set, bytes), place.line, fileName);
     if (record.lines.empty())
         fail(fileName, place.line,
-             files::Phrase(QT_TRANSLATE_NOOP("files::Error", "the file has changed since it was read; open it again")));
+             core::Phrase(QT_TRANSLATE_NOOP("core::Error", "the file has changed since it was read; open it again")));
     return record;
 }
 

@@ -92,7 +92,7 @@ public:
 
     int personCount() const { return m_personIds.size(); }
     qsizetype familyCount() const { return m_familyIds.size(); }
-    // Each reads the record from the file; throws a files::Error (Gedcom)
+    // Each reads the record from the file; throws a core::Error (DataDamaged)
     // naming the file when it can no longer be read as it was.
     Person person(int index) const;
     QString nameOf(int index) const;

@@ -53,8 +53,8 @@ private:
 [[noreturn]] void failUnreadable(const QString& path, int error) {
     fail(path, 0,
          error == ENOENT
-             ? files::Phrase(QT_TRANSLATE_NOOP("files::Error", "no such file"))
-             : files::Phrase(QT_TRANSLATE_NOOP("files::Error", "cannot be read: %1"), {files::systemReason(error)}));
+             ? core::Phrase(QT_TRANSLATE_NOOP("core::Error", "no such file"))
+             : core::Phrase(QT_TRANSLATE_NOOP("core::Error", "cannot be read: %1"), {core::systemReason(error)}));
 }
 
 // Opens the file once, without waiting for a writer, and judges it by what
@@ -67,7 +67,7 @@ int openRegularFile(const QString& path) {
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
         ::close(fd);
         // A FIFO or a device would never end, or block.
-        fail(path, 0, files::Phrase(QT_TRANSLATE_NOOP("files::Error", "not a regular file")));
+        fail(path, 0, core::Phrase(QT_TRANSLATE_NOOP("core::Error", "not a regular file")));
     }
     return fd;
 }
@@ -91,8 +91,8 @@ int unnamedTemporaryFile(const QString& path) {
     }
     if (fd < 0)
         fail(path, 0,
-             files::Phrase(QT_TRANSLATE_NOOP("files::Error", "cannot be unpacked into the temporary folder: %1"),
-                           {files::systemReason(errno)}));
+             core::Phrase(QT_TRANSLATE_NOOP("core::Error", "cannot be unpacked into the temporary folder: %1"),
+                           {core::systemReason(errno)}));
     return fd;
 }
 
@@ -109,7 +109,7 @@ FamilyTree scanInto(QIODevice& device, const QString& fileName, qint64 maxRecord
     Warnings warnings(fileName);
     if (!encoding.unknownCharName.isEmpty())
         warnings.add(WarningKind::UnknownCharacterSet, 0,
-                     files::Phrase(QT_TRANSLATE_NOOP("files::Error", "unknown character set %1; read as UTF-8"),
+                     core::Phrase(QT_TRANSLATE_NOOP("core::Error", "unknown character set %1; read as UTF-8"),
                                    {shown(encoding.unknownCharName)}));
     const bool utf16 = isUtf16(encoding.set);
     const CharacterSet textSet = utf16 ? CharacterSet::Utf8 : encoding.set;
@@ -123,7 +123,7 @@ FamilyTree scanInto(QIODevice& device, const QString& fileName, qint64 maxRecord
             const qint64 read = device.read(chunk.data(), kChunkBytes);
             if (read < 0)
                 fail(fileName, scanner.lineNumber() + 1,
-                     files::Phrase(QT_TRANSLATE_NOOP("files::Error", "cannot be read: %1"), {device.errorString()}));
+                     core::Phrase(QT_TRANSLATE_NOOP("core::Error", "cannot be read: %1"), {device.errorString()}));
             if (read == 0) break;
             QByteArrayView text(chunk.constData(), read);
             if (utf16) text = converted = QString(fromUtf16.decode(text)).toUtf8();
@@ -134,15 +134,15 @@ FamilyTree scanInto(QIODevice& device, const QString& fileName, qint64 maxRecord
         if (!scanner.sawTrailer())
             warnings.add(
                 WarningKind::NoTrailer, scanner.lineNumber(),
-                files::Phrase(QT_TRANSLATE_NOOP(
-                    "files::Error", "the file ends without its trailer line \"0 TRLR\": the file may be cut short")));
+                core::Phrase(QT_TRANSLATE_NOOP(
+                    "core::Error", "the file ends without its trailer line \"0 TRLR\": the file may be cut short")));
         if (copy) store->seal();
         tree.finish(store, textSet, scanner.isGedcom7(), stopRequested);
     } catch (const std::bad_alloc&) {
         // What was read is given back by now.
         fail(fileName, scanner.lineNumber(),
-             files::Phrase(
-                 QT_TRANSLATE_NOOP("files::Error", "there is not enough memory to read the file beyond this line")));
+             core::Phrase(
+                 QT_TRANSLATE_NOOP("core::Error", "there is not enough memory to read the file beyond this line")));
     }
     tree.warnings = warnings.lines();
     return tree;
@@ -168,7 +168,7 @@ FamilyTree readFamilyTree(const QString& path) {
 FamilyTree readFamilyTree(const QString& path, ReadingProgress& progress) {
     QFile file;
     if (!file.open(openRegularFile(path), QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle))
-        fail(path, 0, files::Phrase(QT_TRANSLATE_NOOP("files::Error", "cannot be read: %1"), {file.errorString()}));
+        fail(path, 0, core::Phrase(QT_TRANSLATE_NOOP("core::Error", "cannot be read: %1"), {file.errorString()}));
     std::unique_ptr<GedzipDataset> archived;
     if (isZipArchive(file.peek(4))) archived = std::make_unique<GedzipDataset>(duplicate(file.handle(), path), path);
     QIODevice& data = archived ? static_cast<QIODevice&>(*archived) : file;
@@ -190,14 +190,14 @@ FamilyTree readFamilyTree(const QString& path, ReadingProgress& progress) {
     std::optional<FamilyTree> tree;
     try {
         tree = scanInto(watched, path, kMaxRecords, store, copy, progress.stopRequested);
-    } catch (const files::Error&) {
+    } catch (const core::Error&) {
         // A file cut short by the stop may look broken: it is not.
         if (progress.stopRequested) throw ReadingStopped();
         throw;
     }
     if (progress.stopRequested) throw ReadingStopped();
     if (file.error() != QFileDevice::NoError)
-        fail(path, 0, files::Phrase(QT_TRANSLATE_NOOP("files::Error", "cannot be read: %1"), {file.errorString()}));
+        fail(path, 0, core::Phrase(QT_TRANSLATE_NOOP("core::Error", "cannot be read: %1"), {file.errorString()}));
     return std::move(*tree);
 }
 

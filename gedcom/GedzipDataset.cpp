@@ -37,19 +37,19 @@ GedzipDataset::GedzipDataset(int descriptor, const QString& fileName) : m_archiv
     m_archive->zip = zip_fdopen(descriptor, ZIP_RDONLY, &code);
     if (!m_archive->zip) {
         ::close(descriptor);
-        fail(fileName, 0, files::Phrase(QT_TRANSLATE_NOOP("files::Error", "not a GEDZIP file: %1"), {zipReason(code)}));
+        fail(fileName, 0, core::Phrase(QT_TRANSLATE_NOOP("core::Error", "not a GEDZIP file: %1"), {zipReason(code)}));
     }
     // Names in a GEDZIP file are case-sensitive.
     const zip_int64_t entry = zip_name_locate(m_archive->zip, kDatasetName, ZIP_FL_ENC_RAW);
     zip_stat_t status;
     if (entry < 0 || zip_stat_index(m_archive->zip, static_cast<zip_uint64_t>(entry), 0, &status) != 0)
         fail(fileName, 0,
-             files::Phrase(QT_TRANSLATE_NOOP("files::Error", "not a GEDZIP file: it holds no %1"),
+             core::Phrase(QT_TRANSLATE_NOOP("core::Error", "not a GEDZIP file: it holds no %1"),
                            {QString::fromLatin1(kDatasetName)}));
     m_archive->dataset = zip_fopen_index(m_archive->zip, static_cast<zip_uint64_t>(entry), 0);
     if (!m_archive->dataset)
         fail(fileName, 0,
-             files::Phrase(QT_TRANSLATE_NOOP("files::Error", "%1 in the archive cannot be read: %2"),
+             core::Phrase(QT_TRANSLATE_NOOP("core::Error", "%1 in the archive cannot be read: %2"),
                            {QString::fromLatin1(kDatasetName),
                             QString::fromLocal8Bit(zip_error_strerror(zip_get_error(m_archive->zip)))}));
     if (status.valid & ZIP_STAT_SIZE) m_size = static_cast<qint64>(status.size);

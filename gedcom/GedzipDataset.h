@@ -17,7 +17,7 @@ bool isZipArchive(QByteArrayView head);
 class GedzipDataset : public QIODevice {
 public:
     // Takes the descriptor of the opened archive, and closes it. Throws a
-    // files::Error (Gedcom) naming the file for a damaged archive and for one
+    // core::Error (DataDamaged) naming the file for a damaged archive and for one
     // without gedcom.ged.
     GedzipDataset(int descriptor, const QString& fileName);
     ~GedzipDataset() override;

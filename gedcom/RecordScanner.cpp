@@ -62,7 +62,7 @@ RecordScanner::RecordScanner(FamilyTree& tree, CharacterSet set, qint64 maxRecor
 
 void RecordScanner::failLineTooLong(qint64 line) const {
     fail(m_tree.fileName, line,
-         files::Phrase(QT_TRANSLATE_NOOP("files::Error", "a line longer than %1 characters; this is not a GEDCOM file"),
+         core::Phrase(QT_TRANSLATE_NOOP("core::Error", "a line longer than %1 characters; this is not a GEDCOM file"),
                        {kMaxLineLength}));
 }
 
@@ -152,7 +152,7 @@ void RecordScanner::finish() {
         m_inPartLine = false;
     }
     if (!m_started)
-        fail(m_tree.fileName, 0, files::Phrase(QT_TRANSLATE_NOOP("files::Error", "not a GEDCOM file: it is empty")));
+        fail(m_tree.fileName, 0, core::Phrase(QT_TRANSLATE_NOOP("core::Error", "not a GEDCOM file: it is empty")));
     if (m_inRecord) finishRecord(m_ended ? m_endAt : m_offset);
 }
 
@@ -218,8 +218,8 @@ void RecordScanner::takeDecodedLine(QByteArrayView bytes, qint64 offset) {
         const QStringView trimmed = QStringView(text).trimmed();
         if (!trimmed.startsWith(u"0 HEAD") || (trimmed.size() > 6 && !trimmed[6].isSpace()))
             fail(m_tree.fileName, m_lineNumber,
-                 files::Phrase(
-                     QT_TRANSLATE_NOOP("files::Error", "not a GEDCOM file: it does not begin with \"0 HEAD\"")));
+                 core::Phrase(
+                     QT_TRANSLATE_NOOP("core::Error", "not a GEDCOM file: it does not begin with \"0 HEAD\"")));
         m_started = true;
     }
     const bool beginsNext = m_inRecord && beginsRecord(text);
@@ -245,7 +245,7 @@ void RecordScanner::takeDecodedLine(QByteArrayView bytes, qint64 offset) {
 void RecordScanner::startRecord(const Line& line, qint64 offset) {
     if (line.level != 0)
         fail(m_tree.fileName, m_lineNumber,
-             files::Phrase(QT_TRANSLATE_NOOP("files::Error", "a record begins at level %1, not 0"), {line.level}));
+             core::Phrase(QT_TRANSLATE_NOOP("core::Error", "a record begins at level %1, not 0"), {line.level}));
     m_inRecord = true;
     m_recordAt = offset;
     m_recordLine = m_lineNumber;
@@ -316,8 +316,8 @@ void RecordScanner::finishRecord(qint64 end) {
     if (m_kind != Kind::Person && m_kind != Kind::Family) return;
     if (m_tree.personCount() + m_tree.familyCount() >= m_maxRecords)
         fail(m_tree.fileName, m_recordLine,
-             files::Phrase(QT_TRANSLATE_NOOP(
-                               "files::Error",
+             core::Phrase(QT_TRANSLATE_NOOP(
+                               "core::Error",
                                "the file holds more than %1 records of people and families; no larger file is read"),
                            {m_maxRecords}));
     const RecordPlace place{m_recordAt, m_recordLine, end - m_recordAt};
@@ -326,7 +326,7 @@ void RecordScanner::finishRecord(qint64 end) {
         if (!m_tree.addPerson(m_xref, place))
             m_warnings.add(
                 WarningKind::SecondPerson, m_recordLine,
-                files::Phrase(QT_TRANSLATE_NOOP("files::Error", "a second person @%1@; the first one is used"),
+                core::Phrase(QT_TRANSLATE_NOOP("core::Error", "a second person @%1@; the first one is used"),
                               {shownId}));
         return;
     }
@@ -338,7 +338,7 @@ void RecordScanner::finishRecord(qint64 end) {
     if (!m_tree.addFamily(m_xref, place, m_childList))
         m_warnings.add(
             WarningKind::SecondFamily, m_recordLine,
-            files::Phrase(QT_TRANSLATE_NOOP("files::Error", "a second family @%1@; the first one is used"), {shownId}));
+            core::Phrase(QT_TRANSLATE_NOOP("core::Error", "a second family @%1@; the first one is used"), {shownId}));
 }
 
 } // namespace gedcom

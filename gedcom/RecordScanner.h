@@ -21,7 +21,7 @@ class Warnings;
 // not begin as most do (with a level after blanks) is decoded and read as
 // text, so that every message is the same as for one read so.
 //
-// Throws a files::Error (Gedcom) naming the file and line for a file that
+// Throws a core::Error (DataDamaged) naming the file and line for a file that
 // does not begin with a header, a line that is not GEDCOM, a level that jumps
 // by more than one, a line, record or text too large to be a genealogy's, and
 // more people and families than maxRecords.

@@ -2,7 +2,7 @@
 
 #include "GedcomError.h"
 
-#include "files/Error.h"
+#include "core/Error.h"
 
 #include <cerrno>
 #include <unistd.h>
@@ -46,8 +46,8 @@ void RecordStore::append(QByteArrayView bytes) {
         if (n < 0 && errno == EINTR) continue;
         if (n < 0)
             fail(m_fileName, 0,
-                 files::Phrase(QT_TRANSLATE_NOOP("files::Error", "cannot be unpacked into the temporary folder: %1"),
-                               {files::systemReason(errno)}));
+                 core::Phrase(QT_TRANSLATE_NOOP("core::Error", "cannot be unpacked into the temporary folder: %1"),
+                               {core::systemReason(errno)}));
         written += n;
     }
 }
@@ -61,8 +61,8 @@ QByteArrayView RecordStore::read(qint64 offset, qint64 size) const {
         struct stat now {};
         if (::fstat(m_descriptor, &now) != 0 || !sameFile(now, m_sealed))
             fail(m_fileName, 0,
-                 files::Phrase(
-                     QT_TRANSLATE_NOOP("files::Error", "the file has changed since it was read; open it again")));
+                 core::Phrase(
+                     QT_TRANSLATE_NOOP("core::Error", "the file has changed since it was read; open it again")));
         const bool onward = m_blockAt >= 0 && offset >= m_blockAt && offset <= m_blockAt + m_block.size() + kAheadBytes;
         m_block.resize(std::max(size, onward ? kAheadBytes : kPageBytes));
         qint64 filled = 0;
@@ -72,8 +72,8 @@ QByteArrayView RecordStore::read(qint64 offset, qint64 size) const {
             if (n < 0 && errno == EINTR) continue;
             if (n < 0)
                 fail(m_fileName, 0,
-                     files::Phrase(QT_TRANSLATE_NOOP("files::Error", "cannot be read: %1"),
-                                   {files::systemReason(errno)}));
+                     core::Phrase(QT_TRANSLATE_NOOP("core::Error", "cannot be read: %1"),
+                                   {core::systemReason(errno)}));
             if (n == 0) break;
             filled += n;
         }

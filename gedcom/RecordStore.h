@@ -24,7 +24,7 @@ public:
     RecordStore& operator=(const RecordStore&) = delete;
 
     // The bytes at offset, up to size of them (fewer at the end). Throws a
-    // files::Error (Gedcom) naming the file when it cannot be read, or when
+    // core::Error (DataDamaged) naming the file when it cannot be read, or when
     // it has changed since the reader took it.
     QByteArrayView read(qint64 offset, qint64 size) const;
     // Appends to a copy the reader makes; throws as read() does.

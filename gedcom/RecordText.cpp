@@ -19,28 +19,28 @@ bool isTrailerTag(QStringView tag) {
 void checkRecordRoom(const QString& fileName, qint64 number, qsizetype textSoFar, qsizetype lineSize) {
     if (textSoFar + lineSize > kMaxRecordText)
         fail(fileName, number,
-             files::Phrase(QT_TRANSLATE_NOOP("files::Error", "a record of more than %1 characters"), {kMaxRecordText}));
+             core::Phrase(QT_TRANSLATE_NOOP("core::Error", "a record of more than %1 characters"), {kMaxRecordText}));
 }
 
 void checkLevel(const QString& fileName, qint64 number, int level, int deepest) {
     if (level > deepest + 1)
         fail(fileName, number,
-             files::Phrase(QT_TRANSLATE_NOOP("files::Error", "level %1 follows level %2"), {level, deepest}));
+             core::Phrase(QT_TRANSLATE_NOOP("core::Error", "level %1 follows level %2"), {level, deepest}));
     if (level == 0)
         fail(fileName, number,
-             files::Phrase(QT_TRANSLATE_NOOP("files::Error", "a second record begins inside a record")));
+             core::Phrase(QT_TRANSLATE_NOOP("core::Error", "a second record begins inside a record")));
 }
 
 void checkJoinedText(const QString& fileName, qint64 number, qsizetype joinedSize) {
     if (joinedSize > kMaxLineLength)
         fail(fileName, number,
-             files::Phrase(QT_TRANSLATE_NOOP("files::Error", "a text longer than %1 characters"), {kMaxLineLength}));
+             core::Phrase(QT_TRANSLATE_NOOP("core::Error", "a text longer than %1 characters"), {kMaxLineLength}));
 }
 
 void checkLineCount(const QString& fileName, qint64 number, std::size_t linesSoFar) {
     if (linesSoFar >= kMaxRecordLines)
         fail(fileName, number,
-             files::Phrase(QT_TRANSLATE_NOOP("files::Error", "a record of more than %1 lines"), {kMaxRecordLines}));
+             core::Phrase(QT_TRANSLATE_NOOP("core::Error", "a record of more than %1 lines"), {kMaxRecordLines}));
 }
 
 void RecordBuilder::addLine(Record& record, QStringView text, qint64 number) {
@@ -54,7 +54,7 @@ void RecordBuilder::addLine(Record& record, QStringView text, qint64 number) {
     if (record.lines.empty()) {
         if (line.level != 0)
             fail(m_fileName, number,
-                 files::Phrase(QT_TRANSLATE_NOOP("files::Error", "a record begins at level %1, not 0"), {line.level}));
+                 core::Phrase(QT_TRANSLATE_NOOP("core::Error", "a record begins at level %1, not 0"), {line.level}));
         m_openLines.assign(1, 0);
         record.xref = line.xref.toString();
         const qsizetype tagAt = keep(line.tag);

@@ -50,15 +50,15 @@ bool endsText(QStringView line);
 bool isTrailerTag(QStringView tag);
 
 // The checks each line of a record passes, alike when a file is scanned and
-// when a record is read again; each throws files::Error (Gedcom) naming the
+// when a record is read again; each throws core::Error (DataDamaged) naming the
 // file and line. textSoFar: the characters of the record's tags and values.
 void checkRecordRoom(const QString& fileName, qint64 number, qsizetype textSoFar, qsizetype lineSize);
 void checkLevel(const QString& fileName, qint64 number, int level, int deepest);
 void checkJoinedText(const QString& fileName, qint64 number, qsizetype joinedSize);
 void checkLineCount(const QString& fileName, qint64 number, std::size_t linesSoFar);
 
-// Puts a record together line by line, checking each: throws files::Error
-// (Gedcom) naming the file and line for a level that jumps by more than one,
+// Puts a record together line by line, checking each: throws core::Error
+// (DataDamaged) naming the file and line for a level that jumps by more than one,
 // and for a record or text too large to be a genealogy's.
 class RecordBuilder {
 public:

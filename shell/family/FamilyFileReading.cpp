@@ -49,6 +49,10 @@ bool FamilyFileReading::waitShowingProgress(QWidget* parent) {
         progress.setMinimumDuration(kProgressDelayMs);
         progress.setAutoReset(false);
         progress.setAutoClose(false);
+        // The caller waits for the tree, as a handler waits for a message box:
+        // the loop delivers the window's events meanwhile and ends at the
+        // reading's end or Cancel. It is a loop of its own rather than the
+        // dialog's exec(), so that a short reading shows no dialog at all.
         QEventLoop loop;
         connect(this, &FamilyFileReading::finished, &loop, &QEventLoop::quit);
         connect(&progress, &QProgressDialog::canceled, &loop, &QEventLoop::quit);

@@ -1,6 +1,6 @@
 #include "SettingsStore.h"
 
-#include "files/Error.h"
+#include "core/Error.h"
 #include "files/FileReplacement.h"
 #include "files/FolderOverride.h"
 #include "files/WholeFile.h"
@@ -35,8 +35,8 @@ QByteArray storedBytes(const QString& file, const char* failure) {
     if (!QFileInfo::exists(file)) return {};
     try {
         return files::readWholeFile(file, kMaxStoreBytes);
-    } catch (const files::Error&) {
-        throw files::Error(files::ErrorKind::Window, failure, {file});
+    } catch (const core::Error&) {
+        throw core::Error(core::ErrorKind::FileFailed, failure, {file});
     }
 }
 
@@ -67,7 +67,7 @@ public:
     }
 
 private:
-    [[noreturn]] void fail() const { throw files::Error(files::ErrorKind::Window, m_failure, {m_file}); }
+    [[noreturn]] void fail() const { throw core::Error(core::ErrorKind::FileFailed, m_failure, {m_file}); }
 
     QString m_file;
     const char* m_failure;
@@ -89,7 +89,7 @@ QString getSetting(const QString& application, const QString& section, const QSt
                    const QString& defaultValue) {
     flushSettings();
     const QString file = settingsFilePath(application);
-    const char* const cannotRead = QT_TRANSLATE_NOOP("files::Error", "The settings store %1 cannot be read.");
+    const char* const cannotRead = QT_TRANSLATE_NOOP("core::Error", "The settings store %1 cannot be read.");
     StoreCopy copy(storedBytes(file, cannotRead), file, cannotRead);
     const QString path = keyPath(section, key);
     if (!copy.settings().contains(path)) return defaultValue;
@@ -104,15 +104,15 @@ void saveSetting(const QString& application, const QString& section, const QStri
 // place, and only over a regular file, so that a link to a device or a
 // named pipe never has the store written through to it.
 void saveSettingIn(const QString& file, const QString& section, const QString& key, const QString& value) {
-    const char* const cannotWrite = QT_TRANSLATE_NOOP("files::Error", "The settings store %1 cannot be written.");
+    const char* const cannotWrite = QT_TRANSLATE_NOOP("core::Error", "The settings store %1 cannot be written.");
     StoreCopy copy(storedBytes(file, cannotWrite), file, cannotWrite);
     copy.settings().setValue(keyPath(section, key), value);
     const QByteArray bytes = copy.bytes();
     QDir().mkpath(QFileInfo(file).absolutePath());
     try {
         files::replaceFile(file, bytes);
-    } catch (const files::Error&) {
-        throw files::Error(files::ErrorKind::Window, cannotWrite, {file});
+    } catch (const core::Error&) {
+        throw core::Error(core::ErrorKind::FileFailed, cannotWrite, {file});
     }
 }
 

@@ -1,6 +1,6 @@
 #include "SkinFramework.h"
 
-#include "files/Error.h"
+#include "core/Error.h"
 #include "files/WholeFile.h"
 
 #include <QWidget>
@@ -22,7 +22,7 @@ void SkinFramework::loadSkin(const QString& skinPath, const QString& /*variant*/
 
 void SkinFramework::applyWindow(QWidget& window) const {
     if (!m_loaded)
-        throw files::Error(files::ErrorKind::Window, QT_TRANSLATE_NOOP("files::Error", "No skin is loaded."));
+        throw core::Error(core::ErrorKind::StepFailed, QT_TRANSLATE_NOOP("core::Error", "No skin is loaded."));
     if (m_options & kApplyStyleSheet) window.setStyleSheet(m_styleSheet);
 }
 

@@ -1,6 +1,6 @@
 #include "XlsxSheet.h"
 
-#include "files/VisibleText.h"
+#include "core/VisibleText.h"
 #include "spreadsheet/ColumnWidth.h"
 #include "spreadsheet/FileRows.h"
 #include "spreadsheet/RowHeight.h"
@@ -92,7 +92,7 @@ public:
         out.number(m_references).raw("\" uniqueCount=\"").number(static_cast<long long>(m_texts.size())).raw("\">");
         for (const QString* text : m_texts)
             out.raw("<si><t xml:space=\"preserve\">")
-                .text(withEscapedEscapes(files::storableText(*text)), escapedControl)
+                .text(withEscapedEscapes(core::storableText(*text)), escapedControl)
                 .raw("</t></si>");
         out.raw("</sst>");
         return out.take();

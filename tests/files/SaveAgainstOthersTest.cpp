@@ -2,13 +2,13 @@
 // who opens the new file at once or plants a link in a shared folder, a kill
 // at any point of a save of two files, the hidden files of earlier saves,
 // and the table of holds as another session of the same user sees it.
-#include "files/Error.h"
+#include "core/Error.h"
 #include "files/FileHold.h"
 #include "files/FileReplacement.h"
 #include "files/RunningObjects.h"
-#include "tests/support/Replacing.h"
 #include "tests/support/FileContents.h"
 #include "tests/support/QStringPrinter.h"
+#include "tests/support/Replacing.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "GedcomFiles.h"
 
-#include "files/Error.h"
+#include "core/Error.h"
 #include "gedcom/DateYear.h"
 #include "gedcom/GedcomError.h"
 #include "gedcom/LifeYears.h"
@@ -39,7 +39,7 @@ class FirstPersonOf : public testing::TestWithParam<FirstPerson> {};
 QString messageOf(const QString& path) {
     try {
         readFamilyTree(path);
-    } catch (const files::Error& e) {
+    } catch (const core::Error& e) {
         return QString::fromUtf8(e.what());
     }
     return QStringLiteral("(read without an error)");
@@ -113,7 +113,7 @@ TEST(GedcomReader, LineNumbersHoldForEveryLineEndAndLongLines) {
         try {
             readFamilyTree(buffer, QStringLiteral("t.ged"));
             ADD_FAILURE() << "no error";
-        } catch (const files::Error& e) {
+        } catch (const core::Error& e) {
             EXPECT_STREQ(e.what(), "t.ged:25: level 3 follows level 1");
         }
     }
@@ -202,7 +202,7 @@ private:
 QString messageOf(QIODevice& device, qint64 maxRecords = gedcom::kMaxRecords) {
     try {
         readFamilyTree(device, QStringLiteral("t.ged"), maxRecords);
-    } catch (const files::Error& e) {
+    } catch (const core::Error& e) {
         return QString::fromUtf8(e.what());
     }
     return QStringLiteral("(read without an error)");
@@ -251,7 +251,7 @@ TEST(GedcomReader, EveryShapeOfLineIsReadAsTheGrammarSays) {
             const FamilyTree tree = readFamilyTree(buffer, QStringLiteral("t.ged"));
             const Person first = tree.person(0);
             return QStringLiteral("@%1@ %2").arg(first.id, personLabel(first));
-        } catch (const files::Error& e) {
+        } catch (const core::Error& e) {
             return QString::fromUtf8(e.what());
         }
     };
@@ -408,7 +408,7 @@ TEST(GedcomReader, AFileChangedSinceItWasReadIsRefused) {
     try {
         (void)tree.person(0);
         ADD_FAILURE() << "read again without an error";
-    } catch (const files::Error& e) {
+    } catch (const core::Error& e) {
         EXPECT_EQ(QString::fromUtf8(e.what()),
                   file.fileName() + QStringLiteral(": the file has changed since it was read; open it again"));
     }

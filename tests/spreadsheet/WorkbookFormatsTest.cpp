@@ -1,4 +1,4 @@
-#include "files/Error.h"
+#include "core/Error.h"
 #include "spreadsheet/WorkbookFormat.h"
 #include "spreadsheet/Worksheet.h"
 #include "spreadsheet/xls/WorkbookReader.h"
@@ -139,20 +139,6 @@ TEST(WorkbookFormats, EveryTextComesBackAsTyped) {
     const auto xls = xls::readWorkbookBytes(workbookFileBytes(sheet, WorkbookFormat::Excel8), QStringLiteral("t.xls"));
     for (int r = 1; r < row; ++r) xlsHeld << xls->value(r, 2);
     EXPECT_EQ(xlsHeld, held);
-}
-
-TEST(WorkbookFormats, TheExtensionOrTheNumberNamesTheFormat) {
-    const std::pair<const char*, std::optional<WorkbookFormat>> names[] = {
-        {"chart.xls", WorkbookFormat::Excel8},
-        {"/a.b/chart.XLSX", WorkbookFormat::OpenXmlWorkbook},
-        {"chart.Ods", WorkbookFormat::OpenDocumentSpreadsheet},
-        {"chart.xlsx.bak", std::nullopt},
-        {"chart", std::nullopt},
-        {"xlsx", std::nullopt},
-    };
-    for (const auto& [path, format] : names) EXPECT_EQ(workbookFormatOf(QString::fromLatin1(path)), format) << path;
-    EXPECT_EQ(workbookFormatFromNumber(51), WorkbookFormat::OpenXmlWorkbook);
-    EXPECT_EQ(workbookFormatFromNumber(43), std::nullopt); // Excel 95, which the engine does not write
 }
 
 // An OpenDocument reader knows the file by its first part, "mimetype",

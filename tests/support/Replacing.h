@@ -1,6 +1,6 @@
 #pragma once
 
-#include "files/Error.h"
+#include "core/Error.h"
 #include "files/FileReplacement.h"
 
 #include <QByteArray>
@@ -10,7 +10,7 @@
 inline QString replacing(const QString& target, const QByteArray& bytes) {
     try {
         files::replaceFile(target, bytes);
-    } catch (const files::Error& e) {
+    } catch (const core::Error& e) {
         return e.description();
     }
     return QString();

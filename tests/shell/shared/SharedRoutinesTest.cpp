@@ -1,4 +1,4 @@
-#include "files/Error.h"
+#include "core/Error.h"
 #include "shell/shared/ApplicationFolders.h"
 #include "shell/shared/ApplicationTitle.h"
 #include "shell/shared/SettingsStore.h"
@@ -65,7 +65,7 @@ TEST(MaybeOpenWebSite, OpensTheHomePageExactlyForSeven) {
 
     setUrlOpener([](const QUrl&) { return false; });
     setRandomDraw([] { return 0.06; });
-    EXPECT_THROW(MaybeOpenWebSite(), files::Error);
+    EXPECT_THROW(MaybeOpenWebSite(), core::Error);
 }
 
 TEST(SettingsStore, MissingGivesDefaultEmptyStaysEmptyAndTextRoundTrips) {
@@ -92,9 +92,9 @@ TEST(SettingsStore, UnreadableStoreFails) {
     ShellSandbox sandbox;
     QDir().mkpath(sandbox.storeFile()); // a folder where the file should be
     EXPECT_THROW(getSetting(QStringLiteral("Brenvik"), QStringLiteral("Kinloom"), QStringLiteral("Text1"), QString()),
-                 files::Error);
+                 core::Error);
     EXPECT_THROW(saveSetting(QStringLiteral("Brenvik"), QStringLiteral("Kinloom"), QStringLiteral("Text1"), QString()),
-                 files::Error);
+                 core::Error);
 }
 
 // What may stand where the store should be, by accident or put there by
@@ -132,7 +132,7 @@ TEST(SettingsStore, WhatIsNoSmallRegularFileIsRefusedAndLeftAsItWas) {
             const auto refused = [](const std::function<void()>& access) {
                 try {
                     access();
-                } catch (const files::Error&) {
+                } catch (const core::Error&) {
                     return true;
                 }
                 return false;

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringView>
 
-namespace files {
+namespace core {
 
 // Text from outside (a file, a clipboard, a command line) as it may be shown
 // in a terminal or a message: control characters, which a terminal obeys
@@ -22,4 +22,4 @@ QString visible(QStringView text, QStringView kept = {});
 // and the bitmaps all show that mark where the text held one of these.
 QString storableText(const QString& text);
 
-} // namespace files
+} // namespace core

@@ -3,7 +3,7 @@
 #include <QStringList>
 #include <QTextStream>
 
-namespace chart {
+namespace command {
 
 // Exit statuses of the command-line chart program.
 inline constexpr int kExitSuccess = 0;
@@ -25,4 +25,4 @@ int runChartCommand(const QStringList& arguments, QTextStream& out, QTextStream&
 // are fitted to them: both need Qt's fonts.
 bool chartCommandNeedsFonts(const QStringList& arguments);
 
-} // namespace chart
+} // namespace command

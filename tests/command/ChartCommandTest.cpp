@@ -1,4 +1,4 @@
-#include "chart/ChartCommand.h"
+#include "command/ChartCommand.h"
 #include "chart/ExecuteOperation.h"
 
 #include <gtest/gtest.h>
@@ -18,6 +18,7 @@
 #include <unistd.h>
 
 using namespace chart;
+using namespace command;
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "VisibleText.h"
 
-namespace files {
+namespace core {
 
 namespace {
 
@@ -48,4 +48,4 @@ QString storableText(const QString& text) {
     return stored;
 }
 
-} // namespace files
+} // namespace core
