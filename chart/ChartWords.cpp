@@ -20,6 +20,7 @@ constexpr const char* kDied = "(d. %1)";
 constexpr const char* kAbout = "c. %1";
 constexpr const char* kBefore = "bef. %1";
 constexpr const char* kAfter = "aft. %1";
+constexpr const char* kBeforeChrist = "%1 B.C.";
 
 // "(b. %1)" -> "b.": the word a year stands beside.
 QString wordOf(const QString& pattern) {
@@ -81,6 +82,8 @@ void ChartWords::addLanguage(const QLocale& locale, const std::function<QString(
     add(m_about, kAbout);
     add(m_before, kBefore);
     add(m_after, kAfter);
+    const QString era = translate(kYears, kBeforeChrist).remove(QStringLiteral("%1")).trimmed().toCaseFolded();
+    if (!era.isEmpty() && !m_era.contains(era)) m_era.append(era);
 }
 
 bool ChartWords::contains(const QStringList& words, QStringView word) { return words.contains(folded(word)); }

@@ -43,6 +43,8 @@ public:
     const QStringList& bornWords() const { return m_born; }
     const QStringList& diedWords() const { return m_died; }
     QStringList yearWords() const { return m_about + m_before + m_after; }
+    // The words after a year before Christ, case folded: "b.c.", "f.kr.", "v. chr.".
+    const QStringList& eraWords() const { return m_era; }
     bool isBornWord(QStringView word) const { return contains(m_born, word); }
     std::optional<YearKind> yearKind(QStringView word) const;
 
@@ -61,7 +63,7 @@ private:
     void addLanguage(const QLocale& locale, const std::function<QString(const char*, const char*)>& translate);
 
     QList<Wording> m_wordings;
-    QStringList m_born, m_died, m_about, m_before, m_after;
+    QStringList m_born, m_died, m_about, m_before, m_after, m_era;
 };
 
 } // namespace chart

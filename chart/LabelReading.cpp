@@ -30,16 +30,28 @@ QRegularExpression whole(const QString& pattern) {
                                   | QRegularExpression::UseUnicodePropertiesOption);
 }
 
-QString qualifiedYear() { return QStringLiteral("(?:%1\\s*)?%2").arg(oneOf(ChartWords::spoken().yearWords()), kYear); }
+// Era words keep their dot and may be written with or without their blanks ("v. Chr.").
+QString eraOf(const QStringList& words) {
+    QStringList escaped;
+    for (const QString& word : words)
+        escaped << QRegularExpression::escape(word).replace(QStringLiteral("\\ "), QStringLiteral("\\s*"));
+    return QStringLiteral("(%1)").arg(escaped.join(QLatin1Char('|')));
+}
 
-// "1820–1891", "c. 1820 - bef. 1891": word, year, word, year.
+// A year with its words: before it ("c."), after it ("B.C."). Three groups.
+QString qualifiedYear() {
+    const ChartWords& words = ChartWords::spoken();
+    return QStringLiteral("(?:%1\\s*)?%2(?:\\s*%3)?").arg(oneOf(words.yearWords()), kYear, eraOf(words.eraWords()));
+}
+
+// "1820–1891", "c. 1820 - bef. 1891", "44 B.C.–12": word, year, era, word, year, era.
 const QRegularExpression& rangePattern() {
     static const QRegularExpression p =
         whole(qualifiedYear() + QStringLiteral("\\s*[%1]\\s*").arg(kDashes) + qualifiedYear());
     return p;
 }
 
-// "b. 1820", "f. ca. 1820", "† 1891": event word, word, year.
+// "b. 1820", "f. ca. 1820", "† 1891": event word, word, year, era.
 const QRegularExpression& eventPattern() {
     const ChartWords& words = ChartWords::spoken();
     static const QRegularExpression p =
@@ -47,32 +59,34 @@ const QRegularExpression& eventPattern() {
     return p;
 }
 
-// A year as GEDCOM dates it, with the word before it; empty when the word is none of ours.
-std::optional<QString> dated(QStringView word, const QString& year) {
-    if (word.isEmpty()) return year;
+// A year as GEDCOM dates it, with the word before it and the era after it;
+// nothing when the word is none of ours.
+std::optional<QString> dated(QStringView word, const QString& year, bool beforeChrist) {
+    const QString date = beforeChrist ? year + QStringLiteral(" B.C.") : year;
+    if (word.isEmpty()) return date;
     const std::optional<YearKind> kind = ChartWords::spoken().yearKind(word);
     if (!kind) return std::nullopt;
     switch (*kind) {
-    case YearKind::About: return QStringLiteral("ABT ") + year;
-    case YearKind::Before: return QStringLiteral("BEF ") + year;
-    case YearKind::After: return QStringLiteral("AFT ") + year;
+    case YearKind::About: return QStringLiteral("ABT ") + date;
+    case YearKind::Before: return QStringLiteral("BEF ") + date;
+    case YearKind::After: return QStringLiteral("AFT ") + date;
     case YearKind::Exact: break;
     }
-    return year;
+    return date;
 }
 
 // The dates of years written alone ("c. 1820–1891", "b. 1820"), if they are.
 bool readYears(const QString& years, BoxLabel& label) {
     if (const QRegularExpressionMatch m = rangePattern().match(years); m.hasMatch()) {
-        const auto birth = dated(m.captured(1), m.captured(2));
-        const auto death = dated(m.captured(3), m.captured(4));
+        const auto birth = dated(m.captured(1), m.captured(2), m.hasCaptured(3));
+        const auto death = dated(m.captured(4), m.captured(5), m.hasCaptured(6));
         if (!birth || !death) return false;
         label.birthDate = *birth;
         label.deathDate = *death;
         return true;
     }
     if (const QRegularExpressionMatch m = eventPattern().match(years); m.hasMatch()) {
-        const auto date = dated(m.captured(2), m.captured(3));
+        const auto date = dated(m.captured(2), m.captured(3), m.hasCaptured(4));
         if (!date) return false;
         (ChartWords::spoken().isBornWord(m.captured(1)) ? label.birthDate : label.deathDate) = *date;
         return true;

@@ -19,6 +19,8 @@ enum class WarningKind {
     MissingFamily,
     MissingPerson,
     OwnAncestor,
+    ParentsDisagree,
+    NoTrailer,
     OtherNumber,  // a chart's box begins with a number that is not its own
     UnreadLabel,  // a chart's label kept whole as a name
     OutsideBoxes, // a chart's text that stands in no box

@@ -22,9 +22,11 @@ test_packages=(python3 python3-xlrd python3-openpyxl "${package_packages[@]}"
                xvfb openbox xdotool x11-utils libgedcom-perl)
 # LibreOffice, Gnumeric, Gramps and CUPS are large: only what the tests run, without recommends.
 test_lean_packages=(libreoffice-calc gnumeric gramps cups printer-driver-cups-pdf)
-# The .xlsx peer is a small C program on libxlsxwriter; Gramps imports the
-# family file read back from a chart (without its recommends, as for test).
-bench_packages=(python3 python3-xlwt python3-xlrd libgedcom-perl gcc libxlsxwriter-dev xvfb)
+# The .xlsx peer is a small C program on libxlsxwriter; the GEDCOM peers are
+# libgedcom-perl and read-gedcom on node (from npm, into the build folder);
+# Gramps imports the family file read back from a chart (without its
+# recommends, as for test).
+bench_packages=(python3 python3-xlwt python3-xlrd libgedcom-perl gcc libxlsxwriter-dev xvfb nodejs npm)
 bench_lean_packages=(gramps)
 screenshot_packages=(xvfb xauth imagemagick xdotool openbox)
 # The reader's fuzzer: clang with libFuzzer and the sanitizers' run-time.

@@ -24,6 +24,8 @@ const LabelCase kLabels[] = {
     {"Kari Nilsdatter (c. 1800–bef. 1870)", 3, "Kari /Nilsdatter/", "ABT 1800", "BEF 1870"},
     {"Ole Hansen (d. aft. 1870)", 4, "Ole /Hansen/", "", "AFT 1870"},
     {"Peder Hansen (1770–1840/41)", 8, "Peder /Hansen/", "1770", "1840/41"},
+    {"Gaius Julius Caesar (100 B.C.–c. 44 B.C.)", 2, "Gaius Julius /Caesar/", "100 B.C.", "ABT 44 B.C."},
+    {"Gaius Julius Caesar (100 f.Kr.–44 v. Chr.)", 2, "Gaius Julius /Caesar/", "100 B.C.", "44 B.C."},
     // Norwegian and German words.
     {"Marit /Olsdatter/ (f. 1790)", 5, "Marit /Olsdatter/", "1790", ""},
     {"Nils Larsen (ca. 1800–etter 1870)", 6, "Nils /Larsen/", "ABT 1800", "AFT 1870"},
