@@ -22,6 +22,15 @@ QString chooseFamilyFile(QWidget* parent, const QString& lastFile) {
                                     "GEDCOM Files (*.ged *.GED *.gdz *.GDZ);;All Files (*)"));
 }
 
+QString chooseFilledChart(QWidget* parent, const QString& lastFile) {
+    if (activeSeam) return activeSeam->answer();
+    const QString folder = lastFile.isEmpty() ? QDir::homePath() : QFileInfo(lastFile).absolutePath();
+    return QFileDialog::getOpenFileName(
+        parent, QCoreApplication::translate("shell::FamilyFileDialog", "Family File from a Filled Chart"), folder,
+        QCoreApplication::translate("shell::FamilyFileDialog",
+                                    "Workbooks (*.xls *.xlsx *.ods *.XLS *.XLSX *.ODS);;All Files (*)"));
+}
+
 FamilyFileDialogTestSeam::FamilyFileDialogTestSeam() { activeSeam = this; }
 
 FamilyFileDialogTestSeam::~FamilyFileDialogTestSeam() {

@@ -14,7 +14,12 @@ namespace shell {
 // user cancelled.
 QString chooseFamilyFile(QWidget* parent, const QString& lastFile);
 
-// Tests: while an object lives no dialog is shown; each one is counted and
+// The open dialog of "Family File from a Filled Chart…": workbooks (.xls,
+// .xlsx, .ods), in the folder of the family file used last. The test seam
+// below answers it too.
+QString chooseFilledChart(QWidget* parent, const QString& lastFile);
+
+// Tests: while an object lives no open dialog is shown; each one is counted and
 // answered with the next queued path, or cancelled when none is queued.
 class FamilyFileDialogTestSeam {
 public:

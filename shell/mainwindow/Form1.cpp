@@ -2,9 +2,11 @@
 
 #include "ui_Form1.h"
 
+#include "chart/FileFormats.h"
 #include "core/Error.h"
 #include "gedcom/FamilyTreeReader.h"
 #include "shell/family/FamilyFileDialog.h"
+#include "shell/family/FamilyFileFromChart.h"
 #include "shell/shared/ApplicationEnd.h"
 #include "shell/shared/ApplicationFolders.h"
 #include "shell/shared/ApplicationIcon.h"
@@ -44,13 +46,26 @@ void setAndStore(QLineEdit& box, const QString& key, const QString& text) {
 }
 
 // The family file a drag carries: one local file named .ged or .gdz.
-QString familyFileIn(const QMimeData* data) {
+// The one local file a drop carries; empty for anything else.
+QString droppedFile(const QMimeData* data) {
     if (!data || !data->hasUrls() || data->urls().size() != 1) return {};
     const QUrl url = data->urls().front();
-    if (!url.isLocalFile()) return {};
-    const QString path = url.toLocalFile();
+    return url.isLocalFile() ? url.toLocalFile() : QString();
+}
+
+QString familyFileIn(const QMimeData* data) {
+    const QString path = droppedFile(data);
     return gedcom::isFamilyFileName(path) ? path : QString();
 }
+
+// A workbook dropped is a filled chart to read back.
+QString filledChartIn(const QMimeData* data) {
+    const QString path = droppedFile(data);
+    const chart::ChartFileType* type = chart::chartFileTypeOf(path);
+    return type && type->kind == chart::ChartFileKind::Workbook ? path : QString();
+}
+
+bool takesDrop(const QMimeData* data) { return !familyFileIn(data).isEmpty() || !filledChartIn(data).isEmpty(); }
 
 } // namespace
 
@@ -193,6 +208,14 @@ void Form1::addFamilyActions() {
     m_numbersAction->setCheckable(true);
     m_numbersAction->setChecked(m_family.ancestorNumbers());
     connect(m_numbersAction, &QAction::toggled, &m_family, &FamilyFileUse::setAncestorNumbers);
+
+    m_fromChartAction = new QAction(tr("Family File from a Filled Chart…"), this);
+    m_fromChartAction->setObjectName(QStringLiteral("FamilyFileFromFilledChart"));
+    m_fromChartAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    connect(m_fromChartAction, &QAction::triggered, this, [this] {
+        if (!m_buildRunning) familyFileFromFilledChart();
+    });
+    addAction(m_fromChartAction);
 }
 
 void Form1::contextMenuEvent(QContextMenuEvent* event) {
@@ -201,6 +224,7 @@ void Form1::contextMenuEvent(QContextMenuEvent* event) {
     menu.setObjectName(QStringLiteral("FamilyMenu"));
     menu.addAction(m_fillAction);
     menu.addAction(m_numbersAction);
+    menu.addAction(m_fromChartAction);
     menu.exec(event->globalPos());
 }
 
@@ -209,15 +233,29 @@ void Form1::fillFromFamilyFile() {
     if (!path.isEmpty()) openFamilyFile(path);
 }
 
-void Form1::openFamilyFile(const QString& path) {
+void Form1::openFamilyFile(const QString& path, const QString& personId) {
     if (m_buildRunning) return;
     // The reading lets events through before its progress shows: the
     // buttons wait for the choice as they wait for a build.
     const QScopedValueRollback busy(m_buildRunning, true);
-    const FamilyChoice* choice = m_family.open(path, m_ui->Text1->text());
+    const FamilyChoice* choice = m_family.open(path, m_ui->Text1->text(), personId);
     if (!choice) return;
     m_ui->Text1->setText(choice->personName);
     m_ui->Text2->setText(QString::number(choice->knownGenerations));
+}
+
+// The family file written from the chart becomes the one in use, with the
+// chart's root, @I1@, as its person: Start then builds the same chart.
+void Form1::familyFileFromFilledChart(const QString& workbook) {
+    if (m_buildRunning) return;
+    const QString chosen = workbook.isEmpty() ? chooseFilledChart(this, m_family.lastFile()) : workbook;
+    if (chosen.isEmpty()) return;
+    std::optional<WrittenFamilyFile> written;
+    {
+        const QScopedValueRollback busy(m_buildRunning, true);
+        written = writeFamilyFileFromChart(this, chosen);
+    }
+    if (written) openFamilyFile(written->path, QStringLiteral("I1"));
 }
 
 void Form1::showFamilyFileInCaption() {
@@ -227,22 +265,28 @@ void Form1::showFamilyFileInCaption() {
 }
 
 void Form1::dragEnterEvent(QDragEnterEvent* event) {
-    if (!m_buildRunning && !familyFileIn(event->mimeData()).isEmpty()) event->acceptProposedAction();
+    if (!m_buildRunning && takesDrop(event->mimeData())) event->acceptProposedAction();
 }
 
 void Form1::dropEvent(QDropEvent* event) {
-    const QString path = familyFileIn(event->mimeData());
-    if (path.isEmpty() || m_buildRunning) return;
+    const QString familyFile = familyFileIn(event->mimeData());
+    const QString filledChart = filledChartIn(event->mimeData());
+    if ((familyFile.isEmpty() && filledChart.isEmpty()) || m_buildRunning) return;
     event->acceptProposedAction();
     // The drop ends first: the program the file came from waits for it.
-    QTimer::singleShot(0, this, [this, path] { openFamilyFile(path); });
+    QTimer::singleShot(0, this, [this, familyFile, filledChart] {
+        if (!familyFile.isEmpty())
+            openFamilyFile(familyFile);
+        else
+            familyFileFromFilledChart(filledChart);
+    });
 }
 
 bool Form1::takesDrag(QEvent* event) {
     const QEvent::Type type = event->type();
     if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop) return false;
     auto* drop = static_cast<QDropEvent*>(event);
-    if (familyFileIn(drop->mimeData()).isEmpty()) return false;
+    if (!takesDrop(drop->mimeData())) return false;
     if (type == QEvent::Drop)
         dropEvent(drop);
     else if (!m_buildRunning)

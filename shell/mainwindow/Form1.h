@@ -56,7 +56,11 @@ public:
     // Reads the family file, lets the user choose the person and fills the
     // inputs for their chart; a file that cannot be read is reported and
     // nothing changes.
-    void openFamilyFile(const QString& path);
+    // Opens the family file and takes the person of the identifier given
+    // (the picker asks where none is).
+    void openFamilyFile(const QString& path, const QString& personId = {});
+    // "Family File from a Filled Chart…": the workbook is asked for when none is given.
+    void familyFileFromFilledChart(const QString& workbook = {});
     const FamilyFileUse& familyFile() const { return m_family; }
 
 protected:
@@ -87,6 +91,7 @@ private:
     FamilyFileUse m_family{this};
     QAction* m_fillAction = nullptr;
     QAction* m_numbersAction = nullptr;
+    QAction* m_fromChartAction = nullptr;
 };
 
 } // namespace shell

@@ -3,6 +3,13 @@
 #include "shell/family/FamilyFileDialog.h"
 #include "shell/mainwindow/Form1.h"
 #include "shell/shared/MessageBox.h"
+#include "shell/shared/SaveFileDialog.h"
+
+#include "chart/ChartDrawing.h"
+#include "chart/GedcomPedigree.h"
+#include "gedcom/FamilyTreeReader.h"
+#include "gedcom/LifeYears.h"
+#include "gedcom/Pedigree.h"
 
 #include "tests/support/ShellSandbox.h"
 
@@ -118,7 +125,8 @@ TEST_F(Form1FamilyTest, EveryRouteFillsTheInputsFromThePersonChosen) {
              QApplication::sendEvent(&form, &click);
              EXPECT_EQ(items,
                        (QStringList{QStringLiteral("Fill from a Family File…|Ctrl+O"),
-                                    QStringLiteral("Ancestor Numbers in the Boxes|")}));
+                                    QStringLiteral("Ancestor Numbers in the Boxes|"),
+                                    QStringLiteral("Family File from a Filled Chart…|Ctrl+G")}));
          }},
         {"drop on the window", [](Form1& form, FamilyFileDialogTestSeam&) { dragAndDrop(&form, kPedigree); }},
         {"drop on a box", [](Form1& form, FamilyFileDialogTestSeam&) { dragAndDrop(box(form, "Text2"), kPedigree); }},
@@ -264,4 +272,99 @@ TEST_F(Form1FamilyTest, FileAndPersonAndNumbersComeBackAtTheNextStart) {
     EXPECT_TRUE(sandbox.messages.shown().empty());
     EXPECT_EQ(stored("FamilyFile"), QString());
     EXPECT_TRUE(again.boxLabels().withNumbers); // the numbers stay asked for
+}
+
+namespace {
+
+// Anna Hansdotter's pedigree from the test file, drawn and saved as a workbook
+// of the format the path names, with each box's number, as a person might
+// have filled it in.
+void saveFilledChart(const QString& path) {
+    chart::FilledPedigree filled = chart::readFilledPedigree(kPedigree, QStringLiteral("@I1@"), 0);
+    chart::ChartRequest request{filled.personName,
+                                chart::generationCountOf(filled.knownGenerations),
+                                {true, std::move(filled.labelByNumber)},
+                                chart::chartFileTypeOf(path)->format};
+    chart::StraightStatements straight;
+    chart::DrawnChart drawn = chart::drawChart(request, straight);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(chart::chartFileBytes(*drawn.workbook, *chart::chartFileTypeOf(path)));
+}
+
+// The boxes a family file fills for its first person, label by label.
+QStringList labelsOf(const QString& familyFile) {
+    const gedcom::FamilyTree tree = gedcom::readFamilyTree(familyFile);
+    const gedcom::Pedigree pedigree = gedcom::walkPedigree(tree, *tree.personIndex(QStringLiteral("I1")), 15);
+    QStringList labels;
+    for (const int person : pedigree.personAt)
+        labels << (person == gedcom::kNoPerson ? QString() : gedcom::personLabel(tree.person(person)));
+    return labels;
+}
+
+} // namespace
+
+// The menu item (and its shortcut) or a workbook dropped on the window: the
+// chart is read, the family file saved where the user chooses (the root's
+// name suggested beside the workbook), the count said, and the new file is
+// then the family file in use, with the chart's root, so that Start builds
+// the same chart.
+TEST_F(Form1FamilyTest, AFilledChartBecomesTheFamilyFileInUse) {
+    QTemporaryDir dir;
+    const QString workbook = dir.filePath(QStringLiteral("filled in.ods"));
+    saveFilledChart(workbook);
+    const struct {
+        const char* route;
+        std::function<void(Form1&, FamilyFileDialogTestSeam&)> run;
+    } routes[] = {
+        {"Ctrl+G",
+         [&](Form1& form, FamilyFileDialogTestSeam& dialogs) {
+             dialogs.setNextAnswer(workbook);
+             QTest::keyClick(&form, Qt::Key_G, Qt::ControlModifier);
+         }},
+        {"drop", [&](Form1& form, FamilyFileDialogTestSeam&) { dragAndDrop(&form, workbook); }},
+    };
+    for (const auto& route : routes) {
+        SCOPED_TRACE(route.route);
+        sandbox.messages.clear();
+        const QString saved = dir.filePath(QStringLiteral("%1.ged").arg(QLatin1String(route.route)));
+        SaveFileDialogTestSeam saves;
+        saves.setNextAnswer(saved);
+        Form1 form;
+        showActive(form);
+        route.run(form, dialogs);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return stored("FamilyFile") == saved; }, 3000));
+        ASSERT_EQ(saves.shown().size(), 1u);
+        EXPECT_EQ(saves.shown()[0].fileName, dir.filePath(QStringLiteral("Anna Hansdotter.ged")));
+        EXPECT_EQ(saves.shown()[0].filter, QStringLiteral("Family Files (*.ged)"));
+        ASSERT_EQ(sandbox.messages.shown().size(), 1u);
+        EXPECT_EQ(sandbox.messages.shown()[0].text, QStringLiteral("11 people written to %1.").arg(saved));
+        EXPECT_EQ(box(form, "Text1")->text(), QStringLiteral("Anna Hansdotter"));
+        EXPECT_EQ(box(form, "Text2")->text(), QStringLiteral("4"));
+        EXPECT_EQ(form.windowTitle(), QFileInfo(saved).fileName() + QStringLiteral(" – Kinloom"));
+        EXPECT_EQ(stored("FamilyPerson"), QStringLiteral("I1"));
+        EXPECT_EQ(labelsOf(saved).mid(1, 15), labelsOf(kPedigree).mid(1, 15));
+    }
+}
+
+// A workbook that holds no chart is said so, and nothing is written or changed.
+TEST_F(Form1FamilyTest, AWorkbookWithoutAChartWritesNothing) {
+    QTemporaryDir dir;
+    const QString workbook = dir.filePath(QStringLiteral("notes.xlsx"));
+    QFile file(workbook);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("not a workbook");
+    file.close();
+    SaveFileDialogTestSeam saves;
+    Form1 form;
+    form.familyFileFromFilledChart(workbook);
+    EXPECT_TRUE(saves.shown().empty());
+    ASSERT_EQ(sandbox.messages.shown().size(), 1u);
+    EXPECT_EQ(sandbox.messages.shown()[0].text,
+              QStringLiteral("The chart cannot be read:\n'%1' is not a workbook: Kinloom reads .xls, .xlsx and .ods "
+                             "files.")
+                  .arg(workbook));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("notes.xlsx")});
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("Kinloom"));
+    EXPECT_FALSE(sandbox.stored("FamilyFile").isValid());
 }
