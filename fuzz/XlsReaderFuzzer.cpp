@@ -3,19 +3,13 @@
 #include "core/Error.h"
 #include "spreadsheet/xls/WorkbookReader.h"
 
-#include <glib.h>
+#include "QuietGlib.h"
 
 #include <cstddef>
 #include <cstdint>
 
-namespace {
-void ignoreLog(const gchar*, GLogLevelFlags, const gchar*, gpointer) {}
-} // namespace
-
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    // libgsf reports broken containers as critical warnings before it fails;
-    // printing thousands of them would only slow the run down.
-    g_log_set_default_handler(ignoreLog, nullptr);
+    quietGlib();
     return 0;
 }
 

@@ -34,6 +34,14 @@ if [ -x "$chart" ]; then
     "$chart" --gedcom "$here/../tests/gedcom/files/pedigree.ged" --numbers --generations 4 \
       --output "$seeds/chart-$format/filled.$format" 2>/dev/null
   done
+  # The parts the cells stand in, for the part fuzzers.
+  mkdir -p "$seeds/chart-xlsx-part" "$seeds/chart-ods-part"
+  for name in blank numbered filled; do
+    python3 -c 'import sys, zipfile; sys.stdout.buffer.write(zipfile.ZipFile(sys.argv[1]).read(sys.argv[2]))' \
+      "$seeds/chart-xlsx/$name.xlsx" xl/worksheets/sheet1.xml >"$seeds/chart-xlsx-part/$name.xml"
+    python3 -c 'import sys, zipfile; sys.stdout.buffer.write(zipfile.ZipFile(sys.argv[1]).read(sys.argv[2]))' \
+      "$seeds/chart-ods/$name.ods" content.xml >"$seeds/chart-ods-part/$name.xml"
+  done
 fi
 for format in xls xlsx ods; do
   cp "$here/../tests/chart/chart-regressions/$format"-* "$seeds/chart-$format/" 2>/dev/null || true

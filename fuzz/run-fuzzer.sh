@@ -2,8 +2,9 @@
 # Runs one of the fuzzers on one core: "file" feeds whole .xls files to the
 # workbook reader, "stream" bare workbook streams, "gedcom" GEDCOM files,
 # "picture" sheet picture files, "chart-xls", "chart-xlsx" and "chart-ods"
-# filled charts in each format to the reading of a chart back.
-# Usage: [FUZZ_LOG_DIR=folder] fuzz/run-fuzzer.sh [SECONDS] [file|stream|gedcom|picture|chart-xls|chart-xlsx|chart-ods] [FUZZ_BUILD_FOLDER] [LIBFUZZER_OPTION...]
+# filled charts in each format to the reading of a chart back, "chart-xlsx-part"
+# and "chart-ods-part" the XML part their cells stand in, packed around.
+# Usage: [FUZZ_LOG_DIR=folder] fuzz/run-fuzzer.sh [SECONDS] [file|stream|gedcom|picture|chart-xls|chart-xlsx|chart-ods|chart-xlsx-part|chart-ods-part] [FUZZ_BUILD_FOLDER] [LIBFUZZER_OPTION...]
 # (for example -max_len=65536 for inputs up to 64 KB)
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -17,7 +18,10 @@ case "$target" in
   gedcom) fuzzer=gedcom_reader_fuzzer ;;
   picture) fuzzer=picture_fuzzer ;;
   chart-xls|chart-xlsx|chart-ods) fuzzer=chart_reader_fuzzer ;;
-  *) echo "unknown fuzzer: $target (file, stream, gedcom, picture, chart-xls, chart-xlsx or chart-ods)" >&2; exit 2 ;;
+  chart-xlsx-part) fuzzer=chart_xlsx_part_fuzzer ;;
+  chart-ods-part) fuzzer=chart_ods_part_fuzzer ;;
+  *) echo "unknown fuzzer: $target (file, stream, gedcom, picture, chart-xls, chart-xlsx, chart-ods," \
+          "chart-xlsx-part or chart-ods-part)" >&2; exit 2 ;;
 esac
 mkdir -p "$build/corpus/$target" "$build/findings/$target"
 export LSAN_OPTIONS="suppressions=$here/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"

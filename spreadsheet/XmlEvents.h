@@ -22,6 +22,22 @@ struct XmlEvents {
     void attribute(const ::orcus::sax::parser_attribute&) {}
 };
 
+// The sheet size of current spreadsheet programs: what a workbook's cell
+// positions and repeats are read up to.
+inline constexpr long long kSheetRows = 1'048'576;
+inline constexpr long long kSheetColumns = 16'384;
+
+// An attribute's whole number (a row, a count, an index); -1 for what is
+// none, or larger than any sheet holds cells.
+inline long long xmlNumber(std::string_view digits) {
+    long long value = 0;
+    for (const char d : digits) {
+        if (d < '0' || d > '9' || value > kSheetRows * kSheetColumns) return -1;
+        value = value * 10 + (d - '0');
+    }
+    return digits.empty() ? -1 : value;
+}
+
 inline QString xmlText(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }

@@ -1300,6 +1300,14 @@ vorhandene DATEI.
         <translation>Aus einer Familiendatei füllen</translation>
     </message>
     <message>
+        <source>Family File from a Filled Chart</source>
+        <translation>Familiendatei aus einem ausgefüllten Stammbaum</translation>
+    </message>
+    <message>
+        <source>Workbooks (*.xls *.xlsx *.ods *.XLS *.XLSX *.ODS);;All Files (*)</source>
+        <translation>Arbeitsmappen (*.xls *.xlsx *.ods *.XLS *.XLSX *.ODS);;Alle Dateien (*)</translation>
+    </message>
+    <message>
         <source>GEDCOM Files (*.ged *.GED *.gdz *.GDZ);;All Files (*)</source>
         <translation>GEDCOM-Dateien (*.ged *.GED *.gdz *.GDZ);;Alle Dateien (*)</translation>
     </message>
@@ -1376,6 +1384,10 @@ vorhandene DATEI.
     <message>
         <source>Questions? Please contact Team Brenvik at %1</source>
         <translation>Fragen? Schreiben Sie an Team Brenvik: %1</translation>
+    </message>
+    <message>
+        <source>Family File from a Filled Chart…</source>
+        <translation>Familiendatei aus einem ausgefüllten Stammbaum …</translation>
     </message>
 </context>
 <context>

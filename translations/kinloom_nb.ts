@@ -1288,6 +1288,14 @@ En kjøring som feiler, etterlater ingen fil og endrer aldri en eksisterende FIL
         <translation>Fyll ut fra en slektsfil</translation>
     </message>
     <message>
+        <source>Family File from a Filled Chart</source>
+        <translation>Slektsfil fra et utfylt slektstre</translation>
+    </message>
+    <message>
+        <source>Workbooks (*.xls *.xlsx *.ods *.XLS *.XLSX *.ODS);;All Files (*)</source>
+        <translation>Arbeidsbøker (*.xls *.xlsx *.ods *.XLS *.XLSX *.ODS);;Alle filer (*)</translation>
+    </message>
+    <message>
         <source>GEDCOM Files (*.ged *.GED *.gdz *.GDZ);;All Files (*)</source>
         <translation>GEDCOM-filer (*.ged *.GED *.gdz *.GDZ);;Alle filer (*)</translation>
     </message>
@@ -1364,6 +1372,10 @@ En kjøring som feiler, etterlater ingen fil og endrer aldri en eksisterende FIL
     <message>
         <source>Questions? Please contact Team Brenvik at %1</source>
         <translation>Spørsmål? Ta kontakt med Team Brenvik på %1</translation>
+    </message>
+    <message>
+        <source>Family File from a Filled Chart…</source>
+        <translation>Slektsfil fra et utfylt slektstre …</translation>
     </message>
 </context>
 <context>

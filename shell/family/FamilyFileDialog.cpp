@@ -11,24 +11,27 @@ namespace {
 
 FamilyFileDialogTestSeam* activeSeam = nullptr;
 
+// An open dialog in the folder of the file used last.
+QString chooseFileToOpen(QWidget* parent, const QString& lastFile, const char* title, const char* filter) {
+    if (activeSeam) return activeSeam->answer();
+    const QString folder = lastFile.isEmpty() ? QDir::homePath() : QFileInfo(lastFile).absolutePath();
+    return QFileDialog::getOpenFileName(parent, QCoreApplication::translate("shell::FamilyFileDialog", title), folder,
+                                        QCoreApplication::translate("shell::FamilyFileDialog", filter));
+}
+
 } // namespace
 
 QString chooseFamilyFile(QWidget* parent, const QString& lastFile) {
-    if (activeSeam) return activeSeam->answer();
-    const QString folder = lastFile.isEmpty() ? QDir::homePath() : QFileInfo(lastFile).absolutePath();
-    return QFileDialog::getOpenFileName(
-        parent, QCoreApplication::translate("shell::FamilyFileDialog", "Fill from a Family File"), folder,
-        QCoreApplication::translate("shell::FamilyFileDialog",
-                                    "GEDCOM Files (*.ged *.GED *.gdz *.GDZ);;All Files (*)"));
+    return chooseFileToOpen(
+        parent, lastFile, QT_TRANSLATE_NOOP("shell::FamilyFileDialog", "Fill from a Family File"),
+        QT_TRANSLATE_NOOP("shell::FamilyFileDialog", "GEDCOM Files (*.ged *.GED *.gdz *.GDZ);;All Files (*)"));
 }
 
 QString chooseFilledChart(QWidget* parent, const QString& lastFile) {
-    if (activeSeam) return activeSeam->answer();
-    const QString folder = lastFile.isEmpty() ? QDir::homePath() : QFileInfo(lastFile).absolutePath();
-    return QFileDialog::getOpenFileName(
-        parent, QCoreApplication::translate("shell::FamilyFileDialog", "Family File from a Filled Chart"), folder,
-        QCoreApplication::translate("shell::FamilyFileDialog",
-                                    "Workbooks (*.xls *.xlsx *.ods *.XLS *.XLSX *.ODS);;All Files (*)"));
+    return chooseFileToOpen(parent, lastFile,
+                            QT_TRANSLATE_NOOP("shell::FamilyFileDialog", "Family File from a Filled Chart"),
+                            QT_TRANSLATE_NOOP("shell::FamilyFileDialog",
+                                              "Workbooks (*.xls *.xlsx *.ods *.XLS *.XLSX *.ODS);;All Files (*)"));
 }
 
 FamilyFileDialogTestSeam::FamilyFileDialogTestSeam() { activeSeam = this; }

@@ -14,18 +14,13 @@ namespace {
 using ::orcus::sax::parser_attribute;
 using ::orcus::sax::parser_element;
 
-constexpr long long kSheetRows = 1'048'576;
-constexpr long long kSheetColumns = 16'384;
 // How far a style's parents are followed: further is a loop.
 constexpr int kMostParents = 16;
 
+// A repeat or a count of spaces: once where it says nothing that holds.
 long long count(std::string_view digits) {
-    long long value = 0;
-    for (const char d : digits) {
-        if (d < '0' || d > '9' || value > kSheetRows * kSheetColumns) return 1;
-        value = value * 10 + (d - '0');
-    }
-    return digits.empty() || value < 1 ? 1 : value;
+    const long long value = xmlNumber(digits);
+    return value < 1 ? 1 : value;
 }
 
 // The cell styles, automatic and named: whether each fills its cells.

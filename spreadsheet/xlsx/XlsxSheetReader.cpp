@@ -15,10 +15,6 @@ namespace {
 using ::orcus::sax::parser_attribute;
 using ::orcus::sax::parser_element;
 
-// Sheet size of current spreadsheet programs.
-constexpr long long kSheetRows = 1'048'576;
-constexpr long long kSheetColumns = 16'384;
-
 // "B12" as row 12, column 2; false for what is no cell reference.
 bool cellReference(std::string_view reference, int& row, int& column) {
     std::size_t at = 0;
@@ -34,15 +30,6 @@ bool cellReference(std::string_view reference, int& row, int& column) {
     return true;
 }
 
-long long number(std::string_view digits) {
-    long long value = 0;
-    for (const char d : digits) {
-        if (d < '0' || d > '9' || value > kSheetRows * kSheetColumns) return -1;
-        value = value * 10 + (d - '0');
-    }
-    return digits.empty() ? -1 : value;
-}
-
 // <row r="5"><c r="B5" s="1" t="s"><v>0</v></c><c t="inlineStr"><is><t>..</t></is></c></row>,
 // <cols><col min="2" max="6" style="1"/></cols>
 class CellReader : public XmlEvents {
@@ -54,13 +41,13 @@ public:
         if (a.name == "r")
             m_reference = std::string(a.value);
         else if (a.name == "s" || a.name == "style")
-            m_format = number(a.value);
+            m_format = xmlNumber(a.value);
         else if (a.name == "t")
             m_type = std::string(a.value);
         else if (a.name == "min")
-            m_min = number(a.value);
+            m_min = xmlNumber(a.value);
         else if (a.name == "max")
-            m_max = number(a.value);
+            m_max = xmlNumber(a.value);
     }
     void start_element(const parser_element& e) {
         if (e.name == "row")
@@ -102,7 +89,7 @@ private:
         m_min = m_max = -1;
     }
     void startRow() {
-        const long long r = number(m_reference);
+        const long long r = xmlNumber(m_reference);
         m_row = r >= 1 && r <= kSheetRows ? static_cast<int>(r) : m_row + 1;
         m_column = 0;
     }
@@ -122,7 +109,7 @@ private:
     }
     QString cellText() const {
         if (m_cellType == "s") {
-            const long long index = number(m_value.toStdString());
+            const long long index = xmlNumber(m_value.toStdString());
             return index >= 0 && std::size_t(index) < m_strings.size() ? m_strings[std::size_t(index)] : QString();
         }
         if (m_cellType == "inlineStr") return m_inline;

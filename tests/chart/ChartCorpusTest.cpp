@@ -11,7 +11,7 @@
 #include "chart/ChartFamily.h"
 #include "core/Error.h"
 #include "gedcom/GedcomWriter.h"
-#include "tests/support/QStringPrinter.h"
+#include "tests/support/CorpusOutcomes.h"
 
 #include <gtest/gtest.h>
 
@@ -38,24 +38,14 @@ QString outcomeOf(const QByteArray& bytes) {
     }
 }
 
-std::map<QString, QString> recorded(const QString& path) {
-    std::map<QString, QString> outcomes;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return outcomes;
-    while (!file.atEnd()) {
-        const QString line = QString::fromUtf8(file.readLine()).chopped(1);
-        outcomes[line.section(QLatin1Char(' '), 0, 0)] = line.section(QLatin1Char(' '), 1);
-    }
-    return outcomes;
-}
-
 } // namespace
 
 TEST(ChartCorpus, EveryInputEndsAsItEndedWhenRecorded) {
     const QString folder = QStringLiteral(KINLOOM_CHART_CORPUS);
     QTemporaryDir inputs;
-    ASSERT_EQ(QProcess::execute(QStringLiteral("tar"), {QStringLiteral("-xzf"), folder + QStringLiteral("/inputs.tar.gz"),
-                                                         QStringLiteral("-C"), inputs.path()}),
+    ASSERT_EQ(QProcess::execute(QStringLiteral("tar"),
+                                {QStringLiteral("-xzf"), folder + QStringLiteral("/inputs.tar.gz"),
+                                 QStringLiteral("-C"), inputs.path()}),
               0);
     std::map<QString, QString> outcomes;
     const std::pair<QString, QString> folders[] = {
@@ -72,24 +62,5 @@ TEST(ChartCorpus, EveryInputEndsAsItEndedWhenRecorded) {
             outcomes[kind + QLatin1Char('/') + name] = outcomeOf(input.readAll());
         }
     }
-    const QString outcomesFile = folder + QStringLiteral("/outcomes.txt");
-    if (qEnvironmentVariableIsSet("KINLOOM_RECORD_CORPUS")) {
-        QFile file(outcomesFile);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Text));
-        for (const auto& [input, outcome] : outcomes)
-            file.write((input + QLatin1Char(' ') + outcome + QLatin1Char('\n')).toUtf8());
-    }
-    const std::map<QString, QString> expected = recorded(outcomesFile);
-    ASSERT_GE(expected.size(), 30u) << "the recorded outcomes are missing";
-    for (const auto& [input, outcome] : expected) {
-        SCOPED_TRACE(input.toStdString());
-        const auto found = outcomes.find(input);
-        ASSERT_NE(found, outcomes.end()) << "the input is missing from the corpus";
-        EXPECT_EQ(found->second, outcome);
-    }
-    EXPECT_EQ(outcomes.size(), expected.size());
-    std::size_t refused = 0;
-    for (const auto& [input, outcome] : outcomes) refused += outcome.startsWith(QLatin1String("refused"));
-    std::printf("[ figures  ] %zu chart corpus inputs replayed: %zu read, %zu refused\n", outcomes.size(),
-                outcomes.size() - refused, refused);
+    expectRecordedOutcomes(outcomes, folder + QStringLiteral("/outcomes.txt"), 30, "chart corpus");
 }

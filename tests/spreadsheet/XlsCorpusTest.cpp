@@ -10,7 +10,7 @@
 #include "core/Error.h"
 #include "spreadsheet/Worksheet.h"
 #include "spreadsheet/xls/WorkbookReader.h"
-#include "tests/support/QStringPrinter.h"
+#include "tests/support/CorpusOutcomes.h"
 
 #include <gtest/gtest.h>
 
@@ -69,18 +69,6 @@ QString outcomeOf(const QByteArray& bytes, bool bareStream) {
     }
 }
 
-// "kind/name outcome", one line each, sorted by input.
-std::map<QString, QString> recorded(const QString& path) {
-    std::map<QString, QString> outcomes;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return outcomes;
-    while (!file.atEnd()) {
-        const QString line = QString::fromUtf8(file.readLine()).chopped(1);
-        outcomes[line.section(QLatin1Char(' '), 0, 0)] = line.section(QLatin1Char(' '), 1);
-    }
-    return outcomes;
-}
-
 } // namespace
 
 TEST(XlsCorpus, EveryInputEndsAsItEndedWhenRecorded) {
@@ -99,24 +87,5 @@ TEST(XlsCorpus, EveryInputEndsAsItEndedWhenRecorded) {
             outcomes[kind + QLatin1Char('/') + name] = outcomeOf(input.readAll(), kind == QLatin1String("stream"));
         }
     }
-    const QString outcomesFile = folder + QStringLiteral("/outcomes.txt");
-    if (qEnvironmentVariableIsSet("KINLOOM_RECORD_CORPUS")) {
-        QFile file(outcomesFile);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Text));
-        for (const auto& [input, outcome] : outcomes)
-            file.write((input + QLatin1Char(' ') + outcome + QLatin1Char('\n')).toUtf8());
-    }
-    const std::map<QString, QString> expected = recorded(outcomesFile);
-    ASSERT_GE(expected.size(), 100u) << "the recorded outcomes are missing";
-    for (const auto& [input, outcome] : expected) {
-        SCOPED_TRACE(input.toStdString());
-        const auto found = outcomes.find(input);
-        ASSERT_NE(found, outcomes.end()) << "the input is missing from the corpus";
-        EXPECT_EQ(found->second, outcome);
-    }
-    EXPECT_EQ(outcomes.size(), expected.size());
-    std::size_t refused = 0;
-    for (const auto& [input, outcome] : outcomes) refused += outcome.startsWith(QLatin1String("refused"));
-    std::printf("[ figures  ] %zu corpus inputs replayed: %zu read, %zu refused\n", outcomes.size(),
-                outcomes.size() - refused, refused);
+    expectRecordedOutcomes(outcomes, folder + QStringLiteral("/outcomes.txt"), 100, "corpus");
 }

@@ -1,0 +1,50 @@
+#pragma once
+
+// A fuzzing corpus replayed in the suite: how each input ended, compared with
+// how it ended when the corpus was recorded (outcomes.txt, "kind/name
+// outcome" one line each), or recorded anew where KINLOOM_RECORD_CORPUS is set.
+#include "tests/support/QStringPrinter.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QString>
+
+#include <cstdio>
+#include <map>
+
+inline std::map<QString, QString> recordedOutcomes(const QString& path) {
+    std::map<QString, QString> outcomes;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return outcomes;
+    while (!file.atEnd()) {
+        const QString line = QString::fromUtf8(file.readLine()).chopped(1);
+        outcomes[line.section(QLatin1Char(' '), 0, 0)] = line.section(QLatin1Char(' '), 1);
+    }
+    return outcomes;
+}
+
+// Records the outcomes when asked to, then expects each recorded one
+// again, and at least `fewest` of them; prints how many were read and refused.
+inline void expectRecordedOutcomes(const std::map<QString, QString>& outcomes, const QString& outcomesFile,
+                                   std::size_t fewest, const char* what) {
+    if (qEnvironmentVariableIsSet("KINLOOM_RECORD_CORPUS")) {
+        QFile file(outcomesFile);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Text));
+        for (const auto& [input, outcome] : outcomes)
+            file.write((input + QLatin1Char(' ') + outcome + QLatin1Char('\n')).toUtf8());
+    }
+    const std::map<QString, QString> expected = recordedOutcomes(outcomesFile);
+    ASSERT_GE(expected.size(), fewest) << "the recorded outcomes are missing";
+    for (const auto& [input, outcome] : expected) {
+        SCOPED_TRACE(input.toStdString());
+        const auto found = outcomes.find(input);
+        ASSERT_NE(found, outcomes.end()) << "the input is missing from the corpus";
+        EXPECT_EQ(found->second, outcome);
+    }
+    EXPECT_EQ(outcomes.size(), expected.size());
+    std::size_t refused = 0;
+    for (const auto& [input, outcome] : outcomes) refused += outcome.startsWith(QLatin1String("refused"));
+    std::printf("[ figures  ] %zu %s inputs replayed: %zu read, %zu refused\n", outcomes.size(), what,
+                outcomes.size() - refused, refused);
+}
