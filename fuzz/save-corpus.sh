@@ -35,10 +35,16 @@ ls -l "$kept"
 chartKept=$here/../tests/chart/chart-corpus
 mkdir -p "$work/chart-kept"
 [ -f "$chartKept/inputs.tar.gz" ] && tar -xzf "$chartKept/inputs.tar.gz" -C "$work/chart-kept"
+# What the part fuzzers grew goes in as whole workbooks, packed as they pack it.
+for format in xlsx ods; do
+  [ -d "$fuzz/corpus/chart-$format-part" ] || continue
+  mkdir -p "$work/parts/chart-$format"
+  /usr/bin/python3 "$here/pack-parts.py" "$format" "$fuzz/corpus/chart-$format-part" "$work/parts/chart-$format"
+done
 for kind in chart-xls chart-xlsx chart-ods; do
   mkdir -p "$work/chart-merged/$kind"
   sources=()
-  for folder in "$work/chart-kept/$kind" "$fuzz/seeds/$kind" "$fuzz/corpus/$kind"; do
+  for folder in "$work/chart-kept/$kind" "$fuzz/seeds/$kind" "$fuzz/corpus/$kind" "$work/parts/$kind"; do
     [ -d "$folder" ] && sources+=("$folder")
   done
   "$fuzz/chart_reader_fuzzer" -merge=1 -rss_limit_mb=2048 -timeout=10 "$work/chart-merged/$kind" "${sources[@]}" \
