@@ -131,17 +131,20 @@ bool readsWhole(const QString& name) {
 }
 
 // Words that belong to the surname after them: "van", "von", "de", "af", ...
+// All are short and in ASCII; a word is compared in lower case.
 bool isParticle(QStringView word) {
-    static const QLatin1String particles[] = {
-        QLatin1String("af"),  QLatin1String("av"),    QLatin1String("da"),  QLatin1String("das"), QLatin1String("de"),
-        QLatin1String("del"), QLatin1String("della"), QLatin1String("den"), QLatin1String("der"), QLatin1String("des"),
-        QLatin1String("di"),  QLatin1String("do"),    QLatin1String("dos"), QLatin1String("du"),  QLatin1String("la"),
-        QLatin1String("le"),  QLatin1String("'t"),    QLatin1String("te"),  QLatin1String("ten"), QLatin1String("ter"),
-        QLatin1String("van"), QLatin1String("von"),   QLatin1String("zu"),  QLatin1String("zum"), QLatin1String("zur"),
-    };
+    static constexpr std::string_view particles[] = {"af",  "av",  "da",  "das", "de",  "del", "della", "den", "der",
+                                                     "des", "di",  "do",  "dos", "du",  "la",  "le",    "'t",  "te",
+                                                     "ten", "ter", "van", "von", "zu",  "zum", "zur"};
     if (word.size() > 5) return false;
-    return std::any_of(std::begin(particles), std::end(particles),
-                       [&](QLatin1String particle) { return word.compare(particle, Qt::CaseInsensitive) == 0; });
+    char lower[5];
+    for (qsizetype i = 0; i < word.size(); ++i) {
+        const char16_t c = word[i].unicode();
+        if (c > 0x7F) return false;
+        lower[i] = char(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c);
+    }
+    const std::string_view folded(lower, std::size_t(word.size()));
+    return std::find(std::begin(particles), std::end(particles), folded) != std::end(particles);
 }
 
 } // namespace
@@ -178,8 +181,10 @@ QString gedcomName(const QString& name) {
         if (!isParticle(QStringView(plain).mid(previous, surname - 1 - previous))) break;
         surname = previous;
     }
-    const QString family = QLatin1Char('/') + plain.mid(surname) + QLatin1Char('/');
-    return surname == 0 ? family : plain.left(surname) + family;
+    QString written;
+    written.reserve(plain.size() + 2);
+    written.append(QStringView(plain).first(surname)).append(QLatin1Char('/'));
+    return written.append(QStringView(plain).sliced(surname)).append(QLatin1Char('/'));
 }
 
 } // namespace chart

@@ -4,16 +4,19 @@
 # tests/chart/chart-corpus/), the seeds and the corpus the fuzzers grew into
 # the smallest set that covers as much, packs it again, and records the
 # outcome of every input, which the spreadsheet and chart tests then check
-# on every run.
-# Usage: fuzz/save-corpus.sh [FUZZ_BUILD_FOLDER] [KINLOOM_BUILD_FOLDER]
+# on every run; only the workbook reader's ("xls") or only the chart
+# reader's ("chart") where asked.
+# Usage: fuzz/save-corpus.sh [FUZZ_BUILD_FOLDER] [KINLOOM_BUILD_FOLDER] [all|xls|chart]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 fuzz=$(cd "${1:-$here/../fuzz-build}" && pwd)
 build=$(cd "${2:-$here/../build}" && pwd)
+which=${3:-all}
 kept=$here/../tests/spreadsheet/xls-corpus
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export LSAN_OPTIONS="suppressions=$here/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+if [ "$which" != chart ]; then
 mkdir -p "$work/kept"
 [ -f "$kept/inputs.tar.gz" ] && tar -xzf "$kept/inputs.tar.gz" -C "$work/kept"
 for kind in file stream; do
@@ -30,6 +33,8 @@ mkdir -p "$kept"
 tar --sort=name --mtime=@0 --owner=0 --group=0 --numeric-owner -C "$work/merged" -cf - file stream | gzip -n -9 >"$kept/inputs.tar.gz"
 KINLOOM_RECORD_CORPUS=1 "$build/tests/spreadsheet/spreadsheet_tests" --gtest_filter='XlsCorpus.*'
 ls -l "$kept"
+fi
+[ "$which" = xls ] && exit 0
 
 # The chart reader's inputs, each format apart.
 chartKept=$here/../tests/chart/chart-corpus

@@ -77,7 +77,7 @@ public:
         m_bytes += tag;
         if (!value.isEmpty()) {
             m_bytes += ' ';
-            m_bytes += value.toUtf8();
+            appendUtf8(value);
         }
         m_bytes += '\n';
     }
@@ -121,6 +121,19 @@ public:
     QByteArray bytes() const { return m_bytes; }
 
 private:
+    // Most values are ASCII: those go in as they are, without a converted copy.
+    void appendUtf8(const QString& value) {
+        const bool ascii = std::all_of(value.begin(), value.end(), [](QChar c) { return c.unicode() < 0x80; });
+        if (!ascii) {
+            m_bytes += value.toUtf8();
+            return;
+        }
+        const qsizetype at = m_bytes.size();
+        m_bytes.resize(at + value.size());
+        char* out = m_bytes.data() + at;
+        for (const QChar c : value) *out++ = char(c.unicode());
+    }
+
     QByteArray m_bytes;
 };
 

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <orcus/sax_parser.hpp>
-
 #include <QByteArray>
 #include <QString>
 
@@ -9,18 +7,35 @@
 
 namespace spreadsheet {
 
-// What an XML reader of liborcus's SAX parser answers to events it has no
-// use for: nothing. Readers derive from it and hide what they handle.
-// Element and attribute names are compared without their prefix.
-struct XmlEvents {
-    void doctype(const ::orcus::sax::doctype_declaration&) {}
-    void start_declaration(std::string_view) {}
-    void end_declaration(std::string_view) {}
-    void start_element(const ::orcus::sax::parser_element&) {}
-    void end_element(const ::orcus::sax::parser_element&) {}
-    void characters(std::string_view, bool) {}
-    void attribute(const ::orcus::sax::parser_attribute&) {}
+// An element's name: its namespace and its local name.
+struct XmlName {
+    std::string_view uri;
+    std::string_view name;
 };
+
+struct XmlAttribute {
+    std::string_view prefix;
+    std::string_view uri;
+    std::string_view name; // local
+    std::string_view value;
+};
+
+// What a reader of an XML part answers to its events, read through
+// libxml2: an element's attributes each before the element starts, its text
+// in one piece or several. Readers answer what they have a use for.
+class XmlEvents {
+public:
+    virtual ~XmlEvents() = default;
+    virtual void attribute(const XmlAttribute&) {}
+    virtual void startElement(const XmlName&) {}
+    virtual void endElement(const XmlName&) {}
+    virtual void characters(std::string_view) {}
+};
+
+// Parses a part, a piece at a time, through a reader; no external entity or
+// DTD is loaded. Throws std::runtime_error for XML that is not well-formed,
+// and what the reader throws.
+void parseXml(const QByteArray& xml, XmlEvents& events);
 
 // The sheet size of current spreadsheet programs: what a workbook's cell
 // positions and repeats are read up to.
@@ -40,13 +55,6 @@ inline long long xmlNumber(std::string_view digits) {
 
 inline QString xmlText(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// Parses a part through a reader. Throws ::orcus::malformed_xml_error for XML that is not well-formed.
-template <typename Reader>
-void parseXml(const QByteArray& xml, Reader& reader) {
-    ::orcus::sax_parser<Reader> parser(xml.constData(), static_cast<std::size_t>(xml.size()), reader);
-    parser.parse();
 }
 
 } // namespace spreadsheet

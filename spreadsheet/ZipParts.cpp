@@ -2,6 +2,7 @@
 
 #include <zip.h>
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 
@@ -52,8 +53,12 @@ std::optional<QByteArray> ZipParts::part(const QString& name) const {
     if (index < 0) return std::nullopt;
     zip_file_t* file = zip_fopen_index(m_archive->zip, zip_uint64_t(index), 0);
     if (!file) throw std::runtime_error(zip_strerror(m_archive->zip));
-    // Read as it comes, whatever the directory claims, up to the most a part may hold.
+    // Read as it comes, whatever the directory claims, up to the most a part
+    // may hold; room is made for what it claims within that.
     QByteArray bytes;
+    zip_stat_t stat;
+    if (zip_stat_index(m_archive->zip, zip_uint64_t(index), 0, &stat) == 0 && (stat.valid & ZIP_STAT_SIZE))
+        bytes.reserve(qsizetype(std::min<zip_uint64_t>(stat.size, kMaxPartBytes)));
     char buffer[65536];
     zip_int64_t read = 0;
     while ((read = zip_fread(file, buffer, sizeof buffer)) > 0) {

@@ -21,9 +21,7 @@ public:
     ZipParts& operator=(const ZipParts&) = delete;
 
     // A part by its name, its case ignored as package part names are compared;
-    // nothing where the package holds no such part. Each ends in a null byte
-    // after its size (as every QByteArray does), which liborcus's XML parser
-    // takes as the end.
+    // nothing where the package holds no such part.
     std::optional<QByteArray> part(const QString& name) const;
 
 private:

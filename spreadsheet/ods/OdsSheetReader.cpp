@@ -11,9 +11,7 @@ namespace spreadsheet::ods {
 
 namespace {
 
-using ::orcus::sax::parser_attribute;
-using ::orcus::sax::parser_element;
-
+constexpr std::string_view kTableNamespace = "urn:oasis:names:tc:opendocument:xmlns:table:1.0";
 // How far a style's parents are followed: further is a loop.
 constexpr int kMostParents = 16;
 
@@ -54,7 +52,7 @@ class StyleReader : public XmlEvents {
 public:
     explicit StyleReader(CellStyles& styles) : m_styles(styles) {}
 
-    void attribute(const parser_attribute& a) {
+    void attribute(const XmlAttribute& a) override {
         if (a.name == "name")
             m_name = xmlText(a.value);
         else if (a.name == "family")
@@ -64,7 +62,7 @@ public:
         else if (a.name == "background-color")
             m_background = std::string(a.value);
     }
-    void start_element(const parser_element& e) {
+    void startElement(const XmlName& e) override {
         if (e.name == "style") {
             m_inStyle = m_family == "table-cell";
             m_styleName = m_name;
@@ -78,7 +76,7 @@ public:
         m_parent.clear();
         m_background.clear();
     }
-    void end_element(const parser_element& e) {
+    void endElement(const XmlName& e) override {
         if (e.name == "style" && m_inStyle) m_styles.add(m_styleName, m_styleParent, m_fills);
         if (e.name == "style") m_inStyle = false;
     }
@@ -97,7 +95,7 @@ public:
     TableReader(CellStyles& styles, SheetContent& content)
         : StyleReader(styles), m_styles(styles), m_content(content) {}
 
-    void attribute(const parser_attribute& a) {
+    void attribute(const XmlAttribute& a) override {
         StyleReader::attribute(a);
         if (a.name == "number-rows-repeated" || a.name == "number-columns-repeated")
             m_repeat = count(a.value);
@@ -110,9 +108,9 @@ public:
         else if (a.name == "name")
             m_tableName = xmlText(a.value);
     }
-    void start_element(const parser_element& e);
-    void end_element(const parser_element& e);
-    void characters(std::string_view text, bool) {
+    void startElement(const XmlName& e) override;
+    void endElement(const XmlName& e) override;
+    void characters(std::string_view text) override {
         if (m_inParagraph && m_annotation == 0) m_text += xmlText(text);
     }
 
@@ -149,12 +147,12 @@ private:
     std::size_t m_cells = 0;
 };
 
-void TableReader::start_element(const parser_element& e) {
-    if (e.name == "table" && e.ns == "table" && m_at == At::Before) {
+void TableReader::startElement(const XmlName& e) {
+    if (e.name == "table" && e.uri == kTableNamespace && m_at == At::Before) {
         m_at = At::InTable;
         sheetName = m_tableName;
     } else if (m_at != At::InTable) {
-        StyleReader::start_element(e);
+        StyleReader::startElement(e);
     } else if (e.name == "table-column") {
         addColumns();
     } else if (e.name == "table-row") {
@@ -180,12 +178,12 @@ void TableReader::start_element(const parser_element& e) {
     clearAttributes();
 }
 
-void TableReader::end_element(const parser_element& e) {
+void TableReader::endElement(const XmlName& e) {
     if (m_at != At::InTable) {
-        StyleReader::end_element(e);
+        StyleReader::endElement(e);
         return;
     }
-    if (e.name == "table" && e.ns == "table")
+    if (e.name == "table" && e.uri == kTableNamespace)
         m_at = At::After;
     else if (e.name == "table-row")
         m_row += m_rowRepeat;

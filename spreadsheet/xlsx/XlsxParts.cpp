@@ -8,9 +8,6 @@ namespace spreadsheet::xlsx {
 
 namespace {
 
-using ::orcus::sax::parser_attribute;
-using ::orcus::sax::parser_element;
-
 QString folderOf(const QString& part) { return part.left(part.lastIndexOf(QLatin1Char('/')) + 1); }
 
 QString relationshipsOf(const QString& part) {
@@ -30,7 +27,7 @@ class RelationshipsReader : public XmlEvents {
 public:
     std::vector<Relationship> relationships;
 
-    void attribute(const parser_attribute& a) {
+    void attribute(const XmlAttribute& a) override {
         if (a.name == "Id")
             m_current.id = xmlText(a.value);
         else if (a.name == "Type")
@@ -40,7 +37,7 @@ public:
         else if (a.name == "TargetMode")
             m_current.external = a.value == "External";
     }
-    void start_element(const parser_element& e) {
+    void startElement(const XmlName& e) override {
         if (e.name == "Relationship") relationships.push_back(m_current);
         m_current = {};
     }
@@ -49,18 +46,20 @@ private:
     Relationship m_current;
 };
 
-// <sheets><sheet name="Chart" r:id="rId1"/>...: the first one.
+// <sheets><sheet name="Chart" r:id="rId1"/>...: the first one. The id is the
+// one in a namespace (the relationships'), as sheets are named from
+// their workbook.
 class WorkbookReader : public XmlEvents {
 public:
     std::optional<std::pair<QString, QString>> first; // name, relationship id
 
-    void attribute(const parser_attribute& a) {
+    void attribute(const XmlAttribute& a) override {
         if (a.name == "name")
             m_name = xmlText(a.value);
-        else if (a.name == "id" && !a.ns.empty())
+        else if (a.name == "id" && (!a.prefix.empty() || !a.uri.empty()))
             m_id = xmlText(a.value);
     }
-    void start_element(const parser_element& e) {
+    void startElement(const XmlName& e) override {
         if (e.name == "sheet" && !first) first = std::pair{m_name, m_id};
         m_name.clear();
         m_id.clear();
@@ -75,7 +74,7 @@ class SharedStringsReader : public XmlEvents {
 public:
     std::vector<QString> strings;
 
-    void start_element(const parser_element& e) {
+    void startElement(const XmlName& e) override {
         if (e.name == "si")
             m_text.clear();
         else if (e.name == "rPh")
@@ -83,7 +82,7 @@ public:
         else if (e.name == "t")
             m_inText = m_phonetic == 0;
     }
-    void end_element(const parser_element& e) {
+    void endElement(const XmlName& e) override {
         if (e.name == "si")
             strings.push_back(m_text);
         else if (e.name == "rPh")
@@ -91,7 +90,7 @@ public:
         else if (e.name == "t")
             m_inText = false;
     }
-    void characters(std::string_view text, bool) {
+    void characters(std::string_view text) override {
         if (m_inText) m_text += xmlText(text);
     }
 
@@ -108,13 +107,13 @@ public:
     std::vector<bool> fills;
     std::vector<std::size_t> cellFormatFills;
 
-    void attribute(const parser_attribute& a) {
+    void attribute(const XmlAttribute& a) override {
         if (a.name == "patternType")
             m_pattern = xmlText(a.value);
         else if (a.name == "fillId")
             m_fillId = xmlText(a.value).toULongLong();
     }
-    void start_element(const parser_element& e) {
+    void startElement(const XmlName& e) override {
         if (e.name == "fills")
             m_in = In::Fills;
         else if (e.name == "cellXfs")
@@ -128,7 +127,7 @@ public:
         m_pattern.clear();
         m_fillId = 0;
     }
-    void end_element(const parser_element& e) {
+    void endElement(const XmlName& e) override {
         if (e.name == "fills" || e.name == "cellXfs") m_in = In::Other;
     }
 

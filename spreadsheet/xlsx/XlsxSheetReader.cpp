@@ -12,9 +12,6 @@ namespace spreadsheet::xlsx {
 
 namespace {
 
-using ::orcus::sax::parser_attribute;
-using ::orcus::sax::parser_element;
-
 // "B12" as row 12, column 2; false for what is no cell reference.
 bool cellReference(std::string_view reference, int& row, int& column) {
     std::size_t at = 0;
@@ -37,19 +34,19 @@ public:
     CellReader(SheetContent& content, const std::vector<QString>& strings, const std::vector<bool>& filling)
         : m_content(content), m_strings(strings), m_filling(filling) {}
 
-    void attribute(const parser_attribute& a) {
+    void attribute(const XmlAttribute& a) override {
         if (a.name == "r")
-            m_reference = std::string(a.value);
+            m_reference.assign(a.value);
         else if (a.name == "s" || a.name == "style")
             m_format = xmlNumber(a.value);
         else if (a.name == "t")
-            m_type = std::string(a.value);
+            m_type.assign(a.value);
         else if (a.name == "min")
             m_min = xmlNumber(a.value);
         else if (a.name == "max")
             m_max = xmlNumber(a.value);
     }
-    void start_element(const parser_element& e) {
+    void startElement(const XmlName& e) override {
         if (e.name == "row")
             startRow();
         else if (e.name == "c")
@@ -64,7 +61,7 @@ public:
             m_in = m_phonetic == 0 ? In::InlineText : In::Nothing;
         clearAttributes();
     }
-    void end_element(const parser_element& e) {
+    void endElement(const XmlName& e) override {
         if (e.name == "c")
             endCell();
         else if (e.name == "rPh")
@@ -72,11 +69,11 @@ public:
         else if (e.name == "v" || e.name == "t")
             m_in = In::Nothing;
     }
-    void characters(std::string_view text, bool) {
+    void characters(std::string_view text) override {
         if (m_in == In::Value)
-            m_value += xmlText(text);
+            m_value.append(text);
         else if (m_in == In::InlineText)
-            m_inline += xmlText(text);
+            m_inline.append(text);
     }
 
     bool hasFilledColumns() const { return m_filledColumns; }
@@ -96,7 +93,7 @@ private:
     void startCell() {
         if (!cellReference(m_reference, m_row, m_column)) ++m_column;
         m_cellFormat = m_format;
-        m_cellType = m_type;
+        m_cellType.assign(m_type);
         m_value.clear();
         m_inline.clear();
         m_inCell = true;
@@ -107,17 +104,19 @@ private:
         m_content.addFilledArea({1, static_cast<int>(m_min), static_cast<int>(kSheetRows), static_cast<int>(m_max)});
         m_filledColumns = true;
     }
+    // What the cell shows, by its type: its value is kept as UTF-8 until it is asked for.
     QString cellText() const {
         if (m_cellType == "s") {
-            const long long index = xmlNumber(m_value.toStdString());
+            const long long index = xmlNumber(m_value);
             return index >= 0 && std::size_t(index) < m_strings.size() ? m_strings[std::size_t(index)] : QString();
         }
-        if (m_cellType == "inlineStr") return m_inline;
-        if (m_cellType == "b") return xls::booleanText(m_value.trimmed() == u"1");
-        if (m_cellType == "str" || m_cellType == "e" || m_cellType == "d" || m_value.isEmpty()) return m_value;
+        if (m_cellType == "inlineStr") return xmlText(m_inline);
+        const QString value = xmlText(m_value);
+        if (m_cellType == "b") return xls::booleanText(value.trimmed() == u"1");
+        if (m_cellType == "str" || m_cellType == "e" || m_cellType == "d" || value.isEmpty()) return value;
         bool ok = false;
-        const double value = m_value.toDouble(&ok);
-        return ok ? xls::numberText(value) : m_value;
+        const double number = value.toDouble(&ok);
+        return ok ? xls::numberText(number) : value;
     }
     void endCell() {
         m_inCell = false;
@@ -140,7 +139,7 @@ private:
     int m_row = 0, m_column = 0;
     long long m_cellFormat = -1;
     std::string m_cellType;
-    QString m_value, m_inline;
+    std::string m_value, m_inline; // as the part writes them, UTF-8
     bool m_inCell = false;
     int m_phonetic = 0;
     enum class In {
