@@ -1,17 +1,10 @@
 #include "chart/AncestorBoxes.h"
 #include "chart/ChartFamily.h"
-#include "chart/ChartLayout.h"
-#include "chart/FileFormats.h"
-#include "chart/EngineAutomation.h"
-#include "chart/ExecuteOperation.h"
 #include "core/Error.h"
-#include "spreadsheet/Workbook.h"
-#include "spreadsheet/Worksheet.h"
 #include "tests/support/QStringPrinter.h"
 
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
 
 #include <functional>
 
@@ -194,31 +187,4 @@ TEST(ChartFamily, WarnsByCellAndCountsTheRest) {
     EXPECT_EQ(warnings[21],
               QStringLiteral("chart.ods: warning: C7: \"married 1845\" stands in no box and is left out"));
     EXPECT_EQ(warnings[22], QStringLiteral("chart.ods: warning: and 12 more labels kept whole as names"));
-}
-
-// A chart the engine draws and labels reads back the same from each of its formats.
-TEST(ChartFamily, ReadsTheSamePeopleFromEachFormat) {
-    QTemporaryDir dir;
-    spreadsheet::Workbook book(QStringLiteral("chart"));
-    executeLayout(*automation::wrapEngineWorksheet(book.activeSheet()),
-                  BuildChartLayout(QStringLiteral("Anna Hansdotter"), QStringLiteral("4")));
-    const std::map<std::uint32_t, QString> labels = {{1, QString::fromUtf8("1 Anna Hansdotter (1864–1945)")},
-                                                     {3, QString::fromUtf8("3 Kari Nilsdatter (c. 1800–bef. 1870)")},
-                                                     {5, QStringLiteral("5")},
-                                                     {14, QString::fromUtf8("14 Jan van der Berg (d. 1760)")}};
-    for (const AncestorBox& box : ancestorBoxes(4))
-        if (labels.count(box.number))
-            book.activeSheet().setValue(spreadsheet::CellRange::cell(box.row, box.column), labels.at(box.number));
-    const QStringList expected = {"1 Anna /Hansdotter/ U 1864-1945", "3 Kari /Nilsdatter/ F ABT 1800-BEF 1870",
-                                  "7  F -", "14 Jan /van der Berg/ M -1760"};
-    for (const char* extension : {"xls", "xlsx", "ods"}) {
-        SCOPED_TRACE(extension);
-        const QString path = dir.filePath(QStringLiteral("chart.") + QLatin1String(extension));
-        book.saveAs(path, chartFileTypeOf(path)->workbook);
-        const ChartFamily family = readChartFamily(path);
-        EXPECT_EQ(people(family.people), expected);
-        EXPECT_TRUE(family.warnings.isEmpty()) << family.warnings.join(u'\n').toStdString();
-        EXPECT_EQ(family.rootName, QStringLiteral("Anna Hansdotter"));
-        EXPECT_EQ(family.generations, 4);
-    }
 }
