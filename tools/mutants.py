@@ -243,13 +243,18 @@ MUTANTS = [
 
     # The sheet picture: sharp lines at every size.
     Mutant("line-faded", "picture", "spreadsheet/VectorPicturePaint.cpp",
-           "if (r.width() < 1) r = QRect(ax.middleOf(x0, x1), r.top(), 1, r.height());",
-           "if (r.width() < 1) r = QRect(ax.middleOf(x0, x1), r.top(), 1, r.height()), colour = qRgb(0x74, 0x76, 0x79);",
+           "runs.fill(QRect(left, top, right - left, bottom - top), colour);",
+           "runs.fill(QRect(left, top, right - left, bottom - top), "
+           "ay.at(y1 + 1) > ay.at(y0) ? colour : qRgb(0x74, 0x76, 0x79));",
            "a line thinner than a pixel is drawn grey"),
     Mutant("line-off-its-pixel", "picture", "spreadsheet/VectorPicturePaint.cpp",
-           "if (r.width() < 1) r = QRect(ax.middleOf(x0, x1), r.top(), 1, r.height());",
-           "if (r.width() < 1) r.setWidth(1);",
+           "const int middle = middleOf(v0, v1);",
+           "const int middle = from;",
            "a line thinner than a pixel takes the pixel after it, off the picture at its closing edge"),
+    Mutant("run-loses-its-first-row", "picture", "spreadsheet/VectorPicturePaint.cpp",
+           "return {std::min(at(edges[first]), firstFrom), ",
+           "return {at(edges[first]), ",
+           "a line drawn down many rows at once loses the first row's pixel where that row is thinner than one"),
     Mutant("logical-pixels", "picture", "spreadsheet/VectorPicturePaint.cpp",
            "toDevice.type() <= QTransform::TxScale && toDevice.m11() > 0",
            "false && toDevice.m11() > 0",
