@@ -2,10 +2,11 @@
 
 #include "ByteBuffer.h"
 
-#include <QHash>
 #include <QString>
 
 #include <cstdint>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace spreadsheet::xls {
@@ -14,6 +15,8 @@ namespace spreadsheet::xls {
 // refer to it by index.
 class StringTable {
 public:
+    // Room for that many distinct texts, so that the index is not built again as it grows.
+    void reserve(std::size_t texts);
     std::uint32_t add(const QString& text);
     std::uint32_t referenceCount() const { return m_references; }
     std::size_t uniqueCount() const { return m_strings.size(); }
@@ -25,7 +28,9 @@ public:
 
 private:
     std::vector<QString> m_strings;
-    QHash<QString, std::uint32_t> m_index;
+    // Over the characters of m_strings, which stay where they are while the
+    // vector moves its QStrings.
+    std::unordered_map<std::u16string_view, std::uint32_t> m_index;
     std::uint32_t m_references = 0;
 };
 

@@ -73,15 +73,20 @@ TEST(BoxLabels, ColumnsGrowToTheirWidestTextAndNeverNarrow) {
     sheet.setValue({5, 2, 5, 2}, QStringLiteral("short"));
     sheet.setValue({6, 3, 6, 3}, wide);
     sheet.setValue({8, 7, 8, 7}, QStringLiteral("64")); // a default-width column
+    // Numbers alone, the first too short to count, the second wider than its column.
+    const QString number = QStringLiteral("1234567890 1234567890");
+    sheet.setValue({5, 8, 5, 8}, QStringLiteral("7"));
+    sheet.setValue({9, 8, 9, 8}, number);
     automation->widenColumnsToTexts({1, 2, spreadsheet::kMaxRows, 8});
 
     EXPECT_EQ(sheet.columnWidth(2), 24.0); // short text, long title over it
     EXPECT_FALSE(sheet.hasCustomWidth(7));
-    EXPECT_FALSE(sheet.hasCustomWidth(8));
-    const int text = spreadsheet::textWidthPixels(wide, QStringLiteral("Tahoma"), 10);
-    const double grown = sheet.columnWidth(3);
-    EXPECT_GE(columnPixels(grown), text + 8);
-    EXPECT_LT(columnPixels(grown - 1), text + 8);
+    for (const auto& [column, shown] : {std::pair{3, wide}, {8, number}}) {
+        const int text = spreadsheet::textWidthPixels(shown, QStringLiteral("Tahoma"), 10);
+        const double grown = sheet.columnWidth(column);
+        EXPECT_GE(columnPixels(grown), text + 8) << column;
+        EXPECT_LT(columnPixels(grown - 1), text + 8) << column;
+    }
 
     // The width for any text: the narrowest whole width that gives it its
     // room, up to the widest column (255 characters, 1,790 pixels).
