@@ -53,9 +53,9 @@ public:
         } else if (tag == u"INDI" || tag == u"FAM") {
             if (tree.personCount() + tree.familyCount() >= m_maxRecords)
                 fail(m_fileName, record.lines.front().lineNumber,
-                     files::Phrase(
+                     core::Phrase(
                          QT_TRANSLATE_NOOP(
-                             "files::Error",
+                             "core::Error",
                              "the file holds more than %1 records of people and families; no larger file is read"),
                          {m_maxRecords}));
             if (tag == u"INDI")
@@ -104,10 +104,9 @@ private:
             }
         }
         if (!tree.addPerson(person))
-            m_warnings.add(
-                WarningKind::SecondPerson, record.lines.front().lineNumber,
-                files::Phrase(QT_TRANSLATE_NOOP("files::Error", "a second person @%1@; the first one is used"),
-                              {shown(record.xref)}));
+            m_warnings.add(WarningKind::SecondPerson, record.lines.front().lineNumber,
+                           core::Phrase(QT_TRANSLATE_NOOP("core::Error", "a second person @%1@; the first one is used"),
+                                        {shown(record.xref)}));
     }
 
     void readFamily(const Record& record) {
@@ -121,10 +120,9 @@ private:
                 family.wife = linkOf(record, line);
         }
         if (!tree.addFamily(record.xref, family))
-            m_warnings.add(
-                WarningKind::SecondFamily, record.lines.front().lineNumber,
-                files::Phrase(QT_TRANSLATE_NOOP("files::Error", "a second family @%1@; the first one is used"),
-                              {shown(record.xref)}));
+            m_warnings.add(WarningKind::SecondFamily, record.lines.front().lineNumber,
+                           core::Phrase(QT_TRANSLATE_NOOP("core::Error", "a second family @%1@; the first one is used"),
+                                        {shown(record.xref)}));
     }
 
     const QString& m_fileName;
@@ -163,15 +161,15 @@ int openRegularFile(const QString& path) {
     if (fd < 0) {
         const int error = errno;
         fail(path, 0,
-             error == ENOENT ? files::Phrase(QT_TRANSLATE_NOOP("files::Error", "no such file"))
-                             : files::Phrase(QT_TRANSLATE_NOOP("files::Error", "cannot be read: %1"),
-                                             {files::systemReason(error)}));
+             error == ENOENT
+                 ? core::Phrase(QT_TRANSLATE_NOOP("core::Error", "no such file"))
+                 : core::Phrase(QT_TRANSLATE_NOOP("core::Error", "cannot be read: %1"), {core::systemReason(error)}));
     }
     struct stat status {};
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
         ::close(fd);
         // A FIFO or a device would never end, or block.
-        fail(path, 0, files::Phrase(QT_TRANSLATE_NOOP("files::Error", "not a regular file")));
+        fail(path, 0, core::Phrase(QT_TRANSLATE_NOOP("core::Error", "not a regular file")));
     }
     return fd;
 }
@@ -185,8 +183,8 @@ FamilyTree readFamilyTree(QIODevice& device, const QString& fileName, qint64 max
         Warnings warnings(fileName);
         if (!encoding.unknownCharName.isEmpty())
             warnings.add(WarningKind::UnknownCharacterSet, 0,
-                         files::Phrase(QT_TRANSLATE_NOOP("files::Error", "unknown character set %1; read as UTF-8"),
-                                       {shown(encoding.unknownCharName)}));
+                         core::Phrase(QT_TRANSLATE_NOOP("core::Error", "unknown character set %1; read as UTF-8"),
+                                      {shown(encoding.unknownCharName)}));
         TreeCollector collector(fileName, maxRecords, warnings);
         collector.tree.fileName = fileName;
         RecordReader records(lines, fileName);
@@ -197,8 +195,8 @@ FamilyTree readFamilyTree(QIODevice& device, const QString& fileName, qint64 max
     } catch (const std::bad_alloc&) {
         // What was read is given back by now.
         fail(fileName, lines.lineNumber(),
-             files::Phrase(
-                 QT_TRANSLATE_NOOP("files::Error", "there is not enough memory to read the file beyond this line")));
+             core::Phrase(
+                 QT_TRANSLATE_NOOP("core::Error", "there is not enough memory to read the file beyond this line")));
     }
 }
 
@@ -210,21 +208,21 @@ FamilyTree readFamilyTree(const QString& path) {
 FamilyTree readFamilyTree(const QString& path, ReadingProgress& progress) {
     QFile file;
     if (!file.open(openRegularFile(path), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
-        fail(path, 0, files::Phrase(QT_TRANSLATE_NOOP("files::Error", "cannot be read: %1"), {file.errorString()}));
+        fail(path, 0, core::Phrase(QT_TRANSLATE_NOOP("core::Error", "cannot be read: %1"), {file.errorString()}));
     progress.fileSize = file.size();
     WatchedDevice watched(file, progress);
     watched.open(QIODevice::ReadOnly);
     std::optional<FamilyTree> tree;
     try {
         tree = readFamilyTree(watched, path);
-    } catch (const files::Error&) {
+    } catch (const core::Error&) {
         // A file cut short by the stop may look broken: it is not.
         if (progress.stopRequested) throw ReadingStopped();
         throw;
     }
     if (progress.stopRequested) throw ReadingStopped();
     if (file.error() != QFileDevice::NoError)
-        fail(path, 0, files::Phrase(QT_TRANSLATE_NOOP("files::Error", "cannot be read: %1"), {file.errorString()}));
+        fail(path, 0, core::Phrase(QT_TRANSLATE_NOOP("core::Error", "cannot be read: %1"), {file.errorString()}));
     return std::move(*tree);
 }
 

@@ -21,7 +21,7 @@ bool LineSource::fill() {
     const qint64 read = m_device.read(bytes.data(), kChunkBytes);
     if (read < 0)
         fail(m_fileName, m_lineNumber + 1,
-             files::Phrase(QT_TRANSLATE_NOOP("files::Error", "cannot be read: %1"), {m_device.errorString()}));
+             core::Phrase(QT_TRANSLATE_NOOP("core::Error", "cannot be read: %1"), {m_device.errorString()}));
     if (read == 0) {
         m_atEnd = true;
         return false;
@@ -45,8 +45,8 @@ bool LineSource::next(QStringView& line, qint64& number) {
         while (end < size && data[end] != QLatin1Char('\n') && data[end] != QLatin1Char('\r')) ++end;
         if (end - m_position > kMaxLineLength)
             fail(m_fileName, m_lineNumber + 1,
-                 files::Phrase(
-                     QT_TRANSLATE_NOOP("files::Error", "a line longer than %1 characters; this is not a GEDCOM file"),
+                 core::Phrase(
+                     QT_TRANSLATE_NOOP("core::Error", "a line longer than %1 characters; this is not a GEDCOM file"),
                      {kMaxLineLength}));
         const bool complete = end < size;
         if (!complete && fill()) continue;

@@ -22,7 +22,7 @@ public:
     LineSource(QIODevice& device, const Encoding& encoding, QString fileName);
 
     // The next line and its number (from 1); false at the end. The text
-    // stays valid until the next call. Throws files::Error (Gedcom) for a line over
+    // stays valid until the next call. Throws core::Error (DataDamaged) for a line over
     // kMaxLineLength, and for a device that fails, naming the line it stopped at.
     bool next(QStringView& line, qint64& number);
     // The number of the last line read (0 before the first).

@@ -30,9 +30,9 @@ public:
         std::optional<Family> family = m_tree.family(chosen->family.target);
         if (!family)
             warn(WarningKind::MissingFamily, chosen->family.lineNumber,
-                 files::Phrase(
+                 core::Phrase(
                      QT_TRANSLATE_NOOP(
-                         "files::Error",
+                         "core::Error",
                          "@%1@ names the family @%2@, which the file does not hold; the parents are left empty"),
                      {shown(person.id), shown(chosen->family.target)}));
         return family;
@@ -43,9 +43,9 @@ public:
         const auto index = m_tree.personIndex(link.target);
         if (!index) {
             warn(WarningKind::MissingPerson, link.lineNumber,
-                 files::Phrase(
+                 core::Phrase(
                      QT_TRANSLATE_NOOP(
-                         "files::Error",
+                         "core::Error",
                          "the family names the person @%1@, whom the file does not hold; that box is left empty"),
                      {shown(link.target)}));
             return kNoPerson;
@@ -63,14 +63,14 @@ public:
     void cutCycle(int person, std::size_t number, qint64 line) {
         const Person p = m_tree.person(person);
         warn(WarningKind::OwnAncestor, line,
-             files::Phrase(
-                 QT_TRANSLATE_NOOP("files::Error", "@%1@ %2 is their own ancestor; the line is cut at number %3"),
+             core::Phrase(
+                 QT_TRANSLATE_NOOP("core::Error", "@%1@ %2 is their own ancestor; the line is cut at number %3"),
                  {shown(p.id), shown(personLabel(p)), number}));
     }
 
 private:
     // Each link is reported once, however many boxes reach it.
-    void warn(WarningKind kind, qint64 line, const files::Phrase& text) {
+    void warn(WarningKind kind, qint64 line, const core::Phrase& text) {
         const QString message = located(m_tree.fileName, line, text).english();
         if (m_seen.contains(message)) return;
         m_seen.insert(message);

@@ -36,8 +36,8 @@ bool RecordReader::next(Record& record) {
         if (!m_started) {
             if (!beginsWithHeader(text))
                 fail(m_fileName, number,
-                     files::Phrase(
-                         QT_TRANSLATE_NOOP("files::Error", "not a GEDCOM file: it does not begin with \"0 HEAD\"")));
+                     core::Phrase(
+                         QT_TRANSLATE_NOOP("core::Error", "not a GEDCOM file: it does not begin with \"0 HEAD\"")));
             m_started = true;
         }
         const QStringView trimmed = text.trimmed();
@@ -50,7 +50,7 @@ bool RecordReader::next(Record& record) {
         addLine(record, text, number);
     }
     if (!m_started)
-        fail(m_fileName, 0, files::Phrase(QT_TRANSLATE_NOOP("files::Error", "not a GEDCOM file: it is empty")));
+        fail(m_fileName, 0, core::Phrase(QT_TRANSLATE_NOOP("core::Error", "not a GEDCOM file: it is empty")));
     m_ended = true;
     return !record.lines.empty();
 }
@@ -59,7 +59,7 @@ void RecordReader::addLine(Record& record, QStringView text, qint64 number) {
     const GedcomLine line = parseLine(text, m_fileName, number);
     if (record.text.size() + text.size() > kMaxRecordText)
         fail(m_fileName, number,
-             files::Phrase(QT_TRANSLATE_NOOP("files::Error", "a record of more than %1 characters"), {kMaxRecordText}));
+             core::Phrase(QT_TRANSLATE_NOOP("core::Error", "a record of more than %1 characters"), {kMaxRecordText}));
     const auto keep = [&record](QStringView part) {
         const qsizetype at = record.text.size();
         record.text.append(part);
@@ -68,7 +68,7 @@ void RecordReader::addLine(Record& record, QStringView text, qint64 number) {
     if (record.lines.empty()) {
         if (line.level != 0)
             fail(m_fileName, number,
-                 files::Phrase(QT_TRANSLATE_NOOP("files::Error", "a record begins at level %1, not 0"), {line.level}));
+                 core::Phrase(QT_TRANSLATE_NOOP("core::Error", "a record begins at level %1, not 0"), {line.level}));
         if (line.tag == u"TRLR") m_ended = true;
         m_openLines.assign(1, 0);
         record.xref = line.xref.toString();
@@ -79,19 +79,18 @@ void RecordReader::addLine(Record& record, QStringView text, qint64 number) {
     const int deepest = static_cast<int>(m_openLines.size()) - 1;
     if (line.level > deepest + 1)
         fail(m_fileName, number,
-             files::Phrase(QT_TRANSLATE_NOOP("files::Error", "level %1 follows level %2"), {line.level, deepest}));
+             core::Phrase(QT_TRANSLATE_NOOP("core::Error", "level %1 follows level %2"), {line.level, deepest}));
     if (line.level == 0)
         fail(m_fileName, number,
-             files::Phrase(QT_TRANSLATE_NOOP("files::Error", "a second record begins inside a record")));
+             core::Phrase(QT_TRANSLATE_NOOP("core::Error", "a second record begins inside a record")));
     const int parent = m_openLines[line.level - 1];
 
     const bool continuation = line.tag == u"CONC" || line.tag == u"CONT";
     if (continuation) {
         RecordLine& joined = record.lines[parent];
         if (joined.valueSize + line.value.size() + 1 > kMaxLineLength)
-            fail(
-                m_fileName, number,
-                files::Phrase(QT_TRANSLATE_NOOP("files::Error", "a text longer than %1 characters"), {kMaxLineLength}));
+            fail(m_fileName, number,
+                 core::Phrase(QT_TRANSLATE_NOOP("core::Error", "a text longer than %1 characters"), {kMaxLineLength}));
         // The joined value moves to the end of the text, unless it is there already.
         if (joined.valueAt + joined.valueSize != record.text.size()) {
             const QString before = record.value(joined).toString();
@@ -104,7 +103,7 @@ void RecordReader::addLine(Record& record, QStringView text, qint64 number) {
     }
     if (record.lines.size() >= kMaxRecordLines)
         fail(m_fileName, number,
-             files::Phrase(QT_TRANSLATE_NOOP("files::Error", "a record of more than %1 lines"), {kMaxRecordLines}));
+             core::Phrase(QT_TRANSLATE_NOOP("core::Error", "a record of more than %1 lines"), {kMaxRecordLines}));
     m_openLines.resize(line.level + 1);
     m_openLines[line.level] = static_cast<int>(record.lines.size());
     const qsizetype tagAt = keep(line.tag);

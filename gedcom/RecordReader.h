@@ -32,7 +32,7 @@ struct Record {
     QStringView tag() const { return tag(lines.front()); }
 };
 
-// The records of a file in order, from HEAD to TRLR. Throws files::Error (Gedcom) for
+// The records of a file in order, from HEAD to TRLR. Throws core::Error (DataDamaged) for
 // a file that does not begin with a header, for a level that jumps by more
 // than one, and for a record or text too large to be a genealogy's.
 class RecordReader {

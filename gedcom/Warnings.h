@@ -1,6 +1,6 @@
 #pragma once
 
-#include "files/Error.h"
+#include "core/Error.h"
 
 #include <QString>
 #include <QStringList>
@@ -30,7 +30,7 @@ class Warnings {
 public:
     explicit Warnings(QString fileName) : m_fileName(std::move(fileName)) {}
 
-    void add(WarningKind kind, qint64 line, files::Phrase text);
+    void add(WarningKind kind, qint64 line, core::Phrase text);
     // The warnings shown, in the order they came, then the counts of those left out.
     QStringList lines() const;
 

@@ -213,7 +213,41 @@ kann Kinloom nicht starten.
     </message>
 </context>
 <context>
-    <name>chart::ChartCommand</name>
+    <name>chart::ChartLayout</name>
+    <message>
+        <source>Family Tree for %1</source>
+        <extracomment>The chart&apos;s title; at most 16 characters go before the name.</extracomment>
+        <translation>Stammbaum für %1</translation>
+    </message>
+    <message>
+        <source>%1 Generations</source>
+        <translation>%1 Generationen</translation>
+    </message>
+</context>
+<context>
+    <name>chart::Excel1</name>
+    <message>
+        <source>Excel may be open. It is recommended that you close Excel first.</source>
+        <translation>Excel ist möglicherweise geöffnet. Es wird empfohlen, Excel zuerst zu schließen.</translation>
+    </message>
+    <message>
+        <source>Use Ctrl+Alt+Del &gt; Task Manager &gt; EXCEL.EXE if necessary.</source>
+        <translation>Verwenden Sie bei Bedarf Strg+Alt+Entf &gt; Task-Manager &gt; EXCEL.EXE.</translation>
+    </message>
+    <message>
+        <source>Would you like to proceed anyway?</source>
+        <translation>Möchten Sie trotzdem fortfahren?</translation>
+    </message>
+</context>
+<context>
+    <name>chart::PictureExport</name>
+    <message>
+        <source>Family tree chart</source>
+        <translation>Stammbaum</translation>
+    </message>
+</context>
+<context>
+    <name>command::ChartCommand</name>
     <message>
         <source>Draws a blank pedigree chart (one empty box for each ancestor, the oldest
 generation on the left) and saves it as a workbook in the format FILE&apos;s
@@ -373,43 +407,13 @@ vorhandene DATEI.
         <source>There is not enough memory to draw this chart.</source>
         <translation>Für diesen Stammbaum reicht der Speicher nicht aus.</translation>
     </message>
-</context>
-<context>
-    <name>chart::ChartLayout</name>
     <message>
-        <source>Family Tree for %1</source>
-        <extracomment>The chart&apos;s title; at most 16 characters go before the name.</extracomment>
-        <translation>Stammbaum für %1</translation>
-    </message>
-    <message>
-        <source>%1 Generations</source>
-        <translation>%1 Generationen</translation>
+        <source>Cannot name the file &apos;%1&apos;: its name is not valid UTF-8, and another file would be used in its place.</source>
+        <translation>Die Datei „%1“ kann nicht benannt werden: Ihr Name ist kein gültiges UTF-8, und eine andere Datei würde an ihrer Stelle verwendet.</translation>
     </message>
 </context>
 <context>
-    <name>chart::Excel1</name>
-    <message>
-        <source>Excel may be open. It is recommended that you close Excel first.</source>
-        <translation>Excel ist möglicherweise geöffnet. Es wird empfohlen, Excel zuerst zu schließen.</translation>
-    </message>
-    <message>
-        <source>Use Ctrl+Alt+Del &gt; Task Manager &gt; EXCEL.EXE if necessary.</source>
-        <translation>Verwenden Sie bei Bedarf Strg+Alt+Entf &gt; Task-Manager &gt; EXCEL.EXE.</translation>
-    </message>
-    <message>
-        <source>Would you like to proceed anyway?</source>
-        <translation>Möchten Sie trotzdem fortfahren?</translation>
-    </message>
-</context>
-<context>
-    <name>chart::PictureExport</name>
-    <message>
-        <source>Family tree chart</source>
-        <translation>Stammbaum</translation>
-    </message>
-</context>
-<context>
-    <name>files::Error</name>
+    <name>core::Error</name>
     <message>
         <source>Object variable not set: an earlier step failed.</source>
         <translation>Objektvariable nicht festgelegt: Ein früherer Schritt ist fehlgeschlagen.</translation>
@@ -429,10 +433,6 @@ vorhandene DATEI.
     <message>
         <source>&apos;%1&apos; is not a column width.</source>
         <translation>„%1“ ist keine Spaltenbreite.</translation>
-    </message>
-    <message>
-        <source>%1 is not a file format a workbook is saved in.</source>
-        <translation>%1 ist kein Dateiformat, in dem eine Arbeitsmappe gespeichert wird.</translation>
     </message>
     <message>
         <source>No %1 is running.</source>
@@ -477,10 +477,6 @@ vorhandene DATEI.
     <message>
         <source>Number of generations must be 15 or less.</source>
         <translation>Die Anzahl der Generationen darf höchstens 15 sein.</translation>
-    </message>
-    <message>
-        <source>Cannot write pictures of the kind &apos;%1&apos; names.</source>
-        <translation>Bilder der Art, die „%1“ nennt, können nicht geschrieben werden.</translation>
     </message>
     <message>
         <source>The picture cannot be written as a PDF file.</source>
@@ -1073,6 +1069,10 @@ vorhandene DATEI.
     <message>
         <source>it is %1</source>
         <translation>sie ist %1</translation>
+    </message>
+    <message>
+        <source>it leads through %1, a link that another user made in a folder everyone may write</source>
+        <translation>sie führt über %1, einen Verweis, den ein anderer Benutzer in einem Ordner angelegt hat, in den jeder schreiben darf</translation>
     </message>
 </context>
 <context>

@@ -2,7 +2,7 @@
 
 #include "ui_Form1.h"
 
-#include "files/Error.h"
+#include "core/Error.h"
 #include "shell/family/FamilyFileDialog.h"
 #include "shell/shared/ApplicationEnd.h"
 #include "shell/shared/ApplicationFolders.h"
@@ -119,7 +119,7 @@ void Form1::focusGenerationCount() {
 
 chart::PreviewWindow& Form1::previewWindow() {
     if (!m_previewWindow)
-        throw files::Error(files::ErrorKind::Window, QT_TRANSLATE_NOOP("files::Error", "There is no preview window."));
+        throw core::Error(core::ErrorKind::StepFailed, QT_TRANSLATE_NOOP("core::Error", "There is no preview window."));
     return m_previewWindow();
 }
 

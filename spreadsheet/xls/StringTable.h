@@ -27,8 +27,9 @@ public:
     void write(RecordWriter& stream) const;
 
 private:
-    std::vector<QString> m_strings;
-    // Over the characters of m_strings, which stay where they are while the
+    std::vector<QString> m_strings; // as a file can hold them
+    std::vector<QString> m_keys;    // as the cells hold them
+    // Over the characters of m_keys, which stay where they are while the
     // vector moves its QStrings.
     std::unordered_map<std::u16string_view, std::uint32_t> m_index;
     std::uint32_t m_references = 0;

@@ -1,6 +1,6 @@
 #include "GedcomFiles.h"
 
-#include "files/Error.h"
+#include "core/Error.h"
 #include "gedcom/DateYear.h"
 #include "gedcom/GedcomError.h"
 #include "tests/support/QStringPrinter.h"
@@ -38,7 +38,7 @@ class FirstPersonOf : public testing::TestWithParam<FirstPerson> {};
 QString messageOf(const QString& path) {
     try {
         readFamilyTree(path);
-    } catch (const files::Error& e) {
+    } catch (const core::Error& e) {
         return QString::fromUtf8(e.what());
     }
     return QStringLiteral("(read without an error)");
@@ -107,7 +107,7 @@ TEST(GedcomReader, LineNumbersHoldForEveryLineEndAndLongLines) {
         try {
             readFamilyTree(buffer, QStringLiteral("t.ged"));
             ADD_FAILURE() << "no error";
-        } catch (const files::Error& e) {
+        } catch (const core::Error& e) {
             EXPECT_STREQ(e.what(), "t.ged:25: level 3 follows level 1");
         }
     }
@@ -196,7 +196,7 @@ private:
 QString messageOf(QIODevice& device, qint64 maxRecords = gedcom::kMaxRecords) {
     try {
         readFamilyTree(device, QStringLiteral("t.ged"), maxRecords);
-    } catch (const files::Error& e) {
+    } catch (const core::Error& e) {
         return QString::fromUtf8(e.what());
     }
     return QStringLiteral("(read without an error)");
