@@ -5,6 +5,7 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QImageWriter>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgGenerator>
@@ -39,6 +40,8 @@ bool writePdf(const spreadsheet::VectorPicture& picture, QIODevice& file) {
 }
 
 } // namespace
+
+bool writesImageFormat(const QByteArray& format) { return QImageWriter::supportedImageFormats().contains(format); }
 
 QPageLayout chartPageLayout() {
     return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, kPrintMargins, QPageLayout::Point);

@@ -1064,6 +1064,14 @@ En kjøring som feiler, etterlater ingen fil og endrer aldri en eksisterende FIL
         <source>it leads through %1, a link that another user made in a folder everyone may write</source>
         <translation>den fører gjennom %1, en lenke som en annen bruker har laget i en mappe alle kan skrive i</translation>
     </message>
+    <message>
+        <source>The picture module %1 cannot be loaded: %2.</source>
+        <translation>Bildemodulen %1 kan ikke lastes: %2.</translation>
+    </message>
+    <message>
+        <source>The picture module %1 is not this version&apos;s.</source>
+        <translation>Bildemodulen %1 hører ikke til denne versjonen.</translation>
+    </message>
 </context>
 <context>
     <name>gedcom::LifeYears</name>

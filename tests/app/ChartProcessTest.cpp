@@ -9,8 +9,8 @@
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
-#include <QFileInfo>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScopeGuard>
@@ -230,4 +230,42 @@ TEST(ChartProcess, AFamilyFileLargerThanTheMemoryLeftIsRefusedWithItsLine) {
                                                       "line\n"));
     EXPECT_TRUE(located.match(limited.err).hasMatch()) << limited.err.toStdString();
     EXPECT_EQ(filesIn(dir.path()), QStringList{QStringLiteral("tree.ged")});
+}
+
+// A workbook alone starts without the picture and GUI libraries; a picture,
+// and texts whose columns are fitted to them, bring them in with the picture
+// module. A program whose module is missing says so and writes nothing.
+TEST(ChartProcess, OnlyPicturesAndTextsLoadThePictureLibraries) {
+    QTemporaryDir dir;
+    const QString book = dir.filePath(QStringLiteral("chart.xls"));
+    const auto withPicture = [&](const QString& picture) {
+        return QStringList{QStringLiteral("--generations"), QStringLiteral("3"),  QStringLiteral("--output"), book,
+                           QStringLiteral("--picture"),     dir.filePath(picture)};
+    };
+    const std::pair<QStringList, bool> runs[] = {
+        {{QStringLiteral("--output"), book}, false},
+        {{QStringLiteral("--output"), dir.filePath(QStringLiteral("chart.xlsx"))}, false},
+        {{QStringLiteral("--numbers"), QStringLiteral("--output"), book}, true},
+        {withPicture(QStringLiteral("chart.svg")), true},
+    };
+    for (const auto& [arguments, pictures] : runs) {
+        SCOPED_TRACE(arguments.join(u' ').toStdString());
+        const ChartRun run = runChart(arguments, [] { ::setenv("LD_DEBUG", "files", 1); });
+        ASSERT_EQ(run.status, 0) << run.err.toStdString();
+        EXPECT_EQ(run.err.contains(QStringLiteral("libQt6Gui.so")), pictures);
+        EXPECT_EQ(run.err.contains(QStringLiteral("kinloom-chart-pictures.so")), pictures);
+    }
+
+    QTemporaryDir lone;
+    const QString alone = lone.filePath(QStringLiteral("kinloom-chart"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(KINLOOM_CHART), alone));
+    ASSERT_TRUE(QFile::setPermissions(alone, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    QProcess chart;
+    chart.start(alone,
+                {QStringLiteral("--output"), lone.filePath(QStringLiteral("c.xls")), QStringLiteral("--picture"),
+                 lone.filePath(QStringLiteral("c.png"))});
+    ASSERT_TRUE(chart.waitForFinished(60000));
+    EXPECT_EQ(chart.exitCode(), 1);
+    EXPECT_TRUE(QString::fromLocal8Bit(chart.readAllStandardError()).contains(QStringLiteral("picture module")));
+    EXPECT_EQ(filesIn(lone.path()), QStringList{QStringLiteral("kinloom-chart")});
 }
