@@ -19,14 +19,30 @@ public:
         : m_tree(tree), m_pedigree(pedigree), m_warnings(tree.fileName) {}
     void finish() { m_pedigree.warnings = m_warnings.lines(); }
 
-    // The family whose children the person is, if it can be found.
-    std::optional<Family> parentsFamily(const Person& person) {
+    // The family whose children the person is, if it can be found: the one
+    // the person names (FAMC), else the first that lists them (CHIL).
+    std::optional<Family> parentsFamily(const Person& person, int index) {
         const ChildOf* chosen = nullptr;
         for (const ChildOf& link : person.childOf) {
             if (link.family.target.isEmpty()) continue;
             if (!chosen || (link.birth && !chosen->birth)) chosen = &link;
         }
-        if (!chosen) return std::nullopt;
+        const std::span<const qint32> listing = m_tree.familiesListing(index);
+        if (!chosen) return listing.empty() ? std::nullopt : std::optional(m_tree.family(listing.front()));
+        for (const qint32 listed : listing) {
+            const QString id = m_tree.familyId(listed);
+            if (std::any_of(person.childOf.begin(), person.childOf.end(),
+                            [&id](const ChildOf& link) { return link.family.target == id; }))
+                continue;
+            qint64 line = 0;
+            for (const Link& child : m_tree.family(listed).children)
+                if (child.target == person.id && line == 0) line = child.lineNumber;
+            warn(WarningKind::ParentsDisagree, line,
+                 core::Phrase(QT_TRANSLATE_NOOP("core::Error",
+                                                 "the family @%1@ lists @%2@ as a child, but @%2@ names the "
+                                                 "family @%3@; the parents are taken from @%3@"),
+                               {shown(id), shown(person.id), shown(chosen->family.target)}));
+        }
         std::optional<Family> family = m_tree.family(chosen->family.target);
         if (!family)
             warn(WarningKind::MissingFamily, chosen->family.lineNumber,
@@ -95,7 +111,7 @@ Pedigree walkPedigree(const FamilyTree& tree, int root, int generations) {
     for (std::size_t n = 1; n < boxes / 2; ++n) {
         const int child = pedigree.personAt[n];
         if (child == kNoPerson) continue;
-        const std::optional<Family> family = walk.parentsFamily(tree.person(child));
+        const std::optional<Family> family = walk.parentsFamily(tree.person(child), child);
         if (!family) continue;
         const Link* parents[2] = {&family->husband, &family->wife};
         for (std::size_t side = 0; side < 2; ++side) {

@@ -14,6 +14,8 @@ const char* const kLeftOut[] = {
     QT_TRANSLATE_NOOP("core::Error", "and %1 more links to families the file does not hold"),
     QT_TRANSLATE_NOOP("core::Error", "and %1 more links to people the file does not hold"),
     QT_TRANSLATE_NOOP("core::Error", "and %1 more people who would be their own ancestor"),
+    QT_TRANSLATE_NOOP("core::Error", "and %1 more children whose family is not the one that lists them"),
+    nullptr, // a file has one end
 };
 
 core::Phrase warning(core::Phrase text) {
@@ -31,8 +33,9 @@ QStringList Warnings::lines() const {
     QStringList all = m_shown;
     for (std::size_t kind = 0; kind < kKinds; ++kind)
         if (m_counts[kind] > kShownOfOneKind)
-            all.append(located(m_fileName, 0, warning(core::Phrase(kLeftOut[kind], {m_counts[kind] - kShownOfOneKind})))
-                           .worded());
+            all.append(
+                located(m_fileName, 0, warning(core::Phrase(kLeftOut[kind], {m_counts[kind] - kShownOfOneKind})))
+                    .worded());
     return all;
 }
 

@@ -19,6 +19,8 @@ enum class WarningKind {
     MissingFamily,
     MissingPerson,
     OwnAncestor,
+    ParentsDisagree,
+    NoTrailer,
 };
 
 // The warnings about one file: the first kShownOfOneKind of each kind, then
@@ -35,7 +37,7 @@ public:
     QStringList lines() const;
 
 private:
-    static constexpr std::size_t kKinds = static_cast<std::size_t>(WarningKind::OwnAncestor) + 1;
+    static constexpr std::size_t kKinds = static_cast<std::size_t>(WarningKind::NoTrailer) + 1;
 
     QString m_fileName;
     QStringList m_shown;

@@ -1071,6 +1071,38 @@ vorhandene DATEI.
         <translation>sie ist %1</translation>
     </message>
     <message>
+        <source>the file ends without its trailer line &quot;0 TRLR&quot;: the file may be cut short</source>
+        <translation>die Datei endet ohne ihre Schlusszeile „0 TRLR“: die Datei ist vielleicht abgeschnitten</translation>
+    </message>
+    <message>
+        <source>not a GEDZIP file: %1</source>
+        <translation>keine GEDZIP-Datei: %1</translation>
+    </message>
+    <message>
+        <source>not a GEDZIP file: it holds no %1</source>
+        <translation>keine GEDZIP-Datei: sie enthält keine %1</translation>
+    </message>
+    <message>
+        <source>%1 in the archive cannot be read: %2</source>
+        <translation>%1 im Archiv kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>the family @%1@ lists @%2@ as a child, but @%2@ names the family @%3@; the parents are taken from @%3@</source>
+        <translation>die Familie @%1@ führt @%2@ als Kind, aber @%2@ nennt die Familie @%3@; die Eltern werden aus @%3@ genommen</translation>
+    </message>
+    <message>
+        <source>and %1 more children whose family is not the one that lists them</source>
+        <translation>und %1 weitere Kinder, deren Familie nicht die ist, die sie führt</translation>
+    </message>
+    <message>
+        <source>the file has changed since it was read; open it again</source>
+        <translation>die Datei hat sich geändert, seit sie gelesen wurde; öffnen Sie sie erneut</translation>
+    </message>
+    <message>
+        <source>cannot be unpacked into the temporary folder: %1</source>
+        <translation>kann nicht in den temporären Ordner entpackt werden: %1</translation>
+    </message>
+    <message>
         <source>it leads through %1, a link that another user made in a folder everyone may write</source>
         <translation>sie führt über %1, einen Verweis, den ein anderer Benutzer in einem Ordner angelegt hat, in den jeder schreiben darf</translation>
     </message>
@@ -1104,6 +1136,10 @@ vorhandene DATEI.
     <message>
         <source>(d. %1)</source>
         <translation>(† %1)</translation>
+    </message>
+    <message>
+        <source>%1 B.C.</source>
+        <translation>%1 v. Chr.</translation>
     </message>
 </context>
 <context>
@@ -1159,8 +1195,8 @@ vorhandene DATEI.
         <translation>Aus einer Familiendatei füllen</translation>
     </message>
     <message>
-        <source>GEDCOM Files (*.ged *.GED);;All Files (*)</source>
-        <translation>GEDCOM-Dateien (*.ged *.GED);;Alle Dateien (*)</translation>
+        <source>GEDCOM Files (*.ged *.GED *.gdz *.GDZ);;All Files (*)</source>
+        <translation>GEDCOM-Dateien (*.ged *.GED *.gdz *.GDZ);;Alle Dateien (*)</translation>
     </message>
 </context>
 <context>

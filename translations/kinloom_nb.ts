@@ -1061,6 +1061,38 @@ En kjøring som feiler, etterlater ingen fil og endrer aldri en eksisterende FIL
         <translation>den er %1</translation>
     </message>
     <message>
+        <source>the file ends without its trailer line &quot;0 TRLR&quot;: the file may be cut short</source>
+        <translation>filen slutter uten sluttlinjen «0 TRLR»: filen kan være avkortet</translation>
+    </message>
+    <message>
+        <source>not a GEDZIP file: %1</source>
+        <translation>ikke en GEDZIP-fil: %1</translation>
+    </message>
+    <message>
+        <source>not a GEDZIP file: it holds no %1</source>
+        <translation>ikke en GEDZIP-fil: den inneholder ingen %1</translation>
+    </message>
+    <message>
+        <source>%1 in the archive cannot be read: %2</source>
+        <translation>%1 i arkivet kan ikke leses: %2</translation>
+    </message>
+    <message>
+        <source>the family @%1@ lists @%2@ as a child, but @%2@ names the family @%3@; the parents are taken from @%3@</source>
+        <translation>familien @%1@ fører opp @%2@ som barn, men @%2@ oppgir familien @%3@; foreldrene hentes fra @%3@</translation>
+    </message>
+    <message>
+        <source>and %1 more children whose family is not the one that lists them</source>
+        <translation>og %1 barn til hvis familie ikke er den som fører dem opp</translation>
+    </message>
+    <message>
+        <source>the file has changed since it was read; open it again</source>
+        <translation>filen er endret siden den ble lest; åpne den på nytt</translation>
+    </message>
+    <message>
+        <source>cannot be unpacked into the temporary folder: %1</source>
+        <translation>kan ikke pakkes ut i den midlertidige mappen: %1</translation>
+    </message>
+    <message>
         <source>it leads through %1, a link that another user made in a folder everyone may write</source>
         <translation>den fører gjennom %1, en lenke som en annen bruker har laget i en mappe alle kan skrive i</translation>
     </message>
@@ -1094,6 +1126,10 @@ En kjøring som feiler, etterlater ingen fil og endrer aldri en eksisterende FIL
     <message>
         <source>(d. %1)</source>
         <translation>(d. %1)</translation>
+    </message>
+    <message>
+        <source>%1 B.C.</source>
+        <translation>%1 f.Kr.</translation>
     </message>
 </context>
 <context>
@@ -1149,8 +1185,8 @@ En kjøring som feiler, etterlater ingen fil og endrer aldri en eksisterende FIL
         <translation>Fyll ut fra en slektsfil</translation>
     </message>
     <message>
-        <source>GEDCOM Files (*.ged *.GED);;All Files (*)</source>
-        <translation>GEDCOM-filer (*.ged *.GED);;Alle filer (*)</translation>
+        <source>GEDCOM Files (*.ged *.GED *.gdz *.GDZ);;All Files (*)</source>
+        <translation>GEDCOM-filer (*.ged *.GED *.gdz *.GDZ);;Alle filer (*)</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 #include "ui_Form1.h"
 
 #include "core/Error.h"
+#include "gedcom/FamilyTreeReader.h"
 #include "shell/family/FamilyFileDialog.h"
 #include "shell/shared/ApplicationEnd.h"
 #include "shell/shared/ApplicationFolders.h"
@@ -42,13 +43,13 @@ void setAndStore(QLineEdit& box, const QString& key, const QString& text) {
     if (unchanged) saveSettingLater(application, section, key, text);
 }
 
-// The family file a drag carries: one local file named .ged.
+// The family file a drag carries: one local file named .ged or .gdz.
 QString familyFileIn(const QMimeData* data) {
     if (!data || !data->hasUrls() || data->urls().size() != 1) return {};
     const QUrl url = data->urls().front();
     if (!url.isLocalFile()) return {};
     const QString path = url.toLocalFile();
-    return QFileInfo(path).suffix().compare(QLatin1String("ged"), Qt::CaseInsensitive) == 0 ? path : QString();
+    return gedcom::isFamilyFileName(path) ? path : QString();
 }
 
 } // namespace
