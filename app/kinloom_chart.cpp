@@ -1,5 +1,5 @@
 // kinloom-chart: draws a chart and saves it as a workbook, with no window.
-#include "PictureModule.h"
+#include "ChartExtras.h"
 #include "app/Translations.h"
 #include "command/ChartCommand.h"
 #include "core/Error.h"
@@ -16,13 +16,14 @@
 int main(int argc, char* argv[]) {
     const files::ProgramArguments given = files::programArguments(argc, argv);
     files::failWritesBeyondTheSizeLimit(); // every write, the table of running objects' too
-    // Pictures and box texts need Qt's fonts, used without a display, which
-    // the picture module brings; a blank workbook alone starts without them.
+    // Pictures and box texts need Qt's fonts, used without a display, and
+    // box texts from a family file its reader: the extras module brings
+    // them; a blank workbook alone starts without them.
     std::unique_ptr<QCoreApplication> app;
     std::optional<core::Error> moduleFailure;
     if (command::chartCommandNeedsFonts(given.texts)) {
         try {
-            app.reset(pictureModule().makeApplication(argc, argv));
+            app.reset(chartExtras().makeApplication(argc, argv));
         } catch (const core::Error& failure) {
             moduleFailure = failure;
         }

@@ -1107,12 +1107,12 @@ vorhandene DATEI.
         <translation>sie führt über %1, einen Verweis, den ein anderer Benutzer in einem Ordner angelegt hat, in den jeder schreiben darf</translation>
     </message>
     <message>
-        <source>The picture module %1 cannot be loaded: %2.</source>
-        <translation>Das Bildmodul %1 kann nicht geladen werden: %2.</translation>
+        <source>The module %1 cannot be loaded: %2.</source>
+        <translation>Das Modul %1 kann nicht geladen werden: %2.</translation>
     </message>
     <message>
-        <source>The picture module %1 is not this version&apos;s.</source>
-        <translation>Das Bildmodul %1 gehört nicht zu dieser Version.</translation>
+        <source>The module %1 is not this version&apos;s.</source>
+        <translation>Das Modul %1 gehört nicht zu dieser Version.</translation>
     </message>
 </context>
 <context>

@@ -1097,12 +1097,12 @@ En kjøring som feiler, etterlater ingen fil og endrer aldri en eksisterende FIL
         <translation>den fører gjennom %1, en lenke som en annen bruker har laget i en mappe alle kan skrive i</translation>
     </message>
     <message>
-        <source>The picture module %1 cannot be loaded: %2.</source>
-        <translation>Bildemodulen %1 kan ikke lastes: %2.</translation>
+        <source>The module %1 cannot be loaded: %2.</source>
+        <translation>Modulen %1 kan ikke lastes: %2.</translation>
     </message>
     <message>
-        <source>The picture module %1 is not this version&apos;s.</source>
-        <translation>Bildemodulen %1 hører ikke til denne versjonen.</translation>
+        <source>The module %1 is not this version&apos;s.</source>
+        <translation>Modulen %1 hører ikke til denne versjonen.</translation>
     </message>
 </context>
 <context>

@@ -232,28 +232,29 @@ TEST(ChartProcess, AFamilyFileLargerThanTheMemoryLeftIsRefusedWithItsLine) {
     EXPECT_EQ(filesIn(dir.path()), QStringList{QStringLiteral("tree.ged")});
 }
 
-// A workbook alone starts without the picture and GUI libraries; a picture,
-// and texts whose columns are fitted to them, bring them in with the picture
-// module. A program whose module is missing says so and writes nothing.
-TEST(ChartProcess, OnlyPicturesAndTextsLoadThePictureLibraries) {
+// A workbook alone starts without the libraries of pictures, fonts and
+// family files; a picture, texts whose columns are fitted to them and a
+// family file bring them in with the extras module. A program whose module
+// is missing says so and writes nothing.
+TEST(ChartProcess, OnlyPicturesTextsAndFamilyFilesLoadTheirLibraries) {
     QTemporaryDir dir;
     const QString book = dir.filePath(QStringLiteral("chart.xls"));
-    const auto withPicture = [&](const QString& picture) {
-        return QStringList{QStringLiteral("--generations"), QStringLiteral("3"),  QStringLiteral("--output"), book,
-                           QStringLiteral("--picture"),     dir.filePath(picture)};
-    };
+    const QString family = dir.filePath(QStringLiteral("family.ged"));
+    writeFile(family, "0 HEAD\n1 CHAR UTF-8\n0 @I1@ INDI\n1 NAME Anna /Hansdotter/\n0 TRLR\n");
     const std::pair<QStringList, bool> runs[] = {
         {{QStringLiteral("--output"), book}, false},
         {{QStringLiteral("--output"), dir.filePath(QStringLiteral("chart.xlsx"))}, false},
         {{QStringLiteral("--numbers"), QStringLiteral("--output"), book}, true},
-        {withPicture(QStringLiteral("chart.svg")), true},
+        {{QStringLiteral("--gedcom"), family, QStringLiteral("--output"), book}, true},
+        {{QStringLiteral("--output"), book, QStringLiteral("--picture"), dir.filePath(QStringLiteral("chart.svg"))},
+         true},
     };
-    for (const auto& [arguments, pictures] : runs) {
+    for (const auto& [arguments, extras] : runs) {
         SCOPED_TRACE(arguments.join(u' ').toStdString());
         const ChartRun run = runChart(arguments, [] { ::setenv("LD_DEBUG", "files", 1); });
         ASSERT_EQ(run.status, 0) << run.err.toStdString();
-        EXPECT_EQ(run.err.contains(QStringLiteral("libQt6Gui.so")), pictures);
-        EXPECT_EQ(run.err.contains(QStringLiteral("kinloom-chart-pictures.so")), pictures);
+        for (const char* library : {"kinloom-chart-extras.so", "libQt6Gui.so", "libzip.so"})
+            EXPECT_EQ(run.err.contains(QLatin1String(library)), extras) << library;
     }
 
     QTemporaryDir lone;
@@ -266,6 +267,7 @@ TEST(ChartProcess, OnlyPicturesAndTextsLoadThePictureLibraries) {
                  lone.filePath(QStringLiteral("c.png"))});
     ASSERT_TRUE(chart.waitForFinished(60000));
     EXPECT_EQ(chart.exitCode(), 1);
-    EXPECT_TRUE(QString::fromLocal8Bit(chart.readAllStandardError()).contains(QStringLiteral("picture module")));
+    EXPECT_TRUE(
+        QString::fromLocal8Bit(chart.readAllStandardError()).contains(QStringLiteral("kinloom-chart-extras.so")));
     EXPECT_EQ(filesIn(lone.path()), QStringList{QStringLiteral("kinloom-chart")});
 }

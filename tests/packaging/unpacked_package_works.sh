@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The unpacked package holds everything it should, carries one version
 # everywhere, its kinloom-chart writes a chart that xlrd reads as the chart
-# (and its picture, through the picture module), and its manual pages render
+# (and its picture, through its extras module), and its manual pages render
 # with every option --help names.
 # Usage: unpacked_package_works.sh PACKAGE.deb UNPACKED_ROOT VERSION XLRD_CHECK
 set -euo pipefail
@@ -28,7 +28,7 @@ for program in kinloom kinloom-chart; do
   [ "$answer" = "$program $version" ] || fail "$program --version says '$answer'"
 done
 
-compgen -G "$root/usr/lib/*/kinloom/kinloom-chart-pictures.so" >/dev/null || fail "the package lacks the picture module"
+compgen -G "$root/usr/lib/*/kinloom/kinloom-chart-extras.so" >/dev/null || fail "the package lacks the extras module"
 
 "$root/usr/bin/kinloom-chart" --root Halvarsen --generations 5 --output "$work/chart.xls" --picture "$work/chart.png"
 /usr/bin/python3 "$xlrd_check" "$work/chart.xls" 5 Halvarsen

@@ -1,10 +1,11 @@
 #pragma once
 
-// kinloom-chart's picture module: the work that needs Qt's fonts and painting
-// (pictures of the sheet, picture files, columns fitted to their texts). A
-// workbook alone needs none of it, and kinloom-chart starts without the
-// picture and GUI libraries; the module, built with the program from the same
-// sources, is loaded where the work asks for it.
+// kinloom-chart's extras: the work a blank workbook does without, which
+// needs Qt's fonts and painting (pictures of the sheet, picture files,
+// columns fitted to their texts) or reads family files. kinloom-chart starts
+// without the libraries they take; the module that holds them, built with the
+// program from the same sources, is loaded where the options ask for it.
+#include "chart/GedcomPedigree.h"
 #include "chart/PictureExport.h"
 #include "spreadsheet/CellRange.h"
 #include "spreadsheet/VectorPicture.h"
@@ -18,7 +19,7 @@ class Worksheet;
 }
 
 // What the module does, each the function of the same name in the layers.
-struct PictureModule {
+struct ChartExtras {
     const char* version; // the version it was built as, which the program's must be
     // The application, with Qt's fonts (and the sheet's) ready, on no display.
     QCoreApplication* (*makeApplication)(int& argc, char** argv);
@@ -30,14 +31,15 @@ struct PictureModule {
     QByteArray (*exportedPictureBytes)(const spreadsheet::VectorPicture& picture, chart::PictureFileKind kind,
                                        const QByteArray& bitmapFormat);
     bool (*writesImageFormat)(const QByteArray& format);
+    chart::FilledPedigree (*readFilledPedigree)(const QString& path, const QString& person, int generations);
 };
 
-// The module's file and the one name it offers: a function answering its PictureModule.
-inline constexpr char kPictureModuleFile[] = "kinloom-chart-pictures.so";
-inline constexpr char kPictureModuleEntry[] = "kinloomPictureModule";
-using PictureModuleEntry = const PictureModule* (*)();
+// The module's file and the one name it offers: a function answering its ChartExtras.
+inline constexpr char kChartExtrasFile[] = "kinloom-chart-extras.so";
+inline constexpr char kChartExtrasEntry[] = "kinloomChartExtras";
+using ChartExtrasEntry = const ChartExtras* (*)();
 
 // The module, loaded at the first call from the folder it is installed in
 // beside the program. Throws core::Error (FileFailed) where it is missing,
 // cannot be loaded or comes from another version.
-const PictureModule& pictureModule();
+const ChartExtras& chartExtras();
