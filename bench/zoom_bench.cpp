@@ -160,7 +160,8 @@ public:
     std::map<std::string, double> ms;
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs)
-            if (!run.error_occurred) ms[run.benchmark_name()] = run.GetAdjustedCPUTime();
+            if (!run.error_occurred)
+                ms[run.run_name.function_name + "/" + run.run_name.args] = run.GetAdjustedCPUTime();
         ConsoleReporter::ReportRuns(runs);
     }
 };
@@ -208,7 +209,7 @@ int main(int argc, char** argv) {
         const double whole = reporter.ms["BM_WholeChartRepaint" + arg];
         const double wholePeer = reporter.ms["BM_WholeChartRepaintPeerBitmap" + arg];
         if (whole <= 0) continue;
-        std::printf("%3d %16.2f %15.2f %9.1fx\n", generations, whole, wholePeer, wholePeer / whole);
+        std::printf("%3d %16.2f %15.2f %9.2fx\n", generations, whole, wholePeer, wholePeer / whole);
     }
     std::printf("targets: a zoom step under 16 ms at every count; a scroll repaint under 16 ms up to 12, under 50 ms "
                 "at 15; the whole chart under 50 ms at every count, at most 5 ms at 15\n");
