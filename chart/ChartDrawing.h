@@ -68,8 +68,15 @@ DrawnChart drawChart(const ChartRequest& request, Statements& statements) {
     const long long boxColumns = request.generations.boxColumns;
     statements.prepare(116, [&] { heading = buildChartHeading(request.rootName, request.generations.text); });
     if (!heading) return chart;
+    // The sheet is taken once, by the first operation that succeeds in taking
+    // it: half a million operations need not ask the workbook for it again.
+    automation::Worksheet* sheet = nullptr;
+    const auto activeSheet = [&]() -> automation::Worksheet& {
+        if (!sheet) sheet = &held(chart.workbook).activeSheet();
+        return *sheet;
+    };
     const auto execute = [&](const SheetOperation& op) {
-        statements.step(op.step, [&] { executeOperation(held(chart.workbook).activeSheet(), *heading, op); });
+        statements.step(op.step, [&] { executeOperation(activeSheet(), *heading, op); });
     };
     for (const SheetOperation& op : heading->operations) execute(op); // 116 to 148
     runBoxLoop(
