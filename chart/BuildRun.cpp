@@ -1,5 +1,6 @@
 #include "BuildRun.h"
 
+#include "AncestorBoxes.h"
 #include "Automation.h"
 #include "BoxLoop.h"
 #include "BoxTexts.h"
@@ -94,11 +95,21 @@ bool countAccepted(shell::TrappedHandler& h, BuildRunWindows& windows) {
     return true;
 }
 
-// The first instance and the chart workbook it draws in.
+// The first instance and the chart workbook it draws in; for a chart
+// filled from a family file, the root's box, where the preview opens.
 struct ChartBuilder {
     std::unique_ptr<automation::Application> application;
     std::shared_ptr<automation::Workbook> workbook;
+    std::optional<QRect> rootBox;
 };
+
+// The root's box as cell indexes of the sheet's picture, which begins at
+// the first cell of the used range.
+QRect rootBoxInPicture(automation::Worksheet& sheet, long long boxColumns) {
+    const AncestorBox root = ancestorBoxes(boxColumns).front();
+    const automation::UsedRange used = sheet.usedRange();
+    return QRect(root.column - used.column, root.row - used.row, 1, 1);
+}
 
 // Steps 110 to 196: a new hidden instance draws the chart.
 ChartBuilder drawChart(shell::TrappedHandler& h, BuildRunWindows& windows) {
@@ -127,7 +138,12 @@ ChartBuilder drawChart(shell::TrappedHandler& h, BuildRunWindows& windows) {
     runBoxLoop(
         boxColumns, [&](int step, auto&& statement) { return h.step(step, statement); }, execute);
     // The blank chart has no labels, and its run no statement more.
-    if (labels.any()) h.step(196, [&] { writeBoxTexts(held(builder.workbook).activeSheet(), boxColumns, labels); });
+    if (labels.any())
+        h.step(196, [&] {
+            automation::Worksheet& sheet = held(builder.workbook).activeSheet();
+            writeBoxTexts(sheet, boxColumns, labels);
+            if (!labels.labelByNumber.empty() && boxColumns > 0) builder.rootBox = rootBoxInPicture(sheet, boxColumns);
+        });
     return builder;
 }
 
@@ -183,8 +199,11 @@ TemporaryFile photographWorkbook(shell::TrappedHandler& h, BuildRunWindows& wind
 // Steps 246 to 254: the picture and the workbook go to the preview, which
 // shows while the main window hides; the picture file goes.
 void handOverToPreview(shell::TrappedHandler& h, BuildRunWindows& windows, TemporaryFile& workbook,
-                       const TemporaryFile& picture) {
-    h.step(246, [&] { windows.previewWindow().setPicture(loadPicture(picture.path())); });
+                       const TemporaryFile& picture, const std::optional<QRect>& openOn) {
+    h.step(246, [&] {
+        windows.previewWindow().setPicture(loadPicture(picture.path()));
+        if (openOn) windows.previewWindow().openOn(*openOn);
+    });
     h.step(248, [&] {
         windows.previewWindow().setExcelFile(workbook.path());
         workbook.handOver();
@@ -209,7 +228,7 @@ void runChartBuild(BuildRunWindows& windows) {
     h.step(198, [&] { windows.setMousePointer(shell::vbDefault); });
     TemporaryFile workbook = saveWorkbook(h, builder);                      // 200 to 224
     const TemporaryFile picture = photographWorkbook(h, windows, workbook); // 230 to 244
-    handOverToPreview(h, windows, workbook, picture);                       // 246 to 254
+    handOverToPreview(h, windows, workbook, picture, builder.rootBox);      // 246 to 254
 }
 
 } // namespace chart
