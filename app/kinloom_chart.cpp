@@ -9,7 +9,21 @@
 
 #include <memory>
 
+namespace {
+
+QtMessageHandler qtHandler = nullptr;
+
+// What kinloom-chart says, scripts read: Qt's own notes (a runtime folder
+// the session lacks, a font it stands in for) stay out of it. What ends the
+// program still shows.
+void keepQtNotesOut(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if ((type == QtCriticalMsg || type == QtFatalMsg) && qtHandler) qtHandler(type, context, message);
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
+    qtHandler = qInstallMessageHandler(keepQtNotesOut);
     // Pictures and box texts need Qt's fonts, used without a display; a
     // blank workbook alone starts faster without them.
     QStringList arguments;
