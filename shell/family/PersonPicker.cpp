@@ -104,7 +104,7 @@ void PersonPicker::select(int row) {
 void PersonPicker::showCount() {
     const int all = m_index.size();
     const int shown = m_model.rowCount();
-    m_count->setText(shown == all ? tr("%L1 people").arg(all) : tr("%L1 of %L2 people").arg(shown).arg(all));
+    m_count->setText(shown == all ? tr("%Ln people", nullptr, all) : tr("%L1 of %Ln people", nullptr, all).arg(shown));
 }
 
 bool PersonPicker::eventFilter(QObject* watched, QEvent* event) {

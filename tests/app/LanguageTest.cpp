@@ -1,11 +1,15 @@
 // Kinloom in the session's language. ctest runs this program once under
-// nb_NO.UTF-8 and once under de_DE.UTF-8 (locales the suite makes itself);
-// each run checks its own row of the table.
+// nb_NO.UTF-8 and once under de_DE.UTF-8 (locales the suite makes itself),
+// and once under C, where the texts are as written; each run checks its own
+// row of the table.
 #include "app/Translations.h"
 #include "chart/GenerationCount.h"
 #include "gedcom/DateYear.h"
+#include "gedcom/FamilyTreeReader.h"
 #include "gedcom/LifeYears.h"
+#include "gedcom/Warnings.h"
 #include "preview/Form2.h"
+#include "shell/family/PersonPicker.h"
 #include "shell/mainwindow/Form1.h"
 #include "shell/shared/ErrorReport.h"
 #include "spreadsheet/xls/WorkbookReader.h"
@@ -16,6 +20,8 @@
 
 #include <QApplication>
 #include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -53,6 +59,10 @@ struct Language {
     const char* title;
     const char* generationLine;
     const char* noSuchFile;
+    // Counts.
+    const char* onePerson;
+    const char* oneOfTwo;
+    const char* oneMoreLink;
 };
 
 const Language kLanguages[] = {
@@ -76,7 +86,10 @@ const Language kLanguages[] = {
      "Tegner et tomt slektstre",
      "Slektstre for Halvarsen",
      "3 generasjoner",
-     ": filen finnes ikke"},
+     ": filen finnes ikke",
+     "1 person",
+     "1 av 2 personer",
+     "og 1 lenke til en familie som ikke finnes i filen"},
     {"de_DE",
      "Stammbaum für",
      "Anzahl der Generationen (Sie selbst eingeschlossen)",
@@ -97,7 +110,35 @@ const Language kLanguages[] = {
      "Zeichnet einen leeren Stammbaum",
      "Stammbaum für Halvarsen",
      "3 Generationen",
-     ": keine solche Datei"},
+     ": keine solche Datei",
+     "1 Person",
+     "1 von 2 Personen",
+     "und 1 weiterer Verweis auf eine Familie, die die Datei nicht enthält"},
+    // As written, but for the forms of a count.
+    {"C",
+     "Family Tree For",
+     "Number Of Generations (Including Youself)",
+     "Start Creating Template",
+     "Help",
+     "Load Sample/Example Data",
+     "Zoom In",
+     "< Back",
+     "Save Results To Excel File",
+     "Questions? Please contact Team Brenvik",
+     "&Yes",
+     "Application Error",
+     "at line 104",
+     "Number of generations must be numeric.",
+     "(b. 1820)",
+     "c. 1820",
+     "Usage: ",
+     "Draws a blank pedigree chart",
+     "Family Tree for Halvarsen",
+     "3 Generations",
+     ": no such file",
+     "1 person",
+     "1 of 2 people",
+     "and 1 more link to a family the file does not hold"},
 };
 
 const Language* sessionLanguage() {
@@ -115,7 +156,7 @@ protected:
                          << " could not be made here (localedef or the locales' sources are missing)";
         language = sessionLanguage();
         if (!language)
-            GTEST_SKIP() << "runs under nb_NO.UTF-8 or de_DE.UTF-8, as ctest runs it; this session is "
+            GTEST_SKIP() << "runs under nb_NO.UTF-8, de_DE.UTF-8 or C, as ctest runs it; this session is "
                          << QLocale::system().name().toStdString();
         static const bool installed = (installTranslations(*QCoreApplication::instance()), true);
         (void)installed;
@@ -207,4 +248,29 @@ TEST_F(SessionLanguage, TheChartProgramSpeaksItInItsHelpMessagesAndWorkbook) {
     const auto [none, refused] = run(
         {QStringLiteral("--gedcom"), dir.filePath(QStringLiteral("missing.ged")), QStringLiteral("--output"), book});
     EXPECT_TRUE(refused.contains(utf8(language->noSuchFile))) << refused.toStdString();
+}
+
+// A count takes the form its language gives it: "1 person", never "1 people".
+TEST_F(SessionLanguage, CountsTakeTheirLanguagesForms) {
+    QTemporaryDir dir;
+    const auto tree = [&](const QByteArray& people) {
+        QFile file(dir.filePath(QStringLiteral("family.ged")));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write("0 HEAD\n" + people + "0 TRLR\n") > 0);
+        file.close();
+        return gedcom::readFamilyTree(file.fileName());
+    };
+    const auto counted = [](const gedcom::FamilyTree& people, const QString& typed) {
+        shell::PersonPicker picker(people, 0, QStringLiteral("family.ged"));
+        picker.findChild<QLineEdit*>(QStringLiteral("Filter"))->setText(typed);
+        return picker.findChild<QLabel*>(QStringLiteral("Count"))->text();
+    };
+    const QByteArray anna = "0 @I1@ INDI\n1 NAME Anna /Hansdotter/\n";
+    EXPECT_EQ(counted(tree(anna), QString()), utf8(language->onePerson));
+    EXPECT_EQ(counted(tree(anna + "0 @I2@ INDI\n1 NAME Ole /Hansen/\n"), QStringLiteral("ole")),
+              utf8(language->oneOfTwo));
+
+    gedcom::Warnings warnings(QStringLiteral("family.ged"));
+    for (int line = 1; line <= gedcom::kShownOfOneKind + 1; ++line)
+        warnings.add(gedcom::WarningKind::MissingFamily, line, QStringLiteral("@F1@"));
+    EXPECT_TRUE(warnings.lines().back().endsWith(utf8(language->oneMoreLink))) << warnings.lines().back().toStdString();
 }
