@@ -239,17 +239,18 @@ void Form2::scrollToOpeningCells() {
                        double(picture.size().height()) / picture.sheetSize().height());
     const QRect area = picture.cellArea(*m_openingCells);
     const QWidget& viewport = *m_ui->Picture2;
-    const auto spot = [](int start, int length, int viewportLength, double factor) {
-        return (start + std::min<double>(length, viewportLength / factor) / 2) * factor;
+    // The middle of the cells, or of their first viewport's length.
+    const auto barValue = [](const QScrollBar& bar, int start, int length, int viewportLength, double factor,
+                             int canvasLength, int step) {
+        const double spot = (start + std::min<double>(length, viewportLength / factor) / 2) * factor;
+        return barValueCentring(spot, canvasLength, canvasLength, viewportLength, step, bar.maximum());
     };
     QScrollBar& h = *m_ui->HScroll1;
     QScrollBar& v = *m_ui->VScroll1;
-    const int width = mZoomWidth;
-    const int height = mZoomHeight;
-    h.setValue(barValueCentring(spot(area.left(), area.width(), viewport.width(), scale.width()), width, width,
-                                viewport.width(), mHStep, h.maximum()));
-    v.setValue(barValueCentring(spot(area.top(), area.height(), viewport.height(), scale.height()), height, height,
-                                viewport.height(), mVStep, v.maximum()));
+    const int hValue = barValue(h, area.left(), area.width(), viewport.width(), scale.width(), mZoomWidth, mHStep);
+    const int vValue = barValue(v, area.top(), area.height(), viewport.height(), scale.height(), mZoomHeight, mVStep);
+    h.setValue(hValue);
+    v.setValue(vValue);
 }
 
 void Form2::HScroll1_Change() { m_ui->Picture1->move(-(mHStep * m_ui->HScroll1->value()), m_ui->Picture1->y()); }
