@@ -44,6 +44,8 @@ QString svgFontFamilies(const QString& fontName) {
 QByteArray svgTextElements(const spreadsheet::VectorPicture& picture) {
     QByteArray bytes;
     QXmlStreamWriter xml(&bytes);
+    xml.setAutoFormatting(true); // a text a line
+    xml.setAutoFormattingIndent(0);
     xml.writeStartElement(QStringLiteral("g"));
     xml.writeAttribute(QStringLiteral("stroke"), QStringLiteral("none"));
     for (const spreadsheet::PictureText& text : picture.content().texts) {
