@@ -1,6 +1,6 @@
 #include "app/Translations.h"
 
-#include "files/Error.h"
+#include "core/Error.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
@@ -54,9 +54,9 @@ bool install(QCoreApplication& application, const QLocale& language, const QStri
 
 void installTranslations(QCoreApplication& application) {
     // Failures carry their texts as written; they are worded here, when shown.
-    files::Error::setWording([](const char* text, qint64 count) {
+    core::Error::setWording([](const char* text, qint64 count) {
         const int shown = count < 0 ? -1 : static_cast<int>(std::min<qint64>(count, std::numeric_limits<int>::max()));
-        return QCoreApplication::translate("files::Error", text, nullptr, shown);
+        return QCoreApplication::translate("core::Error", text, nullptr, shown);
     });
     // English, as written, takes from Kinloom's translations only the forms
     // a count takes ("1 person"), in every locale, C included.

@@ -1,5 +1,7 @@
 #include "SvgTexts.h"
 
+#include "core/VisibleText.h"
+
 #include <QColor>
 #include <QFont>
 #include <QFontMetrics>
@@ -30,8 +32,9 @@ TextAnchor anchorOf(const spreadsheet::PictureText& text, const QRect& area) {
     return {double(area.left() + spreadsheet::kTextIndent), baseline, "start"};
 }
 
-// Where a text of the chart enters the SVG document.
-QString svgText(const QString& text) { return text; }
+// Where a text of the chart enters the SVG document: as every file a chart
+// is saved in holds it, with what XML cannot carry marked.
+QString svgText(const QString& text) { return core::storableText(text); }
 
 } // namespace
 

@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
-    <name>files::Error</name>
+    <name>core::Error</name>
     <message numerus="yes">
         <source>and %n more unknown character sets</source>
         <translation>
@@ -43,6 +43,13 @@
         <translation>
             <numerusform>and %n more person who would be their own ancestor</numerusform>
             <numerusform>and %n more people who would be their own ancestor</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more children whose family is not the one that lists them</source>
+        <translation>
+            <numerusform>and %n more child whose family is not the one that lists them</numerusform>
+            <numerusform>and %n more children whose family is not the one that lists them</numerusform>
         </translation>
     </message>
 </context>

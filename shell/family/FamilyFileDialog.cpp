@@ -18,9 +18,9 @@ FamilyFileDialogTestSeam* activeSeam = nullptr;
 QString chooseFamilyFile(QWidget* parent, const QString& lastFile) {
     if (activeSeam) return activeSeam->answer();
     const QString folder = lastFile.isEmpty() ? QDir::homePath() : QFileInfo(lastFile).absolutePath();
-    QFileDialog open(
-        parent, QCoreApplication::translate("shell::FamilyFileDialog", "Fill from a Family File"), folder,
-        QCoreApplication::translate("shell::FamilyFileDialog", "GEDCOM Files (*.ged *.GED);;All Files (*)"));
+    QFileDialog open(parent, QCoreApplication::translate("shell::FamilyFileDialog", "Fill from a Family File"), folder,
+                     QCoreApplication::translate("shell::FamilyFileDialog",
+                                                 "GEDCOM Files (*.ged *.GED *.gdz *.GDZ);;All Files (*)"));
     open.setFileMode(QFileDialog::ExistingFile);
     return execRoomy(open) ? open.selectedFiles().value(0) : QString();
 }

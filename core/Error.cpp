@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-namespace files {
+namespace core {
 
 namespace {
 
@@ -70,4 +70,4 @@ void Error::setWording(Wording wording) { installedWording() = std::move(wording
 
 QString systemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
-} // namespace files
+} // namespace core
