@@ -162,16 +162,25 @@ TEST_F(Form1FamilyTest, TheMenuOpensOverEveryControlByMouseAndKeyboard) {
     showActive(form);
     const QStringList family{QStringLiteral("Fill from a Family File…"),
                              QStringLiteral("Ancestor Numbers in the Boxes")};
-    const auto shownMenu = [](std::function<void()> open) {
-        QStringList items;
-        whenShown([] { return QApplication::activePopupWidget(); },
-                  [&items](QWidget* menu) {
-                      for (const QAction* action : menu->actions())
-                          if (!action->isSeparator()) items << action->text();
-                      QTest::keyClick(menu, Qt::Key_Escape);
-                  });
+    // The items of the menu the way opens, read the moment it shows, however
+    // briefly it stays.
+    const auto shownMenu = [](const std::function<void()>& open) {
+        struct MenuSpy : QObject {
+            QStringList items;
+            bool eventFilter(QObject* watched, QEvent* event) override {
+                auto* menu = qobject_cast<QMenu*>(watched);
+                if (menu && event->type() == QEvent::Show) {
+                    for (const QAction* action : menu->actions())
+                        if (!action->isSeparator()) items << action->text();
+                    QTimer::singleShot(0, menu, &QMenu::close);
+                }
+                return false;
+            }
+        } spy;
+        qApp->installEventFilter(&spy);
         open();
-        return items;
+        qApp->removeEventFilter(&spy);
+        return spy.items;
     };
     for (const char* name : {"PushButton1", "PushButton6", "PushButton7", "Frame1", "Frame2", "Text1", "Text2"}) {
         SCOPED_TRACE(name);
@@ -201,6 +210,8 @@ TEST_F(Form1FamilyTest, TheMenuOpensOverEveryControlByMouseAndKeyboard) {
     }
     // The numbers have a key of their own, and the routes a word on the screen.
     auto* numbers = form.findChild<QAction*>(QStringLiteral("AncestorNumbers"));
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
     QTest::keyClick(box(form, "Text2"), Qt::Key_N, Qt::ControlModifier);
     EXPECT_TRUE(numbers->isChecked());
     for (const char* name : {"Frame1", "Text1"})
