@@ -13,7 +13,21 @@
 #include <memory>
 #include <optional>
 
+namespace {
+
+QtMessageHandler qtHandler = nullptr;
+
+// What kinloom-chart says, scripts read: Qt's own notes (a runtime folder
+// the session lacks, a font it stands in for) stay out of it. What ends the
+// program still shows.
+void keepQtNotesOut(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if ((type == QtCriticalMsg || type == QtFatalMsg) && qtHandler) qtHandler(type, context, message);
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
+    qtHandler = qInstallMessageHandler(keepQtNotesOut);
     const files::ProgramArguments given = files::programArguments(argc, argv);
     files::failWritesBeyondTheSizeLimit(); // every write, the table of running objects' too
     // Pictures and box texts need Qt's fonts, used without a display, and

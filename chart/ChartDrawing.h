@@ -29,6 +29,9 @@ auto& held(const Pointer& object) {
 struct DrawnChart {
     std::unique_ptr<automation::Application> application;
     std::shared_ptr<automation::Workbook> workbook;
+    // Of a chart filled from a family file: the root's box, where the
+    // preview opens.
+    std::optional<QRect> rootBox;
 };
 
 // Statements carried out as they come: the first failure goes to the caller.
@@ -83,7 +86,11 @@ DrawnChart drawChart(const ChartRequest& request, Statements& statements) {
         boxColumns, [&](int step, auto&& statement) { return statements.step(step, statement); }, execute);
     // The blank chart has no labels, and its drawing no statement more.
     if (request.labels.any())
-        statements.step(196, [&] { writeBoxTexts(held(chart.workbook).activeSheet(), boxColumns, request.labels); });
+        statements.step(196, [&] {
+            automation::Worksheet& sheet = held(chart.workbook).activeSheet();
+            writeBoxTexts(sheet, boxColumns, request.labels);
+            if (!request.labels.labelByNumber.empty()) chart.rootBox = rootBoxInPicture(sheet, boxColumns);
+        });
     return chart;
 }
 

@@ -209,6 +209,20 @@ TEST(ChartProcess, ACLocaleShowsTheTextsAsWrittenWhateverLanguageAsks) {
     }
 }
 
+// Scripts read what kinloom-chart says: Qt's own notes stay out of it, also
+// where the session has no runtime folder (cron, ssh, containers).
+TEST(ChartProcess, OnlyItsOwnMessagesReachTheTerminal) {
+    QTemporaryDir dir;
+    const QString tree = dir.filePath(QStringLiteral("tree.ged"));
+    writeFile(tree, "0 HEAD\n0 @I1@ INDI\n1 NAME Anna /Hansdotter/\n0 TRLR\n");
+    const ChartRun run =
+        runChart({QStringLiteral("--gedcom"), tree, QStringLiteral("--output"), dir.filePath(QStringLiteral("c.xls")),
+                  QStringLiteral("--picture"), dir.filePath(QStringLiteral("c.png"))},
+                 [] { ::unsetenv("XDG_RUNTIME_DIR"); });
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, QString());
+}
+
 // A family file larger than the memory the program may take: the reader
 // stops with the file and the line it reached, not with the allocator's
 // "std::bad_alloc", and nothing is written.
