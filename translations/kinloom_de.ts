@@ -1105,6 +1105,8 @@ vorhandene DATEI.
     <message>
         <source>The module %1 is not this version&apos;s.</source>
         <translation>Das Modul %1 gehört nicht zu dieser Version.</translation>
+    </message>
+    <message>
         <source>The picture cannot be written as an SVG file.</source>
         <translation>Das Bild kann nicht als SVG-Datei geschrieben werden.</translation>
     </message>

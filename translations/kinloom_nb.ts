@@ -1095,6 +1095,8 @@ En kjøring som feiler, etterlater ingen fil og endrer aldri en eksisterende FIL
     <message>
         <source>The module %1 is not this version&apos;s.</source>
         <translation>Modulen %1 hører ikke til denne versjonen.</translation>
+    </message>
+    <message>
         <source>The picture cannot be written as an SVG file.</source>
         <translation>Bildet kan ikke skrives som en SVG-fil.</translation>
     </message>
