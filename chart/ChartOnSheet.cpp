@@ -21,10 +21,10 @@ QString cellName(int row, int column) { return spreadsheet::columnName(column) +
 
 [[noreturn]] void throwNoChart(const QString& fileName, const QString& sheetName, Phrase why) {
     throw core::Error(core::ErrorKind::DataDamaged,
-                       QT_TRANSLATE_NOOP("core::Error",
-                                         "'%1' holds no chart as Kinloom draws it on its first sheet, "
-                                         "'%2': %3"),
-                       {fileName, sheetName, std::move(why)});
+                      QT_TRANSLATE_NOOP("core::Error",
+                                        "'%1' holds no chart as Kinloom draws it on its first sheet, "
+                                        "'%2': %3"),
+                      {fileName, sheetName, std::move(why)});
 }
 
 // The count the generation line states, and the box columns it gives.

@@ -133,9 +133,9 @@ bool readsWhole(const QString& name) {
 // Words that belong to the surname after them: "van", "von", "de", "af", ...
 // All are short and in ASCII; a word is compared in lower case.
 bool isParticle(QStringView word) {
-    static constexpr std::string_view particles[] = {"af",  "av",  "da",  "das", "de",  "del", "della", "den", "der",
-                                                     "des", "di",  "do",  "dos", "du",  "la",  "le",    "'t",  "te",
-                                                     "ten", "ter", "van", "von", "zu",  "zum", "zur"};
+    static constexpr std::string_view particles[] = {"af",  "av",  "da",  "das", "de", "del", "della", "den", "der",
+                                                     "des", "di",  "do",  "dos", "du", "la",  "le",    "'t",  "te",
+                                                     "ten", "ter", "van", "von", "zu", "zum", "zur"};
     if (word.size() > 5) return false;
     char lower[5];
     for (qsizetype i = 0; i < word.size(); ++i) {

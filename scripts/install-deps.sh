@@ -15,11 +15,13 @@ package_packages=(dpkg-dev file help2man)
 # a CUPS queue of their own that writes PDF files (cups, cups-pdf).
 # The language tests make their locales from the locales package's sources;
 # the family-file route runs in a real X session under a window manager, the
-# clipboard tests on an X server of their own. A family file written from a chart
-# is read by other genealogy programs: Gramps and libgedcom-perl's validation.
+# clipboard tests on an X server of their own; the windows' names and roles
+# are read over an accessibility bus of the test's own (AT-SPI, from Python).
+# A family file written from a chart is read by other genealogy programs:
+# Gramps and libgedcom-perl's validation.
 test_packages=(python3 python3-xlrd python3-openpyxl "${package_packages[@]}"
                lintian desktop-file-utils appstream man-db util-linux librsvg2-bin poppler-utils locales
-               xvfb openbox xdotool x11-utils libgedcom-perl)
+               xvfb openbox xdotool x11-utils dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0 libgedcom-perl)
 # LibreOffice, Gnumeric, Gramps and CUPS are large: only what the tests run, without recommends.
 test_lean_packages=(libreoffice-calc gnumeric gramps cups printer-driver-cups-pdf)
 # The .xlsx peer is a small C program on libxlsxwriter; the GEDCOM peers are

@@ -1,12 +1,10 @@
 #include "SheetContent.h"
 
+#include "PackagedContent.h"
 #include "Worksheet.h"
-#include "ZipParts.h"
-#include "ods/OdsSheetReader.h"
 #include "xls/CompoundFile.h"
 #include "xls/ReadFailures.h"
 #include "xls/WorkbookReader.h"
-#include "xlsx/XlsxSheetReader.h"
 
 #include "core/Error.h"
 #include "files/WholeFile.h"
@@ -57,9 +55,9 @@ bool SheetContent::isFilled(int row, int column) const {
 
 void throwTooManyCells() {
     throw core::Error(core::ErrorKind::DataDamaged, QT_TRANSLATE_NOOP("core::Error", "'%1' is damaged: %2."),
-                       {QString(),
-                        core::Phrase(QT_TRANSLATE_NOOP("core::Error", "its first sheet holds more than %1 cells"),
-                                      {kMaxContentCells})});
+                      {QString(),
+                       core::Phrase(QT_TRANSLATE_NOOP("core::Error", "its first sheet holds more than %1 cells"),
+                                    {kMaxContentCells})});
 }
 
 namespace {
@@ -102,58 +100,12 @@ SheetContent contentOf(const Worksheet& sheet) {
     return content;
 }
 
-enum class PackageKind {
-    Xlsx,
-    Ods
-};
-
-// A zip package is an .xlsx or an .ods by what it holds, or is neither.
-std::optional<PackageKind> packageKind(const QByteArray& bytes, const QString& name) {
-    std::optional<QByteArray> mimeType, manifest, contentTypes;
-    try {
-        const ZipParts parts(bytes);
-        mimeType = parts.part(QStringLiteral("mimetype"));
-        manifest = parts.part(QStringLiteral("META-INF/manifest.xml"));
-        contentTypes = parts.part(QStringLiteral("[Content_Types].xml"));
-    } catch (const std::exception& e) {
-        throwUnreadable(QT_TRANSLATE_NOOP("core::Error", "'%1' is damaged: %2."), name,
-                        Phrase(QT_TRANSLATE_NOOP("core::Error", "its zip package cannot be read (%1)"),
-                               {QString::fromUtf8(e.what())}));
-    }
-    // OpenDocument's own encryption keeps the package and scrambles its parts.
-    if (manifest && manifest->contains("encryption-data"))
-        throwUnreadable(
-            QT_TRANSLATE_NOOP("core::Error", "'%1' is password-protected: encrypted workbooks cannot be opened."),
-            name);
-    if (mimeType && mimeType->trimmed() == "application/vnd.oasis.opendocument.spreadsheet") return PackageKind::Ods;
-    if (contentTypes && contentTypes->contains("spreadsheetml")) return PackageKind::Xlsx;
-    return std::nullopt;
-}
-
-SheetContent packagedContent(const QByteArray& bytes, const QString& name) {
-    const std::optional<PackageKind> kind = packageKind(bytes, name);
-    if (!kind)
-        throwUnreadable(QT_TRANSLATE_NOOP("core::Error", "'%1' is not a workbook: %2."), name,
-                        Phrase(QT_TRANSLATE_NOOP("core::Error", "the zip file holds no .xlsx or .ods workbook")));
-    try {
-        return *kind == PackageKind::Xlsx ? xlsx::readFirstSheet(bytes) : ods::readFirstSheet(bytes);
-    } catch (const core::Error& failure) {
-        throw xls::named(failure, name);
-    } catch (const std::bad_alloc&) {
-        throw;
-    } catch (const std::exception& e) {
-        throwUnreadable(QT_TRANSLATE_NOOP("core::Error", "'%1' is damaged: %2."), name,
-                        Phrase(QT_TRANSLATE_NOOP("core::Error", "it cannot be read as a workbook (%1)"),
-                               {QString::fromUtf8(e.what())}));
-    }
-}
-
 } // namespace
 
 SheetContent sheetContentOf(const QByteArray& bytes, const QString& nameForMessages) {
     if (xls::hasCompoundFileSignature(bytes))
         return contentOf(*xls::readWorkbookBytes(bytes, nameForMessages, xls::SheetChoice::First));
-    if (bytes.startsWith("PK\x03\x04")) return packagedContent(bytes, nameForMessages);
+    if (bytes.startsWith("PK\x03\x04")) return packagedSheetContent(bytes, nameForMessages);
     throwUnreadable(QT_TRANSLATE_NOOP("core::Error", "'%1' is not a workbook: %2."), nameForMessages,
                     Phrase(QT_TRANSLATE_NOOP("core::Error", "Kinloom reads .xls, .xlsx and .ods files")));
 }

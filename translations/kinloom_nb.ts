@@ -78,6 +78,26 @@
         <source>Excel Files (*.xls)</source>
         <translation>Excel-filer (*.xls)</translation>
     </message>
+    <message>
+        <source>Chart</source>
+        <translation>Slektstre</translation>
+    </message>
+    <message>
+        <source>Chart picture</source>
+        <translation>Bilde av slektstreet</translation>
+    </message>
+    <message>
+        <source>Scroll the chart up and down</source>
+        <translation>Rull slektstreet opp og ned</translation>
+    </message>
+    <message>
+        <source>Scroll the chart sideways</source>
+        <translation>Rull slektstreet sidelengs</translation>
+    </message>
+    <message>
+        <source>Chart at its own size</source>
+        <translation>Slektstreet i egen størrelse</translation>
+    </message>
 </context>
 <context>
     <name>InformationOptions</name>
@@ -652,30 +672,6 @@ En kjøring som feiler, etterlater ingen fil og endrer aldri en eksisterende FIL
         <translation>en post på mer enn %1 linjer</translation>
     </message>
     <message>
-        <source>and %1 more unknown character sets</source>
-        <translation>og %1 ukjente tegnsett til</translation>
-    </message>
-    <message>
-        <source>and %1 more people under an identifier another person has</source>
-        <translation>og %1 personer til med en identifikator en annen person har</translation>
-    </message>
-    <message>
-        <source>and %1 more families under an identifier another family has</source>
-        <translation>og %1 familier til med en identifikator en annen familie har</translation>
-    </message>
-    <message>
-        <source>and %1 more links to families the file does not hold</source>
-        <translation>og %1 lenker til familier som ikke finnes i filen</translation>
-    </message>
-    <message>
-        <source>and %1 more links to people the file does not hold</source>
-        <translation>og %1 lenker til personer som ikke finnes i filen</translation>
-    </message>
-    <message>
-        <source>and %1 more people who would be their own ancestor</source>
-        <translation>og %1 personer til som ville vært sin egen ane</translation>
-    </message>
-    <message>
         <source>warning: %1</source>
         <translation>advarsel: %1</translation>
     </message>
@@ -1116,10 +1112,6 @@ En kjøring som feiler, etterlater ingen fil og endrer aldri en eksisterende FIL
         <translation>familien @%1@ fører opp @%2@ som barn, men @%2@ oppgir familien @%3@; foreldrene hentes fra @%3@</translation>
     </message>
     <message>
-        <source>and %1 more children whose family is not the one that lists them</source>
-        <translation>og %1 barn til hvis familie ikke er den som fører dem opp</translation>
-    </message>
-    <message>
         <source>the file has changed since it was read; open it again</source>
         <translation>filen er endret siden den ble lest; åpne den på nytt</translation>
     </message>
@@ -1130,6 +1122,67 @@ En kjøring som feiler, etterlater ingen fil og endrer aldri en eksisterende FIL
     <message>
         <source>it leads through %1, a link that another user made in a folder everyone may write</source>
         <translation>den fører gjennom %1, en lenke som en annen bruker har laget i en mappe alle kan skrive i</translation>
+    </message>
+    <message>
+        <source>The module %1 cannot be loaded: %2.</source>
+        <translation>Modulen %1 kan ikke lastes: %2.</translation>
+    </message>
+    <message>
+        <source>The module %1 is not this version&apos;s.</source>
+        <translation>Modulen %1 hører ikke til denne versjonen.</translation>
+    </message>
+    <message>
+        <source>The picture cannot be written as an SVG file.</source>
+        <translation>Bildet kan ikke skrives som en SVG-fil.</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more unknown character sets</source>
+        <translation>
+            <numerusform>og %n ukjent tegnsett til</numerusform>
+            <numerusform>og %n ukjente tegnsett til</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more people under an identifier another person has</source>
+        <translation>
+            <numerusform>og %n person til med en identifikator en annen person har</numerusform>
+            <numerusform>og %n personer til med en identifikator en annen person har</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more families under an identifier another family has</source>
+        <translation>
+            <numerusform>og %n familie til med en identifikator en annen familie har</numerusform>
+            <numerusform>og %n familier til med en identifikator en annen familie har</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more links to families the file does not hold</source>
+        <translation>
+            <numerusform>og %n lenke til en familie som ikke finnes i filen</numerusform>
+            <numerusform>og %n lenker til familier som ikke finnes i filen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more links to people the file does not hold</source>
+        <translation>
+            <numerusform>og %n lenke til en person som ikke finnes i filen</numerusform>
+            <numerusform>og %n lenker til personer som ikke finnes i filen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more people who would be their own ancestor</source>
+        <translation>
+            <numerusform>og %n person til som ville vært sin egen ane</numerusform>
+            <numerusform>og %n personer til som ville vært sin egen ane</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more children whose family is not the one that lists them</source>
+        <translation>
+            <numerusform>og %n barn til hvis familie ikke er den som fører det opp</numerusform>
+            <numerusform>og %n barn til hvis familie ikke er den som fører dem opp</numerusform>
+        </translation>
     </message>
     <message>
         <source>box %1</source>
@@ -1171,17 +1224,26 @@ En kjøring som feiler, etterlater ingen fil og endrer aldri en eksisterende FIL
         <source>a chart of %1 generations has a box at %2, and there is none; were rows or columns inserted or deleted?</source>
         <translation>et slektstre på %1 generasjoner har en boks i %2, og der er ingen; ble rader eller kolonner satt inn eller slettet?</translation>
     </message>
-    <message>
-        <source>and %1 more boxes that begin with a number not their own</source>
-        <translation>og %1 bokser til som begynner med et tall som ikke er deres eget</translation>
+    <message numerus="yes">
+        <source>and %n more boxes that begin with a number not their own</source>
+        <translation>
+            <numerusform>og %n boks til som begynner med et tall som ikke er dens eget</numerusform>
+            <numerusform>og %n bokser til som begynner med et tall som ikke er deres eget</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>and %1 more labels kept whole as names</source>
-        <translation>og %1 etiketter til som er beholdt hele som navn</translation>
+    <message numerus="yes">
+        <source>and %n more labels kept whole as names</source>
+        <translation>
+            <numerusform>og %n etikett til som er beholdt hel som navn</numerusform>
+            <numerusform>og %n etiketter til som er beholdt hele som navn</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>and %1 more texts outside the boxes</source>
-        <translation>og %1 tekster til utenfor boksene</translation>
+    <message numerus="yes">
+        <source>and %n more texts outside the boxes</source>
+        <translation>
+            <numerusform>og %n tekst til utenfor boksene</numerusform>
+            <numerusform>og %n tekster til utenfor boksene</numerusform>
+        </translation>
     </message>
     <message>
         <source>its first sheet holds more than %1 cells</source>
@@ -1288,16 +1350,16 @@ En kjøring som feiler, etterlater ingen fil og endrer aldri en eksisterende FIL
         <translation>Fyll ut fra en slektsfil</translation>
     </message>
     <message>
+        <source>GEDCOM Files (*.ged *.GED *.gdz *.GDZ);;All Files (*)</source>
+        <translation>GEDCOM-filer (*.ged *.GED *.gdz *.GDZ);;Alle filer (*)</translation>
+    </message>
+    <message>
         <source>Family File from a Filled Chart</source>
         <translation>Slektsfil fra et utfylt slektstre</translation>
     </message>
     <message>
         <source>Workbooks (*.xls *.xlsx *.ods *.XLS *.XLSX *.ODS);;All Files (*)</source>
         <translation>Arbeidsbøker (*.xls *.xlsx *.ods *.XLS *.XLSX *.ODS);;Alle filer (*)</translation>
-    </message>
-    <message>
-        <source>GEDCOM Files (*.ged *.GED *.gdz *.GDZ);;All Files (*)</source>
-        <translation>GEDCOM-filer (*.ged *.GED *.gdz *.GDZ);;Alle filer (*)</translation>
     </message>
 </context>
 <context>
@@ -1374,6 +1436,10 @@ En kjøring som feiler, etterlater ingen fil og endrer aldri en eksisterende FIL
         <translation>Spørsmål? Ta kontakt med Team Brenvik på %1</translation>
     </message>
     <message>
+        <source>Right-click or Ctrl+O: fill the chart from a family file (.ged)</source>
+        <translation>Høyreklikk eller Ctrl+O: fyll ut slektstreet fra en slektsfil (.ged)</translation>
+    </message>
+    <message>
         <source>Family File from a Filled Chart…</source>
         <translation>Slektsfil fra et utfylt slektstre …</translation>
     </message>
@@ -1404,12 +1470,26 @@ En kjøring som feiler, etterlater ingen fil og endrer aldri en eksisterende FIL
         <translation>Hvem sine aner skal fylle slektstreet? Skriv et navn, et årstall eller en identifikator:</translation>
     </message>
     <message>
-        <source>%L1 people</source>
-        <translation>%L1 personer</translation>
+        <source>Clear</source>
+        <translation>Tøm</translation>
     </message>
     <message>
-        <source>%L1 of %L2 people</source>
-        <translation>%L1 av %L2 personer</translation>
+        <source>People</source>
+        <translation>Personer</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln people</source>
+        <translation>
+            <numerusform>%Ln person</numerusform>
+            <numerusform>%Ln personer</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%L1 of %Ln people</source>
+        <translation>
+            <numerusform>%L1 av %Ln person</numerusform>
+            <numerusform>%L1 av %Ln personer</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -1,5 +1,7 @@
 #include "FamilyFileDialog.h"
 
+#include "shell/shared/RoomyFileDialog.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -11,12 +13,14 @@ namespace {
 
 FamilyFileDialogTestSeam* activeSeam = nullptr;
 
-// An open dialog in the folder of the file used last.
+// An open dialog, roomy, in the folder of the file used last.
 QString chooseFileToOpen(QWidget* parent, const QString& lastFile, const char* title, const char* filter) {
     if (activeSeam) return activeSeam->answer();
     const QString folder = lastFile.isEmpty() ? QDir::homePath() : QFileInfo(lastFile).absolutePath();
-    return QFileDialog::getOpenFileName(parent, QCoreApplication::translate("shell::FamilyFileDialog", title), folder,
-                                        QCoreApplication::translate("shell::FamilyFileDialog", filter));
+    QFileDialog open(parent, QCoreApplication::translate("shell::FamilyFileDialog", title), folder,
+                     QCoreApplication::translate("shell::FamilyFileDialog", filter));
+    open.setFileMode(QFileDialog::ExistingFile);
+    return execRoomy(open) ? open.selectedFiles().value(0) : QString();
 }
 
 } // namespace

@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-
 #include <functional>
 
 using namespace chart;

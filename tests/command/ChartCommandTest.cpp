@@ -213,9 +213,8 @@ TEST(ChartCommand, TheOutputsExtensionNamesTheWorkbooksFormat) {
     for (const Case& c :
          {Case{"chart.xls", kExitSuccess, QByteArray::fromHex("D0CF11E0")},
           Case{"chart.XLSX", kExitSuccess, "PK\x03\x04"}, Case{"chart.ods", kExitSuccess, "PK\x03\x04\x0A\0\0\0\0\0"},
-          Case{"chart.GED", kExitSuccess, "0 HEAD\n"},
-          Case{"chart.txt", kExitBadInput, "the old file"}, Case{"chart", kExitBadInput, "the old file"},
-          Case{"chart.xlsx.bak", kExitBadInput, "the old file"}}) {
+          Case{"chart.GED", kExitSuccess, "0 HEAD\n"}, Case{"chart.txt", kExitBadInput, "the old file"},
+          Case{"chart", kExitBadInput, "the old file"}, Case{"chart.xlsx.bak", kExitBadInput, "the old file"}}) {
         SCOPED_TRACE(c.name);
         const QString output = dir.filePath(QString::fromLatin1(c.name));
         writeFile(output, "the old file");
