@@ -41,9 +41,16 @@ QString lineValue(const QString& text) {
     return value;
 }
 
+// Whether the '@'s just before `at` end with one of a doubled pair.
+bool halfOfDoubledAt(const QString& value, qsizetype at) {
+    qsizetype run = 0;
+    while (at - run > 0 && value[at - run - 1] == QLatin1Char('@')) ++run;
+    return run % 2 == 1;
+}
+
 // Where a value may be cut so that each part fits `room` bytes: never in a
-// character, before a mark that belongs to it, or beside a blank, which a
-// reader may drop.
+// character, before a mark that belongs to it, beside a blank, which a
+// reader may drop, or between the two '@'s that stand for one.
 qsizetype cutPoint(const QString& value, qsizetype room) {
     qsizetype end = 0;
     qsizetype bytes = 0;
@@ -58,7 +65,7 @@ qsizetype cutPoint(const QString& value, qsizetype room) {
     qsizetype cut = end;
     const auto bad = [&](qsizetype at) {
         return value[at].isLowSurrogate() || value[at].isMark() || value[at] == QLatin1Char(' ')
-            || value[at - 1] == QLatin1Char(' ');
+            || value[at - 1] == QLatin1Char(' ') || halfOfDoubledAt(value, at);
     };
     while (cut > 1 && bad(cut)) --cut;
     return cut > 1 ? cut : end;
