@@ -26,8 +26,7 @@ def main():
     runs = int(sys.argv[2]) if len(sys.argv) > 2 else 5
     with tempfile.TemporaryDirectory() as work:
         pedigree = os.path.join(work, "pedigree.ged")
-        gedcom_bench.PEOPLE = PEOPLE
-        gedcom_bench.write_file(pedigree)
+        gedcom_bench.write_file(pedigree, PEOPLE)
         print(f"{GENERATIONS} generations, {PEOPLE} boxes filled")
         print(f"{'format':7} {'program':24} {'median s':>9} {'CPU s':>7} {'peak MB':>8} {'file MB':>8}")
         medians, cpu = {}, {}
