@@ -31,8 +31,10 @@ test_lean_packages=(libreoffice-calc gnumeric gramps cups printer-driver-cups-pd
 bench_packages=(python3 python3-xlwt python3-xlrd libgedcom-perl gcc libxlsxwriter-dev xvfb nodejs npm)
 bench_lean_packages=(gramps)
 screenshot_packages=(xvfb xauth imagemagick xdotool openbox)
-# The reader's fuzzer: clang with libFuzzer and the sanitizers' run-time.
-fuzz_packages=(clang libclang-rt-14-dev)
+# The reader's fuzzer: clang with libFuzzer and the sanitizers' run-time;
+# python3 takes the chart seeds' sheet parts out and packs the part fuzzers'
+# inputs into workbooks.
+fuzz_packages=(clang libclang-rt-14-dev python3)
 format_packages=(clang-format)
 # The writers that remake the reader tests' committed workbooks (LibreOffice as for test).
 sample_packages=(python3 python3-xlwt)
