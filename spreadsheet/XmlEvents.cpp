@@ -62,9 +62,39 @@ void characters(void* parse, const xmlChar* text, int length) {
         [&] { p->events.characters(std::string_view(reinterpret_cast<const char*>(text), std::size_t(length))); });
 }
 
+// libxml2 reports what it meets in converting a part's encoding through its
+// global handler, which writes to standard error whatever the parser's
+// options say; while a part is read, that handler keeps quiet, and the
+// reader's own message says what was wrong.
+class QuietLibxml2 {
+public:
+    QuietLibxml2()
+        : m_handler(xmlStructuredError), m_context(xmlStructuredErrorContext), m_generic(xmlGenericError),
+          m_genericContext(xmlGenericErrorContext) {
+        xmlSetStructuredErrorFunc(nullptr, ignore);
+        xmlSetGenericErrorFunc(nullptr, ignoreText);
+    }
+    ~QuietLibxml2() {
+        xmlSetStructuredErrorFunc(m_context, m_handler);
+        xmlSetGenericErrorFunc(m_genericContext, m_generic);
+    }
+    QuietLibxml2(const QuietLibxml2&) = delete;
+    QuietLibxml2& operator=(const QuietLibxml2&) = delete;
+
+private:
+    static void ignore(void*, xmlErrorPtr) {}
+    static void ignoreText(void*, const char*, ...) {}
+
+    xmlStructuredErrorFunc m_handler;
+    void* m_context;
+    xmlGenericErrorFunc m_generic;
+    void* m_genericContext;
+};
+
 } // namespace
 
 void parseXml(const QByteArray& xml, XmlEvents& events) {
+    const QuietLibxml2 quiet;
     xmlSAXHandler sax{};
     sax.initialized = XML_SAX2_MAGIC;
     sax.startElementNs = startElement;
@@ -77,10 +107,16 @@ void parseXml(const QByteArray& xml, XmlEvents& events) {
     if (!context) throw std::bad_alloc();
     parse.context = context.get();
     xmlCtxtUseOptions(context.get(), XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING);
-    for (qsizetype at = 0; at < xml.size() && !parse.failure && context->wellFormed; at += kPiece)
-        xmlParseChunk(context.get(), xml.constData() + at, int(std::min(kPiece, xml.size() - at)), 0);
-    if (!parse.failure && context->wellFormed) xmlParseChunk(context.get(), nullptr, 0, 1);
+    // Text that cannot be converted from the encoding the part names stops
+    // the parser without marking the part malformed: only the result says so.
+    int result = 0;
+    const auto reading = [&] { return !parse.failure && context->wellFormed && result != XML_ERR_INVALID_ENCODING; };
+    for (qsizetype at = 0; at < xml.size() && reading(); at += kPiece)
+        result = xmlParseChunk(context.get(), xml.constData() + at, int(std::min(kPiece, xml.size() - at)), 0);
+    if (reading()) result = xmlParseChunk(context.get(), nullptr, 0, 1);
     if (parse.failure) std::rethrow_exception(parse.failure);
+    if (result == XML_ERR_INVALID_ENCODING)
+        throw std::runtime_error("its XML holds text that cannot be read in the encoding it names");
     if (!context->wellFormed) {
         const xmlError* error = xmlCtxtGetLastError(context.get());
         std::string why = error && error->message ? error->message : "not well-formed";

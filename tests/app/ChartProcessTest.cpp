@@ -223,6 +223,22 @@ TEST(ChartProcess, OnlyItsOwnMessagesReachTheTerminal) {
     EXPECT_EQ(run.err, QString());
 }
 
+// A workbook part whose text cannot be converted from the encoding it
+// names: the XML library says nothing on the terminal, and the workbook is
+// refused as damaged rather than read in part.
+TEST(ChartProcess, APartInABrokenEncodingIsRefusedInTheProgramsOwnWords) {
+    QTemporaryDir dir;
+    const QString book = QStringLiteral(KINLOOM_CHART_REGRESSIONS "/xlsx-sheet-in-utf7-with-bytes-it-cannot-hold");
+    const ChartRun run = runChart(
+        {QStringLiteral("--chart"), book, QStringLiteral("--output"), dir.filePath(QStringLiteral("family.ged"))});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err,
+              QStringLiteral("'%1' is damaged: it cannot be read as a workbook (its XML holds text that "
+                             "cannot be read in the encoding it names).\n")
+                  .arg(book));
+    EXPECT_EQ(filesIn(dir.path()), QStringList());
+}
+
 // A family file larger than the memory the program may take: the reader
 // stops with the file and the line it reached, not with the allocator's
 // "std::bad_alloc", and nothing is written.
