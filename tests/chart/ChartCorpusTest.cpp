@@ -16,9 +16,6 @@
 #include <gtest/gtest.h>
 
 #include <QCryptographicHash>
-#include <QDir>
-#include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <map>
@@ -43,24 +40,12 @@ QString outcomeOf(const QByteArray& bytes) {
 TEST(ChartCorpus, EveryInputEndsAsItEndedWhenRecorded) {
     const QString folder = QStringLiteral(KINLOOM_CHART_CORPUS);
     QTemporaryDir inputs;
-    ASSERT_EQ(QProcess::execute(QStringLiteral("tar"),
-                                {QStringLiteral("-xzf"), folder + QStringLiteral("/inputs.tar.gz"),
-                                 QStringLiteral("-C"), inputs.path()}),
-              0);
-    std::map<QString, QString> outcomes;
-    const std::pair<QString, QString> folders[] = {
-        {QStringLiteral("chart-xls"), inputs.filePath(QStringLiteral("chart-xls"))},
-        {QStringLiteral("chart-xlsx"), inputs.filePath(QStringLiteral("chart-xlsx"))},
-        {QStringLiteral("chart-ods"), inputs.filePath(QStringLiteral("chart-ods"))},
-        {QStringLiteral("regressions"), QStringLiteral(KINLOOM_CHART_REGRESSIONS)},
-    };
-    for (const auto& [kind, path] : folders) {
-        const QDir dir(path);
-        for (const QString& name : dir.entryList(QDir::Files, QDir::Name)) {
-            QFile input(dir.filePath(name));
-            ASSERT_TRUE(input.open(QIODevice::ReadOnly));
-            outcomes[kind + QLatin1Char('/') + name] = outcomeOf(input.readAll());
-        }
-    }
+    ASSERT_TRUE(unpackCorpus(folder + QStringLiteral("/inputs.tar.gz"), inputs.path()));
+    const std::map<QString, QString> outcomes =
+        replayedOutcomes({{QStringLiteral("chart-xls"), inputs.filePath(QStringLiteral("chart-xls"))},
+                          {QStringLiteral("chart-xlsx"), inputs.filePath(QStringLiteral("chart-xlsx"))},
+                          {QStringLiteral("chart-ods"), inputs.filePath(QStringLiteral("chart-ods"))},
+                          {QStringLiteral("regressions"), QStringLiteral(KINLOOM_CHART_REGRESSIONS)}},
+                         [](const QByteArray& input, const QString&) { return outcomeOf(input); });
     expectRecordedOutcomes(outcomes, folder + QStringLiteral("/outcomes.txt"), 30, "chart corpus");
 }

@@ -15,9 +15,6 @@
 #include <gtest/gtest.h>
 
 #include <QCryptographicHash>
-#include <QDir>
-#include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <map>
@@ -74,18 +71,10 @@ QString outcomeOf(const QByteArray& bytes, bool bareStream) {
 TEST(XlsCorpus, EveryInputEndsAsItEndedWhenRecorded) {
     const QString folder = QStringLiteral(KINLOOM_XLS_CORPUS);
     QTemporaryDir inputs;
-    ASSERT_EQ(QProcess::execute(QStringLiteral("tar"),
-                                {QStringLiteral("-xzf"), folder + QStringLiteral("/inputs.tar.gz"),
-                                 QStringLiteral("-C"), inputs.path()}),
-              0);
-    std::map<QString, QString> outcomes;
-    for (const QString& kind : {QStringLiteral("file"), QStringLiteral("stream")}) {
-        const QDir dir(inputs.filePath(kind));
-        for (const QString& name : dir.entryList(QDir::Files, QDir::Name)) {
-            QFile input(dir.filePath(name));
-            ASSERT_TRUE(input.open(QIODevice::ReadOnly));
-            outcomes[kind + QLatin1Char('/') + name] = outcomeOf(input.readAll(), kind == QLatin1String("stream"));
-        }
-    }
+    ASSERT_TRUE(unpackCorpus(folder + QStringLiteral("/inputs.tar.gz"), inputs.path()));
+    const std::map<QString, QString> outcomes = replayedOutcomes(
+        {{QStringLiteral("file"), inputs.filePath(QStringLiteral("file"))},
+         {QStringLiteral("stream"), inputs.filePath(QStringLiteral("stream"))}},
+        [](const QByteArray& input, const QString& kind) { return outcomeOf(input, kind == QLatin1String("stream")); });
     expectRecordedOutcomes(outcomes, folder + QStringLiteral("/outcomes.txt"), 100, "corpus");
 }

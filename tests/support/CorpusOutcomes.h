@@ -7,11 +7,16 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QString>
 
 #include <cstdio>
+#include <functional>
 #include <map>
+#include <utility>
+#include <vector>
 
 inline std::map<QString, QString> recordedOutcomes(const QString& path) {
     std::map<QString, QString> outcomes;
@@ -20,6 +25,28 @@ inline std::map<QString, QString> recordedOutcomes(const QString& path) {
     while (!file.atEnd()) {
         const QString line = QString::fromUtf8(file.readLine()).chopped(1);
         outcomes[line.section(QLatin1Char(' '), 0, 0)] = line.section(QLatin1Char(' '), 1);
+    }
+    return outcomes;
+}
+
+// Unpacks a corpus's inputs.tar.gz into the folder; false where tar fails.
+inline bool unpackCorpus(const QString& tarball, const QString& into) {
+    return QProcess::execute(QStringLiteral("tar"), {QStringLiteral("-xzf"), tarball, QStringLiteral("-C"), into}) == 0;
+}
+
+// How each input of the folders ends, by "kind/name": the folders are given
+// by kind, and outcomeOf is told the kind along with the input's bytes.
+inline std::map<QString, QString>
+replayedOutcomes(const std::vector<std::pair<QString, QString>>& folderByKind,
+                 const std::function<QString(const QByteArray& input, const QString& kind)>& outcomeOf) {
+    std::map<QString, QString> outcomes;
+    for (const auto& [kind, path] : folderByKind) {
+        const QDir dir(path);
+        for (const QString& name : dir.entryList(QDir::Files, QDir::Name)) {
+            QFile input(dir.filePath(name));
+            if (!input.open(QIODevice::ReadOnly)) ADD_FAILURE() << "cannot read " << name.toStdString();
+            outcomes[kind + QLatin1Char('/') + name] = outcomeOf(input.readAll(), kind);
+        }
     }
     return outcomes;
 }
