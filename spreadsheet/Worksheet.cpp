@@ -11,7 +11,7 @@ namespace spreadsheet {
 
 namespace {
 
-void checkRange(const CellRange& range) {
+void checkRange(CellRange range) {
     checkCell(range.firstRow, range.firstColumn);
     checkCell(range.lastRow, range.lastColumn);
     if (range.firstRow > range.lastRow || range.firstColumn > range.lastColumn)
@@ -49,13 +49,24 @@ bool isHorizontalAlignment(int alignment) {
     }
 }
 
+// The cells along one edge of a range.
+CellRange edgeOf(CellRange range, Edge edge) {
+    switch (edge) {
+    case Edge::Left: return {range.firstRow, range.firstColumn, range.lastRow, range.firstColumn};
+    case Edge::Right: return {range.firstRow, range.lastColumn, range.lastRow, range.lastColumn};
+    case Edge::Top: return {range.firstRow, range.firstColumn, range.firstRow, range.lastColumn};
+    case Edge::Bottom: return {range.lastRow, range.firstColumn, range.lastRow, range.lastColumn};
+    }
+    return range;
+}
+
 } // namespace
 
 Worksheet::Worksheet(QString name)
     : m_name(std::move(name)), m_columnFormats(kMaxColumns + 1, kNoColumnFormat),
       m_columnWidths(kMaxColumns + 1, -1.0) {}
 
-void Worksheet::setFontName(const CellRange& range, const QString& name) {
+void Worksheet::setFontName(CellRange range, const QString& name) {
     checkRange(range);
     if (name.isEmpty() || name.size() > xl::kMaxFontNameLength)
         throw core::Error(
@@ -66,7 +77,7 @@ void Worksheet::setFontName(const CellRange& range, const QString& name) {
     applyChange(range, {FormatChange::Kind::FontName, Edge::Left, static_cast<std::int16_t>(id)});
 }
 
-void Worksheet::setFontSize(const CellRange& range, double points) {
+void Worksheet::setFontSize(CellRange range, double points) {
     checkRange(range);
     if (!(points >= xl::kMinFontSize && points <= xl::kMaxFontSize))
         throw core::Error(core::ErrorKind::CallRejected,
@@ -75,7 +86,7 @@ void Worksheet::setFontSize(const CellRange& range, double points) {
     applyChange(range, {FormatChange::Kind::FontHeight, Edge::Left, height});
 }
 
-void Worksheet::setFontColorIndex(const CellRange& range, int colorIndex) {
+void Worksheet::setFontColorIndex(CellRange range, int colorIndex) {
     checkRange(range);
     if (!isPaletteColor(colorIndex) && colorIndex != xl::kColorIndexAutomatic)
         throw core::Error(core::ErrorKind::CallRejected,
@@ -84,7 +95,7 @@ void Worksheet::setFontColorIndex(const CellRange& range, int colorIndex) {
     applyChange(range, {FormatChange::Kind::FontColor, Edge::Left, static_cast<std::int16_t>(colorIndex)});
 }
 
-void Worksheet::setInteriorColorIndex(const CellRange& range, int colorIndex) {
+void Worksheet::setInteriorColorIndex(CellRange range, int colorIndex) {
     checkRange(range);
     if (!isPaletteColor(colorIndex) && colorIndex != xl::kColorIndexNone && colorIndex != xl::kColorIndexAutomatic)
         throw core::Error(core::ErrorKind::CallRejected,
@@ -94,7 +105,7 @@ void Worksheet::setInteriorColorIndex(const CellRange& range, int colorIndex) {
     applyChange(range, {FormatChange::Kind::Fill, Edge::Left, static_cast<std::int16_t>(colorIndex)});
 }
 
-void Worksheet::setBorderLineStyle(const CellRange& range, int borderIndex, int lineStyle) {
+void Worksheet::setBorderLineStyle(CellRange range, int borderIndex, int lineStyle) {
     checkRange(range);
     if (!isLineStyle(lineStyle))
         throw core::Error(core::ErrorKind::CallRejected,
@@ -121,7 +132,7 @@ void Worksheet::setBorderLineStyle(const CellRange& range, int borderIndex, int 
     }
 }
 
-void Worksheet::setHorizontalAlignment(const CellRange& range, int alignment) {
+void Worksheet::setHorizontalAlignment(CellRange range, int alignment) {
     checkRange(range);
     if (!isHorizontalAlignment(alignment))
         throw core::Error(core::ErrorKind::CallRejected,
@@ -129,7 +140,7 @@ void Worksheet::setHorizontalAlignment(const CellRange& range, int alignment) {
     applyChange(range, {FormatChange::Kind::HorizontalAlignment, Edge::Left, static_cast<std::int16_t>(alignment)});
 }
 
-void Worksheet::setColumnWidth(const CellRange& range, double characters) {
+void Worksheet::setColumnWidth(CellRange range, double characters) {
     checkRange(range);
     if (!(characters >= 0 && characters <= xl::kMaxColumnWidth))
         throw core::Error(core::ErrorKind::CallRejected,
@@ -137,7 +148,7 @@ void Worksheet::setColumnWidth(const CellRange& range, double characters) {
     for (int c = range.firstColumn; c <= range.lastColumn; ++c) m_columnWidths[c] = characters;
 }
 
-void Worksheet::merge(const CellRange& range) {
+void Worksheet::merge(CellRange range) {
     checkRange(range);
     if (range.isSingleCell()) return;
     for (const CellRange& existing : m_merges) {
@@ -170,7 +181,7 @@ void Worksheet::setPrintSettings(const PrintSettings& settings) {
     m_print = settings;
 }
 
-void Worksheet::setValue(const CellRange& range, const QString& text) {
+void Worksheet::setValue(CellRange range, const QString& text) {
     checkRange(range);
     if (text.size() > xl::kMaxTextLength)
         throw core::Error(core::ErrorKind::CallRejected,
@@ -331,18 +342,13 @@ CellRange Worksheet::expandedToMerges(CellRange range) const {
     return range;
 }
 
-void Worksheet::applyEdge(const CellRange& range, Edge edge, std::int16_t lineStyle) {
-    CellRange line = range;
-    switch (edge) {
-    case Edge::Left: line.lastColumn = range.firstColumn; break;
-    case Edge::Right: line.firstColumn = range.lastColumn; break;
-    case Edge::Top: line.lastRow = range.firstRow; break;
-    case Edge::Bottom: line.firstRow = range.lastRow; break;
-    }
-    applyChange(line, {FormatChange::Kind::Border, edge, lineStyle});
+void Worksheet::applyEdge(CellRange range, Edge edge, std::int16_t lineStyle) {
+    const FormatChange change{FormatChange::Kind::Border, edge, lineStyle};
+    // A cell's edge is the cell: the range goes on as it came, in registers.
+    applyChange(range.isSingleCell() ? range : edgeOf(range, edge), change);
 }
 
-void Worksheet::applyChange(const CellRange& target, FormatChange change) {
+void Worksheet::applyChange(CellRange target, FormatChange change) {
     const bool nearMerges = !m_merges.empty() && target.intersects(m_mergedBounds);
     const CellRange range = nearMerges ? expandedToMerges(target) : target;
     if (range.isSingleCell()) {

@@ -34,16 +34,17 @@ public:
     const QString& name() const { return m_name; }
 
     // Formatting. A range that touches a merged area formats the whole area.
-    void setFontName(const CellRange& range, const QString& name);
-    void setFontSize(const CellRange& range, double points);
-    void setFontColorIndex(const CellRange& range, int colorIndex);
-    void setInteriorColorIndex(const CellRange& range, int colorIndex);
-    void setBorderLineStyle(const CellRange& range, int borderIndex, int lineStyle);
-    void setHorizontalAlignment(const CellRange& range, int alignment);
-    void setColumnWidth(const CellRange& range, double characters);
-    void merge(const CellRange& range);
+    // Ranges go by value, in registers: a large chart makes half a million calls.
+    void setFontName(CellRange range, const QString& name);
+    void setFontSize(CellRange range, double points);
+    void setFontColorIndex(CellRange range, int colorIndex);
+    void setInteriorColorIndex(CellRange range, int colorIndex);
+    void setBorderLineStyle(CellRange range, int borderIndex, int lineStyle);
+    void setHorizontalAlignment(CellRange range, int alignment);
+    void setColumnWidth(CellRange range, double characters);
+    void merge(CellRange range);
     // Text of every cell of the range; the empty text clears the value.
-    void setValue(const CellRange& range, const QString& text);
+    void setValue(CellRange range, const QString& text);
     void setPrintSettings(const PrintSettings& settings);
 
     // Reading.
@@ -91,8 +92,8 @@ private:
     // The cells of one row from firstColumn to lastColumn, stored for the purpose.
     std::span<Cell> touchSpan(int row, int firstColumn, int lastColumn);
     CellRange expandedToMerges(CellRange range) const;
-    void applyChange(const CellRange& range, FormatChange change);
-    void applyEdge(const CellRange& range, Edge edge, std::int16_t lineStyle);
+    void applyChange(CellRange range, FormatChange change);
+    void applyEdge(CellRange range, Edge edge, std::int16_t lineStyle);
     std::uint32_t storeText(std::uint32_t slot, const QString& text);
 
     QString m_name;
