@@ -306,23 +306,24 @@ const Cell* Worksheet::findCell(int row, int column) const {
 Cell& Worksheet::touchCell(int row, int column) {
     if (row > lastStoredRow()) m_rows.resize(static_cast<std::size_t>(row) + 1);
     auto& cells = m_rows[row];
+    const auto stored = [&](auto at) -> Cell& {
+        ++m_cellCount;
+        const FormatId base = m_columnFormats[column] != kNoColumnFormat ? m_columnFormats[column] : m_sheetFormat;
+        return *cells.insert(at, Cell{static_cast<std::uint16_t>(column), static_cast<std::uint16_t>(base), 0});
+    };
     // Charts are drawn column by column, so the cell wanted is usually the
     // row's last one, or a new one that goes last.
-    if (!cells.empty() && cells.back().column == column) return cells.back();
-    auto it = cells.end();
-    if (!cells.empty() && cells.back().column >= column)
-        it =
+    if (!cells.empty() && cells.back().column >= column) {
+        if (cells.back().column == column) return cells.back();
+        const auto it =
             std::lower_bound(cells.begin(), cells.end(), column, [](const Cell& c, int col) { return c.column < col; });
-    if (it != cells.end() && it->column == column) return *it;
-    const FormatId base = m_columnFormats[column] != kNoColumnFormat ? m_columnFormats[column] : m_sheetFormat;
-    // A row that gets a second cell usually gets more: skip the smallest steps of growth.
-    if (cells.size() == cells.capacity() && cells.size() >= 1 && cells.size() < 8) {
-        const auto at = it - cells.begin();
-        cells.reserve(8);
-        it = cells.begin() + at;
+        return it->column == column ? *it : stored(it);
     }
-    ++m_cellCount;
-    return *cells.insert(it, Cell{static_cast<std::uint16_t>(column), base, 0});
+    // A row that gets a second cell usually gets more (a chart row has one
+    // for each generation): skip the smallest steps of growth.
+    if (cells.size() == cells.capacity())
+        cells.reserve(cells.empty() ? 1 : std::max(kRowCellsAtSecond, 2 * cells.size()));
+    return stored(cells.end());
 }
 
 CellRange Worksheet::expandedToMerges(CellRange range) const {
@@ -401,7 +402,7 @@ std::span<Cell> Worksheet::touchSpan(int row, int firstColumn, int lastColumn) {
                 continue;
             }
             const FormatId base = m_columnFormats[c] != kNoColumnFormat ? m_columnFormats[c] : m_sheetFormat;
-            span.push_back(Cell{static_cast<std::uint16_t>(c), base, 0});
+            span.push_back(Cell{static_cast<std::uint16_t>(c), static_cast<std::uint16_t>(base), 0});
         }
         cells.erase(begin, end);
         cells.insert(cells.begin() + at, span.begin(), span.end());

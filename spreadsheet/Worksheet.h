@@ -17,9 +17,10 @@ namespace spreadsheet {
 // are not stored at all.
 struct Cell {
     std::uint16_t column = 0;
-    FormatId format = 0;
-    std::uint32_t text = 0; // 1-based index into the sheet's texts; 0: no value
+    std::uint16_t format = 0; // a FormatId: a sheet has fewer than 65,536 of them
+    std::uint32_t text = 0;   // 1-based index into the sheet's texts; 0: no value
 };
+static_assert(FormatTable::kMaxFormats <= 65536 && sizeof(Cell) == 8);
 
 // One worksheet: cell values and formats, the sheet-wide and column formats,
 // column widths, merged areas and how the sheet prints. Every setter checks its arguments as Excel
@@ -85,6 +86,7 @@ public:
 
 private:
     static constexpr FormatId kNoColumnFormat = ~FormatId(0);
+    static constexpr std::size_t kRowCellsAtSecond = 16;
 
     Cell* findCell(int row, int column);
     const Cell* findCell(int row, int column) const;
