@@ -351,6 +351,16 @@ void Worksheet::applyEdge(CellRange range, Edge edge, std::int16_t lineStyle) {
 
 void Worksheet::applyChange(CellRange target, FormatChange change) {
     const bool nearMerges = !m_merges.empty() && target.intersects(m_mergedBounds);
+    // Kept short, so that each setter takes the chart's single cells in line.
+    if (!nearMerges && target.isSingleCell()) {
+        Cell& cell = touchCell(target.firstRow, target.firstColumn);
+        cell.format = m_formats.withChange(cell.format, change);
+        return;
+    }
+    applyChangeToArea(target, change, nearMerges);
+}
+
+void Worksheet::applyChangeToArea(CellRange target, FormatChange change, bool nearMerges) {
     const CellRange range = nearMerges ? expandedToMerges(target) : target;
     if (range.isSingleCell()) {
         Cell& cell = touchCell(range.firstRow, range.firstColumn);

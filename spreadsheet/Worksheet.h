@@ -95,6 +95,7 @@ private:
     std::span<Cell> touchSpan(int row, int firstColumn, int lastColumn);
     CellRange expandedToMerges(CellRange range) const;
     void applyChange(CellRange range, FormatChange change);
+    void applyChangeToArea(CellRange target, FormatChange change, bool nearMerges);
     void applyEdge(CellRange range, Edge edge, std::int16_t lineStyle);
     std::uint32_t storeText(std::uint32_t slot, const QString& text);
 
