@@ -161,7 +161,7 @@ void Worksheet::merge(CellRange range) {
     const FormatId areaFormat = formatId(range.firstRow, range.firstColumn);
     const int lastRow = std::min(range.lastRow, lastStoredRow());
     for (int r = range.firstRow; r <= lastRow; ++r) {
-        for (Cell& cell : m_rows[r]) {
+        for (Cell& cell : m_cells.cells(r)) {
             if (!range.contains(r, cell.column)) continue;
             if (r == range.firstRow && cell.column == range.firstColumn) continue;
             cell.format = areaFormat;
@@ -221,7 +221,7 @@ CellRange Worksheet::usedRange() const {
     bool any = false;
     CellRange used;
     for (int r = 1; r <= lastStoredRow(); ++r) {
-        const auto& cells = m_rows[r];
+        const auto cells = m_cells.cells(r);
         if (cells.empty()) continue;
         const CellRange rowSpan{r, cells.front().column, r, cells.back().column};
         used = any ? used.unitedWith(rowSpan) : rowSpan;
@@ -266,14 +266,12 @@ std::optional<FormatId> Worksheet::columnFormatId(int column) const {
     return m_columnFormats[column];
 }
 
-const std::vector<Cell>& Worksheet::storedCells(int row) const {
-    static const std::vector<Cell> none;
-    return row >= 1 && row <= lastStoredRow() ? m_rows[row] : none;
+std::span<const Cell> Worksheet::storedCells(int row) const {
+    return row >= 1 && row <= lastStoredRow() ? m_cells.cells(row) : std::span<const Cell>();
 }
 
 std::size_t Worksheet::approximateBytes() const {
-    std::size_t bytes = m_rows.capacity() * sizeof(std::vector<Cell>);
-    for (const auto& cells : m_rows) bytes += cells.capacity() * sizeof(Cell);
+    std::size_t bytes = m_cells.approximateBytes();
     bytes += m_formats.size() * (sizeof(CellFormat) + 32);
     for (const QString& t : m_texts) bytes += sizeof(QString) + t.capacity() * sizeof(QChar);
     return bytes;
@@ -297,33 +295,29 @@ Cell* Worksheet::findCell(int row, int column) { return const_cast<Cell*>(std::a
 
 const Cell* Worksheet::findCell(int row, int column) const {
     if (row < 1 || row > lastStoredRow()) return nullptr;
-    const auto& cells = m_rows[row];
+    const auto cells = m_cells.cells(row);
     const auto it =
         std::lower_bound(cells.begin(), cells.end(), column, [](const Cell& c, int col) { return c.column < col; });
     return it != cells.end() && it->column == column ? &*it : nullptr;
 }
 
 Cell& Worksheet::touchCell(int row, int column) {
-    if (row > lastStoredRow()) m_rows.resize(static_cast<std::size_t>(row) + 1);
-    auto& cells = m_rows[row];
-    const auto stored = [&](auto at) -> Cell& {
-        ++m_cellCount;
-        const FormatId base = m_columnFormats[column] != kNoColumnFormat ? m_columnFormats[column] : m_sheetFormat;
-        return *cells.insert(at, Cell{static_cast<std::uint16_t>(column), static_cast<std::uint16_t>(base), 0});
-    };
+    m_cells.reach(row);
+    const auto cells = m_cells.cells(row);
+    std::size_t at = cells.size();
     // Charts are drawn column by column, so the cell wanted is usually the
     // row's last one, or a new one that goes last.
     if (!cells.empty() && cells.back().column >= column) {
         if (cells.back().column == column) return cells.back();
         const auto it =
             std::lower_bound(cells.begin(), cells.end(), column, [](const Cell& c, int col) { return c.column < col; });
-        return it->column == column ? *it : stored(it);
+        if (it->column == column) return *it;
+        at = static_cast<std::size_t>(it - cells.begin());
     }
-    // A row that gets a second cell usually gets more (a chart row has one
-    // for each generation): skip the smallest steps of growth.
-    if (cells.size() == cells.capacity())
-        cells.reserve(cells.empty() ? 1 : std::max(kRowCellsAtSecond, 2 * cells.size()));
-    return stored(cells.end());
+    ++m_cellCount;
+    Cell* cell = m_cells.open(row, at, 1);
+    *cell = Cell{static_cast<std::uint16_t>(column), static_cast<std::uint16_t>(baseFormat(column)), 0};
+    return *cell;
 }
 
 CellRange Worksheet::expandedToMerges(CellRange range) const {
@@ -369,7 +363,7 @@ void Worksheet::applyChangeToArea(CellRange target, FormatChange change, bool ne
     }
     const auto changeStored = [&](auto&& inScope) {
         for (int r = 1; r <= lastStoredRow(); ++r)
-            for (Cell& cell : m_rows[r])
+            for (Cell& cell : m_cells.cells(r))
                 if (inScope(r, cell.column)) cell.format = m_formats.withChange(cell.format, change);
     };
     if (range.isWholeSheet()) {
@@ -381,8 +375,7 @@ void Worksheet::applyChangeToArea(CellRange target, FormatChange change, bool ne
     }
     if (range.coversWholeColumns()) {
         for (int c = range.firstColumn; c <= range.lastColumn; ++c) {
-            const FormatId base = m_columnFormats[c] != kNoColumnFormat ? m_columnFormats[c] : m_sheetFormat;
-            m_columnFormats[c] = m_formats.withChange(base, change);
+            m_columnFormats[c] = m_formats.withChange(baseFormat(c), change);
         }
         changeStored([&](int, int column) { return column >= range.firstColumn && column <= range.lastColumn; });
         return;
@@ -393,12 +386,12 @@ void Worksheet::applyChangeToArea(CellRange target, FormatChange change, bool ne
 }
 
 std::span<Cell> Worksheet::touchSpan(int row, int firstColumn, int lastColumn) {
-    if (row > lastStoredRow()) m_rows.resize(static_cast<std::size_t>(row) + 1);
-    auto& cells = m_rows[row];
+    m_cells.reach(row);
+    const auto cells = m_cells.cells(row);
     const auto byColumn = [](const Cell& c, int col) { return c.column < col; };
     const auto begin = std::lower_bound(cells.begin(), cells.end(), firstColumn, byColumn);
     const auto end = std::lower_bound(begin, cells.end(), lastColumn + 1, byColumn);
-    const auto at = begin - cells.begin();
+    const auto at = static_cast<std::size_t>(begin - cells.begin());
     const auto wanted = static_cast<std::size_t>(lastColumn - firstColumn + 1);
     const auto present = static_cast<std::size_t>(end - begin);
     if (present != wanted) {
@@ -411,14 +404,13 @@ std::span<Cell> Worksheet::touchSpan(int row, int firstColumn, int lastColumn) {
                 span.push_back(*stored++);
                 continue;
             }
-            const FormatId base = m_columnFormats[c] != kNoColumnFormat ? m_columnFormats[c] : m_sheetFormat;
-            span.push_back(Cell{static_cast<std::uint16_t>(c), static_cast<std::uint16_t>(base), 0});
+            span.push_back(Cell{static_cast<std::uint16_t>(c), static_cast<std::uint16_t>(baseFormat(c)), 0});
         }
-        cells.erase(begin, end);
-        cells.insert(cells.begin() + at, span.begin(), span.end());
+        m_cells.open(row, at, wanted - present);
+        std::copy(span.begin(), span.end(), m_cells.cells(row).begin() + static_cast<std::ptrdiff_t>(at));
         m_cellCount += wanted - present;
     }
-    return {cells.data() + at, wanted};
+    return m_cells.cells(row).subspan(at, wanted);
 }
 
 } // namespace spreadsheet

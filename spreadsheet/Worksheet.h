@@ -2,6 +2,7 @@
 
 #include "CellFormat.h"
 #include "CellRange.h"
+#include "CellRows.h"
 #include "PrintSettings.h"
 
 #include <QString>
@@ -13,13 +14,6 @@
 
 namespace spreadsheet {
 
-// A cell that holds a value or a format of its own. Cells that hold neither
-// are not stored at all.
-struct Cell {
-    std::uint16_t column = 0;
-    std::uint16_t format = 0; // a FormatId: a sheet has fewer than 65,536 of them
-    std::uint32_t text = 0;   // 1-based index into the sheet's texts; 0: no value
-};
 static_assert(FormatTable::kMaxFormats <= 65536 && sizeof(Cell) == 8);
 
 // One worksheet: cell values and formats, the sheet-wide and column formats,
@@ -68,8 +62,8 @@ public:
     QString fontName(const CellFormat& format) const { return m_formats.fontName(format.fontName); }
 
     // Stored cells of one row in column order; rows past lastStoredRow() are empty.
-    int lastStoredRow() const { return static_cast<int>(m_rows.size()) - 1; }
-    const std::vector<Cell>& storedCells(int row) const;
+    int lastStoredRow() const { return m_cells.lastRow(); }
+    std::span<const Cell> storedCells(int row) const;
     std::size_t storedCellCount() const { return m_cellCount; }
     const QString& text(const Cell& cell) const { return m_texts[cell.text - 1]; }
     std::size_t textCount() const { return m_texts.size() - m_freeTexts.size(); }
@@ -86,11 +80,14 @@ public:
 
 private:
     static constexpr FormatId kNoColumnFormat = ~FormatId(0);
-    static constexpr std::size_t kRowCellsAtSecond = 16;
 
     Cell* findCell(int row, int column);
     const Cell* findCell(int row, int column) const;
     Cell& touchCell(int row, int column);
+    // The format a new cell of the column starts with.
+    FormatId baseFormat(int column) const {
+        return m_columnFormats[column] != kNoColumnFormat ? m_columnFormats[column] : m_sheetFormat;
+    }
     // The cells of one row from firstColumn to lastColumn, stored for the purpose.
     std::span<Cell> touchSpan(int row, int firstColumn, int lastColumn);
     CellRange expandedToMerges(CellRange range) const;
@@ -104,7 +101,7 @@ private:
     FormatId m_sheetFormat = 0;
     std::vector<FormatId> m_columnFormats; // by column, kNoColumnFormat when none
     std::vector<double> m_columnWidths;    // by column, -1 when default
-    std::vector<std::vector<Cell>> m_rows; // by row, cells sorted by column
+    CellRows m_cells;
     std::vector<QString> m_texts;
     std::vector<std::uint32_t> m_freeTexts;
     std::vector<CellRange> m_merges;
