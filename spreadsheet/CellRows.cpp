@@ -74,7 +74,8 @@ Cell* CellRows::take(int sizeClass) {
     const std::size_t cells = std::size_t(1) << sizeClass;
     if (cells > m_left) {
         // What is left of the last block goes to waste: it is less than one row's room.
-        const std::size_t blockCells = std::max(kBlockCells, cells);
+        // Each block is as large as all before it, up to 64 KB.
+        const std::size_t blockCells = std::max(cells, std::clamp(m_blockCells, kFirstBlockCells, kLargestBlockCells));
         m_blocks.push_back(std::make_unique_for_overwrite<Cell[]>(blockCells));
         m_blockCells += blockCells;
         m_next = m_blocks.back().get();

@@ -63,8 +63,9 @@ private:
         std::uint32_t size = 0;
         std::uint32_t capacity = 0;
     };
-    static constexpr int kSizeClasses = 17; // 1 to 65,536 cells
-    static constexpr std::size_t kBlockCells = 8192;
+    static constexpr int kSizeClasses = 17;                 // 1 to 65,536 cells
+    static constexpr std::size_t kFirstBlockCells = 256;    // 2 KB: a small sheet stays small
+    static constexpr std::size_t kLargestBlockCells = 8192; // 64 KB
 
     Cell* openGrowing(Row& row, std::size_t at, std::size_t count);
     Cell* take(int sizeClass);
