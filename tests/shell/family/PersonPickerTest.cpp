@@ -6,11 +6,16 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTableView>
 #include <QTest>
+#include <QTimer>
+
+#include <functional>
 
 using namespace shell;
 
@@ -75,4 +80,45 @@ TEST(FamilyFileReading, AStoppedReadingGivesNoTree) {
     reading.start();
     EXPECT_FALSE(reading.waitShowingProgress(nullptr));
     EXPECT_THROW(reading.takeTree(), gedcom::ReadingStopped);
+}
+
+// Every way out of the picker: its buttons, the keys, a double click on a row.
+TEST(PersonPicker, OkEnterAndADoubleClickChooseCancelAndEscDoNot) {
+    const gedcom::FamilyTree tree = pedigree();
+    const struct {
+        const char* how;
+        std::function<void(QDialog&)> act;
+        const char* chosen;
+    } ways[] = {
+        {"Ok", [](QDialog& d) { d.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click(); }, "I4"},
+        {"Cancel", [](QDialog& d) { d.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click(); },
+         "(none)"},
+        {"Enter", [](QDialog& d) { QTest::keyClick(d.findChild<QLineEdit*>(), Qt::Key_Return); }, "I4"},
+        {"Esc", [](QDialog& d) { QTest::keyClick(d.findChild<QLineEdit*>(), Qt::Key_Escape); }, "(none)"},
+        {"double click on the next row",
+         [](QDialog& d) {
+             auto* people = d.findChild<QTableView*>(QStringLiteral("People"));
+             ASSERT_TRUE(QTest::qWaitForWindowExposed(&d));
+             const QRect row = people->visualRect(people->model()->index(4, 0));
+             QTest::mouseClick(people->viewport(), Qt::LeftButton, {}, row.center());
+             QTest::mouseDClick(people->viewport(), Qt::LeftButton, {}, row.center());
+         },
+         "I5"},
+    };
+    for (const auto& way : ways) {
+        bool leftOpen = false; // the way did not close the picker: it is closed for it
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!dialog) return;
+            way.act(*dialog);
+            QTimer::singleShot(1000, dialog, [&leftOpen, dialog] {
+                leftOpen = true;
+                dialog->reject();
+            });
+        });
+        EXPECT_EQ(idOf(tree, choosePerson(nullptr, tree, 3, QStringLiteral("pedigree.ged"))),
+                  QString::fromLatin1(way.chosen))
+            << way.how;
+        EXPECT_FALSE(leftOpen) << way.how;
+    }
 }

@@ -258,3 +258,36 @@ TEST_F(Form1FamilyTest, FileAndPersonAndNumbersComeBackAtTheNextStart) {
     EXPECT_EQ(stored("FamilyFile"), QString());
     EXPECT_TRUE(again.boxLabels().withNumbers); // the numbers stay asked for
 }
+
+// What is remembered but cannot be taken up again is forgotten, and the
+// window starts with blank charts: a person the file no longer holds, or
+// none, quietly; a file that cannot be read, with the reason.
+TEST_F(Form1FamilyTest, WhatCannotBeTakenUpAgainIsForgotten) {
+    const QString jump = QStringLiteral(GEDCOM_FILES "/level-jump.ged");
+    const struct {
+        QString file;
+        const char* person;
+        QString message;
+    } cases[] = {
+        {kPedigree, "I99", {}},
+        {kPedigree, "", {}},
+        {jump, "I1",
+         QStringLiteral("The family file cannot be read:\n") + jump + QStringLiteral(":5: level 3 follows level 1")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.person);
+        sandbox.messages.clear();
+        sandbox.setStored(QStringLiteral("FamilyFile"), c.file);
+        sandbox.setStored(QStringLiteral("FamilyPerson"), QString::fromLatin1(c.person));
+        Form1 form;
+        EXPECT_TRUE(QTest::qWaitFor([&] { return stored("FamilyFile").isEmpty(); }, 5000));
+        std::vector<QString> messages;
+        for (const ShownMessage& m : sandbox.messages.shown()) messages.push_back(m.text);
+        EXPECT_EQ(messages, c.message.isEmpty() ? std::vector<QString>() : std::vector<QString>{c.message});
+        EXPECT_EQ(form.familyFile().choice(), nullptr);
+        EXPECT_EQ(form.windowTitle(), QStringLiteral("Kinloom"));
+        EXPECT_FALSE(form.boxLabels().any());
+        EXPECT_EQ(stored("FamilyFile"), QString());
+        EXPECT_EQ(stored("FamilyPerson"), QString());
+    }
+}
