@@ -479,7 +479,13 @@ TEST_F(Form2ViewerTest, TheWheelMovesTheBarsOrWithCtrlStepsTheZoom) {
                                                      std::tuple{QPoint(0, -60), Qt::NoModifier, QPoint(0, -60)},
                                                      std::tuple{QPoint(0, 120), Qt::NoModifier, QPoint(0, -30)},
                                                      std::tuple{QPoint(0, -240), Qt::ShiftModifier, QPoint(-60, -30)},
-                                                     std::tuple{QPoint(120, 0), Qt::NoModifier, QPoint(-30, -30)}}) {
+                                                     std::tuple{QPoint(120, 0), Qt::NoModifier, QPoint(-30, -30)},
+                                                     // Each bar and the zoom count their own parts of a notch.
+                                                     std::tuple{QPoint(0, -60), Qt::NoModifier, QPoint(-30, -30)},
+                                                     std::tuple{QPoint(-60, 0), Qt::NoModifier, QPoint(-30, -30)},
+                                                     std::tuple{QPoint(0, -60), Qt::NoModifier, QPoint(-30, -60)},
+                                                     std::tuple{QPoint(0, 60), Qt::ControlModifier, QPoint(-30, -60)},
+                                                     std::tuple{QPoint(0, 60), Qt::NoModifier, QPoint(-30, -60)}}) {
         wheel(canvas(), angle, modifiers);
         EXPECT_EQ(canvas()->pos(), canvasAt) << angle.x() << "," << angle.y();
     }
@@ -498,4 +504,15 @@ TEST_F(Form2ViewerTest, TheWheelMovesTheBarsOrWithCtrlStepsTheZoom) {
     EXPECT_EQ(canvas()->pos(), QPoint(0, 0));
     wheel(canvas(), QPoint(0, 120), Qt::ControlModifier); // the whole chart is 0.622 wide
     EXPECT_EQ(form.zoom(), 0.75f);
+}
+
+// Only a click of the left button zooms in on the whole chart; the right
+// one is the menu's, the middle one nobody's.
+TEST_F(Form2ViewerTest, OnlyTheLeftButtonZoomsInOnTheWholeChart) {
+    handOver(form, QSize(1529, 327670));
+    for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton, Qt::LeftButton}) {
+        wholeChart();
+        QTest::mouseClick(canvas(), button, {}, QPoint(100, 100));
+        EXPECT_EQ(form.showsWholeChart(), button != Qt::LeftButton) << button;
+    }
 }

@@ -1,0 +1,72 @@
+// The chart as a picture file: which kind a name asks for, and the pages of
+// its PDF.
+#include "chart/PictureExport.h"
+#include "spreadsheet/VectorPicture.h"
+
+#include <gtest/gtest.h>
+
+#include <QRegularExpression>
+
+using namespace chart;
+
+namespace {
+
+int pageCount(const QByteArray& pdf) {
+    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?![s\\w])"));
+    return static_cast<int>(QString::fromLatin1(pdf).count(page));
+}
+
+// A picture one column wide of rows of the heights given, in sheet pixels.
+spreadsheet::VectorPicture rowsOf(std::vector<std::uint16_t> heights) {
+    spreadsheet::PictureContent content;
+    content.columnWidths = {100};
+    content.rowStarts.assign(heights.size() + 1, 0);
+    content.rowHeights = std::move(heights);
+    return spreadsheet::VectorPicture(std::move(content));
+}
+
+std::vector<std::uint16_t> rows(std::size_t count, std::uint16_t height) {
+    return std::vector<std::uint16_t>(count, height);
+}
+
+template <typename... Parts>
+std::vector<std::uint16_t> joined(const Parts&... parts) {
+    std::vector<std::uint16_t> all;
+    (all.insert(all.end(), parts.begin(), parts.end()), ...);
+    return all;
+}
+
+} // namespace
+
+TEST(PictureExport, TheExtensionNamesTheKindOfPicture) {
+    const std::pair<const char*, PictureFileKind> names[] = {
+        {"chart.svg", PictureFileKind::Svg},      {"chart.PDF", PictureFileKind::Pdf},
+        {"chart.png", PictureFileKind::Bitmap},   {"a.b/chart.Bmp", PictureFileKind::Bitmap},
+        {"chart.jpg", PictureFileKind::Bitmap},   {"chart.svg.txt", PictureFileKind::Unknown},
+        {"chart", PictureFileKind::Unknown},      {"svg", PictureFileKind::Unknown},
+        {"chart.xls", PictureFileKind::Unknown},
+    };
+    for (const auto& [name, kind] : names) EXPECT_EQ(pictureFileKind(QString::fromLatin1(name)), kind) << name;
+}
+
+// An A4 landscape page with margins of an inch above and below holds 451.3
+// points of rows, 601.7 sheet pixels at 0.75 point each: whole rows and the
+// line that closes the last of them. A row taller than a page has one of its
+// own.
+TEST(PictureExport, APageHoldsWholeRowsAndTheLineClosingTheLastOfThem) {
+    const struct {
+        const char* what;
+        std::vector<std::uint16_t> heights;
+        int pages;
+    } cases[] = {
+        {"30 rows of 20 and their line: 601", rows(30, 20), 1},
+        {"31 rows of 20", rows(31, 20), 2},
+        {"a row of 1 and 30 of 20: 601 and the line beyond", joined(rows(1, 1), rows(30, 20)), 2},
+        {"60 rows of 20", rows(60, 20), 2},
+        {"61 rows of 20", rows(61, 20), 3},
+        {"a row taller than a page, then one", {700, 20}, 2},
+        {"one row", {20}, 1},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(pageCount(exportedPictureBytes(rowsOf(c.heights), PictureFileKind::Pdf)), c.pages) << c.what;
+}
