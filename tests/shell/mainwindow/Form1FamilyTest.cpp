@@ -291,3 +291,28 @@ TEST_F(Form1FamilyTest, WhatCannotBeTakenUpAgainIsForgotten) {
         EXPECT_EQ(stored("FamilyPerson"), QString());
     }
 }
+
+// The window takes a drag of one local file named .ged, in any case, and
+// nothing else.
+TEST_F(Form1FamilyTest, OnlyOneLocalFamilyFileIsTakenFromADrag) {
+    const struct {
+        QList<QUrl> urls;
+        bool taken;
+    } cases[] = {
+        {{QUrl::fromLocalFile(QStringLiteral("/a/tree.ged"))}, true},
+        {{QUrl::fromLocalFile(QStringLiteral("/a/TREE.Ged"))}, true},
+        {{QUrl::fromLocalFile(QStringLiteral("/a/tree.ged.txt"))}, false},
+        {{QUrl::fromLocalFile(QStringLiteral("/a/ged"))}, false},
+        {{QUrl(QStringLiteral("https://example.org/tree.ged"))}, false},
+        {{QUrl::fromLocalFile(QStringLiteral("/a/one.ged")), QUrl::fromLocalFile(QStringLiteral("/a/two.ged"))}, false},
+        {{}, false},
+    };
+    Form1 form;
+    for (const auto& c : cases) {
+        QMimeData data;
+        data.setUrls(c.urls);
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&form, &enter);
+        EXPECT_EQ(enter.isAccepted(), c.taken) << (c.urls.isEmpty() ? "no file" : c.urls.front().toString().toStdString());
+    }
+}
