@@ -143,3 +143,20 @@ TEST_F(TemporaryFilesTest, WithoutATrustedTableNothingIsClearedAwayOrTakenOver) 
     }
     EXPECT_EQ(contentOf(app(QStringLiteral("temp.bmp"))), QByteArray("left behind"));
 }
+
+// A picture file a run claims in the temporary folder is named as the
+// clean-up knows Kinloom's files: left by a run that died, it goes at the
+// next start.
+TEST_F(TemporaryFilesTest, APictureFileLeftByARunThatDiedGoesAtTheNextStart) {
+    writeFile(app(QStringLiteral("temp.bmp")), "another run's");
+    const files::FileHold otherRun(app(QStringLiteral("temp.bmp")));
+    for (int run = 0; run < 3; ++run) {
+        TemporaryFile picture = claimPictureFile(appFolder.path(), build.tempFolder());
+        ASSERT_TRUE(picture.path().startsWith(build.tempFolder()));
+        picture.handOver(); // the run dies: its file stays, its hold goes
+    }
+    ASSERT_EQ(tempFiles().size(), 3);
+    removeAbandonedTemporaryFiles(build.tempFolder(), appFolder.path());
+    EXPECT_TRUE(tempFiles().isEmpty()) << tempFiles().join(u' ').toStdString();
+    EXPECT_EQ(contentOf(app(QStringLiteral("temp.bmp"))), QByteArray("another run's"));
+}
