@@ -83,9 +83,9 @@ def compare(reference, other):
         problems.append(f"merged {other.merges}, not {reference.merges}")
     if other.page != reference.page:
         problems.append(f"page set-up {other.page}, not {reference.page}")
-    # The chart's rows, and its columns with one beside them.
+    # The rows and columns that hold something or have a size of their own.
     last_row = max([r for r, _ in reference.texts] + list(reference.heights[1]))
-    last_col = max([c for _, c in reference.texts] + list(reference.widths[1])) + 1
+    last_col = max([c for _, c in reference.texts] + list(reference.widths[1]))
     for row in range(last_row + 1):
         if abs(other.size(other.heights, row) - reference.size(reference.heights, row)) > TOLERANCE_POINTS:
             problems.append(f"row {row + 1}: {other.size(other.heights, row)} points high, "
