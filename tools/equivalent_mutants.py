@@ -15,4 +15,20 @@ class Equivalent:
 
 
 EQUIVALENT = [
+    Equivalent("chart/X11Clipboard.cpp",
+               "xcb_create_window(m_connection, XCB_COPY_FROM_PARENT, window, screens.data->root, -10, -10, 1, 1, 0,",
+               "xcb_create_window(m_connection, XCB_COPY_FROM_PARENT, window, screens.data->root, -10, -9, 1, 1, 0,",
+               "the clipboard's own window is never mapped: where it would stand shows nowhere"),
+    Equivalent("files/FileReplacement.cpp", "std::free(real);", "{}",
+               "the path a link leads to is leaked, a few hundred bytes once a save; nothing a user gets changes"),
+    Equivalent("preview/Form2.cpp", "if (m_wholeChart) return; // no zoom step shows",
+               "if (m_wholeChart) {} // no zoom step shows",
+               "with no zoom step the whole chart stays, its bars off and at 0: setting them changes nothing"),
+    Equivalent("preview/Form2.cpp", "if (notches == 0 || !bar.isEnabled()) return;",
+               "if (notches == 0 || !bar.isEnabled()) {}",
+               "no notch moves a bar by nothing, and a bar that is off has the range 0 to 0"),
+    Equivalent("spreadsheet/xls/RecordStream.cpp", "while (size() - m_position >= kHeaderSize) {",
+               "while (size() - m_position > kHeaderSize) {",
+               "only an empty CONTINUE record as the stream's last four bytes is read apart instead of joined; "
+               "it adds no byte, and the reader passes a record it does not know over"),
 ]
