@@ -8,10 +8,13 @@
 
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -121,4 +124,26 @@ TEST(PersonPicker, OkEnterAndADoubleClickChooseCancelAndEscDoNot) {
             << way.how;
         EXPECT_FALSE(leftOpen) << way.how;
     }
+}
+
+// Cancel on the progress of a reading stops it: the wait says so, whether
+// or not the reading came to the file's end meanwhile.
+TEST(FamilyFileReading, CancelStopsTheReading) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("large.ged"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("0 HEAD\n");
+    for (int i = 0; i < 100'000; ++i) file.write(QStringLiteral("0 @I%1@ INDI\n1 NAME Anna /Berg/\n").arg(i).toLatin1());
+    file.write("0 TRLR\n");
+    file.close();
+    QWidget window;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (auto* progress = window.findChild<QProgressDialog*>(QStringLiteral("ReadingProgress"))) progress->cancel();
+    });
+    poll.start(1);
+    FamilyFileReading reading(path);
+    reading.start();
+    EXPECT_FALSE(reading.waitShowingProgress(&window));
 }
