@@ -225,7 +225,7 @@ DrawnChart drawChart(const ChartRequest& request, QTextStream& err) {
     chart.workbook = chart.application->workbooks().add();
     chart.application->setVisible(false);
     automation::Worksheet& sheet = chart.workbook->activeSheet();
-    executeLayout(sheet, BuildChartLayout(rootName, countText));
+    drawChartLayout(sheet, rootName, countText);
     const BoxLabels labels{request.withNumbers, filled ? std::move(filled->labelByNumber) : std::vector<QString>()};
     if (labels.any()) writeBoxTexts(sheet, boxColumnsOf(countText), labels);
     return chart;

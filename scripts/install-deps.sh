@@ -3,7 +3,7 @@
 # Usage: install-deps.sh build|package|test|bench|screenshots|fuzz|format|samples ...
 set -euo pipefail
 
-build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev libgsf-1-dev libzip-dev libxcb1-dev
+build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev libgsf-1-dev libzip-dev libdeflate-dev libxcb1-dev
                 libgtest-dev libgmock-dev libbenchmark-dev fonts-wine fonts-liberation fonts-dejavu-core
                 qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 # The Debian package: CPack's dependency scan (dpkg-shlibdeps, file) and the

@@ -8,6 +8,12 @@ namespace spreadsheet {
 
 std::vector<FileCell> RowCells::of(int row) const {
     std::vector<FileCell> cells;
+    of(row, cells);
+    return cells;
+}
+
+void RowCells::of(int row, std::vector<FileCell>& cells) const {
+    cells.clear();
     for (const Cell& cell : m_sheet.storedCells(row))
         cells.push_back({cell.column, cell.format, cell.text ? &m_sheet.text(cell) : nullptr});
     bool merged = false;
@@ -27,7 +33,6 @@ std::vector<FileCell> RowCells::of(int row) const {
     }
     if (merged)
         std::sort(cells.begin(), cells.end(), [](const FileCell& a, const FileCell& b) { return a.column < b.column; });
-    return cells;
 }
 
 int lastFileRow(const Worksheet& sheet) {

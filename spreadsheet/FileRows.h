@@ -28,6 +28,8 @@ class RowCells {
 public:
     explicit RowCells(const Worksheet& sheet) : m_sheet(sheet) {}
     std::vector<FileCell> of(int row) const;
+    // The same into cells, whose room is kept from row to row.
+    void of(int row, std::vector<FileCell>& cells) const;
 
 private:
     const Worksheet& m_sheet;

@@ -161,6 +161,7 @@ void Worksheet::merge(const CellRange& range) {
             }
         }
     }
+    m_mergedBounds = m_merges.empty() ? range : m_mergedBounds.unitedWith(range);
     m_merges.push_back(range);
 }
 
@@ -343,7 +344,13 @@ void Worksheet::applyEdge(const CellRange& range, Edge edge, std::int16_t lineSt
 }
 
 void Worksheet::applyChange(const CellRange& target, FormatChange change) {
-    const CellRange range = m_merges.empty() ? target : expandedToMerges(target);
+    const bool nearMerges = !m_merges.empty() && target.intersects(m_mergedBounds);
+    const CellRange range = nearMerges ? expandedToMerges(target) : target;
+    if (range.isSingleCell()) {
+        Cell& cell = touchCell(range.firstRow, range.firstColumn);
+        cell.format = m_formats.withChange(cell.format, change);
+        return;
+    }
     const auto changeStored = [&](auto&& inScope) {
         for (int r = 1; r <= lastStoredRow(); ++r)
             for (Cell& cell : m_rows[r])
@@ -364,12 +371,38 @@ void Worksheet::applyChange(const CellRange& target, FormatChange change) {
         changeStored([&](int, int column) { return column >= range.firstColumn && column <= range.lastColumn; });
         return;
     }
-    for (int r = range.firstRow; r <= range.lastRow; ++r) {
-        for (int c = range.firstColumn; c <= range.lastColumn; ++c) {
-            Cell& cell = touchCell(r, c);
+    for (int r = range.firstRow; r <= range.lastRow; ++r)
+        for (Cell& cell : touchSpan(r, range.firstColumn, range.lastColumn))
             cell.format = m_formats.withChange(cell.format, change);
+}
+
+std::span<Cell> Worksheet::touchSpan(int row, int firstColumn, int lastColumn) {
+    if (row > lastStoredRow()) m_rows.resize(static_cast<std::size_t>(row) + 1);
+    auto& cells = m_rows[row];
+    const auto byColumn = [](const Cell& c, int col) { return c.column < col; };
+    const auto begin = std::lower_bound(cells.begin(), cells.end(), firstColumn, byColumn);
+    const auto end = std::lower_bound(begin, cells.end(), lastColumn + 1, byColumn);
+    const auto at = begin - cells.begin();
+    const auto wanted = static_cast<std::size_t>(lastColumn - firstColumn + 1);
+    const auto present = static_cast<std::size_t>(end - begin);
+    if (present != wanted) {
+        // The missing cells of the span go in at once, with the format each column gives them.
+        std::vector<Cell> span;
+        span.reserve(wanted);
+        auto stored = begin;
+        for (int c = firstColumn; c <= lastColumn; ++c) {
+            if (stored != end && stored->column == c) {
+                span.push_back(*stored++);
+                continue;
+            }
+            const FormatId base = m_columnFormats[c] != kNoColumnFormat ? m_columnFormats[c] : m_sheetFormat;
+            span.push_back(Cell{static_cast<std::uint16_t>(c), base, 0});
         }
+        cells.erase(begin, end);
+        cells.insert(cells.begin() + at, span.begin(), span.end());
+        m_cellCount += wanted - present;
     }
+    return {cells.data() + at, wanted};
 }
 
 } // namespace spreadsheet

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace spreadsheet {
@@ -86,6 +87,8 @@ private:
     Cell* findCell(int row, int column);
     const Cell* findCell(int row, int column) const;
     Cell& touchCell(int row, int column);
+    // The cells of one row from firstColumn to lastColumn, stored for the purpose.
+    std::span<Cell> touchSpan(int row, int firstColumn, int lastColumn);
     CellRange expandedToMerges(CellRange range) const;
     void applyChange(const CellRange& range, FormatChange change);
     void applyEdge(const CellRange& range, Edge edge, std::int16_t lineStyle);
@@ -100,6 +103,7 @@ private:
     std::vector<QString> m_texts;
     std::vector<std::uint32_t> m_freeTexts;
     std::vector<CellRange> m_merges;
+    CellRange m_mergedBounds; // around every merged area, when there is one
     std::size_t m_cellCount = 0;
     PrintSettings m_print;
 };

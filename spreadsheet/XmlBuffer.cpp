@@ -19,11 +19,15 @@ void referenceOrDrop(XmlBuffer& out, char16_t unit) {
 
 } // namespace
 
+void XmlBuffer::grow(qsizetype n) {
+    m_bytes.resize(std::max(m_size + n, 2 * m_bytes.size())); // the new bytes are left as they are
+    m_data = m_bytes.data();
+}
+
 XmlBuffer& XmlBuffer::number(long long value) {
     char digits[24];
     const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-    m_bytes.append(digits, end - digits);
-    return *this;
+    return raw(std::string_view(digits, static_cast<std::size_t>(end - digits)));
 }
 
 XmlBuffer& XmlBuffer::decimal(double value) {
@@ -31,15 +35,17 @@ XmlBuffer& XmlBuffer::decimal(double value) {
     char digits[64];
     const auto [end, error] = std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed);
     if (error != std::errc()) return raw("0");
-    m_bytes.append(digits, end - digits);
-    return *this;
+    return raw(std::string_view(digits, static_cast<std::size_t>(end - digits)));
 }
 
 XmlBuffer& XmlBuffer::text(const QString& value, ControlWriter control) {
     if (!control) control = referenceOrDrop;
     qsizetype plainFrom = 0;
     const auto flush = [&](qsizetype to) {
-        if (to > plainFrom) m_bytes.append(QStringView(value).mid(plainFrom, to - plainFrom).toUtf8());
+        if (to > plainFrom) {
+            const QByteArray utf8 = QStringView(value).mid(plainFrom, to - plainFrom).toUtf8();
+            raw(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+        }
     };
     for (qsizetype i = 0; i < value.size(); ++i) {
         const char16_t unit = value[i].unicode();
@@ -55,7 +61,7 @@ XmlBuffer& XmlBuffer::text(const QString& value, ControlWriter control) {
         flush(i);
         plainFrom = i + 1;
         if (entity)
-            m_bytes.append(entity);
+            raw(entity);
         else
             control(*this, unit);
     }

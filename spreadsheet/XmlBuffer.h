@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <algorithm>
+#include <cstring>
 #include <string_view>
 
 namespace spreadsheet {
@@ -12,11 +14,12 @@ namespace spreadsheet {
 // escaped so that no value can end an element or an attribute early.
 class XmlBuffer {
 public:
-    explicit XmlBuffer(qsizetype expectedSize = 0) { m_bytes.reserve(expectedSize); }
+    // Room for expectedSize bytes is taken at once; memory is touched only as it is written.
+    explicit XmlBuffer(qsizetype expectedSize = 0) { grow(std::max<qsizetype>(expectedSize, 256)); }
 
     // Markup the caller wrote itself.
     XmlBuffer& raw(std::string_view markup) {
-        m_bytes.append(markup.data(), static_cast<qsizetype>(markup.size()));
+        std::memcpy(room(static_cast<qsizetype>(markup.size())), markup.data(), markup.size());
         return *this;
     }
     XmlBuffer& number(long long value);
@@ -32,11 +35,28 @@ public:
     using ControlWriter = void (*)(XmlBuffer& out, char16_t character);
     XmlBuffer& text(const QString& value, ControlWriter control = nullptr);
 
-    qsizetype size() const { return m_bytes.size(); }
-    QByteArray take() { return std::move(m_bytes); }
+    qsizetype size() const { return m_size; }
+    QByteArray take() {
+        m_bytes.resize(m_size);
+        m_data = nullptr;
+        m_size = 0;
+        return std::move(m_bytes);
+    }
 
 private:
+    // Appending through QByteArray costs more than the markup itself: the
+    // bytes are written through a pointer into room taken ahead.
+    char* room(qsizetype n) {
+        if (m_size + n > m_bytes.size()) grow(n);
+        char* at = m_data + m_size;
+        m_size += n;
+        return at;
+    }
+    void grow(qsizetype n);
+
     QByteArray m_bytes;
+    char* m_data = nullptr;
+    qsizetype m_size = 0;
 };
 
 } // namespace spreadsheet

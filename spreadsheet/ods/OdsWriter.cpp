@@ -27,7 +27,7 @@ QByteArray workbookFileBytes(const Worksheet& sheet) {
     ZipPackage package;
     // The media type comes first and uncompressed, so that a reader knows the file by its first bytes.
     package.add("mimetype", QByteArray(kMimeType), ZipPackage::Compression::Stored);
-    package.add("content.xml", contentPart(sheet));
+    package.add("content.xml", contentPart(sheet), ZipPackage::Compression::Compact);
     package.add("styles.xml", stylesPart(sheet));
     package.add("META-INF/manifest.xml", QByteArray(kManifest));
     return package.finish();

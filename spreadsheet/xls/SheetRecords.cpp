@@ -158,7 +158,7 @@ void writeSheetRecords(RecordWriter& stream, const Worksheet& sheet, const Forma
         const int blockEnd = std::min(lastRow, blockStart + kRowsPerBlock - 1);
         for (int row = blockStart; row <= blockEnd; ++row) {
             auto& cells = block[row - blockStart];
-            cells = rowCells.of(row);
+            rowCells.of(row, cells);
             const int height = rowHeightPixels(sheet, row);
             if (!cells.empty() || height != defaultPixels) writeRow(stream, row, cells, height);
         }

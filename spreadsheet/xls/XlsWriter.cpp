@@ -10,9 +10,11 @@
 #include "files/Error.h"
 #include "spreadsheet/Worksheet.h"
 
-#include <gsf/gsf-infile-msole.h>
 #include <gsf/gsf-outfile-msole.h>
 #include <gsf/gsf-output-memory.h>
+
+#include <algorithm>
+#include <cstring>
 
 namespace spreadsheet::xls {
 
@@ -47,19 +49,27 @@ std::size_t writeBoundSheet(RecordWriter& stream, const QString& name) {
     return at;
 }
 
-} // namespace
+// The globals and the sheet, written apart: the sheet is laid out first, since
+// its texts fill the string table that the globals, which come before it, hold.
+struct StreamParts {
+    RecordWriter globals;
+    RecordWriter sheet;
+    std::size_t size() const { return globals.bytes().size() + sheet.bytes().size(); }
+    void copyTo(char* to) const {
+        std::memcpy(to, globals.bytes().data(), globals.bytes().size());
+        std::memcpy(to + globals.bytes().size(), sheet.bytes().data(), sheet.bytes().size());
+    }
+};
 
-QByteArray workbookStream(const Worksheet& sheet) {
+StreamParts streamParts(const Worksheet& sheet) {
     const FormatRecords formats(sheet);
     StringTable strings;
-    // The sheet is laid out first: its texts fill the string table, which the
-    // globals, written before it, must hold.
-    RecordWriter sheetStream;
-    sheetStream.reserve(sheet.storedCellCount() * 6 + 4096);
-    writeSheetRecords(sheetStream, sheet, formats, strings);
+    StreamParts parts;
+    parts.sheet.reserve(sheet.storedCellCount() * 6 + 4096);
+    writeSheetRecords(parts.sheet, sheet, formats, strings);
 
-    RecordWriter stream;
-    stream.reserve(sheetStream.bytes().size() + 65536);
+    RecordWriter& stream = parts.globals;
+    stream.reserve(65536);
     stream.writeBof(record::kBofWorkbookGlobals);
     stream.writeU16(record::kCodePage, 1200); // UTF-16
     writeWindow1(stream);
@@ -73,25 +83,34 @@ QByteArray workbookStream(const Worksheet& sheet) {
     stream.write(record::kCountry, country);
     strings.write(stream);
     stream.write(record::kEof, ByteBuffer{});
-
     stream.patchU32(sheetPositionAt, static_cast<std::uint32_t>(stream.position()));
-    stream.writeRaw(sheetStream.bytes());
+    return parts;
+}
 
-    QByteArray bytes(reinterpret_cast<const char*>(stream.bytes().data()),
-                     static_cast<qsizetype>(stream.bytes().size()));
-    if (bytes.size() < static_cast<qsizetype>(kMinimumStreamSize)) bytes.resize(kMinimumStreamSize, '\0');
+} // namespace
+
+QByteArray workbookStream(const Worksheet& sheet) {
+    const StreamParts parts = streamParts(sheet);
+    QByteArray bytes(static_cast<qsizetype>(std::max(parts.size(), kMinimumStreamSize)), '\0');
+    parts.copyTo(bytes.data());
     return bytes;
 }
 
 QByteArray workbookFileBytes(const Worksheet& sheet) {
-    const QByteArray stream = workbookStream(sheet);
+    const StreamParts parts = streamParts(sheet);
+    const auto write = [](GsfOutput* to, const std::uint8_t* bytes, std::size_t size) {
+        return size == 0 || gsf_output_write(to, size, bytes);
+    };
+    static constexpr std::uint8_t kZeros[kMinimumStreamSize] = {};
     initialiseGsf();
     GsfPtr<GsfOutput> memory(gsf_output_memory_new());
     GsfPtr<GsfOutfile> container(gsf_outfile_msole_new(memory.get()));
     GsfPtr<GsfOutput> workbook(gsf_outfile_new_child(container.get(), "Workbook", FALSE));
-    const bool written = gsf_output_write(workbook.get(), static_cast<std::size_t>(stream.size()),
-                                          reinterpret_cast<const guint8*>(stream.constData()))
-        && gsf_output_close(workbook.get()) && gsf_output_close(GSF_OUTPUT(container.get()));
+    // The two parts go straight into the container, never joined in a copy of their own.
+    const bool written = write(workbook.get(), parts.globals.bytes().data(), parts.globals.bytes().size())
+        && write(workbook.get(), parts.sheet.bytes().data(), parts.sheet.bytes().size())
+        && write(workbook.get(), kZeros, kMinimumStreamSize - std::min(parts.size(), kMinimumStreamSize)) && gsf_output_close(workbook.get())
+        && gsf_output_close(GSF_OUTPUT(container.get()));
     if (!written)
         throw files::Error(files::ErrorKind::Spreadsheet,
                            QT_TRANSLATE_NOOP("files::Error", "The workbook could not be put together."));

@@ -9,6 +9,7 @@
 #include <QHash>
 #include <QRegularExpression>
 
+#include <charconv>
 #include <string>
 #include <vector>
 
@@ -139,16 +140,19 @@ void writeRows(XmlBuffer& out, const Worksheet& sheet, const ColumnNames& names,
     const RowCells rowCells(sheet);
     const int defaultPixels = defaultRowHeightPixels(sheet);
     const int lastRow = lastFileRow(sheet);
+    std::vector<FileCell> cells;
     out.raw("<sheetData>");
     for (int row = 1; row <= lastRow; ++row) {
-        const std::vector<FileCell> cells = rowCells.of(row);
+        rowCells.of(row, cells);
         const int pixels = rowHeightPixels(sheet, row);
         if (cells.empty() && pixels == defaultPixels) continue;
-        out.raw("<row r=\"").number(row).raw("\" ht=\"").decimal(pixelsToPoints(pixels)).raw("\">");
+        // The row's number is written once and copied into each cell's reference.
+        char digits[12];
+        const auto digitsEnd = std::to_chars(digits, digits + sizeof digits, row).ptr;
+        const std::string_view rowNumber(digits, static_cast<std::size_t>(digitsEnd - digits));
+        out.raw("<row r=\"").raw(rowNumber).raw("\" ht=\"").decimal(pixelsToPoints(pixels)).raw("\">");
         for (const FileCell& cell : cells) {
-            out.raw("<c r=\"");
-            cellReference(out, names, row, cell.column);
-            out.raw("\"");
+            out.raw("<c r=\"").raw(names[cell.column]).raw(rowNumber).raw("\"");
             if (cell.format != 0) out.raw(" s=\"").number(cell.format).raw("\"");
             if (cell.hasText())
                 out.raw(" t=\"s\"><v>").number(strings.indexOf(*cell.text)).raw("</v></c>");

@@ -143,3 +143,33 @@ TEST(Worksheet, CellsShareFormatsInsteadOfCopyingThem) {
     EXPECT_EQ(sheet.formats().size(), 3u); // default, filled, filled with an edge
     EXPECT_LT(sheet.approximateBytes() / sheet.storedCellCount(), 64u);
 }
+
+// A range formatted at once keeps what its stored cells hold and gives the
+// cells it adds their column's format, in column order.
+TEST(Worksheet, ARangeFormatsItsStoredAndItsNewCellsAlike) {
+    Worksheet sheet;
+    sheet.setFontSize({1, 4, kMaxRows, 4}, 14); // Columns("D:D")
+    sheet.setValue(CellRange::cell(5, 6), QStringLiteral("kept"));
+    sheet.setBorderLineStyle(CellRange::cell(5, 3), xl::kEdgeLeft, xl::kDouble);
+    sheet.setInteriorColorIndex({5, 2, 6, 7}, xl::kPaletteLime);
+    struct Expected {
+        int row, column;
+        double fontSize;
+        std::int16_t left;
+        const char* value;
+    };
+    for (const Expected& e :
+         {Expected{5, 2, 10, xl::kLineStyleNone, ""}, Expected{5, 3, 10, xl::kDouble, ""},
+          Expected{5, 4, 14, xl::kLineStyleNone, ""}, Expected{5, 6, 10, xl::kLineStyleNone, "kept"},
+          Expected{6, 4, 14, xl::kLineStyleNone, ""}, Expected{6, 7, 10, xl::kLineStyleNone, ""}}) {
+        SCOPED_TRACE(testing::Message() << e.row << "," << e.column);
+        EXPECT_EQ(sheet.format(e.row, e.column).fillColorIndex, xl::kPaletteLime);
+        EXPECT_EQ(sheet.format(e.row, e.column).fontSize(), e.fontSize);
+        EXPECT_EQ(sheet.format(e.row, e.column).border(Edge::Left), e.left);
+        EXPECT_EQ(sheet.value(e.row, e.column), QString::fromLatin1(e.value));
+    }
+    EXPECT_EQ(sheet.storedCellCount(), 12u);
+    std::vector<int> columns;
+    for (const Cell& cell : sheet.storedCells(5)) columns.push_back(cell.column);
+    EXPECT_EQ(columns, (std::vector<int>{2, 3, 4, 5, 6, 7}));
+}
