@@ -27,6 +27,11 @@ EQUIVALENT = [
     Equivalent("preview/Form2.cpp", "if (notches == 0 || !bar.isEnabled()) return;",
                "if (notches == 0 || !bar.isEnabled()) {}",
                "no notch moves a bar by nothing, and a bar that is off has the range 0 to 0"),
+    Equivalent("spreadsheet/VectorPicturePaint.cpp", "constexpr int kMinTextArea = 5;",
+               "constexpr int kMinTextArea = 4;",
+               "a text area of 4 pixels a side shows no ink anyway (the indent and the glyphs' bearings fill it); "
+               "the bound spares laying the text out, which is speed, not what shows (a 6-pixel column shows ink: "
+               "SheetPictureTexts)"),
     Equivalent("spreadsheet/xls/RecordStream.cpp", "while (size() - m_position >= kHeaderSize) {",
                "while (size() - m_position > kHeaderSize) {",
                "only an empty CONTINUE record as the stream's last four bytes is read apart instead of joined; "

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QRegularExpression>
 
 using namespace chart;
@@ -69,4 +70,37 @@ TEST(PictureExport, APageHoldsWholeRowsAndTheLineClosingTheLastOfThem) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(pageCount(exportedPictureBytes(rowsOf(c.heights), PictureFileKind::Pdf)), c.pages) << c.what;
+}
+
+namespace {
+
+// Dark pixels inside the one cell of a picture holding a text: its ink.
+int inkOfTextInCell(int width, int height) {
+    spreadsheet::PictureContent content;
+    content.columnWidths = {static_cast<std::uint16_t>(width)};
+    content.rowHeights = {static_cast<std::uint16_t>(height)};
+    content.rowStarts = {0, 0};
+    spreadsheet::PictureText text;
+    text.area = QRect(0, 0, 1, 1);
+    text.text = QStringLiteral("MMMMMMMM");
+    text.fontName = QStringLiteral("DejaVu Sans");
+    content.texts.push_back(text);
+    const QImage image = spreadsheet::VectorPicture(std::move(content)).toImage();
+    int ink = 0;
+    for (int y = 1; y < height; ++y)
+        for (int x = 1; x < width; ++x) ink += qGray(image.pixel(x, y)) < 128;
+    return ink;
+}
+
+} // namespace
+
+// Texts in areas under 5 pixels a side are not drawn: a column of 6 pixels
+// (5 inside its grid lines) shows its text, one of 5 does not; so for rows.
+TEST(SheetPictureTexts, AreDrawnFromAreasOfFivePixelsASide) {
+    const struct {
+        int width, height;
+        bool drawn;
+    } cases[] = {{6, 20, true}, {5, 20, false}, {40, 6, true}, {40, 5, false}};
+    for (const auto& c : cases)
+        EXPECT_EQ(inkOfTextInCell(c.width, c.height) > 0, c.drawn) << c.width << "x" << c.height;
 }
