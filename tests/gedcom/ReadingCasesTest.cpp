@@ -141,3 +141,23 @@ TEST(GedcomReading, TwentyWarningsOfAKindAreShownAndOnlyTheRestCounted) {
         EXPECT_EQ(warnings.filter(QStringLiteral(": warning: and ")), c.counted);
     }
 }
+
+// A link to nowhere is warned of once, however many boxes reach it (an
+// ancestor who stands twice in the pedigree), each kind counted on its own.
+TEST(GedcomReading, ALinkToNowhereIsWarnedOfOnceWhateverReachesIt) {
+    const FamilyTree tree = reading("0 HEAD\n"
+                                    "0 @I1@ INDI\n1 FAMC @F1@\n"
+                                    "0 @I2@ INDI\n1 FAMC @F2@\n"
+                                    "0 @I3@ INDI\n1 FAMC @F2@\n"
+                                    "0 @I4@ INDI\n1 FAMC @F9@\n"
+                                    "0 @F1@ FAM\n1 HUSB @I2@\n1 WIFE @I3@\n"
+                                    "0 @F2@ FAM\n1 HUSB @I4@\n1 WIFE @I8@\n"
+                                    "0 TRLR\n");
+    const Pedigree pedigree = walkPedigree(tree, 0, 4);
+    EXPECT_EQ(pedigree.personAt[4], pedigree.personAt[6]); // the same grandfather on both sides
+    EXPECT_EQ(pedigree.warnings,
+              (QStringList{QStringLiteral("t.ged:15: warning: the family names the person @I8@, whom the file does not "
+                                          "hold; that box is left empty"),
+                           QStringLiteral("t.ged:9: warning: @I4@ names the family @F9@, which the file does not "
+                                          "hold; the parents are left empty")}));
+}
