@@ -41,10 +41,10 @@ std::vector<std::uint16_t> joined(const Parts&... parts) {
 
 TEST(PictureExport, TheExtensionNamesTheKindOfPicture) {
     const std::pair<const char*, PictureFileKind> names[] = {
-        {"chart.svg", PictureFileKind::Svg},      {"chart.PDF", PictureFileKind::Pdf},
-        {"chart.png", PictureFileKind::Bitmap},   {"a.b/chart.Bmp", PictureFileKind::Bitmap},
-        {"chart.jpg", PictureFileKind::Bitmap},   {"chart.svg.txt", PictureFileKind::Unknown},
-        {"chart", PictureFileKind::Unknown},      {"svg", PictureFileKind::Unknown},
+        {"chart.svg", PictureFileKind::Svg},     {"chart.PDF", PictureFileKind::Pdf},
+        {"chart.png", PictureFileKind::Bitmap},  {"a.b/chart.Bmp", PictureFileKind::Bitmap},
+        {"chart.jpg", PictureFileKind::Bitmap},  {"chart.svg.txt", PictureFileKind::Unknown},
+        {"chart", PictureFileKind::Unknown},     {"svg", PictureFileKind::Unknown},
         {"chart.xls", PictureFileKind::Unknown},
     };
     for (const auto& [name, kind] : names) EXPECT_EQ(pictureFileKind(QString::fromLatin1(name)), kind) << name;

@@ -104,11 +104,20 @@ TEST_F(TemporaryFilesTest, OnlyAnAbandonedFileOfTheUsersOwnIsTakenOverAsTempBmp)
         std::function<bool()> leave; // false where the case cannot be made here
         bool takenOver;
     } cases[] = {
-        {"held by a run that died", [&] { writeFile(fixed, "left"); writeDeadHold(fixed); return true; }, true},
+        {"held by a run that died",
+         [&] {
+             writeFile(fixed, "left");
+             writeDeadHold(fixed);
+             return true;
+         },
+         true},
         {"a link to another file", [&] { return QFile::link(app(QStringLiteral("target.bmp")), fixed); }, false},
         {"a folder", [&] { return QDir().mkdir(fixed); }, false},
         {"another user's file", // only root can give a file away
-         [&] { writeFile(fixed, "left"); return ::chown(QFile::encodeName(fixed).constData(), 65534, 65534) == 0; },
+         [&] {
+             writeFile(fixed, "left");
+             return ::chown(QFile::encodeName(fixed).constData(), 65534, 65534) == 0;
+         },
          false},
     };
     for (const auto& c : cases) {

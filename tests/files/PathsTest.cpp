@@ -33,14 +33,14 @@ TEST(Paths, TwoNamesAreOneFileWhenAndOnlyWhenTheyLeadToOne) {
     } cases[] = {
         {"a.xls", "a.xls", true},
         {"a.xls", "sub/../a.xls", true},
-        {"a.xls", "hard.xls", true},        // one file under two names
-        {"a.xls", "soft.xls", true},        // a link and the file it leads to
-        {"a.xls", "via/a.xls", true},       // through a linked folder
-        {"new.xls", "via/new.xls", true},   // a file yet to be made, named two ways
+        {"a.xls", "hard.xls", true},      // one file under two names
+        {"a.xls", "soft.xls", true},      // a link and the file it leads to
+        {"a.xls", "via/a.xls", true},     // through a linked folder
+        {"new.xls", "via/new.xls", true}, // a file yet to be made, named two ways
         {"new.xls", "sub/../new.xls", true},
         {"a.xls", "b.xls", false},
         {"a.xls", "new.xls", false},
-        {"new.xls", "other.xls", false},    // two files yet to be made
+        {"new.xls", "other.xls", false}, // two files yet to be made
         {"a.xls", "sub/a.xls", false},
     };
     for (const auto& c : cases) {

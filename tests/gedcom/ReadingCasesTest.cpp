@@ -38,7 +38,10 @@ TEST(GedcomReading, TheHeaderNamesTheCharacterSet) {
         {"", utf8, {}},
         {"1 CHAR UTF-8\n", utf8, {}},
         {"1 CHAR utf8\n", utf8, {}},
-        {"1 CHAR ANSEL\n", "1 NAME Zo\xE8" "e /Holm/\n", {}}, // the mark before its letter
+        {"1 CHAR ANSEL\n",
+         "1 NAME Zo\xE8"
+         "e /Holm/\n",
+         {}}, // the mark before its letter
         {"1 CHAR ANSI\n", latin, {}},
         {"1 CHAR ASCII\n", latin, {}},
         {"1 CHAR WINDOWS-1252\n", latin, {}},
@@ -82,11 +85,12 @@ TEST(GedcomReading, TheHeadersVersionDecidesHowAtSignsAreRead) {
 // A person's first name, birth and death count; later ones, dates of other
 // events and dates deeper down (a source's) do not.
 TEST(GedcomReading, ThePersonsFirstNameBirthAndDeathCount) {
-    const FamilyTree tree = reading(withHeader("", "1 CHR\n2 DATE 1819\n"
-                                                   "1 NAME First /One/\n1 NAME Second /Two/\n"
-                                                   "1 BIRT\n2 SOUR @S1@\n3 DATE 1700\n2 DATE 1820\n2 DATE 1821\n"
-                                                   "1 BIRT\n2 DATE 1830\n"
-                                                   "1 DEAT\n2 PLAC Dal\n2 DATE 1890\n1 DEAT\n2 DATE 1899\n"));
+    const FamilyTree tree = reading(withHeader("",
+                                               "1 CHR\n2 DATE 1819\n"
+                                               "1 NAME First /One/\n1 NAME Second /Two/\n"
+                                               "1 BIRT\n2 SOUR @S1@\n3 DATE 1700\n2 DATE 1820\n2 DATE 1821\n"
+                                               "1 BIRT\n2 DATE 1830\n"
+                                               "1 DEAT\n2 PLAC Dal\n2 DATE 1890\n1 DEAT\n2 DATE 1899\n"));
     const Person person = tree.person(0);
     EXPECT_EQ(person.name, QStringLiteral("First One"));
     EXPECT_EQ(person.birthDate, QStringLiteral("1820"));

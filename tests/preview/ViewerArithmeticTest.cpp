@@ -82,11 +82,11 @@ TEST(ViewerArithmetic, TheWholeChartFitsEvenlyAndASliverIsWidened) {
         int width, height;
         WholeChartView view;
     };
-    for (const Case& c : {Case{310, 990, {155, 495, 0.5}},           // a quarter of 622, at 155: not a sliver
-                          Case{309, 990, {309, 495, 0.5}},           // 154: widened, to its own width
+    for (const Case& c : {Case{310, 990, {155, 495, 0.5}}, // a quarter of 622, at 155: not a sliver
+                          Case{309, 990, {309, 495, 0.5}}, // 154: widened, to its own width
                           Case{1529, 327670, {622, 495, 495 / 327670.0}},
-                          Case{2000, 990, {622, 307, 307 / 990.0}},  // evenly, by the width
-                          Case{200, 100, {200, 100, 1.0}},           // never enlarged
+                          Case{2000, 990, {622, 307, 307 / 990.0}}, // evenly, by the width
+                          Case{200, 100, {200, 100, 1.0}},          // never enlarged
                           Case{0, 100, {}}}) {
         const WholeChartView view = wholeChartView(c.width, c.height, 622, 495);
         EXPECT_EQ(QSize(view.width, view.height), QSize(c.view.width, c.view.height)) << c.width << "x" << c.height;

@@ -27,7 +27,8 @@ Worksheet everyStyle(bool openDocument) {
     const int edges[] = {xl::kEdgeLeft, xl::kEdgeTop, xl::kEdgeBottom, xl::kEdgeRight};
     int row = 2;
     for (const int line : lines) {
-        for (const int edge : edges) sheet.setBorderLineStyle(CellRange::cell(row, 2 + (edge - xl::kEdgeLeft) * 2), edge, line);
+        for (const int edge : edges)
+            sheet.setBorderLineStyle(CellRange::cell(row, 2 + (edge - xl::kEdgeLeft) * 2), edge, line);
         row += 2;
     }
     std::vector<int> alignments = {xl::kHAlignGeneral, xl::kHAlignLeft, xl::kHAlignCenter,

@@ -134,7 +134,8 @@ TEST(FamilyFileReading, CancelStopsTheReading) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("0 HEAD\n");
-    for (int i = 0; i < 100'000; ++i) file.write(QStringLiteral("0 @I%1@ INDI\n1 NAME Anna /Berg/\n").arg(i).toLatin1());
+    for (int i = 0; i < 100'000; ++i)
+        file.write(QStringLiteral("0 @I%1@ INDI\n1 NAME Anna /Berg/\n").arg(i).toLatin1());
     file.write("0 TRLR\n");
     file.close();
     QWidget window;

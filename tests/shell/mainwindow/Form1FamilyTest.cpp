@@ -313,6 +313,7 @@ TEST_F(Form1FamilyTest, OnlyOneLocalFamilyFileIsTakenFromADrag) {
         data.setUrls(c.urls);
         QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(&form, &enter);
-        EXPECT_EQ(enter.isAccepted(), c.taken) << (c.urls.isEmpty() ? "no file" : c.urls.front().toString().toStdString());
+        EXPECT_EQ(enter.isAccepted(), c.taken)
+            << (c.urls.isEmpty() ? "no file" : c.urls.front().toString().toStdString());
     }
 }

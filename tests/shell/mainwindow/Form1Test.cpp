@@ -292,12 +292,9 @@ TEST_F(Form1Test, EnterClicksTheFocusedButton) {
         int repeats; // presses the key sends while held down, after the first
         bool clicks;
     } cases[] = {
-        {Qt::Key_Return, Qt::NoModifier, 0, true},
-        {Qt::Key_Enter, Qt::KeypadModifier, 0, true},
-        {Qt::Key_Return, Qt::NoModifier, 3, true},
-        {Qt::Key_Return, Qt::ControlModifier, 0, false},
-        {Qt::Key_Return, Qt::ShiftModifier, 0, false},
-        {Qt::Key_Enter, Qt::KeypadModifier | Qt::AltModifier, 0, false},
+        {Qt::Key_Return, Qt::NoModifier, 0, true},     {Qt::Key_Enter, Qt::KeypadModifier, 0, true},
+        {Qt::Key_Return, Qt::NoModifier, 3, true},     {Qt::Key_Return, Qt::ControlModifier, 0, false},
+        {Qt::Key_Return, Qt::ShiftModifier, 0, false}, {Qt::Key_Enter, Qt::KeypadModifier | Qt::AltModifier, 0, false},
     };
     for (const char* button : {"PushButton1", "PushButton6", "PushButton7"}) {
         for (const auto& c : cases) {
