@@ -15,6 +15,10 @@ class Equivalent:
 
 
 EQUIVALENT = [
+    Equivalent("chart/ChartFileExport.cpp", "default: return PictureFileKind::Unknown;", "default: {}",
+               "the kind is asked only for the three picture formats; no other reaches the default"),
+    Equivalent("chart/LocaleNumber.cpp", "double ignored = 0;", "double ignored = 1;",
+               "from_chars is asked only whether the text is out of range; the value it leaves is not used"),
     Equivalent("chart/X11Clipboard.cpp",
                "xcb_create_window(m_connection, XCB_COPY_FROM_PARENT, window, screens.data->root, -10, -10, 1, 1, 0,",
                "xcb_create_window(m_connection, XCB_COPY_FROM_PARENT, window, screens.data->root, -10, -9, 1, 1, 0,",
