@@ -19,6 +19,11 @@ EQUIVALENT = [
                "the kind is asked only for the three picture formats; no other reaches the default"),
     Equivalent("chart/LocaleNumber.cpp", "double ignored = 0;", "double ignored = 1;",
                "from_chars is asked only whether the text is out of range; the value it leaves is not used"),
+    Equivalent("chart/PictureExport.cpp",
+               "picture.paint(painter, QRectF(QPointF(0, 0), QSizeF(size)), QRect(QPoint(0, 0), size));",
+               "picture.paint(painter, QRectF(QPointF(0, 0), QSizeF(size)), QRect(QPoint(1, 0), size));",
+               "what is exposed picks whole rows and columns to draw; a pixel less at an edge picks the same ones "
+               "(the SVG's edges are compared with the bitmap's: ChartCommand.VectorPicturesAreDrawnByOtherRenderers)"),
     Equivalent("chart/X11Clipboard.cpp",
                "xcb_create_window(m_connection, XCB_COPY_FROM_PARENT, window, screens.data->root, -10, -10, 1, 1, 0,",
                "xcb_create_window(m_connection, XCB_COPY_FROM_PARENT, window, screens.data->root, -10, -9, 1, 1, 0,",
@@ -36,6 +41,8 @@ EQUIVALENT = [
                "a text area of 4 pixels a side shows no ink anyway (the indent and the glyphs' bearings fill it); "
                "the bound spares laying the text out, which is speed, not what shows (a 6-pixel column shows ink: "
                "SheetPictureTexts)"),
+    Equivalent("spreadsheet/xls/SheetReader.cpp", "std::uint16_t width = 0;", "std::uint16_t width = 1;",
+               "a column's information is made whole from its record; the first value is never read"),
     Equivalent("spreadsheet/xls/RecordStream.cpp", "while (size() - m_position >= kHeaderSize) {",
                "while (size() - m_position > kHeaderSize) {",
                "only an empty CONTINUE record as the stream's last four bytes is read apart instead of joined; "

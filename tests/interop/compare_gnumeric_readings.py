@@ -5,7 +5,7 @@ must show the same in every cell of the chart: its text, font (face, size,
 bold, italic, underline), colours, fill, every border edge's line and
 colour, and alignment; the merged areas, each column's width and each row's
 height (to a point, as the formats store lengths in different units), and
-how the page prints.
+how the page prints (a hidden column or row is no wide or high).
 
 Usage: compare_gnumeric_readings.py REFERENCE.gnumeric OTHER.gnumeric
 """
@@ -63,7 +63,7 @@ class Reading:
         sizes = {}
         for info in element.iterfind(f"gnm:{tag}", NS):
             for k in range(int(info.get("Count", "1"))):
-                sizes[int(info.get("No")) + k] = float(info.get("Unit"))
+                sizes[int(info.get("No")) + k] = 0.0 if info.get("Hidden") == "1" else float(info.get("Unit"))
         return default, sizes
 
     def look_at(self, row, col):

@@ -53,6 +53,7 @@ Worksheet everyStyle(bool openDocument) {
     sheet.setColumnWidth({1, 1, kMaxRows, 16}, 9);
     sheet.setColumnWidth({1, 3, kMaxRows, 3}, 30);
     sheet.setColumnWidth({1, 5, kMaxRows, 6}, 2.5);
+    sheet.setColumnWidth({1, 7, kMaxRows, 7}, 0); // hidden
     sheet.merge({27, 1, 28, 4});
     sheet.setValue(CellRange::cell(27, 1), QStringLiteral("merged"));
     return sheet;
