@@ -22,7 +22,7 @@ reported apart and not counted.
 
 Usage: tools/mutation-run.py [--work DIR] [--only AREA|ID ...] [--minimum PERCENT]
        tools/mutation-run.py --generated [--count N] [--seed S] [--within PATH ...] [--work DIR]
-                             [--minimum PERCENT]
+                             [--survivors-of REPORT] [--minimum PERCENT]
 Writes the report to DIR/report.txt as well as to standard output; exits 1
 when the share killed is below --minimum. Runs niced (15), since builds
 share the machine.
@@ -300,6 +300,16 @@ def generated(source, count, seed, within):
                       f"{before}  =>  {after}", equivalent=entry.why if entry else None)
 
 
+def survivors_in(report: pathlib.Path):
+    """The descriptions of the faults an earlier report says survived."""
+    found = set()
+    for line in report.read_text(encoding="utf-8").splitlines():
+        match = re.match(r"^\S+\s+\S+\s+SURVIVED\s.*?\((.*)\)$", line)
+        if match:
+            found.add(match.group(1))
+    return found
+
+
 def stale_equivalents(source):
     """Entries of the equivalent list that no site of today's code matches."""
     changes, texts = set(), {}
@@ -324,6 +334,9 @@ def arguments():
     parser.add_argument("--seed", type=int, help="the draw's seed (default: a new one, printed)")
     parser.add_argument("--within", nargs="*", default=[],
                         help="draw generated faults only from files under these paths (default: all product code)")
+    parser.add_argument("--survivors-of", metavar="REPORT",
+                        help="with --generated and the same seed and count: run again only the faults the earlier "
+                             "report says survived")
     parser.add_argument("--minimum", type=float, default=0.0, help="least share killed, in percent")
     return parser.parse_args()
 
@@ -372,7 +385,11 @@ def main():
     else:
         header = "Hand-written faults"
         faults = hand_written(source, args.only)
-    rows = []
+    if args.survivors_of:
+        wanted = survivors_in(pathlib.Path(args.survivors_of))
+        faults = [f for f in faults if f.description in wanted]
+        header += f"; again only the {len(faults)} of {len(wanted)} survivors of {args.survivors_of} still in the code"
+    rows, stopped = [], False
     try:
         for fault in faults:
             began = time.monotonic()
@@ -385,6 +402,8 @@ def main():
                 rows.append((fault, verdict, (f"by {detail}, " if detail else "")
                              + f"{time.monotonic() - began:.0f} s"))
             print(f"{fault.id:<40} {rows[-1][1]:<15} {rows[-1][2]}  ({fault.description})", flush=True)
+    except KeyboardInterrupt:
+        stopped = True  # the fault in place has been taken out; what was done is reported
     finally:
         build_targets(build, env)  # back to the code as it is
     minutes = (time.monotonic() - started) / 60
@@ -392,6 +411,8 @@ def main():
     processor = (used.user + used.system + used.children_user + used.children_system) / 60
     # Processor time tells what a run costs on an idle machine, whatever else ran beside it.
     footer = f"{minutes:.0f} minutes in all, {processor:.0f} minutes of processor time"
+    if stopped:
+        footer += f"; stopped after {len(rows)} faults"
     if args.generated:
         stale = stale_equivalents(source)
         footer += "".join(f"\nequivalent fault no longer in the code: {e.file}: {e.original}" for e in stale)
