@@ -54,6 +54,9 @@ Worksheet everyStyle(bool openDocument) {
     sheet.setColumnWidth({1, 3, kMaxRows, 3}, 30);
     sheet.setColumnWidth({1, 5, kMaxRows, 6}, 2.5);
     sheet.setColumnWidth({1, 7, kMaxRows, 7}, 0); // hidden
+    // Whole columns formatted, between columns alike in width.
+    sheet.setInteriorColorIndex({1, 10, kMaxRows, 10}, 6);
+    sheet.setFontColorIndex({1, 12, kMaxRows, 13}, 3);
     sheet.merge({27, 1, 28, 4});
     sheet.setValue(CellRange::cell(27, 1), QStringLiteral("merged"));
     return sheet;
