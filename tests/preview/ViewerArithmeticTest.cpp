@@ -21,6 +21,7 @@ TEST(ViewerArithmetic, ButtonUpPercentages) {
 
     EXPECT_EQ(scrollValueAtPercent(30, 38), 11); // 11.4
     EXPECT_EQ(scrollValueAtPercent(100, 38), 38);
+    EXPECT_EQ(scrollValueAtPercent(0, 38), 0);
     EXPECT_EQ(scrollValueAtPercent(-1, 38), std::nullopt);
     EXPECT_EQ(scrollValueAtPercent(101, 38), std::nullopt);
 }

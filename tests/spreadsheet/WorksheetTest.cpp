@@ -29,6 +29,10 @@ TEST(Worksheet, RejectsWhatExcelRejectsWithADescription) {
               "Row 65537 is outside the sheet (rows 1 to 65536).");
     EXPECT_EQ(descriptionOf([&] { sheet.setFontColorIndex(CellRange::cell(1, 257), 16); }),
               "Column 257 is outside the sheet (columns 1 to 256).");
+    EXPECT_EQ(descriptionOf([&] { sheet.setColumnFormat(257, 0); }), "Column 257 is outside the sheet (columns 1 to 256).");
+    EXPECT_EQ(descriptionOf([&] { sheet.setColumnFormat(0, 0); }), "Column 0 is outside the sheet (columns 1 to 256).");
+    EXPECT_EQ(descriptionOf([&] { sheet.setCellFormat(65537, 1, 0); }),
+              "Row 65537 is outside the sheet (rows 1 to 65536).");
     EXPECT_EQ(descriptionOf([&] { sheet.setBorderLineStyle(CellRange::cell(1, 1), 6, 1); }),
               "6 is not a border index (7 to 12).");
     EXPECT_EQ(descriptionOf([&] { sheet.setBorderLineStyle(CellRange::cell(1, 1), 7, 3); }),
