@@ -47,6 +47,12 @@ EQUIVALENT = [
                "the table of identifiers grows one entry sooner; what it finds stays the same"),
     Equivalent("gedcom/LineSource.cpp", "if (m_atEnd) return false;", "if (m_atEnd) {}",
                "a device read again at its end gives nothing again, and a reading stopped there is stopped anyway"),
+    Equivalent("preview/Form2.cpp", "if (picture.isNull() || mBaseWidth <= 0 || mBaseHeight <= 0) return;",
+               "if (picture.isNull() || mBaseWidth <= 0 && mBaseHeight <= 0) return;",
+               "the base sizes are the picture's own, both at least 1 for any picture that is there"),
+    Equivalent("shell/shared/SaveFileDialog.h", "int filterIndex = 1;", "int filterIndex = 2;",
+               "both such lines are defaults never read: the preview sets the dialog's filter before it shows it, "
+               "and the test seam's answers are always made with theirs"),
     Equivalent("preview/ZoomCanvas.cpp", "update();", "{}",
                "drawStretched() clears the picture first, which asks for the repaint already"),
     Equivalent("preview/Form2.cpp", "if (m_wholeChart) return; // no zoom step shows",
