@@ -43,6 +43,7 @@ package: deps
 # The benchmarks' peers are found when the build is configured: after their packages.
 bench: deps
 	@bash scripts/install-deps.sh bench
+	bash bench/install-read-gedcom.sh $(BUILD_DIR)
 	$(MAKE) reconfigure
 	cmake --build $(BUILD_DIR)
 	bash bench/run-all.sh $(BUILD_DIR)

@@ -1,6 +1,6 @@
 #include "app/Translations.h"
 
-#include "files/Error.h"
+#include "core/Error.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
@@ -51,7 +51,7 @@ bool install(QCoreApplication& application, const QLocale& language, const QStri
 
 void installTranslations(QCoreApplication& application) {
     // Failures carry their texts as written; they are worded here, when shown.
-    files::Error::setWording([](const char* text) { return QCoreApplication::translate("files::Error", text); });
+    core::Error::setWording([](const char* text) { return QCoreApplication::translate("core::Error", text); });
     if (messagesAsWritten()) return;
     // Kinloom's are built into the program; the language it speaks is the
     // one Qt's own texts follow, so that no window mixes two.

@@ -160,7 +160,7 @@ Figures measure(const spreadsheet::VectorPicture& made, const QString& folder, q
     f.paintMs = timer.ms();
 
     // The peer: the SVG export drawn by Qt's SVG renderer, the same part.
-    const QByteArray svg = chart::exportedPictureBytes(picture, QStringLiteral("picture.svg"));
+    const QByteArray svg = chart::exportedPictureBytes(picture, chart::PictureFileKind::Svg);
     timer.restart();
     QSvgRenderer renderer(svg);
     renderer.setViewBox(QRectF(QPointF(0, 0), QSizeF(viewport.size())));

@@ -2,17 +2,17 @@
 
 #include "spreadsheet/ExcelConstants.h"
 #include "spreadsheet/VectorPicture.h"
+#include "spreadsheet/WorkbookFormat.h"
 
 #include <QString>
 
-#include <functional>
 #include <memory>
 
 // The spreadsheet calls the chart code makes, as a small typed interface in
 // the shape of Excel's object model. Numbers are Excel's own: colour indexes
 // of the default palette (16 grey, 43 lime), Borders(7..10) for the left,
 // top, bottom and right edges, line style 1 continuous, alignment -4131 left.
-// Every call that the spreadsheet rejects throws a files::Error, worded for
+// Every call that the spreadsheet rejects throws a core::Error, worded for
 // the user by its description().
 namespace chart::automation {
 
@@ -89,12 +89,12 @@ class Workbook {
 public:
     virtual ~Workbook() = default;
     virtual Worksheet& activeSheet() = 0;
-    // SaveAs: saves under the path, asking nothing, in the file format
-    // (XlFileFormat: xlExcel8 56, the Excel 97-2003 workbook, unless another
-    // is named; xlOpenXMLWorkbook 51, xlOpenDocumentSpreadsheet 60).
-    virtual void saveAs(const QString& path, int fileFormat = spreadsheet::xl::kExcel8) = 0;
+    // SaveAs: saves under the path, asking nothing, in the file format (the
+    // Excel 97-2003 workbook unless another is named).
+    using FileFormat = spreadsheet::WorkbookFormat;
+    virtual void saveAs(const QString& path, FileFormat format = FileFormat::Excel8) = 0;
     // What saveAs writes, for a caller that puts it in place itself.
-    virtual QByteArray fileBytes(int fileFormat = spreadsheet::xl::kExcel8) const = 0;
+    virtual QByteArray fileBytes(FileFormat format = FileFormat::Excel8) const = 0;
     virtual void close() = 0;
 };
 
@@ -119,15 +119,10 @@ public:
     virtual void quit() = 0;
 };
 
-// Creates a new, invisible instance, from the back end set: the in-process
-// spreadsheet engine unless another is.
+// Creates a new, invisible instance of the in-process spreadsheet engine.
+// Another back end (a spreadsheet program driven from outside) would be
+// created here.
 std::unique_ptr<Application> createApplication();
-
-// Where new instances come from: another back end (a spreadsheet program
-// driven from outside), or a test's stand-in. An empty function goes back to
-// the engine.
-using ApplicationFactory = std::function<std::unique_ptr<Application>()>;
-void setApplicationFactory(ApplicationFactory factory);
 
 // Attaches to an instance already running under the class name
 // ("Excel.Application") and reads its default member. Throws when none runs.

@@ -1,15 +1,12 @@
 #include "BuildRun.h"
 
-#include "Automation.h"
-#include "BoxLoop.h"
-#include "BoxTexts.h"
-#include "ChartLayout.h"
+#include "ChartDrawing.h"
+#include "ChartRequest.h"
 #include "Excel1.h"
-#include "ExecuteOperation.h"
 #include "GenerationCount.h"
 #include "TemporaryFiles.h"
 
-#include "files/Error.h"
+#include "core/Error.h"
 #include "shell/shared/ApplicationFolders.h"
 #include "shell/shared/FileRoutines.h"
 #include "shell/shared/MessageBox.h"
@@ -29,24 +26,14 @@ namespace chart {
 
 namespace {
 
-// References taken in one step and used in later ones; a missing one is a
-// failure of the step that needs it.
-template <typename Pointer>
-auto& held(const Pointer& object) {
-    if (!object)
-        throw files::Error(files::ErrorKind::Window,
-                           QT_TRANSLATE_NOOP("files::Error", "Object variable not set: an earlier step failed."));
-    return *object;
-}
-
 // No picture was taken when the claimed file is still empty; it is removed
 // here, since nothing will ever be loaded from it.
 spreadsheet::VectorPicture loadPicture(const QString& path) {
     if (path.isEmpty() || QFileInfo(path).size() == 0) {
         if (!path.isEmpty()) QFile::remove(path);
-        throw files::Error(
-            files::ErrorKind::Window,
-            QT_TRANSLATE_NOOP("files::Error", "The picture file holds no picture: no picture of the sheet was taken."));
+        throw core::Error(
+            core::ErrorKind::StepFailed,
+            QT_TRANSLATE_NOOP("core::Error", "The picture file holds no picture: no picture of the sheet was taken."));
     }
     return spreadsheet::readPictureFile(path);
 }
@@ -76,12 +63,13 @@ TemporaryFile claimWorkbookName(shell::TrappedHandler& h) {
 }
 
 // Steps 100 to 104: the count must be a number, and one the chart can draw,
-// before anything starts. A test that cannot tell counts the text as not
-// numeric. True when the run may go on.
-bool countAccepted(shell::TrappedHandler& h, BuildRunWindows& windows) {
+// before anything starts; it is read here, once. A test that cannot tell
+// counts the text as not numeric. The count when the run may go on.
+std::optional<GenerationCount> acceptedCount(shell::TrappedHandler& h, BuildRunWindows& windows) {
     GenerationCountCheck check = GenerationCountCheck::NotNumeric;
+    GenerationCount count;
     if (h.test(100, [&] {
-            check = checkGenerationCount(windows.generationCountText());
+            check = readGenerationCount(windows.generationCountText(), count);
             return check != GenerationCountCheck::Accepted;
         })) {
         h.step(102, [&] {
@@ -89,58 +77,21 @@ bool countAccepted(shell::TrappedHandler& h, BuildRunWindows& windows) {
                           QCoreApplication::translate("chart::BuildRun", "Numerical Value"));
         });
         h.step(104, [&] { windows.focusGenerationCount(); });
-        return false;
+        return std::nullopt;
     }
-    return true;
-}
-
-// The first instance and the chart workbook it draws in.
-struct ChartBuilder {
-    std::unique_ptr<automation::Application> application;
-    std::shared_ptr<automation::Workbook> workbook;
-};
-
-// Steps 110 to 196: a new hidden instance draws the chart.
-ChartBuilder drawChart(shell::TrappedHandler& h, BuildRunWindows& windows) {
-    ChartBuilder builder;
-    h.step(110, [&] { builder.application = automation::createApplication(); });
-    // The new workbook gets the chart's print settings in the same step: the run keeps its steps.
-    h.step(112, [&] {
-        builder.workbook = held(builder.application).workbooks().add();
-        setChartPageSetup(builder.workbook->activeSheet());
-    });
-    h.step(114, [&] { held(builder.application).setVisible(false); });
-
-    std::optional<ChartLayout> heading;
-    long long boxColumns = 0;
-    BoxLabels labels;
-    h.prepare(116, [&] {
-        heading = buildChartHeading(windows.rootName(), windows.generationCountText());
-        boxColumns = boxColumnsFor(windows.generationCountText());
-        labels = windows.boxLabels();
-    });
-    if (!heading) return builder;
-    const auto execute = [&](const SheetOperation& op) {
-        h.step(op.step, [&] { executeOperation(held(builder.workbook).activeSheet(), *heading, op); });
-    };
-    for (const SheetOperation& op : heading->operations) execute(op); // 116 to 148
-    runBoxLoop(
-        boxColumns, [&](int step, auto&& statement) { return h.step(step, statement); }, execute);
-    // The blank chart has no labels, and its run no statement more.
-    if (labels.any()) h.step(196, [&] { writeBoxTexts(held(builder.workbook).activeSheet(), boxColumns, labels); });
-    return builder;
+    return count;
 }
 
 // Steps 200 to 224: the chart saved as the temporary workbook, the first
 // instance ended. The workbook goes with the run unless handed over.
-TemporaryFile saveWorkbook(shell::TrappedHandler& h, ChartBuilder& builder) {
+TemporaryFile saveWorkbook(shell::TrappedHandler& h, DrawnChart& builder, const ChartRequest& request) {
     TemporaryFile workbook = claimWorkbookName(h);
     h.step(216, [&] {
         if (workbook.path().isEmpty())
-            throw files::Error(files::ErrorKind::Window,
-                               QT_TRANSLATE_NOOP("files::Error", "There is no file to save the chart in."));
+            throw core::Error(core::ErrorKind::StepFailed,
+                              QT_TRANSLATE_NOOP("core::Error", "There is no file to save the chart in."));
         try {
-            held(builder.workbook).saveAs(workbook.path());
+            held(builder.workbook).saveAs(workbook.path(), chartFileType(request.format).workbook);
         } catch (...) {
             // Nothing was saved: no later step is to read an empty file as the chart.
             QFile::remove(workbook.path());
@@ -200,14 +151,17 @@ void handOverToPreview(shell::TrappedHandler& h, BuildRunWindows& windows, Tempo
 
 void runChartBuild(BuildRunWindows& windows) {
     shell::TrappedHandler h(shell::ProcedurePath::Form1_PushButton1_Click);
-    if (!countAccepted(h, windows)) return; // 100 to 104
+    std::optional<GenerationCount> count = acceptedCount(h, windows); // 100 to 104
+    if (!count) return;
     bool stop = false;
     h.step(106, [&] { stop = Excel1::stopForRunningExcel(); });
     if (stop) return;
     h.step(108, [&] { windows.setMousePointer(shell::vbHourglass); });
-    ChartBuilder builder = drawChart(h, windows); // 110 to 196
+    // The main window's inputs, as the chart is asked for.
+    const ChartRequest request{windows.rootName(), std::move(*count), windows.boxLabels()};
+    DrawnChart builder = drawChart(request, h); // 110 to 196
     h.step(198, [&] { windows.setMousePointer(shell::vbDefault); });
-    TemporaryFile workbook = saveWorkbook(h, builder);                      // 200 to 224
+    TemporaryFile workbook = saveWorkbook(h, builder, request);             // 200 to 224
     const TemporaryFile picture = photographWorkbook(h, windows, workbook); // 230 to 244
     handOverToPreview(h, windows, workbook, picture);                       // 246 to 254
 }

@@ -2,7 +2,6 @@
 
 #include "BoxLoop.h"
 #include "GenerationCount.h"
-#include "LocaleNumber.h"
 
 #include "shell/shared/RoundHalfEven.h"
 
@@ -75,9 +74,10 @@ long long boxColumnCount(double generations) {
 }
 
 long long boxColumnsFor(const QString& generationCountText) {
-    const GenerationCountCheck check = checkGenerationCount(generationCountText);
-    if (check != GenerationCountCheck::Accepted) throw files::Error(files::ErrorKind::Chart, refusal(check));
-    return boxColumnCount(*parseLocaleNumber(generationCountText));
+    GenerationCount count;
+    const GenerationCountCheck check = readGenerationCount(generationCountText, count);
+    if (check != GenerationCountCheck::Accepted) throw core::Error(core::ErrorKind::InputRefused, refusal(check));
+    return count.boxColumns;
 }
 
 ChartLayout buildChartHeading(const QString& rootName, const QString& generationCountText, std::size_t capacity) {

@@ -30,7 +30,7 @@ double MyPower(double Number, double Exponent);
 long long boxColumnCount(double generations);
 
 // The number of box columns of a chart for a generation count text, as the
-// user's locale writes numbers. Throws files::Error (Chart) when the text is not
+// user's locale writes numbers. Throws core::Error (InputRefused) when the text is not
 // a number or the chart would need more than kMaxGenerations columns.
 long long boxColumnsFor(const QString& generationCountText);
 
@@ -40,7 +40,7 @@ ChartLayout buildChartHeading(const QString& rootName, const QString& generation
 
 // The chart's operations for a root name and a generation count text. The
 // count is converted as the user's locale writes numbers; the text itself
-// goes unchanged into the generation line. Throws files::Error (Chart) when the
+// goes unchanged into the generation line. Throws core::Error (InputRefused) when the
 // text is not a number or the chart would need more than kMaxGenerations columns.
 ChartLayout BuildChartLayout(const QString& rootName, const QString& generationCountText);
 

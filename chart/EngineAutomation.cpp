@@ -2,7 +2,7 @@
 #include "EngineAutomation.h"
 #include "LocaleNumber.h"
 
-#include "files/Error.h"
+#include "core/Error.h"
 #include "files/RunningObjects.h"
 #include "spreadsheet/Application.h"
 #include "spreadsheet/ColumnFit.h"
@@ -28,8 +28,8 @@ public:
     SheetRange columns(const QString& address) const override {
         const auto range = spreadsheet::parseAddress(address);
         if (!range.coversWholeColumns())
-            throw files::Error(files::ErrorKind::Spreadsheet,
-                               QT_TRANSLATE_NOOP("files::Error", "'%1' does not name whole columns."), {address});
+            throw core::Error(core::ErrorKind::CallRejected,
+                              QT_TRANSLATE_NOOP("core::Error", "'%1' does not name whole columns."), {address});
         return fromCells(range);
     }
     SheetRange range(const QString& address) const override { return fromCells(spreadsheet::parseAddress(address)); }
@@ -37,8 +37,8 @@ public:
     void setColumnWidth(const SheetRange& range, const QString& width) override {
         const auto characters = parseLocaleNumber(width);
         if (!characters)
-            throw files::Error(files::ErrorKind::Spreadsheet,
-                               QT_TRANSLATE_NOOP("files::Error", "'%1' is not a column width."), {width});
+            throw core::Error(core::ErrorKind::CallRejected,
+                              QT_TRANSLATE_NOOP("core::Error", "'%1' is not a column width."), {width});
         m_sheet.setColumnWidth(toCells(range), *characters);
     }
     void merge(const SheetRange& range) override { m_sheet.merge(toCells(range)); }
@@ -90,13 +90,6 @@ private:
     spreadsheet::Worksheet& m_sheet;
 };
 
-spreadsheet::WorkbookFormat formatOf(int fileFormat) {
-    if (const auto format = spreadsheet::workbookFormatFromNumber(fileFormat)) return *format;
-    throw files::Error(files::ErrorKind::Spreadsheet,
-                       QT_TRANSLATE_NOOP("files::Error", "%1 is not a file format a workbook is saved in."),
-                       {fileFormat});
-}
-
 class EngineWorkbook final : public Workbook {
 public:
     EngineWorkbook(std::shared_ptr<spreadsheet::Application> app, std::shared_ptr<spreadsheet::Workbook> book)
@@ -107,8 +100,8 @@ public:
         if (!m_sheet) m_sheet = std::make_unique<EngineWorksheet>(sheet);
         return *m_sheet;
     }
-    void saveAs(const QString& path, int fileFormat) override { m_book->saveAs(path, formatOf(fileFormat)); }
-    QByteArray fileBytes(int fileFormat) const override { return m_book->fileBytes(formatOf(fileFormat)); }
+    void saveAs(const QString& path, FileFormat format) override { m_book->saveAs(path, format); }
+    QByteArray fileBytes(FileFormat format) const override { return m_book->fileBytes(format); }
     void close() override { m_app->workbooks().close(m_book); }
 
 private:
@@ -159,26 +152,11 @@ private:
 
 } // namespace
 
-namespace {
-
-ApplicationFactory& installedFactory() {
-    static ApplicationFactory factory;
-    return factory;
-}
-
-} // namespace
-
-std::unique_ptr<Application> createApplication() {
-    if (installedFactory()) return installedFactory()();
-    return std::make_unique<EngineApplication>();
-}
-
-void setApplicationFactory(ApplicationFactory factory) { installedFactory() = std::move(factory); }
+std::unique_ptr<Application> createApplication() { return std::make_unique<EngineApplication>(); }
 
 QString runningInstanceDefaultMember(const QString& className) {
     if (auto answer = files::runningObjectDefaultMember(className)) return *answer;
-    throw files::Error(files::ErrorKind::Spreadsheet, QT_TRANSLATE_NOOP("files::Error", "No %1 is running."),
-                       {className});
+    throw core::Error(core::ErrorKind::NotFound, QT_TRANSLATE_NOOP("core::Error", "No %1 is running."), {className});
 }
 
 } // namespace chart::automation

@@ -2,7 +2,7 @@
 
 #include "ClipboardKeeper.h"
 
-#include "files/Error.h"
+#include "core/Error.h"
 #include "files/FileReplacement.h"
 #include "shell/shared/ApplicationTitle.h"
 #include "shell/shared/MessageBox.h"
@@ -55,16 +55,16 @@ void saveCellsActivesheet(automation::Workbook* workbook, const QString& picture
     automation::Worksheet* sheet = nullptr;
     const auto activeSheet = [&]() -> automation::Worksheet& {
         if (!sheet)
-            throw files::Error(files::ErrorKind::Window,
-                               QT_TRANSLATE_NOOP("files::Error", "There is no sheet to take the picture of."));
+            throw core::Error(core::ErrorKind::StepFailed,
+                              QT_TRANSLATE_NOOP("core::Error", "There is no sheet to take the picture of."));
         return *sheet;
     };
     int lastRow = 0;
     int lastColumn = 0;
     h.step(100, [&] {
         if (!workbook)
-            throw files::Error(files::ErrorKind::Window,
-                               QT_TRANSLATE_NOOP("files::Error", "Object variable not set: there is no workbook."));
+            throw core::Error(core::ErrorKind::StepFailed,
+                              QT_TRANSLATE_NOOP("core::Error", "Object variable not set: there is no workbook."));
         sheet = &workbook->activeSheet();
     });
     h.step(102, [&] { lastRow = activeSheet().usedRange().lastRow(); });
@@ -82,8 +82,8 @@ void saveCellsActivesheet(automation::Workbook* workbook, const QString& picture
         // The picture the clipboard got from the chart, never what another
         // program may have put there since.
         if (copied.isNull())
-            throw files::Error(files::ErrorKind::Window,
-                               QT_TRANSLATE_NOOP("files::Error", "The clipboard holds no picture of a sheet."));
+            throw core::Error(core::ErrorKind::StepFailed,
+                              QT_TRANSLATE_NOOP("core::Error", "The clipboard holds no picture of a sheet."));
         // Written as it is: the vector picture's own file, under the name given.
         files::replaceFile(picturePath, copied.toBytes());
     });

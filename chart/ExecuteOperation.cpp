@@ -1,7 +1,5 @@
 #include "ExecuteOperation.h"
 
-#include "BoxLoop.h"
-
 namespace chart {
 
 namespace {
@@ -49,13 +47,6 @@ void setChartPageSetup(automation::Worksheet& sheet) {
 void executeLayout(automation::Worksheet& sheet, const ChartLayout& layout) {
     setChartPageSetup(sheet);
     for (const SheetOperation& op : layout.operations) executeOperation(sheet, layout, op);
-}
-
-void drawChartLayout(automation::Worksheet& sheet, const QString& rootName, const QString& generationCountText) {
-    const long long columns = boxColumnsFor(generationCountText);
-    const ChartLayout heading = buildChartHeading(rootName, generationCountText);
-    executeLayout(sheet, heading);
-    runBoxLoop(columns, kPlainStatement, [&](const SheetOperation& op) { executeOperation(sheet, heading, op); });
 }
 
 } // namespace chart

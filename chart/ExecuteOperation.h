@@ -17,10 +17,4 @@ void setChartPageSetup(automation::Worksheet& sheet);
 // stopping at the first failure.
 void executeLayout(automation::Worksheet& sheet, const ChartLayout& layout);
 
-// The same for the chart of a root name and a generation count text, each
-// operation carried out as the layout makes it: a 15-generation chart's
-// 600,000 operations are never held at once. Throws what BuildChartLayout
-// and the worksheet throw.
-void drawChartLayout(automation::Worksheet& sheet, const QString& rootName, const QString& generationCountText);
-
 } // namespace chart

@@ -19,25 +19,25 @@ namespace {
 constexpr qsizetype kMaxLabelLength = spreadsheet::xl::kMaxTextLength - 16;
 
 int choosePerson(const gedcom::FamilyTree& tree, const QString& wanted) {
-    using files::ErrorKind;
-    using files::Phrase;
+    using core::ErrorKind;
+    using core::Phrase;
     if (tree.personCount() == 0)
-        throw files::Error(
-            ErrorKind::PersonNotFound,
-            gedcom::located(tree.fileName, 0, Phrase(QT_TRANSLATE_NOOP("files::Error", "the file holds no person"))));
+        throw core::Error(
+            ErrorKind::NotFound,
+            gedcom::located(tree.fileName, 0, Phrase(QT_TRANSLATE_NOOP("core::Error", "the file holds no person"))));
     if (wanted.isEmpty()) return 0;
     const std::vector<int> found = gedcom::findPeople(tree, wanted);
     if (found.empty())
-        throw files::Error(
-            ErrorKind::PersonNotFound,
+        throw core::Error(
+            ErrorKind::NotFound,
             gedcom::located(
                 tree.fileName, 0,
-                Phrase(QT_TRANSLATE_NOOP("files::Error", "no person is \"%1\"; name one by identifier (@I1@) or name"),
+                Phrase(QT_TRANSLATE_NOOP("core::Error", "no person is \"%1\"; name one by identifier (@I1@) or name"),
                        {gedcom::shown(wanted)})));
     if (found.size() == 1) return found.front();
     Phrase message =
         gedcom::located(tree.fileName, 0,
-                        Phrase(QT_TRANSLATE_NOOP("files::Error", "%1 people match \"%2\"; name one by identifier:"),
+                        Phrase(QT_TRANSLATE_NOOP("core::Error", "%1 people match \"%2\"; name one by identifier:"),
                                {found.size(), gedcom::shown(wanted)}));
     // The list's layout is no language: it is not marked for translation.
     const std::size_t listed = std::min<std::size_t>(found.size(), gedcom::kShownOfOneKind);
@@ -47,8 +47,8 @@ int choosePerson(const gedcom::FamilyTree& tree, const QString& wanted) {
     }
     if (found.size() > listed)
         message = Phrase("%1\n  %2",
-                         {message, Phrase(QT_TRANSLATE_NOOP("files::Error", "and %1 more"), {found.size() - listed})});
-    throw files::Error(ErrorKind::PersonAmbiguous, message);
+                         {message, Phrase(QT_TRANSLATE_NOOP("core::Error", "and %1 more"), {found.size() - listed})});
+    throw core::Error(ErrorKind::InputRefused, message);
 }
 
 QString boxLabel(const gedcom::FamilyTree& tree, int index) {
@@ -57,10 +57,10 @@ QString boxLabel(const gedcom::FamilyTree& tree, int index) {
     if (label.size() > kMaxLabelLength)
         gedcom::fail(
             tree.fileName, person.nameLine,
-            files::Phrase(QT_TRANSLATE_NOOP("files::Error",
-                                            "@%1@ %2 has a name of %3 characters with the "
-                                            "years; a box holds at most %4"),
-                          {gedcom::shown(person.id), gedcom::shown(person.name, 40), label.size(), kMaxLabelLength}));
+            core::Phrase(QT_TRANSLATE_NOOP("core::Error",
+                                           "@%1@ %2 has a name of %3 characters with the "
+                                           "years; a box holds at most %4"),
+                         {gedcom::shown(person.id), gedcom::shown(person.name, 40), label.size(), kMaxLabelLength}));
     return label;
 }
 

@@ -20,9 +20,9 @@ struct FilledPedigree {
 // Reads the file and the ancestors of the person (an identifier or a name;
 // the first person of the file when empty) over the given number of
 // generations, or as many as are known (at most kMaxGenerations) when
-// generations is 0. Throws a files::Error: of kind Gedcom for a file it
-// cannot read, PersonNotFound when the person is not one of the file's,
-// PersonAmbiguous when several are (listed, one a line).
+// generations is 0. Throws a core::Error: of kind DataDamaged for a file it
+// cannot read, NotFound when the person is not one of the file's,
+// InputRefused when several are (listed, one a line).
 FilledPedigree readFilledPedigree(const QString& path, const QString& person, int generations);
 
 // The same from a tree read before, for the person at index root.

@@ -5,19 +5,30 @@
 
 namespace chart {
 
-GenerationCountCheck checkGenerationCount(const QString& text) {
+GenerationCountCheck readGenerationCount(const QString& text, GenerationCount& count) {
     const auto generations = parseLocaleNumber(text);
     if (!generations) return GenerationCountCheck::NotNumeric;
-    if (boxColumnCount(*generations) > kMaxGenerations) return GenerationCountCheck::TooMany;
+    const long long columns = boxColumnCount(*generations);
+    if (columns > kMaxGenerations) return GenerationCountCheck::TooMany;
+    count = {text, columns};
     return GenerationCountCheck::Accepted;
 }
 
-files::Phrase refusal(GenerationCountCheck check) {
+GenerationCountCheck checkGenerationCount(const QString& text) {
+    GenerationCount unused;
+    return readGenerationCount(text, unused);
+}
+
+GenerationCount generationCountOf(int generations) {
+    return {QString::number(generations), boxColumnCount(generations)};
+}
+
+core::Phrase refusal(GenerationCountCheck check) {
     switch (check) {
     case GenerationCountCheck::NotNumeric:
-        return files::Phrase(QT_TRANSLATE_NOOP("files::Error", "Number of generations must be numeric."));
+        return core::Phrase(QT_TRANSLATE_NOOP("core::Error", "Number of generations must be numeric."));
     case GenerationCountCheck::TooMany:
-        return files::Phrase(QT_TRANSLATE_NOOP("files::Error", "Number of generations must be 15 or less."));
+        return core::Phrase(QT_TRANSLATE_NOOP("core::Error", "Number of generations must be 15 or less."));
     case GenerationCountCheck::Accepted: break;
     }
     return {};

@@ -1,12 +1,10 @@
 #include "PictureExport.h"
 
-#include "files/Error.h"
+#include "core/Error.h"
 #include "spreadsheet/SheetPicture.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
-#include <QFileInfo>
-#include <QImageWriter>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgGenerator>
@@ -16,8 +14,6 @@
 namespace chart {
 
 namespace {
-
-QByteArray extensionOf(const QString& path) { return QFileInfo(path).suffix().toLower().toLatin1(); }
 
 // One sheet pixel is 0.75 point at 96 pixels an inch.
 constexpr double kPointsPerPixel = 0.75;
@@ -79,23 +75,6 @@ bool paintOnPages(const spreadsheet::VectorPicture& picture, QPagedPaintDevice& 
     return painter.end();
 }
 
-PictureFileKind pictureFileKind(const QString& path) {
-    const QByteArray extension = extensionOf(path);
-    if (extension == "svg") return PictureFileKind::Svg;
-    if (extension == "pdf") return PictureFileKind::Pdf;
-    if (!extension.isEmpty() && QImageWriter::supportedImageFormats().contains(extension))
-        return PictureFileKind::Bitmap;
-    return PictureFileKind::Unknown;
-}
-
-QByteArray exportedPictureBytes(const spreadsheet::VectorPicture& picture, const QString& path) {
-    const PictureFileKind kind = pictureFileKind(path);
-    if (kind == PictureFileKind::Unknown)
-        throw files::Error(files::ErrorKind::Spreadsheet,
-                           QT_TRANSLATE_NOOP("files::Error", "Cannot write pictures of the kind '%1' names."), {path});
-    return exportedPictureBytes(picture, kind, extensionOf(path));
-}
-
 QByteArray exportedPictureBytes(const spreadsheet::VectorPicture& picture, PictureFileKind kind,
                                 const QByteArray& bitmapFormat) {
     if (kind == PictureFileKind::Bitmap)
@@ -109,12 +88,12 @@ QByteArray exportedPictureBytes(const spreadsheet::VectorPicture& picture, Pictu
     }
     if (kind == PictureFileKind::Pdf) {
         if (!writePdf(picture, buffer))
-            throw files::Error(files::ErrorKind::Spreadsheet,
-                               QT_TRANSLATE_NOOP("files::Error", "The picture cannot be written as a PDF file."));
+            throw core::Error(core::ErrorKind::CallRejected,
+                              QT_TRANSLATE_NOOP("core::Error", "The picture cannot be written as a PDF file."));
         return bytes;
     }
-    throw files::Error(files::ErrorKind::Spreadsheet,
-                       QT_TRANSLATE_NOOP("files::Error", "There is no kind of picture to write."));
+    throw core::Error(core::ErrorKind::CallRejected,
+                      QT_TRANSLATE_NOOP("core::Error", "There is no kind of picture to write."));
 }
 
 } // namespace chart

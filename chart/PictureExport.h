@@ -9,22 +9,20 @@ class QPagedPaintDevice;
 
 namespace chart {
 
-// The kinds of picture file a chart is written as, named by the file's
-// extension: bitmaps (.bmp, .png and the other formats Qt writes) and the
-// vector formats .svg and .pdf. Unknown for any other extension.
+// The kinds of picture file a chart is written as: bitmaps (.bmp, .png and
+// the other formats Qt writes) and the vector formats .svg and .pdf; Unknown
+// for no picture. The table of formats names the kind of each extension.
 enum class PictureFileKind {
     Unknown,
     Bitmap,
     Svg,
     Pdf
 };
-PictureFileKind pictureFileKind(const QString& path);
 
-// The bytes of the picture file in the kind the path's extension names. A
-// PDF goes on A4 landscape pages as the workbook prints: one page wide, as
-// many tall as needed, rows never split. Throws files::Error (Spreadsheet).
-QByteArray exportedPictureBytes(const spreadsheet::VectorPicture& picture, const QString& path);
-// The same in the kind given; a bitmap in the image format named ("png", "bmp").
+// The bytes of the picture file in the kind given; a bitmap in the image
+// format named ("png", "bmp"). A PDF goes on A4 landscape pages as the
+// workbook prints: one page wide, as many tall as needed, rows never split.
+// Throws core::Error (CallRejected).
 QByteArray exportedPictureBytes(const spreadsheet::VectorPicture& picture, PictureFileKind kind,
                                 const QByteArray& bitmapFormat = "png");
 

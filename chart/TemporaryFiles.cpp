@@ -1,7 +1,7 @@
 #include "TemporaryFiles.h"
 
-#include "files/Error.h"
-#include "files/FileReplacement.h"
+#include "core/Error.h"
+#include "files/HiddenNames.h"
 #include "files/RunningObjects.h"
 
 #include <QDir>
@@ -79,8 +79,8 @@ bool claimExclusively(const QString& path) {
         return true;
     }
     if (errno == EEXIST) return false;
-    throw files::Error(files::ErrorKind::File, QT_TRANSLATE_NOOP("files::Error", "Cannot create '%1': %2"),
-                       {QDir::toNativeSeparators(path), files::systemReason(errno)});
+    throw core::Error(core::ErrorKind::FileFailed, QT_TRANSLATE_NOOP("core::Error", "Cannot create '%1': %2"),
+                      {QDir::toNativeSeparators(path), core::systemReason(errno)});
 }
 
 std::optional<TemporaryFile> claimTemporaryFile(const QString& path) {
@@ -112,7 +112,7 @@ TemporaryFile claimPictureFile(const QString& applicationFolder, const QString& 
     bool claimed = false;
     try {
         claimed = claimExclusively(fixed) || (takeOver && isOwnRegularFile(fixed));
-    } catch (const files::Error&) {
+    } catch (const core::Error&) {
         // The program's folder is not writable: an installed program.
     }
     if (claimed) return claim;

@@ -2,6 +2,8 @@
 
 #include <xcb/xcb.h>
 
+#include <QSet>
+
 #include <poll.h>
 
 #include <algorithm>
@@ -25,6 +27,10 @@ constexpr quint32 kWordsPerRead = 1 << 20;
 // What the clipboard holds (texts, MIME types), not the targets that
 // describe it (TARGETS, TIMESTAMP, MULTIPLE).
 bool isHeldContent(const QByteArray& name) { return name == "UTF8_STRING" || name.contains('/'); }
+
+// A clipboard offers a few dozen formats; of an owner that lists more, the
+// first this many different ones are looked at.
+constexpr qsizetype kMostTargets = 1024;
 
 // The next event that matches, or nullptr at the deadline.
 template <typename Matches>
@@ -66,18 +72,42 @@ quint32 X11Clipboard::atom(const char* name) {
     return reply ? reply->atom : 0;
 }
 
-QByteArray X11Clipboard::atomName(quint32 atom) {
-    const Reply<xcb_get_atom_name_reply_t> reply(
-        xcb_get_atom_name_reply(m_connection, xcb_get_atom_name(m_connection, atom), nullptr));
-    if (!reply) return {};
-    return QByteArray(xcb_get_atom_name_name(reply.get()), xcb_get_atom_name_name_length(reply.get()));
-}
-
 quint32 X11Clipboard::owner() {
     if (!isOpen()) return 0;
     const Reply<xcb_get_selection_owner_reply_t> reply(
         xcb_get_selection_owner_reply(m_connection, xcb_get_selection_owner(m_connection, m_clipboard), nullptr));
     return reply ? reply->owner : 0;
+}
+
+// The targets of a TARGETS answer that hold content, with their names. The
+// names are asked for all at once and then taken, one round trip to the X
+// server in all, and none is taken once the deadline has passed.
+std::vector<std::pair<quint32, QByteArray>> X11Clipboard::heldContentTargets(const QByteArray& list,
+                                                                             const QDeadlineTimer& deadline) {
+    const auto* targets = reinterpret_cast<const xcb_atom_t*>(list.constData());
+    const qsizetype count = list.size() / qsizetype(sizeof(xcb_atom_t));
+    std::vector<xcb_atom_t> distinct;
+    QSet<xcb_atom_t> seen;
+    for (qsizetype i = 0; i < count && qsizetype(distinct.size()) < kMostTargets; ++i)
+        if (!seen.contains(targets[i])) {
+            seen.insert(targets[i]);
+            distinct.push_back(targets[i]);
+        }
+    std::vector<xcb_get_atom_name_cookie_t> asked;
+    for (const xcb_atom_t target : distinct) asked.push_back(xcb_get_atom_name(m_connection, target));
+    xcb_flush(m_connection);
+    std::vector<std::pair<quint32, QByteArray>> held;
+    for (std::size_t i = 0; i < asked.size(); ++i) {
+        if (deadline.hasExpired()) {
+            xcb_discard_reply(m_connection, asked[i].sequence);
+            continue;
+        }
+        const Reply<xcb_get_atom_name_reply_t> reply(xcb_get_atom_name_reply(m_connection, asked[i], nullptr));
+        if (!reply) continue;
+        const QByteArray name(xcb_get_atom_name_name(reply.get()), xcb_get_atom_name_name_length(reply.get()));
+        if (isHeldContent(name)) held.emplace_back(distinct[i], name);
+    }
+    return held;
 }
 
 // Each target comes in a property of its own name, so that an owner that
@@ -137,16 +167,11 @@ std::optional<std::vector<ClipboardFormat>> X11Clipboard::fetch(const QDeadlineT
     if (!isOpen() || owner() == 0) return held;
     QByteArray list;
     if (!convert(atom("TARGETS"), deadline, list, kMaxBytes)) return std::nullopt;
-    const auto* targets = reinterpret_cast<const xcb_atom_t*>(list.constData());
-    const qsizetype count = list.size() / qsizetype(sizeof(xcb_atom_t));
-    std::vector<std::pair<quint32, QByteArray>> wanted;
-    for (qsizetype i = 0; i < count; ++i) {
-        const QByteArray name = atomName(targets[i]);
-        if (!isHeldContent(name)) continue;
-        // Text first: what a user most often copied.
-        const auto at = name == "UTF8_STRING" || name.startsWith("text/") ? wanted.begin() : wanted.end();
-        wanted.insert(at, {targets[i], name});
-    }
+    std::vector<std::pair<quint32, QByteArray>> wanted = heldContentTargets(list, deadline);
+    // Text first, else in the owner's order: what a user most often copied.
+    std::stable_partition(wanted.begin(), wanted.end(), [](const auto& target) {
+        return target.second == "UTF8_STRING" || target.second.startsWith("text/");
+    });
     qsizetype room = kMaxBytes;
     for (const auto& [target, name] : wanted) {
         if (deadline.hasExpired()) break;

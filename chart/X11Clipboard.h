@@ -4,6 +4,7 @@
 #include <QDeadlineTimer>
 
 #include <optional>
+#include <utility>
 #include <vector>
 
 struct xcb_connection_t;
@@ -41,7 +42,8 @@ public:
 
 private:
     quint32 atom(const char* name);
-    QByteArray atomName(quint32 atom);
+    std::vector<std::pair<quint32, QByteArray>> heldContentTargets(const QByteArray& list,
+                                                                   const QDeadlineTimer& deadline);
     // The owner's answer for one target, or false when it gives none in time.
     bool convert(quint32 target, const QDeadlineTimer& deadline, QByteArray& data, qsizetype room);
     bool readIncrementally(quint32 property, const QDeadlineTimer& deadline, QByteArray& data, qsizetype room);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Error.h"
+#include "core/Error.h"
 
 #include <sys/types.h>
 
@@ -8,6 +8,6 @@ namespace files {
 
 // What a path that is no regular file is, as a message names it: "a folder",
 // "a named pipe", "a device", "a socket", else "not a regular file".
-Phrase fileKind(mode_t mode);
+core::Phrase fileKind(mode_t mode);
 
 } // namespace files

@@ -1,11 +1,12 @@
 #include "FileReplacement.h"
 
-#include "Error.h"
+#include "CommitRecord.h"
 #include "FileKind.h"
+#include "HiddenNames.h"
+#include "Paths.h"
+#include "core/Error.h"
 
 #include <QFile>
-#include <QFileInfo>
-#include <QRandomGenerator>
 
 #include <algorithm>
 #include <cerrno>
@@ -13,6 +14,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
@@ -42,18 +44,15 @@ bool seamFails(FileOperation kind) {
     return true;
 }
 
-[[noreturn]] void fail(const QString& target, Phrase why) {
-    throw Error(ErrorKind::File, QT_TRANSLATE_NOOP("files::Error", "Cannot save '%1': %2."), {target, std::move(why)});
+[[noreturn]] void fail(const QString& target, core::Phrase why) {
+    throw core::Error(core::ErrorKind::FileFailed, QT_TRANSLATE_NOOP("core::Error", "Cannot save '%1': %2."),
+                      {target, std::move(why)});
 }
 
-[[noreturn]] void failWithErrno(const QString& target) { fail(target, systemReason(errno)); }
+[[noreturn]] void failWithErrno(const QString& target) { fail(target, core::systemReason(errno)); }
 
 // Large files go in pieces, so that a disk running out part-way shows.
 constexpr qsizetype kPiece = 64 * 1024;
-// The hidden names beside a target: a point, the target's name cut to this
-// many bytes (so the whole stays a valid name), a point and six letters.
-constexpr qsizetype kHiddenNameStem = 200;
-constexpr int kHiddenNameLetters = 6;
 
 bool writeAll(int fd, const QByteArray& bytes) {
     for (qsizetype done = 0; done < bytes.size();) {
@@ -96,31 +95,8 @@ bool closeFile(int& fd) {
     return closed && !injected;
 }
 
-// A rename is durable once the folder holding it is; a folder that cannot
-// be flushed has taken the rename all the same.
-void syncFolderOf(const QByteArray& path) {
-    const QByteArray folder = QFile::encodeName(QFileInfo(QFile::decodeName(path)).absolutePath());
-    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    ::fsync(fd);
-    ::close(fd);
-}
-
 // Only a folder that refuses new files makes a writable file worth writing in place.
 bool folderRefusesNewFiles(int error) { return error == EACCES || error == EPERM || error == EROFS; }
-
-// A fresh hidden name beside the file, held before the file is made so that
-// no clean-up of another Kinloom takes it meanwhile.
-QByteArray hiddenNameBeside(const QByteArray& file, std::optional<FileHold>& hold) {
-    const QFileInfo info(QFile::decodeName(file));
-    QString stem = info.fileName();
-    while (QFile::encodeName(stem).size() > kHiddenNameStem) stem.chop(1);
-    QString suffix;
-    for (int i = 0; i < kHiddenNameLetters; ++i) suffix += QChar(u'a' + QRandomGenerator::global()->bounded(26));
-    const QString name = info.absolutePath() + QStringLiteral("/.") + stem + QLatin1Char('.') + suffix;
-    hold.emplace(name);
-    return QFile::encodeName(name);
-}
 
 // Without a way to tell how much room is left for certain, a file that may
 // need more room than the file system has free is refused before it is
@@ -163,30 +139,37 @@ void FileReplacement::discard() noexcept {
 
 void FileReplacement::prepare() {
     if (m_target.isEmpty() || m_target.contains(QChar(u'\0')))
-        fail(m_target, Phrase(QT_TRANSLATE_NOOP("files::Error", "the name is not a valid file name")));
-    m_resolved = QFile::encodeName(m_target);
+        fail(m_target, core::Phrase(QT_TRANSLATE_NOOP("core::Error", "the name is not a valid file name")));
+    failWritesBeyondTheSizeLimit();
+    const FollowedPath followed = followLinksProtected(QFile::encodeName(m_target));
+    if (!followed.refused.isEmpty())
+        fail(m_target,
+             core::Phrase(QT_TRANSLATE_NOOP("core::Error",
+                                            "it leads through %1, a link that another user made in a folder "
+                                            "everyone may write"),
+                          {QFile::decodeName(followed.refused)}));
     struct stat status {};
-    bool exists = ::lstat(m_resolved.constData(), &status) == 0;
-    if (exists && S_ISLNK(status.st_mode)) {
-        // The file the link leads to is the one written, as an editor does.
-        char* real = ::realpath(m_resolved.constData(), nullptr);
-        if (!real)
-            fail(m_target,
-                 Phrase(QT_TRANSLATE_NOOP("files::Error", "it is a link that leads to no file (%1)"),
-                        {systemReason(errno)}));
-        m_resolved = real;
-        std::free(real);
-        exists = ::stat(m_resolved.constData(), &status) == 0;
+    const bool exists = !followed.error && ::lstat(followed.path.constData(), &status) == 0;
+    if (followed.lastWasLink && !exists)
+        fail(m_target,
+             core::Phrase(QT_TRANSLATE_NOOP("core::Error", "it is a link that leads to no file (%1)"),
+                          {core::systemReason(followed.error ? followed.error : errno)}));
+    if (followed.error) {
+        errno = followed.error;
+        failWithErrno(m_target);
     }
+    m_resolved = followed.path;
     if (exists && !S_ISREG(status.st_mode))
         fail(m_target,
-             Phrase(QT_TRANSLATE_NOOP("files::Error", "it is %1, not a file that can be saved over"),
-                    {fileKind(status.st_mode)}));
+             core::Phrase(QT_TRANSLATE_NOOP("core::Error", "it is %1, not a file that can be saved over"),
+                          {fileKind(status.st_mode)}));
     // A file the user may not write is never replaced, whatever its folder allows.
     if (exists && ::faccessat(AT_FDCWD, m_resolved.constData(), W_OK, AT_EACCESS) != 0) failWithErrno(m_target);
     m_existed = exists;
+    repairInterruptedSave(m_resolved);
 
-    const int fd = createHidden(0666, m_beside, m_besideHold);
+    // Never readable by more users than the old file, from the first byte on.
+    const int fd = createHidden(exists ? status.st_mode & 0777 : 0666, m_beside, m_besideHold);
     if (fd < 0) {
         if (exists && folderRefusesNewFiles(errno)) return prepareInPlace();
         failWithErrno(m_target);
@@ -224,10 +207,15 @@ int FileReplacement::createHidden(mode_t mode, QByteArray& name, std::optional<F
 
 void FileReplacement::writeBeside(int fd, const struct stat* old) {
     int error = 0;
-    // The new file takes the old one's permissions, and its group where the user may.
+    // The new file takes the old one's owner and group where the user may
+    // (another group is a wish, not a need), then its permissions: in this
+    // order, since a change of owner clears the set-id bits.
+    if (old && ::fchown(fd, old->st_uid, old->st_gid) != 0) {}
     if (old && (seamFails(FileOperation::Permissions) || ::fchmod(fd, old->st_mode & 07777) != 0)) error = errno;
-    if (old && ::fchown(fd, old->st_uid, old->st_gid) != 0) {} // another group is a wish, not a need
     if (!error && !(writeAll(fd, m_bytes) && syncFile(fd))) error = errno;
+    struct stat written {};
+    if (!error && ::fstat(fd, &written) != 0) error = errno;
+    m_newFile = FileIdentity::of(written);
     if (!closeFile(fd) && !error) error = errno;
     if (error) {
         errno = error;
@@ -242,6 +230,13 @@ void FileReplacement::prepareInPlace() {
     if (::fstat(m_inPlace, &status) != 0) failWithErrno(m_target);
     if (!S_ISREG(status.st_mode)) fail(m_target, fileKind(status.st_mode));
     if (!readAll(m_inPlace, static_cast<qsizetype>(status.st_size), m_oldBytes)) failWithErrno(m_target);
+    // A file-size limit the new bytes exceed would stop the write part-way.
+    struct rlimit limit {};
+    if (::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY
+        && static_cast<rlim_t>(m_bytes.size()) > limit.rlim_cur) {
+        errno = EFBIG;
+        failWithErrno(m_target);
+    }
     // Reserved now, the room cannot run out while the old content is
     // overwritten; where the file system cannot reserve it, the free room
     // is counted instead.
@@ -257,16 +252,15 @@ void FileReplacement::prepareInPlace() {
 }
 
 void FileReplacement::commit() {
-    place(false);
+    place();
     release();
 }
 
-void FileReplacement::place(bool keepOld) {
+void FileReplacement::place() {
     if (m_state != State::Prepared) return;
     if (m_inPlace >= 0) {
         writeInPlace();
     } else {
-        if (keepOld && m_existed) keepOldVersion();
         if (seamFails(FileOperation::Rename) || ::rename(m_beside.constData(), m_resolved.constData()) != 0) {
             const int error = errno;
             release();
@@ -275,7 +269,7 @@ void FileReplacement::place(bool keepOld) {
         }
         m_beside.clear();
         m_besideHold.reset();
-        syncFolderOf(m_resolved);
+        syncFolder(folderOf(m_resolved));
     }
     m_state = State::Placed;
 }
@@ -341,10 +335,10 @@ void FileReplacement::undo() noexcept {
         ::rename(m_backup.constData(), m_resolved.constData());
         m_backup.clear();
         m_backupHold.reset();
-        syncFolderOf(m_resolved);
+        syncFolder(folderOf(m_resolved));
     } else if (!m_existed) {
         ::unlink(m_resolved.constData());
-        syncFolderOf(m_resolved);
+        syncFolder(folderOf(m_resolved));
     }
     m_state = State::Done;
 }
@@ -365,24 +359,37 @@ void FileReplacement::release() noexcept {
 void commitTogether(std::initializer_list<FileReplacement*> replacements) {
     std::vector<FileReplacement*> order(replacements);
     std::stable_partition(order.begin(), order.end(), [](const FileReplacement* r) { return r->m_inPlace < 0; });
+    // Before the first goes in place, every old file is kept under a hidden
+    // name and the whole save is recorded beside each file, so that a kill
+    // part-way can be put right by the next save.
+    std::vector<CommittedFile> recorded;
+    for (FileReplacement* replacement : order) {
+        if (replacement->m_inPlace >= 0 || replacement->m_state != FileReplacement::State::Prepared) continue;
+        if (replacement->m_existed) replacement->keepOldVersion();
+        recorded.push_back({replacement->m_resolved, replacement->m_backup, replacement->m_newFile});
+    }
+    std::optional<CommitRecord> record;
+    if (order.size() > 1 && !record.emplace().write(recorded)) failWithErrno(order.front()->m_target);
     std::vector<FileReplacement*> placed;
     try {
         for (FileReplacement* replacement : order) {
-            replacement->place(true);
+            replacement->place();
             placed.push_back(replacement);
         }
     } catch (...) {
         for (auto it = placed.rbegin(); it != placed.rend(); ++it) (*it)->undo();
         throw;
     }
+    record.reset();
     for (FileReplacement* replacement : placed) replacement->release();
 }
 
-void replaceFile(const QString& target, const QByteArray& bytes) { FileReplacement(target, bytes).commit(); }
-
-QString besideNamePattern(const QString& targetNamePattern) {
-    return QStringLiteral("^\\.(?:%1)\\.[a-z]{%2}$").arg(targetNamePattern).arg(kHiddenNameLetters);
+void repairInterruptedSave(const QByteArray& target) {
+    finishInterruptedCommit(target);
+    removeLeftoverHiddenFiles(target);
 }
+
+void replaceFile(const QString& target, const QByteArray& bytes) { FileReplacement(target, bytes).commit(); }
 
 ScopedFileOperationFailure::ScopedFileOperationFailure(std::function<int(int)> errorFor) {
     plan = {std::move(errorFor), {}, false};

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "CommitRecord.h"
 #include "FileHold.h"
+#include "SaveSignals.h"
 
 #include <QByteArray>
 #include <QString>
@@ -18,7 +20,7 @@ namespace files {
 
 // Puts new bytes in the place of a file so that a failure never costs the
 // file that was there. Every write, flush and close is checked before the
-// new bytes take its place; a failure is thrown as a files::Error that
+// new bytes take its place; a failure is thrown as a core::Error that
 // names the file and the system's reason ("No space left on device").
 //
 // Where the folder can be written, the bytes go to a new hidden file beside
@@ -28,7 +30,12 @@ namespace files {
 // before success is reported, and its old content put back on a failure.
 // A target that exists and is not a regular file (or a link to one) is
 // refused before anything is written; a link to a regular file writes the
-// file it points to. The hidden files are held (FileHold) while they exist.
+// file it points to, unless another user made it in a folder everyone may
+// write (see followLinksProtected). The hidden files are held (FileHold)
+// while they exist; those an earlier save to the target left, and the old
+// files of a save of several files cut short, are put right first
+// (repairInterruptedSave). The new file is never readable by more users
+// than the old one, from its first byte.
 class FileReplacement {
 public:
     // Checks the target and makes the new bytes ready: written and flushed
@@ -56,7 +63,7 @@ private:
     int createHidden(mode_t mode, QByteArray& name, std::optional<FileHold>& hold);
     void writeBeside(int fd, const struct stat* old);
     void prepareInPlace();
-    void place(bool keepOld);
+    void place();
     void keepOldVersion();
     bool copyOldVersion();
     bool putInPlace(const QByteArray& bytes);
@@ -65,11 +72,13 @@ private:
     void release() noexcept;
     void discard() noexcept;
 
-    QString m_target;      // as the caller named it, for messages
-    QByteArray m_resolved; // the file actually written, links followed
+    SaveUnderWay m_underWay; // first made, last gone
+    QString m_target;        // as the caller named it, for messages
+    QByteArray m_resolved;   // the file actually written, links followed
     QByteArray m_bytes;
     bool m_existed = false;
     QByteArray m_beside; // the new file beside it, while one exists
+    FileIdentity m_newFile;
     std::optional<FileHold> m_besideHold;
     QByteArray m_backup; // the old file under a hidden name, while it may come back
     std::optional<FileHold> m_backupHold;
@@ -87,10 +96,11 @@ void commitTogether(std::initializer_list<FileReplacement*> replacements);
 // Replaces the file with the bytes at once (see FileReplacement).
 void replaceFile(const QString& target, const QByteArray& bytes);
 
-// The hidden names a replacement writes beside a target whose name matches
-// the pattern, as a regular expression: for clean-ups of what a killed save
-// left behind.
-QString besideNamePattern(const QString& targetNamePattern);
+// What earlier saves to the target (a resolved path) left beside it: the
+// old files of a save of several files that was killed part-way come back
+// (see CommitRecord), and hidden files no live Kinloom holds go. Every save
+// does this first.
+void repairInterruptedSave(const QByteArray& target);
 
 // The file operations of a replacement, as the test seam sees them.
 enum class FileOperation {

@@ -7,10 +7,12 @@
 #include <QFileInfo>
 
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/file.h>
 #include <unistd.h>
 
 #include <atomic>
+#include <vector>
 
 namespace files {
 
@@ -30,12 +32,24 @@ bool isOwnFolder(const QString& folder) {
     return info.isDir() && !info.isSymLink() && info.ownerId() == ::getuid();
 }
 
-// The session's runtime folder belongs to the user alone; without one, a
-// folder named for the user id, made readable by its owner only.
+// Found by the user alone, whatever the environment says (a desktop session,
+// su, sudo and ssh set XDG_RUNTIME_DIR, TMPDIR and HOME differently), so that
+// every Kinloom of the user sees every hold: in the home folder the system
+// knows for the user, where no other user can make it first; for a user
+// without one, in the login session's folder, else in /tmp.
 QString standardFolder() {
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (!runtime.isEmpty()) return runtime + QStringLiteral("/kinloom-running-objects");
-    return QDir::tempPath() + QStringLiteral("/kinloom-running-objects-%1").arg(::getuid());
+    const uid_t user = ::getuid();
+    QString home;
+    const long size = ::sysconf(_SC_GETPW_R_SIZE_MAX);
+    std::vector<char> buffer(size > 0 ? static_cast<size_t>(size) : 16384);
+    passwd entry{};
+    passwd* found = nullptr;
+    if (::getpwuid_r(user, &entry, buffer.data(), buffer.size(), &found) == 0 && found && found->pw_dir)
+        home = QFile::decodeName(found->pw_dir);
+    if (!home.isEmpty() && isOwnFolder(home)) return home + QStringLiteral("/.cache/kinloom-running-objects");
+    const QString session = QStringLiteral("/run/user/%1").arg(user);
+    if (isOwnFolder(session)) return session + QStringLiteral("/kinloom-running-objects");
+    return QStringLiteral("/tmp/kinloom-running-objects-%1").arg(user);
 }
 
 } // namespace

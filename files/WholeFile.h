@@ -12,11 +12,11 @@ inline constexpr qint64 kNoSizeLimit = -1;
 
 // Opens a regular file for reading, once: its kind is checked on the open
 // descriptor, so that a FIFO or a device put in its place between a look and
-// the open is refused and never blocks. Throws files::Error ("'PATH' cannot
+// the open is refused and never blocks. Throws core::Error ("'PATH' cannot
 // be opened: REASON.").
 std::unique_ptr<QFile> openRegularFile(const QString& path);
 
-// The rest of an open file, every read checked. Throws files::Error ("'PATH'
+// The rest of an open file, every read checked. Throws core::Error ("'PATH'
 // cannot be read: REASON.").
 QByteArray readRest(QFile& file);
 

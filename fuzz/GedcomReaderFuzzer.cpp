@@ -22,6 +22,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (const int person : pedigree.personAt)
             if (person != gedcom::kNoPerson) (void)gedcom::personLabel(tree.person(person));
         (void)gedcom::findPeople(tree, tree.person(0).name);
-    } catch (const files::Error&) {}
+    } catch (const core::Error&) {}
     return 0;
 }

@@ -1,7 +1,7 @@
 // libFuzzer target for the sheet picture's file: any bytes end in a picture
-// or a files::Error, never a crash, a hang or runaway memory; a picture
+// or a core::Error, never a crash, a hang or runaway memory; a picture
 // that loads is drawn, whole and in part, at a small and a large scale.
-#include "files/Error.h"
+#include "core/Error.h"
 #include "spreadsheet/VectorPicture.h"
 
 #include <QGuiApplication>
@@ -30,6 +30,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         picture.paint(painter,
                       QRectF(-size.width() / 2.0, -size.height() / 2.0, size.width() * 4.0, size.height() * 4.0),
                       image.rect());
-    } catch (const files::Error&) {}
+    } catch (const core::Error&) {}
     return 0;
 }

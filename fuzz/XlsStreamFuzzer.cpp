@@ -1,6 +1,6 @@
 // libFuzzer target for the records alone: the bare workbook stream, without
 // the compound file around it, so that every mutation lands in a record.
-#include "files/Error.h"
+#include "core/Error.h"
 #include "spreadsheet/xls/WorkbookReader.h"
 
 #include <cstddef>
@@ -13,6 +13,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const spreadsheet::CellRange used = sheet->usedRange();
         (void)sheet->value(used.lastRow, used.lastColumn);
         (void)sheet->format(used.lastRow, used.lastColumn);
-    } catch (const files::Error&) {}
+    } catch (const core::Error&) {}
     return 0;
 }

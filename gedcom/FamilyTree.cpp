@@ -1,199 +1,153 @@
 #include "FamilyTree.h"
 
-#include <QHash>
+#include "GedcomError.h"
+#include "ReadingProgress.h"
+#include "RecordFields.h"
+#include "RecordStore.h"
+#include "RecordText.h"
+#include "TextDecoder.h"
+
+#include <algorithm>
 
 namespace gedcom {
 
-// The packed texts: a length, then as many UTF-16 units. A length below
-// 0x8000 takes one unit, a longer one two, the first with its top bit set.
-// Numbers (line numbers) take four units, a flag one.
+static_assert(kMaxRecords < (1 << 24), "record indexes fit the identifier tables' slots");
 
 namespace {
 
-class PackedReader {
-public:
-    PackedReader(const QString& texts, qsizetype at) : m_data(texts.constData()), m_at(at) {}
+// How many entries a long step of finish() takes between looks at a stop request.
+constexpr std::size_t kStepsBetweenLooks = 1 << 16;
 
-    qsizetype length() {
-        const qsizetype first = m_data[m_at++].unicode();
-        if (!(first & 0x8000)) return first;
-        return ((first & 0x7FFF) << 16) | m_data[m_at++].unicode();
-    }
-    bool flag() { return m_data[m_at++] == u'1'; }
-    QStringView text() {
-        const qsizetype size = length();
-        const QStringView view(m_data + m_at, size);
-        m_at += size;
-        return view;
-    }
-    qint64 number() {
-        quint64 value = 0;
-        for (int i = 0; i < 4; ++i) value = (value << 16) | m_data[m_at++].unicode();
-        return static_cast<qint64>(value);
-    }
-    Link link() {
-        Link link;
-        link.target = text().toString();
-        link.lineNumber = number();
-        return link;
-    }
-
-private:
-    const QChar* m_data;
-    qsizetype m_at;
-};
-
-constexpr qint32 kFree = -1;
+void stopWhenAsked(std::size_t step, const std::atomic<bool>& stopRequested) {
+    if (step % kStepsBetweenLooks == 0 && stopRequested) throw ReadingStopped();
+}
 
 } // namespace
 
-void FamilyTree::putLength(qsizetype length) {
-    if (length < 0x8000) {
-        m_texts.append(QChar(static_cast<char16_t>(length)));
-    } else {
-        m_texts.append(QChar(static_cast<char16_t>(0x8000 | (length >> 16))));
-        m_texts.append(QChar(static_cast<char16_t>(length & 0xFFFF)));
-    }
+void RecordPlaces::add(const RecordPlace& place) {
+    const bool apart = place.size >= kApart || place.line >= kApart;
+    if (apart) m_apart.emplace_back(static_cast<int>(m_places.size()), place);
+    m_places.push_back({place.offset, apart ? kApart : static_cast<quint32>(place.size),
+                        apart ? kApart : static_cast<quint32>(place.line)});
 }
 
-void FamilyTree::putText(QStringView text) {
-    putLength(text.size());
-    m_texts.append(text);
+RecordPlace RecordPlaces::operator[](int index) const {
+    const Packed& packed = m_places[static_cast<std::size_t>(index)];
+    if (packed.size != kApart) return {packed.offset, packed.line, packed.size};
+    return std::lower_bound(m_apart.begin(), m_apart.end(), index,
+                            [](const std::pair<int, RecordPlace>& kept, int wanted) { return kept.first < wanted; })
+        ->second;
 }
 
-void FamilyTree::putNumber(qint64 number) {
-    for (int shift = 48; shift >= 0; shift -= 16)
-        m_texts.append(QChar(static_cast<char16_t>((static_cast<quint64>(number) >> shift) & 0xFFFF)));
-}
+FamilyTree::FamilyTree() = default;
+FamilyTree::~FamilyTree() = default;
+FamilyTree::FamilyTree(FamilyTree&&) noexcept = default;
+FamilyTree& FamilyTree::operator=(FamilyTree&&) noexcept = default;
 
-QStringView FamilyTree::idAt(qsizetype at) const { return PackedReader(m_texts, at).text(); }
-
-bool FamilyTree::addPerson(const Person& person) {
-    const qsizetype at = m_texts.size();
-    if (!person.id.isEmpty() && !m_personIds.insert(*this, m_personAt, person.id, personCount())) return false;
-    putText(person.id);
-    putText(person.name);
-    putText(person.birthDate);
-    putText(person.deathDate);
-    putNumber(person.nameLine);
-    putLength(static_cast<qsizetype>(person.childOf.size()));
-    for (const ChildOf& link : person.childOf) {
-        putText(link.family.target);
-        putNumber(link.family.lineNumber);
-        m_texts.append(QChar(link.birth ? u'1' : u'0'));
-    }
-    m_personAt.append(at);
+bool FamilyTree::addPerson(QByteArrayView id, const RecordPlace& place) {
+    if (m_personIds.add(id) < 0) return false;
+    m_personPlaces.add(place);
     return true;
 }
 
-bool FamilyTree::addFamily(QStringView id, const Family& family) {
+bool FamilyTree::addFamily(QByteArrayView id, const RecordPlace& place, std::span<const QByteArrayView> children) {
     if (id.isEmpty()) return true;
-    const qsizetype at = m_texts.size();
-    if (!m_familyIds.insert(*this, m_familyAt, id, static_cast<int>(m_familyAt.size()))) return false;
-    putText(id);
-    for (const Link* link : {&family.husband, &family.wife}) {
-        putText(link->target);
-        putNumber(link->lineNumber);
+    const int family = m_familyIds.add(id);
+    if (family < 0) return false;
+    m_familyPlaces.add(place);
+    for (const QByteArrayView child : children) {
+        const int person = m_personIds.find(child);
+        if (person >= 0) {
+            m_childLinks.emplace_back(family, person);
+            continue;
+        }
+        // A person who has not come yet is looked for once everyone has.
+        if (m_laterChildAt.empty()) m_laterChildAt.push_back(0);
+        m_childLinks.emplace_back(family, -static_cast<qint32>(m_laterChildAt.size()));
+        m_laterChildren.append(child);
+        m_laterChildAt.push_back(m_laterChildren.size());
     }
-    m_familyAt.append(at);
     return true;
+}
+
+void FamilyTree::finish(std::shared_ptr<RecordStore> store, CharacterSet set, bool gedcom7,
+                        const std::atomic<bool>& stopRequested) {
+    m_store = std::move(store);
+    m_set = set;
+    m_gedcom7 = gedcom7;
+    // Who is whose child, counted by person, then laid out by person in the
+    // families' order.
+    m_listedAt.assign(static_cast<std::size_t>(personCount()) + 1, 0);
+    std::size_t step = 0;
+    for (auto& [family, person] : m_childLinks) {
+        stopWhenAsked(++step, stopRequested);
+        if (person < 0) {
+            const auto later = static_cast<std::size_t>(-person);
+            const QByteArrayView id =
+                QByteArrayView(m_laterChildren)
+                    .sliced(m_laterChildAt[later - 1], m_laterChildAt[later] - m_laterChildAt[later - 1]);
+            person = m_personIds.find(id);
+        }
+        if (person >= 0) ++m_listedAt[static_cast<std::size_t>(person) + 1];
+    }
+    m_laterChildren = QByteArray();
+    m_laterChildAt = {};
+    for (std::size_t i = 1; i < m_listedAt.size(); ++i) m_listedAt[i] += m_listedAt[i - 1];
+    m_listing.resize(m_listedAt.back());
+    std::vector<quint32> filled(m_listedAt.begin(), m_listedAt.end() - 1);
+    for (const auto& [family, person] : m_childLinks) {
+        stopWhenAsked(++step, stopRequested);
+        if (person >= 0) m_listing[filled[static_cast<std::size_t>(person)]++] = family;
+    }
+    m_childLinks = {};
+}
+
+Record FamilyTree::recordAt(const RecordPlace& place) const {
+    const QByteArrayView bytes = m_store->read(place.offset, place.size);
+    Record record = parseRecord(decodeText(m_set, bytes), place.line, fileName);
+    if (record.lines.empty())
+        fail(fileName, place.line,
+             core::Phrase(QT_TRANSLATE_NOOP("core::Error", "the file has changed since it was read; open it again")));
+    return record;
 }
 
 Person FamilyTree::person(int index) const {
-    PackedReader in(m_texts, m_personAt[index]);
-    Person person;
-    person.id = in.text().toString();
-    person.name = in.text().toString();
-    person.birthDate = in.text().toString();
-    person.deathDate = in.text().toString();
-    person.nameLine = in.number();
-    const qsizetype links = in.length();
-    person.childOf.reserve(static_cast<std::size_t>(links));
-    for (qsizetype i = 0; i < links; ++i) {
-        ChildOf link;
-        link.family = in.link();
-        link.birth = in.flag();
-        person.childOf.push_back(std::move(link));
-    }
+    Person person = personOf(recordAt(m_personPlaces[index]), m_gedcom7);
+    // The identifier as the tree holds it, whatever the record at that place says now.
+    person.id = QString::fromUtf8(m_personIds.at(index));
     return person;
 }
 
-QStringView FamilyTree::nameOf(int index) const {
-    PackedReader in(m_texts, m_personAt[index]);
-    in.text();
-    return in.text();
-}
+QString FamilyTree::nameOf(int index) const { return person(index).name; }
 
-std::optional<int> FamilyTree::personIndex(QStringView id) const {
-    if (id.isEmpty()) return std::nullopt;
-    const int index = m_personIds.find(*this, m_personAt, id);
-    if (index == kFree) return std::nullopt;
-    return index;
-}
-
-std::optional<Family> FamilyTree::family(QStringView id) const {
-    if (id.isEmpty()) return std::nullopt;
-    const int index = m_familyIds.find(*this, m_familyAt, id);
-    if (index == kFree) return std::nullopt;
-    PackedReader in(m_texts, m_familyAt[index]);
-    in.text();
-    Family family;
-    family.husband = in.link();
-    family.wife = in.link();
+Family FamilyTree::family(int index) const {
+    Family family = familyOf(recordAt(m_familyPlaces[index]));
+    family.id = familyId(index);
     return family;
 }
 
-// A slot holds a record's index in its low 24 bits and 8 bits of its
-// identifier's hash above them, so that most slots of other identifiers are
-// passed over without reading their texts.
-namespace {
-
-constexpr quint32 kFreeSlot = 0xFFFFFFFF;
-constexpr quint32 kIndexBits = 0xFFFFFF;
-static_assert(kMaxRecords <= kIndexBits);
-
-quint32 tagOf(std::size_t hash) { return static_cast<quint32>(hash >> (8 * sizeof(std::size_t) - 8)) << 24; }
-
-} // namespace
-
-int FamilyTree::IdTable::find(const FamilyTree& tree, const QList<qsizetype>& records, QStringView id) const {
-    return find(tree, records, id, qHash(id, m_seed));
+std::optional<Family> FamilyTree::family(QStringView id) const {
+    const std::optional<int> index = familyIndex(id);
+    if (!index) return std::nullopt;
+    return family(*index);
 }
 
-int FamilyTree::IdTable::find(const FamilyTree& tree, const QList<qsizetype>& records, QStringView id,
-                              std::size_t hash) const {
-    if (m_slots.empty()) return kFree;
-    const std::size_t mask = m_slots.size() - 1;
-    for (std::size_t slot = hash & mask;; slot = (slot + 1) & mask) {
-        const quint32 entry = m_slots[slot];
-        if (entry == kFreeSlot) return kFree;
-        const int record = static_cast<int>(entry & kIndexBits);
-        if ((entry & ~kIndexBits) == tagOf(hash) && tree.idAt(records[record]) == id) return record;
-    }
+std::optional<int> FamilyTree::personIndex(QStringView id) const {
+    const int index = m_personIds.find(id.toUtf8());
+    return index < 0 ? std::nullopt : std::optional(index);
 }
 
-void FamilyTree::IdTable::place(std::size_t hash, int record) {
-    const std::size_t mask = m_slots.size() - 1;
-    std::size_t slot = hash & mask;
-    while (m_slots[slot] != kFreeSlot) slot = (slot + 1) & mask;
-    m_slots[slot] = tagOf(hash) | static_cast<quint32>(record);
+std::optional<int> FamilyTree::familyIndex(QStringView id) const {
+    const int index = m_familyIds.find(id.toUtf8());
+    return index < 0 ? std::nullopt : std::optional(index);
 }
 
-bool FamilyTree::IdTable::insert(const FamilyTree& tree, const QList<qsizetype>& records, QStringView id, int record) {
-    const std::size_t hash = qHash(id, m_seed);
-    if (find(tree, records, id, hash) != kFree) return false;
-    // At most half full, so that a search ends soon. Growing, the records
-    // are placed again in their order, reading the texts front to back.
-    if (2 * (m_used + 1) > static_cast<qsizetype>(m_slots.size())) {
-        m_slots.assign(std::max<std::size_t>(64, 2 * m_slots.size()), kFreeSlot);
-        for (int kept = 0; kept < static_cast<int>(records.size()); ++kept) {
-            const QStringView keptId = tree.idAt(records[kept]);
-            if (!keptId.isEmpty()) place(qHash(keptId, m_seed), kept);
-        }
-    }
-    place(hash, record);
-    ++m_used;
-    return true;
+QString FamilyTree::familyId(int index) const { return QString::fromUtf8(m_familyIds.at(index)); }
+
+std::span<const qint32> FamilyTree::familiesListing(int person) const {
+    if (m_listedAt.empty()) return {};
+    const auto at = static_cast<std::size_t>(person);
+    return std::span<const qint32>(m_listing).subspan(m_listedAt[at], m_listedAt[at + 1] - m_listedAt[at]);
 }
 
 } // namespace gedcom

@@ -2,21 +2,22 @@
 
 #include "CharacterSet.h"
 #include "GedcomError.h"
-#include "GedcomLine.h"
-#include "LineSource.h"
-#include "PersonName.h"
-#include "RecordReader.h"
+#include "GedzipDataset.h"
+#include "RecordScanner.h"
+#include "RecordStore.h"
 #include "Warnings.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QStringDecoder>
 
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
+#include <memory>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <optional>
 
 namespace gedcom {
 
@@ -24,114 +25,8 @@ namespace {
 
 // Bytes looked at for a byte-order mark and the header's CHAR line.
 constexpr qint64 kHeaderBytes = 64 * 1024;
-
-// "@@" stands for one "@" in text: everywhere in GEDCOM 5, only at the
-// start in GEDCOM 7.
-QString unescapeAt(QStringView value, bool gedcom7) {
-    QString text = value.toString();
-    if (gedcom7) {
-        if (text.startsWith(u"@@")) text.remove(0, 1);
-    } else {
-        text.replace(QStringLiteral("@@"), QStringLiteral("@"));
-    }
-    return text;
-}
-
-Link linkOf(const Record& record, const RecordLine& line) {
-    return {pointerTarget(record.value(line)).toString(), line.lineNumber};
-}
-
-class TreeCollector {
-public:
-    TreeCollector(const QString& fileName, qint64 maxRecords, Warnings& warnings)
-        : m_fileName(fileName), m_maxRecords(maxRecords), m_warnings(warnings) {}
-
-    void take(const Record& record) {
-        const QStringView tag = record.tag();
-        if (tag == u"HEAD") {
-            readHeader(record);
-        } else if (tag == u"INDI" || tag == u"FAM") {
-            if (tree.personCount() + tree.familyCount() >= m_maxRecords)
-                fail(m_fileName, record.lines.front().lineNumber,
-                     files::Phrase(
-                         QT_TRANSLATE_NOOP(
-                             "files::Error",
-                             "the file holds more than %1 records of people and families; no larger file is read"),
-                         {m_maxRecords}));
-            if (tag == u"INDI")
-                readPerson(record);
-            else
-                readFamily(record);
-        }
-    }
-
-    FamilyTree tree;
-
-private:
-    void readHeader(const Record& record) {
-        for (const RecordLine& line : record.lines)
-            if (record.tag(line) == u"VERS" && line.parent >= 0 && record.tag(record.lines[line.parent]) == u"GEDC")
-                m_gedcom7 = record.value(line).trimmed().startsWith(QLatin1Char('7'));
-    }
-
-    void readPerson(const Record& record) {
-        Person person;
-        person.id = record.xref;
-        person.nameLine = record.lines.front().lineNumber;
-        bool named = false;
-        int birth = -1, death = -1;
-        for (int i = 1; i < static_cast<int>(record.lines.size()); ++i) {
-            const RecordLine& line = record.lines[i];
-            const QStringView tag = record.tag(line);
-            if (line.parent == 0) {
-                if (tag == u"NAME" && !named) {
-                    person.name = readableName(unescapeAt(record.value(line), m_gedcom7));
-                    person.nameLine = line.lineNumber;
-                    named = true;
-                } else if (tag == u"BIRT" && birth < 0) {
-                    birth = i;
-                } else if (tag == u"DEAT" && death < 0) {
-                    death = i;
-                } else if (tag == u"FAMC") {
-                    person.childOf.push_back({linkOf(record, line), false});
-                }
-            } else if (tag == u"DATE" && (line.parent == birth || line.parent == death)) {
-                QString& date = line.parent == birth ? person.birthDate : person.deathDate;
-                if (date.isEmpty()) date = record.value(line).trimmed().toString();
-            } else if (tag == u"PEDI" && record.tag(record.lines[line.parent]) == u"FAMC"
-                       && record.lines[line.parent].parent == 0 && !person.childOf.empty()) {
-                person.childOf.back().birth = record.value(line).trimmed().compare(u"birth", Qt::CaseInsensitive) == 0;
-            }
-        }
-        if (!tree.addPerson(person))
-            m_warnings.add(
-                WarningKind::SecondPerson, record.lines.front().lineNumber,
-                files::Phrase(QT_TRANSLATE_NOOP("files::Error", "a second person @%1@; the first one is used"),
-                              {shown(record.xref)}));
-    }
-
-    void readFamily(const Record& record) {
-        Family family;
-        for (const RecordLine& line : record.lines) {
-            if (line.parent != 0) continue;
-            const QStringView tag = record.tag(line);
-            if (tag == u"HUSB" && family.husband.lineNumber == 0)
-                family.husband = linkOf(record, line);
-            else if (tag == u"WIFE" && family.wife.lineNumber == 0)
-                family.wife = linkOf(record, line);
-        }
-        if (!tree.addFamily(record.xref, family))
-            m_warnings.add(
-                WarningKind::SecondFamily, record.lines.front().lineNumber,
-                files::Phrase(QT_TRANSLATE_NOOP("files::Error", "a second family @%1@; the first one is used"),
-                              {shown(record.xref)}));
-    }
-
-    const QString& m_fileName;
-    const qint64 m_maxRecords;
-    Warnings& m_warnings;
-    bool m_gedcom7 = false;
-};
+// Bytes read at a time: few enough that a stop is seen at once.
+constexpr qint64 kChunkBytes = 1024 * 1024;
 
 // The file as the reader sees it: every read counted, and none once a stop
 // is asked for, so that the reader ends at once as at the file's end.
@@ -155,51 +50,114 @@ private:
     ReadingProgress& m_progress;
 };
 
+[[noreturn]] void failUnreadable(const QString& path, int error) {
+    fail(path, 0,
+         error == ENOENT
+             ? core::Phrase(QT_TRANSLATE_NOOP("core::Error", "no such file"))
+             : core::Phrase(QT_TRANSLATE_NOOP("core::Error", "cannot be read: %1"), {core::systemReason(error)}));
+}
+
 // Opens the file once, without waiting for a writer, and judges it by what
 // was opened: a path swapped for a FIFO after a look at it can never block
 // the read. Answers the descriptor.
 int openRegularFile(const QString& path) {
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) {
-        const int error = errno;
-        fail(path, 0,
-             error == ENOENT ? files::Phrase(QT_TRANSLATE_NOOP("files::Error", "no such file"))
-                             : files::Phrase(QT_TRANSLATE_NOOP("files::Error", "cannot be read: %1"),
-                                             {files::systemReason(error)}));
-    }
+    if (fd < 0) failUnreadable(path, errno);
     struct stat status {};
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
         ::close(fd);
         // A FIFO or a device would never end, or block.
-        fail(path, 0, files::Phrase(QT_TRANSLATE_NOOP("files::Error", "not a regular file")));
+        fail(path, 0, core::Phrase(QT_TRANSLATE_NOOP("core::Error", "not a regular file")));
     }
     return fd;
 }
 
-} // namespace
+int duplicate(int fd, const QString& path) {
+    const int copy = ::fcntl(fd, F_DUPFD_CLOEXEC, 0);
+    if (copy < 0) failUnreadable(path, errno);
+    return copy;
+}
 
-FamilyTree readFamilyTree(QIODevice& device, const QString& fileName, qint64 maxRecords) {
+// A file in the temporary folder for this reading alone: it has no name, so
+// nothing is left of it however the reading ends, and no one else can open it.
+int unnamedTemporaryFile(const QString& path) {
+    const QByteArray folder = QFile::encodeName(QDir::tempPath());
+    int fd = ::open(folder.constData(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
+    if (fd < 0 && (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL)) {
+        // A file system without unnamed files: named for the moment it takes to remove the name.
+        QByteArray pattern = folder + "/.kinloom-gedcom-XXXXXX";
+        fd = ::mkostemp(pattern.data(), O_CLOEXEC);
+        if (fd >= 0) ::unlink(pattern.constData());
+    }
+    if (fd < 0)
+        fail(path, 0,
+             core::Phrase(QT_TRANSLATE_NOOP("core::Error", "cannot be unpacked into the temporary folder: %1"),
+                           {core::systemReason(errno)}));
+    return fd;
+}
+
+bool isUtf16(CharacterSet set) { return set == CharacterSet::Utf16LittleEndian || set == CharacterSet::Utf16BigEndian; }
+
+// Reads the device's text into the tree: scanned once, chunk by chunk, UTF-16
+// as UTF-8; copied into the store unless the store is the file itself.
+FamilyTree scanInto(QIODevice& device, const QString& fileName, qint64 maxRecords,
+                    const std::shared_ptr<RecordStore>& store, bool copy, const std::atomic<bool>& stopRequested) {
     const Encoding encoding = detectEncoding(device.peek(kHeaderBytes));
-    LineSource lines(device, encoding, fileName);
+    device.read(encoding.byteOrderMarkLength);
+    FamilyTree tree;
+    tree.fileName = fileName;
+    Warnings warnings(fileName);
+    if (!encoding.unknownCharName.isEmpty())
+        warnings.add(WarningKind::UnknownCharacterSet, 0,
+                     core::Phrase(QT_TRANSLATE_NOOP("core::Error", "unknown character set %1; read as UTF-8"),
+                                   {shown(encoding.unknownCharName)}));
+    const bool utf16 = isUtf16(encoding.set);
+    const CharacterSet textSet = utf16 ? CharacterSet::Utf8 : encoding.set;
+    RecordScanner scanner(tree, textSet, maxRecords, warnings);
     try {
-        Warnings warnings(fileName);
-        if (!encoding.unknownCharName.isEmpty())
-            warnings.add(WarningKind::UnknownCharacterSet, 0,
-                         files::Phrase(QT_TRANSLATE_NOOP("files::Error", "unknown character set %1; read as UTF-8"),
-                                       {shown(encoding.unknownCharName)}));
-        TreeCollector collector(fileName, maxRecords, warnings);
-        collector.tree.fileName = fileName;
-        RecordReader records(lines, fileName);
-        Record record;
-        while (records.next(record)) collector.take(record);
-        collector.tree.warnings = warnings.lines();
-        return std::move(collector.tree);
+        QStringDecoder fromUtf16(encoding.set == CharacterSet::Utf16BigEndian ? QStringConverter::Utf16BE
+                                                                              : QStringConverter::Utf16LE);
+        QByteArray chunk(kChunkBytes, Qt::Uninitialized);
+        QByteArray converted;
+        for (;;) {
+            const qint64 read = device.read(chunk.data(), kChunkBytes);
+            if (read < 0)
+                fail(fileName, scanner.lineNumber() + 1,
+                     core::Phrase(QT_TRANSLATE_NOOP("core::Error", "cannot be read: %1"), {device.errorString()}));
+            if (read == 0) break;
+            QByteArrayView text(chunk.constData(), read);
+            if (utf16) text = converted = QString(fromUtf16.decode(text)).toUtf8();
+            if (copy) store->append(text);
+            if (!scanner.feed(text)) break;
+        }
+        scanner.finish();
+        if (!scanner.sawTrailer())
+            warnings.add(
+                WarningKind::NoTrailer, scanner.lineNumber(),
+                core::Phrase(QT_TRANSLATE_NOOP(
+                    "core::Error", "the file ends without its trailer line \"0 TRLR\": the file may be cut short")));
+        if (copy) store->seal();
+        tree.finish(store, textSet, scanner.isGedcom7(), stopRequested);
     } catch (const std::bad_alloc&) {
         // What was read is given back by now.
-        fail(fileName, lines.lineNumber(),
-             files::Phrase(
-                 QT_TRANSLATE_NOOP("files::Error", "there is not enough memory to read the file beyond this line")));
+        fail(fileName, scanner.lineNumber(),
+             core::Phrase(
+                 QT_TRANSLATE_NOOP("core::Error", "there is not enough memory to read the file beyond this line")));
     }
+    tree.warnings = warnings.lines();
+    return tree;
+}
+
+} // namespace
+
+bool isFamilyFileName(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix();
+    return suffix.compare(u"ged", Qt::CaseInsensitive) == 0 || suffix.compare(u"gdz", Qt::CaseInsensitive) == 0;
+}
+
+FamilyTree readFamilyTree(QIODevice& device, const QString& fileName, qint64 maxRecords) {
+    const std::atomic<bool> never{false};
+    return scanInto(device, fileName, maxRecords, std::make_shared<RecordStore>(QByteArray()), true, never);
 }
 
 FamilyTree readFamilyTree(const QString& path) {
@@ -209,22 +167,37 @@ FamilyTree readFamilyTree(const QString& path) {
 
 FamilyTree readFamilyTree(const QString& path, ReadingProgress& progress) {
     QFile file;
-    if (!file.open(openRegularFile(path), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
-        fail(path, 0, files::Phrase(QT_TRANSLATE_NOOP("files::Error", "cannot be read: %1"), {file.errorString()}));
-    progress.fileSize = file.size();
-    WatchedDevice watched(file, progress);
+    if (!file.open(openRegularFile(path), QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle))
+        fail(path, 0, core::Phrase(QT_TRANSLATE_NOOP("core::Error", "cannot be read: %1"), {file.errorString()}));
+    std::unique_ptr<GedzipDataset> archived;
+    if (isZipArchive(file.peek(4))) archived = std::make_unique<GedzipDataset>(duplicate(file.handle(), path), path);
+    QIODevice& data = archived ? static_cast<QIODevice&>(*archived) : file;
+    progress.fileSize = archived ? archived->datasetSize() : file.size();
+
+    // The records are read again from the file itself where its bytes are
+    // the text's; from a copy of the text where they are not.
+    std::shared_ptr<RecordStore> store;
+    const Encoding encoding = detectEncoding(data.peek(kHeaderBytes));
+    const bool copy = archived || isUtf16(encoding.set);
+    if (copy) {
+        store = std::make_shared<RecordStore>(unnamedTemporaryFile(path), path);
+    } else {
+        store = std::make_shared<RecordStore>(duplicate(file.handle(), path), path, encoding.byteOrderMarkLength);
+        store->seal();
+    }
+    WatchedDevice watched(data, progress);
     watched.open(QIODevice::ReadOnly);
     std::optional<FamilyTree> tree;
     try {
-        tree = readFamilyTree(watched, path);
-    } catch (const files::Error&) {
+        tree = scanInto(watched, path, kMaxRecords, store, copy, progress.stopRequested);
+    } catch (const core::Error&) {
         // A file cut short by the stop may look broken: it is not.
         if (progress.stopRequested) throw ReadingStopped();
         throw;
     }
     if (progress.stopRequested) throw ReadingStopped();
     if (file.error() != QFileDevice::NoError)
-        fail(path, 0, files::Phrase(QT_TRANSLATE_NOOP("files::Error", "cannot be read: %1"), {file.errorString()}));
+        fail(path, 0, core::Phrase(QT_TRANSLATE_NOOP("core::Error", "cannot be read: %1"), {file.errorString()}));
     return std::move(*tree);
 }
 

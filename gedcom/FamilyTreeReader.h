@@ -7,10 +7,15 @@
 
 namespace gedcom {
 
+// Whether the name is that of a family file: a GEDCOM file (.ged) or its zip
+// form (.gdz), in any case.
+bool isFamilyFileName(const QString& path);
+
 // Reads the people and families of a GEDCOM 5.5, 5.5.1 or 7.0 file in any of
-// the character sets these allow. The file is opened once and must be a
+// the character sets these allow, or of the GEDCOM file inside a GEDZIP
+// archive (known by its first bytes, whatever its name). The file is opened once and must be a
 // regular file (a FIFO is refused without waiting on it). Throws a
-// files::Error of kind Gedcom, naming the file and line, for a file that
+// core::Error of kind DataDamaged, naming the file and line, for a file that
 // cannot be read or is not GEDCOM, that holds more than kMaxRecords people
 // and families, or that needs more memory than there is; what it reads past goes into the tree's warnings.
 FamilyTree readFamilyTree(const QString& path);

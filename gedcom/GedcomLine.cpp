@@ -32,8 +32,8 @@ GedcomLine parseLine(QStringView text, const QString& fileName, qint64 lineNumbe
     for (const QChar c : level) digits = digits && c >= QLatin1Char('0') && c <= QLatin1Char('9');
     if (!digits)
         fail(fileName, lineNumber,
-             files::Phrase(QT_TRANSLATE_NOOP("files::Error", "the line does not begin with a level number: \"%1\""),
-                           {shown(text, 40)}));
+             core::Phrase(QT_TRANSLATE_NOOP("core::Error", "the line does not begin with a level number: \"%1\""),
+                          {shown(text, 40)}));
     line.level = level.toInt();
 
     i = skipBlanks(text, end);
@@ -46,7 +46,7 @@ GedcomLine parseLine(QStringView text, const QString& fileName, qint64 lineNumbe
         word = text.sliced(i, end - i);
     }
     if (word.isEmpty())
-        fail(fileName, lineNumber, files::Phrase(QT_TRANSLATE_NOOP("files::Error", "the line has no tag")));
+        fail(fileName, lineNumber, core::Phrase(QT_TRANSLATE_NOOP("core::Error", "the line has no tag")));
     line.tag = word;
     // One blank separates tag and value; further blanks belong to the value.
     if (end < text.size()) line.value = text.sliced(end + 1);

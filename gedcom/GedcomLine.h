@@ -13,7 +13,7 @@ struct GedcomLine {
     QStringView value;
 };
 
-// Parses one line, leading blanks allowed. Throws files::Error (Gedcom) naming the
+// Parses one line, leading blanks allowed. Throws core::Error (DataDamaged) naming the
 // file and line when the level is not a number or the tag is missing.
 GedcomLine parseLine(QStringView text, const QString& fileName, qint64 lineNumber);
 

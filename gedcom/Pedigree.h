@@ -19,8 +19,10 @@ struct Pedigree {
 };
 
 // The root's ancestors over the given number of generations (at least 1).
-// Parents come from the person's family as a child, the one marked as birth
-// family when there are several, else the first. A person who would be their
+// Parents come from the person's family as a child (FAMC), the one marked as
+// birth family when there are several, else the first; for a person who
+// names none, from the first family that lists them as a child (CHIL). A
+// family listing a child who names another is warned about. A person who would be their
 // own ancestor is left out there, with a warning, so that the walk ends.
 Pedigree walkPedigree(const FamilyTree& tree, int root, int generations);
 

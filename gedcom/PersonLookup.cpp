@@ -31,7 +31,7 @@ std::vector<int> findPeople(const FamilyTree& tree, const QString& identifierOrN
     if (wanted.isEmpty()) return {};
     std::vector<int> exact, holding;
     for (int i = 0; i < tree.personCount(); ++i) {
-        QStringList words = foldedNameWords(tree.nameOf(i).toString());
+        QStringList words = foldedNameWords(tree.nameOf(i));
         if (!holdsAll(words, wanted)) continue;
         (words.size() == wanted.size() ? exact : holding).push_back(i);
     }

@@ -1,23 +1,14 @@
 #pragma once
 
-#include "AnselDecoder.h"
 #include "CharacterSet.h"
 
-#include <QStringDecoder>
+#include <QString>
 
 namespace gedcom {
 
-// Turns a file's bytes into text chunk by chunk; a character split between
-// two chunks comes out whole with the second.
-class TextDecoder {
-public:
-    explicit TextDecoder(CharacterSet set);
-    QString decode(QByteArrayView bytes);
-
-private:
-    CharacterSet m_set;
-    QStringDecoder m_unicode; // UTF-8, UTF-16 and, through Qt's ICU, Windows-1252
-    AnselDecoder m_ansel;
-};
+// The text of whole lines of a file in its character set: UTF-8 (also for
+// a set we do not know), UTF-16, ANSEL of our own, and Windows-1252 through
+// Qt's ICU.
+QString decodeText(CharacterSet set, QByteArrayView bytes);
 
 } // namespace gedcom

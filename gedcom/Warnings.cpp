@@ -8,21 +8,23 @@ namespace {
 
 // What "and N more ..." counts, by kind.
 const char* const kLeftOut[] = {
-    QT_TRANSLATE_NOOP("files::Error", "and %1 more unknown character sets"),
-    QT_TRANSLATE_NOOP("files::Error", "and %1 more people under an identifier another person has"),
-    QT_TRANSLATE_NOOP("files::Error", "and %1 more families under an identifier another family has"),
-    QT_TRANSLATE_NOOP("files::Error", "and %1 more links to families the file does not hold"),
-    QT_TRANSLATE_NOOP("files::Error", "and %1 more links to people the file does not hold"),
-    QT_TRANSLATE_NOOP("files::Error", "and %1 more people who would be their own ancestor"),
+    QT_TRANSLATE_NOOP("core::Error", "and %1 more unknown character sets"),
+    QT_TRANSLATE_NOOP("core::Error", "and %1 more people under an identifier another person has"),
+    QT_TRANSLATE_NOOP("core::Error", "and %1 more families under an identifier another family has"),
+    QT_TRANSLATE_NOOP("core::Error", "and %1 more links to families the file does not hold"),
+    QT_TRANSLATE_NOOP("core::Error", "and %1 more links to people the file does not hold"),
+    QT_TRANSLATE_NOOP("core::Error", "and %1 more people who would be their own ancestor"),
+    QT_TRANSLATE_NOOP("core::Error", "and %1 more children whose family is not the one that lists them"),
+    nullptr, // a file has one end
 };
 
-files::Phrase warning(files::Phrase text) {
-    return files::Phrase(QT_TRANSLATE_NOOP("files::Error", "warning: %1"), {std::move(text)});
+core::Phrase warning(core::Phrase text) {
+    return core::Phrase(QT_TRANSLATE_NOOP("core::Error", "warning: %1"), {std::move(text)});
 }
 
 } // namespace
 
-void Warnings::add(WarningKind kind, qint64 line, files::Phrase text) {
+void Warnings::add(WarningKind kind, qint64 line, core::Phrase text) {
     if (++m_counts[static_cast<std::size_t>(kind)] > kShownOfOneKind) return;
     m_shown.append(located(m_fileName, line, warning(std::move(text))).worded());
 }
@@ -32,7 +34,7 @@ QStringList Warnings::lines() const {
     for (std::size_t kind = 0; kind < kKinds; ++kind)
         if (m_counts[kind] > kShownOfOneKind)
             all.append(
-                located(m_fileName, 0, warning(files::Phrase(kLeftOut[kind], {m_counts[kind] - kShownOfOneKind})))
+                located(m_fileName, 0, warning(core::Phrase(kLeftOut[kind], {m_counts[kind] - kShownOfOneKind})))
                     .worded());
     return all;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "files/Error.h"
+#include "core/Error.h"
 
 #include <QString>
 #include <QStringList>
@@ -19,6 +19,8 @@ enum class WarningKind {
     MissingFamily,
     MissingPerson,
     OwnAncestor,
+    ParentsDisagree,
+    NoTrailer,
 };
 
 // The warnings about one file: the first kShownOfOneKind of each kind, then
@@ -30,12 +32,12 @@ class Warnings {
 public:
     explicit Warnings(QString fileName) : m_fileName(std::move(fileName)) {}
 
-    void add(WarningKind kind, qint64 line, files::Phrase text);
+    void add(WarningKind kind, qint64 line, core::Phrase text);
     // The warnings shown, in the order they came, then the counts of those left out.
     QStringList lines() const;
 
 private:
-    static constexpr std::size_t kKinds = static_cast<std::size_t>(WarningKind::OwnAncestor) + 1;
+    static constexpr std::size_t kKinds = static_cast<std::size_t>(WarningKind::NoTrailer) + 1;
 
     QString m_fileName;
     QStringList m_shown;

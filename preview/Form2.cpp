@@ -2,14 +2,14 @@
 
 #include "ui_Form2.h"
 
-#include "preview/SaveFormats.h"
 #include "preview/ViewerArithmetic.h"
 #include "preview/ZoomCanvas.h"
 
 #include "chart/ChartFileExport.h"
+#include "chart/FileFormats.h"
 #include "chart/PictureExport.h"
 
-#include "files/Error.h"
+#include "core/Error.h"
 #include "files/FileReplacement.h"
 #include "files/Paths.h"
 #include "shell/shared/ApplicationEnd.h"
@@ -347,7 +347,7 @@ void Form2::PushButton6_Click() {
     h.step(106, [&] { CommonDialog1.fileName.clear(); });
     h.step(108, [&] { CommonDialog1.dialogTitle = tr("Save File"); });
     h.step(110, [&] {
-        CommonDialog1.filter = saveDialogFilter();
+        CommonDialog1.filter = chart::saveDialogFilter();
         CommonDialog1.filterIndex = 1;
     });
     h.step(112, [&] { CommonDialog1.showSave(this); });
@@ -370,16 +370,16 @@ void Form2::PushButton6_Click() {
             // Back and closing delete the temporary workbook: a chart saved
             // under its name would not stay.
             if (files::isSameFile(mExcelFile, chosen))
-                throw files::Error(
-                    files::ErrorKind::Window,
-                    QT_TRANSLATE_NOOP("files::Error",
+                throw core::Error(
+                    core::ErrorKind::StepFailed,
+                    QT_TRANSLATE_NOOP("core::Error",
                                       "'%1' is Kinloom's temporary workbook of this chart, which is deleted "
                                       "when you go back or close the preview. Please save under another name."),
                     {chosen});
             // An .xls is the temporary workbook's own bytes; any other format
             // is written from the chart in it.
-            files::replaceFile(chosen,
-                               chart::chartFileBytes(mExcelFile, saveFormatFor(chosen, CommonDialog1.filterIndex)));
+            files::replaceFile(
+                chosen, chart::chartFileBytes(mExcelFile, chart::saveFormatFor(chosen, CommonDialog1.filterIndex)));
         });
     }
     if (saved) h.step(132, [&] { shell::MsgBox(tr("Done.")); });
@@ -409,9 +409,9 @@ void Form2::mnuPrint_Click() {
     h.step(104, [&] {
         // The store keeps the picture at its own size; the canvas holds only what shows.
         if (!chart::paintOnPages(m_ui->Zoom_Ori->sheetPicture(), printer))
-            throw files::Error(files::ErrorKind::Window,
-                               QT_TRANSLATE_NOOP("files::Error", "The chart could not be printed on %1."),
-                               {printer.printerName()});
+            throw core::Error(core::ErrorKind::StepFailed,
+                              QT_TRANSLATE_NOOP("core::Error", "The chart could not be printed on %1."),
+                              {printer.printerName()});
     });
 }
 
@@ -445,6 +445,9 @@ bool Form2::eventFilter(QObject* watched, QEvent* event) {
 
 void Form2::closeEvent(QCloseEvent* event) {
     deleteExcelFile();
+    // Events waiting now are delivered twice before the close goes ahead, as
+    // the close flow always did: whatever the user did meanwhile runs before
+    // the application ends.
     QCoreApplication::processEvents();
     QCoreApplication::processEvents();
     event->accept();

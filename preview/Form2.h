@@ -93,6 +93,9 @@ private:
     void pictureClick(const QMouseEvent& event);
     void pictureWheel(const QWheelEvent& event);
 
+    // Fields the viewer's arithmetic and the handlers share keep their
+    // original names (mZoom, mBaseWidth, ...); the window's own members are
+    // named as everywhere else (m_name).
     QString m_excelFile;
     std::unique_ptr<Ui::Form2> m_ui;
     shell::SaveFileDialog CommonDialog1;

@@ -21,8 +21,9 @@ test_packages=(python3 python3-xlrd python3-openpyxl "${package_packages[@]}"
                xvfb openbox xdotool x11-utils)
 # LibreOffice, Gnumeric and CUPS are large: only what the tests run, without recommends.
 test_lean_packages=(libreoffice-calc gnumeric cups printer-driver-cups-pdf)
-# The .xlsx peer is a small C program on libxlsxwriter.
-bench_packages=(python3 python3-xlwt python3-xlrd libgedcom-perl gcc libxlsxwriter-dev xvfb)
+# The .xlsx peer is a small C program on libxlsxwriter; the GEDCOM peers are
+# libgedcom-perl and read-gedcom on node (from npm, into the build folder).
+bench_packages=(python3 python3-xlwt python3-xlrd libgedcom-perl gcc libxlsxwriter-dev xvfb nodejs npm)
 screenshot_packages=(xvfb xauth imagemagick xdotool openbox)
 # The reader's fuzzer: clang with libFuzzer and the sanitizers' run-time.
 fuzz_packages=(clang libclang-rt-14-dev)

@@ -1,6 +1,6 @@
 #include "Application.h"
 
-#include "files/Error.h"
+#include "core/Error.h"
 #include "files/RunningObjects.h"
 #include "xls/WorkbookReader.h"
 
@@ -32,17 +32,17 @@ int Workbooks::count() const {
 std::shared_ptr<Workbook> Workbooks::item(int index) const {
     m_owner.checkRunning();
     if (index < 1 || index > static_cast<int>(m_items.size()))
-        throw files::Error(files::ErrorKind::Spreadsheet,
-                           QT_TRANSLATE_NOOP("files::Error", "There is no workbook %1: %2 workbooks are open."),
-                           {index, m_items.size()});
+        throw core::Error(core::ErrorKind::CallRejected,
+                          QT_TRANSLATE_NOOP("core::Error", "There is no workbook %1: %2 workbooks are open."),
+                          {index, m_items.size()});
     return m_items[static_cast<std::size_t>(index - 1)];
 }
 
 void Workbooks::close(const std::shared_ptr<Workbook>& workbook) {
     const auto it = std::find(m_items.begin(), m_items.end(), workbook);
     if (it == m_items.end() || workbook->isClosed())
-        throw files::Error(files::ErrorKind::Spreadsheet,
-                           QT_TRANSLATE_NOOP("files::Error", "The workbook has already been closed."));
+        throw core::Error(core::ErrorKind::CallRejected,
+                          QT_TRANSLATE_NOOP("core::Error", "The workbook has already been closed."));
     workbook->markClosed();
     m_items.erase(it);
 }
@@ -82,8 +82,8 @@ void Application::quit() {
 
 void Application::checkRunning() const {
     if (m_quit)
-        throw files::Error(files::ErrorKind::Spreadsheet,
-                           QT_TRANSLATE_NOOP("files::Error", "The spreadsheet application has already quit."));
+        throw core::Error(core::ErrorKind::CallRejected,
+                          QT_TRANSLATE_NOOP("core::Error", "The spreadsheet application has already quit."));
 }
 
 } // namespace spreadsheet

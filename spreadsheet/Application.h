@@ -22,7 +22,7 @@ public:
 
     std::shared_ptr<Workbook> add();
     // Reads an Excel 97-2003 workbook; it becomes the last item, named after
-    // the file. Throws files::Error: File when the file cannot be opened,
+    // the file. Throws core::Error: File when the file cannot be opened,
     // Workbook when it cannot be read as a workbook.
     std::shared_ptr<Workbook> open(const QString& path);
     int count() const;
@@ -56,7 +56,6 @@ public:
     bool displayAlerts() const { return m_displayAlerts; }
     void setDisplayAlerts(bool displayAlerts);
     void quit();
-    bool hasQuit() const { return m_quit; }
     // Throws when the application has quit: nothing can be asked of it then.
     void checkRunning() const;
 

@@ -1,6 +1,6 @@
 #include "CellFormat.h"
 
-#include "files/Error.h"
+#include "core/Error.h"
 
 #include <cstring>
 
@@ -36,8 +36,8 @@ FormatTable::FormatTable() {
 FormatId FormatTable::intern(const CellFormat& format) {
     if (auto it = m_ids.find(format); it != m_ids.end()) return it->second;
     if (m_formats.size() >= kMaxFormats)
-        throw files::Error(files::ErrorKind::Spreadsheet,
-                           QT_TRANSLATE_NOOP("files::Error", "Too many different cell formats."));
+        throw core::Error(core::ErrorKind::CallRejected,
+                          QT_TRANSLATE_NOOP("core::Error", "Too many different cell formats."));
     const auto id = static_cast<FormatId>(m_formats.size());
     m_formats.push_back(format);
     m_ids.emplace(format, id);
@@ -67,8 +67,7 @@ std::uint16_t FormatTable::fontNameId(const QString& name) {
     const qsizetype index = m_fontNames.indexOf(name);
     if (index >= 0) return static_cast<std::uint16_t>(index);
     if (static_cast<std::size_t>(m_fontNames.size()) >= kMaxFormats)
-        throw files::Error(files::ErrorKind::Spreadsheet,
-                           QT_TRANSLATE_NOOP("files::Error", "Too many different fonts."));
+        throw core::Error(core::ErrorKind::CallRejected, QT_TRANSLATE_NOOP("core::Error", "Too many different fonts."));
     m_fontNames.append(name);
     return static_cast<std::uint16_t>(m_fontNames.size() - 1);
 }

@@ -1,6 +1,6 @@
 #include "CellRange.h"
 
-#include "files/Error.h"
+#include "core/Error.h"
 
 #include <algorithm>
 #include <optional>
@@ -14,15 +14,15 @@ CellRange CellRange::unitedWith(const CellRange& o) const {
 
 void throwOffSheet(int row, int column) {
     if (row < 1 || row > kMaxRows)
-        throw files::Error(files::ErrorKind::Spreadsheet,
-                           QT_TRANSLATE_NOOP("files::Error", "Row %1 is outside the sheet (rows 1 to %2)."),
-                           {row, kMaxRows});
+        throw core::Error(core::ErrorKind::CallRejected,
+                          QT_TRANSLATE_NOOP("core::Error", "Row %1 is outside the sheet (rows 1 to %2)."),
+                          {row, kMaxRows});
     if (column < 1 || column > kMaxColumns)
-        throw files::Error(files::ErrorKind::Spreadsheet,
-                           QT_TRANSLATE_NOOP("files::Error", "Column %1 is outside the sheet (columns 1 to %2)."),
-                           {column, kMaxColumns});
-    throw files::Error(files::ErrorKind::Spreadsheet,
-                       QT_TRANSLATE_NOOP("files::Error", "Cell %1, %2 is outside the sheet."), {row, column});
+        throw core::Error(core::ErrorKind::CallRejected,
+                          QT_TRANSLATE_NOOP("core::Error", "Column %1 is outside the sheet (columns 1 to %2)."),
+                          {column, kMaxColumns});
+    throw core::Error(core::ErrorKind::CallRejected,
+                      QT_TRANSLATE_NOOP("core::Error", "Cell %1, %2 is outside the sheet."), {row, column});
 }
 
 namespace {
@@ -65,9 +65,8 @@ std::optional<Reference> parseReference(QStringView text) {
 
 CellRange parseAddress(QStringView address) {
     const auto invalid = [&] {
-        return files::Error(files::ErrorKind::Spreadsheet,
-                            QT_TRANSLATE_NOOP("files::Error", "'%1' is not a valid cell address."),
-                            {address.toString()});
+        return core::Error(core::ErrorKind::CallRejected,
+                           QT_TRANSLATE_NOOP("core::Error", "'%1' is not a valid cell address."), {address.toString()});
     };
     const QStringView trimmed = address.trimmed();
     const qsizetype colon = trimmed.indexOf(u':');

@@ -35,16 +35,16 @@ struct CellRange {
     bool operator==(const CellRange&) const = default;
 };
 
-// Throws files::Error (Spreadsheet) naming the row or column that lies off the sheet.
+// Throws core::Error (CallRejected) naming the row or column that lies off the sheet.
 [[noreturn]] void throwOffSheet(int row, int column);
 
-// Throws files::Error (Spreadsheet) unless row and column lie on the sheet.
+// Throws core::Error (CallRejected) unless row and column lie on the sheet.
 inline void checkCell(int row, int column) {
     if (row < 1 || row > kMaxRows || column < 1 || column > kMaxColumns) throwOffSheet(row, column);
 }
 
 // Parses an A1-style address: "B2", "B2:F2", "A:A", "B:D", "3:5" (with or
-// without '$'). Throws files::Error (Spreadsheet) naming the address when it is not one.
+// without '$'). Throws core::Error (CallRejected) naming the address when it is not one.
 CellRange parseAddress(QStringView address);
 
 // "A", "B", ..., "IV".

@@ -5,7 +5,7 @@
 #include "VectorPicture.h"
 #include "Worksheet.h"
 
-#include "files/Error.h"
+#include "core/Error.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -54,8 +54,8 @@ private:
 
 void requireFonts() {
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-        throw files::Error(files::ErrorKind::Spreadsheet,
-                           QT_TRANSLATE_NOOP("files::Error", "There are no fonts to measure the texts with."));
+        throw core::Error(core::ErrorKind::CallRejected,
+                          QT_TRANSLATE_NOOP("core::Error", "There are no fonts to measure the texts with."));
 }
 
 } // namespace

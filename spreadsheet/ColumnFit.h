@@ -21,7 +21,7 @@ double columnWidthShowing(int textPixels);
 // Columns.AutoFit, except that no column narrows: each column from first to
 // last grows until its widest text, in the cell's own font, shows whole.
 // Merged cells do not count, as a spreadsheet's fit leaves them out. Throws
-// files::Error (Spreadsheet) where there are no fonts to measure with.
+// core::Error (CallRejected) where there are no fonts to measure with.
 void widenColumnsToTexts(Worksheet& sheet, int firstColumn, int lastColumn);
 
 } // namespace spreadsheet

@@ -25,7 +25,7 @@ struct PrintSettings {
     bool operator==(const PrintSettings&) const = default;
 };
 
-// Throws files::Error (Spreadsheet) naming the first setting Excel would refuse.
+// Throws core::Error (CallRejected) naming the first setting Excel would refuse.
 void checkPrintSettings(const PrintSettings& settings);
 
 } // namespace spreadsheet

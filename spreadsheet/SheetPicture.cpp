@@ -3,7 +3,8 @@
 #include "Palette.h"
 #include "RowHeight.h"
 #include "Worksheet.h"
-#include "files/Error.h"
+#include "core/Error.h"
+#include "core/VisibleText.h"
 #include "files/FileReplacement.h"
 #include "files/WholeFile.h"
 
@@ -110,7 +111,7 @@ PictureText textOf(const Worksheet& sheet, const CellRange& range, const Cell& c
                      std::min(merged->lastRow, range.lastRow) - range.firstRow);
     const CellFormat& format = sheet.formats().at(cell.format);
     return {QRect(at, end),
-            sheet.text(cell),
+            core::storableText(sheet.text(cell)),
             sheet.fontName(format),
             textPixelSize(format.fontSize()),
             paletteColor(format.fontColorIndex, 0xFF000000u),
@@ -192,8 +193,8 @@ private:
 
 VectorPicture copyPictureToClipboard(const Worksheet& sheet, const CellRange& range) {
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-        throw files::Error(files::ErrorKind::Spreadsheet,
-                           QT_TRANSLATE_NOOP("files::Error", "There is no clipboard to copy the picture to."));
+        throw core::Error(core::ErrorKind::CallRejected,
+                          QT_TRANSLATE_NOOP("core::Error", "There is no clipboard to copy the picture to."));
     VectorPicture picture = pictureOfRange(sheet, range);
     QGuiApplication::clipboard()->setMimeData(new PictureMimeData(picture));
     return picture;
@@ -205,9 +206,9 @@ QByteArray pictureFileBytes(const QImage& picture, const QByteArray& format) {
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, format);
     if (!writer.write(picture))
-        throw files::Error(files::ErrorKind::Spreadsheet,
-                           QT_TRANSLATE_NOOP("files::Error", "The picture cannot be written as %1: %2"),
-                           {QString::fromLatin1(format), writer.errorString()});
+        throw core::Error(core::ErrorKind::CallRejected,
+                          QT_TRANSLATE_NOOP("core::Error", "The picture cannot be written as %1: %2"),
+                          {QString::fromLatin1(format), writer.errorString()});
     return bytes;
 }
 
@@ -219,9 +220,9 @@ VectorPicture readPictureFile(const QString& path) {
     const QByteArray bytes = files::readWholeFile(path, kMaxPictureFileBytes);
     try {
         return VectorPicture::fromBytes(bytes);
-    } catch (const files::Error& e) {
-        throw files::Error(files::ErrorKind::Spreadsheet,
-                           QT_TRANSLATE_NOOP("files::Error", "Cannot load the picture '%1': %2"), {path, e.phrase()});
+    } catch (const core::Error& e) {
+        throw core::Error(core::ErrorKind::CallRejected,
+                          QT_TRANSLATE_NOOP("core::Error", "Cannot load the picture '%1': %2"), {path, e.phrase()});
     }
 }
 

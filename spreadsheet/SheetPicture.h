@@ -38,16 +38,16 @@ QImage drawRange(const Worksheet& sheet, const CellRange& range);
 
 // Puts the picture of the range on the system clipboard, as Excel's
 // CopyPicture does: the vector picture (VectorPicture::mimeType()), and a
-// bitmap for other programs, drawn when one asks. Throws files::Error (Spreadsheet)
+// bitmap for other programs, drawn when one asks. Throws core::Error (CallRejected)
 // when there is no clipboard (no QGuiApplication). Answers the picture.
 VectorPicture copyPictureToClipboard(const Worksheet& sheet, const CellRange& range);
 
 // The bytes of a picture file in the given format ("bmp", "png", ...).
-// Throws files::Error (Spreadsheet).
+// Throws core::Error (CallRejected).
 QByteArray pictureFileBytes(const QImage& picture, const QByteArray& format);
 
 // Writes a picture file as a FileReplacement: any file there is replaced
-// only once the new one is complete. Throws files::Error: File when it
+// only once the new one is complete. Throws core::Error: File when it
 // cannot be written, Spreadsheet when the picture cannot be encoded.
 void writePictureFile(const QImage& picture, const QString& path, const QByteArray& format);
 // The largest picture file read. A 15-generation chart's picture is 1.9 MB;
@@ -57,7 +57,7 @@ inline constexpr qint64 kMaxPictureFileBytes = 32 * 1024 * 1024;
 
 // Reads a vector picture's file: a regular file of at most
 // kMaxPictureFileBytes, judged before anything is read. Throws
-// files::Error: File for a file that cannot be read or is larger,
+// core::Error: File for a file that cannot be read or is larger,
 // Spreadsheet for one that holds no sound picture.
 VectorPicture readPictureFile(const QString& path);
 

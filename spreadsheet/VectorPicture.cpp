@@ -4,7 +4,7 @@
 #include "CellRange.h"
 #include "VectorPictureData.h"
 
-#include "files/Error.h"
+#include "core/Error.h"
 
 #include <algorithm>
 #include <cmath>
@@ -19,8 +19,8 @@ constexpr int kMaxLinePixels = 4096;
 constexpr int kMaxTextPixelSize = 2048;
 
 [[noreturn]] void refuse(const char* what) {
-    throw files::Error(files::ErrorKind::Spreadsheet, QT_TRANSLATE_NOOP("files::Error", "The picture is damaged: %1."),
-                       {files::Phrase(what)});
+    throw core::Error(core::ErrorKind::DataDamaged, QT_TRANSLATE_NOOP("core::Error", "The picture is damaged: %1."),
+                      {core::Phrase(what)});
 }
 
 std::vector<int> edgesOf(const std::vector<std::uint16_t>& lengths) {
@@ -37,36 +37,36 @@ VectorPicture::VectorPicture(PictureContent c) {
     const std::size_t columns = c.columnWidths.size();
     const std::size_t rows = c.rowHeights.size();
     if (columns < 1 || columns > kMaxColumns || rows < 1 || rows > kMaxRows)
-        refuse(QT_TRANSLATE_NOOP("files::Error", "its size is out of range"));
+        refuse(QT_TRANSLATE_NOOP("core::Error", "its size is out of range"));
     for (const std::uint16_t w : c.columnWidths)
-        if (w > kMaxLinePixels) refuse(QT_TRANSLATE_NOOP("files::Error", "a column is too wide"));
+        if (w > kMaxLinePixels) refuse(QT_TRANSLATE_NOOP("core::Error", "a column is too wide"));
     for (const std::uint16_t h : c.rowHeights)
-        if (h > kMaxLinePixels) refuse(QT_TRANSLATE_NOOP("files::Error", "a row is too tall"));
-    if (c.styles.size() > 0x10000) refuse(QT_TRANSLATE_NOOP("files::Error", "it has too many styles"));
+        if (h > kMaxLinePixels) refuse(QT_TRANSLATE_NOOP("core::Error", "a row is too tall"));
+    if (c.styles.size() > 0x10000) refuse(QT_TRANSLATE_NOOP("core::Error", "it has too many styles"));
     if (c.rowStarts.size() != rows + 1 || c.rowStarts.front() != 0 || c.rowStarts.back() != c.cells.size())
-        refuse(QT_TRANSLATE_NOOP("files::Error", "its rows do not match its cells"));
+        refuse(QT_TRANSLATE_NOOP("core::Error", "its rows do not match its cells"));
     for (std::size_t r = 0; r < rows; ++r) {
         if (c.rowStarts[r] > c.rowStarts[r + 1])
-            refuse(QT_TRANSLATE_NOOP("files::Error", "its rows do not match its cells"));
+            refuse(QT_TRANSLATE_NOOP("core::Error", "its rows do not match its cells"));
         for (std::uint32_t i = c.rowStarts[r]; i < c.rowStarts[r + 1]; ++i) {
             if (c.cells[i].column >= columns || c.cells[i].style >= c.styles.size())
-                refuse(QT_TRANSLATE_NOOP("files::Error", "a cell lies outside"));
+                refuse(QT_TRANSLATE_NOOP("core::Error", "a cell lies outside"));
             if (i > c.rowStarts[r] && c.cells[i].column <= c.cells[i - 1].column)
-                refuse(QT_TRANSLATE_NOOP("files::Error", "its cells are out of order"));
+                refuse(QT_TRANSLATE_NOOP("core::Error", "its cells are out of order"));
         }
     }
     const QRect bounds(0, 0, static_cast<int>(columns), static_cast<int>(rows));
     for (const QRect& m : c.merges)
-        if (m.isEmpty() || !bounds.contains(m)) refuse(QT_TRANSLATE_NOOP("files::Error", "a merged area lies outside"));
+        if (m.isEmpty() || !bounds.contains(m)) refuse(QT_TRANSLATE_NOOP("core::Error", "a merged area lies outside"));
     for (const PictureText& t : c.texts) {
         if (t.area.isEmpty() || !bounds.contains(t.area))
-            refuse(QT_TRANSLATE_NOOP("files::Error", "a text lies outside"));
+            refuse(QT_TRANSLATE_NOOP("core::Error", "a text lies outside"));
         if (t.pixelSize < 1 || t.pixelSize > kMaxTextPixelSize)
-            refuse(QT_TRANSLATE_NOOP("files::Error", "a text size is out of range"));
+            refuse(QT_TRANSLATE_NOOP("core::Error", "a text size is out of range"));
         if (t.text.size() > xl::kMaxTextLength || t.fontName.size() > 255)
-            refuse(QT_TRANSLATE_NOOP("files::Error", "a text is too long"));
+            refuse(QT_TRANSLATE_NOOP("core::Error", "a text is too long"));
         if (t.alignment > PictureText::Alignment::Right)
-            refuse(QT_TRANSLATE_NOOP("files::Error", "a text alignment is unknown"));
+            refuse(QT_TRANSLATE_NOOP("core::Error", "a text alignment is unknown"));
     }
 
     auto data = std::make_shared<Data>();

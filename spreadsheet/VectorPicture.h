@@ -76,7 +76,7 @@ struct PictureContent {
 class VectorPicture {
 public:
     VectorPicture() = default;
-    // Throws files::Error (Spreadsheet) when the content does not hold together.
+    // Throws core::Error (DataDamaged) when the content does not hold together.
     explicit VectorPicture(PictureContent content);
 
     bool isNull() const { return !m_data; }
@@ -99,7 +99,7 @@ public:
 
     // The picture file: a small binary format of its own (see VectorPictureFile.cpp).
     QByteArray toBytes() const;
-    // Throws files::Error (Spreadsheet) for anything that is not a whole, sound picture.
+    // Throws core::Error (DataDamaged) for anything that is not a whole, sound picture.
     static VectorPicture fromBytes(const QByteArray& bytes);
 
     // The picture on the clipboard, beside a bitmap for other programs.

@@ -15,7 +15,7 @@
 //   nothing after the last text
 #include "VectorPicture.h"
 
-#include "files/Error.h"
+#include "core/Error.h"
 
 #include <cstring>
 
@@ -89,9 +89,9 @@ public:
     }
     bool atEnd() const { return m_at == m_size; }
     [[noreturn]] static void damaged() {
-        throw files::Error(
-            files::ErrorKind::Spreadsheet,
-            QT_TRANSLATE_NOOP("files::Error", "The picture is damaged: it ends early or holds values out of range."));
+        throw core::Error(
+            core::ErrorKind::DataDamaged,
+            QT_TRANSLATE_NOOP("core::Error", "The picture is damaged: it ends early or holds values out of range."));
     }
 
 private:
@@ -148,11 +148,11 @@ QByteArray VectorPicture::toBytes() const {
 VectorPicture VectorPicture::fromBytes(const QByteArray& bytes) {
     PictureReader in(bytes);
     if (!in.atMagic())
-        throw files::Error(files::ErrorKind::Spreadsheet,
-                           QT_TRANSLATE_NOOP("files::Error", "The file holds no sheet picture."));
+        throw core::Error(core::ErrorKind::DataDamaged,
+                          QT_TRANSLATE_NOOP("core::Error", "The file holds no sheet picture."));
     if (in.u16() != kVersion)
-        throw files::Error(files::ErrorKind::Spreadsheet,
-                           QT_TRANSLATE_NOOP("files::Error", "The sheet picture is of an unknown version."));
+        throw core::Error(core::ErrorKind::DataDamaged,
+                          QT_TRANSLATE_NOOP("core::Error", "The sheet picture is of an unknown version."));
     PictureContent c;
     c.columnWidths.resize(in.count(2));
     for (auto& w : c.columnWidths) w = in.u16();

@@ -1,6 +1,6 @@
 #include "Workbook.h"
 
-#include "files/Error.h"
+#include "core/Error.h"
 #include "files/FileReplacement.h"
 
 #include <QFileInfo>
@@ -16,8 +16,8 @@ Worksheet& Workbook::activeSheet() { return const_cast<Worksheet&>(std::as_const
 
 const Worksheet& Workbook::activeSheet() const {
     if (m_closed)
-        throw files::Error(files::ErrorKind::Spreadsheet,
-                           QT_TRANSLATE_NOOP("files::Error", "The workbook '%1' has been closed."), {m_name});
+        throw core::Error(core::ErrorKind::CallRejected,
+                          QT_TRANSLATE_NOOP("core::Error", "The workbook '%1' has been closed."), {m_name});
     return *m_sheet;
 }
 

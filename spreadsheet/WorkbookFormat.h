@@ -3,9 +3,6 @@
 #include "ExcelConstants.h"
 
 #include <QByteArray>
-#include <QString>
-
-#include <optional>
 
 namespace spreadsheet {
 
@@ -20,13 +17,7 @@ enum class WorkbookFormat {
     OpenDocumentSpreadsheet = xl::kOpenDocumentSpreadsheet, // .ods
 };
 
-// The format a file name's extension names (.xls, .xlsx, .ods, in any case);
-// nothing for any other.
-std::optional<WorkbookFormat> workbookFormatOf(const QString& path);
-// The format of an XlFileFormat number; nothing for a number the engine does not write.
-std::optional<WorkbookFormat> workbookFormatFromNumber(int fileFormat);
-
-// The sheet as a workbook file of that format. Throws files::Error (Spreadsheet).
+// The sheet as a workbook file of that format. Throws core::Error (CallRejected).
 QByteArray workbookFileBytes(const Worksheet& sheet, WorkbookFormat format);
 
 } // namespace spreadsheet

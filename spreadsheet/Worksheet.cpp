@@ -2,7 +2,7 @@
 
 #include "ColumnWidth.h"
 
-#include "files/Error.h"
+#include "core/Error.h"
 
 #include <algorithm>
 #include <cmath>
@@ -15,8 +15,8 @@ void checkRange(const CellRange& range) {
     checkCell(range.firstRow, range.firstColumn);
     checkCell(range.lastRow, range.lastColumn);
     if (range.firstRow > range.lastRow || range.firstColumn > range.lastColumn)
-        throw files::Error(files::ErrorKind::Spreadsheet,
-                           QT_TRANSLATE_NOOP("files::Error", "The range's first cell lies after its last cell."));
+        throw core::Error(core::ErrorKind::CallRejected,
+                          QT_TRANSLATE_NOOP("core::Error", "The range's first cell lies after its last cell."));
 }
 
 bool isPaletteColor(int index) { return index >= xl::kFirstPaletteIndex && index <= xl::kLastPaletteIndex; }
@@ -58,9 +58,9 @@ Worksheet::Worksheet(QString name)
 void Worksheet::setFontName(const CellRange& range, const QString& name) {
     checkRange(range);
     if (name.isEmpty() || name.size() > xl::kMaxFontNameLength)
-        throw files::Error(
-            files::ErrorKind::Spreadsheet,
-            QT_TRANSLATE_NOOP("files::Error", "'%1' is not a font name: a font name has 1 to %2 characters."),
+        throw core::Error(
+            core::ErrorKind::CallRejected,
+            QT_TRANSLATE_NOOP("core::Error", "'%1' is not a font name: a font name has 1 to %2 characters."),
             {name, xl::kMaxFontNameLength});
     const std::uint16_t id = m_formats.fontNameId(name);
     applyChange(range, {FormatChange::Kind::FontName, Edge::Left, static_cast<std::int16_t>(id)});
@@ -69,8 +69,8 @@ void Worksheet::setFontName(const CellRange& range, const QString& name) {
 void Worksheet::setFontSize(const CellRange& range, double points) {
     checkRange(range);
     if (!(points >= xl::kMinFontSize && points <= xl::kMaxFontSize))
-        throw files::Error(files::ErrorKind::Spreadsheet,
-                           QT_TRANSLATE_NOOP("files::Error", "A font size must lie between 1 and 409 points."));
+        throw core::Error(core::ErrorKind::CallRejected,
+                          QT_TRANSLATE_NOOP("core::Error", "A font size must lie between 1 and 409 points."));
     const auto height = static_cast<std::int16_t>(std::lround(points * 20));
     applyChange(range, {FormatChange::Kind::FontHeight, Edge::Left, height});
 }
@@ -78,18 +78,18 @@ void Worksheet::setFontSize(const CellRange& range, double points) {
 void Worksheet::setFontColorIndex(const CellRange& range, int colorIndex) {
     checkRange(range);
     if (!isPaletteColor(colorIndex) && colorIndex != xl::kColorIndexAutomatic)
-        throw files::Error(files::ErrorKind::Spreadsheet,
-                           QT_TRANSLATE_NOOP("files::Error", "%1 is not a colour index (1 to 56, or automatic)."),
-                           {colorIndex});
+        throw core::Error(core::ErrorKind::CallRejected,
+                          QT_TRANSLATE_NOOP("core::Error", "%1 is not a colour index (1 to 56, or automatic)."),
+                          {colorIndex});
     applyChange(range, {FormatChange::Kind::FontColor, Edge::Left, static_cast<std::int16_t>(colorIndex)});
 }
 
 void Worksheet::setInteriorColorIndex(const CellRange& range, int colorIndex) {
     checkRange(range);
     if (!isPaletteColor(colorIndex) && colorIndex != xl::kColorIndexNone && colorIndex != xl::kColorIndexAutomatic)
-        throw files::Error(files::ErrorKind::Spreadsheet,
-                           QT_TRANSLATE_NOOP("files::Error", "%1 is not a fill colour index (1 to 56, or none)."),
-                           {colorIndex});
+        throw core::Error(core::ErrorKind::CallRejected,
+                          QT_TRANSLATE_NOOP("core::Error", "%1 is not a fill colour index (1 to 56, or none)."),
+                          {colorIndex});
     if (colorIndex == xl::kColorIndexAutomatic) colorIndex = xl::kColorIndexNone;
     applyChange(range, {FormatChange::Kind::Fill, Edge::Left, static_cast<std::int16_t>(colorIndex)});
 }
@@ -97,8 +97,8 @@ void Worksheet::setInteriorColorIndex(const CellRange& range, int colorIndex) {
 void Worksheet::setBorderLineStyle(const CellRange& range, int borderIndex, int lineStyle) {
     checkRange(range);
     if (!isLineStyle(lineStyle))
-        throw files::Error(files::ErrorKind::Spreadsheet,
-                           QT_TRANSLATE_NOOP("files::Error", "%1 is not a border line style."), {lineStyle});
+        throw core::Error(core::ErrorKind::CallRejected,
+                          QT_TRANSLATE_NOOP("core::Error", "%1 is not a border line style."), {lineStyle});
     const auto style = static_cast<std::int16_t>(lineStyle);
     switch (borderIndex) {
     case xl::kEdgeLeft: applyEdge(range, Edge::Left, style); break;
@@ -116,24 +116,24 @@ void Worksheet::setBorderLineStyle(const CellRange& range, int borderIndex, int 
                         {FormatChange::Kind::Border, Edge::Bottom, style});
         break;
     default:
-        throw files::Error(files::ErrorKind::Spreadsheet,
-                           QT_TRANSLATE_NOOP("files::Error", "%1 is not a border index (7 to 12)."), {borderIndex});
+        throw core::Error(core::ErrorKind::CallRejected,
+                          QT_TRANSLATE_NOOP("core::Error", "%1 is not a border index (7 to 12)."), {borderIndex});
     }
 }
 
 void Worksheet::setHorizontalAlignment(const CellRange& range, int alignment) {
     checkRange(range);
     if (!isHorizontalAlignment(alignment))
-        throw files::Error(files::ErrorKind::Spreadsheet,
-                           QT_TRANSLATE_NOOP("files::Error", "%1 is not a horizontal alignment."), {alignment});
+        throw core::Error(core::ErrorKind::CallRejected,
+                          QT_TRANSLATE_NOOP("core::Error", "%1 is not a horizontal alignment."), {alignment});
     applyChange(range, {FormatChange::Kind::HorizontalAlignment, Edge::Left, static_cast<std::int16_t>(alignment)});
 }
 
 void Worksheet::setColumnWidth(const CellRange& range, double characters) {
     checkRange(range);
     if (!(characters >= 0 && characters <= xl::kMaxColumnWidth))
-        throw files::Error(files::ErrorKind::Spreadsheet,
-                           QT_TRANSLATE_NOOP("files::Error", "A column width must lie between 0 and 255 characters."));
+        throw core::Error(core::ErrorKind::CallRejected,
+                          QT_TRANSLATE_NOOP("core::Error", "A column width must lie between 0 and 255 characters."));
     for (int c = range.firstColumn; c <= range.lastColumn; ++c) m_columnWidths[c] = characters;
 }
 
@@ -142,9 +142,9 @@ void Worksheet::merge(const CellRange& range) {
     if (range.isSingleCell()) return;
     for (const CellRange& existing : m_merges) {
         if (existing.intersects(range))
-            throw files::Error(files::ErrorKind::Spreadsheet,
-                               QT_TRANSLATE_NOOP("files::Error", "Cannot merge %1: it overlaps the merged cells %2."),
-                               {addressText(range), addressText(existing)});
+            throw core::Error(core::ErrorKind::CallRejected,
+                              QT_TRANSLATE_NOOP("core::Error", "Cannot merge %1: it overlaps the merged cells %2."),
+                              {addressText(range), addressText(existing)});
     }
     // The merged cell keeps the top-left cell's value and format.
     const FormatId areaFormat = formatId(range.firstRow, range.firstColumn);
@@ -173,10 +173,9 @@ void Worksheet::setPrintSettings(const PrintSettings& settings) {
 void Worksheet::setValue(const CellRange& range, const QString& text) {
     checkRange(range);
     if (text.size() > xl::kMaxTextLength)
-        throw files::Error(
-            files::ErrorKind::Spreadsheet,
-            QT_TRANSLATE_NOOP("files::Error", "A cell holds at most 32,767 characters; this text has %1."),
-            {text.size()});
+        throw core::Error(core::ErrorKind::CallRejected,
+                          QT_TRANSLATE_NOOP("core::Error", "A cell holds at most 32,767 characters; this text has %1."),
+                          {text.size()});
     for (int r = range.firstRow; r <= range.lastRow; ++r) {
         for (int c = range.firstColumn; c <= range.lastColumn; ++c) {
             if (text.isEmpty()) {
@@ -272,14 +271,14 @@ std::size_t Worksheet::approximateBytes() const {
 void Worksheet::setCellFormat(int row, int column, FormatId format) {
     checkCell(row, column);
     if (format >= m_formats.size())
-        throw files::Error(files::ErrorKind::Spreadsheet, QT_TRANSLATE_NOOP("files::Error", "Unknown cell format."));
+        throw core::Error(core::ErrorKind::CallRejected, QT_TRANSLATE_NOOP("core::Error", "Unknown cell format."));
     touchCell(row, column).format = format;
 }
 
 void Worksheet::setColumnFormat(int column, FormatId format) {
     checkCell(1, column);
     if (format >= m_formats.size())
-        throw files::Error(files::ErrorKind::Spreadsheet, QT_TRANSLATE_NOOP("files::Error", "Unknown cell format."));
+        throw core::Error(core::ErrorKind::CallRejected, QT_TRANSLATE_NOOP("core::Error", "Unknown cell format."));
     m_columnFormats[column] = format;
 }
 

@@ -23,7 +23,7 @@ struct Cell {
 
 // One worksheet: cell values and formats, the sheet-wide and column formats,
 // column widths, merged areas and how the sheet prints. Every setter checks its arguments as Excel
-// would and throws files::Error (Spreadsheet) before changing anything.
+// would and throws core::Error (CallRejected) before changing anything.
 class Worksheet {
 public:
     // Excel 97-2003's standard column width, in characters of the default font.

@@ -1,6 +1,6 @@
 #include "ZipPackage.h"
 
-#include "files/Error.h"
+#include "core/Error.h"
 
 #include <libdeflate.h>
 
@@ -21,9 +21,9 @@ constexpr std::uint16_t kDeflated = 8;
 constexpr qsizetype kLocalHeader = 30;
 
 [[noreturn]] void fail(const char* doing) {
-    throw files::Error(files::ErrorKind::Spreadsheet,
-                       QT_TRANSLATE_NOOP("files::Error", "The workbook could not be put together (%1: %2)."),
-                       {QString::fromLatin1(doing), files::Phrase(QT_TRANSLATE_NOOP("files::Error", "unknown error"))});
+    throw core::Error(core::ErrorKind::CallRejected,
+                      QT_TRANSLATE_NOOP("core::Error", "The workbook could not be put together (%1: %2)."),
+                      {QString::fromLatin1(doing), core::Phrase(QT_TRANSLATE_NOOP("core::Error", "unknown error"))});
 }
 
 // Without the 64-bit extensions a zip file counts in 32 bits.

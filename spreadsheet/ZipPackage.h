@@ -29,9 +29,9 @@ public:
     ZipPackage(const ZipPackage&) = delete;
     ZipPackage& operator=(const ZipPackage&) = delete;
 
-    // Throws files::Error (Spreadsheet).
+    // Throws core::Error (CallRejected).
     void add(const char* name, const QByteArray& bytes, Compression compression = Compression::Fast);
-    // The whole zip file. Throws files::Error (Spreadsheet).
+    // The whole zip file. Throws core::Error (CallRejected).
     QByteArray finish();
 
 private:

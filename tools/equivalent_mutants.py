@@ -15,8 +15,6 @@ class Equivalent:
 
 
 EQUIVALENT = [
-    Equivalent("chart/ChartFileExport.cpp", "default: return PictureFileKind::Unknown;", "default: {}",
-               "the kind is asked only for the three picture formats; no other reaches the default"),
     Equivalent("chart/ChartLayout.cpp", "constexpr int kFixedOperations = 17;", "constexpr int kFixedOperations = 16;",
                "the count only reserves room for the layout's operations ahead; one less is one more growth"),
     Equivalent("chart/ChartLayout.cpp", "count += boxes * kOperationsPerBox + (boxes - 1) * (spacing + 1);",
@@ -38,15 +36,8 @@ EQUIVALENT = [
                "xcb_create_window(m_connection, XCB_COPY_FROM_PARENT, window, screens.data->root, -10, -10, 1, 1, 0,",
                "xcb_create_window(m_connection, XCB_COPY_FROM_PARENT, window, screens.data->root, -10, -9, 1, 1, 0,",
                "the clipboard's own window is never mapped: where it would stand shows nowhere"),
-    Equivalent("files/FileReplacement.cpp", "std::free(real);", "{}",
-               "the path a link leads to is leaked, a few hundred bytes once a save; nothing a user gets changes"),
-    Equivalent("files/VisibleText.cpp", "else if (c.unicode() < 0x100)", "else if (c.unicode() <= 0x100)",
+    Equivalent("core/VisibleText.cpp", "else if (c.unicode() < 0x100)", "else if (c.unicode() <= 0x100)",
                "U+0100 is no character that is escaped: the escaped ones end at U+009F and begin again at U+2028"),
-    Equivalent("gedcom/FamilyTree.cpp", "if (2 * (m_used + 1) > static_cast<qsizetype>(m_slots.size())) {",
-               "if (2 * (m_used + 2) > static_cast<qsizetype>(m_slots.size())) {",
-               "the table of identifiers grows one entry sooner; what it finds stays the same"),
-    Equivalent("gedcom/LineSource.cpp", "if (m_atEnd) return false;", "if (m_atEnd) {}",
-               "a device read again at its end gives nothing again, and a reading stopped there is stopped anyway"),
     Equivalent("preview/Form2.cpp", "if (picture.isNull() || mBaseWidth <= 0 || mBaseHeight <= 0) return;",
                "if (picture.isNull() || mBaseWidth <= 0 && mBaseHeight <= 0) return;",
                "the base sizes are the picture's own, both at least 1 for any picture that is there"),

@@ -25,7 +25,7 @@ from dataclasses import dataclass
 import pathlib
 import re
 
-PRODUCT_FOLDERS = ("files", "spreadsheet", "shell", "gedcom", "chart", "preview", "app")
+PRODUCT_FOLDERS = ("core", "files", "spreadsheet", "shell", "gedcom", "chart", "command", "preview", "app")
 SOURCE_SUFFIXES = (".cpp", ".h")
 
 

@@ -213,7 +213,41 @@ kann Kinloom nicht starten.
     </message>
 </context>
 <context>
-    <name>chart::ChartCommand</name>
+    <name>chart::ChartLayout</name>
+    <message>
+        <source>Family Tree for %1</source>
+        <extracomment>The chart&apos;s title; at most 16 characters go before the name.</extracomment>
+        <translation>Stammbaum für %1</translation>
+    </message>
+    <message>
+        <source>%1 Generations</source>
+        <translation>%1 Generationen</translation>
+    </message>
+</context>
+<context>
+    <name>chart::Excel1</name>
+    <message>
+        <source>Excel may be open. It is recommended that you close Excel first.</source>
+        <translation>Excel ist möglicherweise geöffnet. Es wird empfohlen, Excel zuerst zu schließen.</translation>
+    </message>
+    <message>
+        <source>Use Ctrl+Alt+Del &gt; Task Manager &gt; EXCEL.EXE if necessary.</source>
+        <translation>Verwenden Sie bei Bedarf Strg+Alt+Entf &gt; Task-Manager &gt; EXCEL.EXE.</translation>
+    </message>
+    <message>
+        <source>Would you like to proceed anyway?</source>
+        <translation>Möchten Sie trotzdem fortfahren?</translation>
+    </message>
+</context>
+<context>
+    <name>chart::PictureExport</name>
+    <message>
+        <source>Family tree chart</source>
+        <translation>Stammbaum</translation>
+    </message>
+</context>
+<context>
+    <name>command::ChartCommand</name>
     <message>
         <source>Draws a blank pedigree chart (one empty box for each ancestor, the oldest
 generation on the left) and saves it as a workbook in the format FILE&apos;s
@@ -373,43 +407,13 @@ vorhandene DATEI.
         <source>There is not enough memory to draw this chart.</source>
         <translation>Für diesen Stammbaum reicht der Speicher nicht aus.</translation>
     </message>
-</context>
-<context>
-    <name>chart::ChartLayout</name>
     <message>
-        <source>Family Tree for %1</source>
-        <extracomment>The chart&apos;s title; at most 16 characters go before the name.</extracomment>
-        <translation>Stammbaum für %1</translation>
-    </message>
-    <message>
-        <source>%1 Generations</source>
-        <translation>%1 Generationen</translation>
+        <source>Cannot name the file &apos;%1&apos;: its name is not valid UTF-8, and another file would be used in its place.</source>
+        <translation>Die Datei „%1“ kann nicht benannt werden: Ihr Name ist kein gültiges UTF-8, und eine andere Datei würde an ihrer Stelle verwendet.</translation>
     </message>
 </context>
 <context>
-    <name>chart::Excel1</name>
-    <message>
-        <source>Excel may be open. It is recommended that you close Excel first.</source>
-        <translation>Excel ist möglicherweise geöffnet. Es wird empfohlen, Excel zuerst zu schließen.</translation>
-    </message>
-    <message>
-        <source>Use Ctrl+Alt+Del &gt; Task Manager &gt; EXCEL.EXE if necessary.</source>
-        <translation>Verwenden Sie bei Bedarf Strg+Alt+Entf &gt; Task-Manager &gt; EXCEL.EXE.</translation>
-    </message>
-    <message>
-        <source>Would you like to proceed anyway?</source>
-        <translation>Möchten Sie trotzdem fortfahren?</translation>
-    </message>
-</context>
-<context>
-    <name>chart::PictureExport</name>
-    <message>
-        <source>Family tree chart</source>
-        <translation>Stammbaum</translation>
-    </message>
-</context>
-<context>
-    <name>files::Error</name>
+    <name>core::Error</name>
     <message>
         <source>Object variable not set: an earlier step failed.</source>
         <translation>Objektvariable nicht festgelegt: Ein früherer Schritt ist fehlgeschlagen.</translation>
@@ -429,10 +433,6 @@ vorhandene DATEI.
     <message>
         <source>&apos;%1&apos; is not a column width.</source>
         <translation>„%1“ ist keine Spaltenbreite.</translation>
-    </message>
-    <message>
-        <source>%1 is not a file format a workbook is saved in.</source>
-        <translation>%1 ist kein Dateiformat, in dem eine Arbeitsmappe gespeichert wird.</translation>
     </message>
     <message>
         <source>No %1 is running.</source>
@@ -477,10 +477,6 @@ vorhandene DATEI.
     <message>
         <source>Number of generations must be 15 or less.</source>
         <translation>Die Anzahl der Generationen darf höchstens 15 sein.</translation>
-    </message>
-    <message>
-        <source>Cannot write pictures of the kind &apos;%1&apos; names.</source>
-        <translation>Bilder der Art, die „%1“ nennt, können nicht geschrieben werden.</translation>
     </message>
     <message>
         <source>The picture cannot be written as a PDF file.</source>
@@ -1074,6 +1070,42 @@ vorhandene DATEI.
         <source>it is %1</source>
         <translation>sie ist %1</translation>
     </message>
+    <message>
+        <source>the file ends without its trailer line &quot;0 TRLR&quot;: the file may be cut short</source>
+        <translation>die Datei endet ohne ihre Schlusszeile „0 TRLR“: die Datei ist vielleicht abgeschnitten</translation>
+    </message>
+    <message>
+        <source>not a GEDZIP file: %1</source>
+        <translation>keine GEDZIP-Datei: %1</translation>
+    </message>
+    <message>
+        <source>not a GEDZIP file: it holds no %1</source>
+        <translation>keine GEDZIP-Datei: sie enthält keine %1</translation>
+    </message>
+    <message>
+        <source>%1 in the archive cannot be read: %2</source>
+        <translation>%1 im Archiv kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>the family @%1@ lists @%2@ as a child, but @%2@ names the family @%3@; the parents are taken from @%3@</source>
+        <translation>die Familie @%1@ führt @%2@ als Kind, aber @%2@ nennt die Familie @%3@; die Eltern werden aus @%3@ genommen</translation>
+    </message>
+    <message>
+        <source>and %1 more children whose family is not the one that lists them</source>
+        <translation>und %1 weitere Kinder, deren Familie nicht die ist, die sie führt</translation>
+    </message>
+    <message>
+        <source>the file has changed since it was read; open it again</source>
+        <translation>die Datei hat sich geändert, seit sie gelesen wurde; öffnen Sie sie erneut</translation>
+    </message>
+    <message>
+        <source>cannot be unpacked into the temporary folder: %1</source>
+        <translation>kann nicht in den temporären Ordner entpackt werden: %1</translation>
+    </message>
+    <message>
+        <source>it leads through %1, a link that another user made in a folder everyone may write</source>
+        <translation>sie führt über %1, einen Verweis, den ein anderer Benutzer in einem Ordner angelegt hat, in den jeder schreiben darf</translation>
+    </message>
 </context>
 <context>
     <name>gedcom::LifeYears</name>
@@ -1096,6 +1128,10 @@ vorhandene DATEI.
     <message>
         <source>(d. %1)</source>
         <translation>(† %1)</translation>
+    </message>
+    <message>
+        <source>%1 B.C.</source>
+        <translation>%1 v. Chr.</translation>
     </message>
 </context>
 <context>
@@ -1151,8 +1187,8 @@ vorhandene DATEI.
         <translation>Aus einer Familiendatei füllen</translation>
     </message>
     <message>
-        <source>GEDCOM Files (*.ged *.GED);;All Files (*)</source>
-        <translation>GEDCOM-Dateien (*.ged *.GED);;Alle Dateien (*)</translation>
+        <source>GEDCOM Files (*.ged *.GED *.gdz *.GDZ);;All Files (*)</source>
+        <translation>GEDCOM-Dateien (*.ged *.GED *.gdz *.GDZ);;Alle Dateien (*)</translation>
     </message>
 </context>
 <context>

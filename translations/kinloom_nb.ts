@@ -210,7 +210,41 @@ avslutter ikke programmet. Uten skjerm kan ikke Kinloom starte.
     </message>
 </context>
 <context>
-    <name>chart::ChartCommand</name>
+    <name>chart::ChartLayout</name>
+    <message>
+        <source>Family Tree for %1</source>
+        <extracomment>The chart&apos;s title; at most 16 characters go before the name.</extracomment>
+        <translation>Slektstre for %1</translation>
+    </message>
+    <message>
+        <source>%1 Generations</source>
+        <translation>%1 generasjoner</translation>
+    </message>
+</context>
+<context>
+    <name>chart::Excel1</name>
+    <message>
+        <source>Excel may be open. It is recommended that you close Excel first.</source>
+        <translation>Excel kan være åpent. Det anbefales at du lukker Excel først.</translation>
+    </message>
+    <message>
+        <source>Use Ctrl+Alt+Del &gt; Task Manager &gt; EXCEL.EXE if necessary.</source>
+        <translation>Bruk Ctrl+Alt+Del &gt; Oppgavebehandling &gt; EXCEL.EXE om nødvendig.</translation>
+    </message>
+    <message>
+        <source>Would you like to proceed anyway?</source>
+        <translation>Vil du fortsette likevel?</translation>
+    </message>
+</context>
+<context>
+    <name>chart::PictureExport</name>
+    <message>
+        <source>Family tree chart</source>
+        <translation>Slektstre</translation>
+    </message>
+</context>
+<context>
+    <name>command::ChartCommand</name>
     <message>
         <source>Draws a blank pedigree chart (one empty box for each ancestor, the oldest
 generation on the left) and saves it as a workbook in the format FILE&apos;s
@@ -363,43 +397,13 @@ En kjøring som feiler, etterlater ingen fil og endrer aldri en eksisterende FIL
         <source>There is not enough memory to draw this chart.</source>
         <translation>Det er ikke nok minne til å tegne dette slektstreet.</translation>
     </message>
-</context>
-<context>
-    <name>chart::ChartLayout</name>
     <message>
-        <source>Family Tree for %1</source>
-        <extracomment>The chart&apos;s title; at most 16 characters go before the name.</extracomment>
-        <translation>Slektstre for %1</translation>
-    </message>
-    <message>
-        <source>%1 Generations</source>
-        <translation>%1 generasjoner</translation>
+        <source>Cannot name the file &apos;%1&apos;: its name is not valid UTF-8, and another file would be used in its place.</source>
+        <translation>Kan ikke bruke filnavnet «%1»: navnet er ikke gyldig UTF-8, og en annen fil ville blitt brukt i stedet.</translation>
     </message>
 </context>
 <context>
-    <name>chart::Excel1</name>
-    <message>
-        <source>Excel may be open. It is recommended that you close Excel first.</source>
-        <translation>Excel kan være åpent. Det anbefales at du lukker Excel først.</translation>
-    </message>
-    <message>
-        <source>Use Ctrl+Alt+Del &gt; Task Manager &gt; EXCEL.EXE if necessary.</source>
-        <translation>Bruk Ctrl+Alt+Del &gt; Oppgavebehandling &gt; EXCEL.EXE om nødvendig.</translation>
-    </message>
-    <message>
-        <source>Would you like to proceed anyway?</source>
-        <translation>Vil du fortsette likevel?</translation>
-    </message>
-</context>
-<context>
-    <name>chart::PictureExport</name>
-    <message>
-        <source>Family tree chart</source>
-        <translation>Slektstre</translation>
-    </message>
-</context>
-<context>
-    <name>files::Error</name>
+    <name>core::Error</name>
     <message>
         <source>Object variable not set: an earlier step failed.</source>
         <translation>Objektvariabelen er ikke satt: et tidligere trinn feilet.</translation>
@@ -419,10 +423,6 @@ En kjøring som feiler, etterlater ingen fil og endrer aldri en eksisterende FIL
     <message>
         <source>&apos;%1&apos; is not a column width.</source>
         <translation>«%1» er ikke en kolonnebredde.</translation>
-    </message>
-    <message>
-        <source>%1 is not a file format a workbook is saved in.</source>
-        <translation>%1 er ikke et filformat en arbeidsbok lagres i.</translation>
     </message>
     <message>
         <source>No %1 is running.</source>
@@ -467,10 +467,6 @@ En kjøring som feiler, etterlater ingen fil og endrer aldri en eksisterende FIL
     <message>
         <source>Number of generations must be 15 or less.</source>
         <translation>Antall generasjoner kan høyst være 15.</translation>
-    </message>
-    <message>
-        <source>Cannot write pictures of the kind &apos;%1&apos; names.</source>
-        <translation>Kan ikke skrive bilder av typen «%1» angir.</translation>
     </message>
     <message>
         <source>The picture cannot be written as a PDF file.</source>
@@ -1064,6 +1060,42 @@ En kjøring som feiler, etterlater ingen fil og endrer aldri en eksisterende FIL
         <source>it is %1</source>
         <translation>den er %1</translation>
     </message>
+    <message>
+        <source>the file ends without its trailer line &quot;0 TRLR&quot;: the file may be cut short</source>
+        <translation>filen slutter uten sluttlinjen «0 TRLR»: filen kan være avkortet</translation>
+    </message>
+    <message>
+        <source>not a GEDZIP file: %1</source>
+        <translation>ikke en GEDZIP-fil: %1</translation>
+    </message>
+    <message>
+        <source>not a GEDZIP file: it holds no %1</source>
+        <translation>ikke en GEDZIP-fil: den inneholder ingen %1</translation>
+    </message>
+    <message>
+        <source>%1 in the archive cannot be read: %2</source>
+        <translation>%1 i arkivet kan ikke leses: %2</translation>
+    </message>
+    <message>
+        <source>the family @%1@ lists @%2@ as a child, but @%2@ names the family @%3@; the parents are taken from @%3@</source>
+        <translation>familien @%1@ fører opp @%2@ som barn, men @%2@ oppgir familien @%3@; foreldrene hentes fra @%3@</translation>
+    </message>
+    <message>
+        <source>and %1 more children whose family is not the one that lists them</source>
+        <translation>og %1 barn til hvis familie ikke er den som fører dem opp</translation>
+    </message>
+    <message>
+        <source>the file has changed since it was read; open it again</source>
+        <translation>filen er endret siden den ble lest; åpne den på nytt</translation>
+    </message>
+    <message>
+        <source>cannot be unpacked into the temporary folder: %1</source>
+        <translation>kan ikke pakkes ut i den midlertidige mappen: %1</translation>
+    </message>
+    <message>
+        <source>it leads through %1, a link that another user made in a folder everyone may write</source>
+        <translation>den fører gjennom %1, en lenke som en annen bruker har laget i en mappe alle kan skrive i</translation>
+    </message>
 </context>
 <context>
     <name>gedcom::LifeYears</name>
@@ -1086,6 +1118,10 @@ En kjøring som feiler, etterlater ingen fil og endrer aldri en eksisterende FIL
     <message>
         <source>(d. %1)</source>
         <translation>(d. %1)</translation>
+    </message>
+    <message>
+        <source>%1 B.C.</source>
+        <translation>%1 f.Kr.</translation>
     </message>
 </context>
 <context>
@@ -1141,8 +1177,8 @@ En kjøring som feiler, etterlater ingen fil og endrer aldri en eksisterende FIL
         <translation>Fyll ut fra en slektsfil</translation>
     </message>
     <message>
-        <source>GEDCOM Files (*.ged *.GED);;All Files (*)</source>
-        <translation>GEDCOM-filer (*.ged *.GED);;Alle filer (*)</translation>
+        <source>GEDCOM Files (*.ged *.GED *.gdz *.GDZ);;All Files (*)</source>
+        <translation>GEDCOM-filer (*.ged *.GED *.gdz *.GDZ);;Alle filer (*)</translation>
     </message>
 </context>
 <context>

@@ -18,7 +18,8 @@ QString chooseFamilyFile(QWidget* parent, const QString& lastFile) {
     const QString folder = lastFile.isEmpty() ? QDir::homePath() : QFileInfo(lastFile).absolutePath();
     return QFileDialog::getOpenFileName(
         parent, QCoreApplication::translate("shell::FamilyFileDialog", "Fill from a Family File"), folder,
-        QCoreApplication::translate("shell::FamilyFileDialog", "GEDCOM Files (*.ged *.GED);;All Files (*)"));
+        QCoreApplication::translate("shell::FamilyFileDialog",
+                                    "GEDCOM Files (*.ged *.GED *.gdz *.GDZ);;All Files (*)"));
 }
 
 FamilyFileDialogTestSeam::FamilyFileDialogTestSeam() { activeSeam = this; }

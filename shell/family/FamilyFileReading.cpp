@@ -2,6 +2,7 @@
 
 #include "gedcom/FamilyTreeReader.h"
 #include "shell/shared/ApplicationTitle.h"
+#include "shell/shared/TrappedHandler.h"
 
 #include <QEventLoop>
 #include <QFileInfo>
@@ -48,6 +49,10 @@ bool FamilyFileReading::waitShowingProgress(QWidget* parent) {
         progress.setMinimumDuration(kProgressDelayMs);
         progress.setAutoReset(false);
         progress.setAutoClose(false);
+        // The caller waits for the tree, as a handler waits for a message box:
+        // the loop delivers the window's events meanwhile and ends at the
+        // reading's end or Cancel. It is a loop of its own rather than the
+        // dialog's exec(), so that a short reading shows no dialog at all.
         QEventLoop loop;
         connect(this, &FamilyFileReading::finished, &loop, &QEventLoop::quit);
         connect(&progress, &QProgressDialog::canceled, &loop, &QEventLoop::quit);
@@ -59,7 +64,9 @@ bool FamilyFileReading::waitShowingProgress(QWidget* parent) {
         });
         tick.start(kProgressTickMs);
         if (!m_thread->isFinished()) loop.exec();
-        if (progress.wasCanceled()) stop();
+        // Cancel stops the reading, and so does the end of the program
+        // (SIGTERM, a log-out), which ended the wait too.
+        if (progress.wasCanceled() || TrappedHandler::applicationEnded()) stop();
     }
     m_thread->wait();
     return !m_progress.stopRequested;

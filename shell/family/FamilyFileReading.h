@@ -35,7 +35,7 @@ public:
     // reading was stopped.
     bool waitShowingProgress(QWidget* parent);
 
-    // The tree read. Throws what the reader threw: a files::Error (Gedcom) for
+    // The tree read. Throws what the reader threw: a core::Error (DataDamaged) for
     // a file that cannot be read, gedcom::ReadingStopped after a stop.
     gedcom::FamilyTree takeTree();
 

@@ -4,7 +4,7 @@
 
 #include "chart/ChartLayout.h"
 #include "chart/GedcomPedigree.h"
-#include "files/Error.h"
+#include "core/Error.h"
 #include "gedcom/PersonLookup.h"
 #include "shell/shared/MessageBox.h"
 #include "shell/shared/SettingsStore.h"
@@ -28,7 +28,7 @@ FamilyChoice choiceOf(const QString& path, const gedcom::FamilyTree& tree, int p
 }
 
 void reportUnreadable(const std::exception& failure) {
-    const auto* worded = dynamic_cast<const files::Error*>(&failure);
+    const auto* worded = dynamic_cast<const core::Error*>(&failure);
     MsgBox(FamilyFileUse::tr("The family file cannot be read:") + QLatin1Char('\n')
                + (worded ? worded->description() : QString::fromUtf8(failure.what())),
            vbExclamation);
@@ -114,7 +114,7 @@ const FamilyChoice* FamilyFileUse::open(const QString& path, const QString& root
     if (!person) return nullptr;
     try {
         m_choice = choiceOf(reading.path(), *tree, *person);
-    } catch (const files::Error& failure) { // a label too long for its box
+    } catch (const core::Error& failure) { // a label too long for its box
         reportUnreadable(failure);
         return nullptr;
     }

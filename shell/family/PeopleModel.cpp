@@ -29,7 +29,7 @@ int PeopleModel::columnCount(const QModelIndex& parent) const { return parent.is
 QVariant PeopleModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount()) return {};
     const int at = personAt(index.row());
-    if (index.column() == Name) return m_tree.nameOf(at).toString(); // without building the whole person
+    if (index.column() == Name) return m_tree.nameOf(at);
     const gedcom::Person person = m_tree.person(at);
     switch (index.column()) {
     case Years: {

@@ -2,7 +2,8 @@
 
 #include "ui_Form1.h"
 
-#include "files/Error.h"
+#include "core/Error.h"
+#include "gedcom/FamilyTreeReader.h"
 #include "shell/family/FamilyFileDialog.h"
 #include "shell/shared/ApplicationEnd.h"
 #include "shell/shared/ApplicationFolders.h"
@@ -42,13 +43,13 @@ void setAndStore(QLineEdit& box, const QString& key, const QString& text) {
     if (unchanged) saveSettingLater(application, section, key, text);
 }
 
-// The family file a drag carries: one local file named .ged.
+// The family file a drag carries: one local file named .ged or .gdz.
 QString familyFileIn(const QMimeData* data) {
     if (!data || !data->hasUrls() || data->urls().size() != 1) return {};
     const QUrl url = data->urls().front();
     if (!url.isLocalFile()) return {};
     const QString path = url.toLocalFile();
-    return QFileInfo(path).suffix().compare(QLatin1String("ged"), Qt::CaseInsensitive) == 0 ? path : QString();
+    return gedcom::isFamilyFileName(path) ? path : QString();
 }
 
 } // namespace
@@ -119,7 +120,7 @@ void Form1::focusGenerationCount() {
 
 chart::PreviewWindow& Form1::previewWindow() {
     if (!m_previewWindow)
-        throw files::Error(files::ErrorKind::Window, QT_TRANSLATE_NOOP("files::Error", "There is no preview window."));
+        throw core::Error(core::ErrorKind::StepFailed, QT_TRANSLATE_NOOP("core::Error", "There is no preview window."));
     return m_previewWindow();
 }
 

@@ -59,8 +59,6 @@ public:
     void openFamilyFile(const QString& path);
     const FamilyFileUse& familyFile() const { return m_family; }
 
-    const SkinFramework& skinFramework() const { return m_skin; }
-
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

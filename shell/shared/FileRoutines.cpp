@@ -18,6 +18,8 @@ int FileExists(const QString& path) {
 // Removing a file needs only its folder to be writable here; a file the
 // user may not write is left as it is, as a read-only file is elsewhere.
 void DeleteFileQuietly(const QString& path) {
+    // Events waiting now are delivered first, inside the caller's handler, as
+    // the quiet deletion always did: a click that arrived meanwhile is not lost.
     if (QCoreApplication::instance()) QCoreApplication::processEvents();
     if (FileExists(path) != -1) return;
     if (::faccessat(AT_FDCWD, QFile::encodeName(path).constData(), W_OK, AT_EACCESS) != 0) return;

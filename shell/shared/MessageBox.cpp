@@ -2,7 +2,7 @@
 
 #include "ApplicationTitle.h"
 
-#include "files/VisibleText.h"
+#include "core/VisibleText.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -110,7 +110,7 @@ std::unique_ptr<QMessageBox> messageBoxFor(const ShownMessage& message, QWidget*
 
 int MsgBox(const QString& text, int style, const QString& caption) {
     // A description may quote a file; its line breaks are the message's own.
-    const ShownMessage message{files::visible(text, u"\r\n"), caption.isNull() ? applicationTitle() : caption, style};
+    const ShownMessage message{core::visible(text, u"\r\n"), caption.isNull() ? applicationTitle() : caption, style};
     if (activeSeam) return activeSeam->answer(message);
     return showModal(message);
 }

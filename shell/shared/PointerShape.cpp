@@ -1,6 +1,6 @@
 #include "PointerShape.h"
 
-#include "files/Error.h"
+#include "core/Error.h"
 #include "files/WholeFile.h"
 
 #include <QFile>
@@ -37,14 +37,14 @@ QCursor loadCursorPicture(const QString& path) {
     std::unique_ptr<QFile> file;
     try {
         file = files::openRegularFile(path);
-    } catch (const files::Error&) {
-        throw files::Error(files::ErrorKind::Window, QT_TRANSLATE_NOOP("files::Error", "Invalid picture"));
+    } catch (const core::Error&) {
+        throw core::Error(core::ErrorKind::StepFailed, QT_TRANSLATE_NOOP("core::Error", "Invalid picture"));
     }
     const std::optional<QPoint> hotSpot = cursorHotSpot(file->peek(22));
     QImageReader reader(file.get(), "ico");
     const QImage image = reader.read();
     if (image.isNull())
-        throw files::Error(files::ErrorKind::Window, QT_TRANSLATE_NOOP("files::Error", "Invalid picture"));
+        throw core::Error(core::ErrorKind::StepFailed, QT_TRANSLATE_NOOP("core::Error", "Invalid picture"));
     const QPixmap pixmap = QPixmap::fromImage(image);
     if (hotSpot && hotSpot->x() < image.width() && hotSpot->y() < image.height())
         return QCursor(pixmap, hotSpot->x(), hotSpot->y());

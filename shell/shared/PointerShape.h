@@ -20,7 +20,7 @@ enum MousePointerShape : int {
 QCursor cursorForPointer(int mousePointer, const std::optional<QCursor>& mouseIcon);
 
 // Loads a cursor (.cur) or icon (.ico) file as a cursor, keeping a cursor
-// file's hot spot. Throws files::Error ("Invalid picture") when it cannot.
+// file's hot spot. Throws core::Error ("Invalid picture") when it cannot.
 QCursor loadCursorPicture(const QString& path);
 
 } // namespace shell

@@ -28,6 +28,14 @@ QStringList qtFilterEntries(const QString& barSeparatedFilter) {
     return entries;
 }
 
+// Every pattern of every entry of the filter: "*.xls", "*.ods", ...
+QStringList offeredPatterns(const QString& barSeparatedFilter) {
+    const QStringList parts = barSeparatedFilter.split(QLatin1Char('|'));
+    QStringList patterns;
+    for (qsizetype i = 1; i < parts.size(); i += 2) patterns += parts[i].split(QLatin1Char(';'));
+    return patterns;
+}
+
 } // namespace
 
 QString qtFilterFrom(const QString& barSeparatedFilter) {
@@ -41,8 +49,11 @@ QString withFilterExtension(const QString& chosen, const QString& barSeparatedFi
     if (!firstPattern.startsWith(QStringLiteral("*."))) return chosen;
     const QString extension = firstPattern.mid(1);
     if (extension.contains(QLatin1Char('*')) || extension.contains(QLatin1Char('?'))) return chosen;
-    if (chosen.isEmpty() || chosen.endsWith(QLatin1Char('/'))
-        || QFileInfo(chosen).fileName().contains(QLatin1Char('.')))
+    if (chosen.isEmpty() || chosen.endsWith(QLatin1Char('/'))) return chosen;
+    // Only an extension the filter offers is one: "Weaver Jr." and "tree.old" still get the chosen one.
+    const QString typed = QFileInfo(chosen).suffix();
+    if (!typed.isEmpty()
+        && offeredPatterns(barSeparatedFilter).contains(QStringLiteral("*.") + typed, Qt::CaseInsensitive))
         return chosen;
     return chosen + extension;
 }

@@ -31,9 +31,11 @@ public:
 QString qtFilterFrom(const QString& barSeparatedFilter);
 
 // The chosen path with the extension of the first pattern ("*.xls") of the
-// filter chosen (counted from 1) added when its file name has none: "ingrid"
-// becomes "ingrid.xls", while "ingrid.old", ".ingrid" and an empty
-// (cancelled) path stay as they are.
+// filter chosen (counted from 1) added unless its file name ends in an
+// extension one of the filter's patterns names: "ingrid", "Weaver Jr." and
+// "ingrid.old" become "ingrid.xls", "Weaver Jr..xls" and "ingrid.old.xls",
+// while "ingrid.ods" (where the filter offers it) and an empty (cancelled)
+// path stay as they are.
 QString withFilterExtension(const QString& chosen, const QString& barSeparatedFilter, int filterIndex = 1);
 
 // What the program showed.

@@ -11,7 +11,7 @@ inline constexpr char kSettingsSection[] = "Kinloom";
 // The per-user store of text values, addressed by application, section and
 // key and kept as an INI file named after the application. A value that is
 // present but empty reads as the empty text; only a missing value gives the
-// default. Both throw files::Error (Window) when the store cannot be read or written.
+// default. Both throw core::Error (FileFailed) when the store cannot be read or written.
 QString getSetting(const QString& application, const QString& section, const QString& key, const QString& defaultValue);
 void saveSetting(const QString& application, const QString& section, const QString& key, const QString& value);
 // The same, into the given settings file.

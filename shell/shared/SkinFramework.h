@@ -16,20 +16,19 @@ public:
 
     // Reads the skin file; the second argument names a section of a skin
     // with several variants and is unused by style-sheet skins. Throws
-    // files::Error when the file cannot be read.
+    // core::Error when the file cannot be read.
     void loadSkin(const QString& skinPath, const QString& variant);
 
     int options() const { return m_options; }
     void setOptions(int options) { m_options = options; }
 
-    // Switches a skin engine that paints foreign windows would use; a style
-    // sheet reaches only the window it is applied to, so they are only kept.
-    bool applyToNewWindows() const { return m_applyToNewWindows; }
-    void setApplyToNewWindows(bool on) { m_applyToNewWindows = on; }
-    bool applyToDialogs() const { return m_applyToDialogs; }
-    void setApplyToDialogs(bool on) { m_applyToDialogs = on; }
+    // Switches a skin engine that paints foreign windows would turn on: new
+    // windows and dialogs. A style sheet reaches only the window it is
+    // applied to, so there is nothing for them to switch.
+    void setApplyToNewWindows(bool /*on*/) {}
+    void setApplyToDialogs(bool /*on*/) {}
 
-    // Lays the loaded sheet over the window. Throws files::Error when no skin
+    // Lays the loaded sheet over the window. Throws core::Error when no skin
     // has been loaded.
     void applyWindow(QWidget& window) const;
 
@@ -40,8 +39,6 @@ private:
     QString m_styleSheet;
     bool m_loaded = false;
     int m_options = 0;
-    bool m_applyToNewWindows = false;
-    bool m_applyToDialogs = false;
 };
 
 } // namespace shell

@@ -2,7 +2,7 @@
 
 #include "ErrorReport.h"
 
-#include "files/Error.h"
+#include "core/Error.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -28,7 +28,7 @@ ScopedFaultInjection::ScopedFaultInjection(TrappedHandler::FaultInjection inject
 ScopedFaultInjection::ScopedFaultInjection(const char* procedurePath, int step, const char* description)
     : ScopedFaultInjection([procedurePath, step, description](const char* path, int number) {
           if (number == step && std::strcmp(path, procedurePath) == 0)
-              throw files::Error(files::ErrorKind::Window, QString::fromUtf8(description));
+              throw core::Error(core::ErrorKind::StepFailed, QString::fromUtf8(description));
       }) {}
 
 ScopedFaultInjection::~ScopedFaultInjection() { TrappedHandler::setFaultInjection(nullptr); }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "files/Error.h"
+#include "core/Error.h"
 
 #include <QString>
 
@@ -82,7 +82,7 @@ private:
             }
             std::forward<Statement>(statement)();
             return true;
-        } catch (const files::Error& failure) {
+        } catch (const core::Error& failure) {
             reportFailure(failure.description());
         } catch (const std::exception& failure) {
             reportFailure(QString::fromUtf8(failure.what()));

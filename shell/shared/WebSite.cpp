@@ -1,6 +1,6 @@
 #include "WebSite.h"
 
-#include "files/Error.h"
+#include "core/Error.h"
 
 #include <QDesktopServices>
 #include <QRandomGenerator>
@@ -32,9 +32,9 @@ void MaybeOpenWebSite() {
     const QUrl address(QString::fromLatin1(kHomePageAddress));
     const bool started = urlOpener() ? urlOpener()(address) : QDesktopServices::openUrl(address);
     if (!started)
-        throw files::Error(files::ErrorKind::Window,
-                           QT_TRANSLATE_NOOP("files::Error", "No web browser could be started for %1"),
-                           {address.toString()});
+        throw core::Error(core::ErrorKind::StepFailed,
+                          QT_TRANSLATE_NOOP("core::Error", "No web browser could be started for %1"),
+                          {address.toString()});
 }
 
 void setRandomDraw(std::function<double()> draw) { randomDraw() = std::move(draw); }

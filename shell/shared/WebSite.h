@@ -14,7 +14,7 @@ inline constexpr char kContactPageAddress[] = "https://brenvik.example/contact/"
 int webSiteChanceNumber(double draw);
 
 // One start in a hundred opens the home page in the user's browser: when
-// floor(r * 100) + 1 is 7. Does not wait for the browser. Throws files::Error
+// floor(r * 100) + 1 is 7. Does not wait for the browser. Throws core::Error
 // when no browser could be started.
 void MaybeOpenWebSite();
 

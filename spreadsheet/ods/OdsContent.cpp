@@ -2,6 +2,7 @@
 
 #include "OdsStyles.h"
 
+#include "core/VisibleText.h"
 #include "spreadsheet/FileRows.h"
 #include "spreadsheet/RowHeight.h"
 #include "spreadsheet/Worksheet.h"
@@ -57,8 +58,10 @@ void writeColumns(XmlBuffer& out, const Worksheet& sheet, LengthStyles& styles) 
 
 // Paragraph text: white space kept as the format keeps it (a run of spaces
 // as one space and a count, a tab as a tab, a line break as a new
-// paragraph); other control characters cannot be stored and are left out.
-void writeParagraphs(XmlBuffer& out, const QString& text) {
+// paragraph); what no format can hold shows as every format shows it
+// (core::storableText).
+void writeParagraphs(XmlBuffer& out, const QString& given) {
+    const QString text = core::storableText(given);
     out.raw("<text:p>");
     qsizetype plainFrom = 0;
     const auto flush = [&](qsizetype to) {

@@ -46,27 +46,26 @@ QByteArray workbookStream(QByteArrayView file) {
         const QString why = error ? QString::fromUtf8(error->message) : QString();
         g_clear_error(&error);
         if (why.isEmpty())
-            throwDamaged(
-                files::Phrase(QT_TRANSLATE_NOOP("files::Error", "its compound file structure cannot be read")));
+            throwDamaged(core::Phrase(QT_TRANSLATE_NOOP("core::Error", "its compound file structure cannot be read")));
         throwDamaged(
-            files::Phrase(QT_TRANSLATE_NOOP("files::Error", "its compound file structure cannot be read (%1)"), {why}));
+            core::Phrase(QT_TRANSLATE_NOOP("core::Error", "its compound file structure cannot be read (%1)"), {why}));
     }
 
     GsfPtr<GsfInput> stream = childStream(root.get(), "Workbook");
     if (!stream) {
         if (childStream(root.get(), "Book")) throwOlderExcel();
-        throwNotAWorkbook(files::Phrase(QT_TRANSLATE_NOOP("files::Error", "it holds no workbook stream")));
+        throwNotAWorkbook(core::Phrase(QT_TRANSLATE_NOOP("core::Error", "it holds no workbook stream")));
     }
     if (GSF_IS_INFILE(stream.get()) && gsf_infile_num_children(GSF_INFILE(stream.get())) >= 0)
-        throwNotAWorkbook(files::Phrase(QT_TRANSLATE_NOOP("files::Error", "its workbook entry is not a stream")));
+        throwNotAWorkbook(core::Phrase(QT_TRANSLATE_NOOP("core::Error", "its workbook entry is not a stream")));
 
     // A stream cannot hold more than the file around it.
     const gsf_off_t size = gsf_input_size(stream.get());
     if (size < 0 || size > file.size())
-        throwDamaged(files::Phrase(QT_TRANSLATE_NOOP("files::Error", "its workbook stream claims %1 bytes"), {size}));
+        throwDamaged(core::Phrase(QT_TRANSLATE_NOOP("core::Error", "its workbook stream claims %1 bytes"), {size}));
     QByteArray bytes(static_cast<qsizetype>(size), Qt::Uninitialized);
     if (size > 0 && !gsf_input_read(stream.get(), static_cast<size_t>(size), reinterpret_cast<guint8*>(bytes.data())))
-        throwDamaged(files::Phrase(QT_TRANSLATE_NOOP("files::Error", "its workbook stream cannot be read in full")));
+        throwDamaged(core::Phrase(QT_TRANSLATE_NOOP("core::Error", "its workbook stream cannot be read in full")));
     return bytes;
 }
 

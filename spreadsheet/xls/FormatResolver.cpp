@@ -15,10 +15,10 @@ constexpr std::uint16_t kMissingFontIndex = 4;
 constexpr std::uint16_t kMinFontHeight = static_cast<std::uint16_t>(xl::kMinFontSize * 20);
 constexpr std::uint16_t kMaxFontHeight = static_cast<std::uint16_t>(xl::kMaxFontSize * 20);
 
-files::Phrase placeName(int row, int column) {
+core::Phrase placeName(int row, int column) {
     if (row > 0)
-        return files::Phrase(QT_TRANSLATE_NOOP("files::Error", "cell %1"), {addressText(CellRange::cell(row, column))});
-    return files::Phrase(QT_TRANSLATE_NOOP("files::Error", "column %1"), {columnName(column)});
+        return core::Phrase(QT_TRANSLATE_NOOP("core::Error", "cell %1"), {addressText(CellRange::cell(row, column))});
+    return core::Phrase(QT_TRANSLATE_NOOP("core::Error", "column %1"), {columnName(column)});
 }
 
 } // namespace
@@ -28,9 +28,9 @@ FormatResolver::FormatResolver(const WorkbookGlobals& globals, Worksheet& sheet)
 
 FormatId FormatResolver::formatOf(std::uint16_t xfIndex, int row, int column) {
     if (xfIndex >= m_byXf.size())
-        throwDamaged(files::Phrase(
-            QT_TRANSLATE_NOOP("files::Error", "%1 refers to cell format %2, but the workbook has only %3"),
-            {placeName(row, column), xfIndex, m_byXf.size()}));
+        throwDamaged(
+            core::Phrase(QT_TRANSLATE_NOOP("core::Error", "%1 refers to cell format %2, but the workbook has only %3"),
+                         {placeName(row, column), xfIndex, m_byXf.size()}));
     auto& known = m_byXf[xfIndex];
     if (!known) known = m_sheet.internFormat(modelFormat(m_globals.xfs[xfIndex], row, column));
     return *known;
@@ -42,8 +42,8 @@ CellFormat FormatResolver::modelFormat(const XfRecord& xf, int row, int column) 
         : xf.font == kMissingFontIndex                         ? 0u
                                                                : xf.font;
     if (fontRecord >= m_globals.fonts.size())
-        throwDamaged(files::Phrase(
-            QT_TRANSLATE_NOOP("files::Error", "the cell format of %1 refers to font %2, but the workbook has %3 fonts"),
+        throwDamaged(core::Phrase(
+            QT_TRANSLATE_NOOP("core::Error", "the cell format of %1 refers to font %2, but the workbook has %3 fonts"),
             {placeName(row, column), xf.font, m_globals.fonts.size()}));
     const FontRecord& font = m_globals.fonts[fontRecord];
 

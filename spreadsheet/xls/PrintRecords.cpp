@@ -75,7 +75,7 @@ bool PrintSettingsReader::read(const Record& r) {
     }
     try {
         readRecord(r);
-    } catch (const files::Error&) {
+    } catch (const core::Error&) {
         // Too short for its fields: what it would have set keeps its default.
     }
     return true;

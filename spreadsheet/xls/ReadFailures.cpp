@@ -4,37 +4,36 @@ namespace spreadsheet::xls {
 
 namespace {
 
-[[noreturn]] void throwUnnamed(const char* text, files::Phrase detail = {}) {
-    throw files::Error(files::ErrorKind::Workbook, text, {QString(), std::move(detail)});
+[[noreturn]] void throwUnnamed(const char* text, core::Phrase detail = {}) {
+    throw core::Error(core::ErrorKind::DataDamaged, text, {QString(), std::move(detail)});
 }
 
 } // namespace
 
-void throwNotAWorkbook() { throwUnnamed(QT_TRANSLATE_NOOP("files::Error", "'%1' is not an Excel 97-2003 workbook.")); }
+void throwNotAWorkbook() { throwUnnamed(QT_TRANSLATE_NOOP("core::Error", "'%1' is not an Excel 97-2003 workbook.")); }
 
-void throwNotAWorkbook(files::Phrase why) {
-    throwUnnamed(QT_TRANSLATE_NOOP("files::Error", "'%1' is not an Excel 97-2003 workbook: %2."), std::move(why));
+void throwNotAWorkbook(core::Phrase why) {
+    throwUnnamed(QT_TRANSLATE_NOOP("core::Error", "'%1' is not an Excel 97-2003 workbook: %2."), std::move(why));
 }
 
 void throwOlderExcel() {
     throwUnnamed(QT_TRANSLATE_NOOP(
-        "files::Error",
+        "core::Error",
         "'%1' is not an Excel 97-2003 workbook: it is an Excel 5.0/95 workbook, which cannot be opened."));
 }
 
 void throwEncrypted() {
-    throwUnnamed(
-        QT_TRANSLATE_NOOP("files::Error", "'%1' is password-protected: encrypted workbooks cannot be opened."));
+    throwUnnamed(QT_TRANSLATE_NOOP("core::Error", "'%1' is password-protected: encrypted workbooks cannot be opened."));
 }
 
-void throwDamaged(files::Phrase what) {
-    throwUnnamed(QT_TRANSLATE_NOOP("files::Error", "'%1' is damaged: %2."), std::move(what));
+void throwDamaged(core::Phrase what) {
+    throwUnnamed(QT_TRANSLATE_NOOP("core::Error", "'%1' is damaged: %2."), std::move(what));
 }
 
-files::Error named(const files::Error& failure, const QString& name) {
-    std::vector<files::Phrase> arguments = failure.phrase().arguments();
+core::Error named(const core::Error& failure, const QString& name) {
+    std::vector<core::Phrase> arguments = failure.phrase().arguments();
     arguments.front() = name;
-    return files::Error(failure.kind(), files::Phrase(failure.phrase().text(), std::move(arguments)));
+    return core::Error(failure.kind(), core::Phrase(failure.phrase().text(), std::move(arguments)));
 }
 
 } // namespace spreadsheet::xls

@@ -1,23 +1,23 @@
 #pragma once
 
-#include "files/Error.h"
+#include "core/Error.h"
 
-// Why a workbook file could not be read: a files::Error of kind Workbook.
+// Why a workbook file could not be read: a core::Error of kind DataDamaged.
 // The reader's modules do not know the file's name; their phrases keep the
 // first argument (%1) for it, and readWorkbookBytes() fills it in (named()).
 namespace spreadsheet::xls {
 
 // Not an Excel 97-2003 workbook at all, with or without the reason.
 [[noreturn]] void throwNotAWorkbook();
-[[noreturn]] void throwNotAWorkbook(files::Phrase why);
+[[noreturn]] void throwNotAWorkbook(core::Phrase why);
 // An Excel 5.0/95 workbook.
 [[noreturn]] void throwOlderExcel();
 // Password-protected.
 [[noreturn]] void throwEncrypted();
 // The right kind of file, but its content does not hold together.
-[[noreturn]] void throwDamaged(files::Phrase what);
+[[noreturn]] void throwDamaged(core::Phrase what);
 
 // A failure of the reader's modules with the file's name filled in.
-files::Error named(const files::Error& failure, const QString& name);
+core::Error named(const core::Error& failure, const QString& name);
 
 } // namespace spreadsheet::xls

@@ -11,8 +11,8 @@ namespace spreadsheet::xls {
 
 QByteArrayView RecordReader::bytes(std::size_t count) {
     if (count > remaining())
-        fail(files::Phrase(QT_TRANSLATE_NOOP("files::Error", "it is %1 bytes long, too short for its content"),
-                           {m_record.data.size()}));
+        fail(core::Phrase(QT_TRANSLATE_NOOP("core::Error", "it is %1 bytes long, too short for its content"),
+                          {m_record.data.size()}));
     const QByteArrayView view = m_record.data.sliced(static_cast<qsizetype>(m_position), static_cast<qsizetype>(count));
     m_position += count;
     return view;
@@ -20,8 +20,8 @@ QByteArrayView RecordReader::bytes(std::size_t count) {
 
 QByteArrayView RecordReader::peekLast(std::size_t count) const {
     if (count > remaining())
-        fail(files::Phrase(QT_TRANSLATE_NOOP("files::Error", "it is %1 bytes long, too short for its content"),
-                           {m_record.data.size()}));
+        fail(core::Phrase(QT_TRANSLATE_NOOP("core::Error", "it is %1 bytes long, too short for its content"),
+                          {m_record.data.size()}));
     return m_record.data.last(static_cast<qsizetype>(count));
 }
 
@@ -44,9 +44,9 @@ std::size_t RecordReader::bytesToPieceEnd() const {
     return it == ends.end() ? 0 : *it - m_position;
 }
 
-void RecordReader::fail(files::Phrase what) const {
-    throwDamaged(files::Phrase(QT_TRANSLATE_NOOP("files::Error", "the %1 record at byte %2 is not valid: %3"),
-                               {recordName(m_record.id), m_record.offset, std::move(what)}));
+void RecordReader::fail(core::Phrase what) const {
+    throwDamaged(core::Phrase(QT_TRANSLATE_NOOP("core::Error", "the %1 record at byte %2 is not valid: %3"),
+                              {recordName(m_record.id), m_record.offset, std::move(what)}));
 }
 
 } // namespace spreadsheet::xls

@@ -2,7 +2,7 @@
 
 #include "RecordStream.h"
 
-#include "files/Error.h"
+#include "core/Error.h"
 
 #include <QByteArrayView>
 
@@ -32,7 +32,7 @@ public:
     // (or at the end), where a split string expects its new option byte.
     std::size_t bytesToPieceEnd() const;
 
-    [[noreturn]] void fail(files::Phrase what) const;
+    [[noreturn]] void fail(core::Phrase what) const;
 
 private:
     const Record& m_record;

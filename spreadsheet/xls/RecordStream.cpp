@@ -13,21 +13,21 @@ constexpr std::size_t kHeaderSize = 4;
 
 void RecordStream::seek(std::size_t offset) {
     if (offset >= size())
-        throwDamaged(files::Phrase(
-            QT_TRANSLATE_NOOP("files::Error", "a sheet starts at byte %1, past the end of the %2-byte workbook stream"),
+        throwDamaged(core::Phrase(
+            QT_TRANSLATE_NOOP("core::Error", "a sheet starts at byte %1, past the end of the %2-byte workbook stream"),
             {offset, size()}));
     m_position = offset;
 }
 
 RecordStream::Header RecordStream::headerAt(std::size_t offset) const {
     if (size() - offset < kHeaderSize)
-        throwDamaged(files::Phrase(
-            QT_TRANSLATE_NOOP("files::Error", "the workbook stream ends inside a record header at byte %1"), {offset}));
+        throwDamaged(core::Phrase(
+            QT_TRANSLATE_NOOP("core::Error", "the workbook stream ends inside a record header at byte %1"), {offset}));
     const auto* p = reinterpret_cast<const uchar*>(m_stream.data()) + offset;
     const Header header{qFromLittleEndian<quint16>(p), qFromLittleEndian<quint16>(p + 2)};
     if (size() - offset - kHeaderSize < header.length)
-        throwDamaged(files::Phrase(
-            QT_TRANSLATE_NOOP("files::Error", "the %1 record at byte %2 is cut short (%3 of its %4 bytes are there)"),
+        throwDamaged(core::Phrase(
+            QT_TRANSLATE_NOOP("core::Error", "the %1 record at byte %2 is cut short (%3 of its %4 bytes are there)"),
             {recordName(header.id), offset, size() - offset - kHeaderSize, header.length}));
     return header;
 }

@@ -9,7 +9,7 @@
 #include "RecordReader.h"
 #include "UnicodeStringReader.h"
 
-#include "files/Error.h"
+#include "core/Error.h"
 
 #include <array>
 #include <map>
@@ -92,8 +92,8 @@ bool isCellRecord(std::uint16_t id) {
 
 void checkColumn(RecordReader& in, int row, int column) {
     if (column > kMaxColumns)
-        in.fail(files::Phrase(
-            QT_TRANSLATE_NOOP("files::Error", "row %1 has a cell in column %2, past the sheet's %3 columns"),
+        in.fail(core::Phrase(
+            QT_TRANSLATE_NOOP("core::Error", "row %1 has a cell in column %2, past the sheet's %3 columns"),
             {row, column, kMaxColumns}));
 }
 
@@ -109,8 +109,8 @@ void SheetBuilder::putCell(const CellHeader& cell, const QString* text) {
     m_sheet->setCellFormat(cell.row, cell.column, m_formats.formatOf(cell.xf, cell.row, cell.column));
     if (!text) return;
     if (text->size() > xl::kMaxTextLength)
-        throwDamaged(files::Phrase(
-            QT_TRANSLATE_NOOP("files::Error", "cell %1 holds %2 characters, more than the %3 a cell can hold"),
+        throwDamaged(core::Phrase(
+            QT_TRANSLATE_NOOP("core::Error", "cell %1 holds %2 characters, more than the %3 a cell can hold"),
             {addressText(CellRange::cell(cell.row, cell.column)), text->size(), xl::kMaxTextLength}));
     m_sheet->setValue(CellRange::cell(cell.row, cell.column), *text);
 }
@@ -148,8 +148,8 @@ void SheetBuilder::readValueCell(const Record& r) {
     if (r.id == record::kLabelSst) {
         const std::uint32_t index = in.u32();
         if (index >= m_globals.sharedStrings.size())
-            in.fail(files::Phrase(
-                QT_TRANSLATE_NOOP("files::Error", "cell %1 refers to shared string %2, but the workbook has only %3"),
+            in.fail(core::Phrase(
+                QT_TRANSLATE_NOOP("core::Error", "cell %1 refers to shared string %2, but the workbook has only %3"),
                 {addressText(CellRange::cell(cell.row, cell.column)), index, m_globals.sharedStrings.size()}));
         putCell(cell, &m_globals.sharedStrings[index]);
         return;
@@ -173,7 +173,7 @@ void SheetBuilder::readFormulaText(const Record& r) {
     RecordReader in(r);
     const QString text = readUnicodeString(in, CountSize::TwoBytes);
     if (text.size() > xl::kMaxTextLength)
-        in.fail(files::Phrase(QT_TRANSLATE_NOOP("files::Error", "a formula's text is too long")));
+        in.fail(core::Phrase(QT_TRANSLATE_NOOP("core::Error", "a formula's text is too long")));
     m_sheet->setValue(CellRange::cell(m_pendingFormula->row, m_pendingFormula->column), text);
     m_pendingFormula.reset();
 }
@@ -185,13 +185,13 @@ SheetBuilder::CellRun SheetBuilder::readCellRun(RecordReader& in, std::size_t en
     run.row = in.u16() + 1;
     run.firstColumn = in.u16() + 1;
     if (in.remaining() < 2 + entrySize || (in.remaining() - 2) % entrySize != 0)
-        in.fail(files::Phrase(QT_TRANSLATE_NOOP("files::Error", "its length does not fit a run of cells")));
+        in.fail(core::Phrase(QT_TRANSLATE_NOOP("core::Error", "its length does not fit a run of cells")));
     const std::size_t entries = (in.remaining() - 2) / entrySize;
     const QByteArrayView last = in.peekLast(2);
     run.lastColumn = (static_cast<std::uint8_t>(last[0]) | static_cast<std::uint8_t>(last[1]) << 8) + 1;
     if (run.lastColumn - run.firstColumn + 1 != static_cast<int>(entries))
-        in.fail(files::Phrase(QT_TRANSLATE_NOOP("files::Error", "it gives columns %1 to %2 but %3 cells"),
-                              {run.firstColumn, run.lastColumn, entries}));
+        in.fail(core::Phrase(QT_TRANSLATE_NOOP("core::Error", "it gives columns %1 to %2 but %3 cells"),
+                             {run.firstColumn, run.lastColumn, entries}));
     checkColumn(in, run.row, run.lastColumn);
     return run;
 }
@@ -262,8 +262,8 @@ void SheetBuilder::readMergedCells(const Record& r) {
     constexpr std::size_t kRangeSize = 8;
     const std::size_t count = in.u16();
     if (count > in.remaining() / kRangeSize)
-        in.fail(files::Phrase(QT_TRANSLATE_NOOP("files::Error", "it announces %1 merged areas but has room for %2"),
-                              {count, in.remaining() / kRangeSize}));
+        in.fail(core::Phrase(QT_TRANSLATE_NOOP("core::Error", "it announces %1 merged areas but has room for %2"),
+                             {count, in.remaining() / kRangeSize}));
     for (std::size_t i = 0; i < count; ++i) {
         CellRange area;
         area.firstRow = in.u16() + 1;
@@ -271,12 +271,12 @@ void SheetBuilder::readMergedCells(const Record& r) {
         area.firstColumn = in.u16() + 1;
         area.lastColumn = in.u16() + 1;
         if (area.firstRow > area.lastRow || area.firstColumn > area.lastColumn || area.lastColumn > kMaxColumns)
-            in.fail(files::Phrase(QT_TRANSLATE_NOOP("files::Error", "merged area %1 is not a range of the sheet"),
-                                  {i + 1}));
+            in.fail(
+                core::Phrase(QT_TRANSLATE_NOOP("core::Error", "merged area %1 is not a range of the sheet"), {i + 1}));
         if (area.isSingleCell()) continue;
         if (m_merges.size() >= kMaxMergedAreas)
-            in.fail(files::Phrase(QT_TRANSLATE_NOOP("files::Error", "the sheet has more than %1 merged areas"),
-                                  {kMaxMergedAreas}));
+            in.fail(core::Phrase(QT_TRANSLATE_NOOP("core::Error", "the sheet has more than %1 merged areas"),
+                                 {kMaxMergedAreas}));
         m_merges.push_back(area);
     }
 }
@@ -318,7 +318,7 @@ void SheetBuilder::applyMerges() {
     for (const CellRange& area : m_merges) {
         try {
             m_sheet->merge(area);
-        } catch (const files::Error&) {
+        } catch (const core::Error&) {
             // An area overlapping an earlier one: spreadsheets keep the first.
         }
     }
@@ -334,8 +334,8 @@ std::unique_ptr<Worksheet> SheetBuilder::finish() {
 void checkWorksheetBof(const Record& r, const SheetEntry& entry) {
     RecordReader in(r);
     if (r.id != record::kBof || in.u16() != record::kBiff8Version || in.u16() != record::kBofWorksheet)
-        throwDamaged(files::Phrase(
-            QT_TRANSLATE_NOOP("files::Error", "sheet '%1' does not start with a worksheet BOF record"), {entry.name}));
+        throwDamaged(core::Phrase(
+            QT_TRANSLATE_NOOP("core::Error", "sheet '%1' does not start with a worksheet BOF record"), {entry.name}));
 }
 
 } // namespace
@@ -349,8 +349,8 @@ std::unique_ptr<Worksheet> readWorksheet(RecordStream& stream, const WorkbookGlo
     int depth = 1;
     while (depth > 0) {
         if (stream.atEnd())
-            throwDamaged(files::Phrase(QT_TRANSLATE_NOOP("files::Error", "sheet '%1' ends before its EOF record"),
-                                       {entry.name}));
+            throwDamaged(
+                core::Phrase(QT_TRANSLATE_NOOP("core::Error", "sheet '%1' ends before its EOF record"), {entry.name}));
         const Record& r = stream.next();
         if (r.id == record::kBof)
             ++depth;

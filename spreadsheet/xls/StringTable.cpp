@@ -2,6 +2,8 @@
 
 #include "BiffRecords.h"
 
+#include "core/VisibleText.h"
+
 #include <algorithm>
 
 namespace spreadsheet::xls {
@@ -83,7 +85,7 @@ std::uint32_t StringTable::add(const QString& text) {
     const auto it = m_index.constFind(text);
     if (it != m_index.constEnd()) return it.value();
     const auto index = static_cast<std::uint32_t>(m_strings.size());
-    m_strings.push_back(text);
+    m_strings.push_back(core::storableText(text));
     m_index.insert(text, index);
     return index;
 }

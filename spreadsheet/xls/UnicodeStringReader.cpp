@@ -35,23 +35,23 @@ QString readUnicodeString(RecordReader& in, CountSize countSize) {
         std::size_t available = in.bytesToPieceEnd();
         if (available == 0) {
             if (in.remaining() == 0)
-                in.fail(files::Phrase(QT_TRANSLATE_NOOP("files::Error", "a text ends before its %1 characters"),
-                                      {text.size() + left}));
+                in.fail(core::Phrase(QT_TRANSLATE_NOOP("core::Error", "a text ends before its %1 characters"),
+                                     {text.size() + left}));
             options = in.u8(); // the characters go on in a CONTINUE piece
             continue;
         }
         const bool highByte = options & kHighByte;
         const std::size_t count = std::min(left, highByte ? available / 2 : available);
         if (count == 0)
-            in.fail(files::Phrase(QT_TRANSLATE_NOOP("files::Error", "a character is split between two records")));
+            in.fail(core::Phrase(QT_TRANSLATE_NOOP("core::Error", "a character is split between two records")));
         appendCharacters(in, text, count, highByte);
         left -= count;
     }
     if (runs > in.remaining() / kRunSize)
-        in.fail(files::Phrase(QT_TRANSLATE_NOOP("files::Error", "a text's formatting runs are cut short")));
+        in.fail(core::Phrase(QT_TRANSLATE_NOOP("core::Error", "a text's formatting runs are cut short")));
     in.skip(runs * kRunSize);
     if (phoneticBytes > in.remaining())
-        in.fail(files::Phrase(QT_TRANSLATE_NOOP("files::Error", "a text's phonetic data is cut short")));
+        in.fail(core::Phrase(QT_TRANSLATE_NOOP("core::Error", "a text's phonetic data is cut short")));
     in.skip(phoneticBytes);
     return text;
 }
@@ -65,8 +65,8 @@ std::vector<QString> readSharedStrings(const Record& sst) {
     strings.reserve(std::min<std::size_t>(count, in.remaining() / 3));
     for (std::uint32_t i = 0; i < count; ++i) {
         if (in.remaining() == 0)
-            in.fail(files::Phrase(QT_TRANSLATE_NOOP("files::Error", "it announces %1 strings but holds only %2"),
-                                  {count, i}));
+            in.fail(core::Phrase(QT_TRANSLATE_NOOP("core::Error", "it announces %1 strings but holds only %2"),
+                                 {count, i}));
         strings.push_back(readUnicodeString(in, CountSize::TwoBytes));
     }
     return strings;

@@ -16,18 +16,17 @@ constexpr std::uint16_t kBiff5Version = 0x0500;
 void checkWorkbookBof(const Record& bof) {
     if (bof.id != record::kBof)
         throwNotAWorkbook(
-            files::Phrase(QT_TRANSLATE_NOOP("files::Error", "its workbook stream does not start with a BOF record")));
+            core::Phrase(QT_TRANSLATE_NOOP("core::Error", "its workbook stream does not start with a BOF record")));
     RecordReader in(bof);
     const std::uint16_t version = in.u16();
     const std::uint16_t type = in.u16();
     if (version == kBiff5Version) throwOlderExcel();
     if (version != record::kBiff8Version)
         throwNotAWorkbook(
-            files::Phrase(QT_TRANSLATE_NOOP("files::Error", "its BOF record gives the unknown version 0x%1"),
-                          {QString::number(version, 16)}));
+            core::Phrase(QT_TRANSLATE_NOOP("core::Error", "its BOF record gives the unknown version 0x%1"),
+                         {QString::number(version, 16)}));
     if (type != record::kBofWorkbookGlobals)
-        throwNotAWorkbook(
-            files::Phrase(QT_TRANSLATE_NOOP("files::Error", "its first part is not the workbook globals")));
+        throwNotAWorkbook(core::Phrase(QT_TRANSLATE_NOOP("core::Error", "its first part is not the workbook globals")));
 }
 
 FontRecord readFont(const Record& r) {
@@ -81,14 +80,14 @@ int readActiveTab(const Record& r) {
 
 WorkbookGlobals readWorkbookGlobals(RecordStream& stream) {
     if (stream.atEnd())
-        throwNotAWorkbook(files::Phrase(QT_TRANSLATE_NOOP("files::Error", "its workbook stream is empty")));
+        throwNotAWorkbook(core::Phrase(QT_TRANSLATE_NOOP("core::Error", "its workbook stream is empty")));
     checkWorkbookBof(stream.next());
     WorkbookGlobals globals;
     bool sawWindow = false;
     for (;;) {
         if (stream.atEnd())
-            throwDamaged(files::Phrase(
-                QT_TRANSLATE_NOOP("files::Error", "the workbook stream ends before the end of its globals")));
+            throwDamaged(core::Phrase(
+                QT_TRANSLATE_NOOP("core::Error", "the workbook stream ends before the end of its globals")));
         const Record& r = stream.next();
         switch (r.id) {
         case record::kEof: return globals;
@@ -103,8 +102,8 @@ WorkbookGlobals readWorkbookGlobals(RecordStream& stream) {
             sawWindow = true;
             break;
         case record::kBof:
-            throwDamaged(files::Phrase(
-                QT_TRANSLATE_NOOP("files::Error", "a BOF record at byte %1 comes before the end of the globals"),
+            throwDamaged(core::Phrase(
+                QT_TRANSLATE_NOOP("core::Error", "a BOF record at byte %1 comes before the end of the globals"),
                 {r.offset}));
         default: break;
         }

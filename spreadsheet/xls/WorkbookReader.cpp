@@ -6,7 +6,7 @@
 #include "SheetReader.h"
 #include "WorkbookGlobals.h"
 
-#include "files/Error.h"
+#include "core/Error.h"
 #include "files/WholeFile.h"
 
 namespace spreadsheet::xls {
@@ -20,7 +20,7 @@ const SheetEntry& activeWorksheet(const WorkbookGlobals& globals) {
         return sheets[globals.activeTab];
     for (const SheetEntry& sheet : sheets)
         if (sheet.type == kWorksheetType) return sheet;
-    throwDamaged(files::Phrase(QT_TRANSLATE_NOOP("files::Error", "it holds no worksheet")));
+    throwDamaged(core::Phrase(QT_TRANSLATE_NOOP("core::Error", "it holds no worksheet")));
 }
 
 std::unique_ptr<Worksheet> readStream(const QByteArray& streamBytes) {
@@ -33,11 +33,11 @@ template <typename Read>
 std::unique_ptr<Worksheet> describingFailures(const QString& name, Read read) {
     try {
         return read();
-    } catch (const files::Error& failure) {
-        if (failure.kind() == files::ErrorKind::Workbook) throw named(failure, name);
+    } catch (const core::Error& failure) {
+        if (failure.kind() == core::ErrorKind::DataDamaged) throw named(failure, name);
         // The model refused what the file holds, such as too many formats.
-        throw files::Error(files::ErrorKind::Workbook, QT_TRANSLATE_NOOP("files::Error", "'%1' cannot be opened: %2"),
-                           {name, failure.phrase()});
+        throw core::Error(core::ErrorKind::DataDamaged, QT_TRANSLATE_NOOP("core::Error", "'%1' cannot be opened: %2"),
+                          {name, failure.phrase()});
     }
 }
 

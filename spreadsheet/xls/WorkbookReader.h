@@ -11,7 +11,7 @@ namespace spreadsheet::xls {
 
 // Reads the active worksheet of an Excel 97-2003 workbook (BIFF8 in an OLE2
 // compound file) into the engine's model. A file that is not such a
-// workbook, is password-protected, or is damaged gives a files::Error (Workbook)
+// workbook, is password-protected, or is damaged gives a core::Error (DataDamaged)
 // whose description names the file and says what is wrong.
 std::unique_ptr<Worksheet> readWorkbookFile(const QString& path);
 std::unique_ptr<Worksheet> readWorkbookBytes(const QByteArray& bytes, const QString& nameForMessages);

@@ -7,7 +7,7 @@
 #include "SheetRecords.h"
 #include "StringTable.h"
 
-#include "files/Error.h"
+#include "core/Error.h"
 #include "spreadsheet/Worksheet.h"
 
 #include <gsf/gsf-outfile-msole.h>
@@ -112,8 +112,8 @@ QByteArray workbookFileBytes(const Worksheet& sheet) {
         && write(workbook.get(), kZeros, kMinimumStreamSize - std::min(parts.size(), kMinimumStreamSize)) && gsf_output_close(workbook.get())
         && gsf_output_close(GSF_OUTPUT(container.get()));
     if (!written)
-        throw files::Error(files::ErrorKind::Spreadsheet,
-                           QT_TRANSLATE_NOOP("files::Error", "The workbook could not be put together."));
+        throw core::Error(core::ErrorKind::CallRejected,
+                          QT_TRANSLATE_NOOP("core::Error", "The workbook could not be put together."));
     const auto* data = gsf_output_memory_get_bytes(GSF_OUTPUT_MEMORY(memory.get()));
     return QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(gsf_output_size(memory.get())));
 }

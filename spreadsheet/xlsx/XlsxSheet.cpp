@@ -1,5 +1,6 @@
 #include "XlsxSheet.h"
 
+#include "core/VisibleText.h"
 #include "spreadsheet/ColumnWidth.h"
 #include "spreadsheet/FileRows.h"
 #include "spreadsheet/RowHeight.h"
@@ -90,7 +91,9 @@ public:
         out.raw(kHeader).raw("<sst xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\" count=\"");
         out.number(m_references).raw("\" uniqueCount=\"").number(static_cast<long long>(m_texts.size())).raw("\">");
         for (const QString* text : m_texts)
-            out.raw("<si><t xml:space=\"preserve\">").text(withEscapedEscapes(*text), escapedControl).raw("</t></si>");
+            out.raw("<si><t xml:space=\"preserve\">")
+                .text(withEscapedEscapes(core::storableText(*text)), escapedControl)
+                .raw("</t></si>");
         out.raw("</sst>");
         return out.take();
     }

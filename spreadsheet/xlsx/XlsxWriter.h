@@ -10,7 +10,7 @@ namespace spreadsheet::xlsx {
 
 // The sheet as an Office Open XML workbook (.xlsx): a zip package of the
 // workbook, its one sheet, the sheet's styles and its shared strings.
-// Throws files::Error (Spreadsheet).
+// Throws core::Error (CallRejected).
 QByteArray workbookFileBytes(const Worksheet& sheet);
 
 } // namespace spreadsheet::xlsx

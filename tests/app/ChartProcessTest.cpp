@@ -7,7 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <QCryptographicHash>
+#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -16,10 +18,12 @@
 
 #include <csignal>
 #include <cstring>
+#include <fcntl.h>
 #include <functional>
 #include <grp.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -82,7 +86,8 @@ TEST(ChartProcess, AFileSizeLimitAnywhereInTheSaveKeepsTheOldFile) {
         SCOPED_TRACE(limit);
         const ChartRun limited =
             runChart({QStringLiteral("--generations"), QStringLiteral("9"), QStringLiteral("--output"), old}, [limit] {
-                std::signal(SIGXFSZ, SIG_IGN); // the write fails instead
+                // SIGXFSZ as a shell leaves it, which ends a process that writes past the limit.
+                std::signal(SIGXFSZ, SIG_DFL);
                 const rlimit size{limit, limit};
                 ::setrlimit(RLIMIT_FSIZE, &size);
             });
@@ -119,6 +124,47 @@ TEST(ChartProcess, AWritableFileInAFolderTheUserCannotWriteIsWrittenInPlace) {
     EXPECT_EQ(contentOf(shared).left(8), QByteArray::fromHex("D0CF11E0A1B11AE1"));
     EXPECT_LT(contentOf(shared).size(), kOldChart.size()); // nothing of the old file after the new one
     EXPECT_EQ(filesIn(dir.path()), QStringList{QStringLiteral("shared.xls")});
+
+    // A larger chart under a file-size limit (ulimit -f 20) is refused before the file is touched.
+    const QByteArray saved4 = contentOf(shared);
+    const QDateTime written = QFileInfo(shared).lastModified();
+    const ChartRun limited =
+        runChart({QStringLiteral("--generations"), QStringLiteral("9"), QStringLiteral("--output"), shared}, [&] {
+            std::signal(SIGXFSZ, SIG_DFL);
+            const rlimit size{20 * 1024, 20 * 1024};
+            ::setrlimit(RLIMIT_FSIZE, &size);
+            if (asUser) asUser();
+        });
+    EXPECT_EQ(limited.status, 1);
+    EXPECT_TRUE(limited.err.contains(QStringLiteral("File too large"))) << limited.err.toStdString();
+    EXPECT_EQ(contentOf(shared), saved4);
+    EXPECT_EQ(QFileInfo(shared).lastModified(), written); // not written and put back: not written at all
+}
+
+// A file name that is not valid UTF-8 names no other file: text would turn
+// its bytes into U+FFFD, and "\xfe.xls" would write "\xef\xbf\xbd.xls".
+TEST(ChartProcess, ANameThatIsNotValidUtf8IsRefusedNotReplacedByAnother) {
+    QTemporaryDir dir;
+    const QByteArray folder = QFile::encodeName(dir.path());
+    writeFile(dir.filePath(QStringLiteral("\uFFFD.xls")), "another file");
+    for (const QByteArray& option : {QByteArray("--output"), QByteArray("--output=")}) {
+        SCOPED_TRACE(option.toStdString());
+        const QByteArray name = folder + "/\xfe.xls";
+        const pid_t child = ::fork();
+        if (child == 0) {
+            const int null = ::open("/dev/null", O_WRONLY);
+            ::dup2(null, 2);
+            const QByteArray joined = option.endsWith('=') ? option + name : option;
+            ::execl(KINLOOM_CHART, KINLOOM_CHART, joined.constData(), option.endsWith('=') ? nullptr : name.constData(),
+                    nullptr);
+            ::_exit(127);
+        }
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 2);
+        EXPECT_EQ(contentOf(dir.filePath(QStringLiteral("\uFFFD.xls"))), QByteArray("another file"));
+        EXPECT_EQ(filesIn(dir.path()), QStringList{QStringLiteral("\uFFFD.xls")});
+    }
 }
 
 // Whatever languages Kinloom speaks, an English or C session gets the

@@ -168,7 +168,7 @@ TEST_F(SessionLanguage, MessagesAndTheErrorReportSpeakIt) {
     EXPECT_EQ(question->button(QMessageBox::Yes)->text(), utf8(language->yes));
 
     // A failure's phrase is worded where it is shown.
-    const files::Error refused(files::ErrorKind::Chart, chart::refusal(chart::GenerationCountCheck::NotNumeric));
+    const core::Error refused(core::ErrorKind::InputRefused, chart::refusal(chart::GenerationCountCheck::NotNumeric));
     shell::ShowErrorReport(refused.description(), QStringLiteral("in Kinloom2016/11/03.Form1.PushButton1_Click "), 104);
     const shell::ShownMessage& report = sandbox.messages.shown().back();
     EXPECT_EQ(report.caption, utf8(language->errorCaption));

@@ -1,5 +1,5 @@
 #include "chart/BuildRun.h"
-#include "chart/ChartCommand.h"
+#include "chart/ChartDrawing.h"
 #include "chart/ChartLayout.h"
 #include "chart/GedcomPedigree.h"
 #include "chart/TemporaryFiles.h"
@@ -60,6 +60,21 @@ struct FakeWindows : BuildRunWindows {
     std::function<void()> afterPicture;
 };
 
+QByteArray bytesOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The chart drawn straight, as kinloom-chart draws it, saved as an .xls.
+QByteArray straightChart(const ChartRequest& request, const QString& path) {
+    StraightStatements straight;
+    const DrawnChart drawn = drawChart(request, straight);
+    drawn.workbook->saveAs(path);
+    drawn.workbook->close();
+    drawn.application->quit();
+    return bytesOf(path);
+}
+
 class BuildRunTest : public ::testing::Test {
 protected:
     void TearDown() override { setWorkbookFractionDraw({}); }
@@ -115,25 +130,16 @@ TEST_F(BuildRunTest, ARunLeavesTheWorkbookForThePreviewAndNoPicture) {
               (std::vector<int>{shell::vbHourglass, shell::vbDefault, shell::vbHourglass, shell::vbDefault}));
     EXPECT_FALSE(QFile::exists(sandbox.appFile(QStringLiteral("temp.bmp"))));
 
-    // The workbook kinloom-chart writes for the same inputs, print settings included.
+    // The workbook kinloom-chart's straight drawing makes of the same inputs, print settings included.
     QTemporaryDir commandFolder;
-    const QString commandChart = commandFolder.filePath(QStringLiteral("chart.xls"));
-    QString out;
-    QTextStream outStream(&out);
-    ASSERT_EQ(runChartCommand({QStringLiteral("kinloom-chart"), QStringLiteral("--generations"), windows.count,
-                               QStringLiteral("--output"), commandChart},
-                              outStream, outStream),
-              kExitSuccess);
-    const auto bytes = [](const QString& path) {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    };
-    EXPECT_EQ(bytes(workbook), bytes(commandChart));
+    GenerationCount count;
+    ASSERT_EQ(readGenerationCount(windows.count, count), GenerationCountCheck::Accepted);
+    EXPECT_EQ(bytesOf(workbook), straightChart({windows.root, count, {}}, commandFolder.filePath("chart.xls")));
 }
 
 // A chart filled from a family file: the run draws it with the same steps and
-// writes the workbook kinloom-chart writes for the person, their labels and
-// numbers included.
+// writes the workbook kinloom-chart's straight drawing makes for the person,
+// their labels and numbers included.
 TEST_F(BuildRunTest, AFilledChartIsTheOneTheCommandWrites) {
     struct FilledWindows : FakeWindows {
         BoxLabels boxLabels() const override { return labels; }
@@ -147,18 +153,10 @@ TEST_F(BuildRunTest, AFilledChartIsTheOneTheCommandWrites) {
     ASSERT_TRUE(windows.preview.shown);
 
     QTemporaryDir commandFolder;
-    const QString commandChart = commandFolder.filePath(QStringLiteral("chart.xls"));
-    QString out;
-    QTextStream outStream(&out);
-    ASSERT_EQ(runChartCommand({QStringLiteral("kinloom-chart"), QStringLiteral("--gedcom"), family,
-                               QStringLiteral("--numbers"), QStringLiteral("--generations"), windows.count,
-                               QStringLiteral("--output"), commandChart},
-                              outStream, outStream),
-              kExitSuccess)
-        << out.toStdString();
-    QFile ours(windows.preview.excelFile), theirs(commandChart);
-    ASSERT_TRUE(ours.open(QIODevice::ReadOnly) && theirs.open(QIODevice::ReadOnly));
-    EXPECT_EQ(ours.readAll(), theirs.readAll());
+    GenerationCount count;
+    ASSERT_EQ(readGenerationCount(windows.count, count), GenerationCountCheck::Accepted);
+    EXPECT_EQ(bytesOf(windows.preview.excelFile),
+              straightChart({windows.root, count, windows.labels}, commandFolder.filePath("chart.xls")));
 }
 
 TEST_F(BuildRunTest, ATakenNameIsDrawnAgain) {

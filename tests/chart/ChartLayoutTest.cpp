@@ -206,7 +206,7 @@ TEST(ChartLayout, BadCountsGiveAClearErrorOrNoBoxes) {
         try {
             BuildChartLayout(QStringLiteral("A"), QString::fromLatin1(notNumeric));
             ADD_FAILURE() << "accepted";
-        } catch (const files::Error& e) {
+        } catch (const core::Error& e) {
             EXPECT_STREQ(e.what(), "Number of generations must be numeric.");
         }
     }
@@ -215,7 +215,7 @@ TEST(ChartLayout, BadCountsGiveAClearErrorOrNoBoxes) {
         try {
             BuildChartLayout(QStringLiteral("A"), QString::fromLatin1(tooLarge));
             ADD_FAILURE() << "accepted";
-        } catch (const files::Error& e) {
+        } catch (const core::Error& e) {
             EXPECT_STREQ(e.what(), "Number of generations must be 15 or less.");
         }
     }

@@ -1,5 +1,4 @@
-// The chart as a picture file: which kind a name asks for, and the pages of
-// its PDF.
+// The chart as a picture: the pages of its PDF, and which texts it shows.
 #include "chart/PictureExport.h"
 #include "spreadsheet/VectorPicture.h"
 
@@ -38,17 +37,6 @@ std::vector<std::uint16_t> joined(const Parts&... parts) {
 }
 
 } // namespace
-
-TEST(PictureExport, TheExtensionNamesTheKindOfPicture) {
-    const std::pair<const char*, PictureFileKind> names[] = {
-        {"chart.svg", PictureFileKind::Svg},     {"chart.PDF", PictureFileKind::Pdf},
-        {"chart.png", PictureFileKind::Bitmap},  {"a.b/chart.Bmp", PictureFileKind::Bitmap},
-        {"chart.jpg", PictureFileKind::Bitmap},  {"chart.svg.txt", PictureFileKind::Unknown},
-        {"chart", PictureFileKind::Unknown},     {"svg", PictureFileKind::Unknown},
-        {"chart.xls", PictureFileKind::Unknown},
-    };
-    for (const auto& [name, kind] : names) EXPECT_EQ(pictureFileKind(QString::fromLatin1(name)), kind) << name;
-}
 
 // An A4 landscape page with margins of an inch above and below holds 451.3
 // points of rows, 601.7 sheet pixels at 0.75 point each: whole rows and the

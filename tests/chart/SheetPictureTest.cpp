@@ -3,7 +3,7 @@
 #include "chart/ChartLayout.h"
 #include "chart/EngineAutomation.h"
 #include "chart/ExecuteOperation.h"
-#include "files/Error.h"
+#include "core/Error.h"
 #include "spreadsheet/PixelRuns.h"
 #include "spreadsheet/Worksheet.h"
 #include "tests/support/PictureRegions.h"
@@ -196,7 +196,7 @@ TEST(PictureFile, InputsThatOnceBrokeItAreRefusedOrDrawn) {
             QPainter painter(&image);
             picture.paint(painter, QRectF(0, 0, 64, 64), image.rect());
             picture.paint(painter, QRectF(QPointF(-32, -32), QSizeF(picture.size() * 4)), image.rect());
-        } catch (const files::Error&) {}
+        } catch (const core::Error&) {}
     }
 }
 
@@ -213,7 +213,7 @@ TEST(PictureFile, RoundTripsAndRefusesDamagedOrForeignFiles) {
     const auto refused = [](const QByteArray& damaged) {
         try {
             VectorPicture::fromBytes(damaged);
-        } catch (const files::Error& e) {
+        } catch (const core::Error& e) {
             return !e.description().isEmpty();
         }
         return false;
@@ -277,7 +277,7 @@ TEST(PictureFile, RoundTripsAndRefusesDamagedOrForeignFiles) {
     for (const auto& [what, damage] : damages) {
         PictureContent c = sound();
         damage(c);
-        EXPECT_THROW(VectorPicture{std::move(c)}, files::Error) << what;
+        EXPECT_THROW(VectorPicture{std::move(c)}, core::Error) << what;
     }
 }
 
@@ -360,7 +360,7 @@ TEST(PictureFile, TheLoaderRefusesWhatNoChartMakesBeforeReadingIt) {
         try {
             readPictureFile(path);
             ADD_FAILURE() << "read " << path.toStdString();
-        } catch (const files::Error& e) {
+        } catch (const core::Error& e) {
             EXPECT_EQ(e.description(), message);
         }
     }

@@ -1,7 +1,8 @@
 #include "files/FileReplacement.h"
-#include "files/Error.h"
+#include "core/Error.h"
 #include "tests/support/FileContents.h"
 #include "tests/support/QStringPrinter.h"
+#include "tests/support/Replacing.h"
 
 #include <gtest/gtest.h>
 
@@ -24,16 +25,6 @@
 using namespace files;
 
 namespace {
-
-// The failure's description, or an empty text when the replacement went through.
-QString replacing(const QString& target, const QByteArray& bytes) {
-    try {
-        replaceFile(target, bytes);
-    } catch (const Error& e) {
-        return e.description();
-    }
-    return QString();
-}
 
 struct stat statusOf(const QString& path) {
     struct stat status {};
@@ -206,7 +197,7 @@ TEST(FileReplacement, TwoFilesGoInPlaceAsOneOrNotAtAll) {
                 failing.emplace(point, EIO);
                 try {
                     commitTogether({first.get(), second.get()});
-                } catch (const Error& e) {
+                } catch (const core::Error& e) {
                     failure = e.description();
                 }
             }
@@ -245,7 +236,7 @@ TEST(FileReplacement, WhereRoomCannotBeReservedAFileThatWouldNotFitIsLeftUntouch
     try {
         FileReplacement replacement(target, QByteArray(512 * 1024, 'n'));
         ADD_FAILURE() << "made ready without the room for it";
-    } catch (const Error& e) {
+    } catch (const core::Error& e) {
         EXPECT_EQ(e.description(), QStringLiteral("Cannot save '%1': No space left on device.").arg(target));
     }
     EXPECT_EQ(contentOf(target), QByteArray(64 * 1024, 'o'));

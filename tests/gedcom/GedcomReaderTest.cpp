@@ -1,8 +1,9 @@
 #include "GedcomFiles.h"
 
-#include "files/Error.h"
+#include "core/Error.h"
 #include "gedcom/DateYear.h"
 #include "gedcom/GedcomError.h"
+#include "gedcom/LifeYears.h"
 #include "tests/support/QStringPrinter.h"
 
 #include <gtest/gtest.h>
@@ -38,7 +39,7 @@ class FirstPersonOf : public testing::TestWithParam<FirstPerson> {};
 QString messageOf(const QString& path) {
     try {
         readFamilyTree(path);
-    } catch (const files::Error& e) {
+    } catch (const core::Error& e) {
         return QString::fromUtf8(e.what());
     }
     return QStringLiteral("(read without an error)");
@@ -69,7 +70,8 @@ INSTANTIATE_TEST_SUITE_P(Files, FirstPersonOf,
                                          FirstPerson{"crlf.ged", "Liv Dahl", "1820"},
                                          FirstPerson{"cr-leading-blanks.ged", "Per Lund", "1 JAN 1900"},
                                          FirstPerson{"conc-cont.ged", "Maria Berg@Dal", ""},
-                                         FirstPerson{"gedcom7.ged", "@Sofie Holm", "JULIAN 1700"}));
+                                         FirstPerson{"gedcom7.ged", "@Sofie Holm", "JULIAN 1700"},
+                                         FirstPerson{"family.gdz", "Anna Hansdotter", "12 MAR 1864"}));
 
 TEST(GedcomReader, BadFilesNameFileAndLine) {
     QTemporaryDir dir;
@@ -86,6 +88,10 @@ TEST(GedcomReader, BadFilesNameFileAndLine) {
                   files + QStringLiteral("not-gedcom.ged:1: not a GEDCOM file: it does not begin with \"0 HEAD\"")},
              Case{files + QStringLiteral("level-jump.ged"),
                   files + QStringLiteral("level-jump.ged:5: level 3 follows level 1")},
+             Case{files + QStringLiteral("no-dataset.gdz"),
+                  files + QStringLiteral("no-dataset.gdz: not a GEDZIP file: it holds no gedcom.ged")},
+             Case{files + QStringLiteral("not-gedcom.gdz"),
+                  files + QStringLiteral("not-gedcom.gdz: not a GEDZIP file: Not a zip archive")},
              Case{
                  files + QStringLiteral("level-not-number.ged"),
                  files
@@ -107,7 +113,7 @@ TEST(GedcomReader, LineNumbersHoldForEveryLineEndAndLongLines) {
         try {
             readFamilyTree(buffer, QStringLiteral("t.ged"));
             ADD_FAILURE() << "no error";
-        } catch (const files::Error& e) {
+        } catch (const core::Error& e) {
             EXPECT_STREQ(e.what(), "t.ged:25: level 3 follows level 1");
         }
     }
@@ -196,7 +202,7 @@ private:
 QString messageOf(QIODevice& device, qint64 maxRecords = gedcom::kMaxRecords) {
     try {
         readFamilyTree(device, QStringLiteral("t.ged"), maxRecords);
-    } catch (const files::Error& e) {
+    } catch (const core::Error& e) {
         return QString::fromUtf8(e.what());
     }
     return QStringLiteral("(read without an error)");
@@ -229,10 +235,62 @@ TEST(GedcomReader, EveryErrorNamesTheLineAndQuotesTheFileSafely) {
     }
 }
 
+// Lines are read as bytes where they begin as nearly all do, and as text
+// where they begin otherwise: both ways give what the grammar says, with
+// blanks of other scripts, a byte-order mark inside the file, tabs, and
+// identifiers in another script.
+TEST(GedcomReader, EveryShapeOfLineIsReadAsTheGrammarSays) {
+    struct Case {
+        QByteArray file;
+        QString outcome; // the message, or the first person's identifier and label
+    };
+    const auto outcomeOf = [](QByteArray file) {
+        QBuffer buffer(&file);
+        buffer.open(QIODevice::ReadOnly);
+        try {
+            const FamilyTree tree = readFamilyTree(buffer, QStringLiteral("t.ged"));
+            const Person first = tree.person(0);
+            return QStringLiteral("@%1@ %2").arg(first.id, personLabel(first));
+        } catch (const core::Error& e) {
+            return QString::fromUtf8(e.what());
+        }
+    };
+    for (const Case& c : {
+             Case{"0 HEAD\n\xc2\xa0"
+                  "1 NOTE x\n0 TRLR\n",
+                  QString::fromUtf8("t.ged:2: the line does not begin with a level number: \"\u00a01 NOTE x\"")},
+             Case{"0 HEAD\n\xef\xbb\xbf"
+                  "0 @I1@ INDI\n0 TRLR\n",
+                  QString::fromUtf8("t.ged:2: the line does not begin with a level number: \"\ufeff0 @I1@ INDI\"")},
+             Case{"0 HEAD\n\v0 @I1@ INDI\n0 TRLR\n",
+                  QStringLiteral("t.ged:2: the line does not begin with a level number: \"\\x0b0 @I1@ INDI\"")},
+             Case{"0 HEAD\n0 \xc2\xa0\n0 TRLR\n", QStringLiteral("t.ged:2: a second record begins inside a record")},
+             Case{"0 HEAD\n00 @I1@ INDI\n0 TRLR\n", QStringLiteral("t.ged:2: a second record begins inside a record")},
+             Case{"0 HEAD\n0 @I1@ INDI\n1\tNAME\tPer /Lund/\n1 BIRT\n2 DATE 1820 \n0 TRLR\n",
+                  QStringLiteral("@I1@ Per Lund (b. 1820)")},
+             Case{"0 HEAD\n1 CHAR ANSI\n0 @\xd8"
+                  "1@ INDI\n1 NAME Per\n0 TRLR\n",
+                  QString::fromUtf8("@Ø1@ Per")},
+         })
+        EXPECT_EQ(outcomeOf(c.file), c.outcome) << c.file.toStdString();
+
+    // An identifier in another script is found by its text, also from a family's line.
+    QByteArray file = "0 HEAD\n1 CHAR ANSI\n0 @F1@ FAM\n1 CHIL @\xd8"
+                      "1@\n0 @\xd8"
+                      "1@ INDI\n0 TRLR\n";
+    QBuffer buffer(&file);
+    buffer.open(QIODevice::ReadOnly);
+    const FamilyTree tree = readFamilyTree(buffer, QStringLiteral("t.ged"));
+    ASSERT_EQ(tree.personIndex(QString::fromUtf8("Ø1")), 0);
+    ASSERT_EQ(tree.familiesListing(0).size(), 1u);
+    EXPECT_EQ(tree.familyId(tree.familiesListing(0)[0]), QStringLiteral("F1"));
+}
+
 // A fault repeated in every record is shown 20 times and then counted.
 TEST(GedcomReader, WarningsOfOneKindStopAtTwentyAndAreCounted) {
     QByteArray file = "0 HEAD\n0 @I1@ INDI\n0 @F1@ FAM\n0 @F1@ FAM\n";
     for (int i = 0; i < 25; ++i) file += "0 @I1@ INDI\n";
+    file += "0 TRLR\n";
     QBuffer buffer(&file);
     buffer.open(QIODevice::ReadOnly);
     const QStringList warnings = readFamilyTree(buffer, QStringLiteral("t.ged")).warnings;
@@ -240,6 +298,34 @@ TEST(GedcomReader, WarningsOfOneKindStopAtTwentyAndAreCounted) {
     EXPECT_EQ(warnings[0], QStringLiteral("t.ged:4: warning: a second family @F1@; the first one is used"));
     EXPECT_EQ(warnings[20], QStringLiteral("t.ged:24: warning: a second person @I1@; the first one is used"));
     EXPECT_EQ(warnings[21], QStringLiteral("t.ged: warning: and 5 more people under an identifier another person has"));
+}
+
+// Reading ends at the trailer, whatever follows it (another program's
+// sample ends in a blank line and "The end", older files in a Ctrl-Z); a
+// file that ends without it is read and said to be perhaps cut short.
+TEST(GedcomReader, ReadingEndsAtTheTrailerAndItsAbsenceIsWarnedOf) {
+    struct Case {
+        const char* file;
+        int people;
+        QString label;
+        QStringList warnings;
+    };
+    const QString cutShort = gedcomFile("cut-short.ged");
+    for (const Case& c : {
+             Case{"text-after-trailer.ged", 1, QStringLiteral("Leona C. Davis (b. 1863)"), {}},
+             Case{"ctrl-z-after-trailer.ged", 1, QStringLiteral("Per Lund"), {}},
+             Case{"cut-short.ged",
+                  2,
+                  QStringLiteral("Per Lund"),
+                  {cutShort
+                   + QStringLiteral(
+                       ":8: warning: the file ends without its trailer line \"0 TRLR\": the file may be cut short")}},
+         }) {
+        const FamilyTree tree = readTestFile(c.file);
+        ASSERT_EQ(tree.personCount(), c.people) << c.file;
+        EXPECT_EQ(personLabel(tree.person(0)), c.label) << c.file;
+        EXPECT_EQ(tree.warnings, c.warnings) << c.file;
+    }
 }
 
 // Inputs that once broke the reader: each is read or refused, nothing else.
@@ -250,26 +336,82 @@ TEST(GedcomReader, RegressionInputsAreReadOrRefused) {
     }
 }
 
-TEST(DateYear, ShowsTheYearAndItsKind) {
+// The forms of a DATE value, each with the year a chart shows for it.
+TEST(DateYear, ShowsTheYearWhereTheGrammarPutsIt) {
     const std::pair<const char*, const char*> cases[] = {
-        {"12 MAR 1820", "1820"},
+        // A year alone, after a month, after a day and month; none without one.
+        {"1820", "1820"},
         {"MAR 1820", "1820"},
+        {"12 MAR 1820", "1820"},
+        {"20 MAR", ""},
+        {"MAR", ""},
+        {"12 1820", ""},
+        {"", ""},
+        // Approximations, ranges and periods: the first date's year and its kind.
         {"ABT 1820", "c. 1820"},
         {"est 1820", "c. 1820"},
         {"CAL 1820", "c. 1820"},
         {"BET 1820 AND 1825", "c. 1820"},
+        {"BET 20 MAR AND 1825", ""},
         {"FROM 1820 TO 1825", "c. 1820"},
+        {"FROM 1820", "c. 1820"},
         {"BEF 3 MAY 1820", "bef. 1820"},
         {"TO 1825", "bef. 1825"},
         {"AFT 1820", "aft. 1820"},
-        {"@#DJULIAN@ 1 JAN 1700/01", "1700"},
-        {"JULIAN 1700", "1700"},
         {"INT 1820 (about Easter)", "1820"},
         {"(stillborn)", ""},
-        {"", ""},
+        // Eras and dual years as written.
+        {"15 MAR 44 B.C.", "44 B.C."},
+        {"ABT 300 BCE", "c. 300 B.C."},
+        {"11 FEB 1750/51", "1750/51"},
+        {"@#DGREGORIAN@ 1750/51", "1750/51"},
+        // Julian dates in the Gregorian year of their day; a dual year counted from January.
+        {"@#DJULIAN@ 20 DEC 1700", "1700"},
+        {"@#DJULIAN@ 25 DEC 1700", "1701"},
+        {"@#DJULIAN@ 1 JAN 1700/01", "1701"},
+        {"JULIAN 1700", "1700"},
+        {"@#DJULIAN@ 15 MAR 44 B.C.", "44 B.C."},
+        // Hebrew dates: a month that ends one Gregorian year, one that begins the next.
+        {"@#DHEBREW@ TSH 5560", "1799"},
+        {"@#DHEBREW@ 5560", "1800"},
+        {"@#DHEBREW@ 10 TVT 5784", "2023"},
+        {"@#DHEBREW@ 20 TVT 5784", "2024"},
+        {"HEBREW 14 ADS 5784", "2024"},
+        {"@#DHEBREW@ 30 TVT 5784", ""},
+        {"@#DHEBREW@ MAR 5784", ""},
+        // French Republican dates in the years the calendar was used.
+        {"@#DFRENCH R@ 1 VEND 8", "1799"},
+        {"FRENCH_R 10 NIVO 14", "1805"},
+        {"FRENCH_R 11 NIVO 14", "1806"},
+        {"@#DFRENCH R@ 6 COMP 11", "1803"},
+        {"@#DFRENCH R@ 6 COMP 10", ""},
+        {"@#DFRENCH R@ 1 VEND 80", ""},
+        // A calendar that cannot be placed.
+        {"@#DROMAN@ 1820", ""},
     };
     for (const auto& [date, year] : cases)
         EXPECT_EQ(displayYear(QString::fromLatin1(date)), QString::fromLatin1(year)) << date;
+}
+
+// People are read again from the file as it was read: one written over
+// meanwhile is refused, never read as the records it no longer holds.
+TEST(GedcomReader, AFileChangedSinceItWasReadIsRefused) {
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("tree.ged")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("0 HEAD\n0 @I1@ INDI\n1 NAME Per /Lund/\n0 TRLR\n");
+    file.close();
+    const FamilyTree tree = readFamilyTree(file.fileName());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write("0 HEAD\n0 @I7@ INDI\n1 NAME Ola /Berg/\n0 TRLR\n\n");
+    file.close();
+    try {
+        (void)tree.person(0);
+        ADD_FAILURE() << "read again without an error";
+    } catch (const core::Error& e) {
+        EXPECT_EQ(QString::fromUtf8(e.what()),
+                  file.fileName() + QStringLiteral(": the file has changed since it was read; open it again"));
+    }
 }
 
 // A reading watched from another thread counts the whole file, and one asked
@@ -284,4 +426,37 @@ TEST(ReadingProgress, CountsTheFileAndStopsWhenAsked) {
     ReadingProgress stopped;
     stopped.stopRequested = true;
     EXPECT_THROW(readFamilyTree(path, stopped), ReadingStopped);
+}
+
+// A stop that comes while a large file is read ends the reading within the
+// next megabyte read, however much of the file is left.
+TEST(ReadingProgress, AStopEndsTheReadingWhereverItComes) {
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("large.ged")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("0 HEAD\n");
+    const QByteArray person = "0 INDI\n1 NOTE " + QByteArray(200, 'x') + "\n";
+    for (int i = 0; i < 150'000; ++i) file.write(person);
+    file.close();
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        ReadingProgress progress;
+        std::atomic<qint64> readAtStop{-1};
+        std::thread stopper([&] {
+            while (progress.bytesRead == 0) std::this_thread::yield();
+            readAtStop = progress.bytesRead.load();
+            progress.stopRequested = true;
+        });
+        bool stopped = false;
+        try {
+            readFamilyTree(file.fileName(), progress);
+        } catch (const ReadingStopped&) {
+            stopped = true;
+        }
+        stopper.join();
+        if (!stopped) continue; // the whole file went by before the stop: try again
+        EXPECT_LE(progress.bytesRead - readAtStop, 2 * 1024 * 1024);
+        EXPECT_LT(progress.bytesRead, file.size());
+        return;
+    }
+    FAIL() << "the file was read to its end every time";
 }

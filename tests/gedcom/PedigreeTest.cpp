@@ -80,6 +80,25 @@ TEST(Pedigree, WarnsOfLinksToNowhereAndCutsCycles) {
                                            "own ancestor; the line is cut at number 4")});
 }
 
+// A child named only by the family's CHIL line has parents; where the child
+// names another family, their own FAMC wins and the family's line is warned of.
+TEST(Pedigree, ParentsComeFromEitherLinkTheChildsOwnFirst) {
+    const FamilyTree tree = readTestFile("child-links.ged");
+    const Pedigree pedigree = walkPedigree(tree, 0, 3);
+    EXPECT_EQ(labels(tree, pedigree),
+              (QStringList{QStringLiteral("Sigrid Moe"),
+                           QStringLiteral("Knut Moe"),
+                           QStringLiteral("Gro Dal"),
+                           QStringLiteral("Lars Moe"),
+                           QStringLiteral("Tone Aas"),
+                           {},
+                           {}}));
+    EXPECT_EQ(pedigree.warnings,
+              QStringList{gedcomFile("child-links.ged")
+                          + QStringLiteral(":22: warning: the family @F2@ lists @I2@ as a child, but @I2@ names the "
+                                           "family @F3@; the parents are taken from @F3@")});
+}
+
 TEST(PersonLookup, FindsByIdentifierOrByNameInAnyOrder) {
     const FamilyTree tree = readTestFile("same-name.ged");
     struct Case {

@@ -12,21 +12,24 @@ import sys
 
 # Each layer and the folders it may include besides its own, bottom to top.
 LAYERS = {
-    "files": set(),
-    "spreadsheet": {"files"},
-    "shell/shared": {"files"},
-    "gedcom": {"files"},
-    "chart": {"spreadsheet", "shell/shared", "gedcom", "files"},
-    "shell/family": {"chart", "spreadsheet", "shell/shared", "gedcom", "files"},
-    "shell/mainwindow": {"shell/family", "chart", "spreadsheet", "shell/shared", "gedcom", "files"},
-    "preview": {"chart", "spreadsheet", "shell/shared", "gedcom", "files"},
-    "app": {"shell/mainwindow", "shell/family", "preview", "chart", "spreadsheet", "shell/shared", "gedcom", "files"},
+    "core": set(),
+    "files": {"core"},
+    "spreadsheet": {"files", "core"},
+    "shell/shared": {"files", "core"},
+    "gedcom": {"files", "core"},
+    "chart": {"spreadsheet", "shell/shared", "gedcom", "files", "core"},
+    "command": {"chart", "spreadsheet", "shell/shared", "gedcom", "files", "core"},
+    "shell/family": {"chart", "spreadsheet", "shell/shared", "gedcom", "files", "core"},
+    "shell/mainwindow": {"shell/family", "chart", "spreadsheet", "shell/shared", "gedcom", "files", "core"},
+    "preview": {"chart", "spreadsheet", "shell/shared", "gedcom", "files", "core"},
+    "app": {"command", "shell/mainwindow", "shell/family", "preview", "chart", "spreadsheet", "shell/shared", "gedcom",
+            "files", "core"},
 }
 # What stands beside the layers: the tests of a folder see what that folder
 # sees, the folder itself and the tests' own support; the support sees the
 # bottom layers; benchmarks, fuzzers and tools may use any layer, no test.
 TEST_SUPPORT = "tests/support"
-SUPPORT_SEES = {"files", "spreadsheet", "shell/shared", "gedcom"}
+SUPPORT_SEES = {"core", "files", "spreadsheet", "shell/shared", "gedcom"}
 OUTSIDE = {"bench", "fuzz", "tools"}
 SKIPPED = {".git", "build", "fuzz-build"}
 

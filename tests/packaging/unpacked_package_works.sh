@@ -13,6 +13,7 @@ trap 'rm -rf "$work"' EXIT
 for file in usr/bin/kinloom usr/bin/kinloom-chart \
             usr/share/icons/hicolor/{32x32,48x48,128x128,256x256}/apps/kinloom.png \
             usr/share/applications/kinloom.desktop usr/share/metainfo/example.brenvik.Kinloom.metainfo.xml \
+            usr/share/mime/packages/kinloom.xml \
             usr/share/man/man1/kinloom.1.gz usr/share/man/man1/kinloom-chart.1.gz \
             usr/share/doc/kinloom/copyright usr/share/doc/kinloom/changelog.gz; do
   [ -f "$root/$file" ] || fail "the package lacks $file"

@@ -305,7 +305,7 @@ QString kindOf(const QByteArray& bytes) {
 } // namespace
 
 // The typed extension names the format when it is one of the six; else the
-// filter chosen does, and a name without an extension gets the filter's.
+// filter chosen does, and a name without one of them gets the filter's.
 TEST_F(Form2SaveTest, EachFilterAndTypedExtensionSavesItsOwnFormatUnderTheFinalName) {
     const QByteArray xls = chartWorkbook(form.mExcelFile);
     struct Case {
@@ -319,7 +319,7 @@ TEST_F(Form2SaveTest, EachFilterAndTypedExtensionSavesItsOwnFormatUnderTheFinalN
           Case{"tree", 4, "tree.pdf", "pdf"}, Case{"tree", 5, "tree.svg", "svg"}, Case{"tree", 6, "tree.png", "png"},
           Case{"typed.ods", 4, "typed.ods", "ods"}, Case{"typed.XLSX", 1, "typed.XLSX", "xlsx"},
           Case{"typed.pdf", 2, "typed.pdf", "pdf"}, Case{"typed.xls", 6, "typed.xls", "xls"},
-          Case{"other.old", 5, "other.old", "svg"}}) {
+          Case{"other.old", 5, "other.old.svg", "svg"}, Case{"Weaver Jr.", 2, "Weaver Jr..xlsx", "xlsx"}}) {
         SCOPED_TRACE(c.saved);
         const QString saved = target(QString::fromLatin1(c.saved));
         writeFile(saved, "the user's own file");
@@ -336,7 +336,7 @@ TEST_F(Form2SaveTest, EachFilterAndTypedExtensionSavesItsOwnFormatUnderTheFinalN
         }
     }
     EXPECT_EQ(readAll(form.mExcelFile), xls);
-    EXPECT_EQ(outFolder().size(), 11);
+    EXPECT_EQ(outFolder().size(), 12);
 }
 
 // Formats written from the chart need a workbook the spreadsheet can open:

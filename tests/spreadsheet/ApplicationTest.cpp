@@ -1,5 +1,5 @@
 #include "spreadsheet/Application.h"
-#include "files/Error.h"
+#include "core/Error.h"
 
 #include <gtest/gtest.h>
 
@@ -16,8 +16,8 @@ TEST(Application, StartsInvisibleAndCountsWorkbooksFromOne) {
     EXPECT_EQ(app.workbooks().count(), 2);
     EXPECT_EQ(app.workbooks().item(1), first);
     EXPECT_EQ(app.workbooks().item(app.workbooks().count()), second);
-    EXPECT_THROW(app.workbooks().item(0), files::Error);
-    EXPECT_THROW(app.workbooks().item(3), files::Error);
+    EXPECT_THROW(app.workbooks().item(0), core::Error);
+    EXPECT_THROW(app.workbooks().item(3), core::Error);
     EXPECT_EQ(first->activeSheet().name(), QStringLiteral("Sheet1"));
 }
 
@@ -28,12 +28,12 @@ TEST(Application, ClosedWorkbooksAndQuitApplicationsAnswerWithErrors) {
     app.workbooks().close(first);
     EXPECT_EQ(app.workbooks().count(), 1);
     EXPECT_EQ(app.workbooks().item(1), second); // later items move up
-    EXPECT_THROW(first->activeSheet(), files::Error);
-    EXPECT_THROW(app.workbooks().close(first), files::Error);
+    EXPECT_THROW(first->activeSheet(), core::Error);
+    EXPECT_THROW(app.workbooks().close(first), core::Error);
     app.setDisplayAlerts(false);
     app.quit();
     EXPECT_TRUE(second->isClosed());
-    EXPECT_THROW(app.workbooks(), files::Error);
-    EXPECT_THROW(app.setVisible(true), files::Error);
-    EXPECT_THROW(app.quit(), files::Error);
+    EXPECT_THROW(app.workbooks(), core::Error);
+    EXPECT_THROW(app.setVisible(true), core::Error);
+    EXPECT_THROW(app.quit(), core::Error);
 }

@@ -1,5 +1,5 @@
 #include "spreadsheet/Worksheet.h"
-#include "files/Error.h"
+#include "core/Error.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@ namespace {
 std::string descriptionOf(auto&& call) {
     try {
         call();
-    } catch (const files::Error& e) {
+    } catch (const core::Error& e) {
         return e.description().toStdString();
     }
     return "(accepted)";

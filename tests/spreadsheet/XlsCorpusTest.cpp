@@ -7,7 +7,7 @@
 //
 // After a deliberate change of the reader, record the outcomes again:
 //   KINLOOM_RECORD_CORPUS=1 build/tests/spreadsheet/spreadsheet_tests --gtest_filter='XlsCorpus.*'
-#include "files/Error.h"
+#include "core/Error.h"
 #include "spreadsheet/Worksheet.h"
 #include "spreadsheet/xls/WorkbookReader.h"
 #include "tests/support/QStringPrinter.h"
@@ -64,7 +64,7 @@ QString outcomeOf(const QByteArray& bytes, bool bareStream) {
         const auto sheet = bareStream ? xls::readWorkbookStream(bytes, QStringLiteral("input"))
                                       : xls::readWorkbookBytes(bytes, QStringLiteral("input"));
         return digestOf(*sheet);
-    } catch (const files::Error& refused) {
+    } catch (const core::Error& refused) {
         return QStringLiteral("refused ") + QString(refused.description()).replace(QLatin1Char('\n'), QLatin1Char(' '));
     }
 }

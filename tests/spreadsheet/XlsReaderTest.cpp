@@ -1,6 +1,6 @@
 #include "BiffTestFiles.h"
 
-#include "files/Error.h"
+#include "core/Error.h"
 #include "spreadsheet/Application.h"
 #include "spreadsheet/xls/BiffRecords.h"
 #include "spreadsheet/xls/WorkbookReader.h"
@@ -31,7 +31,7 @@ QByteArray utf16(const QString& text) {
 QString readError(const QByteArray& bytes, const QString& name = QStringLiteral("chart.xls")) {
     try {
         xls::readWorkbookBytes(bytes, name);
-    } catch (const files::Error& error) {
+    } catch (const core::Error& error) {
         return error.description();
     }
     return QStringLiteral("(read without error)");
@@ -131,7 +131,7 @@ TEST_F(XlsReaderSamples, OpenedWorkbookComesLastNamedAfterItsFile) {
     EXPECT_EQ(app.workbooks().item(2), opened);
     EXPECT_EQ(opened->name(), QStringLiteral("formatted.xls"));
     EXPECT_EQ(opened->activeSheet().value(2, 2), QStringLiteral("Family Tree for Halvarsen – 家系図"));
-    EXPECT_THROW(app.workbooks().open(path("missing.xls")), files::Error);
+    EXPECT_THROW(app.workbooks().open(path("missing.xls")), core::Error);
     EXPECT_EQ(app.workbooks().count(), 2);
 }
 
@@ -349,7 +349,7 @@ TEST_F(XlsReaderSamples, FilesThatCannotBeReadGiveAClearError) {
 }
 
 // Inputs the fuzzers found breaking the reader: each must now give a sheet
-// or a files::Error, nothing else. "file-*" are whole files, "stream-*"
+// or a core::Error, nothing else. "file-*" are whole files, "stream-*"
 // bare workbook streams.
 TEST(XlsReader, InputsThatOnceBrokeTheReaderAreReadOrRefused) {
     const QDir folder(QStringLiteral(KINLOOM_XLS_REGRESSIONS));
@@ -364,7 +364,7 @@ TEST(XlsReader, InputsThatOnceBrokeTheReaderAreReadOrRefused) {
                 xls::readWorkbookStream(bytes, input);
             else
                 xls::readWorkbookBytes(bytes, input);
-        } catch (const files::Error& error) {
+        } catch (const core::Error& error) {
             EXPECT_THAT(error.description().toStdString(), ::testing::StartsWith("'" + input.toStdString() + "' "));
         }
     }
@@ -374,7 +374,7 @@ TEST(XlsReader, FilesAreNamedInTheirErrors) {
     const auto fileError = [](const QString& path) {
         try {
             xls::readWorkbookFile(path);
-        } catch (const files::Error& error) {
+        } catch (const core::Error& error) {
             return error.description().toStdString();
         }
         return std::string("(read without error)");

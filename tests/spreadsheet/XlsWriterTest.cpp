@@ -1,5 +1,5 @@
 #include "spreadsheet/xls/XlsWriter.h"
-#include "files/Error.h"
+#include "core/Error.h"
 #include "files/FileReplacement.h"
 #include "spreadsheet/RowHeight.h"
 #include "spreadsheet/Worksheet.h"
@@ -155,7 +155,7 @@ TEST(XlsWriter, AFailedSaveLeavesNoFileAndKeepsTheOldOne) {
     try {
         files::replaceFile(blocked + QStringLiteral("/chart.xls"), workbookFileBytes(sheet));
         ADD_FAILURE() << "saved under a plain file";
-    } catch (const files::Error& e) {
+    } catch (const core::Error& e) {
         EXPECT_TRUE(e.description().startsWith(QStringLiteral("Cannot save '") + blocked)) << e.what();
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot),

@@ -59,6 +59,7 @@ public:
         return QSettings(storeFile(), QSettings::IniFormat).value(QStringLiteral("Kinloom/") + key);
     }
     void setStored(const QString& key, const QString& value) const {
+        shell::flushSettings(); // no value handed over earlier lands after this one
         QSettings(storeFile(), QSettings::IniFormat).setValue(QStringLiteral("Kinloom/") + key, value);
     }
 

@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include "shell/shared/ApplicationEnd.h"
+#include "shell/shared/TrappedHandler.h"
+
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QFile>
@@ -147,4 +150,23 @@ TEST(FamilyFileReading, CancelStopsTheReading) {
     FamilyFileReading reading(path);
     reading.start();
     EXPECT_FALSE(reading.waitShowingProgress(&window));
+}
+
+// The end of the program (SIGTERM, a log-out) while a large file is read
+// stops the reading too, rather than wait for its end.
+TEST(FamilyFileReading, TheEndOfTheProgramStopsTheReading) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("large.ged"));
+    QByteArray people = "0 HEAD\n1 CHAR UTF-8\n";
+    for (int i = 1; i <= 600'000; ++i)
+        people += "0 @I" + QByteArray::number(i) + "@ INDI\n1 NAME Person" + QByteArray::number(i) + " /Family/\n";
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(people + "0 TRLR\n");
+    file.close();
+    FamilyFileReading reading(path);
+    reading.start();
+    QTimer::singleShot(50, [] { endApplication(); });
+    EXPECT_FALSE(reading.waitShowingProgress(nullptr));
+    TrappedHandler::setApplicationEnded(false);
 }

@@ -145,6 +145,13 @@ TEST_F(Form1FamilyTest, EveryRouteFillsTheInputsFromThePersonChosen) {
     bool entered = true;
     dragAndDrop(&form, QStringLiteral(GEDCOM_FILES "/notes.txt"), &entered);
     EXPECT_FALSE(entered);
+    // The zip form of a family file is one too.
+    showActive(form);
+    pickByTyping(QStringLiteral("OLE hans"));
+    dragAndDrop(&form, QStringLiteral(GEDCOM_FILES "/family.gdz"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.windowTitle() == QStringLiteral("family.gdz – Kinloom"); }, 2000));
+    EXPECT_EQ(box(form, "Text1")->text(), QStringLiteral("Ole Hansen"));
+    EXPECT_EQ(stored("FamilyFile"), QStringLiteral(GEDCOM_FILES "/family.gdz"));
 }
 
 // The picker starts on the person "Family Tree For" names, else the first.

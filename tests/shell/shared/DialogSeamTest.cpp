@@ -89,9 +89,14 @@ TEST(SaveFileDialogSeam, RecordsTheDialogAndAnswersOrCancels) {
 TEST(SaveFileDialogSeam, ANameWithoutExtensionGetsTheFiltersOwn) {
     const QString xls = QStringLiteral("Excel Files (*.xls)|*.xls|");
     const std::pair<const char*, const char*> cases[] = {
-        {"/home/u/ingrid", "/home/u/ingrid.xls"},     {"/home/u/ingrid.xls", "/home/u/ingrid.xls"},
-        {"/home/u/ingrid.old", "/home/u/ingrid.old"}, {"/home/u/.ingrid", "/home/u/.ingrid"},
-        {"/home/u.d/ingrid", "/home/u.d/ingrid.xls"}, {"", ""},
+        {"/home/u/ingrid", "/home/u/ingrid.xls"},
+        {"/home/u/ingrid.xls", "/home/u/ingrid.xls"},
+        {"/home/u/ingrid.old", "/home/u/ingrid.old.xls"},
+        {"/home/u/.ingrid", "/home/u/.ingrid.xls"},
+        {"/home/u.d/ingrid", "/home/u.d/ingrid.xls"},
+        {"/home/u/Weaver Jr.", "/home/u/Weaver Jr..xls"},
+        {"/home/u/in.XLS", "/home/u/in.XLS"},
+        {"", ""},
     };
     for (const auto& [typed, saved] : cases)
         EXPECT_EQ(withFilterExtension(QString::fromUtf8(typed), xls), QString::fromUtf8(saved)) << typed;
@@ -102,6 +107,8 @@ TEST(SaveFileDialogSeam, ANameWithoutExtensionGetsTheFiltersOwn) {
     EXPECT_EQ(withFilterExtension(QStringLiteral("/home/u/ingrid"), several, 2), QStringLiteral("/home/u/ingrid.ods"));
     EXPECT_EQ(withFilterExtension(QStringLiteral("/home/u/ingrid"), several, 3), QStringLiteral("/home/u/ingrid.png"));
     EXPECT_EQ(withFilterExtension(QStringLiteral("/home/u/in.xls"), several, 3), QStringLiteral("/home/u/in.xls"));
+    EXPECT_EQ(withFilterExtension(QStringLiteral("/home/u/in.fods"), several, 1), QStringLiteral("/home/u/in.fods"));
+    EXPECT_EQ(withFilterExtension(QStringLiteral("/home/u/in.bmp"), several, 3), QStringLiteral("/home/u/in.bmp.png"));
 }
 
 TEST(SaveFileDialogSeam, TheFilterChosenComesBackAndNamesTheExtension) {

@@ -1,5 +1,5 @@
 #include "shell/shared/ErrorReport.h"
-#include "files/Error.h"
+#include "core/Error.h"
 #include "shell/shared/MessageBox.h"
 #include "shell/shared/ProcedurePaths.h"
 #include "shell/shared/TrappedHandler.h"
@@ -40,7 +40,7 @@ TEST(TrappedHandler, ReportsEachFailingStepAndGoesOn) {
         h.step(100, [&] { ran.push_back(100); }),
         h.step(102,
                [&] {
-                   throw files::Error(files::ErrorKind::Window, QStringLiteral("Zugriff verweigert: Größe"));
+                   throw core::Error(core::ErrorKind::StepFailed, QStringLiteral("Zugriff verweigert: Größe"));
                    ran.push_back(102);
                }),
         h.step(104, [&] { ran.push_back(104); }), h.step(106, [&] { throw 42; }), // not a std::exception
@@ -59,7 +59,7 @@ TEST(TrappedHandler, FailingTestEntersTheBranch) {
     MessageBoxTestSeam boxes;
     TrappedHandler h(ProcedurePath::Form1_Form_Load);
     EXPECT_TRUE(
-        h.test(106, []() -> bool { throw files::Error(files::ErrorKind::Window, QStringLiteral("Bad file name")); }));
+        h.test(106, []() -> bool { throw core::Error(core::ErrorKind::StepFailed, QStringLiteral("Bad file name")); }));
     EXPECT_FALSE(h.test(106, [] { return false; }));
     EXPECT_TRUE(h.test(106, [] { return true; }));
     EXPECT_EQ(boxes.shown().size(), 1u);

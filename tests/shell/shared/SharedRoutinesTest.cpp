@@ -1,4 +1,4 @@
-#include "files/Error.h"
+#include "core/Error.h"
 #include "shell/shared/ApplicationFolders.h"
 #include "shell/shared/ApplicationTitle.h"
 #include "shell/shared/SettingsStore.h"
@@ -10,8 +10,28 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <fcntl.h>
+#include <functional>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace shell;
+
+namespace {
+
+bool writeFile500MB(const QByteArray& path) {
+    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    const bool made = fd >= 0 && ::ftruncate(fd, 500LL << 20) == 0; // sparse: no room taken
+    ::close(fd);
+    return made;
+}
+
+} // namespace
 
 TEST(ApplicationTitle, ShortensLongNamesWordByWord) {
     const QString forty = QStringLiteral("Kinloom Family Tree Templates Maker 2016"); // 40
@@ -45,7 +65,7 @@ TEST(MaybeOpenWebSite, OpensTheHomePageExactlyForSeven) {
 
     setUrlOpener([](const QUrl&) { return false; });
     setRandomDraw([] { return 0.06; });
-    EXPECT_THROW(MaybeOpenWebSite(), files::Error);
+    EXPECT_THROW(MaybeOpenWebSite(), core::Error);
 }
 
 TEST(SettingsStore, MissingGivesDefaultEmptyStaysEmptyAndTextRoundTrips) {
@@ -89,9 +109,67 @@ TEST(SettingsStore, UnreadableStoreFails) {
     ShellSandbox sandbox;
     QDir().mkpath(sandbox.storeFile()); // a folder where the file should be
     EXPECT_THROW(getSetting(QStringLiteral("Brenvik"), QStringLiteral("Kinloom"), QStringLiteral("Text1"), QString()),
-                 files::Error);
+                 core::Error);
     EXPECT_THROW(saveSetting(QStringLiteral("Brenvik"), QStringLiteral("Kinloom"), QStringLiteral("Text1"), QString()),
-                 files::Error);
+                 core::Error);
+}
+
+// What may stand where the store should be, by accident or put there by
+// another program: a named pipe, a link to a device, a file of 500 MB. Each
+// is refused at once, without reading it, and left as it was. Each case runs
+// in a child that a hang would end.
+TEST(SettingsStore, WhatIsNoSmallRegularFileIsRefusedAndLeftAsItWas) {
+    ShellSandbox sandbox;
+    const QByteArray store = QFile::encodeName(sandbox.storeFile());
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(sandbox.storeFile()).absolutePath()));
+    // A device of the test's own where it may make one: never the system's.
+    const QByteArray device = QFile::encodeName(sandbox.appFile(QStringLiteral("null")));
+    const bool ownDevice = ::mknod(device.constData(), S_IFCHR | 0666, makedev(1, 3)) == 0;
+    ASSERT_TRUE(ownDevice || ::geteuid() != 0) << "root cannot make a device node here";
+    struct Case {
+        const char* what;
+        std::function<bool()> make;
+        std::function<bool(const struct stat&)> unchanged;
+    };
+    const Case cases[] = {
+        {"a named pipe", [&] { return ::mkfifo(store.constData(), 0600) == 0; },
+         [](const struct stat& s) { return S_ISFIFO(s.st_mode); }},
+        {"a link to a device",
+         [&] { return ::symlink(ownDevice ? device.constData() : "/dev/null", store.constData()) == 0; },
+         [](const struct stat& s) { return S_ISCHR(s.st_mode); }},
+        {"500 MB", [&] { return writeFile500MB(store); },
+         [](const struct stat& s) { return S_ISREG(s.st_mode) && s.st_size == 500LL << 20; }}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ::unlink(store.constData());
+        ASSERT_TRUE(c.make());
+        const pid_t child = ::fork();
+        if (child == 0) {
+            ::alarm(10);
+            const auto refused = [](const std::function<void()>& access) {
+                try {
+                    access();
+                } catch (const core::Error&) {
+                    return true;
+                }
+                return false;
+            };
+            const bool read = refused([] {
+                getSetting(QStringLiteral("Brenvik"), QStringLiteral("Kinloom"), QStringLiteral("Text1"), QString());
+            });
+            const bool written = refused([] {
+                saveSetting(QStringLiteral("Brenvik"), QStringLiteral("Kinloom"), QStringLiteral("Text1"),
+                            QStringLiteral("Halvarsen"));
+            });
+            ::_exit(read && written ? 0 : 1);
+        }
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+        struct stat now {};
+        EXPECT_TRUE(::stat(store.constData(), &now) == 0 && c.unchanged(now));
+    }
+    ::unlink(store.constData());
 }
 
 TEST(ApplicationFolders, TempFolderFollowsTheTempVariableWhateverItsCase) {

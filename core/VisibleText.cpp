@@ -1,6 +1,6 @@
 #include "VisibleText.h"
 
-namespace files {
+namespace core {
 
 namespace {
 
@@ -30,4 +30,22 @@ QString visible(QStringView text, QStringView kept) {
     return shown;
 }
 
-} // namespace files
+QString storableText(const QString& text) {
+    const auto storable = [&](qsizetype i) {
+        const char16_t c = text[i].unicode();
+        if (c < 0x20) return c == u'\t' || c == u'\n' || c == u'\r';
+        if (c == 0xFFFE || c == 0xFFFF) return false;
+        if (QChar::isHighSurrogate(c)) return i + 1 < text.size() && text[i + 1].isLowSurrogate();
+        if (QChar::isLowSurrogate(c)) return i > 0 && text[i - 1].isHighSurrogate();
+        return true;
+    };
+    qsizetype first = 0;
+    while (first < text.size() && storable(first)) ++first;
+    if (first == text.size()) return text;
+    QString stored = text;
+    for (qsizetype i = first; i < text.size(); ++i)
+        if (!storable(i)) stored[i] = QChar::ReplacementCharacter;
+    return stored;
+}
+
+} // namespace core

@@ -1,33 +1,30 @@
 #include "ChartCommand.h"
 
-#include "Automation.h"
-#include "BoxTexts.h"
-#include "ChartLayout.h"
-#include "ExecuteOperation.h"
-#include "GedcomPedigree.h"
-#include "GenerationCount.h"
-#include "LocaleNumber.h"
-#include "PictureExport.h"
+#include "chart/ChartDrawing.h"
+#include "chart/ChartRequest.h"
+#include "chart/FileFormats.h"
+#include "chart/GedcomPedigree.h"
+#include "chart/GenerationCount.h"
 
-#include "files/Error.h"
+#include "core/Error.h"
+#include "core/VisibleText.h"
 #include "files/FileReplacement.h"
 #include "files/Paths.h"
-#include "files/VisibleText.h"
-#include "spreadsheet/WorkbookFormat.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <optional>
 #include <variant>
 
-namespace chart {
+namespace command {
 
 namespace {
 
 const char* const kDescription =
-    QT_TRANSLATE_NOOP("chart::ChartCommand",
+    QT_TRANSLATE_NOOP("command::ChartCommand",
                       "Draws a blank pedigree chart (one empty box for each ancestor, the oldest\n"
                       "generation on the left) and saves it as a workbook in the format FILE's\n"
                       "extension names: .xls (Excel 97-2003), .xlsx (Excel) or .ods (OpenDocument,\n"
@@ -53,7 +50,7 @@ const char* const kDescription =
 // After the options, as manual pages order them (kinloom-chart(1) is made
 // from this help).
 const char* const kExitStatus =
-    QT_TRANSLATE_NOOP("chart::ChartCommand",
+    QT_TRANSLATE_NOOP("command::ChartCommand",
                       "\nExit status:\n"
                       "  0  the workbook was saved.\n"
                       "  1  any other failure, with its reason on standard error.\n"
@@ -62,57 +59,63 @@ const char* const kExitStatus =
                       "\n"
                       "A failed run leaves no file behind and never changes an existing FILE.\n");
 
-QString translated(const char* text) { return QCoreApplication::translate("chart::ChartCommand", text); }
+QString translated(const char* text) { return QCoreApplication::translate("command::ChartCommand", text); }
 
-// What the command line asks for.
-struct ChartRequest {
+// What the command line asks for. The count is read once, when the request
+// is checked, and the files' types are looked up in the table of formats.
+struct CommandRequest {
     QString rootName;
     bool rootGiven = false;
     QString countText;
     bool countGiven = false;
+    std::optional<chart::GenerationCount> generations;
     QString outputPath;
+    const chart::ChartFileType* output = nullptr;
     std::optional<QString> picturePath;
+    const chart::ChartFileType* picture = nullptr;
     bool withNumbers = false;
     std::optional<QString> gedcomPath;
     QString person;
 };
 
 // An exit status when the command ends before a chart is drawn.
-using Outcome = std::variant<ChartRequest, int>;
+using Outcome = std::variant<CommandRequest, int>;
 
 // The options, in the order --help lists them.
 struct ChartOptions {
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
-                            QCoreApplication::translate("chart::ChartCommand", "Shows this help.")};
+                            QCoreApplication::translate("command::ChartCommand", "Shows this help.")};
     QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
-                               QCoreApplication::translate("chart::ChartCommand", "Shows the version.")};
+                               QCoreApplication::translate("command::ChartCommand", "Shows the version.")};
     QCommandLineOption root{
         QStringLiteral("root"),
-        QCoreApplication::translate("chart::ChartCommand", "Name of the person at the root (default: Halvarsen)."),
-        QCoreApplication::translate("chart::ChartCommand", "NAME"), QStringLiteral("Halvarsen")};
+        QCoreApplication::translate("command::ChartCommand", "Name of the person at the root (default: Halvarsen)."),
+        QCoreApplication::translate("command::ChartCommand", "NAME"), QStringLiteral("Halvarsen")};
     QCommandLineOption generations{
         QStringLiteral("generations"),
-        QCoreApplication::translate("chart::ChartCommand", "Number of generations (default: 5)."),
-        QCoreApplication::translate("chart::ChartCommand", "COUNT"), QStringLiteral("5")};
+        QCoreApplication::translate("command::ChartCommand", "Number of generations (default: 5)."),
+        QCoreApplication::translate("command::ChartCommand", "COUNT"), QStringLiteral("5")};
     QCommandLineOption output{
         QStringLiteral("output"),
-        QCoreApplication::translate("chart::ChartCommand", "Workbook to write (.xls, .xlsx or .ods)."),
-        QCoreApplication::translate("chart::ChartCommand", "FILE")};
-    QCommandLineOption picture{QStringLiteral("picture"),
-                               QCoreApplication::translate("chart::ChartCommand", "Also write a picture of the chart."),
-                               QCoreApplication::translate("chart::ChartCommand", "FILE")};
+        QCoreApplication::translate("command::ChartCommand", "Workbook to write (.xls, .xlsx or .ods)."),
+        QCoreApplication::translate("command::ChartCommand", "FILE")};
+    QCommandLineOption picture{
+        QStringLiteral("picture"),
+        QCoreApplication::translate("command::ChartCommand", "Also write a picture of the chart."),
+        QCoreApplication::translate("command::ChartCommand", "FILE")};
     QCommandLineOption numbers{
         QStringLiteral("numbers"),
-        QCoreApplication::translate("chart::ChartCommand", "Put each box's ancestor number in it.")};
-    QCommandLineOption gedcom{QStringLiteral("gedcom"),
-                              QCoreApplication::translate("chart::ChartCommand", "Fill the boxes from a GEDCOM file."),
-                              QStringLiteral("GEDCOM")};
+        QCoreApplication::translate("command::ChartCommand", "Put each box's ancestor number in it.")};
+    QCommandLineOption gedcom{
+        QStringLiteral("gedcom"),
+        QCoreApplication::translate("command::ChartCommand", "Fill the boxes from a GEDCOM file."),
+        QStringLiteral("GEDCOM")};
     QCommandLineOption person{
         QStringLiteral("person"),
         QCoreApplication::translate(
-            "chart::ChartCommand",
+            "command::ChartCommand",
             "The root person of --gedcom: an identifier (@I1@) or a name (default: the file's first)."),
-        QCoreApplication::translate("chart::ChartCommand", "ID-OR-NAME")};
+        QCoreApplication::translate("command::ChartCommand", "ID-OR-NAME")};
 
     void addTo(QCommandLineParser& parser) const {
         parser.addOptions({help, version, root, generations, output, picture, numbers, gedcom, person});
@@ -125,7 +128,7 @@ Outcome parseArguments(const QStringList& arguments, QTextStream& out, QTextStre
     const ChartOptions options;
     options.addTo(parser);
     if (!parser.parse(arguments)) {
-        err << files::visible(parser.errorText(), u"\n") << "\n";
+        err << core::visible(parser.errorText(), u"\n") << "\n";
         return kExitBadInput;
     }
     if (parser.isSet(options.help)) {
@@ -137,12 +140,12 @@ Outcome parseArguments(const QStringList& arguments, QTextStream& out, QTextStre
         return kExitSuccess;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        err << QCoreApplication::translate("chart::ChartCommand", "Unexpected argument: %1")
-                   .arg(files::visible(parser.positionalArguments().first()))
+        err << QCoreApplication::translate("command::ChartCommand", "Unexpected argument: %1")
+                   .arg(core::visible(parser.positionalArguments().first()))
             << "\n";
         return kExitBadInput;
     }
-    ChartRequest request;
+    CommandRequest request;
     request.rootName = parser.value(options.root);
     request.rootGiven = parser.isSet(options.root);
     request.countText = parser.value(options.generations);
@@ -153,7 +156,7 @@ Outcome parseArguments(const QStringList& arguments, QTextStream& out, QTextStre
     if (parser.isSet(options.gedcom)) request.gedcomPath = parser.value(options.gedcom);
     request.person = parser.value(options.person);
     if (parser.isSet(options.person) && !parser.isSet(options.gedcom)) {
-        err << QCoreApplication::translate("chart::ChartCommand",
+        err << QCoreApplication::translate("command::ChartCommand",
                                            "--person names someone in the file --gedcom reads; give that file too.")
             << "\n";
         return kExitBadInput;
@@ -162,94 +165,97 @@ Outcome parseArguments(const QStringList& arguments, QTextStream& out, QTextStre
 }
 
 // What is refused before anything is read or written; nothing when the
-// request can go ahead.
-std::optional<int> refusal(const ChartRequest& request, QTextStream& err) {
+// request can go ahead, its files' types and its count then read.
+std::optional<int> refusal(CommandRequest& request, const QStringList& lossyArguments, QTextStream& err) {
     if (request.outputPath.isEmpty()) {
-        err << QCoreApplication::translate("chart::ChartCommand", "Name the workbook to write with --output FILE.xls.")
+        err << QCoreApplication::translate("command::ChartCommand",
+                                           "Name the workbook to write with --output FILE.xls.")
             << "\n";
         return kExitBadInput;
     }
-    if (request.picturePath && pictureFileKind(*request.picturePath) == PictureFileKind::Unknown) {
+    for (const std::optional<QString>& path :
+         {std::optional(request.outputPath), request.picturePath, request.gedcomPath})
+        if (path && files::cameFromLostBytes(*path, lossyArguments)) {
+            err << QCoreApplication::translate("command::ChartCommand",
+                                               "Cannot name the file '%1': its name is not valid UTF-8, and another "
+                                               "file would be used in its place.")
+                       .arg(core::visible(*path))
+                << "\n";
+            return kExitBadInput;
+        }
+    if (request.picturePath) request.picture = chart::chartFileTypeOf(*request.picturePath);
+    if (request.picturePath && (!request.picture || request.picture->kind != chart::ChartFileKind::Picture)) {
         err << QCoreApplication::translate(
-                   "chart::ChartCommand", "Cannot write pictures of the kind '%1' names; use .bmp, .png, .svg or .pdf.")
-                   .arg(files::visible(*request.picturePath))
+                   "command::ChartCommand",
+                   "Cannot write pictures of the kind '%1' names; use .bmp, .png, .svg or .pdf.")
+                   .arg(core::visible(*request.picturePath))
             << "\n";
         return kExitBadInput;
     }
     // One file under two names (a link, a hard link, a relative path) is one file.
     if (request.picturePath && files::isSameFile(*request.picturePath, request.outputPath)) {
-        err << QCoreApplication::translate("chart::ChartCommand",
+        err << QCoreApplication::translate("command::ChartCommand",
                                            "The workbook and the picture cannot be the same file: %1")
-                   .arg(files::visible(request.outputPath))
+                   .arg(core::visible(request.outputPath))
             << "\n";
         return kExitBadInput;
     }
-    if (!spreadsheet::workbookFormatOf(request.outputPath)) {
-        err << QCoreApplication::translate("chart::ChartCommand",
+    request.output = chart::chartFileTypeOf(request.outputPath);
+    if (!request.output || request.output->kind != chart::ChartFileKind::Workbook) {
+        err << QCoreApplication::translate("command::ChartCommand",
                                            "Cannot write workbooks of the kind '%1' names; use .xls, .xlsx or .ods.")
-                   .arg(files::visible(request.outputPath))
+                   .arg(core::visible(request.outputPath))
             << "\n";
         return kExitBadInput;
     }
     if (request.countGiven) {
-        const GenerationCountCheck check = checkGenerationCount(request.countText);
-        if (check != GenerationCountCheck::Accepted) {
-            err << refusal(check).worded() << "\n";
+        chart::GenerationCount count;
+        const chart::GenerationCountCheck check = chart::readGenerationCount(request.countText, count);
+        if (check != chart::GenerationCountCheck::Accepted) {
+            err << chart::refusal(check).worded() << "\n";
             return kExitBadInput;
         }
+        request.generations = std::move(count);
     }
     return std::nullopt;
 }
 
-long long boxColumnsOf(const QString& countText) { return boxColumnCount(*parseLocaleNumber(countText)); }
-
-// The chart drawn in a new engine instance, filled from the GEDCOM file when
-// one is given; its warnings go to err.
-struct DrawnChart {
-    std::unique_ptr<automation::Application> application;
-    std::shared_ptr<automation::Workbook> workbook;
-};
-
-DrawnChart drawChart(const ChartRequest& request, QTextStream& err) {
-    std::optional<FilledPedigree> filled;
-    if (request.gedcomPath) {
-        const int generations = request.countGiven ? std::max(1, static_cast<int>(boxColumnsOf(request.countText))) : 0;
-        filled = readFilledPedigree(*request.gedcomPath, request.person, generations);
-        for (const QString& warning : filled->warnings) err << files::visible(warning) << "\n";
-    }
-    const QString countText = request.countGiven ? request.countText : QString::number(filled->knownGenerations);
-    const QString rootName = filled && !request.rootGiven ? filled->personName : request.rootName;
-
-    DrawnChart chart;
-    chart.application = automation::createApplication();
-    chart.workbook = chart.application->workbooks().add();
-    chart.application->setVisible(false);
-    automation::Worksheet& sheet = chart.workbook->activeSheet();
-    drawChartLayout(sheet, rootName, countText);
-    const BoxLabels labels{request.withNumbers, filled ? std::move(filled->labelByNumber) : std::vector<QString>()};
-    if (labels.any()) writeBoxTexts(sheet, boxColumnsOf(countText), labels);
+// The chart the options ask for. A family file's person fills its boxes,
+// names it unless --root does, and sets its depth unless --generations does;
+// the file's warnings go to err.
+chart::ChartRequest chartRequestOf(const CommandRequest& request, QTextStream& err) {
+    chart::ChartRequest chart{request.rootName,
+                              request.generations.value_or(chart::GenerationCount()),
+                              {request.withNumbers, {}},
+                              request.output->format};
+    if (!request.gedcomPath) return chart;
+    const int generations = request.generations ? std::max(1, static_cast<int>(request.generations->boxColumns)) : 0;
+    chart::FilledPedigree filled = chart::readFilledPedigree(*request.gedcomPath, request.person, generations);
+    for (const QString& warning : filled.warnings) err << core::visible(warning) << "\n";
+    if (!request.generations) chart.generations = chart::generationCountOf(filled.knownGenerations);
+    if (!request.rootGiven) chart.rootName = filled.personName;
+    chart.labels.labelByNumber = std::move(filled.labelByNumber);
     return chart;
 }
 
 // The workbook and its picture are made, written and flushed beside their
 // places first, and put in place as one: a failure at any point leaves
 // both files as they were.
-void writeChart(const ChartRequest& request, DrawnChart& chart) {
-    automation::Worksheet& sheet = chart.workbook->activeSheet();
+void writeChart(const CommandRequest& request, const chart::ChartRequest& chart, chart::DrawnChart& drawn) {
     std::optional<files::FileReplacement> picture;
     if (request.picturePath) {
-        const automation::UsedRange used = sheet.usedRange();
-        picture.emplace(*request.picturePath, exportedPictureBytes(sheet.picture(used.range()), *request.picturePath));
+        const QByteArray extension = QFileInfo(*request.picturePath).suffix().toLower().toLatin1();
+        picture.emplace(*request.picturePath, chart::chartFileBytes(*drawn.workbook, *request.picture, extension));
     }
-    const spreadsheet::WorkbookFormat format = *spreadsheet::workbookFormatOf(request.outputPath);
-    files::FileReplacement workbook(request.outputPath, chart.workbook->fileBytes(static_cast<int>(format)));
+    files::FileReplacement workbook(request.outputPath,
+                                    chart::chartFileBytes(*drawn.workbook, chart::chartFileType(chart.format)));
     if (picture)
         files::commitTogether({&workbook, &*picture});
     else
         workbook.commit();
-    chart.application->setDisplayAlerts(false);
-    chart.workbook->close();
-    chart.application->quit();
+    drawn.application->setDisplayAlerts(false);
+    drawn.workbook->close();
+    drawn.application->quit();
 }
 
 } // namespace
@@ -262,27 +268,30 @@ bool chartCommandNeedsFonts(const QStringList& arguments) {
         && (parser.isSet(options.picture) || parser.isSet(options.gedcom) || parser.isSet(options.numbers));
 }
 
-int runChartCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+int runChartCommand(const QStringList& arguments, QTextStream& out, QTextStream& err,
+                    const QStringList& lossyArguments) {
     Outcome parsed = parseArguments(arguments, out, err);
     if (const int* status = std::get_if<int>(&parsed)) return *status;
-    const ChartRequest& request = std::get<ChartRequest>(parsed);
-    if (const std::optional<int> status = refusal(request, err)) return *status;
+    CommandRequest& request = std::get<CommandRequest>(parsed);
+    if (const std::optional<int> status = refusal(request, lossyArguments, err)) return *status;
     try {
-        DrawnChart chart = drawChart(request, err);
-        writeChart(request, chart);
-    } catch (const files::Error& e) {
+        const chart::ChartRequest chart = chartRequestOf(request, err);
+        chart::StraightStatements straight;
+        chart::DrawnChart drawn = chart::drawChart(chart, straight);
+        writeChart(request, chart, drawn);
+    } catch (const core::Error& e) {
         // A message may quote a file or a path: nothing in it reaches the terminal as a command.
-        err << files::visible(e.description(), u"\n") << "\n";
-        return e.kind() == files::ErrorKind::PersonAmbiguous ? kExitBadInput : kExitFailure;
+        err << core::visible(e.description(), u"\n") << "\n";
+        return e.kind() == core::ErrorKind::InputRefused ? kExitBadInput : kExitFailure;
     } catch (const std::bad_alloc&) {
-        err << QCoreApplication::translate("chart::ChartCommand", "There is not enough memory to draw this chart.")
+        err << QCoreApplication::translate("command::ChartCommand", "There is not enough memory to draw this chart.")
             << "\n";
         return kExitFailure;
     } catch (const std::exception& e) {
-        err << files::visible(QString::fromUtf8(e.what()), u"\n") << "\n";
+        err << core::visible(QString::fromUtf8(e.what()), u"\n") << "\n";
         return kExitFailure;
     }
     return kExitSuccess;
 }
 
-} // namespace chart
+} // namespace command
