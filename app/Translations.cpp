@@ -7,6 +7,9 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <algorithm>
+#include <limits>
+
 namespace {
 
 // Qt's own texts that Kinloom's windows and --help show, translated with
@@ -51,13 +54,19 @@ bool install(QCoreApplication& application, const QLocale& language, const QStri
 
 void installTranslations(QCoreApplication& application) {
     // Failures carry their texts as written; they are worded here, when shown.
-    core::Error::setWording([](const char* text) { return QCoreApplication::translate("core::Error", text); });
+    core::Error::setWording([](const char* text, qint64 count) {
+        const int shown = count < 0 ? -1 : static_cast<int>(std::min<qint64>(count, std::numeric_limits<int>::max()));
+        return QCoreApplication::translate("core::Error", text, nullptr, shown);
+    });
+    // English, as written, takes from Kinloom's translations only the forms
+    // a count takes ("1 person"), in every locale, C included.
+    install(application, QLocale(QLocale::English), QStringLiteral("kinloom"), QStringLiteral(":/translations"));
     if (messagesAsWritten()) return;
     // Kinloom's are built into the program; the language it speaks is the
     // one Qt's own texts follow, so that no window mixes two.
     auto* own = new QTranslator(&application);
-    if (!own->load(QLocale::system(), QStringLiteral("kinloom"), QStringLiteral("_"),
-                   QStringLiteral(":/translations"))) {
+    if (!own->load(QLocale::system(), QStringLiteral("kinloom"), QStringLiteral("_"), QStringLiteral(":/translations"))
+        || QLocale(own->language()).language() == QLocale::English) {
         delete own;
         return;
     }

@@ -21,4 +21,11 @@ void writeBoxTexts(automation::Worksheet& sheet, long long boxColumns, const Box
     }
 }
 
+std::optional<QRect> rootBoxInPicture(automation::Worksheet& sheet, long long boxColumns) {
+    if (boxColumns <= 0) return std::nullopt; // a chart without boxes
+    const AncestorBox root = ancestorBoxes(boxColumns).front();
+    const automation::UsedRange used = sheet.usedRange();
+    return QRect(root.column - used.column, root.row - used.row, 1, 1);
+}
+
 } // namespace chart

@@ -2,8 +2,10 @@
 
 #include "Automation.h"
 
+#include <QRect>
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 namespace chart {
@@ -25,5 +27,10 @@ struct BoxLabels {
 // stay empty. Each box column then grows until its widest text reads whole;
 // none narrows.
 void writeBoxTexts(automation::Worksheet& sheet, long long boxColumns, const BoxLabels& labels);
+
+// The root's box of a drawn chart as cell indexes of the picture of its
+// sheet, which begins at the first cell of the used range; nothing for a
+// chart without boxes.
+std::optional<QRect> rootBoxInPicture(automation::Worksheet& sheet, long long boxColumns);
 
 } // namespace chart

@@ -134,8 +134,11 @@ TemporaryFile photographWorkbook(shell::TrappedHandler& h, BuildRunWindows& wind
 // Steps 246 to 254: the picture and the workbook go to the preview, which
 // shows while the main window hides; the picture file goes.
 void handOverToPreview(shell::TrappedHandler& h, BuildRunWindows& windows, TemporaryFile& workbook,
-                       const TemporaryFile& picture) {
-    h.step(246, [&] { windows.previewWindow().setPicture(loadPicture(picture.path())); });
+                       const TemporaryFile& picture, const std::optional<QRect>& openOn) {
+    h.step(246, [&] {
+        windows.previewWindow().setPicture(loadPicture(picture.path()));
+        if (openOn) windows.previewWindow().openOn(*openOn);
+    });
     h.step(248, [&] {
         windows.previewWindow().setExcelFile(workbook.path());
         workbook.handOver();
@@ -163,7 +166,7 @@ void runChartBuild(BuildRunWindows& windows) {
     h.step(198, [&] { windows.setMousePointer(shell::vbDefault); });
     TemporaryFile workbook = saveWorkbook(h, builder, request);             // 200 to 224
     const TemporaryFile picture = photographWorkbook(h, windows, workbook); // 230 to 244
-    handOverToPreview(h, windows, workbook, picture);                       // 246 to 254
+    handOverToPreview(h, windows, workbook, picture, builder.rootBox);      // 246 to 254
 }
 
 } // namespace chart

@@ -4,6 +4,7 @@
 
 #include "spreadsheet/VectorPicture.h"
 
+#include <QRect>
 #include <QString>
 
 namespace chart {
@@ -13,8 +14,11 @@ class PreviewWindow {
 public:
     virtual ~PreviewWindow() = default;
     virtual void setPicture(const spreadsheet::VectorPicture& picture) = 0; // Picture1.Picture
-    virtual void setExcelFile(const QString& path) = 0;                     // mExcelFile
-    virtual void Show() = 0;                                                // modeless
+    // The picture last handed over opens with these cells (indexes within
+    // the picture) in view rather than at its top left corner.
+    virtual void openOn(const QRect& cells) { (void)cells; }
+    virtual void setExcelFile(const QString& path) = 0; // mExcelFile
+    virtual void Show() = 0;                            // modeless
 };
 
 // What the build run needs of the windows, implemented by the main window.

@@ -29,6 +29,9 @@ auto& held(const Pointer& object) {
 struct DrawnChart {
     std::unique_ptr<automation::Application> application;
     std::shared_ptr<automation::Workbook> workbook;
+    // Of a chart filled from a family file: the root's box, where the
+    // preview opens.
+    std::optional<QRect> rootBox;
 };
 
 // Statements carried out as they come: the first failure goes to the caller.
@@ -68,15 +71,26 @@ DrawnChart drawChart(const ChartRequest& request, Statements& statements) {
     const long long boxColumns = request.generations.boxColumns;
     statements.prepare(116, [&] { heading = buildChartHeading(request.rootName, request.generations.text); });
     if (!heading) return chart;
+    // The sheet is taken once, by the first operation that succeeds in taking
+    // it: half a million operations need not ask the workbook for it again.
+    automation::Worksheet* sheet = nullptr;
+    const auto activeSheet = [&]() -> automation::Worksheet& {
+        if (!sheet) sheet = &held(chart.workbook).activeSheet();
+        return *sheet;
+    };
     const auto execute = [&](const SheetOperation& op) {
-        statements.step(op.step, [&] { executeOperation(held(chart.workbook).activeSheet(), *heading, op); });
+        statements.step(op.step, [&] { executeOperation(activeSheet(), *heading, op); });
     };
     for (const SheetOperation& op : heading->operations) execute(op); // 116 to 148
     runBoxLoop(
         boxColumns, [&](int step, auto&& statement) { return statements.step(step, statement); }, execute);
     // The blank chart has no labels, and its drawing no statement more.
     if (request.labels.any())
-        statements.step(196, [&] { writeBoxTexts(held(chart.workbook).activeSheet(), boxColumns, request.labels); });
+        statements.step(196, [&] {
+            automation::Worksheet& sheet = held(chart.workbook).activeSheet();
+            writeBoxTexts(sheet, boxColumns, request.labels);
+            if (!request.labels.labelByNumber.empty()) chart.rootBox = rootBoxInPicture(sheet, boxColumns);
+        });
     return chart;
 }
 

@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QImageWriter>
 
 #include <algorithm>
 #include <array>
@@ -49,8 +48,7 @@ const ChartFileType* chartFileTypeOf(const QString& path) {
     const QByteArray extension = extensionOf(path);
     for (const ChartFileType& type : kTypes)
         if (type.extension && extension == type.extension) return &type;
-    if (!extension.isEmpty() && QImageWriter::supportedImageFormats().contains(extension))
-        return &chartFileType(ChartFileFormat::Bitmap);
+    if (!extension.isEmpty() && writesImageFormat(extension)) return &chartFileType(ChartFileFormat::Bitmap);
     return nullptr;
 }
 

@@ -1,10 +1,13 @@
 #include "PictureExport.h"
 
+#include "SvgTexts.h"
+
 #include "core/Error.h"
 #include "spreadsheet/SheetPicture.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QImageWriter>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgGenerator>
@@ -20,15 +23,30 @@ constexpr double kPointsPerPixel = 0.75;
 // A spreadsheet's default margins: 0.75 inch left and right, 1 inch top and bottom.
 const QMarginsF kPrintMargins(54, 72, 54, 72);
 
-void writeSvg(const spreadsheet::VectorPicture& picture, QIODevice& file) {
+// Qt draws the grid, fills and borders; the texts follow as elements of
+// their own, one a text, before the document ends.
+QByteArray svgBytes(const spreadsheet::VectorPicture& picture) {
+    spreadsheet::PictureContent shapes = picture.content();
+    shapes.texts.clear();
+    const spreadsheet::VectorPicture withoutTexts(std::move(shapes));
     const QSize size = picture.sheetSize();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
     QSvgGenerator svg;
-    svg.setOutputDevice(&file);
+    svg.setOutputDevice(&buffer);
     svg.setSize(size);
     svg.setViewBox(QRect(QPoint(0, 0), size));
     svg.setTitle(QCoreApplication::translate("chart::PictureExport", "Family tree chart"));
     QPainter painter(&svg);
-    picture.paint(painter, QRectF(QPointF(0, 0), QSizeF(size)), QRect(QPoint(0, 0), size));
+    withoutTexts.paint(painter, QRectF(QPointF(0, 0), QSizeF(size)), QRect(QPoint(0, 0), size));
+    painter.end();
+    const qsizetype end = bytes.lastIndexOf("</svg>");
+    if (end < 0)
+        throw core::Error(core::ErrorKind::CallRejected,
+                          QT_TRANSLATE_NOOP("core::Error", "The picture cannot be written as an SVG file."));
+    bytes.insert(end, svgTextElements(picture));
+    return bytes;
 }
 
 bool writePdf(const spreadsheet::VectorPicture& picture, QIODevice& file) {
@@ -39,6 +57,8 @@ bool writePdf(const spreadsheet::VectorPicture& picture, QIODevice& file) {
 }
 
 } // namespace
+
+bool writesImageFormat(const QByteArray& format) { return QImageWriter::supportedImageFormats().contains(format); }
 
 QPageLayout chartPageLayout() {
     return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, kPrintMargins, QPageLayout::Point);
@@ -79,13 +99,10 @@ QByteArray exportedPictureBytes(const spreadsheet::VectorPicture& picture, Pictu
                                 const QByteArray& bitmapFormat) {
     if (kind == PictureFileKind::Bitmap)
         return spreadsheet::pictureFileBytes(spreadsheet::bitmapOf(picture), bitmapFormat);
+    if (kind == PictureFileKind::Svg) return svgBytes(picture);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    if (kind == PictureFileKind::Svg) {
-        writeSvg(picture, buffer);
-        return bytes;
-    }
     if (kind == PictureFileKind::Pdf) {
         if (!writePdf(picture, buffer))
             throw core::Error(core::ErrorKind::CallRejected,

@@ -26,6 +26,10 @@ enum class PictureFileKind {
 QByteArray exportedPictureBytes(const spreadsheet::VectorPicture& picture, PictureFileKind kind,
                                 const QByteArray& bitmapFormat = "png");
 
+// Whether Qt writes bitmaps in the image format an extension names ("bmp",
+// "jpg"), in lower case.
+bool writesImageFormat(const QByteArray& format);
+
 // The page a chart prints on, as the workbook sets it up: A4 landscape with a
 // spreadsheet's default margins.
 QPageLayout chartPageLayout();

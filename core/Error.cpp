@@ -1,5 +1,6 @@
 #include "Error.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace core {
@@ -14,6 +15,12 @@ Error::Wording& installedWording() {
 } // namespace
 
 Phrase::Phrase(const char* text, std::vector<Phrase> arguments) : m_text(text), m_arguments(std::move(arguments)) {}
+
+Phrase Phrase::counted(const char* text, qint64 count, std::vector<Phrase> arguments) {
+    Phrase phrase(text, std::move(arguments));
+    phrase.m_count = std::max<qint64>(count, 0);
+    return phrase;
+}
 // Out of line: a phrase nests phrases, and GCC's inlining of that misreads it.
 Phrase::Phrase(const Phrase&) = default;
 Phrase::Phrase(Phrase&&) noexcept = default;
@@ -26,7 +33,7 @@ Phrase::~Phrase() = default;
 template <typename Word>
 QString Phrase::filledIn(const Word& word) const {
     if (!m_text) return m_asGiven;
-    const QString text = word(m_text);
+    const QString text = word(m_text, m_count);
     QString result;
     result.reserve(text.size());
     const auto count = static_cast<int>(m_arguments.size());
@@ -44,7 +51,10 @@ QString Phrase::filledIn(const Word& word) const {
 }
 
 QString Phrase::english() const {
-    return filledIn([](const char* text) { return QString::fromUtf8(text); });
+    return filledIn([](const char* text, qint64 count) {
+        QString english = QString::fromUtf8(text);
+        return count < 0 ? english : english.replace(QLatin1String("%n"), QString::number(count));
+    });
 }
 
 QString Phrase::worded() const {

@@ -38,6 +38,10 @@ public:
         Phrase(Number number)
         : m_asGiven(QString::number(number)) {} // NOLINT
     explicit Phrase(const char* text, std::vector<Phrase> arguments = {});
+    // A text that shows a count as %n, worded in the form its language gives
+    // that count ("and 1 more link", "and 2 more links"); marked with
+    // QT_TRANSLATE_N_NOOP("core::Error", "...").
+    static Phrase counted(const char* text, qint64 count, std::vector<Phrase> arguments = {});
     Phrase(const Phrase&);
     Phrase(Phrase&&) noexcept;
     Phrase& operator=(const Phrase&);
@@ -52,12 +56,15 @@ public:
     // The text as written, or null for a phrase given as it is.
     const char* text() const noexcept { return m_text; }
     const std::vector<Phrase>& arguments() const noexcept { return m_arguments; }
+    // The count the text shows as %n; negative where it shows none.
+    qint64 count() const noexcept { return m_count; }
 
 private:
     template <typename Word>
     QString filledIn(const Word& word) const;
 
     const char* m_text = nullptr;
+    qint64 m_count = -1;
     QString m_asGiven;
     std::vector<Phrase> m_arguments;
 };
@@ -79,9 +86,10 @@ public:
     // The text in the user's language, its arguments filled in.
     QString description() const { return m_phrase.worded(); }
 
-    // How texts are worded for the user; set once by the program at start.
-    // Without it they stay in English.
-    using Wording = std::function<QString(const char* text)>;
+    // How texts are worded for the user, with the count a text shows as %n
+    // (negative for none); set once by the program at start. Without it
+    // they stay in English.
+    using Wording = std::function<QString(const char* text, qint64 count)>;
     static void setWording(Wording wording);
 
 private:

@@ -8,13 +8,13 @@ namespace {
 
 // What "and N more ..." counts, by kind.
 const char* const kLeftOut[] = {
-    QT_TRANSLATE_NOOP("core::Error", "and %1 more unknown character sets"),
-    QT_TRANSLATE_NOOP("core::Error", "and %1 more people under an identifier another person has"),
-    QT_TRANSLATE_NOOP("core::Error", "and %1 more families under an identifier another family has"),
-    QT_TRANSLATE_NOOP("core::Error", "and %1 more links to families the file does not hold"),
-    QT_TRANSLATE_NOOP("core::Error", "and %1 more links to people the file does not hold"),
-    QT_TRANSLATE_NOOP("core::Error", "and %1 more people who would be their own ancestor"),
-    QT_TRANSLATE_NOOP("core::Error", "and %1 more children whose family is not the one that lists them"),
+    QT_TRANSLATE_N_NOOP("core::Error", "and %n more unknown character sets"),
+    QT_TRANSLATE_N_NOOP("core::Error", "and %n more people under an identifier another person has"),
+    QT_TRANSLATE_N_NOOP("core::Error", "and %n more families under an identifier another family has"),
+    QT_TRANSLATE_N_NOOP("core::Error", "and %n more links to families the file does not hold"),
+    QT_TRANSLATE_N_NOOP("core::Error", "and %n more links to people the file does not hold"),
+    QT_TRANSLATE_N_NOOP("core::Error", "and %n more people who would be their own ancestor"),
+    QT_TRANSLATE_N_NOOP("core::Error", "and %n more children whose family is not the one that lists them"),
     nullptr, // a file has one end
 };
 
@@ -31,11 +31,11 @@ void Warnings::add(WarningKind kind, qint64 line, core::Phrase text) {
 
 QStringList Warnings::lines() const {
     QStringList all = m_shown;
-    for (std::size_t kind = 0; kind < kKinds; ++kind)
-        if (m_counts[kind] > kShownOfOneKind)
-            all.append(
-                located(m_fileName, 0, warning(core::Phrase(kLeftOut[kind], {m_counts[kind] - kShownOfOneKind})))
-                    .worded());
+    for (std::size_t kind = 0; kind < kKinds; ++kind) {
+        if (m_counts[kind] <= kShownOfOneKind) continue;
+        const qint64 leftOut = m_counts[kind] - kShownOfOneKind;
+        all.append(located(m_fileName, 0, warning(core::Phrase::counted(kLeftOut[kind], leftOut, {leftOut}))).worded());
+    }
     return all;
 }
 

@@ -27,12 +27,14 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPrinter>
 #include <QScrollBar>
 #include <QWheelEvent>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace preview {
@@ -77,11 +79,14 @@ Form2::~Form2() = default;
 
 void Form2::setPicture(const spreadsheet::VectorPicture& picture) {
     m_wholeChart = false;
+    m_openingCells.reset();
     m_ui->Picture1->assignPicture(picture);
     // A new chart: the store, base size, zoom and scroll ranges of the last
     // one must not carry over.
     mFirstActivate = true;
 }
+
+void Form2::openOn(const QRect& cells) { m_openingCells = cells; }
 
 void Form2::setExcelFile(const QString& path) {
     m_excelFile = path;
@@ -144,7 +149,10 @@ void Form2::Form_Activate() {
         h.step(134, [&] { mZoomWidth = zoomedLength(1.0f, mBaseWidth); });
         h.step(136, [&] { mZoomHeight = zoomedLength(1.0f, mBaseHeight); });
         h.step(138, [&] { ApplyZoom(); });
-        h.step(140, [&] { SetupScrollbars(); });
+        h.step(140, [&] {
+            SetupScrollbars();
+            scrollToOpeningCells();
+        });
     }
     h.step(142, [&] { mFirstActivate = false; });
 }
@@ -217,6 +225,32 @@ void Form2::SetupScrollbars() {
     canvas.move(0, 0);
     setUpBar(*m_ui->HScroll1, scrollRangeFor(canvas.width(), m_ui->Picture2->width()), mHStep);
     setUpBar(*m_ui->VScroll1, scrollRangeFor(canvas.height(), m_ui->Picture2->height()), mVStep);
+}
+
+// The bars bring the cells to the middle of the viewport, as far as they
+// reach; cells wider (taller) than the viewport show from their start.
+void Form2::scrollToOpeningCells() {
+    if (!m_openingCells) return;
+    const spreadsheet::VectorPicture& picture = m_ui->Zoom_Ori->sheetPicture();
+    if (picture.isNull()) return;
+    // At zoom 1.0 the canvas shows the picture at its own size, which is
+    // the sheet's unless scaled down.
+    const QSizeF scale(double(picture.size().width()) / picture.sheetSize().width(),
+                       double(picture.size().height()) / picture.sheetSize().height());
+    const QRect area = picture.cellArea(*m_openingCells);
+    const QWidget& viewport = *m_ui->Picture2;
+    // The middle of the cells, or of their first viewport's length.
+    const auto barValue = [](const QScrollBar& bar, int start, int length, int viewportLength, double factor,
+                             int canvasLength, int step) {
+        const double spot = (start + std::min<double>(length, viewportLength / factor) / 2) * factor;
+        return barValueCentring(spot, canvasLength, canvasLength, viewportLength, step, bar.maximum());
+    };
+    QScrollBar& h = *m_ui->HScroll1;
+    QScrollBar& v = *m_ui->VScroll1;
+    const int hValue = barValue(h, area.left(), area.width(), viewport.width(), scale.width(), mZoomWidth, mHStep);
+    const int vValue = barValue(v, area.top(), area.height(), viewport.height(), scale.height(), mZoomHeight, mVStep);
+    h.setValue(hValue);
+    v.setValue(vValue);
 }
 
 void Form2::HScroll1_Change() { m_ui->Picture1->move(-(mHStep * m_ui->HScroll1->value()), m_ui->Picture1->y()); }
@@ -340,6 +374,25 @@ void Form2::pictureWheel(const QWheelEvent& event) {
     scrollByNotches(*m_ui->HScroll1, m_horizontalWheel.add(delta.x()));
 }
 
+// The keys move the picture only through the bars' values, as the wheel
+// does; a bar that is off stays at 0.
+bool Form2::pictureKey(const QKeyEvent& key) {
+    const QWidget& viewport = *m_ui->Picture2;
+    const auto state = [](const QScrollBar& bar, int viewportLength, int step) {
+        return BarKeyState{bar.value(), bar.isEnabled() ? bar.maximum() : 0,
+                           step > 0 ? std::max(1, viewportLength / step) : 1};
+    };
+    QScrollBar& h = *m_ui->HScroll1;
+    QScrollBar& v = *m_ui->VScroll1;
+    const std::optional<BarValues> to = barValuesForKey(key.key(), key.modifiers() & Qt::ControlModifier,
+                                                        state(h, viewport.width(), mHStep),
+                                                        state(v, viewport.height(), mVStep));
+    if (!to) return false;
+    h.setValue(to->horizontal);
+    v.setValue(to->vertical);
+    return true;
+}
+
 void Form2::PushButton6_Click() {
     TrappedHandler h(Form2_PushButton6_Click);
     QString chosen;
@@ -426,6 +479,8 @@ bool Form2::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
+    if (watched == m_ui->Picture2 && event->type() == QEvent::KeyPress && pictureKey(*static_cast<QKeyEvent*>(event)))
+        return true;
     if (watched == m_ui->Picture1) {
         switch (event->type()) {
         case QEvent::MouseButtonPress: Picture1_MouseDown(static_cast<QMouseEvent*>(event)->position()); return true;

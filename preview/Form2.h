@@ -10,7 +10,9 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
+class QKeyEvent;
 class QMenu;
 class QScrollBar;
 class QWheelEvent;
@@ -29,6 +31,8 @@ namespace preview {
 // Beside the buttons: the picture's menu ("Whole Chart", Ctrl+0, fits the
 // chart into the viewport, where a click zooms in on the spot), and the mouse wheel over the picture, which
 // moves the bars (Shift: the horizontal one) or, with Ctrl, steps the zoom.
+// The picture takes the focus (a click or Tab), and then the arrows, Page
+// Up, Page Down, Home and End move the bars.
 class Form2 : public shell::FormBase, public chart::PreviewWindow {
     Q_OBJECT
 
@@ -44,6 +48,9 @@ public:
     // the viewer starts over from it (zoom 1.0, fresh scroll ranges) when the
     // window next becomes active.
     void setPicture(const spreadsheet::VectorPicture& picture) override;
+    // The picture handed over opens with these cells in view rather than
+    // at its top left corner.
+    void openOn(const QRect& cells) override;
     // The workbook handed over is held, and deleted with the window if Back
     // or closing have not deleted it.
     void setExcelFile(const QString& path) override;
@@ -92,6 +99,8 @@ private:
     void zoomInAt(const QPointF& onCanvas);
     void pictureClick(const QMouseEvent& event);
     void pictureWheel(const QWheelEvent& event);
+    bool pictureKey(const QKeyEvent& key);
+    void scrollToOpeningCells();
 
     // Fields the viewer's arithmetic and the handlers share keep their
     // original names (mZoom, mBaseWidth, ...); the window's own members are
@@ -104,6 +113,7 @@ private:
     // The one context menu of the picture (canvas and viewport alike).
     QMenu* m_pictureMenu = nullptr;
     bool m_wholeChart = false;
+    std::optional<QRect> m_openingCells;
     double m_wholeFactor = 1.0;
     WheelNotches m_verticalWheel;
     WheelNotches m_horizontalWheel;

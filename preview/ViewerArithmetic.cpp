@@ -2,6 +2,8 @@
 
 #include "shell/shared/RoundHalfEven.h"
 
+#include <QtCore/qnamespace.h>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -73,6 +75,31 @@ int barValueCentring(double at, int wholeLength, int zoomedLength, int viewportL
     if (step <= 0 || wholeLength <= 0) return 0;
     const double wanted = (at * zoomedLength / wholeLength - viewportLength / 2.0) / step;
     return static_cast<int>(std::clamp<double>(std::lround(wanted), 0, std::max(maximum, 0)));
+}
+
+std::optional<BarValues> barValuesForKey(int key, bool withControl, const BarKeyState& horizontal,
+                                         const BarKeyState& vertical) {
+    int h = horizontal.value;
+    int v = vertical.value;
+    switch (key) {
+    case Qt::Key_Left: --h; break;
+    case Qt::Key_Right: ++h; break;
+    case Qt::Key_Up: --v; break;
+    case Qt::Key_Down: ++v; break;
+    case Qt::Key_PageUp: v -= vertical.pageUnits; break;
+    case Qt::Key_PageDown: v += vertical.pageUnits; break;
+    case Qt::Key_Home:
+        v = 0;
+        if (withControl) h = 0;
+        break;
+    case Qt::Key_End:
+        v = vertical.maximum;
+        if (withControl) h = horizontal.maximum;
+        break;
+    default: return std::nullopt;
+    }
+    return BarValues{std::clamp(h, 0, std::max(horizontal.maximum, 0)),
+                     std::clamp(v, 0, std::max(vertical.maximum, 0))};
 }
 
 int WheelNotches::add(int angleDelta) {

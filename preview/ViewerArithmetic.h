@@ -74,6 +74,24 @@ std::optional<float> zoomInFromWholeChart(double wholeFactor, int baseWidth, int
 // zoomedLength long; within the bar's range, 0 for a bar that is off (step 0).
 int barValueCentring(double at, int wholeLength, int zoomedLength, int viewportLength, int step, int maximum);
 
+// A scroll bar as a key on the picture moves it: its value, its maximum (0
+// for a bar that is off) and how many of its units the viewport spans.
+struct BarKeyState {
+    int value = 0;
+    int maximum = 0;
+    int pageUnits = 1;
+};
+struct BarValues {
+    int horizontal = 0;
+    int vertical = 0;
+};
+// Where a key pressed on the picture moves the bars: an arrow one unit, as
+// the bars' own arrows do; Page Up and Page Down the vertical bar by the
+// viewport's height; Home and End to its start and end, with Ctrl both
+// bars. Within each bar's range; nothing for any other key.
+std::optional<BarValues> barValuesForKey(int key, bool withControl, const BarKeyState& horizontal,
+                                         const BarKeyState& vertical);
+
 // Whole notches of a mouse wheel (120 units of its angle each) from the
 // turns it reports, which may come in parts (a fine-grained wheel or a touch
 // pad); the rest waits for the next turn the same way. A turn the other way

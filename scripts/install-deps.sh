@@ -15,10 +15,11 @@ package_packages=(dpkg-dev file help2man)
 # a CUPS queue of their own that writes PDF files (cups, cups-pdf).
 # The language tests make their locales from the locales package's sources;
 # the family-file route runs in a real X session under a window manager, the
-# clipboard tests on an X server of their own.
+# clipboard tests on an X server of their own; the windows' names and roles
+# are read over an accessibility bus of the test's own (AT-SPI, from Python).
 test_packages=(python3 python3-xlrd python3-openpyxl "${package_packages[@]}"
                lintian desktop-file-utils appstream man-db util-linux librsvg2-bin poppler-utils locales
-               xvfb openbox xdotool x11-utils)
+               xvfb openbox xdotool x11-utils dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0)
 # LibreOffice, Gnumeric and CUPS are large: only what the tests run, without recommends.
 test_lean_packages=(libreoffice-calc gnumeric cups printer-driver-cups-pdf)
 # The .xlsx peer is a small C program on libxlsxwriter; the GEDCOM peers are

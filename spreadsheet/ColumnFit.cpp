@@ -38,19 +38,36 @@ QFont measuringFont(const QString& family, double points) {
 class TextMeasure {
 public:
     int widthOf(const QString& text, const QString& fontName, double points) {
+        const Metrics& m = metricsOf(fontName, points);
+        return static_cast<int>(std::ceil(std::max(m.first.horizontalAdvance(text), m.second.horizontalAdvance(text))));
+    }
+    // What the text takes at most, without laying it out: each character as
+    // wide as the widest glyph of either face, and never under an em.
+    int mostOf(const QString& text, const QString& fontName, double points) {
+        const Metrics& m = metricsOf(fontName, points);
+        const double widest = std::max({m.first.maxWidth(), m.second.maxWidth(), double(textPixelSize(points))});
+        return static_cast<int>(std::ceil(double(text.size()) * widest));
+    }
+
+private:
+    using Metrics = QPair<QFontMetricsF, QFontMetricsF>; // the font's and the stand-in's
+    const Metrics& metricsOf(const QString& fontName, double points) {
         const auto key = qMakePair(fontName, points);
         auto it = m_metrics.find(key);
         if (it == m_metrics.end())
             it = m_metrics.insert(key,
                                   {QFontMetricsF(measuringFont(fontName, points)),
                                    QFontMetricsF(measuringFont(standInFontName(), points))});
-        return static_cast<int>(
-            std::ceil(std::max(it->first.horizontalAdvance(text), it->second.horizontalAdvance(text))));
+        return *it;
     }
-
-private:
-    QHash<QPair<QString, double>, QPair<QFontMetricsF, QFontMetricsF>> m_metrics;
+    QHash<QPair<QString, double>, Metrics> m_metrics;
 };
+
+// Digits and spaces alone, as an ancestor number alone is: both faces have
+// every one of them, so no glyph comes from a third face that may be wider.
+bool isPlainNumber(const QString& text) {
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return (c >= u'0' && c <= u'9') || c == u' '; });
+}
 
 void requireFonts() {
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
@@ -81,8 +98,16 @@ void widenColumnsToTexts(Worksheet& sheet, int firstColumn, int lastColumn) {
             if (cell.column < firstColumn || cell.column > lastColumn || !cell.text) continue;
             if (sheet.mergedAreaAt(row, cell.column)) continue;
             const CellFormat& format = sheet.formats().at(cell.format);
+            const QString& text = sheet.text(cell);
             int& width = widest[static_cast<std::size_t>(cell.column - firstColumn)];
-            width = std::max(width, measure.widthOf(sheet.text(cell), sheet.fontName(format), format.fontSize()));
+            // A number that, however wide its glyphs, is no wider than the
+            // widest text so far or than its column shows already is not laid
+            // out: a chart of 15 generations numbers 32,767 boxes.
+            if (isPlainNumber(text)) {
+                const int most = measure.mostOf(text, sheet.fontName(format), format.fontSize());
+                if (most <= width || columnWidthShowing(most) <= sheet.columnWidth(cell.column)) continue;
+            }
+            width = std::max(width, measure.widthOf(text, sheet.fontName(format), format.fontSize()));
         }
     }
     for (int column = firstColumn; column <= lastColumn; ++column) {

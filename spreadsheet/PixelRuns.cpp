@@ -22,16 +22,20 @@ std::size_t hashOf(int left, int width, QRgb colour) {
 PixelRuns::PixelRuns(QPainter& painter) : m_painter(painter), m_slots(kFirstSlots) {}
 
 PixelRuns::Run& PixelRuns::slotFor(int left, int width, QRgb colour) {
+    // Most rectangles continue the run the one before went to.
+    if (m_last && m_last->left == left && m_last->width == width && m_last->colour == colour) return *m_last;
     const std::size_t mask = m_slots.size() - 1;
     for (std::size_t i = hashOf(left, width, colour) & mask;; i = (i + 1) & mask) {
         Run& slot = m_slots[i];
-        if (slot.width == 0 || (slot.left == left && slot.width == width && slot.colour == colour)) return slot;
+        if (slot.width == 0 || (slot.left == left && slot.width == width && slot.colour == colour))
+            return *(m_last = &slot);
     }
 }
 
 void PixelRuns::grow() {
     std::vector<Run> old(m_slots.size() * 2);
     old.swap(m_slots);
+    m_last = nullptr;
     for (const Run& run : old)
         if (run.width != 0) slotFor(run.left, run.width, run.colour) = run;
 }
@@ -61,6 +65,7 @@ void PixelRuns::flush() {
         run = {};
     }
     m_used = 0;
+    m_last = nullptr;
 }
 
 void PixelRuns::fillRun(const Run& run) {

@@ -43,6 +43,7 @@ private:
     QPainter& m_painter;
     std::vector<Run> m_slots;
     std::size_t m_used = 0;
+    Run* m_last = nullptr; // the slot last filled or found
 };
 
 } // namespace spreadsheet

@@ -93,6 +93,16 @@ const PictureContent& VectorPicture::content() const {
     return m_data ? m_data->content : empty;
 }
 
+QRect VectorPicture::cellArea(const QRect& cells) const {
+    if (!m_data) return {};
+    const auto edge = [](const std::vector<int>& edges, int index) {
+        return edges[static_cast<std::size_t>(std::clamp(index, 0, static_cast<int>(edges.size()) - 1))];
+    };
+    const Data& d = *m_data;
+    return QRect(QPoint(edge(d.columnEdges, cells.left()), edge(d.rowEdges, cells.top())),
+                 QPoint(edge(d.columnEdges, cells.right() + 1), edge(d.rowEdges, cells.bottom() + 1)));
+}
+
 const QString& VectorPicture::mimeType() {
     static const QString type = QStringLiteral("application/x-kinloom-sheet-picture");
     return type;

@@ -87,6 +87,9 @@ public:
     // scaled down evenly when a side would pass kMaxShownPictureSide.
     QSize size() const;
     const PictureContent& content() const;
+    // The sheet pixels of a block of cells (cell indexes, corners
+    // inclusive), the grid lines around it included.
+    QRect cellArea(const QRect& cells) const;
 
     // Draws the whole picture stretched over target (painter coordinates),
     // only what falls inside exposed. Every sheet pixel covers whole device

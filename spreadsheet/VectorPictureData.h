@@ -1,7 +1,9 @@
 #pragma once
 
 #include "VectorPicture.h"
+#include "VectorPictureIndex.h"
 
+#include <mutex>
 #include <vector>
 
 namespace spreadsheet {
@@ -13,6 +15,17 @@ struct VectorPicture::Data {
     std::vector<int> columnEdges;
     std::vector<int> rowEdges;
     QSize size;
+
+    // Worked out at the first paint, from whichever thread paints first:
+    // a picture that is only saved or passed on never needs it.
+    const PaintIndex& paintIndex() const {
+        std::call_once(m_indexed, [this] { m_paintIndex = indexForPainting(content); });
+        return m_paintIndex;
+    }
+
+private:
+    mutable std::once_flag m_indexed;
+    mutable PaintIndex m_paintIndex;
 };
 
 } // namespace spreadsheet

@@ -37,6 +37,25 @@ struct Axis {
     int at(int v) const { return floorToInt(origin + v * scale + 0.5); }
     // The device pixel that holds the middle of sheet pixels [v0, v1].
     int middleOf(int v0, int v1) const { return floorToInt(origin + (v0 + v1 + 1) * 0.5 * scale); }
+    // The device pixels [first, second) of a line over sheet pixels [v0, v1]:
+    // whole pixels from the boundary nearest each edge or, where that leaves
+    // none, the pixel that holds its middle.
+    std::pair<int, int> lineSpan(int v0, int v1) const {
+        const int from = at(v0), to = at(v1 + 1);
+        if (to > from) return {from, to};
+        const int middle = middleOf(v0, v1);
+        return {middle, middle + 1};
+    }
+    // A line along rows first to last (or columns; edges are theirs), drawn
+    // as one: the device pixels from the first one's leading edge to the last
+    // one's trailing edge and, where the first or the last is thinner than a
+    // pixel, the pixel that holds its middle, which can lie just outside
+    // them. The rows between add nothing: theirs lie within.
+    std::pair<int, int> runSpan(const std::vector<int>& edges, int first, int last) const {
+        const int firstFrom = lineSpan(edges[first], edges[first + 1]).first;
+        const int lastTo = lineSpan(edges[last], edges[last + 1]).second;
+        return {std::min(at(edges[first]), firstFrom), std::max(at(edges[last + 1] + 1), lastTo)};
+    }
     // The sheet pixels whose device pixels reach into [from, to).
     int firstSheetPixel(int from) const { return static_cast<int>(std::floor((from - origin) / scale)) - 1; }
     int lastSheetPixel(int to) const { return static_cast<int>(std::ceil((to - origin) / scale)) + 1; }
@@ -64,10 +83,9 @@ QRect devicePixels(const Axis& ax, const Axis& ay, int x0, int x1, int y0, int y
 // takes the pixel that holds its middle, which keeps the closing lines of
 // the picture inside it.
 void drawLine(PixelRuns& runs, const Axis& ax, const Axis& ay, int x0, int x1, int y0, int y1, QRgb colour) {
-    QRect r = devicePixels(ax, ay, x0, x1, y0, y1);
-    if (r.width() < 1) r = QRect(ax.middleOf(x0, x1), r.top(), 1, r.height());
-    if (r.height() < 1) r = QRect(r.left(), ay.middleOf(y0, y1), r.width(), 1);
-    runs.fill(r, colour);
+    const auto [left, right] = ax.lineSpan(x0, x1);
+    const auto [top, bottom] = ay.lineSpan(y0, y1);
+    runs.fill(QRect(left, top, right - left, bottom - top), colour);
 }
 
 // How much of a text is drawn. A text shows only inside its area, so what
@@ -210,10 +228,11 @@ void drawText(QPainter& painter, const Axis& ax, const Axis& ay, const QRect& ar
 // drawn there one after the other.
 class SheetPainter {
 public:
-    SheetPainter(QPainter& painter, const PictureContent& content, const std::vector<int>& columnEdges,
-                 const std::vector<int>& rowEdges, const Axis& ax, const Axis& ay, const QRect& shown)
-        : m_painter(painter), m_content(content), m_columnEdges(columnEdges), m_rowEdges(rowEdges), m_ax(ax), m_ay(ay),
-          m_shown(shown), m_runs(painter) {
+    SheetPainter(QPainter& painter, const PictureContent& content, const PaintIndex& index,
+                 const std::vector<int>& columnEdges, const std::vector<int>& rowEdges, const Axis& ax, const Axis& ay,
+                 const QRect& shown)
+        : m_painter(painter), m_content(content), m_index(index), m_columnEdges(columnEdges), m_rowEdges(rowEdges),
+          m_ax(ax), m_ay(ay), m_shown(shown), m_runs(painter) {
         const int firstRow = firstLineReaching(rowEdges, ay.firstSheetPixel(shown.top()));
         const int lastRow = lastLineReaching(rowEdges, ay.lastSheetPixel(shown.bottom() + 1));
         const int firstColumn = firstLineReaching(columnEdges, ax.firstSheetPixel(shown.left()));
@@ -267,33 +286,49 @@ private:
         m_runs.flush();
     }
 
-    // Calls draw(cell pixels, style) for each styled cell in view.
+    // Calls draw(cell pixels, style) for each cell in view with a fill or a
+    // top or bottom border.
     template <typename Draw>
-    void eachCell(Draw&& draw) const {
+    void eachFace(Draw&& draw) const {
         const PictureContent& c = m_content;
         for (int row = m_inView.top(); row <= m_inView.bottom(); ++row)
-            for (std::uint32_t i = c.rowStarts[row]; i < c.rowStarts[row + 1]; ++i)
-                if (c.cells[i].column >= m_inView.left() && c.cells[i].column <= m_inView.right())
-                    draw(cellPixels(QRect(c.cells[i].column, row, 1, 1)), c.styles[c.cells[i].style]);
+            for (std::uint32_t i = m_index.faceRowStarts[row]; i < m_index.faceRowStarts[row + 1]; ++i) {
+                const PictureCell cell = m_index.faceCells[i];
+                if (cell.column >= m_inView.left() && cell.column <= m_inView.right())
+                    draw(cellPixels(QRect(cell.column, row, 1, 1)), c.styles[cell.style]);
+            }
     }
 
     void paintFills() {
-        eachCell([&](const QRect& p, const PictureStyle& style) {
-            if (style.hasFill != PictureStyle::kNoFill)
-                m_runs.fill(devicePixels(m_ax, m_ay, p.left() + 1, p.right(), p.top() + 1, p.bottom()), style.fill);
+        eachFace([&](const QRect& p, const PictureStyle& style) {
+            if (style.hasFill == PictureStyle::kNoFill) return;
+            // Drawn small, most fills fall between two device rows.
+            const int top = m_ay.at(p.top() + 1), bottom = m_ay.at(p.bottom() + 1);
+            if (bottom <= top) return;
+            const int left = m_ax.at(p.left() + 1), right = m_ax.at(p.right() + 1);
+            m_runs.fill(QRect(left, top, right - left, bottom - top), style.fill);
         });
         m_runs.flush();
     }
 
-    // Edges go over the fills.
+    // Edges go over the fills: the lines down the column edges a run of rows
+    // at a time, those along the rows cell by cell.
     void paintBorders() {
+        for (int edge = m_inView.left(); edge <= m_inView.right() + 1; ++edge) {
+            const auto [left, right] = m_ax.lineSpan(m_columnEdges[edge], m_columnEdges[edge]);
+            const std::vector<RowRun>& runs = m_index.verticalRuns[edge];
+            auto run = std::lower_bound(runs.begin(), runs.end(), m_inView.top(),
+                                        [](const RowRun& r, int row) { return r.last < row; });
+            for (; run != runs.end() && run->first <= m_inView.bottom(); ++run) {
+                const auto [top, bottom] = m_ay.runSpan(m_rowEdges, std::max<int>(run->first, m_inView.top()),
+                                                        std::min<int>(run->last, m_inView.bottom()));
+                m_runs.fill(QRect(left, top, right - left, bottom - top), kBlack);
+            }
+        }
         const auto has = [](const PictureStyle& style, Edge edge) {
             return style.borders & (1u << static_cast<int>(edge));
         };
-        eachCell([&](const QRect& p, const PictureStyle& style) {
-            if (!style.borders) return;
-            if (has(style, Edge::Left)) line(p.left(), p.left(), p.top(), p.bottom());
-            if (has(style, Edge::Right)) line(p.right(), p.right(), p.top(), p.bottom());
+        eachFace([&](const QRect& p, const PictureStyle& style) {
             if (has(style, Edge::Top)) line(p.left(), p.right(), p.top(), p.top());
             if (has(style, Edge::Bottom)) line(p.left(), p.right(), p.bottom(), p.bottom());
         });
@@ -314,6 +349,7 @@ private:
 
     QPainter& m_painter;
     const PictureContent& m_content;
+    const PaintIndex& m_index;
     const std::vector<int>& m_columnEdges;
     const std::vector<int>& m_rowEdges;
     const Axis m_ax, m_ay;
@@ -345,7 +381,7 @@ void VectorPicture::paint(QPainter& painter, const QRectF& target, const QRect& 
 
     painter.save();
     if (inDevicePixels) painter.setWorldTransform(toDevice.inverted() * painter.worldTransform());
-    SheetPainter(painter, d.content, d.columnEdges, d.rowEdges, ax, ay, shown).paint();
+    SheetPainter(painter, d.content, d.paintIndex(), d.columnEdges, d.rowEdges, ax, ay, shown).paint();
     painter.restore();
 }
 

@@ -70,6 +70,7 @@ public:
     const std::vector<Cell>& storedCells(int row) const;
     std::size_t storedCellCount() const { return m_cellCount; }
     const QString& text(const Cell& cell) const { return m_texts[cell.text - 1]; }
+    std::size_t textCount() const { return m_texts.size() - m_freeTexts.size(); }
 
     // Bytes held by the cells and their formats, for the memory figures of the benchmarks.
     std::size_t approximateBytes() const;

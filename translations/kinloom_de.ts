@@ -78,6 +78,26 @@
         <source>Excel Files (*.xls)</source>
         <translation>Excel-Dateien (*.xls)</translation>
     </message>
+    <message>
+        <source>Chart</source>
+        <translation>Stammbaum</translation>
+    </message>
+    <message>
+        <source>Chart picture</source>
+        <translation>Bild des Stammbaums</translation>
+    </message>
+    <message>
+        <source>Scroll the chart up and down</source>
+        <translation>Stammbaum nach oben und unten verschieben</translation>
+    </message>
+    <message>
+        <source>Scroll the chart sideways</source>
+        <translation>Stammbaum seitwärts verschieben</translation>
+    </message>
+    <message>
+        <source>Chart at its own size</source>
+        <translation>Stammbaum in eigener Größe</translation>
+    </message>
 </context>
 <context>
     <name>InformationOptions</name>
@@ -627,30 +647,6 @@ vorhandene DATEI.
         <translation>ein Datensatz mit mehr als %1 Zeilen</translation>
     </message>
     <message>
-        <source>and %1 more unknown character sets</source>
-        <translation>und %1 weitere unbekannte Zeichensätze</translation>
-    </message>
-    <message>
-        <source>and %1 more people under an identifier another person has</source>
-        <translation>und %1 weitere Personen unter einer Kennung, die eine andere Person hat</translation>
-    </message>
-    <message>
-        <source>and %1 more families under an identifier another family has</source>
-        <translation>und %1 weitere Familien unter einer Kennung, die eine andere Familie hat</translation>
-    </message>
-    <message>
-        <source>and %1 more links to families the file does not hold</source>
-        <translation>und %1 weitere Verweise auf Familien, die die Datei nicht enthält</translation>
-    </message>
-    <message>
-        <source>and %1 more links to people the file does not hold</source>
-        <translation>und %1 weitere Verweise auf Personen, die die Datei nicht enthält</translation>
-    </message>
-    <message>
-        <source>and %1 more people who would be their own ancestor</source>
-        <translation>und %1 weitere Personen, die ihr eigener Vorfahr wären</translation>
-    </message>
-    <message>
         <source>warning: %1</source>
         <translation>Warnung: %1</translation>
     </message>
@@ -1091,10 +1087,6 @@ vorhandene DATEI.
         <translation>die Familie @%1@ führt @%2@ als Kind, aber @%2@ nennt die Familie @%3@; die Eltern werden aus @%3@ genommen</translation>
     </message>
     <message>
-        <source>and %1 more children whose family is not the one that lists them</source>
-        <translation>und %1 weitere Kinder, deren Familie nicht die ist, die sie führt</translation>
-    </message>
-    <message>
         <source>the file has changed since it was read; open it again</source>
         <translation>die Datei hat sich geändert, seit sie gelesen wurde; öffnen Sie sie erneut</translation>
     </message>
@@ -1105,6 +1097,67 @@ vorhandene DATEI.
     <message>
         <source>it leads through %1, a link that another user made in a folder everyone may write</source>
         <translation>sie führt über %1, einen Verweis, den ein anderer Benutzer in einem Ordner angelegt hat, in den jeder schreiben darf</translation>
+    </message>
+    <message>
+        <source>The module %1 cannot be loaded: %2.</source>
+        <translation>Das Modul %1 kann nicht geladen werden: %2.</translation>
+    </message>
+    <message>
+        <source>The module %1 is not this version&apos;s.</source>
+        <translation>Das Modul %1 gehört nicht zu dieser Version.</translation>
+    </message>
+    <message>
+        <source>The picture cannot be written as an SVG file.</source>
+        <translation>Das Bild kann nicht als SVG-Datei geschrieben werden.</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more unknown character sets</source>
+        <translation>
+            <numerusform>und %n weiterer unbekannter Zeichensatz</numerusform>
+            <numerusform>und %n weitere unbekannte Zeichensätze</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more people under an identifier another person has</source>
+        <translation>
+            <numerusform>und %n weitere Person unter einer Kennung, die eine andere Person hat</numerusform>
+            <numerusform>und %n weitere Personen unter einer Kennung, die eine andere Person hat</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more families under an identifier another family has</source>
+        <translation>
+            <numerusform>und %n weitere Familie unter einer Kennung, die eine andere Familie hat</numerusform>
+            <numerusform>und %n weitere Familien unter einer Kennung, die eine andere Familie hat</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more links to families the file does not hold</source>
+        <translation>
+            <numerusform>und %n weiterer Verweis auf eine Familie, die die Datei nicht enthält</numerusform>
+            <numerusform>und %n weitere Verweise auf Familien, die die Datei nicht enthält</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more links to people the file does not hold</source>
+        <translation>
+            <numerusform>und %n weiterer Verweis auf eine Person, die die Datei nicht enthält</numerusform>
+            <numerusform>und %n weitere Verweise auf Personen, die die Datei nicht enthält</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more people who would be their own ancestor</source>
+        <translation>
+            <numerusform>und %n weitere Person, die ihr eigener Vorfahr wäre</numerusform>
+            <numerusform>und %n weitere Personen, die ihr eigener Vorfahr wären</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more children whose family is not the one that lists them</source>
+        <translation>
+            <numerusform>und %n weiteres Kind, dessen Familie nicht die ist, die es führt</numerusform>
+            <numerusform>und %n weitere Kinder, deren Familie nicht die ist, die sie führt</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1227,6 +1280,10 @@ vorhandene DATEI.
         <source>Questions? Please contact Team Brenvik at %1</source>
         <translation>Fragen? Schreiben Sie an Team Brenvik: %1</translation>
     </message>
+    <message>
+        <source>Right-click or Ctrl+O: fill the chart from a family file (.ged)</source>
+        <translation>Rechtsklick oder Strg+O: Stammbaum aus einer Familiendatei (.ged) füllen</translation>
+    </message>
 </context>
 <context>
     <name>shell::PeopleModel</name>
@@ -1254,12 +1311,26 @@ vorhandene DATEI.
         <translation>Wessen Vorfahren sollen den Stammbaum füllen? Name, Jahr oder Kennung eingeben:</translation>
     </message>
     <message>
-        <source>%L1 people</source>
-        <translation>%L1 Personen</translation>
+        <source>Clear</source>
+        <translation>Leeren</translation>
     </message>
     <message>
-        <source>%L1 of %L2 people</source>
-        <translation>%L1 von %L2 Personen</translation>
+        <source>People</source>
+        <translation>Personen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln people</source>
+        <translation>
+            <numerusform>%Ln Person</numerusform>
+            <numerusform>%Ln Personen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%L1 of %Ln people</source>
+        <translation>
+            <numerusform>%L1 von %Ln Person</numerusform>
+            <numerusform>%L1 von %Ln Personen</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -78,6 +78,26 @@
         <source>Excel Files (*.xls)</source>
         <translation>Excel-filer (*.xls)</translation>
     </message>
+    <message>
+        <source>Chart</source>
+        <translation>Slektstre</translation>
+    </message>
+    <message>
+        <source>Chart picture</source>
+        <translation>Bilde av slektstreet</translation>
+    </message>
+    <message>
+        <source>Scroll the chart up and down</source>
+        <translation>Rull slektstreet opp og ned</translation>
+    </message>
+    <message>
+        <source>Scroll the chart sideways</source>
+        <translation>Rull slektstreet sidelengs</translation>
+    </message>
+    <message>
+        <source>Chart at its own size</source>
+        <translation>Slektstreet i egen størrelse</translation>
+    </message>
 </context>
 <context>
     <name>InformationOptions</name>
@@ -617,30 +637,6 @@ En kjøring som feiler, etterlater ingen fil og endrer aldri en eksisterende FIL
         <translation>en post på mer enn %1 linjer</translation>
     </message>
     <message>
-        <source>and %1 more unknown character sets</source>
-        <translation>og %1 ukjente tegnsett til</translation>
-    </message>
-    <message>
-        <source>and %1 more people under an identifier another person has</source>
-        <translation>og %1 personer til med en identifikator en annen person har</translation>
-    </message>
-    <message>
-        <source>and %1 more families under an identifier another family has</source>
-        <translation>og %1 familier til med en identifikator en annen familie har</translation>
-    </message>
-    <message>
-        <source>and %1 more links to families the file does not hold</source>
-        <translation>og %1 lenker til familier som ikke finnes i filen</translation>
-    </message>
-    <message>
-        <source>and %1 more links to people the file does not hold</source>
-        <translation>og %1 lenker til personer som ikke finnes i filen</translation>
-    </message>
-    <message>
-        <source>and %1 more people who would be their own ancestor</source>
-        <translation>og %1 personer til som ville vært sin egen ane</translation>
-    </message>
-    <message>
         <source>warning: %1</source>
         <translation>advarsel: %1</translation>
     </message>
@@ -1081,10 +1077,6 @@ En kjøring som feiler, etterlater ingen fil og endrer aldri en eksisterende FIL
         <translation>familien @%1@ fører opp @%2@ som barn, men @%2@ oppgir familien @%3@; foreldrene hentes fra @%3@</translation>
     </message>
     <message>
-        <source>and %1 more children whose family is not the one that lists them</source>
-        <translation>og %1 barn til hvis familie ikke er den som fører dem opp</translation>
-    </message>
-    <message>
         <source>the file has changed since it was read; open it again</source>
         <translation>filen er endret siden den ble lest; åpne den på nytt</translation>
     </message>
@@ -1095,6 +1087,67 @@ En kjøring som feiler, etterlater ingen fil og endrer aldri en eksisterende FIL
     <message>
         <source>it leads through %1, a link that another user made in a folder everyone may write</source>
         <translation>den fører gjennom %1, en lenke som en annen bruker har laget i en mappe alle kan skrive i</translation>
+    </message>
+    <message>
+        <source>The module %1 cannot be loaded: %2.</source>
+        <translation>Modulen %1 kan ikke lastes: %2.</translation>
+    </message>
+    <message>
+        <source>The module %1 is not this version&apos;s.</source>
+        <translation>Modulen %1 hører ikke til denne versjonen.</translation>
+    </message>
+    <message>
+        <source>The picture cannot be written as an SVG file.</source>
+        <translation>Bildet kan ikke skrives som en SVG-fil.</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more unknown character sets</source>
+        <translation>
+            <numerusform>og %n ukjent tegnsett til</numerusform>
+            <numerusform>og %n ukjente tegnsett til</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more people under an identifier another person has</source>
+        <translation>
+            <numerusform>og %n person til med en identifikator en annen person har</numerusform>
+            <numerusform>og %n personer til med en identifikator en annen person har</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more families under an identifier another family has</source>
+        <translation>
+            <numerusform>og %n familie til med en identifikator en annen familie har</numerusform>
+            <numerusform>og %n familier til med en identifikator en annen familie har</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more links to families the file does not hold</source>
+        <translation>
+            <numerusform>og %n lenke til en familie som ikke finnes i filen</numerusform>
+            <numerusform>og %n lenker til familier som ikke finnes i filen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more links to people the file does not hold</source>
+        <translation>
+            <numerusform>og %n lenke til en person som ikke finnes i filen</numerusform>
+            <numerusform>og %n lenker til personer som ikke finnes i filen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more people who would be their own ancestor</source>
+        <translation>
+            <numerusform>og %n person til som ville vært sin egen ane</numerusform>
+            <numerusform>og %n personer til som ville vært sin egen ane</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more children whose family is not the one that lists them</source>
+        <translation>
+            <numerusform>og %n barn til hvis familie ikke er den som fører det opp</numerusform>
+            <numerusform>og %n barn til hvis familie ikke er den som fører dem opp</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1217,6 +1270,10 @@ En kjøring som feiler, etterlater ingen fil og endrer aldri en eksisterende FIL
         <source>Questions? Please contact Team Brenvik at %1</source>
         <translation>Spørsmål? Ta kontakt med Team Brenvik på %1</translation>
     </message>
+    <message>
+        <source>Right-click or Ctrl+O: fill the chart from a family file (.ged)</source>
+        <translation>Høyreklikk eller Ctrl+O: fyll ut slektstreet fra en slektsfil (.ged)</translation>
+    </message>
 </context>
 <context>
     <name>shell::PeopleModel</name>
@@ -1244,12 +1301,26 @@ En kjøring som feiler, etterlater ingen fil og endrer aldri en eksisterende FIL
         <translation>Hvem sine aner skal fylle slektstreet? Skriv et navn, et årstall eller en identifikator:</translation>
     </message>
     <message>
-        <source>%L1 people</source>
-        <translation>%L1 personer</translation>
+        <source>Clear</source>
+        <translation>Tøm</translation>
     </message>
     <message>
-        <source>%L1 of %L2 people</source>
-        <translation>%L1 av %L2 personer</translation>
+        <source>People</source>
+        <translation>Personer</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln people</source>
+        <translation>
+            <numerusform>%Ln person</numerusform>
+            <numerusform>%Ln personer</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%L1 of %Ln people</source>
+        <translation>
+            <numerusform>%L1 av %Ln person</numerusform>
+            <numerusform>%L1 av %Ln personer</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -1,5 +1,7 @@
 #include "FamilyFileDialog.h"
 
+#include "shell/shared/RoomyFileDialog.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -16,10 +18,11 @@ FamilyFileDialogTestSeam* activeSeam = nullptr;
 QString chooseFamilyFile(QWidget* parent, const QString& lastFile) {
     if (activeSeam) return activeSeam->answer();
     const QString folder = lastFile.isEmpty() ? QDir::homePath() : QFileInfo(lastFile).absolutePath();
-    return QFileDialog::getOpenFileName(
-        parent, QCoreApplication::translate("shell::FamilyFileDialog", "Fill from a Family File"), folder,
-        QCoreApplication::translate("shell::FamilyFileDialog",
-                                    "GEDCOM Files (*.ged *.GED *.gdz *.GDZ);;All Files (*)"));
+    QFileDialog open(parent, QCoreApplication::translate("shell::FamilyFileDialog", "Fill from a Family File"), folder,
+                     QCoreApplication::translate("shell::FamilyFileDialog",
+                                                 "GEDCOM Files (*.ged *.GED *.gdz *.GDZ);;All Files (*)"));
+    open.setFileMode(QFileDialog::ExistingFile);
+    return execRoomy(open) ? open.selectedFiles().value(0) : QString();
 }
 
 FamilyFileDialogTestSeam::FamilyFileDialogTestSeam() { activeSeam = this; }

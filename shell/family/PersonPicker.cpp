@@ -1,5 +1,6 @@
 #include "PersonPicker.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -30,8 +31,12 @@ PersonPicker::PersonPicker(const gedcom::FamilyTree& tree, int startPerson, cons
     prompt->setBuddy(m_filter);
     m_filter->setObjectName(QStringLiteral("Filter"));
     m_filter->setClearButtonEnabled(true);
+    // Its button is named by its action, for screen readers.
+    if (auto* clear = m_filter->findChild<QAction*>(QStringLiteral("_q_qlineeditclearaction")))
+        clear->setText(tr("Clear"));
     m_filter->installEventFilter(this);
     m_people->setObjectName(QStringLiteral("People"));
+    m_people->setAccessibleName(tr("People"));
     m_count->setObjectName(QStringLiteral("Count"));
     m_buttons->setObjectName(QStringLiteral("Buttons"));
 
@@ -99,7 +104,7 @@ void PersonPicker::select(int row) {
 void PersonPicker::showCount() {
     const int all = m_index.size();
     const int shown = m_model.rowCount();
-    m_count->setText(shown == all ? tr("%L1 people").arg(all) : tr("%L1 of %L2 people").arg(shown).arg(all));
+    m_count->setText(shown == all ? tr("%Ln people", nullptr, all) : tr("%L1 of %Ln people", nullptr, all).arg(shown));
 }
 
 bool PersonPicker::eventFilter(QObject* watched, QEvent* event) {

@@ -22,6 +22,7 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
 #include <QScopedValueRollback>
@@ -68,22 +69,14 @@ Form1::Form1(QWidget* parent) : FormBase(parent), m_ui(std::make_unique<Ui::Form
     m_ui->setupUi(this);
     finishDesignedLayout();
 
-    // A build run lets pending events through; a click (or Space or Enter
-    // on a button) that arrives then is ignored, so no run starts inside it.
-    const auto unlessBuilding = [this](void (Form1::*handler)()) {
-        return [this, handler] {
-            if (!m_buildRunning) (this->*handler)();
-        };
-    };
-    connect(m_ui->PushButton1, &QPushButton::clicked, this, unlessBuilding(&Form1::PushButton1_Click));
-    connect(m_ui->PushButton6, &QPushButton::clicked, this, unlessBuilding(&Form1::PushButton6_Click));
-    connect(m_ui->PushButton7, &QPushButton::clicked, this, unlessBuilding(&Form1::PushButton7_Click));
+    connect(m_ui->PushButton1, &QPushButton::clicked, this, unlessBusy(&Form1::PushButton1_Click));
+    connect(m_ui->PushButton6, &QPushButton::clicked, this, unlessBusy(&Form1::PushButton6_Click));
+    connect(m_ui->PushButton7, &QPushButton::clicked, this, unlessBusy(&Form1::PushButton7_Click));
     connect(m_ui->Text1, &QLineEdit::textChanged, this, &Form1::Text1_Change);
     connect(m_ui->Text2, &QLineEdit::textChanged, this, &Form1::Text2_Change);
 
     trackHoverPointer({m_ui->PushButton1, m_ui->PushButton6, m_ui->PushButton7}, {m_ui->Frame1, m_ui->Frame2});
-    m_ui->Text1->installEventFilter(this);
-    m_ui->Text2->installEventFilter(this);
+    watchMenuRequests();
 
     // Family files: what the last run used comes back (read before the
     // start-up stores the inputs, so that it waits for no write of theirs),
@@ -171,7 +164,7 @@ void Form1::Text1_Change() { saveSettingLater(application, section, QStringLiter
 void Form1::Text2_Change() { saveSettingLater(application, section, QStringLiteral("Text2"), m_ui->Text2->text()); }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
-    if (takesDrag(event)) return true;
+    if (takesDrag(event) || menuRequested(watched, event)) return true;
     if (event->type() == QEvent::FocusIn) {
         auto* box = qobject_cast<QLineEdit*>(watched);
         if (box && selectsAllOnFocus(static_cast<QFocusEvent*>(event)->reason())) box->selectAll();
@@ -179,30 +172,89 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     return FormBase::eventFilter(watched, event);
 }
 
-void Form1::addFamilyActions() {
-    m_fillAction = new QAction(tr("Fill from a Family File…"), this);
-    m_fillAction->setObjectName(QStringLiteral("FillFromFamilyFile"));
-    m_fillAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    connect(m_fillAction, &QAction::triggered, this, [this] {
-        if (!m_buildRunning) fillFromFamilyFile();
-    });
-    addAction(m_fillAction); // the shortcut works without the menu
+QAction* Form1::addMenuAction(const QString& text, const char* name, const QKeySequence& shortcut) {
+    auto* action = new QAction(text, this);
+    action->setObjectName(QLatin1String(name));
+    action->setShortcut(shortcut);
+    addAction(action); // the shortcut works without the menu, from every control
+    m_menuActions.append(action);
+    return action;
+}
 
-    m_numbersAction = new QAction(tr("Ancestor Numbers in the Boxes"), this);
-    m_numbersAction->setObjectName(QStringLiteral("AncestorNumbers"));
+// A build run lets pending events through; a click (or Space or Enter on a
+// button, or a menu item) that arrives then is ignored, so no run starts
+// inside it.
+std::function<void()> Form1::unlessBusy(void (Form1::*handler)()) {
+    return [this, handler] {
+        if (!m_buildRunning) (this->*handler)();
+    };
+}
+
+// The window's menu, one line an item.
+void Form1::addFamilyActions() {
+    connect(addMenuAction(tr("Fill from a Family File…"), "FillFromFamilyFile", QKeySequence(Qt::CTRL | Qt::Key_O)),
+            &QAction::triggered, this, unlessBusy(&Form1::fillFromFamilyFile));
+    m_numbersAction =
+        addMenuAction(tr("Ancestor Numbers in the Boxes"), "AncestorNumbers", QKeySequence(Qt::CTRL | Qt::Key_N));
     m_numbersAction->setCheckable(true);
     m_numbersAction->setChecked(m_family.ancestorNumbers());
     connect(m_numbersAction, &QAction::toggled, &m_family, &FamilyFileUse::setAncestorNumbers);
+
+    // Shift+F10 opens the menu of the control with the focus, as the Menu key does.
+    auto* menuKey = new QAction(this);
+    menuKey->setObjectName(QStringLiteral("ContextMenuKey"));
+    menuKey->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10));
+    connect(menuKey, &QAction::triggered, this, [this] { openMenuFromKeyboard(focusWidget()); });
+    addAction(menuKey);
+
+    // Nothing else on the window says that family files exist.
+    const QString routes = tr("Right-click or Ctrl+O: fill the chart from a family file (.ged)");
+    m_ui->Frame1->setToolTip(routes);
+    m_ui->Text1->setToolTip(routes);
 }
 
-void Form1::contextMenuEvent(QContextMenuEvent* event) {
-    if (m_buildRunning) return;
-    QMenu menu(this);
-    menu.setObjectName(QStringLiteral("FamilyMenu"));
-    menu.addAction(m_fillAction);
-    menu.addAction(m_numbersAction);
-    menu.exec(event->globalPos());
+// Every control of the window opens its menu: the buttons and frames keep
+// their mouse events to themselves, so the window would never see the
+// request. A text box keeps its own edit menu, the window's items below it.
+void Form1::watchMenuRequests() {
+    const auto controls = findChildren<QWidget*>();
+    for (QWidget* control : controls) control->installEventFilter(this);
 }
+
+bool Form1::menuRequested(QObject* watched, QEvent* event) {
+    auto* control = qobject_cast<QWidget*>(watched);
+    if (!control || control->window() != this) return false;
+    if (event->type() == QEvent::ContextMenu) {
+        showMenu(control, static_cast<QContextMenuEvent*>(event)->globalPos());
+        return true;
+    }
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Menu) {
+        openMenuFromKeyboard(control);
+        return true;
+    }
+    return false;
+}
+
+// From the keyboard the menu opens at the caret of a text box, or in the
+// middle of any other control.
+void Form1::openMenuFromKeyboard(QWidget* control) {
+    if (!control || control->window() != this) control = this;
+    auto* box = qobject_cast<QLineEdit*>(control);
+    const QPoint at = box ? box->inputMethodQuery(Qt::ImCursorRectangle).toRect().center() : control->rect().center();
+    showMenu(control, control->mapToGlobal(at));
+}
+
+void Form1::showMenu(QWidget* over, const QPoint& globalPos) {
+    if (m_buildRunning) return;
+    auto* box = qobject_cast<QLineEdit*>(over);
+    const std::unique_ptr<QMenu> menu(box ? box->createStandardContextMenu() : new QMenu(this));
+    menu->setObjectName(QStringLiteral("FamilyMenu"));
+    if (box) menu->addSeparator();
+    menu->addActions(m_menuActions);
+    menu->exec(globalPos);
+}
+
+void Form1::contextMenuEvent(QContextMenuEvent* event) { showMenu(this, event->globalPos()); }
 
 void Form1::fillFromFamilyFile() {
     const QString path = chooseFamilyFile(this, m_family.lastFile());

@@ -28,10 +28,11 @@ bool selectsAllOnFocus(Qt::FocusReason reason);
 // buttons ignore further clicks. The chart build run reaches the windows
 // through it.
 //
-// Its context menu (a right click outside the text boxes) fills charts from
-// a family file ("Fill from a Family File…", Ctrl+O; a .ged file dropped on
-// the window, or named on the command line, does the same) and puts the
-// ancestor numbers in the boxes. While a file is in use the caption names
+// Its context menu (a right click anywhere, the Menu key or Shift+F10; in a
+// text box below the box's own edit menu) fills charts from a family file
+// ("Fill from a Family File…", Ctrl+O; a .ged file dropped on the window,
+// or named on the command line, does the same) and puts the ancestor
+// numbers in the boxes (Ctrl+N). While a file is in use the caption names
 // it; typing a root name or loading the sample inputs goes back to blank
 // charts.
 class Form1 : public FormBase, public chart::BuildRunWindows {
@@ -74,7 +75,15 @@ private:
     void Text1_Change();
     void Text2_Change();
 
+    std::function<void()> unlessBusy(void (Form1::*handler)());
+    // Adds an item to the window's menu, after the others; its shortcut
+    // works anywhere in the window.
+    QAction* addMenuAction(const QString& text, const char* name, const QKeySequence& shortcut);
     void addFamilyActions();
+    void watchMenuRequests();
+    bool menuRequested(QObject* watched, QEvent* event);
+    void openMenuFromKeyboard(QWidget* control);
+    void showMenu(QWidget* over, const QPoint& globalPos);
     void fillFromFamilyFile();
     void showFamilyFileInCaption();
     // A dragged family file over a box is the window's, not the box's text.
@@ -85,7 +94,7 @@ private:
     std::function<chart::PreviewWindow&()> m_previewWindow;
     bool m_buildRunning = false;
     FamilyFileUse m_family{this};
-    QAction* m_fillAction = nullptr;
+    QList<QAction*> m_menuActions;
     QAction* m_numbersAction = nullptr;
 };
 

@@ -5,6 +5,7 @@
 #include "PointerShape.h"
 #include "TrappedHandler.h"
 
+#include <QAccessibleWidget>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -18,7 +19,22 @@ QPoint centredFramePosition(const QRect& available, const QSize& frameSize) {
         + QPoint((available.width() - frameSize.width()) / 2, (available.height() - frameSize.height()) / 2);
 }
 
-FormBase::FormBase(QWidget* parent) : QWidget(parent) {}
+namespace {
+
+// Assistive technology meets each designed window as a window (a frame), as
+// it meets a main window or a dialog; a plain widget would show as a filler.
+QAccessibleInterface* designedWindowInterface(const QString&, QObject* object) {
+    auto* form = qobject_cast<FormBase*>(object);
+    if (form && form->isWindow()) return new QAccessibleWidget(form, QAccessible::Window);
+    return nullptr;
+}
+
+} // namespace
+
+FormBase::FormBase(QWidget* parent) : QWidget(parent) {
+    static const bool accessibleAsWindows = (QAccessible::installFactory(designedWindowInterface), true);
+    (void)accessibleAsWindows;
+}
 
 void FormBase::setMousePointer(int pointer) {
     m_mousePointer = pointer;

@@ -1,5 +1,7 @@
 #include "SaveFileDialog.h"
 
+#include "RoomyFileDialog.h"
+
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QStringList>
@@ -67,10 +69,15 @@ void SaveFileDialog::showSave(QWidget* parent) {
         chosen = answer.path;
         filterIndex = answer.filterIndex;
     } else {
-        QString selected = entries.value(filterIndex - 1);
-        chosen = QFileDialog::getSaveFileName(parent, dialog.title, dialog.fileName, dialog.filter, &selected,
-                                              QFileDialog::DontConfirmOverwrite);
-        if (const qsizetype at = entries.indexOf(selected); at >= 0) filterIndex = static_cast<int>(at) + 1;
+        QFileDialog save(parent, dialog.title, dialog.fileName, dialog.filter);
+        save.setAcceptMode(QFileDialog::AcceptSave);
+        save.setOption(QFileDialog::DontConfirmOverwrite);
+        save.selectNameFilter(entries.value(filterIndex - 1));
+        if (execRoomy(save)) {
+            chosen = save.selectedFiles().value(0);
+            if (const qsizetype at = entries.indexOf(save.selectedNameFilter()); at >= 0)
+                filterIndex = static_cast<int>(at) + 1;
+        }
     }
     fileName = withFilterExtension(chosen, filter, filterIndex);
 }

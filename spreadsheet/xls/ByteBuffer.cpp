@@ -19,6 +19,13 @@ std::uint8_t ByteBuffer::characters(const QString& text) {
     return 1;
 }
 
+void ByteBuffer::grow(std::size_t capacity) {
+    auto bytes = std::make_unique_for_overwrite<std::uint8_t[]>(capacity);
+    if (m_size != 0) std::memcpy(bytes.get(), m_bytes.get(), m_size);
+    m_bytes = std::move(bytes);
+    m_capacity = capacity;
+}
+
 void ByteBuffer::shortString(const QString& text) {
     const QString clipped = text.left(255);
     u8(static_cast<std::uint8_t>(clipped.size()));

@@ -2,16 +2,19 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
-#include <vector>
+#include <memory>
 
 namespace spreadsheet::xls {
 
-// Little-endian bytes, as every number in a BIFF8 stream is stored.
+// Little-endian bytes, as every number in a BIFF8 stream is stored. Written
+// through a pointer into room kept ahead: a sheet's stream is a record or
+// two for each of up to half a million cells.
 class ByteBuffer {
 public:
-    void u8(std::uint8_t v) { m_bytes.push_back(v); }
+    void u8(std::uint8_t v) { *room(1) = v; }
     void u16(std::uint16_t v) { put(v, 2); }
     void u32(std::uint32_t v) { put(v, 4); }
     void f64(double v) {
@@ -21,10 +24,7 @@ public:
         u32(static_cast<std::uint32_t>(bits >> 32));
     }
     void bytes(const std::uint8_t* data, std::size_t size) {
-        if (size == 0) return;
-        const std::size_t at = m_bytes.size();
-        m_bytes.resize(at + size);
-        std::memcpy(m_bytes.data() + at, data, size);
+        if (size != 0) std::memcpy(room(size), data, size);
     }
     void append(const ByteBuffer& other) { bytes(other.data(), other.size()); }
     // The characters of a string: one byte each when they all fit Latin-1
@@ -42,19 +42,32 @@ public:
     void patchU32(std::size_t at, std::uint32_t v) {
         for (int i = 0; i < 4; ++i) m_bytes[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
     }
-    void reserve(std::size_t n) { m_bytes.reserve(n); }
-    void clear() { m_bytes.clear(); }
+    void reserve(std::size_t n) {
+        if (n > m_capacity) grow(n);
+    }
+    void clear() { m_size = 0; }
 
-    const std::uint8_t* data() const { return m_bytes.data(); }
-    std::size_t size() const { return m_bytes.size(); }
+    const std::uint8_t* data() const { return m_bytes.get(); }
+    std::size_t size() const { return m_size; }
 
 private:
     // The option byte, then the characters it describes.
     void flaggedCharacters(const QString& text);
     void put(std::uint64_t v, std::size_t width) {
-        for (std::size_t i = 0; i < width; ++i) m_bytes.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
+        std::uint8_t* at = room(width);
+        for (std::size_t i = 0; i < width; ++i) at[i] = static_cast<std::uint8_t>(v >> (8 * i));
     }
-    std::vector<std::uint8_t> m_bytes;
+    // Where the next size bytes go, counted as written.
+    std::uint8_t* room(std::size_t size) {
+        if (m_capacity - m_size < size) grow(std::max(2 * m_capacity, m_size + size));
+        std::uint8_t* at = m_bytes.get() + m_size;
+        m_size += size;
+        return at;
+    }
+    void grow(std::size_t capacity);
+    std::unique_ptr<std::uint8_t[]> m_bytes; // the bytes written, then room
+    std::size_t m_size = 0;
+    std::size_t m_capacity = 0;
 };
 
 bool fitsLatin1(const QString& text);

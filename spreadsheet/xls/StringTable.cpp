@@ -80,13 +80,28 @@ private:
 
 } // namespace
 
+namespace {
+
+std::u16string_view charactersOf(const QString& text) {
+    return {reinterpret_cast<const char16_t*>(text.constData()), static_cast<std::size_t>(text.size())};
+}
+
+} // namespace
+
+void StringTable::reserve(std::size_t texts) {
+    m_strings.reserve(texts);
+    m_keys.reserve(texts);
+    m_index.reserve(texts);
+}
+
 std::uint32_t StringTable::add(const QString& text) {
     ++m_references;
-    const auto it = m_index.constFind(text);
-    if (it != m_index.constEnd()) return it.value();
+    const auto it = m_index.find(charactersOf(text));
+    if (it != m_index.end()) return it->second;
     const auto index = static_cast<std::uint32_t>(m_strings.size());
     m_strings.push_back(core::storableText(text));
-    m_index.insert(text, index);
+    m_keys.push_back(text);
+    m_index.emplace(charactersOf(m_keys.back()), index);
     return index;
 }
 

@@ -2,10 +2,11 @@
 
 #include "ByteBuffer.h"
 
-#include <QHash>
 #include <QString>
 
 #include <cstdint>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace spreadsheet::xls {
@@ -14,6 +15,8 @@ namespace spreadsheet::xls {
 // refer to it by index.
 class StringTable {
 public:
+    // Room for that many distinct texts, so that the index is not built again as it grows.
+    void reserve(std::size_t texts);
     std::uint32_t add(const QString& text);
     std::uint32_t referenceCount() const { return m_references; }
     std::size_t uniqueCount() const { return m_strings.size(); }
@@ -24,8 +27,11 @@ public:
     void write(RecordWriter& stream) const;
 
 private:
-    std::vector<QString> m_strings;
-    QHash<QString, std::uint32_t> m_index;
+    std::vector<QString> m_strings; // as a file can hold them
+    std::vector<QString> m_keys;    // as the cells hold them
+    // Over the characters of m_keys, which stay where they are while the
+    // vector moves its QStrings.
+    std::unordered_map<std::u16string_view, std::uint32_t> m_index;
     std::uint32_t m_references = 0;
 };
 

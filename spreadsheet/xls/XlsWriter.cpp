@@ -64,6 +64,7 @@ struct StreamParts {
 StreamParts streamParts(const Worksheet& sheet) {
     const FormatRecords formats(sheet);
     StringTable strings;
+    strings.reserve(sheet.textCount());
     StreamParts parts;
     parts.sheet.reserve(sheet.storedCellCount() * 6 + 4096);
     writeSheetRecords(parts.sheet, sheet, formats, strings);
@@ -109,8 +110,8 @@ QByteArray workbookFileBytes(const Worksheet& sheet) {
     // The two parts go straight into the container, never joined in a copy of their own.
     const bool written = write(workbook.get(), parts.globals.bytes().data(), parts.globals.bytes().size())
         && write(workbook.get(), parts.sheet.bytes().data(), parts.sheet.bytes().size())
-        && write(workbook.get(), kZeros, kMinimumStreamSize - std::min(parts.size(), kMinimumStreamSize)) && gsf_output_close(workbook.get())
-        && gsf_output_close(GSF_OUTPUT(container.get()));
+        && write(workbook.get(), kZeros, kMinimumStreamSize - std::min(parts.size(), kMinimumStreamSize))
+        && gsf_output_close(workbook.get()) && gsf_output_close(GSF_OUTPUT(container.get()));
     if (!written)
         throw core::Error(core::ErrorKind::CallRejected,
                           QT_TRANSLATE_NOOP("core::Error", "The workbook could not be put together."));

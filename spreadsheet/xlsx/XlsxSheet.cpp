@@ -10,6 +10,7 @@
 #include <QHash>
 #include <QRegularExpression>
 
+#include <array>
 #include <charconv>
 #include <string>
 #include <vector>
@@ -139,11 +140,45 @@ void writeColumns(XmlBuffer& out, const Worksheet& sheet) {
     if (any) out.raw("</cols>");
 }
 
+// The markup around a cell's row number, made once for each column and each
+// format rather than written piece by piece for half a million cells: before
+// it "<c r=\"C", after it "\" s=\"5\"/>" for a cell without a value, or
+// "\" s=\"5\" t=\"s\"><v>" before the value's index.
+class CellMarkup {
+public:
+    explicit CellMarkup(const ColumnNames& names) : m_names(names) {}
+
+    const std::string& before(int column) {
+        std::string& markup = m_before[static_cast<std::size_t>(column)];
+        if (markup.empty()) markup = "<c r=\"" + m_names[column];
+        return markup;
+    }
+    const std::string& after(FormatId format, bool withValue) {
+        auto& ends = withValue ? m_beforeValue : m_withoutValue;
+        if (ends.size() <= format) ends.resize(std::size_t(format) + 1);
+        std::string& markup = ends[format];
+        if (markup.empty()) {
+            markup = '"';
+            if (format != 0) markup += " s=\"" + std::to_string(format) + '"';
+            markup += withValue ? " t=\"s\"><v>" : "/>";
+        }
+        return markup;
+    }
+
+private:
+    const ColumnNames& m_names;
+    std::array<std::string, kMaxColumns + 1> m_before;
+    std::vector<std::string> m_withoutValue, m_beforeValue;
+};
+
 void writeRows(XmlBuffer& out, const Worksheet& sheet, const ColumnNames& names, SharedStrings& strings) {
     const RowCells rowCells(sheet);
     const int defaultPixels = defaultRowHeightPixels(sheet);
     const int lastRow = lastFileRow(sheet);
     std::vector<FileCell> cells;
+    CellMarkup markup(names);
+    int heightPixels = -1; // the height last written, and its markup
+    std::string height;
     out.raw("<sheetData>");
     for (int row = 1; row <= lastRow; ++row) {
         rowCells.of(row, cells);
@@ -153,14 +188,19 @@ void writeRows(XmlBuffer& out, const Worksheet& sheet, const ColumnNames& names,
         char digits[12];
         const auto digitsEnd = std::to_chars(digits, digits + sizeof digits, row).ptr;
         const std::string_view rowNumber(digits, static_cast<std::size_t>(digitsEnd - digits));
-        out.raw("<row r=\"").raw(rowNumber).raw("\" ht=\"").decimal(pixelsToPoints(pixels)).raw("\">");
+        if (pixels != heightPixels) {
+            heightPixels = pixels;
+            XmlBuffer markup;
+            markup.raw("\" ht=\"").decimal(pixelsToPoints(pixels)).raw("\">");
+            height = markup.take().toStdString();
+        }
+        out.raw("<row r=\"").raw(rowNumber).raw(height);
         for (const FileCell& cell : cells) {
-            out.raw("<c r=\"").raw(names[cell.column]).raw(rowNumber).raw("\"");
-            if (cell.format != 0) out.raw(" s=\"").number(cell.format).raw("\"");
+            out.raw(markup.before(cell.column)).raw(rowNumber);
             if (cell.hasText())
-                out.raw(" t=\"s\"><v>").number(strings.indexOf(*cell.text)).raw("</v></c>");
+                out.raw(markup.after(cell.format, true)).number(strings.indexOf(*cell.text)).raw("</v></c>");
             else
-                out.raw("/>");
+                out.raw(markup.after(cell.format, false));
         }
         out.raw("</row>");
     }

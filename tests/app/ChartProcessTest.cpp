@@ -9,8 +9,8 @@
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
-#include <QFileInfo>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScopeGuard>
@@ -209,6 +209,20 @@ TEST(ChartProcess, ACLocaleShowsTheTextsAsWrittenWhateverLanguageAsks) {
     }
 }
 
+// Scripts read what kinloom-chart says: Qt's own notes stay out of it, also
+// where the session has no runtime folder (cron, ssh, containers).
+TEST(ChartProcess, OnlyItsOwnMessagesReachTheTerminal) {
+    QTemporaryDir dir;
+    const QString tree = dir.filePath(QStringLiteral("tree.ged"));
+    writeFile(tree, "0 HEAD\n0 @I1@ INDI\n1 NAME Anna /Hansdotter/\n0 TRLR\n");
+    const ChartRun run =
+        runChart({QStringLiteral("--gedcom"), tree, QStringLiteral("--output"), dir.filePath(QStringLiteral("c.xls")),
+                  QStringLiteral("--picture"), dir.filePath(QStringLiteral("c.png"))},
+                 [] { ::unsetenv("XDG_RUNTIME_DIR"); });
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, QString());
+}
+
 // A family file larger than the memory the program may take: the reader
 // stops with the file and the line it reached, not with the allocator's
 // "std::bad_alloc", and nothing is written.
@@ -230,4 +244,44 @@ TEST(ChartProcess, AFamilyFileLargerThanTheMemoryLeftIsRefusedWithItsLine) {
                                                       "line\n"));
     EXPECT_TRUE(located.match(limited.err).hasMatch()) << limited.err.toStdString();
     EXPECT_EQ(filesIn(dir.path()), QStringList{QStringLiteral("tree.ged")});
+}
+
+// A workbook alone starts without the libraries of pictures, fonts and
+// family files; a picture, texts whose columns are fitted to them and a
+// family file bring them in with the extras module. A program whose module
+// is missing says so and writes nothing.
+TEST(ChartProcess, OnlyPicturesTextsAndFamilyFilesLoadTheirLibraries) {
+    QTemporaryDir dir;
+    const QString book = dir.filePath(QStringLiteral("chart.xls"));
+    const QString family = dir.filePath(QStringLiteral("family.ged"));
+    writeFile(family, "0 HEAD\n1 CHAR UTF-8\n0 @I1@ INDI\n1 NAME Anna /Hansdotter/\n0 TRLR\n");
+    const std::pair<QStringList, bool> runs[] = {
+        {{QStringLiteral("--output"), book}, false},
+        {{QStringLiteral("--output"), dir.filePath(QStringLiteral("chart.xlsx"))}, false},
+        {{QStringLiteral("--numbers"), QStringLiteral("--output"), book}, true},
+        {{QStringLiteral("--gedcom"), family, QStringLiteral("--output"), book}, true},
+        {{QStringLiteral("--output"), book, QStringLiteral("--picture"), dir.filePath(QStringLiteral("chart.svg"))},
+         true},
+    };
+    for (const auto& [arguments, extras] : runs) {
+        SCOPED_TRACE(arguments.join(u' ').toStdString());
+        const ChartRun run = runChart(arguments, [] { ::setenv("LD_DEBUG", "files", 1); });
+        ASSERT_EQ(run.status, 0) << run.err.toStdString();
+        for (const char* library : {"kinloom-chart-extras.so", "libQt6Gui.so", "libzip.so"})
+            EXPECT_EQ(run.err.contains(QLatin1String(library)), extras) << library;
+    }
+
+    QTemporaryDir lone;
+    const QString alone = lone.filePath(QStringLiteral("kinloom-chart"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(KINLOOM_CHART), alone));
+    ASSERT_TRUE(QFile::setPermissions(alone, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    QProcess chart;
+    chart.start(alone,
+                {QStringLiteral("--output"), lone.filePath(QStringLiteral("c.xls")), QStringLiteral("--picture"),
+                 lone.filePath(QStringLiteral("c.png"))});
+    ASSERT_TRUE(chart.waitForFinished(60000));
+    EXPECT_EQ(chart.exitCode(), 1);
+    EXPECT_TRUE(
+        QString::fromLocal8Bit(chart.readAllStandardError()).contains(QStringLiteral("kinloom-chart-extras.so")));
+    EXPECT_EQ(filesIn(lone.path()), QStringList{QStringLiteral("kinloom-chart")});
 }

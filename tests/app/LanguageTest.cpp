@@ -1,11 +1,15 @@
 // Kinloom in the session's language. ctest runs this program once under
 // nb_NO.UTF-8 and once under de_DE.UTF-8 (locales the suite makes itself);
-// each run checks its own row of the table.
+// each run checks its own row of the table. A third run, under C, checks
+// the forms of a count in English.
 #include "app/Translations.h"
 #include "chart/GenerationCount.h"
 #include "gedcom/DateYear.h"
+#include "gedcom/FamilyTreeReader.h"
 #include "gedcom/LifeYears.h"
+#include "gedcom/Warnings.h"
 #include "preview/Form2.h"
+#include "shell/family/PersonPicker.h"
 #include "shell/mainwindow/Form1.h"
 #include "shell/shared/ErrorReport.h"
 #include "spreadsheet/xls/WorkbookReader.h"
@@ -16,12 +20,15 @@
 
 #include <QApplication>
 #include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QStyle>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <clocale>
 
 namespace {
@@ -100,6 +107,11 @@ const Language kLanguages[] = {
      ": keine solche Datei"},
 };
 
+void installOnce() {
+    static const bool installed = (installTranslations(*QCoreApplication::instance()), true);
+    (void)installed;
+}
+
 const Language* sessionLanguage() {
     const QString name = QLocale::system().name();
     for (const Language& language : kLanguages)
@@ -117,8 +129,7 @@ protected:
         if (!language)
             GTEST_SKIP() << "runs under nb_NO.UTF-8 or de_DE.UTF-8, as ctest runs it; this session is "
                          << QLocale::system().name().toStdString();
-        static const bool installed = (installTranslations(*QCoreApplication::instance()), true);
-        (void)installed;
+        installOnce();
     }
 
     const Language* language = nullptr;
@@ -207,4 +218,41 @@ TEST_F(SessionLanguage, TheChartProgramSpeaksItInItsHelpMessagesAndWorkbook) {
     const auto [none, refused] = run(
         {QStringLiteral("--gedcom"), dir.filePath(QStringLiteral("missing.ged")), QStringLiteral("--output"), book});
     EXPECT_TRUE(refused.contains(utf8(language->noSuchFile))) << refused.toStdString();
+}
+
+// A count of one takes the form its language gives it, English included:
+// "1 person", never "1 people".
+TEST(SessionCounts, ACountOfOneTakesItsLanguagesForm) {
+    const struct {
+        const char* locale;
+        const char* onePerson;
+        const char* oneOfTwo;
+        const char* oneMoreLink;
+    } counts[] = {
+        {"nb_NO", "1 person", "1 av 2 personer", "og 1 lenke til en familie som ikke finnes i filen"},
+        {"de_DE", "1 Person", "1 von 2 Personen",
+         "und 1 weiterer Verweis auf eine Familie, die die Datei nicht enthält"},
+        {"C", "1 person", "1 of 2 people", "and 1 more link to a family the file does not hold"},
+    };
+    const auto row = std::find_if(std::begin(counts), std::end(counts),
+                                  [](const auto& c) { return QLocale::system().name() == QLatin1String(c.locale); });
+    if (!std::setlocale(LC_ALL, "") || row == std::end(counts)) GTEST_SKIP() << "not a session of the table";
+    installOnce();
+    QTemporaryDir dir;
+    const auto counted = [&](const QByteArray& people, const QString& typed) {
+        QFile file(dir.filePath(QStringLiteral("family.ged")));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write("0 HEAD\n" + people + "0 TRLR\n") > 0);
+        file.close();
+        shell::PersonPicker picker(gedcom::readFamilyTree(file.fileName()), 0, QStringLiteral("family.ged"));
+        picker.findChild<QLineEdit*>(QStringLiteral("Filter"))->setText(typed);
+        return picker.findChild<QLabel*>(QStringLiteral("Count"))->text();
+    };
+    const QByteArray anna = "0 @I1@ INDI\n1 NAME Anna /Hansdotter/\n";
+    EXPECT_EQ(counted(anna, QString()), utf8(row->onePerson));
+    EXPECT_EQ(counted(anna + "0 @I2@ INDI\n1 NAME Ole /Hansen/\n", QStringLiteral("ole")), utf8(row->oneOfTwo));
+
+    gedcom::Warnings warnings(QStringLiteral("family.ged"));
+    for (int line = 1; line <= gedcom::kShownOfOneKind + 1; ++line)
+        warnings.add(gedcom::WarningKind::MissingFamily, line, QStringLiteral("@F1@"));
+    EXPECT_TRUE(warnings.lines().back().endsWith(utf8(row->oneMoreLink))) << warnings.lines().back().toStdString();
 }

@@ -18,6 +18,7 @@
 #include <QTemporaryDir>
 
 #include <functional>
+#include <optional>
 
 #include <sys/stat.h>
 
@@ -35,7 +36,9 @@ struct FakePreview : PreviewWindow {
     void setPicture(const spreadsheet::VectorPicture& p) override { picture = p, ++pictures; }
     void setExcelFile(const QString& path) override { excelFile = path; }
     void Show() override { shown = true; }
+    void openOn(const QRect& cells) override { openingCells = cells; }
     spreadsheet::VectorPicture picture;
+    std::optional<QRect> openingCells;
     int pictures = 0;
     QString excelFile;
     bool shown = false;
@@ -125,6 +128,7 @@ TEST_F(BuildRunTest, ARunLeavesTheWorkbookForThePreviewAndNoPicture) {
     EXPECT_EQ(status.st_mode & 0777, 0600u);                                              // the owner's alone
     EXPECT_EQ(windows.preview.picture.size(), QSize(5 * 173 + 1, 34 + 19 + 16 * 17 + 1)); // B2:F19
     EXPECT_TRUE(windows.preview.shown);
+    EXPECT_FALSE(windows.preview.openingCells) << "a blank chart opens at its top left";
     EXPECT_TRUE(windows.hidden);
     EXPECT_EQ(windows.pointers,
               (std::vector<int>{shell::vbHourglass, shell::vbDefault, shell::vbHourglass, shell::vbDefault}));
@@ -151,6 +155,8 @@ TEST_F(BuildRunTest, AFilledChartIsTheOneTheCommandWrites) {
     runChartBuild(windows);
     EXPECT_TRUE(sandbox.messages.shown().empty());
     ASSERT_TRUE(windows.preview.shown);
+    // The root's box, E12, in the picture of B2 on.
+    EXPECT_EQ(windows.preview.openingCells, QRect(3, 10, 1, 1));
 
     QTemporaryDir commandFolder;
     GenerationCount count;

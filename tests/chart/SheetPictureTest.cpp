@@ -169,6 +169,82 @@ TEST(SheetPicture, ALayerDrawnInRunsIsTheLayerDrawnRectangleByRectangle) {
     }
 }
 
+// The lines down a column edge are drawn a run of rows at a time. What shows
+// is what each row's line would show: one device pixel across at the least,
+// from the pixel boundary nearest each of its ends or, thinner than a pixel,
+// on the pixel that holds its middle, which for the first or last row of a
+// run can lie just outside the run; also where a run is seen in part. Two
+// columns meet on one edge, one cell's right border and the next one's left.
+TEST(SheetPicture, ALineDownManyRowsShowsTheLinesOfItsRows) {
+    constexpr int kRows = 40, kColumnWidth = 40;
+    std::vector<int> rowEdges{0};
+    for (int r = 0; r < kRows; ++r) rowEdges.push_back(rowEdges.back() + 1 + r * 5 % 6); // 1 to 6 pixels
+    struct Line {
+        int column; // edge: 0, 1 or 2
+        Edge border;
+        int first, last;
+    };
+    const std::vector<Line> lines{{0, Edge::Right, 0, 9}, {0, Edge::Right, 31, 31}, {0, Edge::Right, 33, 39},
+                                  {1, Edge::Left, 9, 13}, {1, Edge::Left, 20, 29},  {0, Edge::Left, 12, 29}};
+    PictureContent c;
+    c.columnWidths = {kColumnWidth, kColumnWidth};
+    for (int r = 0; r < kRows; ++r) c.rowHeights.push_back(std::uint16_t(rowEdges[r + 1] - rowEdges[r]));
+    c.styles = {{PictureStyle::kNoFill, 1u << int(Edge::Left), 0},
+                {PictureStyle::kNoFill, 1u << int(Edge::Right), 0},
+                {PictureStyle::kNoFill, 1u << int(Edge::Left) | 1u << int(Edge::Right), 0}};
+    for (int r = 0; r < kRows; ++r) {
+        c.rowStarts.push_back(std::uint32_t(c.cells.size()));
+        for (const int column : {0, 1}) {
+            int style = 0;
+            for (const Line& line : lines)
+                if (line.column == column && line.first <= r && r <= line.last)
+                    style |= line.border == Edge::Left ? 1 : 2;
+            if (style) c.cells.push_back({std::uint16_t(column), std::uint16_t(style - 1)});
+        }
+    }
+    c.rowStarts.push_back(std::uint32_t(c.cells.size()));
+    const VectorPicture picture(std::move(c));
+    const QSize sheet = picture.sheetSize();
+
+    for (const double scale : {0.04, 0.09, 0.13, 0.21, 0.37, 0.5, 1.0, 1.3})
+        for (const double offset : {0.0, 0.3, 0.55, 0.9})
+            for (const QRect& exposed : {QRect(0, 0, 90, 140), QRect(0, int(40 * scale), 90, int(60 * scale) + 1)}) {
+                SCOPED_TRACE(testing::Message() << scale << " from " << offset << ", shown from " << exposed.top());
+                const QRectF target(QPointF(offset, offset), QSizeF(picture.size()) * scale);
+                const double sx = target.width() / sheet.width(), sy = target.height() / sheet.height();
+                // Device pixels [from, to) of sheet pixels [v0, v1].
+                const auto boundary = [&](double scale, int v) { return int(std::floor(offset + v * scale + 0.5)); };
+                const auto span = [&](double scale, int v0, int v1) {
+                    if (boundary(scale, v1 + 1) > boundary(scale, v0))
+                        return std::pair{boundary(scale, v0), boundary(scale, v1 + 1)};
+                    const int middle = int(std::floor(offset + (v0 + v1 + 1) * 0.5 * scale));
+                    return std::pair{middle, middle + 1};
+                };
+                const QRect shown = exposed.intersected(
+                    QRect(QPoint(boundary(sx, 0), boundary(sy, 0)),
+                          QPoint(boundary(sx, sheet.width()) - 1, boundary(sy, sheet.height()) - 1)));
+                QImage expected(90, 140, QImage::Format_RGB32), drawn = expected;
+                expected.fill(Qt::white);
+                drawn.fill(Qt::white);
+                QPainter rule(&expected), painter(&drawn);
+                for (const Line& line : lines) {
+                    const int x = (line.column + (line.border == Edge::Right)) * kColumnWidth;
+                    const auto [left, right] = span(sx, x, x);
+                    for (int r = line.first; r <= line.last; ++r) {
+                        const auto [top, bottom] = span(sy, rowEdges[r], rowEdges[r + 1]);
+                        rule.fillRect(QRect(left, top, right - left, bottom - top).intersected(shown), Qt::black);
+                    }
+                }
+                picture.paint(painter, target, exposed);
+                rule.end(), painter.end();
+                int differ = 0;
+                for (int y = 0; y < drawn.height(); ++y)
+                    for (int x = 0; x < drawn.width(); ++x)
+                        differ += (drawn.pixel(x, y) == qRgb(0, 0, 0)) != (expected.pixel(x, y) == qRgb(0, 0, 0));
+                EXPECT_EQ(differ, 0);
+            }
+}
+
 TEST(SheetPicture, TheClipboardGetsTheVectorPictureAndABitmapBeside) {
     Worksheet sheet;
     draw(sheet, 3);

@@ -13,7 +13,7 @@ TEST(Error, TextsAreWordedWhereTheyAreShownWithTheirArgumentsAsGiven) {
                       {QStringLiteral("100%2.xls"), QStringLiteral("full")});
     EXPECT_STREQ(error.what(), "Cannot save '100%2.xls': full.");
     EXPECT_EQ(error.description(), QStringLiteral("Cannot save '100%2.xls': full."));
-    Error::setWording([](const char* text) { return QStringLiteral("[%1]").arg(QString::fromUtf8(text)); });
+    Error::setWording([](const char* text, qint64) { return QStringLiteral("[%1]").arg(QString::fromUtf8(text)); });
     EXPECT_EQ(error.description(), QStringLiteral("[Cannot save '100%2.xls': full.]"));
     EXPECT_EQ(Error(ErrorKind::InputRefused, QStringLiteral("as given")).description(), QStringLiteral("as given"));
     Error::setWording({});
@@ -29,7 +29,7 @@ TEST(Error, PhrasesWithinPhrasesAreWordedEachWhereTheyStand) {
                        Phrase("it is %1, not a file that can be saved over (%2)", {Phrase("a folder"), 42})});
     const char* const english = "Cannot save 'a folder': it is a folder, not a file that can be saved over (42).";
     EXPECT_STREQ(error.what(), english);
-    Error::setWording([](const char* text) { return QStringLiteral("<%1>").arg(QString::fromUtf8(text)); });
+    Error::setWording([](const char* text, qint64) { return QStringLiteral("<%1>").arg(QString::fromUtf8(text)); });
     EXPECT_EQ(error.description(),
               QStringLiteral("<Cannot save 'a folder': <it is <a folder>, not a file that can be saved over (42)>.>"));
     EXPECT_STREQ(error.what(), english);

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The unpacked package holds everything it should, carries one version
-# everywhere, its kinloom-chart writes a chart that xlrd reads as the chart,
-# and its manual pages render with every option --help names.
+# everywhere, its kinloom-chart writes a chart that xlrd reads as the chart
+# (and its picture, through its extras module), and its manual pages render
+# with every option --help names.
 # Usage: unpacked_package_works.sh PACKAGE.deb UNPACKED_ROOT VERSION XLRD_CHECK
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
@@ -27,8 +28,11 @@ for program in kinloom kinloom-chart; do
   [ "$answer" = "$program $version" ] || fail "$program --version says '$answer'"
 done
 
-"$root/usr/bin/kinloom-chart" --root Halvarsen --generations 5 --output "$work/chart.xls"
+compgen -G "$root/usr/lib/*/kinloom/kinloom-chart-extras.so" >/dev/null || fail "the package lacks the extras module"
+
+"$root/usr/bin/kinloom-chart" --root Halvarsen --generations 5 --output "$work/chart.xls" --picture "$work/chart.png"
 /usr/bin/python3 "$xlrd_check" "$work/chart.xls" 5 Halvarsen
+[ -s "$work/chart.png" ] || fail "kinloom-chart wrote no picture"
 
 for program in kinloom kinloom-chart; do
   page=$(LC_ALL=C MANWIDTH=100 man -l "$root/usr/share/man/man1/$program.1.gz" 2>&1) ||

@@ -5,6 +5,7 @@
 #include "shell/shared/TrappedHandler.h"
 #include "shell/shared/WindowColours.h"
 
+#include "chart/AncestorBoxes.h"
 #include "chart/ChartLayout.h"
 #include "chart/EngineAutomation.h"
 #include "chart/ExecuteOperation.h"
@@ -514,5 +515,57 @@ TEST_F(Form2ViewerTest, OnlyTheLeftButtonZoomsInOnTheWholeChart) {
         wholeChart();
         QTest::mouseClick(canvas(), button, {}, QPoint(100, 100));
         EXPECT_EQ(form.showsWholeChart(), button != Qt::LeftButton) << button;
+    }
+}
+
+// Tab reaches the picture; then the arrows move the bars a unit, Page Up
+// and Page Down the viewport's height, Home and End (with Ctrl, both bars)
+// to their ends, and the canvas follows the bars.
+TEST_F(Form2ViewerTest, TheKeysScrollThePictureOnceTabGivesItTheFocus) {
+    handOver(form, QSize(2122, 3000)); // both bars in steps of 10 pixels
+    QWidget* picture = form.findChild<QWidget*>("Picture2");
+    form.findChild<QWidget*>("PushButton8")->setFocus();
+    for (int i = 0; i < 8 && !picture->hasFocus(); ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_TRUE(picture->hasFocus());
+    const int right = -10 * hBar()->maximum();
+    const int bottom = -10 * vBar()->maximum();
+    const int page = 10 * (picture->height() / 10);
+    for (const auto& [key, modifiers, canvasAt] :
+         {std::tuple{Qt::Key_Down, Qt::NoModifier, QPoint(0, -10)},
+          std::tuple{Qt::Key_Right, Qt::NoModifier, QPoint(-10, -10)},
+          std::tuple{Qt::Key_PageDown, Qt::NoModifier, QPoint(-10, -10 - page)},
+          std::tuple{Qt::Key_Up, Qt::NoModifier, QPoint(-10, -page)},
+          std::tuple{Qt::Key_End, Qt::NoModifier, QPoint(-10, bottom)},
+          std::tuple{Qt::Key_PageDown, Qt::NoModifier, QPoint(-10, bottom)},
+          std::tuple{Qt::Key_Home, Qt::ControlModifier, QPoint(0, 0)},
+          std::tuple{Qt::Key_Left, Qt::NoModifier, QPoint(0, 0)},
+          std::tuple{Qt::Key_End, Qt::ControlModifier, QPoint(right, bottom)},
+          std::tuple{Qt::Key_Home, Qt::NoModifier, QPoint(right, 0)}}) {
+        QTest::keyClick(picture, key, modifiers);
+        EXPECT_EQ(canvas()->pos(), canvasAt) << QKeySequence(key | modifiers).toString().toStdString();
+    }
+    EXPECT_TRUE(picture->hasFocus());
+}
+
+// A chart filled from a family file opens with the root's box in view, also
+// where the picture is scaled down; the next picture opens at its top left.
+TEST_F(Form2ViewerTest, APictureOpensOnTheCellsItIsHandedWith) {
+    for (const int generations : {8, 15}) {
+        SCOPED_TRACE(generations);
+        const spreadsheet::VectorPicture picture = chartOfGenerations(generations);
+        const chart::AncestorBox box = chart::ancestorBoxes(chart::boxColumnsFor(QString::number(generations))).front();
+        const QRect root(box.column - 2, box.row - 2, 1, 1); // in the picture of B2 on
+        form.setPicture(picture);
+        form.openOn(root);
+        form.Show();
+        const double scale = double(picture.size().height()) / picture.sheetSize().height();
+        const QRect area = picture.cellArea(root);
+        const QRectF shown(QPointF(area.topLeft()) * scale + canvas()->pos(), QSizeF(area.size()) * scale);
+        // At the far edge the bars' grid of ten pixels may leave the last five out of reach.
+        EXPECT_TRUE(form.findChild<QWidget*>("Picture2")->rect().adjusted(0, 0, 5, 5).contains(shown.toRect()))
+            << shown.x() << "," << shown.y();
+        form.setPicture(picture);
+        form.Show();
+        EXPECT_EQ(canvas()->pos(), QPoint(0, 0));
     }
 }

@@ -118,7 +118,7 @@ TEST_F(Form1FamilyTest, EveryRouteFillsTheInputsFromThePersonChosen) {
              QApplication::sendEvent(&form, &click);
              EXPECT_EQ(items,
                        (QStringList{QStringLiteral("Fill from a Family File…|Ctrl+O"),
-                                    QStringLiteral("Ancestor Numbers in the Boxes|")}));
+                                    QStringLiteral("Ancestor Numbers in the Boxes|Ctrl+N")}));
          }},
         {"drop on the window", [](Form1& form, FamilyFileDialogTestSeam&) { dragAndDrop(&form, kPedigree); }},
         {"drop on a box", [](Form1& form, FamilyFileDialogTestSeam&) { dragAndDrop(box(form, "Text2"), kPedigree); }},
@@ -152,6 +152,70 @@ TEST_F(Form1FamilyTest, EveryRouteFillsTheInputsFromThePersonChosen) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return form.windowTitle() == QStringLiteral("family.gdz – Kinloom"); }, 2000));
     EXPECT_EQ(box(form, "Text1")->text(), QStringLiteral("Ole Hansen"));
     EXPECT_EQ(stored("FamilyFile"), QStringLiteral(GEDCOM_FILES "/family.gdz"));
+}
+
+// The window's menu opens over every control, by the mouse and from the
+// keyboard with the focus anywhere; a text box shows its own edit menu with
+// the window's items below it.
+TEST_F(Form1FamilyTest, TheMenuOpensOverEveryControlByMouseAndKeyboard) {
+    Form1 form;
+    showActive(form);
+    const QStringList family{QStringLiteral("Fill from a Family File…"),
+                             QStringLiteral("Ancestor Numbers in the Boxes")};
+    // The items of the menu the way opens, read the moment it shows, however
+    // briefly it stays.
+    const auto shownMenu = [](const std::function<void()>& open) {
+        struct MenuSpy : QObject {
+            QStringList items;
+            bool eventFilter(QObject* watched, QEvent* event) override {
+                auto* menu = qobject_cast<QMenu*>(watched);
+                if (menu && event->type() == QEvent::Show) {
+                    for (const QAction* action : menu->actions())
+                        if (!action->isSeparator()) items << action->text();
+                    QTimer::singleShot(0, menu, &QMenu::close);
+                }
+                return false;
+            }
+        } spy;
+        qApp->installEventFilter(&spy);
+        open();
+        qApp->removeEventFilter(&spy);
+        return spy.items;
+    };
+    for (const char* name : {"PushButton1", "PushButton6", "PushButton7", "Frame1", "Frame2", "Text1", "Text2"}) {
+        SCOPED_TRACE(name);
+        auto* control = form.findChild<QWidget*>(QLatin1String(name));
+        const bool isBox = qobject_cast<QLineEdit*>(control) != nullptr;
+        const QPoint middle = control->rect().center();
+        const std::function<void()> ways[] = {
+            [&] {
+                QContextMenuEvent click(QContextMenuEvent::Mouse, middle, control->mapToGlobal(middle));
+                QApplication::sendEvent(control, &click);
+            },
+            [&] {
+                if (control->focusPolicy() != Qt::NoFocus) control->setFocus();
+                QTest::keyClick(&form, Qt::Key_F10, Qt::ShiftModifier);
+            },
+            [&] { QTest::keyClick(control, Qt::Key_Menu); },
+        };
+        for (const auto& way : ways) {
+            // A closed menu leaves no window active here; the window's keys need it active.
+            form.activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+            const QStringList items = shownMenu(way);
+            ASSERT_GE(items.size(), 2);
+            EXPECT_EQ(items.mid(items.size() - 2), family);
+            EXPECT_EQ(items.size() > 2, isBox) << items.join(QLatin1Char('|')).toStdString();
+        }
+    }
+    // The numbers have a key of their own, and the routes a word on the screen.
+    auto* numbers = form.findChild<QAction*>(QStringLiteral("AncestorNumbers"));
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    QTest::keyClick(box(form, "Text2"), Qt::Key_N, Qt::ControlModifier);
+    EXPECT_TRUE(numbers->isChecked());
+    for (const char* name : {"Frame1", "Text1"})
+        EXPECT_TRUE(form.findChild<QWidget*>(QLatin1String(name))->toolTip().contains(QLatin1String("Ctrl+O"))) << name;
 }
 
 // The picker starts on the person "Family Tree For" names, else the first.
