@@ -12,13 +12,19 @@ The run copies the working tree to a scratch folder (the working tree is
 never changed), builds it and runs every test once as it is, which must
 pass. Then, for each fault: puts it in, builds only what the faulty file
 goes into, runs the test programs that contain it, nearest first, and stops
-at the first failing test; the tests run by ctest alone (scripts, other
-locales, the package) come last. A test program that outlives its time
-(five times what it took without a fault, at least two minutes) has hung:
-the fault is killed. A fault that no test fails on survived. Faults that do
-not build, whose text has gone, or that are listed as equivalent (tools/
-equivalent_mutants.py, each with why it changes nothing a user gets) are
-reported apart and not counted.
+at the first failing test. A test program whose binary, and the binaries it
+starts, come out byte for byte as they were without the fault is passed
+over: it cannot behave otherwise (the libraries are static, so a program
+holds only the code it calls). The tests run by ctest alone (scripts, other
+locales, the package) come last; with --ctest-at-end they run once for all
+the faults the test programs let through, planted together, and a failure
+is narrowed down by halves to the faults it belongs to. A test program that
+outlives its time (five times what it took without a fault, at least two
+minutes) has hung: the fault is killed. A fault that no test fails on
+survived. Faults that do not build, whose text has gone, that are listed as
+equivalent (tools/equivalent_mutants.py, each with why it changes nothing a
+user gets), or that leave every binary they reach byte for byte as it was,
+are reported apart and not counted.
 
 Usage: tools/mutation-run.py [--work DIR] [--only AREA|ID ...] [--minimum PERCENT]
        tools/mutation-run.py --generated [--count N] [--seed S] [--within PATH ...] [--work DIR]
@@ -28,6 +34,7 @@ when the share killed is below --minimum. Runs niced (15), since builds
 share the machine.
 """
 import argparse
+import hashlib
 import json
 import os
 import pathlib
@@ -51,16 +58,24 @@ FAILED_CASE = re.compile(r"^\[  FAILED  \] (\S+)", re.M)
 SHORTEST_TIMEOUT = 120
 
 
-def run(command, cwd, timeout=None, env=None):
+def run(command, cwd, timeout=None, env=None, gently=False):
     """Runs the command in a process group of its own, all of which is
-    ended when it outlives the timeout. (return code, output); the code is
-    None on a timeout."""
+    ended when it outlives the timeout (gently: first interrupted, as ninja
+    then removes what it was half way through writing). (return code,
+    output); the code is None on a timeout."""
     process = subprocess.Popen(command, cwd=cwd, env=env, text=True, start_new_session=True,
                                stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
     try:
         output, _ = process.communicate(timeout=timeout)
         return process.returncode, output
     except subprocess.TimeoutExpired:
+        if gently:
+            os.killpg(process.pid, signal.SIGINT)
+            try:
+                output, _ = process.communicate(timeout=60)
+                return None, output
+            except subprocess.TimeoutExpired:
+                pass
         os.killpg(process.pid, signal.SIGKILL)
         output, _ = process.communicate()
         return None, output
@@ -113,9 +128,24 @@ def configure(source: pathlib.Path, build: pathlib.Path, env):
         sys.exit("configuring the scratch copy failed:\n" + output[-3000:])
 
 
-def build_targets(build: pathlib.Path, env, targets=()):
-    code, _ = run(["ninja", "-C", str(build), "-j", "2", *targets], build, env=env)
-    return code == 0
+def build_targets(build: pathlib.Path, env, targets=(), timeout=None):
+    """True when built, False when it does not build, None when it took too long."""
+    code, _ = run(["ninja", "-C", str(build), "-j", "2", *targets], build, timeout=timeout, env=env, gently=True)
+    return None if code is None else code == 0
+
+
+def linked_binaries(build: pathlib.Path):
+    """Every program and loadable module the build links, relative to it."""
+    return sorted(line.split(":")[0] for line in ninja_lines(build, "targets", "all")
+                  if re.search(r"_(EXECUTABLE|MODULE_LIBRARY|SHARED_LIBRARY)_LINKER_", line))
+
+
+def digests(build: pathlib.Path, binaries):
+    found = {}
+    for name in binaries:
+        path = build / name
+        found[name] = hashlib.sha256(path.read_bytes()).hexdigest() if path.is_file() else None
+    return found
 
 
 # What each test reaches ------------------------------------------------------------
@@ -128,6 +158,7 @@ class Group:
         self.name, self.targets, self.reaches = name, targets, reaches
         self.command, self.cwd, self.env, self.tests = command, cwd, env, tests or []
         self.cases = []  # a test program's own cases, as ctest names them
+        self.watched = list(targets)  # the binaries whose behaviour its tests see
 
     def run(self, build, env, timeout):
         """'' when every test passed, else the failing test's name."""
@@ -171,6 +202,18 @@ def files_reached(build: pathlib.Path, source: pathlib.Path, executable: str):
     return reached
 
 
+def started_binaries(build: pathlib.Path, executable: str, binaries):
+    """The binaries of the build whose paths a program is compiled with, the
+    programs its tests start (and, for the chart program, the module it
+    loads)."""
+    text = "\n".join(ninja_lines(build, "commands", executable))
+    started = [b for b in binaries
+               if b != executable and re.search(re.escape(str(build / b)) + r"(?![\w.-])", text)]
+    if any(b.endswith("/kinloom-chart") for b in started):
+        started += [b for b in binaries if "kinloom-chart-extras" in b and b not in started]
+    return started
+
+
 def test_groups(build: pathlib.Path, source: pathlib.Path, env):
     listed = subprocess.run(["ctest", "--show-only=json-v1"], cwd=build, env=dict(env, QT_QPA_PLATFORM="offscreen"),
                             text=True, stdout=subprocess.PIPE, stderr=subprocess.PIPE)
@@ -179,6 +222,7 @@ def test_groups(build: pathlib.Path, source: pathlib.Path, env):
     listing = listed.stdout
     executables = {line.split(":")[0] for line in ninja_lines(build, "targets", "all")
                    if "_EXECUTABLE_LINKER_" in line}
+    binaries = linked_binaries(build)
     reached = {}
 
     def reach_of(path):
@@ -201,19 +245,32 @@ def test_groups(build: pathlib.Path, source: pathlib.Path, env):
                                               properties.get("WORKING_DIRECTORY", str(build)), environment))
             programs[target].cases.append(test["name"])
             continue
-        used = [a for a in command if a.startswith(str(build)) and
+        used = [pathlib.Path(a).resolve().relative_to(build.resolve()).as_posix() for a in command
+                if a.startswith(str(build)) and
                 pathlib.Path(a).resolve().relative_to(build.resolve()).as_posix() in executables]
         reach = set()
         for path in used:
-            reach |= reach_of(path)[1]
-        by_ctest.append((test["name"], reach))
+            reach |= reach_of(build / path)[1]
+        for path in list(used):
+            used += [b for b in started_binaries(build, path, binaries) if b not in used]
+        # A test that names no program (the package's, the layering's) sees the products.
+        used = used or [b for b in binaries if not b.startswith(("tests/", "bench/", "tools/"))]
+        by_ctest.append((test["name"], reach, used))
         everything |= reach
+    for target, group in programs.items():
+        # What the programs it starts are built from reaches its tests as well.
+        for started in started_binaries(build, target, binaries):
+            group.targets.append(started)
+            group.watched.append(started)
+            if started in executables:
+                group.reaches = group.reaches | reach_of(build / started)[1]
     for target, group in programs.items():
         everything |= group.reaches
     # Tests that name no program of the build (the package, the layering,
     # the translations) are taken to reach everything.
-    last = Group("ctest", [], everything, tests=[name for name, _ in by_ctest])
-    last.reach_by_test = {name: reach or everything for name, reach in by_ctest}
+    last = Group("ctest", [], everything, tests=[name for name, _, _ in by_ctest])
+    last.reach_by_test = {name: reach or everything for name, reach, _ in by_ctest}
+    last.used_by_test = {name: used for name, _, used in by_ctest}
     ordered = sorted(programs.values(), key=lambda g: (len(g.reaches), g.name))
     return ordered, last
 
@@ -229,6 +286,18 @@ def groups_for(file, programs, last):
     if tests:
         chosen.append(Group("ctest", [], set(), tests=tests))
     return chosen
+
+
+def unchanged(group, last, build, baseline_digests):
+    """Whether the group's binaries came out as they were without a fault;
+    for the ctest group, narrows its tests to those that may see a change."""
+    if group.command or group.name != "ctest" or group.cases:
+        now = digests(build, group.watched)
+        return all(now[b] == baseline_digests.get(b) for b in group.watched)
+    used = {b for t in group.tests for b in last.used_by_test[t]}
+    now = digests(build, used)
+    group.tests = [t for t in group.tests if any(now[b] != baseline_digests.get(b) for b in last.used_by_test[t])]
+    return not group.tests
 
 
 def timeout_for(group, baseline):
@@ -256,21 +325,95 @@ def check_baseline(programs, last, build, env):
     return seconds
 
 
-def try_mutant(source, build, env, file, mutated, programs, last, baseline):
-    """('killed', by whom) / ('SURVIVED', '') / ('does not build', '')."""
+def try_mutant(source, build, env, file, mutated, programs, last, baseline, baseline_digests, deferred=None,
+               cap=None):
+    """('killed', by whom) / ('SURVIVED', '') / ('does not build', '') /
+    ('same code', '') / ('capped', what was left). With deferred (a list),
+    the ctest tests the fault reaches are not run but put there, and a fault
+    the test programs let through is ('SURVIVED', '') for now. With cap
+    (seconds), a fault whose building and testing take longer is stopped
+    there: 'capped', counted as not killed."""
+    deadline = time.monotonic() + cap if cap else None
     path = source / file
     original = path.read_text(encoding="utf-8")
     path.write_text(mutated, encoding="utf-8")
+    ran = False
     try:
-        for group in groups_for(file, programs, last):
-            if not build_targets(build, env, group.targets):
+        groups = groups_for(file, programs, last)
+        if not groups:
+            return "SURVIVED", ""
+        for number, group in enumerate(groups):
+            left = deadline - time.monotonic() if deadline else None
+            if left is not None and left <= 0:
+                return "capped", "not run: " + ", ".join(g.name for g in groups[number:])
+            if deferred is not None and group.name == "ctest" and not group.command:
+                # Only the programs these tests start need building now.
+                group.targets = sorted({b for t in group.tests for b in last.used_by_test[t]})
+            built = build_targets(build, env, group.targets, left)
+            if built is None:
+                return "capped", "while building for " + group.name
+            if not built:
                 return "does not build", ""
-            failing = group.run(build, env, timeout_for(group, baseline))
+            if unchanged(group, last, build, baseline_digests):
+                continue
+            ran = True
+            if deferred is not None and not group.command and group.name == "ctest":
+                deferred.extend(group.tests)
+                continue
+            limit = timeout_for(group, baseline)
+            left = deadline - time.monotonic() if deadline else None
+            capping = left is not None and left < limit
+            failing = group.run(build, env, max(1.0, left) if capping else limit)
+            if capping and failing and (failing.endswith("(hung)") or failing == "(ctest hung)"):
+                return "capped", "while running " + group.name
             if failing:
                 return "killed", failing
-        return "SURVIVED", ""
+        return ("SURVIVED" if ran else "same code"), ""
     finally:
         path.write_text(original, encoding="utf-8")
+
+
+def ctest_for_survivors(source, build, env, survivors, timeout):
+    """Runs the ctest tests each survivor put off, with the survivors planted
+    together (one fault of each file at a time); where they fail, narrows
+    the failure down by halves. {index: failing test} of those killed."""
+    killed = {}
+
+    def attempt(batch):
+        originals = {}
+        try:
+            for index, file, mutated, tests in batch:
+                originals[file] = (source / file).read_text(encoding="utf-8")
+                (source / file).write_text(mutated, encoding="utf-8")
+            if not build_targets(build, env):
+                return "(does not build together)"
+            tests = sorted({t for *_, ts in batch for t in ts})
+            return Group("ctest", [], set(), tests=tests).run(build, env, timeout) if tests else ""
+        finally:
+            for file, text in originals.items():
+                (source / file).write_text(text, encoding="utf-8")
+
+    def narrow(batch):
+        failing = attempt(batch)
+        if not failing:
+            return
+        if len(batch) == 1:
+            killed[batch[0][0]] = failing
+            return
+        narrow(batch[: len(batch) // 2])
+        narrow(batch[len(batch) // 2:])
+
+    rounds = []  # each holds at most one fault of a file
+    for survivor in survivors:
+        for batch in rounds:
+            if all(other[1] != survivor[1] for other in batch):
+                batch.append(survivor)
+                break
+        else:
+            rounds.append([survivor])
+    for batch in rounds:
+        narrow(batch)
+    return killed
 
 
 # The two kinds of fault ------------------------------------------------------------
@@ -318,7 +461,7 @@ def survivors_in(report: pathlib.Path):
     """The descriptions of the faults an earlier report says survived."""
     found = set()
     for line in report.read_text(encoding="utf-8").splitlines():
-        match = re.match(r"^\S+\s+\S+\s+SURVIVED\s.*?\((.*)\)$", line)
+        match = re.match(r"^\S+\s+\S+\s+(?:SURVIVED|capped)\s.*?\((.*)\)$", line)
         if match:
             found.add(match.group(1))
     return found
@@ -350,17 +493,23 @@ def arguments():
                         help="draw generated faults only from files under these paths (default: all product code)")
     parser.add_argument("--survivors-of", metavar="REPORT",
                         help="with --generated: run again only the faults an earlier report says survived")
+    parser.add_argument("--ctest-at-end", action="store_true",
+                        help="run the tests only ctest runs once, at the end, for all faults the test programs "
+                             "let through together")
+    parser.add_argument("--cap", type=float, default=0,
+                        help="seconds a fault may take to build and test; one that takes longer is stopped and "
+                             "counted as not killed (default: no cap)")
     parser.add_argument("--minimum", type=float, default=0.0, help="least share killed, in percent")
     return parser.parse_args()
 
 
 def report(rows, work, header):
-    counted = [r for r in rows if r[1] in ("killed", "SURVIVED")]
+    counted = [r for r in rows if r[1] in ("killed", "SURVIVED", "capped")]
     killed = sum(1 for r in counted if r[1] == "killed")
     score = 100.0 * killed / len(counted) if counted else 0.0
     apart = {}
     for _, verdict, _ in rows:
-        if verdict not in ("killed", "SURVIVED"):
+        if verdict not in ("killed", "SURVIVED", "capped"):
             apart[verdict] = apart.get(verdict, 0) + 1
     lines = [header]
     lines += [f"{p.id:<40} {p.area:<16} {verdict:<15} {detail}  ({p.description})" for p, verdict, detail in rows]
@@ -388,6 +537,7 @@ def main():
     programs, last = test_groups(build, source, env)
     print("Without a fault:", flush=True)
     baseline = check_baseline(programs, last, build, env)
+    baseline_digests = digests(build, linked_binaries(build))
 
     if args.generated:
         seed = args.seed if args.seed is not None else random.SystemRandom().randrange(1 << 31)
@@ -404,19 +554,38 @@ def main():
         faults = [f for f in generated(source, None, 0, args.within) if f.description in wanted]
         header = (f"Generated faults: again the {len(faults)} of the {len(wanted)} survivors of {args.survivors_of} "
                   "that are still in the code")
-    rows, stopped = [], False
+    rows, stopped, put_off = [], False, []
     try:
         for fault in faults:
             began = time.monotonic()
+            deferred = [] if args.ctest_at_end else None
             if fault.missing:
                 rows.append((fault, "not applicable", fault.missing))
             elif fault.equivalent:
                 rows.append((fault, "equivalent", fault.equivalent))
             else:
-                verdict, detail = try_mutant(source, build, env, fault.file, fault.mutated, programs, last, baseline)
+                verdict, detail = try_mutant(source, build, env, fault.file, fault.mutated, programs, last, baseline,
+                                             baseline_digests, deferred, args.cap or None)
                 rows.append((fault, verdict, (f"by {detail}, " if detail else "")
                              + f"{time.monotonic() - began:.0f} s"))
-            print(f"{fault.id:<40} {rows[-1][1]:<15} {rows[-1][2]}  ({fault.description})", flush=True)
+                if verdict == "SURVIVED" and deferred:
+                    put_off.append((len(rows) - 1, fault.file, fault.mutated, deferred))
+            shown = "passes programs" if put_off and put_off[-1][0] == len(rows) - 1 else rows[-1][1]
+            print(f"{fault.id:<40} {shown:<15} {rows[-1][2]}  ({fault.description})", flush=True)
+        if put_off:
+            began = time.monotonic()
+            print(f"The tests ctest alone runs, for the {len(put_off)} faults the test programs let through",
+                  flush=True)
+            try:
+                found = ctest_for_survivors(source, build, env, put_off, timeout_for(last, baseline))
+            except (OSError, subprocess.SubprocessError) as error:
+                print(f"  the tests ctest alone runs could not be run: {error}", flush=True)
+                found = {}
+            for index, failing in found.items():
+                fault, _, detail = rows[index]
+                rows[index] = (fault, "killed", f"by {failing}, {detail}")
+                print(f"{fault.id:<40} {'killed':<15} by {failing}  ({fault.description})", flush=True)
+            print(f"  {time.monotonic() - began:.0f} s", flush=True)
     except KeyboardInterrupt:
         stopped = True  # the fault in place has been taken out; what was done is reported
     finally:
