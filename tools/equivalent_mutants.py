@@ -69,4 +69,32 @@ EQUIVALENT = [
                "while (size() - m_position > kHeaderSize) {",
                "only an empty CONTINUE record as the stream's last four bytes is read apart instead of joined; "
                "it adds no byte, and the reader passes a record it does not know over"),
+    Equivalent("spreadsheet/ods/OdsContent.cpp",
+               "int of(int pixels) { return m_numbers.emplace(pixels, static_cast<int>(m_numbers.size()) + 1).first->second; }",
+               "int of(int pixels) { return m_numbers.emplace(pixels, static_cast<int>(m_numbers.size()) + 2).first->second; }",
+               "the numbers only name the column and row styles, each once and each used by that name; numbered "
+               "from 2 they name the same lengths"),
+    Equivalent("spreadsheet/ods/OdsContent.cpp",
+               "int of(int pixels) { return m_numbers.emplace(pixels, static_cast<int>(m_numbers.size()) + 1).first->second; }",
+               "int of(int pixels) { return m_numbers.emplace(pixels, static_cast<int>(m_numbers.size()) + 0).first->second; }",
+               "the numbers only name the column and row styles, each once and each used by that name; numbered "
+               "from 0 they name the same lengths"),
+    Equivalent("core/Error.h", "qint64 m_count = -1;", "qint64 m_count = -0;",
+               "a phrase made without a count holds no %n to fill in, and its translation (with no plural forms) "
+               "is found whatever count is asked with"),
+    Equivalent("core/VisibleText.cpp", "for (qsizetype i = first; i < text.size(); ++i)",
+               "for (qsizetype i = first; i <= text.size(); ++i)",
+               "the one step more reaches the zero a string keeps after its last character, and marks only that; "
+               "every reader of the text goes by its length"),
+    Equivalent("gedcom/RecordScanner.h", "std::size_t m_lineCount = 0;", "std::size_t m_lineCount = 1;",
+               "every record sets the count when it begins, and no line is counted before a record begins"),
+    Equivalent("spreadsheet/VectorPicturePaint.cpp",
+               "if (middle - longest / 2 > visibleRight || middle + longest / 2 < visibleLeft) return std::nullopt;",
+               "if (middle - longest / 1 > visibleRight || middle + longest / 2 < visibleLeft) return std::nullopt;",
+               "the test only spares laying out a centred text that cannot reach the view; passing fewer over, the "
+               "painter clips what lies outside, and nothing more shows"),
+    Equivalent("gedcom/FamilyTreeReader.cpp",
+               'fail(path, 0, core::Phrase(QT_TRANSLATE_NOOP("core::Error", "cannot be read: %1"), {file.errorString()}));',
+               'fail(path, (-1), core::Phrase(QT_TRANSLATE_NOOP("core::Error", "cannot be read: %1"), {file.errorString()}));',
+               "a message names a line only from line 1 on; 0 and -1 both say the file without a line"),
 ]

@@ -379,6 +379,14 @@ TEST(DateYear, ShowsTheYearWhereTheGrammarPutsIt) {
         {"HEBREW 14 ADS 5784", "2024"},
         {"@#DHEBREW@ 30 TVT 5784", ""},
         {"@#DHEBREW@ MAR 5784", ""},
+        // A month across a new year goes to the year holding most of its days:
+        // Tevet 5561 is 17 Dec 1800 to 14 Jan 1801, Tevet 5770 18 Dec 2009 to 15 Jan 2010.
+        {"@#DHEBREW@ TVT 5561", "1800"},
+        {"@#DHEBREW@ TVT 5770", "2010"},
+        // 5766 begins a day late (the rule for a year after a leap year), which
+        // leaves its Heshvan 29 days.
+        {"@#DHEBREW@ 29 CSH 5766", "2005"},
+        {"@#DHEBREW@ 30 CSH 5766", ""},
         // French Republican dates in the years the calendar was used.
         {"@#DFRENCH R@ 1 VEND 8", "1799"},
         {"FRENCH_R 10 NIVO 14", "1805"},

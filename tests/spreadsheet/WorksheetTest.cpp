@@ -137,6 +137,26 @@ TEST(Worksheet, EdgesOfARangeGoToItsOuterCells) {
     EXPECT_EQ(sheet.format(3, 2).border(Edge::Left), xl::kContinuous);
 }
 
+// Inside lines begin with two columns (or rows); one has no inside.
+TEST(Worksheet, InsideLinesNeedTwoColumnsOrRows) {
+    struct Case {
+        CellRange range;
+        int inside;
+        Edge edge;
+        bool drawn;
+    };
+    for (const auto& [range, inside, edge, drawn] :
+         {Case{{2, 2, 2, 3}, xl::kInsideVertical, Edge::Right, true},
+          Case{{2, 2, 3, 2}, xl::kInsideVertical, Edge::Right, false},
+          Case{{2, 2, 3, 2}, xl::kInsideHorizontal, Edge::Bottom, true},
+          Case{{2, 2, 2, 3}, xl::kInsideHorizontal, Edge::Bottom, false}}) {
+        Worksheet sheet;
+        sheet.setBorderLineStyle(range, inside, xl::kDouble);
+        EXPECT_EQ(sheet.format(2, 2).border(edge), drawn ? xl::kDouble : xl::kLineStyleNone) << inside;
+        EXPECT_EQ(sheet.format(range.lastRow, range.lastColumn).border(edge), xl::kLineStyleNone) << inside;
+    }
+}
+
 TEST(Worksheet, CellsShareFormatsInsteadOfCopyingThem) {
     Worksheet sheet;
     for (int r = 1; r <= 20000; ++r) {
