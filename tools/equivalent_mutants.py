@@ -97,4 +97,7 @@ EQUIVALENT = [
                'fail(path, 0, core::Phrase(QT_TRANSLATE_NOOP("core::Error", "cannot be read: %1"), {file.errorString()}));',
                'fail(path, (-1), core::Phrase(QT_TRANSLATE_NOOP("core::Error", "cannot be read: %1"), {file.errorString()}));',
                "a message names a line only from line 1 on; 0 and -1 both say the file without a line"),
+    Equivalent("shell/family/PeopleIndex.cpp", "m_words.reserve(static_cast<qsizetype>(count) * 40);",
+               "m_words.reserve(static_cast<qsizetype>(count) * 41);",
+               "room reserved ahead for the index's words; a guess a little off costs a growth or a little room"),
 ]

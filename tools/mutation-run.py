@@ -63,7 +63,8 @@ def run(command, cwd, timeout=None, env=None, gently=False):
     ended when it outlives the timeout (gently: first interrupted, as ninja
     then removes what it was half way through writing). (return code,
     output); the code is None on a timeout."""
-    process = subprocess.Popen(command, cwd=cwd, env=env, text=True, start_new_session=True,
+    # A fault may make a test print anything: what is not UTF-8 is shown replaced.
+    process = subprocess.Popen(command, cwd=cwd, env=env, text=True, errors="replace", start_new_session=True,
                                stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
     try:
         output, _ = process.communicate(timeout=timeout)
@@ -80,7 +81,10 @@ def run(command, cwd, timeout=None, env=None, gently=False):
         output, _ = process.communicate()
         return None, output
     except BaseException:
-        os.killpg(process.pid, signal.SIGKILL)
+        try:
+            os.killpg(process.pid, signal.SIGKILL)
+        except ProcessLookupError:
+            pass  # it had ended
         process.wait()
         raise
 
@@ -467,6 +471,18 @@ def survivors_in(report: pathlib.Path):
     return found
 
 
+def verdicts_in(log: pathlib.Path):
+    """{description: (verdict, detail)} of the faults an earlier run's log
+    or report settled (those that only passed the test programs are not)."""
+    found = {}
+    for line in log.read_text(encoding="utf-8", errors="replace").splitlines():
+        match = re.match(r"^\S+:\d+\s+(?:\S+\s+)?(killed|SURVIVED|does not build|same code|capped)\s+(.*?)"
+                         r"  \((.*)\)$", line)
+        if match:
+            found[match.group(3)] = (match.group(1), match.group(2))
+    return found
+
+
 def stale_equivalents(source):
     """Entries of the equivalent list that no site of today's code matches."""
     changes, texts = set(), {}
@@ -499,6 +515,8 @@ def arguments():
     parser.add_argument("--cap", type=float, default=0,
                         help="seconds a fault may take to build and test; one that takes longer is stopped and "
                              "counted as not killed (default: no cap)")
+    parser.add_argument("--resume", metavar="LOG",
+                        help="take over the verdicts an earlier run of the same draw printed, and go on from there")
     parser.add_argument("--minimum", type=float, default=0.0, help="least share killed, in percent")
     return parser.parse_args()
 
@@ -555,6 +573,7 @@ def main():
         header = (f"Generated faults: again the {len(faults)} of the {len(wanted)} survivors of {args.survivors_of} "
                   "that are still in the code")
     rows, stopped, put_off = [], False, []
+    settled = verdicts_in(pathlib.Path(args.resume)) if args.resume else {}
     try:
         for fault in faults:
             began = time.monotonic()
@@ -563,6 +582,9 @@ def main():
                 rows.append((fault, "not applicable", fault.missing))
             elif fault.equivalent:
                 rows.append((fault, "equivalent", fault.equivalent))
+            elif fault.description in settled:
+                verdict, detail = settled[fault.description]
+                rows.append((fault, verdict, detail + " (earlier)"))
             else:
                 verdict, detail = try_mutant(source, build, env, fault.file, fault.mutated, programs, last, baseline,
                                              baseline_digests, deferred, args.cap or None)

@@ -202,6 +202,27 @@ TEST_F(Form2ViewerTest, DragPansWithinTheViewportAndTheBarsCatchUp) {
     EXPECT_EQ(canvas()->x(), -4);
 }
 
+// Down as across: the grabbed point follows the pointer up to each edge, and
+// both bars catch up at the drop.
+TEST_F(Form2ViewerTest, DragPansDownAsAcrossAndBothBarsCatchUp) {
+    handOver(form, QSize(2122, 3000)); // both bars in steps of 10 pixels
+    const QWidget* view = form.findChild<QWidget*>("Picture2");
+    hBar()->setValue(10);
+    vBar()->setValue(10);
+    press(QPoint(50, 50));
+    // Each position is on the canvas, which has moved with the steps before.
+    for (const auto& [to, canvasAt] :
+         {std::pair{QPoint(80, 90), QPoint(-70, -60)}, std::pair{QPoint(40, 30), QPoint(-80, -80)},
+          std::pair{QPoint(5000, 5000), QPoint(0, 0)},
+          std::pair{QPoint(-5000, -5000), QPoint(view->width() - 2122, view->height() - 3000)}}) {
+        dragTo(to);
+        EXPECT_EQ(canvas()->pos(), canvasAt) << to.x() << "," << to.y();
+    }
+    release(QPoint(0, 0));
+    EXPECT_EQ(hBar()->value(), hBar()->maximum());
+    EXPECT_EQ(vBar()->value(), vBar()->maximum());
+}
+
 TEST_F(Form2ViewerTest, NarrowPictureDragsAgainstTheFarEdgeAndLeavesTheBarsAlone) {
     handOver(form, QSize(300, 200));
     press(QPoint(10, 10));

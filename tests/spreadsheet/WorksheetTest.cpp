@@ -157,6 +157,21 @@ TEST(Worksheet, InsideLinesNeedTwoColumnsOrRows) {
     }
 }
 
+// A workbook holds 4000 different formats and 4000 font names, the default
+// ones included; one more of either is refused, one it holds still found.
+TEST(FormatTable, HoldsFourThousandFormatsAndFontNames) {
+    FormatTable table;
+    for (int n = 1; n < 4000; ++n) {
+        table.intern(CellFormat{.fontHeight = static_cast<std::uint16_t>(200 + n)});
+        table.fontNameId(QStringLiteral("Font %1").arg(n));
+    }
+    EXPECT_EQ(table.size(), 4000u);
+    EXPECT_EQ(descriptionOf([&] { table.intern(CellFormat{.fontHeight = 100}); }), "Too many different cell formats.");
+    EXPECT_EQ(descriptionOf([&] { table.fontNameId(QStringLiteral("Font 4000")); }), "Too many different fonts.");
+    EXPECT_EQ(table.intern(CellFormat{}), 0);
+    EXPECT_EQ(table.fontNameId(QStringLiteral("Font 3999")), 3999);
+}
+
 TEST(Worksheet, CellsShareFormatsInsteadOfCopyingThem) {
     Worksheet sheet;
     for (int r = 1; r <= 20000; ++r) {
