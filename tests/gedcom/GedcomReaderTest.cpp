@@ -401,6 +401,26 @@ TEST(DateYear, ShowsTheYearWhereTheGrammarPutsIt) {
         EXPECT_EQ(displayYear(QString::fromLatin1(date)), QString::fromLatin1(year)) << date;
 }
 
+// Each year of the Republic as proclaimed: the day of Nivose that was
+// 1 January, and the complementary days that closed the year.
+TEST(DateYear, EachRepublicanYearMeetsJanuaryAndEndsAsProclaimed) {
+    struct Year {
+        int year, januaryFirst, complementary, begunIn;
+    };
+    for (const auto& [year, januaryFirst, complementary, begunIn] :
+         {Year{1, 12, 5, 1792}, {2, 12, 5, 1793}, {3, 12, 6, 1794}, {4, 11, 5, 1795}, {5, 12, 5, 1796},
+          {6, 12, 5, 1797}, {7, 12, 6, 1798}, {8, 11, 5, 1799}, {9, 11, 5, 1800}, {10, 11, 5, 1801},
+          {11, 11, 6, 1802}, {12, 10, 5, 1803}, {13, 11, 5, 1804}, {14, 11, 5, 1805}}) {
+        const auto yearOf = [&](int day, const char* month) {
+            return displayYear(QStringLiteral("FRENCH_R %1 %2 %3").arg(day).arg(QLatin1String(month)).arg(year));
+        };
+        EXPECT_EQ(yearOf(januaryFirst - 1, "NIVO"), QString::number(begunIn)) << year;
+        EXPECT_EQ(yearOf(januaryFirst, "NIVO"), QString::number(begunIn + 1)) << year;
+        EXPECT_EQ(yearOf(complementary, "COMP"), QString::number(begunIn + 1)) << year;
+        EXPECT_EQ(yearOf(complementary + 1, "COMP"), QString()) << year;
+    }
+}
+
 // People are read again from the file as it was read: one written over
 // meanwhile is refused, never read as the records it no longer holds.
 TEST(GedcomReader, AFileChangedSinceItWasReadIsRefused) {

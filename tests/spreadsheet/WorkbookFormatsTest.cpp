@@ -181,3 +181,22 @@ TEST(WorkbookFormats, PrintSettingsGoIntoBothFormats) {
           "<style:footer><style:region-center><text:p>&amp;Halvarsen</text:p></style:region-center></style:footer>"})
         EXPECT_TRUE(ods.contains(expected)) << expected;
 }
+
+// A column is listed in .xlsx when it has a width or a format of its own,
+// the first format made included; the others go by the sheet's defaults.
+TEST(WorkbookFormats, XlsxListsTheColumnsWithAWidthOrAFormatOfTheirOwn) {
+    static const QRegularExpression width(QStringLiteral(" width=\"[0-9.]+\""));
+    for (const auto& [widthOwn, expected] :
+         {std::pair{false, "<cols><col min=\"3\" max=\"3\" style=\"1\"/></cols>"},
+          std::pair{true, "<cols><col min=\"2\" max=\"2\" customWidth=\"1\"/><col min=\"3\" max=\"3\" style=\"1\"/>"
+                          "</cols>"}}) {
+        Worksheet sheet;
+        sheet.setInteriorColorIndex({1, 3, kMaxRows, 3}, 6); // the first format after the default
+        if (widthOwn) sheet.setColumnWidth({1, 2, kMaxRows, 2}, 20);
+        QString xml = QString::fromUtf8(
+            partOf(workbookFileBytes(sheet, WorkbookFormat::OpenXmlWorkbook), "xl/worksheets/sheet1.xml"));
+        xml.remove(width);
+        const qsizetype cols = xml.indexOf(QStringLiteral("<cols>"));
+        EXPECT_EQ(xml.mid(cols, xml.indexOf(QStringLiteral("</cols>")) + 7 - cols), QString::fromLatin1(expected));
+    }
+}
