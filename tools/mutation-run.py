@@ -56,6 +56,7 @@ ROOT = pathlib.Path(__file__).resolve().parents[1]
 FAILED_TEST = re.compile(r"Test\s+#\d+: (\S+) \.*\s*\*\*\*(?:Failed|Exception|Timeout)")
 FAILED_CASE = re.compile(r"^\[  FAILED  \] (\S+)", re.M)
 SHORTEST_TIMEOUT = 120
+NOT_TOGETHER = "(faults that do not build together)"
 
 
 def run(command, cwd, timeout=None, env=None, gently=False):
@@ -381,11 +382,11 @@ def try_mutant(source, build, env, file, mutated, programs, last, baseline, base
         path.write_text(original, encoding="utf-8")
 
 
-def ctest_for_survivors(source, build, env, survivors, timeout):
+def ctest_for_survivors(source, build, env, survivors, timeout, killed, used_by_test):
     """Runs the ctest tests each survivor put off, with the survivors planted
     together (one fault of each file at a time); where they fail, narrows
-    the failure down by halves. {index: failing test} of those killed."""
-    killed = {}
+    the failure down by halves. Puts {index: failing test} of those killed
+    into killed, as they are found."""
 
     def attempt(batch):
         originals = {}
@@ -393,9 +394,9 @@ def ctest_for_survivors(source, build, env, survivors, timeout):
             for index, file, mutated, tests in batch:
                 originals[file] = (source / file).read_text(encoding="utf-8")
                 (source / file).write_text(mutated, encoding="utf-8")
-            if not build_targets(build, env):
-                return "(does not build together)"
             tests = sorted({t for *_, ts in batch for t in ts})
+            if not build_targets(build, env, sorted({b for t in tests for b in used_by_test[t]})):
+                return NOT_TOGETHER
             return Group("ctest", [], set(), tests=tests).run(build, env, timeout) if tests else ""
         finally:
             for file, text in originals.items():
@@ -407,7 +408,7 @@ def ctest_for_survivors(source, build, env, survivors, timeout):
             return
         if len(batch) == 1:
             # A fault is caught here only by a failure that comes again.
-            if attempt(batch):
+            if failing != NOT_TOGETHER and attempt(batch):
                 killed[batch[0][0]] = failing
             return
         narrow(batch[: len(batch) // 2])
@@ -423,7 +424,6 @@ def ctest_for_survivors(source, build, env, survivors, timeout):
             rounds.append([survivor])
     for batch in rounds:
         narrow(batch)
-    return killed
 
 
 # The two kinds of fault ------------------------------------------------------------
@@ -600,24 +600,26 @@ def main():
                     put_off.append((len(rows) - 1, fault.file, fault.mutated, deferred))
             shown = "passes programs" if put_off and put_off[-1][0] == len(rows) - 1 else rows[-1][1]
             print(f"{fault.id:<40} {shown:<15} {rows[-1][2]}  ({fault.description})", flush=True)
-        if put_off:
-            began = time.monotonic()
-            print(f"The tests ctest alone runs, for the {len(put_off)} faults the test programs let through",
-                  flush=True)
-            try:
-                found = ctest_for_survivors(source, build, env, put_off, timeout_for(last, baseline))
-            except (OSError, subprocess.SubprocessError) as error:
-                print(f"  the tests ctest alone runs could not be run: {error}", flush=True)
-                found = {}
-            for index, failing in found.items():
-                fault, _, detail = rows[index]
-                rows[index] = (fault, "killed", f"by {failing}, {detail}")
-                print(f"{fault.id:<40} {'killed':<15} by {failing}  ({fault.description})", flush=True)
-            print(f"  {time.monotonic() - began:.0f} s", flush=True)
     except KeyboardInterrupt:
         stopped = True  # the fault in place has been taken out; what was done is reported
-    finally:
-        build_targets(build, env)  # back to the code as it is
+    # Stopped or not, the faults the test programs let through meet the tests only ctest runs
+    # (a second stop ends that too).
+    if put_off:
+        began = time.monotonic()
+        print(f"The tests ctest alone runs, for the {len(put_off)} faults the test programs let through",
+              flush=True)
+        found = {}
+        try:
+            ctest_for_survivors(source, build, env, put_off, timeout_for(last, baseline), found,
+                                last.used_by_test)
+        except (OSError, subprocess.SubprocessError, KeyboardInterrupt) as error:
+            print(f"  the tests ctest alone runs were not all run: {error!r}", flush=True)
+        for index, failing in found.items():
+            fault, _, detail = rows[index]
+            rows[index] = (fault, "killed", f"by {failing}, {detail}")
+            print(f"{fault.id:<40} {'killed':<15} by {failing}  ({fault.description})", flush=True)
+        print(f"  {time.monotonic() - began:.0f} s", flush=True)
+    build_targets(build, env)  # back to the code as it is
     minutes = (time.monotonic() - started) / 60
     used = os.times()
     processor = (used.user + used.system + used.children_user + used.children_system) / 60
