@@ -115,4 +115,12 @@ EQUIVALENT = [
                "m_end = m_bytes.data() - m_bytes.size();",
                "the picture's bytes are counted ahead exactly (31 bytes and the characters for a text, and so on), "
                "so the room never has to grow and the line never runs"),
+    Equivalent("preview/SheetPictureBox.cpp",
+               "m_sheetPicture.paint(painter, QRectF(QPointF(0, 0), QSizeF(m_sheetPicture.size())), event->rect());",
+               "m_sheetPicture.paint(painter, QRectF(QPointF(0, (-1)), QSizeF(m_sheetPicture.size())), event->rect());",
+               "the box that keeps the picture at its own size is hidden, and the canvas draws stretched from the "
+               "window's first activation on, which Show() runs before anything is painted"),
+    Equivalent("files/Paths.h", "int error = 0; // errno of a walk that could not go on (ELOOP, ENOTDIR, ...)",
+               "int error = 1; // errno of a walk that could not go on (ELOOP, ENOTDIR, ...)",
+               "every way out of the walk sets the error, 0 when it went through"),
 ]

@@ -227,6 +227,12 @@ TEST(GedcomReader, EveryErrorNamesTheLineAndQuotesTheFileSafely) {
                                  "is read")},
              Case{"0 HEAD\n\x1b]0;owned\x07 NAME\n", gedcom::kMaxRecords,
                   QStringLiteral("t.ged:2: the line does not begin with a level number: \"\\x1b]0;owned\\x07 NAME\"")},
+             // A line is quoted up to 40 characters.
+             Case{"0 HEAD\n" + QByteArray(40, 'x') + "\n", gedcom::kMaxRecords,
+                  QStringLiteral("t.ged:2: the line does not begin with a level number: \"%1\"").arg(QString(40, u'x'))},
+             Case{"0 HEAD\n" + QByteArray(41, 'x') + "\n", gedcom::kMaxRecords,
+                  QStringLiteral("t.ged:2: the line does not begin with a level number: \"%1\u2026\"")
+                      .arg(QString(40, u'x'))},
          }) {
         QByteArray bytes = c.file;
         QBuffer buffer(&bytes);
