@@ -123,4 +123,9 @@ EQUIVALENT = [
     Equivalent("files/Paths.h", "int error = 0; // errno of a walk that could not go on (ELOOP, ENOTDIR, ...)",
                "int error = 1; // errno of a walk that could not go on (ELOOP, ENOTDIR, ...)",
                "every way out of the walk sets the error, 0 when it went through"),
+    Equivalent("spreadsheet/xls/RecordStream.h", "std::uint16_t id = 0;", "std::uint16_t id = 1;",
+               "next() sets the id of every record it hands out; the first value is never read"),
+    Equivalent("gedcom/RecordStore.cpp", "if (m_descriptor >= 0) ::fstat(m_descriptor, &m_sealed);",
+               "if (m_descriptor >= (-1)) ::fstat(m_descriptor, &m_sealed);",
+               "a store in memory has the descriptor -1, on which fstat fails and leaves the sealed state as it was"),
 ]
