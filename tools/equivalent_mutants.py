@@ -27,11 +27,6 @@ EQUIVALENT = [
                "number 0 is no box and holds no person, so the loop passes it over either way"),
     Equivalent("chart/LocaleNumber.cpp", "double ignored = 0;", "double ignored = 1;",
                "from_chars is asked only whether the text is out of range; the value it leaves is not used"),
-    Equivalent("chart/PictureExport.cpp",
-               "picture.paint(painter, QRectF(QPointF(0, 0), QSizeF(size)), QRect(QPoint(0, 0), size));",
-               "picture.paint(painter, QRectF(QPointF(0, 0), QSizeF(size)), QRect(QPoint(1, 0), size));",
-               "what is exposed picks whole rows and columns to draw; a pixel less at an edge picks the same ones "
-               "(the SVG's edges are compared with the bitmap's: ChartCommand.VectorPicturesAreDrawnByOtherRenderers)"),
     Equivalent("chart/X11Clipboard.cpp",
                "xcb_create_window(m_connection, XCB_COPY_FROM_PARENT, window, screens.data->root, -10, -10, 1, 1, 0,",
                "xcb_create_window(m_connection, XCB_COPY_FROM_PARENT, window, screens.data->root, -10, -9, 1, 1, 0,",
@@ -128,4 +123,9 @@ EQUIVALENT = [
     Equivalent("gedcom/RecordStore.cpp", "if (m_descriptor >= 0) ::fstat(m_descriptor, &m_sealed);",
                "if (m_descriptor >= (-1)) ::fstat(m_descriptor, &m_sealed);",
                "a store in memory has the descriptor -1, on which fstat fails and leaves the sealed state as it was"),
+    Equivalent("spreadsheet/xls/CellValueText.cpp",
+               "if (value == std::trunc(value) && std::fabs(value) < 1e15) return QString::number(static_cast<qint64>(value));",
+               "if (value == std::trunc(value) && std::fabs(value) < 999999999999999.0) return QString::number(static_cast<qint64>(value));",
+               "the only whole numbers the bounds part are plus and minus 999999999999999, which fifteen significant "
+               "digits print as the whole number does"),
 ]
