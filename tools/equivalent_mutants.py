@@ -128,4 +128,6 @@ EQUIVALENT = [
                "if (value == std::trunc(value) && std::fabs(value) < 999999999999999.0) return QString::number(static_cast<qint64>(value));",
                "the only whole numbers the bounds part are plus and minus 999999999999999, which fifteen significant "
                "digits print as the whole number does"),
+    Equivalent("preview/Form2.h", "int mBaseHeight = 0;", "int mBaseHeight = 1;",
+               "the first activation, which Show() runs, sets both base sizes before anything can read them"),
 ]
