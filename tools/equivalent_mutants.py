@@ -130,4 +130,10 @@ EQUIVALENT = [
                "digits print as the whole number does"),
     Equivalent("preview/Form2.h", "int mBaseHeight = 0;", "int mBaseHeight = 1;",
                "the first activation, which Show() runs, sets both base sizes before anything can read them"),
+    Equivalent("gedcom/Identifiers.cpp", "if (2 * (m_used + 1) > static_cast<qsizetype>(m_slots.size())) {",
+               "if (2 * (m_used + 1) >= static_cast<qsizetype>(m_slots.size())) {",
+               "the table of identifiers grows one identifier sooner: room and speed, the same people found"),
+    Equivalent("spreadsheet/CellRange.cpp", "if (++digits > 6) return std::nullopt;", "if (++digits > 7) return std::nullopt;",
+               "the bound only stops a long row number early; every row of seven digits is off the sheet anyway, and "
+               "the addresses the program makes carry no leading zeros"),
 ]
