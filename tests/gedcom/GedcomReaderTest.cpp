@@ -17,7 +17,9 @@
 #include <atomic>
 #include <cstdio>
 #include <fcntl.h>
+#include <csignal>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 
@@ -446,6 +448,31 @@ TEST(GedcomReader, AFileChangedSinceItWasReadIsRefused) {
         EXPECT_EQ(QString::fromUtf8(e.what()),
                   file.fileName() + QStringLiteral(": the file has changed since it was read; open it again"));
     }
+}
+
+// A person is read back from the file whatever an earlier call left in errno
+// (a signal handled meanwhile leaves EINTR): the file's end ends the read.
+TEST(GedcomReader, APersonIsReadBackWhateverErrnoHolds) {
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("tree.ged")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("0 HEAD\n0 @I1@ INDI\n1 NAME Per /Lund/\n0 TRLR\n");
+    file.close();
+    const FamilyTree tree = readFamilyTree(file.fileName());
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        errno = EINTR;
+        ::_exit(personLabel(tree.person(0)) == QStringLiteral("Per Lund") ? 0 : 1);
+    }
+    int status = -1;
+    for (int tenths = 0; tenths < 100 && ::waitpid(child, &status, WNOHANG) == 0; ++tenths) ::usleep(100'000);
+    if (status == -1) {
+        ::kill(child, SIGKILL);
+        ::waitpid(child, &status, 0);
+        FAIL() << "the read did not end";
+    }
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
 }
 
 // A reading watched from another thread counts the whole file, and one asked
