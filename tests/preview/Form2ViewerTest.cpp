@@ -202,6 +202,23 @@ TEST_F(Form2ViewerTest, DragPansWithinTheViewportAndTheBarsCatchUp) {
     EXPECT_EQ(canvas()->x(), -4);
 }
 
+// Cells handed over open in the middle of the view, to a step of the bars,
+// whether they are short or nearly as tall as the view.
+TEST_F(Form2ViewerTest, TheCellsAPictureOpensOnStandInTheMiddle) {
+    const spreadsheet::VectorPicture picture = chartOfGenerations(8);
+    const QRect view = form.findChild<QWidget*>("Picture2")->rect();
+    for (const int rows : {1, 16}) {
+        const QRect cells(3, 100, 2, rows); // in the picture of B2 on
+        form.setPicture(picture);
+        form.openOn(cells);
+        form.Show();
+        const QRect area = picture.cellArea(cells);
+        const QPoint middle = area.translated(canvas()->pos()).center();
+        EXPECT_NEAR(middle.x(), view.center().x(), 10) << rows;
+        EXPECT_NEAR(middle.y(), view.center().y(), 10) << rows;
+    }
+}
+
 // Down as across: the grabbed point follows the pointer up to each edge, and
 // both bars catch up at the drop.
 TEST_F(Form2ViewerTest, DragPansDownAsAcrossAndBothBarsCatchUp) {
