@@ -182,4 +182,7 @@ EQUIVALENT = [
     Equivalent("files/RunningObjects.cpp", "if (m_fd < 0) return;", "if (m_fd < 0) {}",
                "an entry that could not be made left nothing at its path (its draft was removed), and closing -1 "
                "does nothing"),
+    Equivalent("spreadsheet/xls/ByteBuffer.h", "std::size_t m_capacity = 0;", "std::size_t m_capacity = 1;",
+               "every record the writer makes begins with a field of two bytes or more (or is reserved first), "
+               "which grows the buffer before a byte is written"),
 ]
