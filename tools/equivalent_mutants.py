@@ -185,4 +185,12 @@ EQUIVALENT = [
     Equivalent("spreadsheet/xls/ByteBuffer.h", "std::size_t m_capacity = 0;", "std::size_t m_capacity = 1;",
                "every record the writer makes begins with a field of two bytes or more (or is reserved first), "
                "which grows the buffer before a byte is written"),
+    Equivalent("preview/ViewerArithmetic.cpp", "v = 0;", "v = (-1);",
+               "the bar values are clamped to their range right after, and -1 comes back as 0"),
+    Equivalent("shell/shared/MessageBox.cpp", "+ 2 * label->margin();", "+ 3 * label->margin();",
+               "the message box's label has no margin: twice or three times nothing is nothing"),
+    Equivalent("gedcom/DateYear.cpp",
+               "if (date.calendar == Calendar::Unknown || (slash >= 0 && date.calendar != Calendar::Julian)) return {};",
+               "if (date.calendar == Calendar::Unknown || (slash >= 1 && date.calendar != Calendar::Julian)) return {};",
+               "a year that begins with its slash has no digits before it and is no date at all"),
 ]

@@ -377,6 +377,7 @@ TEST(DateYear, ShowsTheYearWhereTheGrammarPutsIt) {
         {"@#DJULIAN@ 20 DEC 1700", "1700"},
         {"@#DJULIAN@ 25 DEC 1700", "1701"},
         {"@#DJULIAN@ 1 JAN 1700/01", "1701"},
+        {"@#DJULIAN@ 1 JAN 1700/1", "1701"},
         {"JULIAN 1700", "1700"},
         {"@#DJULIAN@ 15 MAR 44 B.C.", "44 B.C."},
         // Hebrew dates: a month that ends one Gregorian year, one that begins the next.
@@ -387,6 +388,7 @@ TEST(DateYear, ShowsTheYearWhereTheGrammarPutsIt) {
         {"HEBREW 14 ADS 5784", "2024"},
         {"@#DHEBREW@ 30 TVT 5784", ""},
         {"@#DHEBREW@ MAR 5784", ""},
+        {"@#DHEBREW@ 29 ELL 5784", "2024"}, // Elul, the last month
         // A month across a new year goes to the year holding most of its days:
         // Tevet 5561 is 17 Dec 1800 to 14 Jan 1801, Tevet 5770 18 Dec 2009 to 15 Jan 2010.
         {"@#DHEBREW@ TVT 5561", "1800"},
