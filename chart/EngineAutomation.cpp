@@ -12,7 +12,7 @@ namespace chart::automation {
 
 namespace {
 
-spreadsheet::CellRange toCells(const SheetRange& r) { return {r.firstRow, r.firstColumn, r.lastRow, r.lastColumn}; }
+spreadsheet::CellRange toCells(SheetRange r) { return {r.firstRow, r.firstColumn, r.lastRow, r.lastColumn}; }
 
 SheetRange fromCells(const spreadsheet::CellRange& r) { return {r.firstRow, r.firstColumn, r.lastRow, r.lastColumn}; }
 
@@ -34,29 +34,27 @@ public:
     }
     SheetRange range(const QString& address) const override { return fromCells(spreadsheet::parseAddress(address)); }
 
-    void setColumnWidth(const SheetRange& range, const QString& width) override {
+    void setColumnWidth(SheetRange range, const QString& width) override {
         const auto characters = parseLocaleNumber(width);
         if (!characters)
             throw core::Error(core::ErrorKind::CallRejected,
                               QT_TRANSLATE_NOOP("core::Error", "'%1' is not a column width."), {width});
         m_sheet.setColumnWidth(toCells(range), *characters);
     }
-    void merge(const SheetRange& range) override { m_sheet.merge(toCells(range)); }
-    void setHorizontalAlignment(const SheetRange& range, int alignment) override {
+    void merge(SheetRange range) override { m_sheet.merge(toCells(range)); }
+    void setHorizontalAlignment(SheetRange range, int alignment) override {
         m_sheet.setHorizontalAlignment(toCells(range), alignment);
     }
-    void setFontName(const SheetRange& range, const QString& name) override {
-        m_sheet.setFontName(toCells(range), name);
-    }
-    void setFontSize(const SheetRange& range, double points) override { m_sheet.setFontSize(toCells(range), points); }
-    void setFontColorIndex(const SheetRange& range, int colorIndex) override {
+    void setFontName(SheetRange range, const QString& name) override { m_sheet.setFontName(toCells(range), name); }
+    void setFontSize(SheetRange range, double points) override { m_sheet.setFontSize(toCells(range), points); }
+    void setFontColorIndex(SheetRange range, int colorIndex) override {
         m_sheet.setFontColorIndex(toCells(range), colorIndex);
     }
-    void setValue(const SheetRange& range, const QString& text) override { m_sheet.setValue(toCells(range), text); }
-    void setInteriorColorIndex(const SheetRange& range, int colorIndex) override {
+    void setValue(SheetRange range, const QString& text) override { m_sheet.setValue(toCells(range), text); }
+    void setInteriorColorIndex(SheetRange range, int colorIndex) override {
         m_sheet.setInteriorColorIndex(toCells(range), colorIndex);
     }
-    void setBorderLineStyle(const SheetRange& range, int borderIndex, int lineStyle) override {
+    void setBorderLineStyle(SheetRange range, int borderIndex, int lineStyle) override {
         m_sheet.setBorderLineStyle(toCells(range), borderIndex, lineStyle);
     }
     void setPageSetup(const PageSetup& p) override {
@@ -70,7 +68,7 @@ public:
                                   .printGridLines = p.printGridlines});
     }
 
-    void widenColumnsToTexts(const SheetRange& columns) override {
+    void widenColumnsToTexts(SheetRange columns) override {
         spreadsheet::widenColumnsToTexts(m_sheet, columns.firstColumn, columns.lastColumn);
     }
 
@@ -79,10 +77,10 @@ public:
         return {used.firstRow, used.firstColumn, used.rowCount(), used.columnCount()};
     }
 
-    spreadsheet::VectorPicture picture(const SheetRange& range) const override {
+    spreadsheet::VectorPicture picture(SheetRange range) const override {
         return spreadsheet::pictureOfRange(m_sheet, toCells(range));
     }
-    spreadsheet::VectorPicture copyPicture(const SheetRange& range) override {
+    spreadsheet::VectorPicture copyPicture(SheetRange range) override {
         return spreadsheet::copyPictureToClipboard(m_sheet, toCells(range));
     }
 

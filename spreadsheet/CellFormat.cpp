@@ -44,14 +44,8 @@ FormatId FormatTable::intern(const CellFormat& format) {
     return id;
 }
 
-FormatId FormatTable::withChange(FormatId from, FormatChange change) {
-    // The chart sets the same few properties on hundreds of thousands of
-    // cells; remembering each (format, change) pair skips the hashing of
-    // whole formats on all but the first.
-    const std::uint64_t key = std::uint64_t(from) | std::uint64_t(change.kind) << 32 | std::uint64_t(change.edge) << 36
-        | std::uint64_t(std::uint16_t(change.value)) << 40;
-    RecentTransition& recent = m_recent[(key * 0x9E3779B97F4A7C15ull) >> 58];
-    if (recent.key == key) return recent.to;
+FormatId FormatTable::rememberedChange(std::uint64_t key, FormatId from, FormatChange change) {
+    // Every pair met is kept, so that hashing whole formats is done once for each.
     FormatId to;
     if (auto it = m_transitions.find(key); it != m_transitions.end()) {
         to = it->second;
@@ -59,7 +53,7 @@ FormatId FormatTable::withChange(FormatId from, FormatChange change) {
         to = intern(change.appliedTo(m_formats[from]));
         m_transitions.emplace(key, to);
     }
-    recent = {key, to};
+    m_recent[recentSlot(key)] = {key, to};
     return to;
 }
 

@@ -65,7 +65,14 @@ public:
     FormatTable();
 
     FormatId intern(const CellFormat& format);
-    FormatId withChange(FormatId from, FormatChange change);
+    FormatId withChange(FormatId from, FormatChange change) {
+        // The chart sets the same few properties on hundreds of thousands of
+        // cells: a memo of recent (format, change) pairs answers nearly all.
+        const std::uint64_t key = std::uint64_t(from) | std::uint64_t(change.kind) << 32
+            | std::uint64_t(change.edge) << 36 | std::uint64_t(std::uint16_t(change.value)) << 40;
+        const RecentTransition& recent = m_recent[recentSlot(key)];
+        return recent.key == key ? recent.to : rememberedChange(key, from, change);
+    }
     const CellFormat& at(FormatId id) const { return m_formats[id]; }
     std::size_t size() const { return m_formats.size(); }
 
@@ -74,6 +81,9 @@ public:
     const QStringList& fontNames() const { return m_fontNames; }
 
 private:
+    static std::size_t recentSlot(std::uint64_t key) { return (key * 0x9E3779B97F4A7C15ull) >> 58; }
+    FormatId rememberedChange(std::uint64_t key, FormatId from, FormatChange change);
+
     struct FormatHash {
         std::size_t operator()(const CellFormat& f) const;
     };

@@ -11,12 +11,20 @@ namespace spreadsheet {
 
 namespace {
 
-void checkRange(const CellRange& range) {
+// A rejected call, put together out of line: a setter that half a million
+// calls pass through keeps no room for the error it seldom throws.
+[[noreturn, gnu::noinline, gnu::cold]] void reject(const char* text) {
+    throw core::Error(core::ErrorKind::CallRejected, text);
+}
+[[noreturn, gnu::noinline, gnu::cold]] void reject(const char* text, int number) {
+    throw core::Error(core::ErrorKind::CallRejected, text, {number});
+}
+
+void checkRange(CellRange range) {
     checkCell(range.firstRow, range.firstColumn);
     checkCell(range.lastRow, range.lastColumn);
     if (range.firstRow > range.lastRow || range.firstColumn > range.lastColumn)
-        throw core::Error(core::ErrorKind::CallRejected,
-                          QT_TRANSLATE_NOOP("core::Error", "The range's first cell lies after its last cell."));
+        reject(QT_TRANSLATE_NOOP("core::Error", "The range's first cell lies after its last cell."));
 }
 
 bool isPaletteColor(int index) { return index >= xl::kFirstPaletteIndex && index <= xl::kLastPaletteIndex; }
@@ -49,13 +57,24 @@ bool isHorizontalAlignment(int alignment) {
     }
 }
 
+// The cells along one edge of a range.
+CellRange edgeOf(CellRange range, Edge edge) {
+    switch (edge) {
+    case Edge::Left: return {range.firstRow, range.firstColumn, range.lastRow, range.firstColumn};
+    case Edge::Right: return {range.firstRow, range.lastColumn, range.lastRow, range.lastColumn};
+    case Edge::Top: return {range.firstRow, range.firstColumn, range.firstRow, range.lastColumn};
+    case Edge::Bottom: return {range.lastRow, range.firstColumn, range.lastRow, range.lastColumn};
+    }
+    return range;
+}
+
 } // namespace
 
 Worksheet::Worksheet(QString name)
     : m_name(std::move(name)), m_columnFormats(kMaxColumns + 1, kNoColumnFormat),
       m_columnWidths(kMaxColumns + 1, -1.0) {}
 
-void Worksheet::setFontName(const CellRange& range, const QString& name) {
+void Worksheet::setFontName(CellRange range, const QString& name) {
     checkRange(range);
     if (name.isEmpty() || name.size() > xl::kMaxFontNameLength)
         throw core::Error(
@@ -66,7 +85,7 @@ void Worksheet::setFontName(const CellRange& range, const QString& name) {
     applyChange(range, {FormatChange::Kind::FontName, Edge::Left, static_cast<std::int16_t>(id)});
 }
 
-void Worksheet::setFontSize(const CellRange& range, double points) {
+void Worksheet::setFontSize(CellRange range, double points) {
     checkRange(range);
     if (!(points >= xl::kMinFontSize && points <= xl::kMaxFontSize))
         throw core::Error(core::ErrorKind::CallRejected,
@@ -75,7 +94,7 @@ void Worksheet::setFontSize(const CellRange& range, double points) {
     applyChange(range, {FormatChange::Kind::FontHeight, Edge::Left, height});
 }
 
-void Worksheet::setFontColorIndex(const CellRange& range, int colorIndex) {
+void Worksheet::setFontColorIndex(CellRange range, int colorIndex) {
     checkRange(range);
     if (!isPaletteColor(colorIndex) && colorIndex != xl::kColorIndexAutomatic)
         throw core::Error(core::ErrorKind::CallRejected,
@@ -84,21 +103,17 @@ void Worksheet::setFontColorIndex(const CellRange& range, int colorIndex) {
     applyChange(range, {FormatChange::Kind::FontColor, Edge::Left, static_cast<std::int16_t>(colorIndex)});
 }
 
-void Worksheet::setInteriorColorIndex(const CellRange& range, int colorIndex) {
+void Worksheet::setInteriorColorIndex(CellRange range, int colorIndex) {
     checkRange(range);
     if (!isPaletteColor(colorIndex) && colorIndex != xl::kColorIndexNone && colorIndex != xl::kColorIndexAutomatic)
-        throw core::Error(core::ErrorKind::CallRejected,
-                          QT_TRANSLATE_NOOP("core::Error", "%1 is not a fill colour index (1 to 56, or none)."),
-                          {colorIndex});
+        reject(QT_TRANSLATE_NOOP("core::Error", "%1 is not a fill colour index (1 to 56, or none)."), colorIndex);
     if (colorIndex == xl::kColorIndexAutomatic) colorIndex = xl::kColorIndexNone;
     applyChange(range, {FormatChange::Kind::Fill, Edge::Left, static_cast<std::int16_t>(colorIndex)});
 }
 
-void Worksheet::setBorderLineStyle(const CellRange& range, int borderIndex, int lineStyle) {
+void Worksheet::setBorderLineStyle(CellRange range, int borderIndex, int lineStyle) {
     checkRange(range);
-    if (!isLineStyle(lineStyle))
-        throw core::Error(core::ErrorKind::CallRejected,
-                          QT_TRANSLATE_NOOP("core::Error", "%1 is not a border line style."), {lineStyle});
+    if (!isLineStyle(lineStyle)) reject(QT_TRANSLATE_NOOP("core::Error", "%1 is not a border line style."), lineStyle);
     const auto style = static_cast<std::int16_t>(lineStyle);
     switch (borderIndex) {
     case xl::kEdgeLeft: applyEdge(range, Edge::Left, style); break;
@@ -115,13 +130,11 @@ void Worksheet::setBorderLineStyle(const CellRange& range, int borderIndex, int 
             applyChange({range.firstRow, range.firstColumn, range.lastRow - 1, range.lastColumn},
                         {FormatChange::Kind::Border, Edge::Bottom, style});
         break;
-    default:
-        throw core::Error(core::ErrorKind::CallRejected,
-                          QT_TRANSLATE_NOOP("core::Error", "%1 is not a border index (7 to 12)."), {borderIndex});
+    default: reject(QT_TRANSLATE_NOOP("core::Error", "%1 is not a border index (7 to 12)."), borderIndex);
     }
 }
 
-void Worksheet::setHorizontalAlignment(const CellRange& range, int alignment) {
+void Worksheet::setHorizontalAlignment(CellRange range, int alignment) {
     checkRange(range);
     if (!isHorizontalAlignment(alignment))
         throw core::Error(core::ErrorKind::CallRejected,
@@ -129,7 +142,7 @@ void Worksheet::setHorizontalAlignment(const CellRange& range, int alignment) {
     applyChange(range, {FormatChange::Kind::HorizontalAlignment, Edge::Left, static_cast<std::int16_t>(alignment)});
 }
 
-void Worksheet::setColumnWidth(const CellRange& range, double characters) {
+void Worksheet::setColumnWidth(CellRange range, double characters) {
     checkRange(range);
     if (!(characters >= 0 && characters <= xl::kMaxColumnWidth))
         throw core::Error(core::ErrorKind::CallRejected,
@@ -137,7 +150,7 @@ void Worksheet::setColumnWidth(const CellRange& range, double characters) {
     for (int c = range.firstColumn; c <= range.lastColumn; ++c) m_columnWidths[c] = characters;
 }
 
-void Worksheet::merge(const CellRange& range) {
+void Worksheet::merge(CellRange range) {
     checkRange(range);
     if (range.isSingleCell()) return;
     for (const CellRange& existing : m_merges) {
@@ -150,7 +163,7 @@ void Worksheet::merge(const CellRange& range) {
     const FormatId areaFormat = formatId(range.firstRow, range.firstColumn);
     const int lastRow = std::min(range.lastRow, lastStoredRow());
     for (int r = range.firstRow; r <= lastRow; ++r) {
-        for (Cell& cell : m_rows[r]) {
+        for (Cell& cell : m_cells.cells(r)) {
             if (!range.contains(r, cell.column)) continue;
             if (r == range.firstRow && cell.column == range.firstColumn) continue;
             cell.format = areaFormat;
@@ -170,7 +183,7 @@ void Worksheet::setPrintSettings(const PrintSettings& settings) {
     m_print = settings;
 }
 
-void Worksheet::setValue(const CellRange& range, const QString& text) {
+void Worksheet::setValue(CellRange range, const QString& text) {
     checkRange(range);
     if (text.size() > xl::kMaxTextLength)
         throw core::Error(core::ErrorKind::CallRejected,
@@ -210,7 +223,7 @@ CellRange Worksheet::usedRange() const {
     bool any = false;
     CellRange used;
     for (int r = 1; r <= lastStoredRow(); ++r) {
-        const auto& cells = m_rows[r];
+        const auto cells = m_cells.cells(r);
         if (cells.empty()) continue;
         const CellRange rowSpan{r, cells.front().column, r, cells.back().column};
         used = any ? used.unitedWith(rowSpan) : rowSpan;
@@ -255,14 +268,12 @@ std::optional<FormatId> Worksheet::columnFormatId(int column) const {
     return m_columnFormats[column];
 }
 
-const std::vector<Cell>& Worksheet::storedCells(int row) const {
-    static const std::vector<Cell> none;
-    return row >= 1 && row <= lastStoredRow() ? m_rows[row] : none;
+std::span<const Cell> Worksheet::storedCells(int row) const {
+    return row >= 1 && row <= lastStoredRow() ? m_cells.cells(row) : std::span<const Cell>();
 }
 
 std::size_t Worksheet::approximateBytes() const {
-    std::size_t bytes = m_rows.capacity() * sizeof(std::vector<Cell>);
-    for (const auto& cells : m_rows) bytes += cells.capacity() * sizeof(Cell);
+    std::size_t bytes = m_cells.approximateBytes();
     bytes += m_formats.size() * (sizeof(CellFormat) + 32);
     for (const QString& t : m_texts) bytes += sizeof(QString) + t.capacity() * sizeof(QChar);
     return bytes;
@@ -286,32 +297,29 @@ Cell* Worksheet::findCell(int row, int column) { return const_cast<Cell*>(std::a
 
 const Cell* Worksheet::findCell(int row, int column) const {
     if (row < 1 || row > lastStoredRow()) return nullptr;
-    const auto& cells = m_rows[row];
+    const auto cells = m_cells.cells(row);
     const auto it =
         std::lower_bound(cells.begin(), cells.end(), column, [](const Cell& c, int col) { return c.column < col; });
     return it != cells.end() && it->column == column ? &*it : nullptr;
 }
 
 Cell& Worksheet::touchCell(int row, int column) {
-    if (row > lastStoredRow()) m_rows.resize(static_cast<std::size_t>(row) + 1);
-    auto& cells = m_rows[row];
+    m_cells.reach(row);
+    const auto cells = m_cells.cells(row);
+    std::size_t at = cells.size();
     // Charts are drawn column by column, so the cell wanted is usually the
     // row's last one, or a new one that goes last.
-    if (!cells.empty() && cells.back().column == column) return cells.back();
-    auto it = cells.end();
-    if (!cells.empty() && cells.back().column >= column)
-        it =
+    if (!cells.empty() && cells.back().column >= column) {
+        if (cells.back().column == column) return cells.back();
+        const auto it =
             std::lower_bound(cells.begin(), cells.end(), column, [](const Cell& c, int col) { return c.column < col; });
-    if (it != cells.end() && it->column == column) return *it;
-    const FormatId base = m_columnFormats[column] != kNoColumnFormat ? m_columnFormats[column] : m_sheetFormat;
-    // A row that gets a second cell usually gets more: skip the smallest steps of growth.
-    if (cells.size() == cells.capacity() && cells.size() >= 1 && cells.size() < 8) {
-        const auto at = it - cells.begin();
-        cells.reserve(8);
-        it = cells.begin() + at;
+        if (it->column == column) return *it;
+        at = static_cast<std::size_t>(it - cells.begin());
     }
     ++m_cellCount;
-    return *cells.insert(it, Cell{static_cast<std::uint16_t>(column), base, 0});
+    Cell* cell = m_cells.open(row, at, 1);
+    *cell = Cell{static_cast<std::uint16_t>(column), static_cast<std::uint16_t>(baseFormat(column)), 0};
+    return *cell;
 }
 
 CellRange Worksheet::expandedToMerges(CellRange range) const {
@@ -331,19 +339,24 @@ CellRange Worksheet::expandedToMerges(CellRange range) const {
     return range;
 }
 
-void Worksheet::applyEdge(const CellRange& range, Edge edge, std::int16_t lineStyle) {
-    CellRange line = range;
-    switch (edge) {
-    case Edge::Left: line.lastColumn = range.firstColumn; break;
-    case Edge::Right: line.firstColumn = range.lastColumn; break;
-    case Edge::Top: line.lastRow = range.firstRow; break;
-    case Edge::Bottom: line.firstRow = range.lastRow; break;
-    }
-    applyChange(line, {FormatChange::Kind::Border, edge, lineStyle});
+void Worksheet::applyEdge(CellRange range, Edge edge, std::int16_t lineStyle) {
+    const FormatChange change{FormatChange::Kind::Border, edge, lineStyle};
+    // A cell's edge is the cell: the range goes on as it came, in registers.
+    applyChange(range.isSingleCell() ? range : edgeOf(range, edge), change);
 }
 
-void Worksheet::applyChange(const CellRange& target, FormatChange change) {
+void Worksheet::applyChange(CellRange target, FormatChange change) {
     const bool nearMerges = !m_merges.empty() && target.intersects(m_mergedBounds);
+    // Kept short, so that each setter takes the chart's single cells in line.
+    if (!nearMerges && target.isSingleCell()) {
+        Cell& cell = touchCell(target.firstRow, target.firstColumn);
+        cell.format = m_formats.withChange(cell.format, change);
+        return;
+    }
+    applyChangeToArea(target, change, nearMerges);
+}
+
+void Worksheet::applyChangeToArea(CellRange target, FormatChange change, bool nearMerges) {
     const CellRange range = nearMerges ? expandedToMerges(target) : target;
     if (range.isSingleCell()) {
         Cell& cell = touchCell(range.firstRow, range.firstColumn);
@@ -352,7 +365,7 @@ void Worksheet::applyChange(const CellRange& target, FormatChange change) {
     }
     const auto changeStored = [&](auto&& inScope) {
         for (int r = 1; r <= lastStoredRow(); ++r)
-            for (Cell& cell : m_rows[r])
+            for (Cell& cell : m_cells.cells(r))
                 if (inScope(r, cell.column)) cell.format = m_formats.withChange(cell.format, change);
     };
     if (range.isWholeSheet()) {
@@ -364,8 +377,7 @@ void Worksheet::applyChange(const CellRange& target, FormatChange change) {
     }
     if (range.coversWholeColumns()) {
         for (int c = range.firstColumn; c <= range.lastColumn; ++c) {
-            const FormatId base = m_columnFormats[c] != kNoColumnFormat ? m_columnFormats[c] : m_sheetFormat;
-            m_columnFormats[c] = m_formats.withChange(base, change);
+            m_columnFormats[c] = m_formats.withChange(baseFormat(c), change);
         }
         changeStored([&](int, int column) { return column >= range.firstColumn && column <= range.lastColumn; });
         return;
@@ -376,12 +388,12 @@ void Worksheet::applyChange(const CellRange& target, FormatChange change) {
 }
 
 std::span<Cell> Worksheet::touchSpan(int row, int firstColumn, int lastColumn) {
-    if (row > lastStoredRow()) m_rows.resize(static_cast<std::size_t>(row) + 1);
-    auto& cells = m_rows[row];
+    m_cells.reach(row);
+    const auto cells = m_cells.cells(row);
     const auto byColumn = [](const Cell& c, int col) { return c.column < col; };
     const auto begin = std::lower_bound(cells.begin(), cells.end(), firstColumn, byColumn);
     const auto end = std::lower_bound(begin, cells.end(), lastColumn + 1, byColumn);
-    const auto at = begin - cells.begin();
+    const auto at = static_cast<std::size_t>(begin - cells.begin());
     const auto wanted = static_cast<std::size_t>(lastColumn - firstColumn + 1);
     const auto present = static_cast<std::size_t>(end - begin);
     if (present != wanted) {
@@ -394,14 +406,13 @@ std::span<Cell> Worksheet::touchSpan(int row, int firstColumn, int lastColumn) {
                 span.push_back(*stored++);
                 continue;
             }
-            const FormatId base = m_columnFormats[c] != kNoColumnFormat ? m_columnFormats[c] : m_sheetFormat;
-            span.push_back(Cell{static_cast<std::uint16_t>(c), base, 0});
+            span.push_back(Cell{static_cast<std::uint16_t>(c), static_cast<std::uint16_t>(baseFormat(c)), 0});
         }
-        cells.erase(begin, end);
-        cells.insert(cells.begin() + at, span.begin(), span.end());
+        m_cells.open(row, at, wanted - present);
+        std::copy(span.begin(), span.end(), m_cells.cells(row).begin() + static_cast<std::ptrdiff_t>(at));
         m_cellCount += wanted - present;
     }
-    return {cells.data() + at, wanted};
+    return m_cells.cells(row).subspan(at, wanted);
 }
 
 } // namespace spreadsheet

@@ -2,6 +2,7 @@
 
 #include "CellFormat.h"
 #include "CellRange.h"
+#include "CellRows.h"
 #include "PrintSettings.h"
 
 #include <QString>
@@ -13,13 +14,7 @@
 
 namespace spreadsheet {
 
-// A cell that holds a value or a format of its own. Cells that hold neither
-// are not stored at all.
-struct Cell {
-    std::uint16_t column = 0;
-    FormatId format = 0;
-    std::uint32_t text = 0; // 1-based index into the sheet's texts; 0: no value
-};
+static_assert(FormatTable::kMaxFormats <= 65536 && sizeof(Cell) == 8);
 
 // One worksheet: cell values and formats, the sheet-wide and column formats,
 // column widths, merged areas and how the sheet prints. Every setter checks its arguments as Excel
@@ -34,16 +29,17 @@ public:
     const QString& name() const { return m_name; }
 
     // Formatting. A range that touches a merged area formats the whole area.
-    void setFontName(const CellRange& range, const QString& name);
-    void setFontSize(const CellRange& range, double points);
-    void setFontColorIndex(const CellRange& range, int colorIndex);
-    void setInteriorColorIndex(const CellRange& range, int colorIndex);
-    void setBorderLineStyle(const CellRange& range, int borderIndex, int lineStyle);
-    void setHorizontalAlignment(const CellRange& range, int alignment);
-    void setColumnWidth(const CellRange& range, double characters);
-    void merge(const CellRange& range);
+    // Ranges go by value, in registers: a large chart makes half a million calls.
+    void setFontName(CellRange range, const QString& name);
+    void setFontSize(CellRange range, double points);
+    void setFontColorIndex(CellRange range, int colorIndex);
+    void setInteriorColorIndex(CellRange range, int colorIndex);
+    void setBorderLineStyle(CellRange range, int borderIndex, int lineStyle);
+    void setHorizontalAlignment(CellRange range, int alignment);
+    void setColumnWidth(CellRange range, double characters);
+    void merge(CellRange range);
     // Text of every cell of the range; the empty text clears the value.
-    void setValue(const CellRange& range, const QString& text);
+    void setValue(CellRange range, const QString& text);
     void setPrintSettings(const PrintSettings& settings);
 
     // Reading.
@@ -66,8 +62,8 @@ public:
     QString fontName(const CellFormat& format) const { return m_formats.fontName(format.fontName); }
 
     // Stored cells of one row in column order; rows past lastStoredRow() are empty.
-    int lastStoredRow() const { return static_cast<int>(m_rows.size()) - 1; }
-    const std::vector<Cell>& storedCells(int row) const;
+    int lastStoredRow() const { return m_cells.lastRow(); }
+    std::span<const Cell> storedCells(int row) const;
     std::size_t storedCellCount() const { return m_cellCount; }
     const QString& text(const Cell& cell) const { return m_texts[cell.text - 1]; }
     std::size_t textCount() const { return m_texts.size() - m_freeTexts.size(); }
@@ -88,11 +84,16 @@ private:
     Cell* findCell(int row, int column);
     const Cell* findCell(int row, int column) const;
     Cell& touchCell(int row, int column);
+    // The format a new cell of the column starts with.
+    FormatId baseFormat(int column) const {
+        return m_columnFormats[column] != kNoColumnFormat ? m_columnFormats[column] : m_sheetFormat;
+    }
     // The cells of one row from firstColumn to lastColumn, stored for the purpose.
     std::span<Cell> touchSpan(int row, int firstColumn, int lastColumn);
     CellRange expandedToMerges(CellRange range) const;
-    void applyChange(const CellRange& range, FormatChange change);
-    void applyEdge(const CellRange& range, Edge edge, std::int16_t lineStyle);
+    void applyChange(CellRange range, FormatChange change);
+    void applyChangeToArea(CellRange target, FormatChange change, bool nearMerges);
+    void applyEdge(CellRange range, Edge edge, std::int16_t lineStyle);
     std::uint32_t storeText(std::uint32_t slot, const QString& text);
 
     QString m_name;
@@ -100,7 +101,7 @@ private:
     FormatId m_sheetFormat = 0;
     std::vector<FormatId> m_columnFormats; // by column, kNoColumnFormat when none
     std::vector<double> m_columnWidths;    // by column, -1 when default
-    std::vector<std::vector<Cell>> m_rows; // by row, cells sorted by column
+    CellRows m_cells;
     std::vector<QString> m_texts;
     std::vector<std::uint32_t> m_freeTexts;
     std::vector<CellRange> m_merges;

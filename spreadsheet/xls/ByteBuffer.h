@@ -23,6 +23,17 @@ public:
         u32(static_cast<std::uint32_t>(bits));
         u32(static_cast<std::uint32_t>(bits >> 32));
     }
+    // count numbers of two bytes, the k-th being valueAt(k), through one
+    // pointer: a row's run of blank cells is one number each.
+    template <typename ValueAt>
+    void u16s(std::size_t count, ValueAt&& valueAt) {
+        std::uint8_t* at = room(2 * count);
+        for (std::size_t k = 0; k < count; ++k, at += 2) {
+            const std::uint16_t v = valueAt(k);
+            at[0] = static_cast<std::uint8_t>(v);
+            at[1] = static_cast<std::uint8_t>(v >> 8);
+        }
+    }
     void bytes(const std::uint8_t* data, std::size_t size) {
         if (size != 0) std::memcpy(room(size), data, size);
     }

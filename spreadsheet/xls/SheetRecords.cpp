@@ -104,7 +104,7 @@ void writeCells(RecordWriter& stream, int row, const std::vector<FileCell>& cell
         const std::size_t at = stream.begin(end - i == 1 ? record::kBlank : record::kMulBlank);
         data.u16(r);
         data.u16(static_cast<std::uint16_t>(cell.column - 1));
-        for (std::size_t k = i; k < end; ++k) data.u16(formats.xfIndex(cells[k].format));
+        data.u16s(end - i, [&](std::size_t k) { return formats.xfIndex(cells[i + k].format); });
         if (end - i > 1) data.u16(static_cast<std::uint16_t>(cells[end - 1].column - 1));
         stream.end(at);
         i = end;

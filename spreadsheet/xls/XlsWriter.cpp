@@ -1,6 +1,7 @@
 #include "XlsWriter.h"
 
 #include "BiffRecords.h"
+#include "ByteArrayOutput.h"
 #include "ByteBuffer.h"
 #include "FormatRecords.h"
 #include "GsfObject.h"
@@ -11,7 +12,6 @@
 #include "spreadsheet/Worksheet.h"
 
 #include <gsf/gsf-outfile-msole.h>
-#include <gsf/gsf-output-memory.h>
 
 #include <algorithm>
 #include <cstring>
@@ -104,8 +104,11 @@ QByteArray workbookFileBytes(const Worksheet& sheet) {
     };
     static constexpr std::uint8_t kZeros[kMinimumStreamSize] = {};
     initialiseGsf();
-    GsfPtr<GsfOutput> memory(gsf_output_memory_new());
-    GsfPtr<GsfOutfile> container(gsf_outfile_msole_new(memory.get()));
+    // Room for the stream, its allocation table and the container's own sectors, kept ahead.
+    QByteArray bytes;
+    bytes.reserve(static_cast<qsizetype>(parts.size() + parts.size() / 64 + 65536));
+    GsfPtr<GsfOutput> file(byteArrayOutputNew(bytes));
+    GsfPtr<GsfOutfile> container(gsf_outfile_msole_new(file.get()));
     GsfPtr<GsfOutput> workbook(gsf_outfile_new_child(container.get(), "Workbook", FALSE));
     // The two parts go straight into the container, never joined in a copy of their own.
     const bool written = write(workbook.get(), parts.globals.bytes().data(), parts.globals.bytes().size())
@@ -115,8 +118,7 @@ QByteArray workbookFileBytes(const Worksheet& sheet) {
     if (!written)
         throw core::Error(core::ErrorKind::CallRejected,
                           QT_TRANSLATE_NOOP("core::Error", "The workbook could not be put together."));
-    const auto* data = gsf_output_memory_get_bytes(GSF_OUTPUT_MEMORY(memory.get()));
-    return QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(gsf_output_size(memory.get())));
+    return bytes;
 }
 
 } // namespace spreadsheet::xls

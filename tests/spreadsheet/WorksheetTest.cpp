@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <numeric>
+
 using namespace spreadsheet;
 using spreadsheet::Edge;
 
@@ -211,4 +214,43 @@ TEST(Worksheet, ARangeFormatsItsStoredAndItsNewCellsAlike) {
     std::vector<int> columns;
     for (const Cell& cell : sheet.storedCells(5)) columns.push_back(cell.column);
     EXPECT_EQ(columns, (std::vector<int>{2, 3, 4, 5, 6, 7}));
+}
+
+// Rows that grow together, in any column order, keep every cell in its place:
+// the room rows give up as they grow goes to rows begun later, and a copy of
+// the sheet keeps its own cells.
+TEST(Worksheet, RowsGrowingTogetherKeepTheirCellsInColumnOrder) {
+    const auto text = [](int row, int column) { return QString::number(row * 1000 + column); };
+    struct Order {
+        const char* name;
+        std::vector<int> columns;
+    };
+    std::vector<int> ascending(40), descending(40), oddsThenEvens;
+    std::iota(ascending.begin(), ascending.end(), 1);
+    std::reverse_copy(ascending.begin(), ascending.end(), descending.begin());
+    for (int first : {1, 2})
+        for (int c = first; c <= 40; c += 2) oddsThenEvens.push_back(c);
+    for (const Order& order :
+         {Order{"ascending", ascending}, Order{"descending", descending}, Order{"odds, then evens", oddsThenEvens}}) {
+        SCOPED_TRACE(order.name);
+        Worksheet sheet;
+        for (int firstRow : {1, 6}) // rows 6 to 10 begin once rows 1 to 5 have outgrown their first room
+            for (int column : order.columns)
+                for (int row = firstRow; row < firstRow + 5; ++row)
+                    sheet.setValue(CellRange::cell(row, column), text(row, column));
+        const Worksheet copy = sheet;
+        sheet.setFontSize({1, 1, 10, 100}, 12); // every row of the original grows to 100 cells
+        for (int row = 1; row <= 10; ++row) {
+            std::vector<int> stored;
+            for (const Cell& cell : copy.storedCells(row)) stored.push_back(cell.column);
+            EXPECT_EQ(stored, ascending) << "row " << row;
+            for (int column : ascending) {
+                EXPECT_EQ(copy.value(row, column), text(row, column));
+                EXPECT_EQ(copy.format(row, column).fontSize(), 10);
+                EXPECT_EQ(sheet.value(row, column), text(row, column));
+            }
+            EXPECT_EQ(sheet.storedCells(row).size(), 100u);
+        }
+        EXPECT_EQ(copy.storedCellCount(), 400u);
+    }
 }
