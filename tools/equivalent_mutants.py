@@ -193,4 +193,7 @@ EQUIVALENT = [
                "if (date.calendar == Calendar::Unknown || (slash >= 0 && date.calendar != Calendar::Julian)) return {};",
                "if (date.calendar == Calendar::Unknown || (slash >= 1 && date.calendar != Calendar::Julian)) return {};",
                "a year that begins with its slash has no digits before it and is no date at all"),
+    Equivalent("chart/ChartLayout.cpp", "add({step, SheetTarget::Range, {0, 0, text(address)}, member, 0, value});",
+               "add({step, SheetTarget::Range, {0, 0, text(address)}, member, (-1), value});",
+               "the layout's range steps only merge; the border index is read for line styles alone"),
 ]

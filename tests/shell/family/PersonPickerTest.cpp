@@ -9,6 +9,7 @@
 #include "shell/shared/ApplicationEnd.h"
 #include "shell/shared/TrappedHandler.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QFile>
@@ -77,6 +78,17 @@ TEST_F(PersonPickerTest, StartsOnItsPersonAndFollowsTheTyping) {
     EXPECT_EQ(selected(), QStringLiteral("(none)"));
     EXPECT_EQ(count(), QStringLiteral("0 of 10 people"));
     EXPECT_FALSE(picker.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->isEnabled());
+}
+
+// A screen reader finds a name on every control the keyboard reaches.
+TEST_F(PersonPickerTest, EveryControlTheKeyboardReachesHasAName) {
+    for (QWidget* control : picker.findChildren<QWidget*>()) {
+        if (control->focusPolicy() == Qt::NoFocus || !control->isVisibleTo(&picker)) continue;
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+        ASSERT_NE(accessible, nullptr) << control->metaObject()->className();
+        EXPECT_FALSE(accessible->text(QAccessible::Name).isEmpty())
+            << control->metaObject()->className() << " " << control->objectName().toStdString();
+    }
 }
 
 // A reading asked to stop ends without a tree, and says so.
