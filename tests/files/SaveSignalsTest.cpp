@@ -23,6 +23,8 @@ Ending endingOf(int signal, bool duringSave) {
     const pid_t child = ::fork();
     if (child == 0) {
         ::close(pipe[0]);
+        // As a program started from a terminal has them (a background job of a script ignores SIGINT).
+        for (const int ending : {SIGINT, SIGTERM, SIGHUP}) std::signal(ending, SIG_DFL);
         files::deferEndingSignalsDuringSaves();
         {
             std::optional<files::SaveUnderWay> save;
