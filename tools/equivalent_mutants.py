@@ -168,20 +168,12 @@ EQUIVALENT = [
                "the picture's bytes are counted ahead exactly, so the room never has to grow"),
     Equivalent("spreadsheet/Worksheet.cpp", "if (range.rowCount() > 1)", "if (range.rowCount() >= 1)",
                "a range of one row has no inside line: the rows above its last make no range, and nothing changes"),
-    Equivalent("gedcom/FamilyTreeReader.cpp",
-               'fail(path, 0, core::Phrase(QT_TRANSLATE_NOOP("core::Error", "cannot be read: %1"), {file.errorString()}));',
-               "{}",
-               "openRegularFile() has refused every name that cannot be opened as a regular file; QFile takes the "
-               "open descriptor it hands over without failing"),
     Equivalent("shell/shared/MessageBox.cpp", "constexpr int kTitleBarRoom = 120;", "constexpr int kTitleBarRoom = 121;",
                "an estimate of what the window manager's title bar holds beside the caption; a pixel more widens a "
                "box with a long caption by a pixel and shows the same caption and text"),
     Equivalent("shell/shared/SkinFramework.h", "static constexpr int kApplyStyleSheet = 1;",
                "static constexpr int kApplyStyleSheet = 2;",
                "the bit is set and tested by this name only; any bit of its own does the same"),
-    Equivalent("files/RunningObjects.cpp", "if (m_fd < 0) return;", "if (m_fd < 0) {}",
-               "an entry that could not be made left nothing at its path (its draft was removed), and closing -1 "
-               "does nothing"),
     Equivalent("spreadsheet/xls/ByteBuffer.h", "std::size_t m_capacity = 0;", "std::size_t m_capacity = 1;",
                "every record the writer makes begins with a field of two bytes or more (or is reserved first), "
                "which grows the buffer before a byte is written"),
