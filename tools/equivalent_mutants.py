@@ -2,7 +2,8 @@
 with why. A generated fault is matched by its file and by the line it
 changes, before and after (runs of white space count as one space); the
 mutation run reports a listed fault apart and does not count it, and names
-entries that no longer match anything in the code."""
+entries that no longer match anything in the code. A line that stands twice
+in its file is listed only when the fault is equivalent in both places."""
 from dataclasses import dataclass
 
 
