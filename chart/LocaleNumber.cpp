@@ -12,8 +12,8 @@ namespace chart {
 namespace {
 
 // A plain decimal number in the C form: sign, digits with an optional point,
-// an optional exponent.
-const QRegularExpression kDecimal(QStringLiteral("^([+-]?)0*(\\d*)(?:\\.(\\d*))?(?:[eE]([+-]?\\d+))?$"));
+// an optional exponent (its sign, and its digits from the first that counts).
+const QRegularExpression kDecimal(QStringLiteral("^([+-]?)0*(\\d*)(?:\\.(\\d*))?(?:[eE]([+-]?)0*(\\d+))?$"));
 
 // A number written correctly but beyond what a double holds is still a
 // number: too large, it stands as the largest double of its sign; too small,
@@ -36,10 +36,10 @@ std::optional<double> outOfRange(const QString& cForm) {
         if (firstDigit < 0) return 0.0;
         magnitude = -firstDigit;
     }
-    const QString exponent = m.captured(4);
-    const bool exponentNegative = exponent.startsWith(QLatin1Char('-'));
+    const qint64 exponentSign = m.captured(4) == QLatin1String("-") ? -1 : 1;
+    const QString exponent = m.captured(5);
     const bool hugeExponent = exponent.size() > 12; // beyond any double either way
-    magnitude = hugeExponent ? (exponentNegative ? -1 : 1) * (qint64(1) << 40) : magnitude + exponent.toLongLong();
+    magnitude += exponentSign * (hugeExponent ? qint64(1) << 40 : exponent.toLongLong());
     if (magnitude <= 0) return 0.0;
     const double largest = std::numeric_limits<double>::max();
     return m.captured(1) == QLatin1String("-") ? -largest : largest;

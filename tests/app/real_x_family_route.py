@@ -2,7 +2,8 @@
 """The whole route with a family file in a real X session under a window
 manager: `kinloom FAMILY.ged`, the person picked by typing, Start, the
 preview, Save through the save dialog, Done, and closing the preview ends the
-program; xlrd then reads the saved workbook cell by cell. Starts its own
+program. The main window stands centred on the screen with its frame (title
+bar included) once the window manager has framed it. xlrd then reads the saved workbook cell by cell. Starts its own
 Xvfb (on a display it picks itself, -displayfd) and openbox, drives the
 windows with xdotool; exits 77 (skipped), saying why, where one of them (or
 xprop) is missing or will not start.
@@ -15,12 +16,26 @@ import subprocess
 import sys
 import tempfile
 
-from x_session import Session, require
+from x_session import Session, require, wait_for
+
+
+def frame_offset_from_centre(session, window):
+    """How far the window's frame stands from the middle of the 1280x1024
+    screen, (x, y) in pixels; None before the window manager has framed it."""
+    extents = session.run("xprop", "-id", window, "_NET_FRAME_EXTENTS").partition("=")[2].split(",")
+    if len(extents) != 4:
+        return None
+    left, right, top, bottom = (int(e) for e in extents)
+    info = dict(line.strip().split(":", 1) for line in session.run("xwininfo", "-id", window).splitlines()
+                if line.strip().startswith(("Absolute", "Width", "Height")))
+    x, y = int(info["Absolute upper-left X"]) - left, int(info["Absolute upper-left Y"]) - top
+    width, height = int(info["Width"]) + left + right, int(info["Height"]) + top + bottom
+    return x - (1280 - width) // 2, y - (1024 - height) // 2
 
 
 def main():
     kinloom, family, checks = sys.argv[1:4]
-    require("Xvfb", "openbox", "xdotool", "xprop")
+    require("Xvfb", "openbox", "xdotool", "xprop", "xwininfo")
     with tempfile.TemporaryDirectory() as work:
         session = Session(work)
         saved = os.path.join(work, "Ole Hansen.xls")
@@ -31,7 +46,12 @@ def main():
             session.window("^Choose the Person – family.ged$")
             session.run("xdotool", "type", "--delay", "40", "hansen ole")
             session.run("xdotool", "key", "Return")
-            session.click(session.window("^family.ged – Kinloom$"), 260, 20)  # Start Creating Template
+            main_window = session.window("^family.ged – Kinloom$")
+            offset = []
+            if not wait_for(lambda: offset.append(frame_offset_from_centre(session, main_window))
+                            or offset[-1] == (0, 0), 5):
+                session.fail(f"the main window's frame stands {offset[-1]} from the screen's middle")
+            session.click(main_window, 260, 20)  # Start Creating Template
             preview = session.window("^Preview$")
             session.click(preview, 488, 603)  # Save Results To Excel File
             session.window("^Save File$")

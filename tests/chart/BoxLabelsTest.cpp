@@ -186,3 +186,31 @@ TEST(BoxLabels, ColumnsGrowToTheirWidestTextAndNeverNarrow) {
     }
     for (const int pixels : {1783, 5000}) EXPECT_EQ(spreadsheet::columnWidthShowing(pixels), 255.0);
 }
+
+// Which texts a fit counts: those of the columns asked for, from the first
+// row to the last, each measured in its own font and size; columns outside
+// keep their width however wide their texts.
+TEST(BoxLabels, AFitMeasuresEveryTextOfItsColumnsInItsOwnSize) {
+    spreadsheet::registerSheetFonts();
+    spreadsheet::Worksheet sheet;
+    const QString wide = QStringLiteral("Kristoffersdatter Bjørnstad-Halvorsen (c. 1765–bef. 1834)");
+    const struct {
+        int row;
+        int column;
+        double points;
+    } texts[] = {{1, 1, 10}, {1, 2, 10}, {40, 3, 20}, {40, 4, 10}, {300, 5, 10}, {40, 6, 10}};
+    for (const auto& t : texts) {
+        sheet.setValue(spreadsheet::CellRange::cell(t.row, t.column), wide);
+        sheet.setFontSize(spreadsheet::CellRange::cell(t.row, t.column), t.points);
+    }
+    spreadsheet::widenColumnsToTexts(sheet, 2, 5);
+    EXPECT_FALSE(sheet.hasCustomWidth(1));
+    EXPECT_FALSE(sheet.hasCustomWidth(6));
+    const int text = spreadsheet::textWidthPixels(wide, QStringLiteral("Tahoma"), 10);
+    for (const int column : {2, 4, 5}) {
+        SCOPED_TRACE(column);
+        EXPECT_GE(columnPixels(sheet.columnWidth(column)), text + 8);
+        EXPECT_LT(columnPixels(sheet.columnWidth(column) - 1), text + 8);
+    }
+    EXPECT_GT(columnPixels(sheet.columnWidth(3)), 2 * text - 20); // twice the size, about twice as wide
+}

@@ -258,13 +258,17 @@ TEST(LocaleNumber, NumbersBeyondADoubleAreStillNumbers) {
         std::optional<double> value;
         GenerationCountCheck check;
     };
-    for (const Case& c : {Case{nines, largest, GenerationCountCheck::TooMany},
-                          Case{QStringLiteral("1e400"), largest, GenerationCountCheck::TooMany},
-                          Case{QStringLiteral("-1e400"), -largest, GenerationCountCheck::Accepted},
-                          Case{QStringLiteral("1e-400"), 0.0, GenerationCountCheck::Accepted},
-                          Case{tiny, 0.0, GenerationCountCheck::Accepted},
-                          Case{QStringLiteral("1e400x"), std::nullopt, GenerationCountCheck::NotNumeric},
-                          Case{QStringLiteral("1.2e400.5"), std::nullopt, GenerationCountCheck::NotNumeric}}) {
+    for (const Case& c :
+         {Case{nines, largest, GenerationCountCheck::TooMany},
+          Case{QStringLiteral("1e400"), largest, GenerationCountCheck::TooMany},
+          Case{nines + QStringLiteral("e-00000000000000000001"), largest, GenerationCountCheck::TooMany},
+          Case{QStringLiteral("1e+0000000000000000400"), largest, GenerationCountCheck::TooMany},
+          Case{QStringLiteral("1e-0000000000000000400"), 0.0, GenerationCountCheck::Accepted},
+          Case{QStringLiteral("-1e400"), -largest, GenerationCountCheck::Accepted},
+          Case{QStringLiteral("1e-400"), 0.0, GenerationCountCheck::Accepted},
+          Case{tiny, 0.0, GenerationCountCheck::Accepted},
+          Case{QStringLiteral("1e400x"), std::nullopt, GenerationCountCheck::NotNumeric},
+          Case{QStringLiteral("1.2e400.5"), std::nullopt, GenerationCountCheck::NotNumeric}}) {
         SCOPED_TRACE(c.text.left(20).toStdString());
         EXPECT_EQ(parseLocaleNumber(c.text), c.value);
         EXPECT_EQ(checkGenerationCount(c.text), c.check);

@@ -349,11 +349,35 @@ TEST(PictureFile, RoundTripsAndRefusesDamagedOrForeignFiles) {
         {"a merged area beyond the grid", [](PictureContent& c) { c.merges[0] = QRect(1, 1, 2, 1); }},
         {"a text beyond the grid", [](PictureContent& c) { c.texts[0].area = QRect(0, 2, 1, 1); }},
         {"a text of no size", [](PictureContent& c) { c.texts[0].pixelSize = 0; }},
+        {"a font name of 256 characters", [](PictureContent& c) { c.texts[0].fontName = QString(256, u'F'); }},
+        {"a text one character too long",
+         [](PictureContent& c) { c.texts[0].text = QString(xl::kMaxTextLength + 1, u'x'); }},
     };
     for (const auto& [what, damage] : damages) {
         PictureContent c = sound();
         damage(c);
         EXPECT_THROW(VectorPicture{std::move(c)}, core::Error) << what;
+    }
+    // Up to the bounds, and in any shape, content is taken and its file read back.
+    const std::vector<std::pair<const char*, std::function<void(PictureContent&)>>> bounds = {
+        {"a font name of 255 characters", [](PictureContent& c) { c.texts[0].fontName = QString(255, u'F'); }},
+        {"a text of the longest length", [](PictureContent& c) { c.texts[0].text = QString(xl::kMaxTextLength, u'x'); }},
+        {"one row of forty cells and nothing else",
+         [](PictureContent& c) {
+             c.columnWidths.assign(40, 64), c.rowHeights = {17}, c.rowStarts = {0, 40};
+             c.cells.clear(), c.merges.clear(), c.texts.clear();
+             for (std::uint16_t column = 0; column < 40; ++column) c.cells.push_back({column, 0});
+         }},
+    };
+    for (const auto& [what, shape] : bounds) {
+        PictureContent c = sound();
+        shape(c);
+        try {
+            const VectorPicture picture{std::move(c)};
+            EXPECT_EQ(VectorPicture::fromBytes(picture.toBytes()).toImage(), picture.toImage()) << what;
+        } catch (const core::Error& e) {
+            ADD_FAILURE() << what << ": " << e.what();
+        }
     }
 }
 

@@ -9,8 +9,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <unistd.h>
 
 using namespace chart;
@@ -89,4 +91,81 @@ TEST_F(TemporaryFilesTest, ATempBmpNoLiveKinloomHoldsIsTakenOver) {
     }
     EXPECT_TRUE(tempFiles().isEmpty()); // each claim went with its run
     EXPECT_FALSE(QFile::exists(app(QStringLiteral("temp.bmp"))));
+}
+
+// What lies at temp.bmp beside the program is taken over only when it is a
+// file of the user's own that no live Kinloom holds; anything else stays as
+// it is and the picture goes to a file of its own in the temporary folder.
+TEST_F(TemporaryFilesTest, OnlyAnAbandonedFileOfTheUsersOwnIsTakenOverAsTempBmp) {
+    const QString fixed = app(QStringLiteral("temp.bmp"));
+    writeFile(app(QStringLiteral("target.bmp")), "someone's picture");
+    const struct {
+        const char* what;
+        std::function<bool()> leave; // false where the case cannot be made here
+        bool takenOver;
+    } cases[] = {
+        {"held by a run that died",
+         [&] {
+             writeFile(fixed, "left");
+             writeDeadHold(fixed);
+             return true;
+         },
+         true},
+        {"a link to another file", [&] { return QFile::link(app(QStringLiteral("target.bmp")), fixed); }, false},
+        {"a folder", [&] { return QDir().mkdir(fixed); }, false},
+        {"another user's file", // only root can give a file away
+         [&] {
+             writeFile(fixed, "left");
+             return ::chown(QFile::encodeName(fixed).constData(), 65534, 65534) == 0;
+         },
+         false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        if (!c.leave()) continue;
+        {
+            const TemporaryFile picture = claimPictureFile(appFolder.path(), build.tempFolder());
+            EXPECT_EQ(picture.path() == fixed, c.takenOver) << picture.path().toStdString();
+        }
+        EXPECT_EQ(QFileInfo(fixed).exists() || QFileInfo(fixed).isSymLink(), !c.takenOver);
+        EXPECT_EQ(contentOf(app(QStringLiteral("target.bmp"))), QByteArray("someone's picture"));
+        EXPECT_TRUE(tempFiles().isEmpty());
+        QFile::remove(fixed);
+        QDir().rmdir(fixed);
+    }
+}
+
+// Without a table of running objects that can be trusted nobody can tell a
+// file left behind from one in use: nothing is cleared away or taken over.
+TEST_F(TemporaryFilesTest, WithoutATrustedTableNothingIsClearedAwayOrTakenOver) {
+    QTemporaryDir objects;
+    const QString notAFolder = objects.filePath(QStringLiteral("table"));
+    writeFile(notAFolder, "");
+    files::setRunningObjectFolder(notAFolder);
+    writeFile(temp(QStringLiteral("halvar11111111.xls")), "left behind");
+    writeFile(app(QStringLiteral("temp.bmp")), "left behind");
+    removeAbandonedTemporaryFiles(build.tempFolder(), appFolder.path());
+    EXPECT_EQ(tempFiles(), QStringList{QStringLiteral("halvar11111111.xls")});
+    {
+        const TemporaryFile picture = claimPictureFile(appFolder.path(), build.tempFolder());
+        EXPECT_NE(picture.path(), app(QStringLiteral("temp.bmp")));
+    }
+    EXPECT_EQ(contentOf(app(QStringLiteral("temp.bmp"))), QByteArray("left behind"));
+}
+
+// A picture file a run claims in the temporary folder is named as the
+// clean-up knows Kinloom's files: left by a run that died, it goes at the
+// next start.
+TEST_F(TemporaryFilesTest, APictureFileLeftByARunThatDiedGoesAtTheNextStart) {
+    writeFile(app(QStringLiteral("temp.bmp")), "another run's");
+    const files::FileHold otherRun(app(QStringLiteral("temp.bmp")));
+    for (int run = 0; run < 3; ++run) {
+        TemporaryFile picture = claimPictureFile(appFolder.path(), build.tempFolder());
+        ASSERT_TRUE(picture.path().startsWith(build.tempFolder()));
+        picture.handOver(); // the run dies: its file stays, its hold goes
+    }
+    ASSERT_EQ(tempFiles().size(), 3);
+    removeAbandonedTemporaryFiles(build.tempFolder(), appFolder.path());
+    EXPECT_TRUE(tempFiles().isEmpty()) << tempFiles().join(u' ').toStdString();
+    EXPECT_EQ(contentOf(app(QStringLiteral("temp.bmp"))), QByteArray("another run's"));
 }

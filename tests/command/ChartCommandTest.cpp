@@ -378,6 +378,23 @@ TEST(ChartCommand, VectorPicturesAreDrawnByOtherRenderers) {
     const QString png = dir.filePath(QStringLiteral("rsvg.png"));
     ASSERT_EQ(QProcess::execute(QStringLiteral("rsvg-convert"), {QStringLiteral("-o"), png, svg}), 0);
     EXPECT_EQ(regionsOf(QImage(png), qRgb(153, 204, 0)).size(), 31u);
+    // Drawn at the bitmap's size, the SVG reaches the picture's edges as the bitmap does.
+    const QString bitmap = dir.filePath(QStringLiteral("chart.png"));
+    ASSERT_EQ(run({QStringLiteral("--output"), book, QStringLiteral("--picture"), bitmap}).status, kExitSuccess);
+    const QImage own = QImage(bitmap).convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(QProcess::execute(QStringLiteral("rsvg-convert"),
+                                {QStringLiteral("-w"), QString::number(own.width()), QStringLiteral("-h"),
+                                 QString::number(own.height()), QStringLiteral("-b"), QStringLiteral("white"),
+                                 QStringLiteral("-o"), png, svg}),
+              0);
+    const QImage drawn = QImage(png).convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(drawn.size(), own.size());
+    int differing = 0;
+    for (int x = 0; x < own.width(); ++x)
+        for (const int y : {0, own.height() - 1}) differing += drawn.pixel(x, y) != own.pixel(x, y);
+    for (int y = 0; y < own.height(); ++y)
+        for (const int x : {0, own.width() - 1}) differing += drawn.pixel(x, y) != own.pixel(x, y);
+    EXPECT_EQ(differing, 0);
 
     // A4 landscape, one page wide: 5 generations fit one page; 10 are shrunk
     // to 82.5 % and take 42 rows of 17 pixels a page (41 under the title).

@@ -176,7 +176,7 @@ TEST(FileReplacement, TwoFilesGoInPlaceAsOneOrNotAtAll) {
     };
     for (const Case& c : {Case{Mode::Beside, Mode::Beside, true}, Case{Mode::Beside, Mode::Beside, false},
                           Case{Mode::Beside, Mode::InPlace, true}, Case{Mode::InPlace, Mode::Beside, true},
-                          Case{Mode::InPlace, Mode::Beside, false}}) {
+                          Case{Mode::InPlace, Mode::Beside, false}, Case{Mode::InPlace, Mode::InPlace, true}}) {
         SCOPED_TRACE(testing::Message() << int(c.first) << int(c.second) << c.secondExists);
         QTemporaryDir dir;
         const QString book = dir.filePath(QStringLiteral("old.xls")), picture = dir.filePath(QStringLiteral("p.png"));

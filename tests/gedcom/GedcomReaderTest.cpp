@@ -17,7 +17,9 @@
 #include <atomic>
 #include <cstdio>
 #include <fcntl.h>
+#include <csignal>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 
@@ -227,6 +229,12 @@ TEST(GedcomReader, EveryErrorNamesTheLineAndQuotesTheFileSafely) {
                                  "is read")},
              Case{"0 HEAD\n\x1b]0;owned\x07 NAME\n", gedcom::kMaxRecords,
                   QStringLiteral("t.ged:2: the line does not begin with a level number: \"\\x1b]0;owned\\x07 NAME\"")},
+             // A line is quoted up to 40 characters.
+             Case{"0 HEAD\n" + QByteArray(40, 'x') + "\n", gedcom::kMaxRecords,
+                  QStringLiteral("t.ged:2: the line does not begin with a level number: \"%1\"").arg(QString(40, u'x'))},
+             Case{"0 HEAD\n" + QByteArray(41, 'x') + "\n", gedcom::kMaxRecords,
+                  QStringLiteral("t.ged:2: the line does not begin with a level number: \"%1\u2026\"")
+                      .arg(QString(40, u'x'))},
          }) {
         QByteArray bytes = c.file;
         QBuffer buffer(&bytes);
@@ -369,6 +377,7 @@ TEST(DateYear, ShowsTheYearWhereTheGrammarPutsIt) {
         {"@#DJULIAN@ 20 DEC 1700", "1700"},
         {"@#DJULIAN@ 25 DEC 1700", "1701"},
         {"@#DJULIAN@ 1 JAN 1700/01", "1701"},
+        {"@#DJULIAN@ 1 JAN 1700/1", "1701"},
         {"JULIAN 1700", "1700"},
         {"@#DJULIAN@ 15 MAR 44 B.C.", "44 B.C."},
         // Hebrew dates: a month that ends one Gregorian year, one that begins the next.
@@ -379,6 +388,15 @@ TEST(DateYear, ShowsTheYearWhereTheGrammarPutsIt) {
         {"HEBREW 14 ADS 5784", "2024"},
         {"@#DHEBREW@ 30 TVT 5784", ""},
         {"@#DHEBREW@ MAR 5784", ""},
+        {"@#DHEBREW@ 29 ELL 5784", "2024"}, // Elul, the last month
+        // A month across a new year goes to the year holding most of its days:
+        // Tevet 5561 is 17 Dec 1800 to 14 Jan 1801, Tevet 5770 18 Dec 2009 to 15 Jan 2010.
+        {"@#DHEBREW@ TVT 5561", "1800"},
+        {"@#DHEBREW@ TVT 5770", "2010"},
+        // 5766 begins a day late (the rule for a year after a leap year), which
+        // leaves its Heshvan 29 days.
+        {"@#DHEBREW@ 29 CSH 5766", "2005"},
+        {"@#DHEBREW@ 30 CSH 5766", ""},
         // French Republican dates in the years the calendar was used.
         {"@#DFRENCH R@ 1 VEND 8", "1799"},
         {"FRENCH_R 10 NIVO 14", "1805"},
@@ -391,6 +409,26 @@ TEST(DateYear, ShowsTheYearWhereTheGrammarPutsIt) {
     };
     for (const auto& [date, year] : cases)
         EXPECT_EQ(displayYear(QString::fromLatin1(date)), QString::fromLatin1(year)) << date;
+}
+
+// Each year of the Republic as proclaimed: the day of Nivose that was
+// 1 January, and the complementary days that closed the year.
+TEST(DateYear, EachRepublicanYearMeetsJanuaryAndEndsAsProclaimed) {
+    struct Year {
+        int year, januaryFirst, complementary, begunIn;
+    };
+    for (const auto& [year, januaryFirst, complementary, begunIn] :
+         {Year{1, 12, 5, 1792}, {2, 12, 5, 1793}, {3, 12, 6, 1794}, {4, 11, 5, 1795}, {5, 12, 5, 1796},
+          {6, 12, 5, 1797}, {7, 12, 6, 1798}, {8, 11, 5, 1799}, {9, 11, 5, 1800}, {10, 11, 5, 1801},
+          {11, 11, 6, 1802}, {12, 10, 5, 1803}, {13, 11, 5, 1804}, {14, 11, 5, 1805}}) {
+        const auto yearOf = [&](int day, const char* month) {
+            return displayYear(QStringLiteral("FRENCH_R %1 %2 %3").arg(day).arg(QLatin1String(month)).arg(year));
+        };
+        EXPECT_EQ(yearOf(januaryFirst - 1, "NIVO"), QString::number(begunIn)) << year;
+        EXPECT_EQ(yearOf(januaryFirst, "NIVO"), QString::number(begunIn + 1)) << year;
+        EXPECT_EQ(yearOf(complementary, "COMP"), QString::number(begunIn + 1)) << year;
+        EXPECT_EQ(yearOf(complementary + 1, "COMP"), QString()) << year;
+    }
 }
 
 // People are read again from the file as it was read: one written over
@@ -412,6 +450,31 @@ TEST(GedcomReader, AFileChangedSinceItWasReadIsRefused) {
         EXPECT_EQ(QString::fromUtf8(e.what()),
                   file.fileName() + QStringLiteral(": the file has changed since it was read; open it again"));
     }
+}
+
+// A person is read back from the file whatever an earlier call left in errno
+// (a signal handled meanwhile leaves EINTR): the file's end ends the read.
+TEST(GedcomReader, APersonIsReadBackWhateverErrnoHolds) {
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("tree.ged")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("0 HEAD\n0 @I1@ INDI\n1 NAME Per /Lund/\n0 TRLR\n");
+    file.close();
+    const FamilyTree tree = readFamilyTree(file.fileName());
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        errno = EINTR;
+        ::_exit(personLabel(tree.person(0)) == QStringLiteral("Per Lund") ? 0 : 1);
+    }
+    int status = -1;
+    for (int tenths = 0; tenths < 100 && ::waitpid(child, &status, WNOHANG) == 0; ++tenths) ::usleep(100'000);
+    if (status == -1) {
+        ::kill(child, SIGKILL);
+        ::waitpid(child, &status, 0);
+        FAIL() << "the read did not end";
+    }
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
 }
 
 // A reading watched from another thread counts the whole file, and one asked

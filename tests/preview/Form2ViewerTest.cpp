@@ -202,6 +202,44 @@ TEST_F(Form2ViewerTest, DragPansWithinTheViewportAndTheBarsCatchUp) {
     EXPECT_EQ(canvas()->x(), -4);
 }
 
+// Cells handed over open in the middle of the view, to a step of the bars,
+// whether they are short or nearly as tall as the view.
+TEST_F(Form2ViewerTest, TheCellsAPictureOpensOnStandInTheMiddle) {
+    const spreadsheet::VectorPicture picture = chartOfGenerations(8);
+    const QRect view = form.findChild<QWidget*>("Picture2")->rect();
+    for (const int rows : {1, 16}) {
+        const QRect cells(3, 100, 2, rows); // in the picture of B2 on
+        form.setPicture(picture);
+        form.openOn(cells);
+        form.Show();
+        const QRect area = picture.cellArea(cells);
+        const QPoint middle = area.translated(canvas()->pos()).center();
+        EXPECT_NEAR(middle.x(), view.center().x(), 10) << rows;
+        EXPECT_NEAR(middle.y(), view.center().y(), 10) << rows;
+    }
+}
+
+// Down as across: the grabbed point follows the pointer up to each edge, and
+// both bars catch up at the drop.
+TEST_F(Form2ViewerTest, DragPansDownAsAcrossAndBothBarsCatchUp) {
+    handOver(form, QSize(2122, 3000)); // both bars in steps of 10 pixels
+    const QWidget* view = form.findChild<QWidget*>("Picture2");
+    hBar()->setValue(10);
+    vBar()->setValue(10);
+    press(QPoint(50, 50));
+    // Each position is on the canvas, which has moved with the steps before.
+    for (const auto& [to, canvasAt] :
+         {std::pair{QPoint(80, 90), QPoint(-70, -60)}, std::pair{QPoint(40, 30), QPoint(-80, -80)},
+          std::pair{QPoint(5000, 5000), QPoint(0, 0)},
+          std::pair{QPoint(-5000, -5000), QPoint(view->width() - 2122, view->height() - 3000)}}) {
+        dragTo(to);
+        EXPECT_EQ(canvas()->pos(), canvasAt) << to.x() << "," << to.y();
+    }
+    release(QPoint(0, 0));
+    EXPECT_EQ(hBar()->value(), hBar()->maximum());
+    EXPECT_EQ(vBar()->value(), vBar()->maximum());
+}
+
 TEST_F(Form2ViewerTest, NarrowPictureDragsAgainstTheFarEdgeAndLeavesTheBarsAlone) {
     handOver(form, QSize(300, 200));
     press(QPoint(10, 10));
@@ -480,7 +518,13 @@ TEST_F(Form2ViewerTest, TheWheelMovesTheBarsOrWithCtrlStepsTheZoom) {
                                                      std::tuple{QPoint(0, -60), Qt::NoModifier, QPoint(0, -60)},
                                                      std::tuple{QPoint(0, 120), Qt::NoModifier, QPoint(0, -30)},
                                                      std::tuple{QPoint(0, -240), Qt::ShiftModifier, QPoint(-60, -30)},
-                                                     std::tuple{QPoint(120, 0), Qt::NoModifier, QPoint(-30, -30)}}) {
+                                                     std::tuple{QPoint(120, 0), Qt::NoModifier, QPoint(-30, -30)},
+                                                     // Each bar and the zoom count their own parts of a notch.
+                                                     std::tuple{QPoint(0, -60), Qt::NoModifier, QPoint(-30, -30)},
+                                                     std::tuple{QPoint(-60, 0), Qt::NoModifier, QPoint(-30, -30)},
+                                                     std::tuple{QPoint(0, -60), Qt::NoModifier, QPoint(-30, -60)},
+                                                     std::tuple{QPoint(0, 60), Qt::ControlModifier, QPoint(-30, -60)},
+                                                     std::tuple{QPoint(0, 60), Qt::NoModifier, QPoint(-30, -60)}}) {
         wheel(canvas(), angle, modifiers);
         EXPECT_EQ(canvas()->pos(), canvasAt) << angle.x() << "," << angle.y();
     }
@@ -499,6 +543,17 @@ TEST_F(Form2ViewerTest, TheWheelMovesTheBarsOrWithCtrlStepsTheZoom) {
     EXPECT_EQ(canvas()->pos(), QPoint(0, 0));
     wheel(canvas(), QPoint(0, 120), Qt::ControlModifier); // the whole chart is 0.622 wide
     EXPECT_EQ(form.zoom(), 0.75f);
+}
+
+// Only a click of the left button zooms in on the whole chart; the right
+// one is the menu's, the middle one nobody's.
+TEST_F(Form2ViewerTest, OnlyTheLeftButtonZoomsInOnTheWholeChart) {
+    handOver(form, QSize(1529, 327670));
+    for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton, Qt::LeftButton}) {
+        wholeChart();
+        QTest::mouseClick(canvas(), button, {}, QPoint(100, 100));
+        EXPECT_EQ(form.showsWholeChart(), button != Qt::LeftButton) << button;
+    }
 }
 
 // Tab reaches the picture; then the arrows move the bars a unit, Page Up

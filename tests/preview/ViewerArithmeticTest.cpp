@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QSize>
+
 using namespace preview;
 
 TEST(ViewerArithmetic, ScrollRangeInTensRoundsHalvesToEven) {
@@ -19,6 +21,7 @@ TEST(ViewerArithmetic, ButtonUpPercentages) {
 
     EXPECT_EQ(scrollValueAtPercent(30, 38), 11); // 11.4
     EXPECT_EQ(scrollValueAtPercent(100, 38), 38);
+    EXPECT_EQ(scrollValueAtPercent(0, 38), 0);
     EXPECT_EQ(scrollValueAtPercent(-1, 38), std::nullopt);
     EXPECT_EQ(scrollValueAtPercent(101, 38), std::nullopt);
 }
@@ -69,5 +72,25 @@ TEST(ViewerArithmetic, TheSpotClickedOnTheWholeChartComesToTheMiddle) {
                           Case{0, 622, 1531, 622, 1, 909, 0}, Case{622, 622, 1531, 622, 1, 909, 909},
                           Case{300, 622, 500, 622, 0, 0, 0}}) { // the bar is off
         EXPECT_EQ(barValueCentring(c.at, c.whole, c.zoomed, c.viewport, c.step, c.maximum), c.value) << c.at;
+    }
+}
+
+// The whole chart fits the viewport evenly and never enlarged; a chart so
+// tall that it would stand narrower than a quarter of the viewport is
+// widened to the viewport, or to its own width.
+TEST(ViewerArithmetic, TheWholeChartFitsEvenlyAndASliverIsWidened) {
+    struct Case {
+        int width, height;
+        WholeChartView view;
+    };
+    for (const Case& c : {Case{310, 990, {155, 495, 0.5}}, // a quarter of 622, at 155: not a sliver
+                          Case{309, 990, {309, 495, 0.5}}, // 154: widened, to its own width
+                          Case{1529, 327670, {622, 495, 495 / 327670.0}},
+                          Case{2000, 990, {622, 307, 307 / 990.0}}, // evenly, by the width
+                          Case{200, 100, {200, 100, 1.0}},          // never enlarged
+                          Case{0, 100, {}}}) {
+        const WholeChartView view = wholeChartView(c.width, c.height, 622, 495);
+        EXPECT_EQ(QSize(view.width, view.height), QSize(c.view.width, c.view.height)) << c.width << "x" << c.height;
+        EXPECT_DOUBLE_EQ(view.factor, c.view.factor) << c.width << "x" << c.height;
     }
 }

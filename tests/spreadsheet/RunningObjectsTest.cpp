@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace spreadsheet;
@@ -48,4 +49,35 @@ TEST_F(RunningObjects, OtherAnswersAndStaleEntries) {
     file.close();
     EXPECT_FALSE(runningObjectDefaultMember(QStringLiteral("Word.Application")));
     EXPECT_FALSE(QFile::exists(stale)); // and it is cleared away
+}
+
+// The table is kept only in a folder of the user's own, made readable by the
+// user alone; in one another user made first, or behind a link, or where a
+// file stands, no entry is made and none is believed.
+TEST(RunningObjectTable, IsKeptOnlyInAFolderOfTheUsersOwn) {
+    QTemporaryDir dir;
+    const auto at = [&](const char* name) { return dir.filePath(QString::fromLatin1(name)); };
+    QDir().mkdir(at("real"));
+    QFile::link(at("real"), at("link"));
+    QFile(at("file")).open(QIODevice::WriteOnly);
+    QDir().mkdir(at("others"));
+    const bool othersMade = ::chown(QFile::encodeName(at("others")).constData(), 65534, 65534) == 0;
+    const struct {
+        const char* folder;
+        bool kept;
+    } cases[] = {{"new/table", true}, {"real", true}, {"link", false}, {"file", false}, {"others", !othersMade}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.folder);
+        setRunningObjectFolder(at(c.folder));
+        {
+            const RunningObjectEntry entry(QStringLiteral("Kinloom.Test"), QStringLiteral("member"));
+            EXPECT_EQ(entry.isRegistered(), c.kept);
+            EXPECT_EQ(runningObjectDefaultMember(QStringLiteral("Kinloom.Test")).has_value(), c.kept);
+        }
+        struct stat status {};
+        if (c.kept && ::stat(QFile::encodeName(at(c.folder)).constData(), &status) == 0) {
+            EXPECT_EQ(status.st_mode & 0777, 0700u);
+        }
+    }
+    setRunningObjectFolder(QString());
 }

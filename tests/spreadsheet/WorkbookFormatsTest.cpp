@@ -181,3 +181,46 @@ TEST(WorkbookFormats, PrintSettingsGoIntoBothFormats) {
           "<style:footer><style:region-center><text:p>&amp;Halvarsen</text:p></style:region-center></style:footer>"})
         EXPECT_TRUE(ods.contains(expected)) << expected;
 }
+
+// A column is listed in .xlsx when it has a width or a format of its own,
+// the first format made included; the others go by the sheet's defaults.
+TEST(WorkbookFormats, XlsxListsTheColumnsWithAWidthOrAFormatOfTheirOwn) {
+    static const QRegularExpression width(QStringLiteral(" width=\"[0-9.]+\""));
+    for (const auto& [widthOwn, expected] :
+         {std::pair{false, "<cols><col min=\"3\" max=\"3\" style=\"1\"/></cols>"},
+          std::pair{true, "<cols><col min=\"2\" max=\"2\" customWidth=\"1\"/><col min=\"3\" max=\"3\" style=\"1\"/>"
+                          "</cols>"}}) {
+        Worksheet sheet;
+        sheet.setInteriorColorIndex({1, 3, kMaxRows, 3}, 6); // the first format after the default
+        if (widthOwn) sheet.setColumnWidth({1, 2, kMaxRows, 2}, 20);
+        QString xml = QString::fromUtf8(
+            partOf(workbookFileBytes(sheet, WorkbookFormat::OpenXmlWorkbook), "xl/worksheets/sheet1.xml"));
+        xml.remove(width);
+        const qsizetype cols = xml.indexOf(QStringLiteral("<cols>"));
+        EXPECT_EQ(xml.mid(cols, xml.indexOf(QStringLiteral("</cols>")) + 7 - cols), QString::fromLatin1(expected));
+    }
+}
+
+// Every part of a .xlsx or .ods is a plain file to an unzip program: no
+// folder, volume label, hidden or system file among its attributes.
+TEST(WorkbookFormats, EveryPartUnzipsAsAPlainFile) {
+    for (const WorkbookFormat format : {WorkbookFormat::OpenXmlWorkbook, WorkbookFormat::OpenDocumentSpreadsheet}) {
+        const QByteArray bytes = workbookFileBytes(Worksheet(), format);
+        zip_error_t error;
+        zip_error_init(&error);
+        zip_source_t* source = zip_source_buffer_create(bytes.constData(), bytes.size(), 0, &error);
+        zip_t* archive = source ? zip_open_from_source(source, ZIP_RDONLY | ZIP_CHECKCONS, &error) : nullptr;
+        ASSERT_NE(archive, nullptr);
+        const zip_int64_t parts = zip_get_num_entries(archive, 0);
+        EXPECT_GT(parts, 1);
+        for (zip_int64_t i = 0; i < parts; ++i) {
+            zip_uint8_t system = 0;
+            zip_uint32_t attributes = 0;
+            ASSERT_EQ(zip_file_get_external_attributes(archive, static_cast<zip_uint64_t>(i), 0, &system, &attributes), 0);
+            EXPECT_EQ(system, ZIP_OPSYS_DOS) << zip_get_name(archive, static_cast<zip_uint64_t>(i), 0);
+            EXPECT_EQ(attributes & 0x1E, 0u) << zip_get_name(archive, static_cast<zip_uint64_t>(i), 0);
+        }
+        zip_close(archive);
+        zip_error_fini(&error);
+    }
+}

@@ -32,6 +32,10 @@ TEST(Worksheet, RejectsWhatExcelRejectsWithADescription) {
               "Row 65537 is outside the sheet (rows 1 to 65536).");
     EXPECT_EQ(descriptionOf([&] { sheet.setFontColorIndex(CellRange::cell(1, 257), 16); }),
               "Column 257 is outside the sheet (columns 1 to 256).");
+    EXPECT_EQ(descriptionOf([&] { sheet.setColumnFormat(257, 0); }), "Column 257 is outside the sheet (columns 1 to 256).");
+    EXPECT_EQ(descriptionOf([&] { sheet.setColumnFormat(0, 0); }), "Column 0 is outside the sheet (columns 1 to 256).");
+    EXPECT_EQ(descriptionOf([&] { sheet.setCellFormat(65537, 1, 0); }),
+              "Row 65537 is outside the sheet (rows 1 to 65536).");
     EXPECT_EQ(descriptionOf([&] { sheet.setBorderLineStyle(CellRange::cell(1, 1), 6, 1); }),
               "6 is not a border index (7 to 12).");
     EXPECT_EQ(descriptionOf([&] { sheet.setBorderLineStyle(CellRange::cell(1, 1), 7, 3); }),
@@ -134,6 +138,41 @@ TEST(Worksheet, EdgesOfARangeGoToItsOuterCells) {
     EXPECT_EQ(sheet.format(3, 3).border(Edge::Right), xl::kDouble);
     EXPECT_EQ(sheet.format(3, 4).border(Edge::Right), xl::kContinuous); // the outer edge stays
     EXPECT_EQ(sheet.format(3, 2).border(Edge::Left), xl::kContinuous);
+}
+
+// Inside lines begin with two columns (or rows); one has no inside.
+TEST(Worksheet, InsideLinesNeedTwoColumnsOrRows) {
+    struct Case {
+        CellRange range;
+        int inside;
+        Edge edge;
+        bool drawn;
+    };
+    for (const auto& [range, inside, edge, drawn] :
+         {Case{{2, 2, 2, 3}, xl::kInsideVertical, Edge::Right, true},
+          Case{{2, 2, 3, 2}, xl::kInsideVertical, Edge::Right, false},
+          Case{{2, 2, 3, 2}, xl::kInsideHorizontal, Edge::Bottom, true},
+          Case{{2, 2, 2, 3}, xl::kInsideHorizontal, Edge::Bottom, false}}) {
+        Worksheet sheet;
+        sheet.setBorderLineStyle(range, inside, xl::kDouble);
+        EXPECT_EQ(sheet.format(2, 2).border(edge), drawn ? xl::kDouble : xl::kLineStyleNone) << inside;
+        EXPECT_EQ(sheet.format(range.lastRow, range.lastColumn).border(edge), xl::kLineStyleNone) << inside;
+    }
+}
+
+// A workbook holds 4000 different formats and 4000 font names, the default
+// ones included; one more of either is refused, one it holds still found.
+TEST(FormatTable, HoldsFourThousandFormatsAndFontNames) {
+    FormatTable table;
+    for (int n = 1; n < 4000; ++n) {
+        table.intern(CellFormat{.fontHeight = static_cast<std::uint16_t>(200 + n)});
+        table.fontNameId(QStringLiteral("Font %1").arg(n));
+    }
+    EXPECT_EQ(table.size(), 4000u);
+    EXPECT_EQ(descriptionOf([&] { table.intern(CellFormat{.fontHeight = 100}); }), "Too many different cell formats.");
+    EXPECT_EQ(descriptionOf([&] { table.fontNameId(QStringLiteral("Font 4000")); }), "Too many different fonts.");
+    EXPECT_EQ(table.intern(CellFormat{}), 0);
+    EXPECT_EQ(table.fontNameId(QStringLiteral("Font 3999")), 3999);
 }
 
 TEST(Worksheet, CellsShareFormatsInsteadOfCopyingThem) {

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QBuffer>
+
 using namespace shell;
 
 namespace {
@@ -30,6 +32,8 @@ TEST(SearchWords, FoldsAsPeopleTypeWithoutMarks) {
         {"ÅSE  o'Brien (c. 1820–bef. 1891)", " ase o brien c 1820 bef 1891"},
         {"Đorđe Łukasz Þór", " dorde lukasz thor"},
         {"Zoë Dóra", " zoe dora"},
+        {"Ἀθηνᾶ Σοφία Йосиф", " αθηνα σοφια иосиф"}, // beyond Latin, folded as Latin is
+        {"ﬁnn Ǆuro", " finn dzuro"},
         {"", ""},
     };
     for (const auto& c : cases) EXPECT_EQ(searchWords(QString::fromUtf8(c.text)), QString::fromUtf8(c.words)) << c.text;
@@ -61,6 +65,27 @@ TEST(PeopleIndex, FindsThosePeopleWhoseWordsBeginWithEveryWordTyped) {
         {"sen", {}},      // inside a word, not at its beginning
         {"hans zzz", {}}, // one word found is not enough
         {"anna 1945x", {}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(found(tree, index, QString::fromUtf8(c.query)), c.ids) << c.query;
+}
+
+// The years of a person's birth and death are words, whatever the date
+// holds around them (a day, a month, a second year); numbers of fewer than
+// three digits are no years.
+TEST(PeopleIndex, FindsPeopleByTheYearsOfTheirDates) {
+    QByteArray file = "0 HEAD\n0 @I1@ INDI\n1 NAME Eirik /Blodøks/\n1 BIRT\n2 DATE ABT 895\n1 DEAT\n2 DATE 954\n"
+                      "0 @I2@ INDI\n1 NAME Anna /Berg/\n1 BIRT\n2 DATE 12 MAR 1864\n1 DEAT\n2 DATE BET 1900 AND 1910\n"
+                      "0 TRLR\n";
+    QBuffer buffer(&file);
+    buffer.open(QIODevice::ReadOnly);
+    const gedcom::FamilyTree tree = gedcom::readFamilyTree(buffer, QStringLiteral("t.ged"));
+    const PeopleIndex index(tree);
+    const struct {
+        const char* query;
+        QStringList ids;
+    } cases[] = {
+        {"895", {"I1"}}, {"954", {"I1"}}, {"eirik 954", {"I1"}}, {"1864", {"I2"}}, {"1910", {"I2"}},
+        {"190", {"I2"}}, {"12", {}},      {"mar", {}},           {"bet", {}},
     };
     for (const auto& c : cases) EXPECT_EQ(found(tree, index, QString::fromUtf8(c.query)), c.ids) << c.query;
 }

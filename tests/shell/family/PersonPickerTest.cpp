@@ -9,14 +9,20 @@
 #include "shell/shared/ApplicationEnd.h"
 #include "shell/shared/TrappedHandler.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressDialog>
 #include <QPushButton>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+#include <functional>
 
 using namespace shell;
 
@@ -74,6 +80,17 @@ TEST_F(PersonPickerTest, StartsOnItsPersonAndFollowsTheTyping) {
     EXPECT_FALSE(picker.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->isEnabled());
 }
 
+// A screen reader finds a name on every control the keyboard reaches.
+TEST_F(PersonPickerTest, EveryControlTheKeyboardReachesHasAName) {
+    for (QWidget* control : picker.findChildren<QWidget*>()) {
+        if (control->focusPolicy() == Qt::NoFocus || !control->isVisibleTo(&picker)) continue;
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+        ASSERT_NE(accessible, nullptr) << control->metaObject()->className();
+        EXPECT_FALSE(accessible->text(QAccessible::Name).isEmpty())
+            << control->metaObject()->className() << " " << control->objectName().toStdString();
+    }
+}
+
 // A reading asked to stop ends without a tree, and says so.
 TEST(FamilyFileReading, AStoppedReadingGivesNoTree) {
     FamilyFileReading reading(QStringLiteral(GEDCOM_FILES "/pedigree.ged"));
@@ -81,6 +98,70 @@ TEST(FamilyFileReading, AStoppedReadingGivesNoTree) {
     reading.start();
     EXPECT_FALSE(reading.waitShowingProgress(nullptr));
     EXPECT_THROW(reading.takeTree(), gedcom::ReadingStopped);
+}
+
+// Every way out of the picker: its buttons, the keys, a double click on a row.
+TEST(PersonPicker, OkEnterAndADoubleClickChooseCancelAndEscDoNot) {
+    const gedcom::FamilyTree tree = pedigree();
+    const struct {
+        const char* how;
+        std::function<void(QDialog&)> act;
+        const char* chosen;
+    } ways[] = {
+        {"Ok", [](QDialog& d) { d.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click(); }, "I4"},
+        {"Cancel", [](QDialog& d) { d.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click(); },
+         "(none)"},
+        {"Enter", [](QDialog& d) { QTest::keyClick(d.findChild<QLineEdit*>(), Qt::Key_Return); }, "I4"},
+        {"Esc", [](QDialog& d) { QTest::keyClick(d.findChild<QLineEdit*>(), Qt::Key_Escape); }, "(none)"},
+        {"double click on the next row",
+         [](QDialog& d) {
+             auto* people = d.findChild<QTableView*>(QStringLiteral("People"));
+             ASSERT_TRUE(QTest::qWaitForWindowExposed(&d));
+             const QRect row = people->visualRect(people->model()->index(4, 0));
+             QTest::mouseClick(people->viewport(), Qt::LeftButton, {}, row.center());
+             QTest::mouseDClick(people->viewport(), Qt::LeftButton, {}, row.center());
+         },
+         "I5"},
+    };
+    for (const auto& way : ways) {
+        bool leftOpen = false; // the way did not close the picker: it is closed for it
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!dialog) return;
+            way.act(*dialog);
+            QTimer::singleShot(1000, dialog, [&leftOpen, dialog] {
+                leftOpen = true;
+                dialog->reject();
+            });
+        });
+        EXPECT_EQ(idOf(tree, choosePerson(nullptr, tree, 3, QStringLiteral("pedigree.ged"))),
+                  QString::fromLatin1(way.chosen))
+            << way.how;
+        EXPECT_FALSE(leftOpen) << way.how;
+    }
+}
+
+// Cancel on the progress of a reading stops it: the wait says so, whether
+// or not the reading came to the file's end meanwhile.
+TEST(FamilyFileReading, CancelStopsTheReading) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("large.ged"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("0 HEAD\n");
+    for (int i = 0; i < 100'000; ++i)
+        file.write(QStringLiteral("0 @I%1@ INDI\n1 NAME Anna /Berg/\n").arg(i).toLatin1());
+    file.write("0 TRLR\n");
+    file.close();
+    QWidget window;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (auto* progress = window.findChild<QProgressDialog*>(QStringLiteral("ReadingProgress"))) progress->cancel();
+    });
+    poll.start(1);
+    FamilyFileReading reading(path);
+    reading.start();
+    EXPECT_FALSE(reading.waitShowingProgress(&window));
 }
 
 // The end of the program (SIGTERM, a log-out) while a large file is read

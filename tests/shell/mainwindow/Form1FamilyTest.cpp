@@ -433,3 +433,65 @@ TEST_F(Form1FamilyTest, AWorkbookWithoutAChartWritesNothing) {
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Kinloom"));
     EXPECT_FALSE(sandbox.stored("FamilyFile").isValid());
 }
+
+// What is remembered but cannot be taken up again is forgotten, and the
+// window starts with blank charts: a person the file no longer holds, or
+// none, quietly; a file that cannot be read, with the reason.
+TEST_F(Form1FamilyTest, WhatCannotBeTakenUpAgainIsForgotten) {
+    const QString jump = QStringLiteral(GEDCOM_FILES "/level-jump.ged");
+    const struct {
+        QString file;
+        const char* person;
+        QString message;
+    } cases[] = {
+        {kPedigree, "I99", {}},
+        {kPedigree, "", {}},
+        {jump, "I1",
+         QStringLiteral("The family file cannot be read:\n") + jump + QStringLiteral(":5: level 3 follows level 1")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.person);
+        sandbox.messages.clear();
+        sandbox.setStored(QStringLiteral("FamilyFile"), c.file);
+        sandbox.setStored(QStringLiteral("FamilyPerson"), QString::fromLatin1(c.person));
+        Form1 form;
+        EXPECT_TRUE(QTest::qWaitFor([&] { return stored("FamilyFile").isEmpty(); }, 5000));
+        std::vector<QString> messages;
+        for (const ShownMessage& m : sandbox.messages.shown()) messages.push_back(m.text);
+        EXPECT_EQ(messages, c.message.isEmpty() ? std::vector<QString>() : std::vector<QString>{c.message});
+        EXPECT_EQ(form.familyFile().choice(), nullptr);
+        EXPECT_EQ(form.windowTitle(), QStringLiteral("Kinloom"));
+        EXPECT_FALSE(form.boxLabels().any());
+        EXPECT_EQ(stored("FamilyFile"), QString());
+        EXPECT_EQ(stored("FamilyPerson"), QString());
+    }
+}
+
+// The window takes a drag of one local file named as a family file or a
+// workbook, in any case, and nothing else.
+TEST_F(Form1FamilyTest, OnlyOneLocalFamilyFileOrWorkbookIsTakenFromADrag) {
+    const struct {
+        QList<QUrl> urls;
+        bool taken;
+    } cases[] = {
+        {{QUrl::fromLocalFile(QStringLiteral("/a/tree.ged"))}, true},
+        {{QUrl::fromLocalFile(QStringLiteral("/a/TREE.Ged"))}, true},
+        {{QUrl::fromLocalFile(QStringLiteral("/a/tree.GDZ"))}, true},
+        {{QUrl::fromLocalFile(QStringLiteral("/a/filled in.XLSX"))}, true},
+        {{QUrl::fromLocalFile(QStringLiteral("/a/chart.svg"))}, false},
+        {{QUrl::fromLocalFile(QStringLiteral("/a/tree.ged.txt"))}, false},
+        {{QUrl::fromLocalFile(QStringLiteral("/a/ged"))}, false},
+        {{QUrl(QStringLiteral("https://example.org/tree.ged"))}, false},
+        {{QUrl::fromLocalFile(QStringLiteral("/a/one.ged")), QUrl::fromLocalFile(QStringLiteral("/a/two.ged"))}, false},
+        {{}, false},
+    };
+    Form1 form;
+    for (const auto& c : cases) {
+        QMimeData data;
+        data.setUrls(c.urls);
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&form, &enter);
+        EXPECT_EQ(enter.isAccepted(), c.taken)
+            << (c.urls.isEmpty() ? "no file" : c.urls.front().toString().toStdString());
+    }
+}

@@ -88,6 +88,23 @@ TEST(SettingsStore, MissingGivesDefaultEmptyStaysEmptyAndTextRoundTrips) {
     EXPECT_EQ(sandbox.stored(QStringLiteral("Text2")).toString(), QStringLiteral("5.0e1"));
 }
 
+// What typing hands over is written behind it, the latest value of each key
+// of each store; the same key of another store never takes its place.
+TEST(SettingsStore, WrittenLaterEachStoreKeepsTheLatestValueOfEachKey) {
+    ShellSandbox sandbox;
+    const QString section = QStringLiteral("Kinloom");
+    const QString one = QStringLiteral("Brenvik"), other = QStringLiteral("Other");
+    for (int i = 0; i < 50; ++i) {
+        saveSettingLater(one, section, QStringLiteral("Text1"), QStringLiteral("one %1").arg(i));
+        saveSettingLater(other, section, QStringLiteral("Text1"), QStringLiteral("other %1").arg(i));
+        saveSettingLater(one, section, QStringLiteral("Text2"), QString::number(i));
+    }
+    flushSettings();
+    EXPECT_EQ(getSetting(one, section, QStringLiteral("Text1"), QString()), QStringLiteral("one 49"));
+    EXPECT_EQ(getSetting(other, section, QStringLiteral("Text1"), QString()), QStringLiteral("other 49"));
+    EXPECT_EQ(getSetting(one, section, QStringLiteral("Text2"), QString()), QStringLiteral("49"));
+}
+
 TEST(SettingsStore, UnreadableStoreFails) {
     ShellSandbox sandbox;
     QDir().mkpath(sandbox.storeFile()); // a folder where the file should be
