@@ -118,11 +118,11 @@ void parseXml(const QByteArray& xml, XmlEvents& events) {
     if (result == XML_ERR_INVALID_ENCODING)
         throw std::runtime_error("its XML holds text that cannot be read in the encoding it names");
     if (!context->wellFormed) {
+        // The place, not libxml2's own wording: that stays in English whatever
+        // language the rest of the message is in.
         const xmlError* error = xmlCtxtGetLastError(context.get());
-        std::string why = error && error->message ? error->message : "not well-formed";
-        while (!why.empty() && why.back() == '\n') why.pop_back();
-        throw std::runtime_error("its XML is not well-formed at line " + std::to_string(error ? error->line : 0) + ": "
-                                 + why);
+        throw std::runtime_error("its XML is not well-formed at line " + std::to_string(error ? error->line : 0)
+                                 + ", column " + std::to_string(error ? error->int2 : 0));
     }
 }
 
