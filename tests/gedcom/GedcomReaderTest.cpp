@@ -27,6 +27,13 @@ using namespace gedcom;
 
 namespace {
 
+// Writes a family file of one person, Per Lund, @I1@.
+void writeOnePerson(QFile& file) {
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("0 HEAD\n0 @I1@ INDI\n1 NAME Per /Lund/\n0 TRLR\n");
+    file.close();
+}
+
 struct FirstPerson {
     const char* file;
     const char* name; // UTF-8, composed
@@ -151,9 +158,7 @@ TEST(GedcomReader, APathSwappedForAFifoIsRefusedAndNeverWaitedOn) {
     const QByteArray path = QFile::encodeName(dir.filePath(QStringLiteral("tree.ged")));
     const QByteArray other = QFile::encodeName(dir.filePath(QStringLiteral("other")));
     QFile file(QFile::decodeName(path));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("0 HEAD\n0 @I1@ INDI\n1 NAME Per /Lund/\n0 TRLR\n");
-    file.close();
+    ASSERT_NO_FATAL_FAILURE(writeOnePerson(file));
     ASSERT_EQ(::mkfifo(other.constData(), 0600), 0);
 
     std::atomic<bool> reading{true};
@@ -436,9 +441,7 @@ TEST(DateYear, EachRepublicanYearMeetsJanuaryAndEndsAsProclaimed) {
 TEST(GedcomReader, AFileChangedSinceItWasReadIsRefused) {
     QTemporaryDir dir;
     QFile file(dir.filePath(QStringLiteral("tree.ged")));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("0 HEAD\n0 @I1@ INDI\n1 NAME Per /Lund/\n0 TRLR\n");
-    file.close();
+    ASSERT_NO_FATAL_FAILURE(writeOnePerson(file));
     const FamilyTree tree = readFamilyTree(file.fileName());
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write("0 HEAD\n0 @I7@ INDI\n1 NAME Ola /Berg/\n0 TRLR\n\n");
@@ -457,9 +460,7 @@ TEST(GedcomReader, AFileChangedSinceItWasReadIsRefused) {
 TEST(GedcomReader, APersonIsReadBackWhateverErrnoHolds) {
     QTemporaryDir dir;
     QFile file(dir.filePath(QStringLiteral("tree.ged")));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("0 HEAD\n0 @I1@ INDI\n1 NAME Per /Lund/\n0 TRLR\n");
-    file.close();
+    ASSERT_NO_FATAL_FAILURE(writeOnePerson(file));
     const FamilyTree tree = readFamilyTree(file.fileName());
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
